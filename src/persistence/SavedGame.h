@@ -1,0 +1,56 @@
+#pragma once
+// The saved game record: one JSON document stored under "Murvane_SavedGame".
+// This layer knows the record's format and its consistency rules; turning the
+// validated piles into the game's cards is the engine's job.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace murvane {
+
+struct SavedCard {
+    QString suit;          // "♠", "♥", "♦" or "♣"
+    std::int64_t rank = 0; // 1 ... 13
+    bool isFaceUp = false;
+    friend bool operator==(const SavedCard&, const SavedCard&) = default;
+};
+
+struct SavedGame {
+    static constexpr std::int64_t kCurrentVersion = 1;
+
+    std::int64_t version = kCurrentVersion;
+    QList<SavedCard> stock;
+    QList<SavedCard> waste;
+    QList<QList<SavedCard>> foundations; // 4 piles when valid
+    QList<QList<SavedCard>> tableau;     // 7 columns when valid
+    std::int64_t score = 0;
+    bool hasStartedCurrentDeal = false;
+    bool gameHasBeenCreditedWin = false;
+    std::int64_t redealsUsed = 0;
+    QString scoringMode;                     // "Standard" or "Vegas"
+    std::optional<std::int64_t> passesAllowed; // present only under a pass limit
+    bool wasAutoCompleting = false;
+    friend bool operator==(const SavedGame&, const SavedGame&) = default;
+};
+
+// Compact JSON; never fails for a record built by the game.
+QByteArray encodeSavedGame(const SavedGame& game);
+
+// Parses and type-checks the document: every key but "passesAllowed" must be
+// present with its JSON type. Gives nothing for anything else, including
+// oversized or hostile input. Does not check the card rules.
+std::optional<SavedGame> decodeSavedGame(const QByteArray& data);
+
+// The consistency rules, in order: version 1, 4 foundations, 7 columns,
+// redealsUsed not negative; valid suits and ranks; exactly 52 distinct cards;
+// stock face down, waste face up; foundations face up, Ace upward, one suit;
+// every non-empty column with a face-up run that alternates colours and
+// descends by one, and no face-down card above a face-up one.
+bool isConsistentPosition(const SavedGame& game);
+
+} // namespace murvane

@@ -1,0 +1,25 @@
+#pragma once
+// Every stored key, declared once.
+
+#include <QString>
+
+namespace murvane::keys {
+
+inline const QString drawCount = QStringLiteral("Murvane_DrawCount");
+inline const QString unlimitedRedeals = QStringLiteral("Murvane_UnlimitedRedeals");
+inline const QString showsCornerSuit = QStringLiteral("Murvane_ShowsCornerSuit");
+inline const QString hasSeenWelcome = QStringLiteral("Murvane_HasSeenWelcome");
+inline const QString scoringMode = QStringLiteral("Murvane_ScoringMode");
+inline const QString boardSize = QStringLiteral("Murvane_BoardSize");
+inline const QString autoCompleteMode = QStringLiteral("Murvane_AutoCompleteMode");
+inline const QString menuBarIcon = QStringLiteral("Murvane_MenuBarIcon");
+inline const QString cardTheme = QStringLiteral("Murvane_CardTheme");
+inline const QString dealsCount = QStringLiteral("Murvane_DealsCount");
+inline const QString solvedCount = QStringLiteral("Murvane_SolvedCount");
+inline const QString currentStreak = QStringLiteral("Murvane_CurrentStreak");
+inline const QString bestStreak = QStringLiteral("Murvane_BestStreak");
+inline const QString bestScore = QStringLiteral("Murvane_BestScore");
+inline const QString vegasBankroll = QStringLiteral("Murvane_VegasBankroll");
+inline const QString savedGame = QStringLiteral("Murvane_SavedGame");
+
+} // namespace murvane::keys

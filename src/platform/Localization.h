@@ -1,0 +1,43 @@
+#pragma once
+// Text lookup for every user-visible string. The English text is the key; a
+// missing translation yields the key itself. Formats use printf-style
+// placeholders ("%@", "%lld", "%.1f", "%%" and positional "%1$@", "%2$lld")
+// filled in the application language's locale.
+
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <variant>
+
+namespace murvane {
+
+using FormatArg = std::variant<QString, std::int64_t, double>;
+
+// The first of the user's UI languages that has a shipped translation, else
+// "en". Computed once per run; tests may override it.
+QString applicationLanguage();
+QLocale applicationLocale();
+void setApplicationLanguage(const QString& language);
+
+// Looks the key up in the string table (context "Murvane").
+QString localizedString(const QString& key);
+// Looks the format up, then fills it.
+QString localizedString(const QString& key, const QList<FormatArg>& args);
+
+// Counted text: looks up "key|<category>", then "key|other", then the bare key,
+// and fills the result with the count first, then the further arguments.
+QString localizedPlural(const QString& key, std::int64_t count, const QList<FormatArg>& args = {});
+// The plural category ("one", "few", "many", "other") of a count in a language.
+QString pluralCategory(const QString& language, std::int64_t count);
+
+// Fills a printf-style format. Unknown or unmatched placeholders are left as
+// they stand; a missing argument renders as nothing.
+QString formatString(const QString& format, const QList<FormatArg>& args, const QLocale& locale);
+
+// Vegas money: "-$52" / "$1,240" in English, "1 240 $" style elsewhere
+// (digits, a no-break space, then the dollar sign).
+QString formatVegasAmount(std::int64_t value);
+
+} // namespace murvane

@@ -1,0 +1,34 @@
+#pragma once
+// Proves a Klondike position winnable with a bounded depth-first search.
+// Standard C++ only; the game converts its cards on entry.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace murvane::solver {
+
+// A card as the game hands it over. suitIndex: spades 0, hearts 1,
+// diamonds 2, clubs 3; rank 1 (Ace) ... 13 (King).
+struct SolverCard {
+    std::uint8_t suitIndex = 0;
+    std::uint8_t rank = 1;
+    bool isFaceUp = false;
+};
+
+struct SolveResult {
+    bool isWinnable = false;
+    std::int64_t nodes = 0; // positions counted when the search returned
+};
+
+// tableau: 7 columns, bottom card first; stock and waste: last element is the
+// top; foundation: cards already home per suit index (0...13).
+SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
+                  const std::vector<SolverCard>& stock,
+                  const std::vector<SolverCard>& waste,
+                  const std::array<int, 4>& foundation,
+                  int drawCount, std::int64_t maxNodes,
+                  std::optional<int> maxRecycles);
+
+} // namespace murvane::solver
