@@ -1,0 +1,216 @@
+// New deals: shuffling, verification by the solver, and the prepared-deal cache.
+
+#include "engine/SolitaireGame.h"
+
+#include "solver/Solver.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <array>
+
+namespace murvane {
+
+namespace {
+
+// Unbiased draws in 0..<bound from the operating system's random source,
+// fetched in blocks so one shuffle costs one system call.
+class SystemRandom {
+public:
+    std::uint32_t below(std::uint32_t bound)
+    {
+        // Reject the top sliver of the 32-bit range that would favour low values.
+        const std::uint32_t limit = std::uint32_t(-bound) % bound; // 2^32 mod bound
+        for (;;) {
+            const std::uint32_t r = next();
+            if (r >= limit)
+                return r % bound;
+        }
+    }
+
+private:
+    std::uint32_t next()
+    {
+        if (used_ == buffer_.size()) {
+            QRandomGenerator::system()->fillRange(buffer_.data(), qsizetype(buffer_.size()));
+            used_ = 0;
+        }
+        return buffer_[used_++];
+    }
+    std::array<std::uint32_t, 64> buffer_{};
+    std::size_t used_ = 64;
+};
+
+std::vector<solver::SolverCard> toSolver(const Pile& pile)
+{
+    std::vector<solver::SolverCard> out;
+    out.reserve(std::size_t(pile.size()));
+    for (const Card& c : pile)
+        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
+    return out;
+}
+
+// Deal preparation runs on one low-priority worker that outlives every game.
+QThreadPool& preparationPool()
+{
+    // Destroyed at exit, where it waits for a running task; a task whose game
+    // is gone stops after its current solve.
+    static QThreadPool pool;
+    static const bool configured = [] {
+        pool.setMaxThreadCount(1);
+        pool.setThreadPriority(QThread::LowPriority);
+        return true;
+    }();
+    Q_UNUSED(configured);
+    return pool;
+}
+
+} // namespace
+
+SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
+{
+    std::array<Card, kDeckSize> deck;
+    int n = 0;
+    for (Suit suit : kAllSuits)
+        for (std::int64_t rank = kAce; rank <= kKing; ++rank)
+            deck[n++] = Card::make(suit, rank, false);
+
+    SystemRandom random;
+    for (int i = 0; i < kDeckSize - 1; ++i) {
+        const int j = int(random.below(std::uint32_t(kDeckSize - i)));
+        if (j != 0)
+            std::swap(deck[i], deck[i + j]);
+    }
+
+    Layout layout;
+    int end = kDeckSize; // cards are taken from the end of the shuffled array
+    for (int c = 0; c < kColumnCount; ++c) {
+        Pile& column = layout.tableau[c];
+        column.reserve(c + 1);
+        for (int k = 0; k <= c; ++k)
+            column.append(deck[--end]);
+        column.last().isFaceUp = true;
+    }
+    layout.stock = Pile(deck.begin(), deck.begin() + end);
+    return layout;
+}
+
+SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
+{
+    Deal deal;
+    const std::optional<int> maxRecycles =
+        rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
+    for (int attempt = 1; attempt <= kDealAttempts; ++attempt) {
+        Layout layout = makeShuffledDeal();
+        std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
+        for (int c = 0; c < kColumnCount; ++c)
+            columns[c] = toSolver(layout.tableau[c]);
+        const bool winnable = solver::solve(columns, toSolver(layout.stock), {}, {0, 0, 0, 0},
+                                            int(rules.drawCount), kSolverNodeBudget, maxRecycles)
+                                  .isWinnable;
+        deal = Deal{std::move(layout.tableau), std::move(layout.stock), attempt, winnable};
+        if (winnable || (cancelled && cancelled->load(std::memory_order_relaxed)))
+            break;
+    }
+    return deal;
+}
+
+DealRules SolitaireGame::currentDealRules() const
+{
+    if (hasPassLimit())
+        return DealRules{drawCount_, drawCount_ == 3 ? 2 : 0};
+    return DealRules::unlimited();
+}
+
+void SolitaireGame::newDeal()
+{
+    cancelAutoComplete();
+    if (hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_)
+        setCurrentStreak(0);
+    setHasStartedCurrentDeal(false);
+    setHasWon(false);
+    gameHasBeenCreditedWin_ = false;
+    setRedealsUsed(0);
+    setHistory({});
+    setScore(scoringMode_ == ScoringMode::vegas ? -kVegasAnte : 0);
+    dealCards();
+    setWaste({});
+    setFoundations({});
+}
+
+void SolitaireGame::dealCards()
+{
+    if (!verifyDeals_) {
+        Layout layout = makeShuffledDeal();
+        setTableau(layout.tableau);
+        setStock(layout.stock);
+        return;
+    }
+    const DealRules rules = currentDealRules();
+    Deal deal;
+    if (auto it = preparedDeals_.find(rules); it != preparedDeals_.end()) {
+        deal = *it;
+        preparedDeals_.erase(it);
+    } else {
+        deal = findVerifiedDeal(rules);
+    }
+    setTableau(deal.tableau);
+    setStock(deal.stock);
+    prepareUpcomingDeals();
+}
+
+void SolitaireGame::prepareUpcomingDeals()
+{
+    if (!verifyDeals_)
+        return;
+    QList<DealRules> wanted{currentDealRules()};
+    for (const DealRules& r : {DealRules::unlimited(), DealRules::drawOneLimited(), DealRules::drawThreeLimited()})
+        if (!wanted.contains(r))
+            wanted.append(r);
+    QList<DealRules> kept;
+    for (const DealRules& r : wanted)
+        if (!preparedDeals_.contains(r) && !preparingRules_.contains(r))
+            kept.append(r);
+    if (kept.isEmpty())
+        return;
+    for (const DealRules& r : kept)
+        preparingRules_.insert(r);
+
+    // The worker never touches the game: it posts each result to the
+    // application object, and the game is looked up there through a guarded
+    // pointer, so a game destroyed meanwhile stores nothing.
+    QPointer<SolitaireGame> game(this);
+    auto cancelled = preparationCancelled_;
+    preparationPool().start([game, cancelled, kept] {
+        for (const DealRules& rules : kept) {
+            if (cancelled->load())
+                return;
+            Deal deal = findVerifiedDeal(rules, cancelled.get());
+            if (cancelled->load())
+                return;
+            QObject* app = QCoreApplication::instance();
+            if (!app)
+                return;
+            QMetaObject::invokeMethod(
+                app,
+                [game, rules, deal = std::move(deal)] {
+                    if (game)
+                        game->storePreparedDeal(rules, deal);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void SolitaireGame::storePreparedDeal(const DealRules& rules, const Deal& deal)
+{
+    preparingRules_.remove(rules);
+    preparedDeals_.insert(rules, deal);
+    Q_EMIT preparedDealStored();
+}
+
+} // namespace murvane
