@@ -1,0 +1,53 @@
+#pragma once
+// The desktop's appearance settings the game follows: dark appearance,
+// increased contrast, reduced motion and the user's text-size factor.
+// Read from the desktop where it says (settings portal, GNOME, KDE), else from
+// the palette and fonts, else defaults; `changed` fires when any of them does.
+
+#include <QObject>
+
+namespace murvane {
+
+class SystemAppearance : public QObject {
+    Q_OBJECT
+public:
+    // The text-size factor is kept between the default size and the second
+    // accessibility size (body text 17 -> 28 points).
+    static constexpr qreal kMinTextScale = 1.0;
+    static constexpr qreal kMaxTextScale = 28.0 / 17.0;
+
+    // The application-wide instance; needs a QGuiApplication.
+    static SystemAppearance& instance();
+
+    bool isDark() const { return isDark_; }
+    bool increasedContrast() const { return increasedContrast_; }
+    bool reduceMotion() const { return reduceMotion_; }
+    // The user's text size relative to the platform default, clamped.
+    qreal textScale() const { return textScale_; }
+
+    static qreal clampTextScale(qreal raw);
+
+    // Overrides for tests and previews; each notifies on a real change.
+    void setDark(bool value);
+    void setIncreasedContrast(bool value);
+    void setReduceMotion(bool value);
+    void setTextScale(qreal value);
+
+    // Reads the desktop's settings again.
+    void refresh();
+
+Q_SIGNALS:
+    void changed();
+
+protected:
+    explicit SystemAppearance(QObject* parent = nullptr);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isDark_ = false;
+    bool increasedContrast_ = false;
+    bool reduceMotion_ = false;
+    qreal textScale_ = 1.0;
+};
+
+} // namespace murvane
