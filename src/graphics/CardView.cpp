@@ -1,0 +1,130 @@
+#include "graphics/CardView.h"
+
+#include "graphics/PaintUtil.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+
+#include <cmath>
+
+namespace murvane::graphics {
+
+using detail::TextRun;
+using detail::TextStyle;
+
+QString suitSymbol(Suit suit)
+{
+    return rawValue(suit);
+}
+
+namespace {
+
+// The blurred shadow is the same for every card of one scale and ratio.
+const QImage& cardShadow(const CardMetrics& m, qreal dpr)
+{
+    static QHash<QPair<qint64, qint64>, QImage> cache;
+    const auto key = qMakePair(qint64(std::llround(m.scale * 1000)), qint64(std::llround(dpr * 1000)));
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.insert(key, detail::shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity,
+                                                   shadowMargin(m.scale), dpr));
+    return *it;
+}
+
+void paintFace(QPainter& p, QPointF origin, const CardView& v, qreal dpr, bool withShadow)
+{
+    const CardMetrics m = cardMetrics(v.scale, v.showsCornerSuit);
+    const QRectF frame(origin, m.size);
+    if (withShadow) {
+        const qreal margin = shadowMargin(m.scale);
+        p.drawImage(origin + QPointF(-margin, -margin + m.shadowOffsetY), cardShadow(m, dpr));
+    }
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath body = detail::continuousRoundedRect(frame, m.cornerRadius);
+    p.fillPath(body, controlBackgroundColor(v.appearance));
+    p.strokePath(body, QPen(withOpacity(primaryColor(v.appearance), v.appearance.increasedContrast ? 0.5 : 0.2),
+                            m.borderWidth));
+
+    const QColor ink = suitColor(isRed(v.card.suit), v.appearance);
+    const QString suit = suitSymbol(v.card.suit);
+    const qreal rank = std::clamp<qreal>(qreal(v.card.rank), 1, 13);
+    const TextRun rankRun = detail::textRun(rankLabel(std::int64_t(rank)), TextStyle::rankBlack, m.rankFontSize);
+    // The corner row: rank, then (optionally) the suit, vertically centred.
+    qreal rowHeight = rankRun.height();
+    TextRun suitRun;
+    if (v.showsCornerSuit) {
+        suitRun = detail::textRun(suit, TextStyle::suitBold, m.cornerSuitFontSize);
+        rowHeight = std::max(rowHeight, suitRun.height());
+    }
+    const QPointF corner = origin + QPointF(m.cornerPadding, m.cornerPadding);
+    p.fillPath(rankRun.path.translated(corner + QPointF(0, (rowHeight - rankRun.height()) / 2 + rankRun.ascent)), ink);
+    if (v.showsCornerSuit) {
+        const QPointF at = corner + QPointF(rankRun.advance + m.cornerSpacing,
+                                            (rowHeight - suitRun.height()) / 2 + suitRun.ascent);
+        p.fillPath(suitRun.path.translated(at), ink);
+    }
+    const TextRun pip = detail::textRun(suit, TextStyle::regular, m.pipFontSize);
+    const QPointF pipAt(frame.center().x() - pip.advance / 2, frame.center().y() - pip.height() / 2 + pip.ascent);
+    p.fillPath(pip.path.translated(pipAt), ink);
+    p.restore();
+}
+
+struct FaceKey {
+    int suit, rank;
+    qint64 scale, dpr;
+    bool dark, contrast, cornerSuit;
+    friend bool operator==(const FaceKey&, const FaceKey&) = default;
+};
+size_t qHash(const FaceKey& k, size_t seed = 0)
+{
+    return qHashMulti(seed, k.suit, k.rank, k.scale, k.dpr, k.dark, k.contrast, k.cornerSuit);
+}
+
+const QPixmap& facePixmap(const CardView& v, qreal dpr)
+{
+    static QHash<FaceKey, QPixmap> cache;
+    const CardMetrics m = cardMetrics(v.scale, v.showsCornerSuit);
+    const FaceKey key{suitIndex(v.card.suit), int(std::clamp<std::int64_t>(v.card.rank, 1, 13)),
+                      std::llround(m.scale * 1000), std::llround(dpr * 1000), v.appearance.dark,
+                      v.appearance.increasedContrast, v.showsCornerSuit};
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return *it;
+    // Bounded: 52 faces x a few scales x two appearances; start over rather
+    // than grow without limit if something keeps changing the scale.
+    if (cache.size() > 2000)
+        cache.clear();
+    const qreal margin = shadowMargin(m.scale);
+    const QSizeF logical(m.size.width() + 2 * margin, m.size.height() + 2 * margin);
+    QPixmap pixmap(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    {
+        QPainter p(&pixmap);
+        paintFace(p, QPointF(margin, margin), v, dpr, true);
+    }
+    return *cache.insert(key, pixmap);
+}
+
+} // namespace
+
+void CardView::paint(QPainter& painter, QPointF topLeft, bool cached) const
+{
+    const qreal dpr = clampDevicePixelRatio(detail::painterDevicePixelRatio(painter));
+    if (!cached) {
+        paintFace(painter, topLeft, *this, dpr, true);
+        return;
+    }
+    const qreal margin = shadowMargin(cardMetrics(scale).scale);
+    painter.drawPixmap(topLeft - QPointF(margin, margin), facePixmap(*this, dpr));
+}
+
+void CardView::paint(QPainter& painter, const QRectF& frame, bool cached) const
+{
+    const QSizeF s = size();
+    paint(painter, frame.center() - QPointF(s.width() / 2, s.height() / 2), cached);
+}
+
+} // namespace murvane::graphics

@@ -1,0 +1,41 @@
+#pragma once
+// A face-up card: body with shadow, border, corner index and centre pip.
+// Stateless: fill the fields, then paint into any QPainter (widget, pixmap,
+// image). The frame is 44 x 64 x scale; the shadow spills a little outside.
+
+#include "engine/Card.h"
+#include "graphics/Appearance.h"
+#include "graphics/CardGeometry.h"
+
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+class QPainter;
+
+namespace murvane::graphics {
+
+struct CardView {
+    Appearance appearance;
+    Card card;
+    qreal scale = 1;
+    bool showsCornerSuit = false;
+
+    static QSizeF size(qreal scale) { return cardMetrics(scale).size; }
+    QSizeF size() const { return size(scale); }
+
+    // Paints the face with its top-left frame corner at `topLeft`. Uses the
+    // face pixmap cache when `cached` (the usual case on the board).
+    void paint(QPainter& painter, QPointF topLeft, bool cached = true) const;
+    // Paints centred in `frame` (the frame need not be card-sized).
+    void paint(QPainter& painter, const QRectF& frame, bool cached = true) const;
+
+    // "Queen of Hearts"; "Face down card" when the card is face down.
+    QString accessibilityLabel() const { return card.accessibilityName(); }
+};
+
+// The suit symbol drawn on cards: "♠", "♥", "♦", "♣".
+QString suitSymbol(Suit suit);
+
+} // namespace murvane::graphics

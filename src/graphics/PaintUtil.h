@@ -1,0 +1,46 @@
+#pragma once
+// Internal helpers shared by the graphics painters.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace murvane::graphics::detail {
+
+// A rounded rectangle whose corners ease into the straight edges (no sudden
+// change of curvature where the arc meets the side).
+QPainterPath continuousRoundedRect(const QRectF& rect, qreal radius);
+
+enum class TextStyle {
+    rankBlack,   // heavy rounded face of the corner rank
+    suitBold,    // corner suit
+    regular,     // centre pip
+    labelBold,   // slot label
+};
+
+// A text laid out as a filled outline at a given pixel size. Outlines are
+// built once per text and style at a reference size and scaled, so lengths
+// are exact at any fractional size and independent of the paint device.
+struct TextRun {
+    QPainterPath path; // baseline at y = 0, starts at x = 0
+    qreal advance = 0;
+    qreal ascent = 0;
+    qreal descent = 0;
+    qreal height() const { return ascent + descent; }
+};
+TextRun textRun(const QString& text, TextStyle style, qreal pixelSize);
+
+// A black rounded-rect shadow, blurred with standard deviation blur / 2,
+// already at the device pixel ratio; its logical origin is the rect's
+// top-left minus `margin`.
+QImage shadowImage(const QSizeF& size, qreal radius, qreal blur, qreal opacity, qreal margin, qreal dpr);
+
+// Which device pixel ratio a painter draws at.
+qreal painterDevicePixelRatio(const QPainter& painter);
+
+} // namespace murvane::graphics::detail
