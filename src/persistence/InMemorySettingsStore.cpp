@@ -1,33 +1,16 @@
 #include "SettingsStore.h"
+#include "StoreValues.h"
 
 namespace murvane {
 
 std::int64_t InMemorySettingsStore::integerForKey(const QString& key) const
 {
-    const QVariant v = values_.value(key);
-    switch (v.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::ULongLong:
-    case QMetaType::Bool:
-        return v.toLongLong();
-    default:
-        return 0;
-    }
+    return storevalues::toInteger(values_.value(key));
 }
 
 bool InMemorySettingsStore::boolForKey(const QString& key) const
 {
-    const QVariant v = values_.value(key);
-    switch (v.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        return v.toLongLong() != 0;
-    default:
-        return false;
-    }
+    return storevalues::toBool(values_.value(key));
 }
 
 bool InMemorySettingsStore::hasObjectForKey(const QString& key) const
@@ -37,18 +20,12 @@ bool InMemorySettingsStore::hasObjectForKey(const QString& key) const
 
 std::optional<QString> InMemorySettingsStore::stringForKey(const QString& key) const
 {
-    const QVariant v = values_.value(key);
-    if (v.typeId() == QMetaType::QString)
-        return v.toString();
-    return std::nullopt;
+    return storevalues::toString(values_.value(key));
 }
 
 std::optional<QByteArray> InMemorySettingsStore::dataForKey(const QString& key) const
 {
-    const QVariant v = values_.value(key);
-    if (v.typeId() == QMetaType::QByteArray)
-        return v.toByteArray();
-    return std::nullopt;
+    return storevalues::toData(values_.value(key));
 }
 
 void InMemorySettingsStore::setInteger(const QString& key, std::int64_t value)

@@ -32,6 +32,8 @@ public:
 
 // A store that lives in memory only; used by tests and as the fallback when
 // no durable store can be opened. Counts writes so tests can check coalescing.
+// Reads convert exactly as the durable store does (StoreValues.h), so a value
+// planted as text ("42", "true") reads as it would from the settings file.
 class InMemorySettingsStore final : public SettingsStore {
 public:
     std::int64_t integerForKey(const QString& key) const override;
