@@ -1,10 +1,18 @@
 #include "Solver.h"
-// Placeholder until the search lands: answers "not proved".
+
+#include "SolverSearch.h"
+
 namespace murvane::solver {
-SolveResult solve(const std::array<std::vector<SolverCard>, 7>&, const std::vector<SolverCard>&,
-                  const std::vector<SolverCard>&, const std::array<int, 4>&, int, std::int64_t,
-                  std::optional<int>)
+
+SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
+                  const std::vector<SolverCard>& stock, const std::vector<SolverCard>& waste,
+                  const std::array<int, 4>& foundation, int drawCount, std::int64_t maxNodes,
+                  std::optional<int> maxRecycles)
 {
-    return {};
+    SolveResult r;
+    r.isWinnable = SolverSearch::isWinnable(tableau, stock, waste, foundation, drawCount, maxNodes,
+                                            maxRecycles, &r.nodes);
+    return r;
 }
-}
+
+} // namespace murvane::solver

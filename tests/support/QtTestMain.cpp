@@ -12,6 +12,10 @@ using TestApplication = QCoreApplication;
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs the binary outside ctest's environment; never try to
+    // reach a display from a test.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
