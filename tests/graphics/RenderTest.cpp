@@ -1,0 +1,230 @@
+#include "engine/Card.h"
+#include "graphics/CardBackView.h"
+#include "graphics/CardView.h"
+#include "graphics/EmptySlotView.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace murvane;
+using namespace murvane::graphics;
+
+namespace {
+
+// Renders into an image of the card's frame (plus a margin) at a ratio.
+QImage render(QSizeF logical, qreal dpr, const std::function<void(QPainter&)>& paint,
+              QColor background = Qt::transparent)
+{
+    QImage image(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(background);
+    QPainter p(&image);
+    paint(p);
+    return image;
+}
+
+QImage renderFace(const Card& card, Appearance look, qreal scale = 2, bool cornerSuit = false, bool cached = true)
+{
+    const CardView view{look, card, scale, cornerSuit};
+    return render(view.size(), 1, [&](QPainter& p) { view.paint(p, QPointF(0, 0), cached); });
+}
+
+QImage renderBack(CardBackTheme theme, qreal scale = 1, Appearance look = {})
+{
+    const CardBackView view{look, theme, scale};
+    return render(view.size(), 1, [&](QPainter& p) { view.paintUncached(p, QPointF(0, 0)); });
+}
+
+int colorDistance(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// Pixels within `tolerance` of `color` (opaque pixels only).
+int countNear(const QImage& image, QColor color, int tolerance = 12)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.alpha() == 255 && colorDistance(c, color) <= tolerance;
+        }
+    return n;
+}
+
+} // namespace
+
+TEST(CardViewRender, SuitsUseTheirColourInEachAppearance)
+{
+    const QColor lightRed = QColor::fromRgbF(0.8f, 0.07f, 0.07f);
+    const QColor darkRed = redSuitColor({true, false});
+    const struct { Suit suit; bool dark; QColor ink; QColor absent; } cases[] = {
+        {Suit::hearts, false, lightRed, darkRed},
+        {Suit::diamonds, true, darkRed, lightRed},
+        {Suit::spades, false, Qt::black, lightRed},
+        {Suit::clubs, true, Qt::white, darkRed},
+    };
+    for (const auto& c : cases) {
+        const QImage face = renderFace(Card::make(c.suit, 7, true), {c.dark, false});
+        // The pip alone covers hundreds of pixels at scale 2.
+        EXPECT_GT(countNear(face, c.ink), 200) << suitIndex(c.suit) << " dark " << c.dark;
+        EXPECT_EQ(countNear(face, c.absent, 6), 0) << suitIndex(c.suit) << " dark " << c.dark;
+    }
+}
+
+TEST(CardViewRender, BodyFollowsTheAppearance)
+{
+    const Card card = Card::make(Suit::spades, 1, true);
+    const QImage light = renderFace(card, {false, false});
+    const QImage dark = renderFace(card, {true, false});
+    // A point on the body away from the corner and the pip.
+    const QPoint body(70, 100);
+    EXPECT_EQ(light.pixelColor(body), QColor(Qt::white));
+    EXPECT_LE(colorDistance(dark.pixelColor(body), controlBackgroundColor({true, false})), 3);
+}
+
+TEST(CardViewRender, IncreasedContrastDarkensTheBorder)
+{
+    const Card card = Card::make(Suit::clubs, 5, true);
+    // The middle of the left edge lies on the 1-point border.
+    const QPoint edge(0, 64);
+    const QColor normal = renderFace(card, {false, false}).pixelColor(edge);
+    const QColor strong = renderFace(card, {false, true}).pixelColor(edge);
+    EXPECT_LT(strong.lightness() + 20, normal.lightness());
+}
+
+TEST(CardViewRender, CornerSuitAddsInkAndCacheMatchesDirectPainting)
+{
+    const Card ten = Card::make(Suit::clubs, 10, true);
+    const QImage plain = renderFace(ten, {}, 2, false);
+    const QImage withSuit = renderFace(ten, {}, 2, true);
+    EXPECT_NE(plain, withSuit);
+    EXPECT_EQ(renderFace(ten, {}, 2, true, false), withSuit);
+}
+
+TEST(CardViewRender, GlyphsAreRealAndDistinct)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    const QFontMetricsF fm(font);
+    for (Suit s : kAllSuits)
+        EXPECT_TRUE(fm.inFontUcs4(suitSymbol(s).toUcs4().front())) << suitIndex(s);
+    std::vector<QImage> pips;
+    for (Suit s : kAllSuits)
+        pips.push_back(renderFace(Card::make(s, 3, true), {}));
+    for (size_t i = 0; i < pips.size(); ++i)
+        for (size_t j = i + 1; j < pips.size(); ++j)
+            EXPECT_NE(pips[i], pips[j]) << i << " vs " << j;
+}
+
+TEST(CardViewRender, AccessibilityLabels)
+{
+    EXPECT_EQ(CardView({{}, Card::make(Suit::hearts, 12, true)}).accessibilityLabel(), "Queen of Hearts");
+    EXPECT_EQ(CardView({{}, Card::make(Suit::clubs, 7, true)}).accessibilityLabel(), "7 of Clubs");
+    EXPECT_EQ(CardView({{}, Card::make(Suit::hearts, 12, false)}).accessibilityLabel(), "Face down card");
+    EXPECT_EQ(CardBackView({{}, CardBackTheme::blueprint}).accessibilityLabel(), "Card Back, Theme: Blueprint");
+    EXPECT_EQ(EmptySlotView({{}, "A", 1, "Foundation 1, empty"}).accessibilityLabel(), "Foundation 1, empty");
+}
+
+TEST(EmptySlotRender, ContrastStrengthensOutlineAndLabel)
+{
+    auto slot = [](bool contrast, const QString& label) {
+        const EmptySlotView view{{false, contrast}, label, 2, {}};
+        return render(view.size(), 1, [&](QPainter& p) { view.paint(p, QPointF(0, 0)); }, Qt::white);
+    };
+    const QImage normal = slot(false, "A"), strong = slot(true, "A");
+    EXPECT_LT(strong.pixelColor(0, 64).lightness() + 20, normal.pixelColor(0, 64).lightness());
+    // The label is drawn: the middle differs from an unlabelled slot.
+    EXPECT_NE(slot(false, "A"), slot(false, ""));
+    int darkestNormal = 255, darkestStrong = 255;
+    for (int y = 50; y < 78; ++y)
+        for (int x = 30; x < 58; ++x) {
+            darkestNormal = std::min(darkestNormal, normal.pixelColor(x, y).lightness());
+            darkestStrong = std::min(darkestStrong, strong.pixelColor(x, y).lightness());
+        }
+    EXPECT_LT(darkestStrong, darkestNormal);
+}
+
+TEST(CardBackRender, EveryBackLooksDifferent)
+{
+    std::vector<QImage> backs;
+    for (CardBackTheme t : EnumCases<CardBackTheme>::all)
+        backs.push_back(renderBack(t));
+    for (size_t i = 0; i < backs.size(); ++i)
+        for (size_t j = i + 1; j < backs.size(); ++j)
+            EXPECT_NE(backs[i], backs[j]) << rawValue(CardBackTheme(i)).toStdString() << " vs "
+                                          << rawValue(CardBackTheme(j)).toStdString();
+}
+
+TEST(CardBackRender, InnerFrameIsDrawn)
+{
+    // At scale 4 the inner frame's left side runs down x = 18; the art beside
+    // it is plain gradient, so the frame shows as a lighter line.
+    for (CardBackTheme t : {CardBackTheme::solidAmber, CardBackTheme::onyx, CardBackTheme::neon}) {
+        const QImage back = renderBack(t, 4);
+        const BackMetrics m = backMetrics(4);
+        const int x = int(m.innerFrameRect.left());
+        const int y = int(m.innerFrameRect.center().y());
+        EXPECT_GT(back.pixelColor(x, y).lightness(), back.pixelColor(x + 4, y).lightness() + 15)
+            << rawValue(t).toStdString();
+    }
+}
+
+TEST(CardBackRender, SeasonalSymbolIsDrawnInTheCentre)
+{
+    const QImage winter = renderBack(CardBackTheme::winter, 2);
+    EXPECT_GT(winter.pixelColor(44, 64).lightness(), 200); // the snowflake's hub
+    const QImage classic = renderBack(CardBackTheme::classic, 2);
+    EXPECT_LT(classic.pixelColor(44, 64).lightness(), 120);
+}
+
+TEST(CardBackCacheTest, RendersOncePerThemeScaleAndRatio)
+{
+    CardBackCache::clear();
+    QImage target(200, 200, QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::transparent);
+    QPainter p(&target);
+    const CardBackView neon{{}, CardBackTheme::neon, 1.18};
+    for (int i = 0; i < 24; ++i)
+        neon.paint(p, QPointF(10, 10 + i));
+    EXPECT_EQ(CardBackCache::renderCount(), 1);
+    CardBackView{{}, CardBackTheme::ocean, 1.18}.paint(p, QPointF(10, 10));
+    CardBackView{{}, CardBackTheme::neon, 1.0}.paint(p, QPointF(10, 10));
+    neon.paint(p, QPointF(10, 10));
+    EXPECT_EQ(CardBackCache::renderCount(), 3);
+    EXPECT_EQ(CardBackCache::size(), 3);
+    // A different ratio is its own entry.
+    EXPECT_EQ(CardBackCache::pixmap(neon, 2).devicePixelRatio(), 2);
+    EXPECT_EQ(CardBackCache::renderCount(), 4);
+}
+
+TEST(CardBackRender, BadScalesAndRatiosDrawWithinTheFrame)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (double scale : {0.0, -1.0, 0.5, 1.0, 1.18, 2.7, 4.0, 50.0, nan})
+        for (double dpr : {0.75, 1.0, 2.0, 3.5}) {
+            const qreal s = clampScale(scale);
+            const QSizeF frame(44 * s, 64 * s);
+            const qreal margin = shadowMargin(s);
+            const QSizeF canvas(frame.width() + 2 * margin, frame.height() + 2 * margin);
+            const QImage back = render(canvas, dpr, [&](QPainter& p) {
+                CardBackView{{}, CardBackTheme::pixelRetro, scale}.paint(p, QPointF(margin, margin));
+            });
+            const QImage face = render(canvas, dpr, [&](QPainter& p) {
+                CardView{{}, Card::make(Suit::hearts, 10, true), scale, true}.paint(p, QPointF(margin, margin));
+            });
+            // The centre of the frame is opaque card; the canvas corner is
+            // untouched by body or shadow.
+            const QPoint centre(back.width() / 2, back.height() / 2);
+            EXPECT_EQ(back.pixelColor(centre).alpha(), 255) << scale << " @" << dpr;
+            EXPECT_EQ(face.pixelColor(centre).alpha(), 255) << scale << " @" << dpr;
+            EXPECT_EQ(back.pixelColor(0, 0).alpha(), 0) << scale << " @" << dpr;
+            EXPECT_EQ(face.pixelColor(0, 0).alpha(), 0) << scale << " @" << dpr;
+        }
+}
