@@ -176,7 +176,7 @@ QPixmap pixmap(const CardBackView& view, qreal devicePixelRatio)
     {
         QPainter p(&pixmap);
         // The shadow of the flattened layer is the shadow of its body.
-        p.drawImage(QPointF(0, 1), detail::shadowImage(m.size, m.cornerRadius, 2 * s, 0.22, margin, dpr));
+        p.drawImage(QPointF(0, 1), detail::cardShadow(s, dpr));
         CardBackView copy = view;
         copy.scale = s;
         copy.paintUncached(p, QPointF(margin, margin));

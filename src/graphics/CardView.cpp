@@ -20,25 +20,13 @@ QString suitSymbol(Suit suit)
 
 namespace {
 
-// The blurred shadow is the same for every card of one scale and ratio.
-const QImage& cardShadow(const CardMetrics& m, qreal dpr)
-{
-    static QHash<QPair<qint64, qint64>, QImage> cache;
-    const auto key = qMakePair(qint64(std::llround(m.scale * 1000)), qint64(std::llround(dpr * 1000)));
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, detail::shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity,
-                                                   shadowMargin(m.scale), dpr));
-    return *it;
-}
-
 void paintFace(QPainter& p, QPointF origin, const CardView& v, qreal dpr, bool withShadow)
 {
     const CardMetrics m = cardMetrics(v.scale, v.showsCornerSuit);
     const QRectF frame(origin, m.size);
     if (withShadow) {
         const qreal margin = shadowMargin(m.scale);
-        p.drawImage(origin + QPointF(-margin, -margin + m.shadowOffsetY), cardShadow(m, dpr));
+        p.drawImage(origin + QPointF(-margin, -margin + m.shadowOffsetY), detail::cardShadow(m.scale, dpr));
     }
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -66,7 +54,10 @@ void paintFace(QPainter& p, QPointF origin, const CardView& v, qreal dpr, bool w
         p.fillPath(suitRun.path.translated(at), ink);
     }
     const TextRun pip = detail::textRun(suit, TextStyle::regular, m.pipFontSize);
-    const QPointF pipAt(frame.center().x() - pip.advance / 2, frame.center().y() - pip.height() / 2 + pip.ascent);
+    // Centre the glyph's ink, not its line box: suit glyphs sit high in
+    // their line, and the pip should look centred on the card.
+    const QRectF pipInk = pip.path.boundingRect();
+    const QPointF pipAt(frame.center().x() - pip.advance / 2, frame.center().y() - pipInk.center().y());
     p.fillPath(pip.path.translated(pipAt), ink);
     p.restore();
 }

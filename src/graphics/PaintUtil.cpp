@@ -1,5 +1,7 @@
 #include "graphics/PaintUtil.h"
 
+#include "graphics/CardGeometry.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPaintDevice>
@@ -177,6 +179,21 @@ QImage shadowImage(const QSizeF& size, qreal radius, qreal blur, qreal opacity, 
     }
     out.setDevicePixelRatio(dpr);
     return out;
+}
+
+const QImage& cardShadow(qreal scale, qreal dpr)
+{
+    static QHash<QPair<qint64, qint64>, QImage> cache;
+    const CardMetrics m = cardMetrics(scale);
+    const auto key = qMakePair(qint64(std::llround(m.scale * 1000)), qint64(std::llround(dpr * 1000)));
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        if (cache.size() > 200)
+            cache.clear();
+        it = cache.insert(key, shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity,
+                                           shadowMargin(m.scale), dpr));
+    }
+    return *it;
 }
 
 qreal painterDevicePixelRatio(const QPainter& painter)

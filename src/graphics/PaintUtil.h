@@ -40,6 +40,10 @@ TextRun textRun(const QString& text, TextStyle style, qreal pixelSize);
 // top-left minus `margin`.
 QImage shadowImage(const QSizeF& size, qreal radius, qreal blur, qreal opacity, qreal margin, qreal dpr);
 
+// The shadow every card and back casts at a scale and ratio (black 22 %,
+// blur 2 x scale), cached: it is the same for all of them.
+const QImage& cardShadow(qreal scale, qreal dpr);
+
 // Which device pixel ratio a painter draws at.
 qreal painterDevicePixelRatio(const QPainter& painter);
 
