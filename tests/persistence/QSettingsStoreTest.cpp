@@ -1,12 +1,12 @@
 // The durable store: round trips through the file, reads of text values and
 // damaged files, write coalescing, and going on when the disk refuses.
 
-#include "QtAppEnvironment.h"
 #include "SavedGameTestSupport.h"
 
 #include "persistence/QSettingsStore.h"
 #include "persistence/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,7 +20,8 @@ using namespace murvane::testing;
 
 namespace {
 
-[[maybe_unused]] auto* const qtApp = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+// Runs everything queued so far, as the event loop does between turns.
+void endTurn() { QCoreApplication::processEvents(); }
 
 void writeFile(const QString& path, const QByteArray& contents)
 {
