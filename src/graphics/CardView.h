@@ -2,6 +2,7 @@
 // A face-up card: body with shadow, border, corner index and centre pip.
 // Stateless: fill the fields, then paint into any QPainter (widget, pixmap,
 // image). The frame is 44 x 64 x scale; the shadow spills a little outside.
+// Painting uses process-wide caches: call it on the GUI thread only.
 
 #include "engine/Card.h"
 #include "graphics/Appearance.h"

@@ -3,6 +3,7 @@
 // ("suit.spade.fill", "arrow.uturn.backward", ...). Every symbol is a single
 // filled outline in a square design box, so it tints to any colour and stays
 // crisp at any size and device pixel ratio. Unknown names draw nothing.
+// Outlines are cached per name: call from the GUI thread.
 
 #include <QColor>
 #include <QIcon>
