@@ -490,7 +490,9 @@ void SolitaireGame::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, 
     const Card& first = moving.first();
 
     std::optional<MoveTarget> winner;
-    if (moving.size() == 1 && !slotFrames.isEmpty()) {
+    // Face-down cards are never carried anywhere, whatever the caller claims.
+    const bool carriesHiddenCards = !first.isFaceUp;
+    if (moving.size() == 1 && !slotFrames.isEmpty() && !carriesHiddenCards) {
         qreal best = std::numeric_limits<qreal>::infinity();
         for (int f = 0; f < kFoundationCount; ++f) {
             const auto it = slotFrames.constFind(DropSlot::foundation(f));
@@ -510,7 +512,7 @@ void SolitaireGame::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, 
             }
         }
     }
-    if (!winner) {
+    if (!winner && !carriesHiddenCards) {
         qreal best = std::numeric_limits<qreal>::infinity();
         for (int c = 0; c < kColumnCount; ++c) {
             const auto it = slotFrames.constFind(DropSlot::tableau(c));
