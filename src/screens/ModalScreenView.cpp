@@ -1,0 +1,246 @@
+#include "screens/ModalScreenView.h"
+
+#include "engine/SolitaireGame.h"
+#include "platform/Localization.h"
+#include "platform/SystemAppearance.h"
+#include "screens/ConfirmationDialog.h"
+#include "screens/GlassButton.h"
+#include "screens/ScreenBodies.h"
+#include "screens/ScreenStyle.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace murvane::screens {
+
+ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal boardScale, QWidget* parent)
+    : QWidget(parent), game_(game), screen_(screen), boardScale_(sanitizedScale(boardScale)),
+      textScale_(screenTextScale(game))
+{
+    setObjectName(QStringLiteral("modalScreen"));
+    setAttribute(Qt::WA_NoSystemBackground);
+
+    // Outer stack: the whole panel, with the column centred across it.
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addStretch(1);
+    column_ = new QWidget(this);
+    column_->setObjectName(QStringLiteral("screenColumn"));
+    outer->addWidget(column_);
+    outer->addStretch(1);
+
+    columnLayout_ = new QVBoxLayout(column_);
+    buildHeader();
+
+    scroll_ = new QScrollArea(column_);
+    scroll_->setObjectName(QStringLiteral("screenScrollView"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(screen_ == ModalScreen::about ? Qt::ScrollBarAlwaysOff
+                                                                      : Qt::ScrollBarAsNeeded);
+    scroll_->setAutoFillBackground(false);
+    scroll_->viewport()->setAutoFillBackground(false);
+    columnLayout_->addWidget(scroll_, 1);
+
+    applyBoardScale();
+    rebuildBody();
+
+    connect(&game_, &SolitaireGame::boardSizeChanged, this, &ModalScreenView::updateTextScale);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &ModalScreenView::updateTextScale);
+}
+
+ModalScreenView::~ModalScreenView() = default;
+
+void ModalScreenView::buildHeader()
+{
+    headerLayout_ = new QHBoxLayout();
+    headerLayout_->setContentsMargins(0, 0, 0, 0);
+
+    title_ = new QLabel(localizedString(rawValue(screen_)), column_);
+    title_->setObjectName(QStringLiteral("screenTitle"));
+    title_->setTextFormat(Qt::PlainText);
+    title_->setWordWrap(false);
+    // One line: a long translation is cut rather than pushing the buttons out.
+    title_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    title_->setMinimumWidth(0);
+    setAccessibilityMark(title_, AccessibilityMark::heading);
+    headerLayout_->addWidget(title_, 1);
+
+    buttonGroup_ = new QHBoxLayout();
+    buttonGroup_->setContentsMargins(0, 0, 0, 0);
+    if (screen_ == ModalScreen::statistics) {
+        resetButton_ = new GlassButton(column_);
+        resetButton_->setText(localizedString(QStringLiteral("Reset")));
+        resetButton_->setObjectName(QStringLiteral("resetStatsButton"));
+        resetButton_->setToolTip(localizedString(QStringLiteral("Reset all statistics")));
+        resetButton_->setAccessibleName(localizedString(QStringLiteral("Reset All Statistics")));
+        resetButton_->setShape(GlassButton::Shape::capsule);
+        resetButton_->setLabelFont(kHeaderButtonTextSize, QFont::Medium);
+        resetButton_->setPadding(10, 4);
+        connect(resetButton_, &QAbstractButton::clicked, this, [this] { setConfirmingReset(true); });
+        buttonGroup_->addWidget(resetButton_);
+    }
+    closeButton_ = new GlassButton(column_);
+    closeButton_->setObjectName(QStringLiteral("closeScreenButton"));
+    closeButton_->setToolTip(localizedString(QStringLiteral("Close")));
+    closeButton_->setAccessibleName(localizedString(QStringLiteral("Close")));
+    closeButton_->setShape(GlassButton::Shape::circle);
+    closeButton_->setSymbol(QStringLiteral("xmark"), kHeaderSymbolSize, kHeaderSymbolFrame);
+    closeButton_->setLabelFont(kHeaderButtonTextSize, QFont::Medium);
+    closeButton_->setPadding(4, 4);
+    connect(closeButton_, &QAbstractButton::clicked, this, &ModalScreenView::closeRequested);
+    buttonGroup_->addWidget(closeButton_);
+
+    headerLayout_->addLayout(buttonGroup_);
+    columnLayout_->addLayout(headerLayout_);
+}
+
+void ModalScreenView::setBoardScale(qreal scale)
+{
+    const qreal b = sanitizedScale(scale);
+    if (qFuzzyCompare(b, boardScale_))
+        return;
+    boardScale_ = b;
+    applyBoardScale();
+}
+
+void ModalScreenView::applyBoardScale()
+{
+    const qreal b = boardScale_;
+    column_->setFixedWidth(qRound(kColumnWidth * b));
+    const int pad = qRound(kColumnPadding * b);
+    columnLayout_->setContentsMargins(pad, pad, pad, pad);
+    columnLayout_->setSpacing(qRound(kColumnSpacing * b));
+    headerLayout_->setSpacing(qRound(kHeaderSpacing * b));
+    buttonGroup_->setSpacing(qRound(kHeaderGroupSpacing * b));
+
+    title_->setFont(scaledFont(kTitleSize * b, QFont::DemiBold));
+    QPalette tp = title_->palette();
+    tp.setColor(QPalette::WindowText, ScreenPalette::current().primary());
+    title_->setPalette(tp);
+
+    if (resetButton_)
+        resetButton_->setScale(b);
+    closeButton_->setScale(b);
+    for (ConfirmationDialog* d : {resetDialog_.data(), rulesDialog_.data()})
+        if (d)
+            d->setScale(b);
+}
+
+void ModalScreenView::updateTextScale()
+{
+    const qreal t = screenTextScale(game_);
+    if (qFuzzyCompare(t, textScale_))
+        return;
+    textScale_ = t;
+    Q_EMIT textScaleChanged(t);
+    // Deferred: the change usually comes from a control inside the body,
+    // which must not be deleted while it is still handling the click.
+    if (!bodyRebuildQueued_) {
+        bodyRebuildQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            bodyRebuildQueued_ = false;
+            rebuildBody();
+        });
+    }
+}
+
+void ModalScreenView::rebuildBody()
+{
+    const int scrollValue = scroll_->verticalScrollBar()->value();
+    QWidget* old = scroll_->takeWidget();
+    if (old) {
+        old->hide();
+        old->deleteLater();
+    }
+    body_ = makeScreenBody(*this, nullptr);
+    if (!body_)
+        body_ = new QWidget();
+    body_->setObjectName(QStringLiteral("screenBody"));
+    body_->setAutoFillBackground(false);
+    body_->setFont(scaledFont(kBodyFontSize * textScale_));
+    scroll_->setWidget(body_);
+    scroll_->verticalScrollBar()->setValue(scrollValue);
+}
+
+void ModalScreenView::discardDialog(QPointer<ConfirmationDialog>& dialog)
+{
+    if (!dialog)
+        return;
+    ConfirmationDialog* d = dialog;
+    dialog = nullptr;
+    // Gone from view at once; deleted once its own signal has returned.
+    d->hide();
+    d->deleteLater();
+}
+
+void ModalScreenView::setConfirmingReset(bool confirming)
+{
+    if (confirming == isConfirmingReset())
+        return;
+    if (!confirming) {
+        discardDialog(resetDialog_);
+        return;
+    }
+    auto* dialog = new ConfirmationDialog(
+        boardScale_, localizedString(QStringLiteral("Reset all statistics?")),
+        localizedString(QStringLiteral(
+            "This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.")),
+        QStringLiteral("resetStatsDialog"), localizedString(QStringLiteral("Cancel")),
+        QStringLiteral("cancelResetStatsButton"), localizedString(QStringLiteral("Reset")),
+        QStringLiteral("confirmResetStatsButton"), column_);
+    resetDialog_ = dialog;
+    connect(dialog, &ConfirmationDialog::cancelled, this, [this] { setConfirmingReset(false); });
+    connect(dialog, &ConfirmationDialog::confirmed, this, [this] {
+        setConfirmingReset(false);
+        game_.resetStatistics();
+    });
+    dialog->show();
+}
+
+void ModalScreenView::setPendingRulesChange(PendingRulesChange change)
+{
+    if (!change.apply) {
+        clearPendingRulesChange();
+        return;
+    }
+    pendingRulesChange_ = std::move(change);
+    if (rulesDialog_)
+        return;
+    auto* dialog = new ConfirmationDialog(
+        boardScale_, localizedString(QStringLiteral("Abandon this game?")),
+        localizedString(QStringLiteral("Changing this rule deals a new game and resets your win streak.")),
+        QStringLiteral("rulesChangeDialog"), localizedString(QStringLiteral("Cancel")),
+        QStringLiteral("cancelRulesChangeButton"), localizedString(QStringLiteral("New Game")),
+        QStringLiteral("confirmRulesChangeButton"), column_);
+    rulesDialog_ = dialog;
+    connect(dialog, &ConfirmationDialog::cancelled, this, &ModalScreenView::clearPendingRulesChange);
+    connect(dialog, &ConfirmationDialog::confirmed, this, &ModalScreenView::confirmRulesChange);
+    dialog->show();
+}
+
+void ModalScreenView::clearPendingRulesChange()
+{
+    pendingRulesChange_.reset();
+    discardDialog(rulesDialog_);
+}
+
+void ModalScreenView::confirmRulesChange()
+{
+    // Cleared before it runs, so the dialog is already gone when the new
+    // game is dealt.
+    std::optional<PendingRulesChange> change = std::move(pendingRulesChange_);
+    clearPendingRulesChange();
+    if (change && change->apply)
+        change->apply();
+}
+
+} // namespace murvane::screens

@@ -1,0 +1,127 @@
+#pragma once
+// The full-panel host of the four screens (Preferences, Statistics, How to
+// Play, About): a centred column with a header (title, the Statistics-only
+// Reset button, the close button) over a scrolling body, plus the two
+// confirmation dialogs a screen can raise (reset statistics, rules change).
+//
+// Usage by the board: construct it with the game, the screen to show and the
+// board scale, as a child of the panel area it should cover, and keep its
+// geometry equal to that area; call setBoardScale when the scale changes;
+// hide and delete it on `closeRequested`. The view never closes itself.
+//
+// Two scales: b (the board scale) sizes the frame, the header and the
+// dialogs; t (screenTextScale: the user's text size times 1.18 for the large
+// board) sizes everything in the body, and the body is rebuilt when t changes.
+//
+// The game must outlive the view. Dialog state lives only as long as the
+// view: a dialog left open, or a pending rule change, is dropped with it.
+
+#include "engine/Settings.h"
+#include "screens/ConfirmationDialog.h"
+#include "screens/GlassButton.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QScrollArea;
+class QHBoxLayout;
+class QVBoxLayout;
+
+namespace murvane {
+
+class SolitaireGame;
+
+namespace screens {
+
+// A setting change held back until the user confirms abandoning the game.
+struct PendingRulesChange {
+    std::function<void()> apply;
+};
+
+class ModalScreenView : public QWidget {
+    Q_OBJECT
+public:
+    // Frame and header at scale 1 (times b).
+    static constexpr qreal kColumnWidth = 375;
+    static constexpr qreal kColumnPadding = 14;
+    static constexpr qreal kColumnSpacing = 12;
+    static constexpr qreal kHeaderSpacing = 6;
+    static constexpr qreal kHeaderGroupSpacing = 8;
+    static constexpr qreal kTitleSize = 13;
+    static constexpr qreal kHeaderButtonTextSize = 12;
+    static constexpr qreal kHeaderSymbolSize = 12;
+    static constexpr qreal kHeaderSymbolFrame = 16;
+    // Body default font at scale 1 (times t).
+    static constexpr qreal kBodyFontSize = 13;
+
+    ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal boardScale, QWidget* parent = nullptr);
+    ~ModalScreenView() override;
+
+    SolitaireGame& game() const { return game_; }
+    ModalScreen screen() const { return screen_; }
+
+    qreal boardScale() const { return boardScale_; }
+    void setBoardScale(qreal scale);
+    qreal textScale() const { return textScale_; }
+
+    // Reset-statistics dialog: shown exactly while this is true.
+    bool isConfirmingReset() const { return resetDialog_ != nullptr; }
+    void setConfirmingReset(bool confirming);
+
+    // Rules-change dialog: shown exactly while a change is pending. Setting
+    // a change with no apply action clears it instead.
+    bool hasPendingRulesChange() const { return pendingRulesChange_.has_value(); }
+    void setPendingRulesChange(PendingRulesChange change);
+    void clearPendingRulesChange();
+
+    // Parts, for bodies and tests.
+    QWidget* column() const { return column_; }
+    QLabel* titleLabel() const { return title_; }
+    GlassButton* resetButton() const { return resetButton_; } // null unless Statistics
+    GlassButton* closeButton() const { return closeButton_; }
+    QScrollArea* scrollArea() const { return scroll_; }
+    QWidget* body() const { return body_; }
+    ConfirmationDialog* resetDialog() const { return resetDialog_; }
+    ConfirmationDialog* rulesChangeDialog() const { return rulesDialog_; }
+
+Q_SIGNALS:
+    // The close button was clicked; the owner hides the screen.
+    void closeRequested();
+    // t changed (board size or the user's text size); the body is rebuilt.
+    void textScaleChanged(qreal textScale);
+
+private:
+    void buildHeader();
+    void applyBoardScale();
+    void updateTextScale();
+    void rebuildBody();
+    void confirmRulesChange();
+    static void discardDialog(QPointer<ConfirmationDialog>& dialog);
+
+    SolitaireGame& game_;
+    ModalScreen screen_;
+    qreal boardScale_ = 1;
+    qreal textScale_ = 1;
+    bool bodyRebuildQueued_ = false;
+
+    QWidget* column_ = nullptr;
+    QVBoxLayout* columnLayout_ = nullptr;
+    QHBoxLayout* headerLayout_ = nullptr;
+    QHBoxLayout* buttonGroup_ = nullptr;
+    QLabel* title_ = nullptr;
+    GlassButton* resetButton_ = nullptr;
+    GlassButton* closeButton_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* body_ = nullptr;
+
+    QPointer<ConfirmationDialog> resetDialog_;
+    QPointer<ConfirmationDialog> rulesDialog_;
+    std::optional<PendingRulesChange> pendingRulesChange_;
+};
+
+} // namespace screens
+} // namespace murvane

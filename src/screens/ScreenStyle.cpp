@@ -1,0 +1,302 @@
+#include "screens/ScreenStyle.h"
+
+#include "engine/SolitaireGame.h"
+#include "graphics/Symbols.h"
+#include "platform/SystemAppearance.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVariant>
+#include <QWidget>
+
+#include <cmath>
+
+namespace murvane::screens {
+
+namespace {
+
+constexpr qreal kMinScale = 0.25;
+constexpr qreal kMaxScale = 8.0;
+constexpr const char* kMarkProperty = "murvaneAccessibilityMark";
+
+} // namespace
+
+qreal sanitizedScale(qreal scale)
+{
+    if (!std::isfinite(scale) || scale <= 0)
+        return 1.0;
+    return std::clamp(scale, kMinScale, kMaxScale);
+}
+
+qreal screenTextScale(BoardSize size, qreal systemTextScale)
+{
+    const qreal factor = size == BoardSize::large ? kLargeTextFactor : 1.0;
+    return sanitizedScale(sanitizedScale(systemTextScale) * factor);
+}
+
+qreal screenTextScale(const SolitaireGame& game)
+{
+    qreal system = 1.0;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        system = SystemAppearance::instance().textScale();
+    return screenTextScale(game.boardSize(), system);
+}
+
+QFont scaledFont(qreal size, QFont::Weight weight)
+{
+    QFont font = QApplication::font();
+    // Lengths are logical pixels, so fonts are sized in pixels too; rounding
+    // to whole pixels keeps text crisp and the 18% step still shows.
+    font.setPixelSize(std::max(1, int(std::lround(size))));
+    font.setWeight(weight);
+    return font;
+}
+
+ScreenPalette ScreenPalette::current()
+{
+    ScreenPalette p;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        const auto& appearance = SystemAppearance::instance();
+        p.dark = appearance.isDark();
+        p.increasedContrast = appearance.increasedContrast();
+    }
+    return p;
+}
+
+QColor ScreenPalette::primary() const
+{
+    return dark ? QColor(255, 255, 255, 235) : QColor(0, 0, 0, 222);
+}
+
+QColor ScreenPalette::secondary() const
+{
+    if (increasedContrast)
+        return dark ? QColor(255, 255, 255, 200) : QColor(0, 0, 0, 190);
+    return dark ? QColor(255, 255, 255, 140) : QColor(0, 0, 0, 128);
+}
+
+QColor ScreenPalette::accent() const
+{
+    return dark ? QColor(10, 132, 255) : QColor(0, 122, 255);
+}
+
+QColor ScreenPalette::accentText() const
+{
+    return QColor(Qt::white);
+}
+
+QColor ScreenPalette::destructive() const
+{
+    return dark ? QColor(255, 69, 58) : QColor(215, 0, 21);
+}
+
+QColor ScreenPalette::divider() const
+{
+    const int alpha = increasedContrast ? 70 : 30;
+    return dark ? QColor(255, 255, 255, alpha) : QColor(0, 0, 0, alpha);
+}
+
+QColor ScreenPalette::groupFill() const
+{
+    return dark ? QColor(255, 255, 255, 16) : QColor(0, 0, 0, 10);
+}
+
+QColor ScreenPalette::groupBorder() const
+{
+    const int alpha = increasedContrast ? 80 : 18;
+    return dark ? QColor(255, 255, 255, alpha) : QColor(0, 0, 0, alpha);
+}
+
+void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
+                GlassLevel level)
+{
+    if (rect.isEmpty())
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    radius = std::min(radius, std::min(rect.width(), rect.height()) / 2);
+
+    QPainterPath shape;
+    shape.addRoundedRect(rect, radius, radius);
+
+    // A faint vertical sheen stands in for the frosted blur.
+    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
+    if (level == GlassLevel::card) {
+        if (palette.dark) {
+            fill.setColorAt(0, QColor(58, 58, 62, 245));
+            fill.setColorAt(1, QColor(44, 44, 48, 245));
+        } else {
+            fill.setColorAt(0, QColor(252, 252, 253, 245));
+            fill.setColorAt(1, QColor(240, 240, 243, 245));
+        }
+    } else if (palette.dark) {
+        fill.setColorAt(0, QColor(255, 255, 255, 38));
+        fill.setColorAt(1, QColor(255, 255, 255, 22));
+    } else {
+        fill.setColorAt(0, QColor(255, 255, 255, 200));
+        fill.setColorAt(1, QColor(250, 250, 252, 165));
+    }
+    painter.fillPath(shape, fill);
+
+    // Hairline rim: one device pixel, inset by half so it stays inside.
+    const qreal hairline = 1.0;
+    QRectF rim = rect.adjusted(hairline / 2, hairline / 2, -hairline / 2, -hairline / 2);
+    QPainterPath rimPath;
+    rimPath.addRoundedRect(rim, std::max<qreal>(0, radius - hairline / 2),
+                           std::max<qreal>(0, radius - hairline / 2));
+    int rimAlpha = palette.increasedContrast ? 110 : (palette.dark ? 45 : 30);
+    QColor rimColour = palette.dark ? QColor(255, 255, 255, rimAlpha) : QColor(0, 0, 0, rimAlpha);
+    QPen pen(rimColour, hairline);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(rimPath);
+    painter.restore();
+}
+
+void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
+                     qreal offsetY, qreal opacity)
+{
+    if (rect.isEmpty() || radius <= 0 || opacity <= 0)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    // Stacked translucent rings approximate a blur without an offscreen pass.
+    const int steps = std::clamp(int(std::ceil(radius)), 4, 24);
+    const QRectF base = rect.translated(0, offsetY);
+    const qreal perStep = opacity / steps * 1.6;
+    for (int i = steps; i >= 1; --i) {
+        const qreal grow = radius * (qreal(i) / steps) - radius / 2;
+        const qreal falloff = 1.0 - qreal(i) / (steps + 1);
+        QColor c(0, 0, 0);
+        c.setAlphaF(float(std::min<qreal>(1.0, perStep * falloff)));
+        painter.setBrush(c);
+        const QRectF r = base.adjusted(-grow, -grow, grow, grow);
+        const qreal cr = std::max<qreal>(0, cornerRadius + grow);
+        painter.drawRoundedRect(r, cr, cr);
+    }
+    painter.restore();
+}
+
+void paintScreenSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& colour,
+                       QFont::Weight weight)
+{
+    if (box.isEmpty())
+        return;
+    if (graphics::hasSymbol(name)) {
+        graphics::paintSymbol(painter, name, box, colour);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal side = std::min(box.width(), box.height());
+    const QRectF sq(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    const qreal strokeFactor = weight >= QFont::DemiBold ? 0.15 : 0.12;
+    QPen pen(colour, side * strokeFactor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    auto at = [&](qreal x, qreal y) { return QPointF(sq.left() + x * side, sq.top() + y * side); };
+    if (name == QLatin1String("xmark")) {
+        painter.drawLine(at(0.2, 0.2), at(0.8, 0.8));
+        painter.drawLine(at(0.8, 0.2), at(0.2, 0.8));
+    } else if (name == QLatin1String("checkmark")) {
+        QPainterPath p;
+        p.moveTo(at(0.15, 0.55));
+        p.lineTo(at(0.4, 0.8));
+        p.lineTo(at(0.85, 0.2));
+        painter.drawPath(p);
+    } else if (name == QLatin1String("chevron.up.chevron.down")) {
+        QPainterPath p;
+        p.moveTo(at(0.25, 0.38));
+        p.lineTo(at(0.5, 0.12));
+        p.lineTo(at(0.75, 0.38));
+        p.moveTo(at(0.25, 0.62));
+        p.lineTo(at(0.5, 0.88));
+        p.lineTo(at(0.75, 0.62));
+        painter.drawPath(p);
+    } else if (name == QLatin1String("chevron.down")) {
+        QPainterPath p;
+        p.moveTo(at(0.2, 0.35));
+        p.lineTo(at(0.5, 0.68));
+        p.lineTo(at(0.8, 0.35));
+        painter.drawPath(p);
+    }
+    painter.restore();
+}
+
+namespace {
+
+// Carries the traits Qt 6.4 cannot express through its public widgets.
+class MarkedAccessible : public QAccessibleWidget {
+public:
+    MarkedAccessible(QWidget* w, AccessibilityMark mark)
+        : QAccessibleWidget(w, roleFor(mark)), mark_(mark)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            if (auto* label = qobject_cast<QLabel*>(widget()); label && widget()->accessibleName().isEmpty())
+                return label->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (mark_ == AccessibilityMark::modalDialog)
+            s.modal = true;
+        if (mark_ == AccessibilityMark::hidden)
+            s.invisible = true;
+        return s;
+    }
+
+private:
+    static QAccessible::Role roleFor(AccessibilityMark mark)
+    {
+        switch (mark) {
+        case AccessibilityMark::heading:
+            return QAccessible::Heading;
+        case AccessibilityMark::modalDialog:
+            return QAccessible::Dialog;
+        case AccessibilityMark::hidden:
+            return QAccessible::Pane;
+        }
+        return QAccessible::Pane;
+    }
+    AccessibilityMark mark_;
+};
+
+QAccessibleInterface* markedFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    const QVariant mark = widget->property(kMarkProperty);
+    if (!mark.isValid())
+        return nullptr;
+    return new MarkedAccessible(widget, static_cast<AccessibilityMark>(mark.toInt()));
+}
+
+} // namespace
+
+void setAccessibilityMark(QWidget* widget, AccessibilityMark mark)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(markedFactory);
+        return true;
+    }();
+    (void)installed;
+    if (widget)
+        widget->setProperty(kMarkProperty, int(mark));
+}
+
+} // namespace murvane::screens

@@ -1,0 +1,86 @@
+#pragma once
+// Shared look of the full-panel screens and their dialogs: the two scale
+// factors, fonts at point sizes that follow them, the named colours, and the
+// glass material (a translucent rounded fill with a hairline rim, no blur).
+//
+// Lengths are logical pixels at scale 1 multiplied by a scale factor: b (the
+// board scale) for the frame, header and dialogs, t (the screen text scale)
+// for everything inside a screen body.
+
+#include "engine/Settings.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+class QWidget;
+
+namespace murvane {
+
+class SolitaireGame;
+
+namespace screens {
+
+// Guard against zero, negative or non-finite scales handed in from outside:
+// every length must stay positive and finite.
+qreal sanitizedScale(qreal scale);
+
+// The large board size makes screen text 18% larger.
+inline constexpr qreal kLargeTextFactor = 1.18;
+
+// t: the user's text-size factor times 1.18 for the large board size.
+qreal screenTextScale(const SolitaireGame& game);
+qreal screenTextScale(BoardSize size, qreal systemTextScale);
+
+// The system font at `size` logical pixels (already scaled) and a weight.
+QFont scaledFont(qreal size, QFont::Weight weight = QFont::Normal);
+
+// The look currently asked for by the desktop.
+struct ScreenPalette {
+    bool dark = false;
+    bool increasedContrast = false;
+
+    static ScreenPalette current();
+
+    QColor primary() const;
+    QColor secondary() const;
+    QColor accent() const;
+    QColor accentText() const;  // text on an accent fill
+    QColor destructive() const; // text of a destructive button
+    QColor divider() const;
+    QColor groupFill() const;   // the group-box container
+    QColor groupBorder() const;
+};
+
+// How much of the board shows through a glass shape.
+enum class GlassLevel {
+    control, // buttons: light and see-through
+    card,    // dialog cards: nearly opaque so the text reads over anything
+};
+
+// Fills `rect` as glass with the given corner radius and draws its hairline
+// rim. A radius of half the height gives a capsule.
+void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
+                GlassLevel level = GlassLevel::control);
+
+// A soft drop shadow under a rounded rectangle: black at `opacity`, spread
+// over `radius`, shifted by `offsetY`.
+void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
+                     qreal offsetY, qreal opacity);
+
+// Draws a symbol by name in `box`. Uses the graphics library's symbol set;
+// the few symbols these screens need have a stroked fallback so a control
+// never shows up blank while the set is incomplete.
+void paintScreenSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& colour,
+                       QFont::Weight weight = QFont::Medium);
+
+// Marks a widget for assistive technologies: a heading, a modal dialog, or
+// an element to leave out. Qt 6.4 has no API for these traits, so the
+// screens install a small accessibility factory that reads these marks.
+enum class AccessibilityMark { heading, modalDialog, hidden };
+void setAccessibilityMark(QWidget* widget, AccessibilityMark mark);
+
+} // namespace screens
+} // namespace murvane
