@@ -1,0 +1,213 @@
+#include "board/BoardHeader.h"
+
+#include "board/BoardGeometry.h"
+#include "board/BoardPalette.h"
+#include "board/HeaderControls.h"
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+#include "platform/Localization.h"
+#include "platform/SystemAppearance.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+
+namespace murvane::board {
+
+QString tooltipWithShortcut(const QString& key, const QString& glyphs, const QKeySequence& shortcut)
+{
+    QString text = localizedString(key);
+    return text.replace(glyphs, shortcut.toString(QKeySequence::NativeText));
+}
+
+BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
+    : QWidget(parent)
+    , view_(view)
+{
+    setObjectName(QStringLiteral("boardHeader"));
+    row_ = new QHBoxLayout(this);
+    row_->setSpacing(6);
+
+    title_ = new FittedLabel(this);
+    title_->setObjectName(QStringLiteral("boardTitle"));
+    title_->setText(localizedString(QStringLiteral("Murvane Solitaire")));
+    title_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+
+    score_ = new ScoreLabel(this);
+    score_->setObjectName(QStringLiteral("scoreLabel"));
+    score_->setFormatter([this](std::int64_t v) { return scoreText(view_, v); });
+
+    pass_ = new QLabel(this);
+    pass_->setObjectName(QStringLiteral("passCounter"));
+
+    newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), this);
+    newDeal_->setObjectName(QStringLiteral("newDealButton"));
+    newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral("New Deal (⌘N)"), QStringLiteral("⌘N"),
+                                             QKeySequence(Qt::CTRL | Qt::Key_N)));
+    newDeal_->setAccessibleName(localizedString(QStringLiteral("Start a new game deal")));
+
+    undo_ = new RoundSymbolButton(QStringLiteral("arrow.uturn.backward"), this);
+    undo_->setObjectName(QStringLiteral("undoButton"));
+    undo_->setToolTip(tooltipWithShortcut(QStringLiteral("Undo Move (⌘Z)"), QStringLiteral("⌘Z"),
+                                          QKeySequence(Qt::CTRL | Qt::Key_Z)));
+    undo_->setAccessibleName(localizedString(QStringLiteral("Undo last card move")));
+
+    more_ = new RoundSymbolButton(QStringLiteral("chevron.down"), this);
+    more_->setObjectName(QStringLiteral("moreMenuButton"));
+    more_->setToolTip(localizedString(QStringLiteral("Preferences, Statistics, How to Play, About & Quit")));
+    more_->setAccessibleName(
+        localizedString(QStringLiteral("Menu: preferences, statistics, how to play, about, and quit")));
+
+    row_->addWidget(title_, 0, Qt::AlignVCenter);
+    row_->addWidget(score_, 0, Qt::AlignVCenter);
+    row_->addWidget(pass_, 0, Qt::AlignVCenter);
+    row_->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(newDeal_);
+    buttons->addWidget(undo_);
+    buttons->addWidget(more_);
+    row_->addLayout(buttons);
+
+    buildMenu();
+
+    SolitaireGame& game = view.game();
+    connect(newDeal_, &QAbstractButton::clicked, &view, &SolitaireView::requestNewDeal);
+    connect(undo_, &QAbstractButton::clicked, this, [this] {
+        if (undo_->isEnabled())
+            view_.game().undo(view_.dragState());
+    });
+    connect(more_, &QAbstractButton::clicked, this, &BoardHeader::openMenu);
+
+    connect(&game, &SolitaireGame::scoreChanged, this, &BoardHeader::refreshScore);
+    connect(&game, &SolitaireGame::scoringModeChanged, this, [this] {
+        score_->setValue(view_.game().score(), false);
+        score_->update();
+        refreshPass();
+    });
+    for (auto signal : {&SolitaireGame::redealsUsedChanged, &SolitaireGame::drawCountChanged,
+                        &SolitaireGame::unlimitedRedealsChanged})
+        connect(&game, signal, this, &BoardHeader::refreshPass);
+    connect(&game, &SolitaireGame::historyChanged, this, &BoardHeader::refreshUndo);
+    connect(&game, &SolitaireGame::isAutoCompletingChanged, this, &BoardHeader::refreshUndo);
+    connect(&game, &SolitaireGame::undoCountChanged, this, [this] { undo_->bounce(!reduceMotion()); });
+
+    score_->setValue(game.score(), false);
+    refresh();
+}
+
+bool BoardHeader::reduceMotion() const
+{
+    return SystemAppearance::instance().reduceMotion();
+}
+
+QString BoardHeader::scoreText(const SolitaireView& view, std::int64_t score)
+{
+    if (view.game().scoringMode() == ScoringMode::vegas)
+        return formatVegasAmount(score);
+    return QString::number(score);
+}
+
+void BoardHeader::buildMenu()
+{
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("moreMenu"));
+    for (ModalScreen screen : EnumCases<ModalScreen>::all) {
+        QAction* action = menu_->addAction(localizedString(rawValue(screen)));
+        if (screen == ModalScreen::preferences)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+        connect(action, &QAction::triggered, &view_, [this, screen] { view_.presentScreen(screen); });
+    }
+    menu_->addSeparator();
+    quit_ = menu_->addAction(localizedString(QStringLiteral("Quit Murvane Solitaire")));
+    quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit_, &QAction::triggered, &view_, &SolitaireView::quitRequested);
+}
+
+QList<QAction*> BoardHeader::menuActions() const
+{
+    QList<QAction*> items;
+    for (QAction* a : menu_->actions())
+        if (!a->isSeparator())
+            items.append(a);
+    return items;
+}
+
+void BoardHeader::openMenu()
+{
+    menu_->popup(more_->mapToGlobal(QPoint(more_->width() - menu_->sizeHint().width(), more_->height() + 4)));
+}
+
+void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance)
+{
+    scale_ = scale;
+    appearance_ = appearance;
+    const int hpad = qRound(10 * scale), vpad = qRound(6 * scale);
+    row_->setContentsMargins(hpad, vpad, hpad, vpad);
+    row_->setSpacing(qRound(6 * scale));
+    if (auto* buttons = qobject_cast<QHBoxLayout*>(row_->itemAt(row_->count() - 1)->layout()))
+        buttons->setSpacing(qRound(8 * scale));
+
+    QFont titleFont = font();
+    titleFont.setPixelSize(std::max(1, qRound(13 * scale)));
+    titleFont.setWeight(QFont::DemiBold);
+    title_->setBaseFont(titleFont);
+    title_->setColor(primaryText(appearance));
+
+    score_->setScale(scale);
+    score_->setColor(secondaryText(appearance));
+
+    QFont passFont = font();
+    passFont.setPixelSize(std::max(1, qRound(10 * scale)));
+    passFont.setWeight(QFont::Medium);
+    pass_->setFont(passFont);
+    QPalette pal = pass_->palette();
+    pal.setColor(QPalette::WindowText, secondaryText(appearance));
+    pass_->setPalette(pal);
+
+    for (RoundSymbolButton* b : {newDeal_, undo_, more_}) {
+        b->setScale(scale);
+        b->setAppearance(appearance);
+    }
+    update();
+}
+
+void BoardHeader::refresh()
+{
+    refreshScore();
+    refreshPass();
+    refreshUndo();
+}
+
+void BoardHeader::refreshScore()
+{
+    const SolitaireGame& game = view_.game();
+    score_->setValue(game.score(), !reduceMotion());
+    score_->setAccessibleName(localizedString(QStringLiteral("Current score: %@"), {scoreText(view_, game.score())}));
+}
+
+void BoardHeader::refreshPass()
+{
+    const SolitaireGame& game = view_.game();
+    const auto text = game.passText();
+    pass_->setVisible(text.has_value());
+    pass_->setText(text.value_or(QString()));
+    pass_->setAccessibleName(game.passDescription().value_or(text.value_or(QString())));
+    score_->updateGeometry();
+}
+
+void BoardHeader::refreshUndo()
+{
+    const SolitaireGame& game = view_.game();
+    undo_->setEnabled(!game.history().isEmpty() && !game.isAutoCompleting());
+}
+
+void BoardHeader::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintGlass(painter, QRectF(rect()), 12 * scale_, appearance_);
+}
+
+} // namespace murvane::board

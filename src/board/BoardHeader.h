@@ -1,0 +1,76 @@
+#pragma once
+// The header: title, score, pass counter, and the new-deal, undo and menu
+// buttons in a glass container. Reads the game; button actions go through
+// the view, which owns the dialog and screen state.
+
+#include "graphics/Appearance.h"
+
+#include <QWidget>
+
+class QAction;
+class QHBoxLayout;
+class QLabel;
+class QMenu;
+
+namespace murvane {
+class SolitaireView;
+}
+
+namespace murvane::board {
+
+class FittedLabel;
+class RoundSymbolButton;
+class ScoreLabel;
+
+class BoardHeader : public QWidget {
+    Q_OBJECT
+public:
+    BoardHeader(SolitaireView& view, QWidget* parent);
+
+    // Rebuilds sizes and fonts for the board scale and appearance.
+    void applyScale(qreal scale, const graphics::Appearance& appearance);
+    void refresh();
+
+    RoundSymbolButton* newDealButton() const { return newDeal_; }
+    RoundSymbolButton* undoButton() const { return undo_; }
+    RoundSymbolButton* menuButton() const { return more_; }
+    ScoreLabel* scoreLabel() const { return score_; }
+    QLabel* passLabel() const { return pass_; }
+    FittedLabel* titleLabel() const { return title_; }
+    QMenu* menu() const { return menu_; }
+    // The menu's items: Preferences, Statistics, How to Play, About, Quit.
+    QList<QAction*> menuActions() const;
+
+    // "1234" in Standard, "-$52" in Vegas.
+    static QString scoreText(const SolitaireView& view, std::int64_t score);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void refreshScore();
+    void refreshPass();
+    void refreshUndo();
+    void buildMenu();
+    void openMenu();
+    bool reduceMotion() const;
+
+    SolitaireView& view_;
+    QHBoxLayout* row_ = nullptr;
+    FittedLabel* title_ = nullptr;
+    ScoreLabel* score_ = nullptr;
+    QLabel* pass_ = nullptr;
+    RoundSymbolButton* newDeal_ = nullptr;
+    RoundSymbolButton* undo_ = nullptr;
+    RoundSymbolButton* more_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* quit_ = nullptr;
+    graphics::Appearance appearance_;
+    qreal scale_ = 1;
+};
+
+// Tooltip text with the platform's own shortcut text in place of the glyphs,
+// e.g. "New Deal (⌘N)" -> "New Deal (Ctrl+N)".
+QString tooltipWithShortcut(const QString& key, const QString& glyphs, const QKeySequence& shortcut);
+
+} // namespace murvane::board

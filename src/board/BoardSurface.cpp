@@ -1,0 +1,173 @@
+#include "board/BoardSurface.h"
+
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+
+#include <QLineF>
+#include <QMouseEvent>
+
+namespace murvane::board {
+
+namespace {
+
+PileCounts countsOf(const SolitaireGame& game)
+{
+    PileCounts counts;
+    counts.waste = game.waste().size();
+    for (int f = 0; f < kFoundationCount; ++f)
+        counts.foundations[size_t(f)] = game.foundations()[size_t(f)].size();
+    for (int c = 0; c < kColumnCount; ++c)
+        counts.columns[size_t(c)] = game.tableau()[size_t(c)].size();
+    return counts;
+}
+
+} // namespace
+
+BoardSurface::BoardSurface(SolitaireView& view, QWidget* parent)
+    : QWidget(parent)
+    , view_(view)
+{
+    setObjectName(QStringLiteral("boardSurface"));
+}
+
+std::optional<PileHit> BoardSurface::hitAt(QPointF point) const
+{
+    return hitTest(view_.boardGeometry(), countsOf(view_.game()), point);
+}
+
+std::optional<DragCandidate> BoardSurface::dragCandidateAt(QPointF point) const
+{
+    const auto hit = hitAt(point);
+    if (!hit || !hit->card)
+        return std::nullopt;
+    const SolitaireGame& game = view_.game();
+    const BoardGeometry& g = view_.boardGeometry();
+    const qreal defaultStep = DragPositionState::kDefaultStackStep * g.scale();
+    const int j = *hit->card;
+    switch (hit->pile.kind) {
+    case PileId::Kind::tableau: {
+        const Pile& column = game.tableau()[size_t(hit->pile.index)];
+        if (j < 0 || j >= column.size() || !column[j].isFaceUp)
+            return std::nullopt; // face-down cards carry no gesture
+        return DragCandidate{DragSource::tableau(hit->pile.index, j), hit->pile, g.scaledFanStep(column.size())};
+    }
+    case PileId::Kind::waste:
+        // Only the top waste card reacts; the ones fanned under it do not.
+        if (j != game.waste().size() - 1)
+            return std::nullopt;
+        return DragCandidate{DragSource::waste(), hit->pile, defaultStep};
+    case PileId::Kind::foundation:
+        return DragCandidate{DragSource::foundation(hit->pile.index), hit->pile, defaultStep};
+    case PileId::Kind::stock:
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool BoardSurface::acceptsPointer() const
+{
+    const SolitaireGame& game = view_.game();
+    return !game.isAutoCompleting() && !game.isShowingScreen() && !view_.isConfirmingNewDeal();
+}
+
+void BoardSurface::cancelPointer()
+{
+    press_.reset();
+}
+
+void BoardSurface::beginPress(QPointF point)
+{
+    press_ = Press{point, hitAt(point), dragCandidateAt(point), false};
+}
+
+void BoardSurface::mousePressEvent(QMouseEvent* event)
+{
+    view_.setShowKeyboardFocus(false);
+    if (event->button() != Qt::LeftButton || !acceptsPointer()) {
+        press_.reset();
+        return;
+    }
+    beginPress(event->position());
+}
+
+void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    view_.setShowKeyboardFocus(false);
+    if (event->button() != Qt::LeftButton || !acceptsPointer()) {
+        press_.reset();
+        return;
+    }
+    // The second press of a double-click is still a press: on the stock it
+    // is one more click, and moving 10 points from it starts a drag.
+    beginPress(event->position());
+    playDoubleClick(event->position());
+}
+
+void BoardSurface::playDoubleClick(QPointF point)
+{
+    if (view_.dragState().dragSource())
+        return;
+    const auto candidate = dragCandidateAt(point);
+    if (!candidate)
+        return;
+    SolitaireGame& game = view_.game();
+    const Pile cards = game.cards(candidate->source);
+    if (cards.isEmpty())
+        return;
+    if (candidate->source.kind == DragSource::Kind::tableau) {
+        // Only the column's top card goes to its best spot.
+        if (cards.size() != 1)
+            return;
+    }
+    view_.setFocusedSlot(candidate->focus);
+    game.moveToBestSpot(cards.first(), view_.dragState());
+}
+
+void BoardSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!press_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPointF point = event->position();
+    if (!press_->dragging) {
+        if (!press_->candidate || QLineF(press_->origin, point).length() < kDragThreshold)
+            return;
+        if (!acceptsPointer()) {
+            press_.reset();
+            return;
+        }
+        press_->dragging = true;
+        DragState& drag = view_.dragState();
+        if (!drag.dragSource()) {
+            drag.setDragSource(press_->candidate->source);
+            view_.dragPosition().setStackStep(press_->candidate->stackStep);
+            view_.setFocusedSlot(press_->candidate->focus);
+        }
+    }
+    view_.dragPosition().setLocation(point);
+}
+
+void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !press_)
+        return;
+    const Press press = *press_;
+    press_.reset();
+    const QPointF point = event->position();
+    SolitaireGame& game = view_.game();
+    DragState& drag = view_.dragState();
+
+    if (press.dragging) {
+        game.dropDraggedCards(view_.slotFrames(), drag, point);
+        // A refused drop (auto-complete started, game won) must not leave
+        // the cards hidden in their pile.
+        drag.clear();
+        view_.dragPosition().reset();
+        return;
+    }
+    if (press.hit && press.hit->pile.kind == PileId::Kind::stock && acceptsPointer()) {
+        view_.setFocusedSlot(PileId::stock());
+        game.drawFromStock(drag);
+    }
+}
+
+} // namespace murvane::board

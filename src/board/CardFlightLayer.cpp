@@ -1,0 +1,110 @@
+#include "board/CardFlightLayer.h"
+
+#include "board/PilePainter.h"
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+#include "graphics/CardGeometry.h"
+
+#include <QPainter>
+
+namespace murvane::board {
+
+CardFlightLayer::CardFlightLayer(SolitaireView& view, QWidget* parent)
+    : QWidget(parent)
+    , view_(view)
+{
+    setObjectName(QStringLiteral("cardFlightLayer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    animation_.setDuration(SolitaireGame::kAutoCompleteAnimationMs);
+    animation_.setStartValue(0.0);
+    animation_.setEndValue(1.0);
+    animation_.setEasingCurve(QEasingCurve::InOutQuad);
+    connect(&animation_, &QVariantAnimation::valueChanged, this, &CardFlightLayer::progressed);
+    connect(&animation_, &QVariantAnimation::finished, this, &CardFlightLayer::land);
+}
+
+std::optional<CardId> CardFlightLayer::flyingCard() const
+{
+    return card_ ? std::optional<CardId>(card_->id) : std::nullopt;
+}
+
+QRectF CardFlightLayer::currentFrame() const
+{
+    const qreal t = animation_.currentValue().toReal();
+    return QRectF(from_.topLeft() + (to_.topLeft() - from_.topLeft()) * t, from_.size());
+}
+
+void CardFlightLayer::stepWillRun(bool animated)
+{
+    land(); // a step that comes before the last flight ended lands it first
+    if (!animated)
+        return;
+    const SolitaireGame& game = view_.game();
+    const auto next = game.nextAutoCompleteMove();
+    if (!next)
+        return;
+    const BoardGeometry& g = view_.boardGeometry();
+    using K = AutoCompleteMove::Kind;
+    Card card;
+    if (next->kind == K::tableauToFoundation) {
+        const Pile& column = game.tableau()[size_t(next->column)];
+        if (column.isEmpty())
+            return;
+        card = column.last();
+        from_ = g.columnCardRect(next->column, int(column.size()) - 1, column.size());
+    } else {
+        if (game.waste().isEmpty())
+            return;
+        card = game.waste().last();
+        const int shown = visibleWasteCount(game.waste().size(), g.drawCount());
+        from_ = g.wasteCardRect(shown - 1);
+    }
+    if (next->kind == K::wasteToTableau) {
+        const std::int64_t n = game.tableau()[size_t(next->column)].size() + 1;
+        to_ = g.columnCardRect(next->column, int(n - 1), n);
+    } else {
+        to_ = g.pileFrame(PileId::foundation(next->pile));
+    }
+    card_ = card;
+    Q_EMIT flyingCardChanged();
+    animation_.start();
+    progressed();
+}
+
+void CardFlightLayer::land()
+{
+    if (!card_)
+        return;
+    animation_.stop();
+    card_.reset();
+    update(lastPainted_);
+    lastPainted_ = {};
+    Q_EMIT flyingCardChanged();
+}
+
+QRect CardFlightLayer::dirtyRect() const
+{
+    if (!card_)
+        return {};
+    const qreal m = graphics::shadowMargin(view_.boardScale()) + 1;
+    return currentFrame().adjusted(-m, -m, m, m).toAlignedRect();
+}
+
+void CardFlightLayer::progressed()
+{
+    const QRect now = dirtyRect();
+    update(lastPainted_.united(now));
+    lastPainted_ = now;
+}
+
+void CardFlightLayer::paintEvent(QPaintEvent*)
+{
+    if (!card_)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintCard(painter, view_.pileScene(), *card_, currentFrame());
+}
+
+} // namespace murvane::board

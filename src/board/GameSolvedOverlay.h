@@ -1,0 +1,48 @@
+#pragma once
+// The win card: "🎉", "Game Solved", the final score and "Play Again", on a
+// floating glass card centred at (187.5, 190) x S. It covers only its own
+// card, so the rest of the board stays visible.
+
+#include "graphics/Appearance.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace murvane {
+class SolitaireView;
+}
+
+namespace murvane::board {
+
+class GameSolvedOverlay : public QWidget {
+    Q_OBJECT
+public:
+    GameSolvedOverlay(SolitaireView& view, QWidget* parent);
+
+    void applyScale(qreal scale, const graphics::Appearance& appearance);
+    void refresh();
+    QPushButton* playAgainButton() const { return playAgain_; }
+    QLabel* finalScoreLabel() const { return score_; }
+    // The glass card, in this widget's coordinates.
+    QRectF cardRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void place();
+
+    SolitaireView& view_;
+    QLabel* emoji_ = nullptr;
+    QLabel* title_ = nullptr;
+    QLabel* score_ = nullptr;
+    QPushButton* playAgain_ = nullptr;
+    qreal scale_ = 1;
+    graphics::Appearance appearance_;
+    QImage shadow_;
+};
+
+} // namespace murvane::board

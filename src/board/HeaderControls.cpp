@@ -1,0 +1,243 @@
+#include "board/HeaderControls.h"
+
+#include "board/BoardPalette.h"
+#include "graphics/Symbols.h"
+
+#include <QPainter>
+#include <QtMath>
+
+#include <cmath>
+
+namespace murvane::board {
+
+namespace {
+constexpr qreal kButtonLabel = 16;  // symbol frame
+constexpr qreal kButtonPadding = 6; // around the symbol
+constexpr int kBounceMs = 350;
+constexpr int kCountMs = 500;
+} // namespace
+
+// --- RoundSymbolButton -------------------------------------------------------
+
+RoundSymbolButton::RoundSymbolButton(const QString& symbol, QWidget* parent)
+    : QAbstractButton(parent)
+    , symbol_(symbol)
+{
+    setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::TabFocus);
+    bounce_.setDuration(kBounceMs);
+    bounce_.setStartValue(0.0);
+    bounce_.setEndValue(1.0);
+    connect(&bounce_, &QVariantAnimation::valueChanged, this, qOverload<>(&QWidget::update));
+    connect(&bounce_, &QVariantAnimation::finished, this, qOverload<>(&QWidget::update));
+}
+
+void RoundSymbolButton::setScale(qreal scale)
+{
+    scale_ = scale;
+    const int d = qRound((kButtonLabel + 2 * kButtonPadding) * scale);
+    setFixedSize(d, d);
+    update();
+}
+
+void RoundSymbolButton::setAppearance(const graphics::Appearance& appearance)
+{
+    appearance_ = appearance;
+    update();
+}
+
+void RoundSymbolButton::bounce(bool animated)
+{
+    if (!animated)
+        return;
+    bounce_.stop();
+    bounce_.start();
+}
+
+QSize RoundSymbolButton::sizeHint() const
+{
+    const int d = qRound((kButtonLabel + 2 * kButtonPadding) * scale_);
+    return QSize(d, d);
+}
+
+void RoundSymbolButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect());
+    paintGlass(painter, r, r.height() / 2, appearance_);
+    if (isDown())
+        painter.fillPath([&] { QPainterPath p; p.addEllipse(r.adjusted(1, 1, -1, -1)); return p; }(),
+                         appearance_.dark ? QColor(255, 255, 255, 30) : QColor(0, 0, 0, 20));
+
+    // 12-point symbol in its 16 x 16 frame, lifted once by the bounce.
+    qreal lift = 0, grow = 1;
+    if (bounce_.state() == QAbstractAnimation::Running) {
+        const qreal t = bounce_.currentValue().toReal();
+        lift = std::sin(t * M_PI) * 3 * scale_;
+        grow = 1 + 0.12 * std::sin(t * M_PI);
+    }
+    const qreal side = 12 * scale_ * grow;
+    const QRectF box(r.center().x() - side / 2, r.center().y() - side / 2 - lift, side, side);
+    QColor tint = primaryText(appearance_);
+    if (!isEnabled())
+        tint.setAlphaF(tint.alphaF() * 0.3);
+    graphics::paintSymbol(painter, symbol_, box, tint);
+}
+
+// --- ScoreLabel ---------------------------------------------------------------
+
+ScoreLabel::ScoreLabel(QWidget* parent)
+    : QWidget(parent)
+    , format_([](std::int64_t v) { return QString::number(v); })
+{
+    counter_.setDuration(kCountMs);
+    counter_.setStartValue(0.0);
+    counter_.setEndValue(1.0);
+    // Close to a well-damped spring: fast start, no visible overshoot.
+    counter_.setEasingCurve(QEasingCurve::OutCubic);
+    connect(&counter_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+        const qreal t = v.toReal();
+        const std::int64_t now = from_ + std::llround(qreal(target_ - from_) * t);
+        if (now != shown_) {
+            shown_ = now;
+            update();
+        }
+    });
+    connect(&counter_, &QVariantAnimation::finished, this, [this] {
+        shown_ = target_;
+        update();
+    });
+}
+
+void ScoreLabel::setFormatter(Formatter formatter)
+{
+    format_ = std::move(formatter);
+    updateGeometry();
+    update();
+}
+
+void ScoreLabel::setScale(qreal scale)
+{
+    scale_ = scale;
+    updateGeometry();
+    update();
+}
+
+void ScoreLabel::setColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+void ScoreLabel::setValue(std::int64_t value, bool animated)
+{
+    if (value == target_ && counter_.state() != QAbstractAnimation::Running && shown_ == value)
+        return;
+    counter_.stop();
+    target_ = value;
+    if (!animated || shown_ == value) {
+        shown_ = value;
+        updateGeometry();
+        update();
+        return;
+    }
+    from_ = shown_;
+    counter_.start();
+    updateGeometry();
+}
+
+QString ScoreLabel::text() const
+{
+    return format_(target_);
+}
+
+QFont ScoreLabel::labelFont() const
+{
+    QFont f = font();
+    f.setPixelSize(std::max(1, qRound(11 * scale_)));
+    f.setWeight(QFont::Medium);
+    return f;
+}
+
+QSize ScoreLabel::sizeHint() const
+{
+    // Wide enough for both ends of the count, so the row does not jitter.
+    const QFontMetrics fm(labelFont());
+    const int w = std::max(fm.horizontalAdvance(format_(target_)), fm.horizontalAdvance(format_(shown_)));
+    return QSize(w + 2, fm.height());
+}
+
+void ScoreLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setFont(labelFont());
+    painter.setPen(color_);
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, format_(shown_));
+}
+
+// --- FittedLabel --------------------------------------------------------------
+
+FittedLabel::FittedLabel(QWidget* parent)
+    : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void FittedLabel::setText(const QString& text)
+{
+    text_ = text;
+    updateGeometry();
+    update();
+}
+
+void FittedLabel::setBaseFont(const QFont& font)
+{
+    base_ = font;
+    updateGeometry();
+    update();
+}
+
+void FittedLabel::setColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+QFont FittedLabel::fittedFont() const
+{
+    QFont f = base_;
+    const int basePx = std::max(1, base_.pixelSize());
+    const int minPx = std::max(1, int(std::ceil(basePx * minimumFactor_)));
+    for (int px = basePx; px >= minPx; --px) {
+        f.setPixelSize(px);
+        if (QFontMetrics(f).horizontalAdvance(text_) <= width())
+            return f;
+    }
+    f.setPixelSize(minPx);
+    return f;
+}
+
+QSize FittedLabel::sizeHint() const
+{
+    const QFontMetrics fm(base_);
+    return QSize(fm.horizontalAdvance(text_) + 1, fm.height());
+}
+
+QSize FittedLabel::minimumSizeHint() const
+{
+    const QFontMetrics fm(base_);
+    return QSize(fm.horizontalAdvance(QStringLiteral("M…")), fm.height());
+}
+
+void FittedLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFont f = fittedFont();
+    painter.setFont(f);
+    painter.setPen(color_);
+    const QString shown = QFontMetrics(f).elidedText(text_, Qt::ElideRight, width());
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+}
+
+} // namespace murvane::board

@@ -1,0 +1,101 @@
+#pragma once
+// The small painted controls of the header: a circular glass button with a
+// symbol (and a one-shot bounce), the counting score and the title that
+// shrinks before it is cut.
+
+#include "graphics/Appearance.h"
+
+#include <QAbstractButton>
+#include <QVariantAnimation>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace murvane::board {
+
+class RoundSymbolButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    RoundSymbolButton(const QString& symbol, QWidget* parent);
+
+    void setScale(qreal scale);
+    void setAppearance(const graphics::Appearance& appearance);
+    // One bounce of the symbol; does nothing when `animated` is false.
+    void bounce(bool animated);
+    bool isBouncing() const { return bounce_.state() == QAbstractAnimation::Running; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString symbol_;
+    qreal scale_ = 1;
+    graphics::Appearance appearance_;
+    QVariantAnimation bounce_;
+};
+
+// The score, counting from the shown value to the new one.
+class ScoreLabel : public QWidget {
+    Q_OBJECT
+public:
+    using Formatter = std::function<QString(std::int64_t)>;
+    explicit ScoreLabel(QWidget* parent);
+
+    void setFormatter(Formatter formatter);
+    void setScale(qreal scale);
+    void setColor(const QColor& color);
+    // Counts towards `value`, or jumps there when `animated` is false.
+    void setValue(std::int64_t value, bool animated);
+    std::int64_t value() const { return target_; }
+    std::int64_t shownValue() const { return shown_; }
+    QString text() const;
+    QVariantAnimation& animation() { return counter_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont labelFont() const;
+    Formatter format_;
+    qreal scale_ = 1;
+    QColor color_;
+    std::int64_t target_ = 0;
+    std::int64_t shown_ = 0;
+    std::int64_t from_ = 0;
+    QVariantAnimation counter_;
+};
+
+// One line of text that shrinks down to `minimumFactor` of its size before
+// it is elided.
+class FittedLabel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FittedLabel(QWidget* parent);
+
+    void setText(const QString& text);
+    QString text() const { return text_; }
+    void setBaseFont(const QFont& font);
+    void setColor(const QColor& color);
+    void setMinimumFactor(qreal factor) { minimumFactor_ = factor; }
+    // The font actually used at the current width.
+    QFont fittedFont() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    QFont base_;
+    QColor color_;
+    qreal minimumFactor_ = 0.85;
+};
+
+} // namespace murvane::board

@@ -1,0 +1,79 @@
+#include "board/PileView.h"
+
+#include "board/BoardPalette.h"
+#include "board/PilePainter.h"
+#include "board/SolitaireView.h"
+#include "graphics/CardGeometry.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace murvane::board {
+
+PileView::PileView(SolitaireView& view, const PileId& pile, QWidget* parent)
+    : QWidget(parent)
+    , view_(view)
+    , pile_(pile)
+{
+    setObjectName(identifier(pile));
+    setFocusPolicy(Qt::StrongFocus);
+    // Clicks are resolved by the surface below from the board geometry.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    relayout();
+}
+
+QString PileView::identifier(const PileId& pile)
+{
+    switch (pile.kind) {
+    case PileId::Kind::stock:
+        return QStringLiteral("stockPile");
+    case PileId::Kind::waste:
+        return QStringLiteral("wastePile");
+    case PileId::Kind::foundation:
+        return QStringLiteral("foundation-%1").arg(pile.index);
+    case PileId::Kind::tableau:
+        return QStringLiteral("tableau-%1").arg(pile.index);
+    }
+    return {};
+}
+
+QRectF PileView::paintArea() const
+{
+    const BoardGeometry& g = view_.boardGeometry();
+    const QRectF body = pile_.kind == PileId::Kind::tableau ? g.columnArea(pile_.index) : g.pileFrame(pile_);
+    // Card shadows and the ring's outer half spill past the frame.
+    const qreal margin = graphics::shadowMargin(g.scale()) + kFocusRingWidth;
+    return body.adjusted(-margin, -margin, margin, margin);
+}
+
+void PileView::relayout()
+{
+    setGeometry(paintArea().toAlignedRect());
+    update();
+}
+
+void PileView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Paint in board coordinates: the surface shares the board's origin.
+    painter.translate(-QPointF(pos()));
+    const PileScene scene = view_.pileScene();
+    paintPile(painter, scene, pile_);
+    if (view_.showKeyboardFocus() && view_.focusedSlot() == pile_)
+        paintFocusRing(painter, scene, pile_, accentColor(scene.appearance));
+}
+
+void PileView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    view_.setFocusedSlot(pile_);
+}
+
+void PileView::keyPressEvent(QKeyEvent* event)
+{
+    // Keyboard play is handled by the board; everything goes up to it.
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace murvane::board

@@ -1,0 +1,356 @@
+#include "board/SolitaireView.h"
+
+#include "board/BoardHeader.h"
+#include "board/BoardPalette.h"
+#include "board/BoardSurface.h"
+#include "board/CardFlightLayer.h"
+#include "board/DragPreviewLayer.h"
+#include "board/GameSolvedOverlay.h"
+#include "board/HeaderControls.h"
+#include "board/PileView.h"
+#include "engine/SolitaireGame.h"
+#include "platform/Localization.h"
+#include "platform/SystemAppearance.h"
+#include "screens/ConfirmationDialog.h"
+#include "screens/ModalScreenView.h"
+
+#include <QPainter>
+#include <QShortcut>
+
+#include <cmath>
+
+namespace murvane {
+
+using board::PileId;
+
+namespace {
+
+int pileSlot(const BoardFocus& pile)
+{
+    switch (pile.kind) {
+    case BoardFocus::Kind::stock:
+        return 0;
+    case BoardFocus::Kind::waste:
+        return 1;
+    case BoardFocus::Kind::foundation:
+        return 2 + std::clamp(pile.index, 0, kFoundationCount - 1);
+    case BoardFocus::Kind::tableau:
+        return 2 + kFoundationCount + std::clamp(pile.index, 0, kColumnCount - 1);
+    }
+    return 0;
+}
+
+} // namespace
+
+SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
+    : QWidget(parent)
+    , game_(game)
+{
+    setObjectName(QStringLiteral("solitaireBoard"));
+    setFocusPolicy(Qt::NoFocus);
+
+    surface_ = new board::BoardSurface(*this, this);
+    header_ = new board::BoardHeader(*this, surface_);
+    // Creation order is the focus chain: stock, waste, foundations, columns.
+    piles_[0] = new board::PileView(*this, PileId::stock(), surface_);
+    piles_[1] = new board::PileView(*this, PileId::waste(), surface_);
+    for (int f = 0; f < kFoundationCount; ++f)
+        piles_[size_t(2 + f)] = new board::PileView(*this, PileId::foundation(f), surface_);
+    for (int c = 0; c < kColumnCount; ++c)
+        piles_[size_t(2 + kFoundationCount + c)] = new board::PileView(*this, PileId::tableau(c), surface_);
+    // Layers above the board content, back to front.
+    preview_ = new board::DragPreviewLayer(*this, this);
+    flight_ = new board::CardFlightLayer(*this, this);
+    overlay_ = new board::GameSolvedOverlay(*this, this);
+
+    auto updatePile = [this](const PileId& pile) { return [this, pile] { pileView(pile)->update(); }; };
+    connect(&game, &SolitaireGame::stockChanged, this, updatePile(PileId::stock()));
+    connect(&game, &SolitaireGame::redealsUsedChanged, this, updatePile(PileId::stock()));
+    connect(&game, &SolitaireGame::unlimitedRedealsChanged, this, updatePile(PileId::stock()));
+    connect(&game, &SolitaireGame::scoringModeChanged, this, updatePile(PileId::stock()));
+    connect(&game, &SolitaireGame::wasteChanged, this, [this] {
+        pileView(PileId::waste())->update();
+        pileView(PileId::stock())->update(); // the recycle marker follows the waste
+    });
+    connect(&game, &SolitaireGame::foundationsChanged, this, [this] {
+        for (int f = 0; f < kFoundationCount; ++f)
+            pileView(PileId::foundation(f))->update();
+    });
+    connect(&game, &SolitaireGame::tableauChanged, this, [this] {
+        for (int c = 0; c < kColumnCount; ++c)
+            pileView(PileId::tableau(c))->update();
+    });
+    connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
+    connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
+    connect(&game, &SolitaireGame::drawCountChanged, this, &SolitaireView::relayout);
+    connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
+    connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
+    connect(&game, &SolitaireGame::hasWonChanged, this, [this] { overlay_->setVisible(game_.hasWon()); });
+    connect(&game, &SolitaireGame::autoCompleteStepWillRun, flight_, &board::CardFlightLayer::stepWillRun);
+    connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updatePiles);
+    connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updatePiles);
+    connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, [this] {
+        syncReduceMotion();
+        relayout();
+    });
+
+    auto shortcut = [this](QKeySequence keys, auto action) {
+        auto* s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, action);
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
+        // Same rule as the button; the board underneath a screen or the
+        // abandon dialog takes no input.
+        if (header_->undoButton()->isEnabled() && !game_.isShowingScreen() && !isConfirmingNewDeal_)
+            game_.undo(drag_);
+    });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
+
+    relayout();
+    overlay_->setVisible(game.hasWon());
+    updateScreenState();
+}
+
+SolitaireView::~SolitaireView()
+{
+    // Children go first so nothing paints or reacts to a half-destroyed view.
+    disconnect(&SystemAppearance::instance(), nullptr, this, nullptr);
+    delete screen_;
+    delete newDealDialog_;
+}
+
+QSize SolitaireView::sizeHint() const
+{
+    const QSizeF s = geometry_.boardSize();
+    return QSize(int(std::ceil(s.width())), int(std::ceil(s.height())));
+}
+
+graphics::Appearance SolitaireView::appearance() const
+{
+    const SystemAppearance& sys = SystemAppearance::instance();
+    return graphics::Appearance{sys.isDark(), sys.increasedContrast()};
+}
+
+board::PileScene SolitaireView::pileScene() const
+{
+    board::PileScene scene;
+    scene.game = &game_;
+    scene.geometry = geometry_;
+    scene.appearance = appearance();
+    scene.carried = drag_.dragSource();
+    scene.flying = flight_ ? flight_->flyingCard() : std::nullopt;
+    return scene;
+}
+
+board::PileView* SolitaireView::pileView(const BoardFocus& pile) const
+{
+    return piles_[size_t(pileSlot(pile))];
+}
+
+void SolitaireView::updatePiles()
+{
+    for (board::PileView* p : piles_)
+        p->update();
+    preview_->update();
+}
+
+void SolitaireView::relayout()
+{
+    const qreal s = board::boardScale(game_.boardSize() == BoardSize::large, SystemAppearance::instance().textScale());
+    geometry_ = board::BoardGeometry(s, game_.drawCount());
+    slotFrames_ = geometry_.slotFrames();
+    const QSize size = sizeHint();
+    const graphics::Appearance look = appearance();
+
+    setFixedSize(size);
+    surface_->setGeometry(QRect(QPoint(0, 0), size));
+    header_->setGeometry(geometry_.headerRect().toAlignedRect());
+    header_->applyScale(s, look);
+    for (board::PileView* p : piles_)
+        p->relayout();
+    preview_->setGeometry(QRect(QPoint(0, 0), size));
+    flight_->setGeometry(QRect(QPoint(0, 0), size));
+    overlay_->applyScale(s, look);
+    if (auto* dialog = qobject_cast<screens::ConfirmationDialog*>(newDealDialog_.data()))
+        dialog->setScale(s);
+    if (auto* screen = qobject_cast<screens::ModalScreenView*>(screen_.data())) {
+        screen->setBoardScale(s);
+        screen->setGeometry(QRect(QPoint(0, 0), size));
+    }
+    update();
+    if (size != lastSize_) {
+        lastSize_ = size;
+        updateGeometry();
+        Q_EMIT boardSizeChanged(size);
+    }
+}
+
+void SolitaireView::syncReduceMotion()
+{
+    game_.setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
+}
+
+void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
+{
+    if (focusedSlot_ == slot)
+        return;
+    const auto old = focusedSlot_;
+    focusedSlot_ = slot;
+    if (old)
+        pileView(*old)->update();
+    if (slot) {
+        board::PileView* pile = pileView(*slot);
+        if (!game_.isShowingScreen() && pile->isVisible())
+            pile->setFocus(Qt::OtherFocusReason);
+        pile->update();
+    } else if (QWidget* focused = focusWidget(); focused && surface_->isAncestorOf(focused)) {
+        focused->clearFocus();
+    }
+    Q_EMIT focusedSlotChanged();
+}
+
+void SolitaireView::setShowKeyboardFocus(bool value)
+{
+    if (showKeyboardFocus_ == value)
+        return;
+    showKeyboardFocus_ = value;
+    if (focusedSlot_)
+        pileView(*focusedSlot_)->update();
+}
+
+void SolitaireView::resetForShow()
+{
+    syncReduceMotion();
+    if (!focusedSlot_)
+        setFocusedSlot(BoardFocus::stock());
+    setShowKeyboardFocus(false);
+    setConfirmingNewDeal(false);
+    surface_->cancelPointer();
+    drag_.clear();
+    dragPosition_.reset();
+}
+
+void SolitaireView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    resetForShow();
+}
+
+void SolitaireView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), board::boardBackground(appearance()));
+}
+
+// --- New deal and the abandon-game dialog --------------------------------------
+
+void SolitaireView::requestNewDeal()
+{
+    if (game_.isShowingScreen() || isConfirmingNewDeal_)
+        return;
+    // A fresh or already won deal is replaced silently; only abandoning a
+    // game in progress breaks the streak, so only that asks.
+    if (!game_.newDealBreaksStreak()) {
+        game_.newDeal();
+        return;
+    }
+    setConfirmingNewDeal(true);
+}
+
+void SolitaireView::confirmNewDeal()
+{
+    if (!isConfirmingNewDeal_)
+        return;
+    setConfirmingNewDeal(false);
+    game_.newDeal();
+}
+
+void SolitaireView::cancelNewDeal()
+{
+    setConfirmingNewDeal(false);
+}
+
+void SolitaireView::setConfirmingNewDeal(bool value)
+{
+    if (isConfirmingNewDeal_ == value)
+        return;
+    isConfirmingNewDeal_ = value;
+    if (value) {
+        surface_->cancelPointer();
+        drag_.clear();
+        dragPosition_.reset();
+        auto* dialog = new screens::ConfirmationDialog(
+            boardScale(), localizedString(QStringLiteral("Abandon this game?")),
+            localizedString(QStringLiteral("Starting a new deal now will reset your win streak.")),
+            QStringLiteral("abandonGameDialog"), localizedString(QStringLiteral("Cancel")),
+            QStringLiteral("cancelNewDealButton"), localizedString(QStringLiteral("New Deal")),
+            QStringLiteral("confirmNewDealButton"), surface_);
+        connect(dialog, &screens::ConfirmationDialog::cancelled, this, &SolitaireView::cancelNewDeal);
+        connect(dialog, &screens::ConfirmationDialog::confirmed, this, &SolitaireView::confirmNewDeal);
+        newDealDialog_ = dialog;
+        dialog->setGeometry(surface_->rect());
+        dialog->raise();
+        dialog->show();
+        dialog->setFocus(Qt::OtherFocusReason);
+    } else if (newDealDialog_) {
+        newDealDialog_->hide();
+        newDealDialog_->deleteLater(); // we may be inside one of its signals
+        newDealDialog_ = nullptr;
+        if (focusedSlot_ && !game_.isShowingScreen())
+            pileView(*focusedSlot_)->setFocus(Qt::OtherFocusReason);
+    }
+    Q_EMIT isConfirmingNewDealChanged();
+}
+
+// --- Screens -------------------------------------------------------------------
+
+void SolitaireView::presentScreen(ModalScreen screen)
+{
+    if (isConfirmingNewDeal_ || game_.isShowingScreen())
+        return;
+    presentedScreen_ = screen;
+    game_.setIsShowingScreen(true);
+}
+
+void SolitaireView::dismissScreen()
+{
+    game_.setIsShowingScreen(false);
+}
+
+void SolitaireView::updateScreenState()
+{
+    if (game_.isShowingScreen()) {
+        if (screen_)
+            return;
+        // The board underneath takes no input and is not drawn.
+        surface_->cancelPointer();
+        drag_.clear();
+        dragPosition_.reset();
+        setFocusedSlot(std::nullopt);
+        setShowKeyboardFocus(false);
+        surface_->hide();
+        auto* screen = new screens::ModalScreenView(game_, presentedScreen_, boardScale(), this);
+        screen->setObjectName(QStringLiteral("modalScreen"));
+        connect(screen, &screens::ModalScreenView::closeRequested, this, &SolitaireView::dismissScreen);
+        screen->setGeometry(rect());
+        screen_ = screen;
+        screen->raise();
+        screen->show();
+        screen->setFocus(Qt::OtherFocusReason);
+    } else {
+        if (screen_) {
+            screen_->hide();
+            screen_->deleteLater();
+            screen_ = nullptr;
+        }
+        surface_->show();
+        setShowKeyboardFocus(false);
+        focusedSlot_.reset();
+        setFocusedSlot(BoardFocus::stock());
+    }
+}
+
+} // namespace murvane

@@ -1,0 +1,137 @@
+#pragma once
+// The whole content of the game panel: the header, the top row (stock,
+// waste, four foundations) and the seven columns, with drag and drop, the
+// abandon-game dialog, the menu, the full-panel screens and the win overlay.
+//
+// The view never changes cards itself: it reads the game's piles and calls
+// its operations. It owns only view state (drag, focus, which dialog or
+// screen is up). The game must outlive the view.
+
+#include "board/BoardGeometry.h"
+#include "board/PilePainter.h"
+#include "engine/DragState.h"
+#include "engine/Settings.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QRectF>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+namespace murvane {
+
+class SolitaireGame;
+
+namespace board {
+class BoardHeader;
+class CardFlightLayer;
+class DragPreviewLayer;
+class GameSolvedOverlay;
+class PileView;
+class BoardSurface;
+} // namespace board
+
+class SolitaireView : public QWidget {
+    Q_OBJECT
+public:
+    explicit SolitaireView(SolitaireGame& game, QWidget* parent = nullptr);
+    ~SolitaireView() override;
+
+    // The board's own size (375 x S wide); the panel takes it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    SolitaireGame& game() const { return game_; }
+    // S: 1.18 for the large board, times the desktop's text-size factor.
+    qreal boardScale() const { return geometry_.scale(); }
+    const board::BoardGeometry& boardGeometry() const { return geometry_; }
+    // Frames of the 4 foundations and 7 columns in board coordinates, as
+    // handed to the drop resolution.
+    const QHash<DropSlot, QRectF>& slotFrames() const { return slotFrames_; }
+
+    DragState& dragState() { return drag_; }
+    const DragState& dragState() const { return drag_; }
+    DragPositionState& dragPosition() { return dragPosition_; }
+    const DragPositionState& dragPosition() const { return dragPosition_; }
+
+    // Keyboard focus: which pile holds it, and whether the ring shows.
+    std::optional<BoardFocus> focusedSlot() const { return focusedSlot_; }
+    void setFocusedSlot(const std::optional<BoardFocus>& slot);
+    bool showKeyboardFocus() const { return showKeyboardFocus_; }
+    void setShowKeyboardFocus(bool value);
+
+    bool isConfirmingNewDeal() const { return isConfirmingNewDeal_; }
+    ModalScreen presentedScreen() const { return presentedScreen_; }
+
+    // The new-deal button / Ctrl+N: deals at once unless that would abandon
+    // a started game, in which case the abandon-game dialog asks first.
+    void requestNewDeal();
+    void confirmNewDeal();
+    void cancelNewDeal();
+    // The menu's screen items; ignored while the abandon dialog is up.
+    void presentScreen(ModalScreen screen);
+    void dismissScreen();
+
+    // Puts the board back into its just-shown state: no drag, no dialog, no
+    // focus ring, focus on the stock. Called whenever the view is shown.
+    void resetForShow();
+
+    // What the pile painters need: the game, geometry, appearance and the
+    // cards that are carried or in flight (not drawn in their piles).
+    board::PileScene pileScene() const;
+
+    // The pile widgets (named by their accessibility identifiers).
+    board::PileView* pileView(const BoardFocus& pile) const;
+    board::BoardHeader* header() const { return header_; }
+    board::BoardSurface* surface() const { return surface_; }
+    board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
+    board::CardFlightLayer* flightLayer() const { return flight_; }
+    board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
+    QWidget* newDealDialog() const { return newDealDialog_; }
+    QWidget* screenHost() const { return screen_; }
+
+Q_SIGNALS:
+    // The board's size changed (board size setting, text scale).
+    void boardSizeChanged(QSize size);
+    // The menu's Quit item.
+    void quitRequested();
+    void focusedSlotChanged();
+    void isConfirmingNewDealChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void relayout();
+    void updateScreenState();
+    void updateAppearance();
+    void syncReduceMotion();
+    void setConfirmingNewDeal(bool value);
+    void updatePiles();
+    graphics::Appearance appearance() const;
+
+    SolitaireGame& game_;
+    DragState drag_;
+    DragPositionState dragPosition_;
+    board::BoardGeometry geometry_{1.0, 1};
+    QHash<DropSlot, QRectF> slotFrames_;
+    std::optional<BoardFocus> focusedSlot_;
+    bool showKeyboardFocus_ = false;
+    bool isConfirmingNewDeal_ = false;
+    ModalScreen presentedScreen_ = ModalScreen::preferences;
+
+    board::BoardSurface* surface_ = nullptr; // header and piles; takes the pointer
+    board::BoardHeader* header_ = nullptr;
+    std::array<board::PileView*, 2 + kFoundationCount + kColumnCount> piles_{};
+    board::DragPreviewLayer* preview_ = nullptr;
+    board::CardFlightLayer* flight_ = nullptr;
+    board::GameSolvedOverlay* overlay_ = nullptr;
+    QPointer<QWidget> newDealDialog_;
+    QPointer<QWidget> screen_;
+    QSize lastSize_;
+};
+
+} // namespace murvane

@@ -1,0 +1,210 @@
+// Pointer play through the real widgets: clicks on the stock, double-clicks,
+// the drag threshold, the preview, drops, and input that must change nothing.
+
+#include "BoardTestSupport.h"
+
+#include "board/DragPreviewLayer.h"
+#include "board/PileView.h"
+
+#include <functional>
+#include <vector>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+struct PointerTest : BoardFixture {
+    // Column 0: KS; column 1: a face-down card under QH; column 2: AS;
+    // column 3: KD QC; waste top AH (Draw 1).
+    Position basic()
+    {
+        Position p;
+        p.tableau = {"KS", "-5C QH", "AS", "KD QC", "", "", ""};
+        p.waste = "9D AH";
+        return p;
+    }
+};
+
+} // namespace
+
+TEST_F(PointerTest, ClickOnTheStockDrawsEveryTime)
+{
+    load(basic());
+    const auto stockBefore = game->stock().size();
+    const QPoint stock = frame(BoardFocus::stock()).center().toPoint();
+    click(stock);
+    EXPECT_EQ(game->stock().size(), stockBefore - 1);
+    EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
+    doubleClick(stock); // two more clicks, two more draws
+    EXPECT_EQ(game->stock().size(), stockBefore - 3);
+}
+
+TEST_F(PointerTest, DoubleClickSendsTopCardsToTheirBestSpot)
+{
+    load(basic());
+    doubleClick(onColumnCard(2, 0)); // AS to a foundation
+    EXPECT_TRUE(game->tableau()[2].isEmpty());
+    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(2));
+
+    doubleClick(frame(BoardFocus::waste()).center().toPoint()); // AH
+    EXPECT_EQ(game->waste().size(), 1);
+    EXPECT_EQ(view->focusedSlot(), BoardFocus::waste());
+    int aces = 0;
+    for (const Pile& f : game->foundations())
+        aces += int(f.size());
+    EXPECT_EQ(aces, 2);
+}
+
+TEST_F(PointerTest, DoubleClickBelowTheTopCardOrOnAFaceDownCardDoesNothing)
+{
+    load(basic());
+    doubleClick(onColumnCard(3, 0)); // KD under QC
+    doubleClick(onColumnCard(1, 0)); // face-down card
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_EQ(game->tableau()[3].size(), 2);
+}
+
+TEST_F(PointerTest, DragStartsAtTenPointsAndCentresTheGrabbedCard)
+{
+    load(basic());
+    const QPoint start = onColumnCard(1, 1) + QPoint(-12, 20); // off-centre grab of QH
+    press(start);
+    moveTo(start + QPoint(0, 9));
+    EXPECT_FALSE(view->dragState().dragSource()) << "9 points is still a click";
+    moveTo(start + QPoint(6, 8)); // exactly 10 away
+    ASSERT_TRUE(view->dragState().dragSource());
+    EXPECT_EQ(*view->dragState().dragSource(), DragSource::tableau(1, 1));
+    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(1));
+
+    const QPoint at(150, 300);
+    moveTo(at);
+    EXPECT_EQ(view->dragPosition().location(), QPointF(at));
+    EXPECT_EQ(view->dragPreviewLayer()->movingCards().size(), 1);
+    EXPECT_EQ(view->dragPreviewLayer()->cardFrame(0).center(), QPointF(at));
+    // The carried card is left out of its pile while it is in the air.
+    EXPECT_TRUE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
+
+    release(QPoint(1, 1)); // nowhere
+    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_EQ(game->tableau()[1].size(), 2);
+    EXPECT_FALSE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
+}
+
+TEST_F(PointerTest, RunPreviewUsesTheColumnsStep)
+{
+    load(basic());
+    press(onColumnCard(3, 0)); // KD with QC on it
+    moveTo(QPoint(200, 350));
+    ASSERT_EQ(view->dragPreviewLayer()->movingCards().size(), 2);
+    const qreal step = view->boardGeometry().scaledFanStep(2);
+    EXPECT_DOUBLE_EQ(view->dragPosition().stackStep(), step);
+    EXPECT_DOUBLE_EQ(view->dragPreviewLayer()->cardFrame(1).top() - view->dragPreviewLayer()->cardFrame(0).top(), step);
+    release(QPoint(200, 350));
+}
+
+TEST_F(PointerTest, DropsResolveToThePileUnderThePointer)
+{
+    struct Case {
+        const char* what;
+        std::function<QPoint(PointerTest&)> from;
+        std::function<QPoint(PointerTest&)> to;
+        std::function<bool(const SolitaireGame&)> landed;
+    };
+    const std::vector<Case> cases = {
+        {"QH onto KS", [](PointerTest& t) { return t.onColumnCard(1, 1); },
+         [](PointerTest& t) { return t.frame(BoardFocus::tableau(0)).center().toPoint(); },
+         [](const SolitaireGame& g) { return g.tableau()[0].size() == 2 && g.tableau()[1].size() == 1; }},
+        {"QH far below KS's frame", [](PointerTest& t) { return t.onColumnCard(1, 1); },
+         [](PointerTest& t) { return QPointF(t.frame(BoardFocus::tableau(0)).center().x(), 400).toPoint(); },
+         [](const SolitaireGame& g) { return g.tableau()[0].size() == 2; }},
+        {"AS onto the last foundation", [](PointerTest& t) { return t.onColumnCard(2, 0); },
+         [](PointerTest& t) { return t.frame(BoardFocus::foundation(3)).center().toPoint(); },
+         [](const SolitaireGame& g) { return g.foundations()[3].size() == 1; }},
+        {"AH from the waste", [](PointerTest& t) { return t.frame(BoardFocus::waste()).center().toPoint(); },
+         [](PointerTest& t) { return t.frame(BoardFocus::foundation(1)).center().toPoint(); },
+         [](const SolitaireGame& g) { return g.foundations()[1].size() == 1 && g.waste().size() == 1; }},
+    };
+    for (const Case& c : cases) {
+        load(basic());
+        drag(c.from(*this), c.to(*this));
+        EXPECT_TRUE(c.landed(*game)) << c.what;
+        EXPECT_FALSE(view->dragState().dragSource()) << c.what;
+    }
+}
+
+TEST_F(PointerTest, DropsThatFindNoTargetChangeNothing)
+{
+    load(basic());
+    // Back onto its own column, onto an illegal column, onto the stock.
+    drag(onColumnCard(1, 1), frame(BoardFocus::tableau(1)).center().toPoint());
+    drag(onColumnCard(1, 1), frame(BoardFocus::tableau(4)).center().toPoint());
+    drag(onColumnCard(1, 1), frame(BoardFocus::stock()).center().toPoint());
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_EQ(game->tableau()[1].size(), 2);
+}
+
+TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
+{
+    store.setInteger(keys::drawCount, 3);
+    load(basic());
+    ASSERT_EQ(game->drawCount(), 3);
+    const auto stockBefore = game->stock().size();
+    drag(onColumnCard(1, 0), frame(BoardFocus::tableau(0)).center().toPoint()); // face-down 5C
+    drag(QPoint(2, 300), frame(BoardFocus::tableau(0)).center().toPoint());     // margin
+    const QRectF under = view->boardGeometry().wasteCardRect(0);                 // 9D under AH
+    drag(QPointF(under.left() + 3, under.center().y()).toPoint(), frame(BoardFocus::tableau(0)).center().toPoint());
+    doubleClick(QPointF(under.left() + 3, under.center().y()).toPoint());
+    doubleClick(frame(BoardFocus::tableau(5)).center().toPoint()); // empty column
+    click(view->boardGeometry().headerRect().bottomLeft().toPoint() + QPoint(4, 5));
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_EQ(game->stock().size(), stockBefore);
+    EXPECT_FALSE(view->dragState().dragSource());
+}
+
+TEST_F(PointerTest, PointerDoesNothingDuringAutoComplete)
+{
+    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
+    p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    p.wasAutoCompleting = true;
+    load(p);
+    ASSERT_TRUE(game->isAutoCompleting());
+    const auto historyBefore = game->history().size();
+    doubleClick(onColumnCard(1, 0));
+    drag(onColumnCard(0, 1), frame(BoardFocus::foundation(0)).center().toPoint());
+    click(frame(BoardFocus::stock()).center().toPoint());
+    EXPECT_EQ(game->tableau()[1].size(), 1);
+    EXPECT_EQ(game->tableau()[0].size(), 2);
+    EXPECT_EQ(game->history().size(), historyBefore);
+    EXPECT_FALSE(view->dragState().dragSource());
+}
+
+TEST_F(PointerTest, PressHidesTheRingButKeepsTheFocus)
+{
+    load(basic());
+    view->setFocusedSlot(BoardFocus::tableau(4));
+    view->setShowKeyboardFocus(true);
+    click(QPoint(2, 300)); // empty margin
+    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(4));
+}
+
+TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
+{
+    load(basic());
+    press(onColumnCard(1, 1));
+    moveTo(QPoint(200, 300));
+    ASSERT_TRUE(view->dragState().dragSource());
+    view->hide();
+    view->show();
+    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
+    release(QPoint(200, 300)); // the stale release moves nothing
+    EXPECT_TRUE(game->history().isEmpty());
+}

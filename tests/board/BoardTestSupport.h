@@ -1,0 +1,61 @@
+#pragma once
+// A board on the offscreen platform over a game loaded from an exact position.
+
+#include "board/BoardSurface.h"
+#include "board/SolitaireView.h"
+#include "support/Positions.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace murvane::testing {
+
+struct BoardFixture : ::testing::Test {
+    InMemorySettingsStore store;
+    std::unique_ptr<SolitaireGame> game;
+    std::unique_ptr<SolitaireView> view;
+
+    BoardFixture() { store.setString(keys::autoCompleteMode, QStringLiteral("Disabled")); }
+
+    void load(const Position& p)
+    {
+        view.reset();
+        game = loadGame(store, p);
+        view = std::make_unique<SolitaireView>(*game);
+        view->show();
+    }
+
+    QWidget* surface() const { return view->surface(); }
+    QRectF frame(const BoardFocus& pile) const { return view->boardGeometry().pileFrame(pile); }
+    QRectF columnCard(int c, int j) const
+    {
+        return view->boardGeometry().columnCardRect(c, j, game->tableau()[size_t(c)].size());
+    }
+    // A point on the visible strip of column card j.
+    QPoint onColumnCard(int c, int j) const
+    {
+        const QRectF r = columnCard(c, j);
+        return QPointF(r.center().x(), r.top() + 4).toPoint();
+    }
+
+    void press(QPoint p) { QTest::mousePress(surface(), Qt::LeftButton, {}, p); }
+    void moveTo(QPoint p) { QTest::mouseMove(surface(), p); }
+    void release(QPoint p) { QTest::mouseRelease(surface(), Qt::LeftButton, {}, p); }
+    void click(QPoint p) { QTest::mouseClick(surface(), Qt::LeftButton, {}, p); }
+    void doubleClick(QPoint p)
+    {
+        QTest::mouseClick(surface(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(surface(), Qt::LeftButton, {}, p);
+    }
+    // Press, move in steps to `to`, release there.
+    void drag(QPoint from, QPoint to)
+    {
+        press(from);
+        moveTo(from + QPoint(0, 12));
+        moveTo(to);
+        release(to);
+    }
+};
+
+} // namespace murvane::testing
