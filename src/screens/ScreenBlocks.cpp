@@ -159,7 +159,7 @@ void PreferenceRow::setDetail(const QString& detail)
 
 QString PreferenceRow::detail() const
 {
-    return detail_->isVisible() || !detail_->text().isEmpty() ? detail_->text() : QString();
+    return detail_->text();
 }
 
 } // namespace murvane::screens

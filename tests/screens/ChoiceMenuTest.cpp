@@ -1,0 +1,144 @@
+#include "screens/ChoiceMenu.h"
+#include "ScreensTestSupport.h"
+
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace murvane;
+using namespace murvane::screens;
+using murvane::screens::test::settle;
+
+namespace {
+
+ChoiceMenu* boardSizeMenu(SolitaireGame& game, qreal scale, QWidget* parent)
+{
+    auto* menu = bindChoiceMenu<BoardSize>(
+        {BoardSize::standard, BoardSize::large},
+        [](const BoardSize& s) { return s == BoardSize::standard ? QString("Standard") : QString("Large"); },
+        [&game] { return game.boardSize(); }, [&game](const BoardSize& s) { game.setBoardSize(s); }, scale,
+        parent);
+    QObject::connect(&game, &SolitaireGame::boardSizeChanged, menu, &ChoiceMenu::refresh);
+    return menu;
+}
+
+} // namespace
+
+TEST(ChoiceMenu, ChoosingAnItemWritesTheValueAndUpdatesTheLabel)
+{
+    test::GameFixture f;
+    ChoiceMenu* menu = boardSizeMenu(*f.game, 1.0, &f.panel);
+    EXPECT_EQ(menu->text(), "Standard");
+    EXPECT_EQ(menu->currentIndex(), 0);
+
+    QSignalSpy chosen(menu, &ChoiceMenu::optionChosen);
+    QSignalSpy changed(menu, &ChoiceMenu::currentIndexChanged);
+    QSignalSpy gameChanged(f.game.get(), &SolitaireGame::boardSizeChanged);
+
+    // Through the popup, as a user would: open it, trigger the second item.
+    QTest::mouseClick(menu, Qt::LeftButton);
+    QMenu* popup = menu->popupMenu();
+    ASSERT_TRUE(popup->isVisible());
+    const auto actions = popup->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Standard");
+    EXPECT_EQ(actions[1]->text(), "Large");
+    actions[1]->trigger();
+    popup->hide();
+    settle();
+
+    EXPECT_EQ(f.game->boardSize(), BoardSize::large);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 1);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(gameChanged.count(), 1);
+    EXPECT_EQ(menu->text(), "Large");
+}
+
+TEST(ChoiceMenu, ChoosingTheCurrentValueReportsItButChangesNothing)
+{
+    test::GameFixture f;
+    ChoiceMenu* menu = boardSizeMenu(*f.game, 1.0, &f.panel);
+    QSignalSpy chosen(menu, &ChoiceMenu::optionChosen);
+    QSignalSpy gameChanged(f.game.get(), &SolitaireGame::boardSizeChanged);
+
+    menu->choose(0);
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(gameChanged.count(), 0);
+    EXPECT_EQ(f.game->boardSize(), BoardSize::standard);
+    EXPECT_EQ(menu->text(), "Standard");
+}
+
+TEST(ChoiceMenu, LabelFollowsTheOwnersValueNotTheClick)
+{
+    // An owner that holds the change back (to ask first) keeps the old label.
+    int value = 1;
+    QList<int> written;
+    QWidget parent;
+    ChoiceMenu* menu = bindChoiceMenu<int>(
+        {1, 3}, [](const int& n) { return QString("Draw %1").arg(n); }, [&value] { return value; },
+        [&written](const int& n) { written.append(n); }, 1.0, &parent);
+    menu->choose(1);
+    EXPECT_EQ(written, QList<int>{3});
+    EXPECT_EQ(menu->text(), "Draw 1");
+
+    // Later the owner applies it and tells the menu.
+    value = 3;
+    menu->refresh();
+    EXPECT_EQ(menu->text(), "Draw 3");
+}
+
+TEST(ChoiceMenu, OutOfRangeChoicesAndUnknownValuesAreHarmless)
+{
+    int value = 7; // not among the options
+    int writes = 0;
+    QWidget parent;
+    ChoiceMenu* menu = bindChoiceMenu<int>(
+        {1, 3}, [](const int& n) { return QString::number(n); }, [&value] { return value; },
+        [&writes](const int&) { ++writes; }, 1.0, &parent);
+    EXPECT_EQ(menu->currentIndex(), -1);
+    EXPECT_TRUE(menu->text().isEmpty());
+    menu->choose(-1);
+    menu->choose(2);
+    EXPECT_EQ(writes, 0);
+
+    ChoiceMenu empty({}, 1.0);
+    empty.choose(0);
+    EXPECT_EQ(empty.currentIndex(), -1);
+}
+
+TEST(ChoiceMenu, OnlyTheCurrentItemCarriesTheCheckmark)
+{
+    test::GameFixture f;
+    f.game->setBoardSize(BoardSize::large);
+    ChoiceMenu* menu = boardSizeMenu(*f.game, 1.0, &f.panel);
+    QTest::mouseClick(menu, Qt::LeftButton);
+    const auto actions = menu->popupMenu()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    const QImage blank = actions[0]->icon().pixmap(16, 16).toImage();
+    const QImage check = actions[1]->icon().pixmap(16, 16).toImage();
+    auto opaquePixels = [](const QImage& img) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                n += qAlpha(img.pixel(x, y)) > 0;
+        return n;
+    };
+    EXPECT_EQ(opaquePixels(blank), 0);
+    EXPECT_GT(opaquePixels(check), 10);
+    menu->popupMenu()->hide();
+}
+
+TEST(ChoiceMenu, SizeFollowsItsScaleAndNeverStretches)
+{
+    QWidget parent;
+    ChoiceMenu small({"Standard", "Large"}, 1.0, &parent);
+    ChoiceMenu large({"Standard", "Large"}, 1.18, &parent);
+    small.setCurrentIndex(0);
+    large.setCurrentIndex(0);
+    EXPECT_GT(large.sizeHint().width(), small.sizeHint().width());
+    EXPECT_GT(large.sizeHint().height(), small.sizeHint().height());
+    EXPECT_EQ(small.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
