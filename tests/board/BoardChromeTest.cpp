@@ -92,7 +92,7 @@ TEST_F(ChromeTest, AbandonDialogCancelsAndConfirms)
     QTest::mouseClick(header()->newDealButton(), Qt::LeftButton);
     auto* dialog = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->objectName(), QStringLiteral("abandonGameDialog"));
+    EXPECT_EQ(dialog->card()->objectName(), QStringLiteral("abandonGameDialog"));
     EXPECT_EQ(dialog->title(), QStringLiteral("Abandon this game?"));
     EXPECT_EQ(dialog->message(), QStringLiteral("Starting a new deal now will reset your win streak."));
 
@@ -182,6 +182,8 @@ TEST_F(ChromeTest, ScoreCountsUpUnlessMotionIsReduced)
         ASSERT_GT(target, 0);
         EXPECT_EQ(header()->scoreLabel()->value(), target);
         EXPECT_EQ(header()->scoreLabel()->shownValue() == target, reduce);
+        EXPECT_FALSE(header()->undoButton()->isBouncing());
+        QTest::mouseClick(header()->undoButton(), Qt::LeftButton);
         EXPECT_EQ(header()->undoButton()->isBouncing(), !reduce);
     }
     SystemAppearance::instance().setReduceMotion(false);

@@ -5,6 +5,7 @@
 #include "board/SolitaireView.h"
 #include "support/Positions.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <memory>
@@ -24,6 +25,8 @@ struct BoardFixture : ::testing::Test {
         game = loadGame(store, p);
         view = std::make_unique<SolitaireView>(*game);
         view->show();
+        // Window shortcuts only fire in the active window.
+        QApplication::setActiveWindow(view.get());
     }
 
     QWidget* surface() const { return view->surface(); }
@@ -47,6 +50,7 @@ struct BoardFixture : ::testing::Test {
     {
         QTest::mouseClick(surface(), Qt::LeftButton, {}, p);
         QTest::mouseDClick(surface(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(surface(), Qt::LeftButton, {}, p);
     }
     // Press, move in steps to `to`, release there.
     void drag(QPoint from, QPoint to)
