@@ -1,18 +1,66 @@
 #include "SystemAppearance.h"
 
+#include "DesktopAppearance.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QStandardPaths>
 
 #include <algorithm>
 
 namespace murvane {
 
 namespace {
-// The body text size the platform uses by default, in points.
-constexpr qreal kDefaultBodyPointSize = 10.0;
+
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString kPortalInterface = QStringLiteral("org.freedesktop.portal.Settings");
+
+// Only an existing session bus is used: asking for one when none is set up
+// would make libdbus try to launch a bus daemon of its own.
+bool sessionBusIsConfigured()
+{
+    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return !runtime.isEmpty() && QFileInfo::exists(runtime + QStringLiteral("/bus"));
+}
+
+bool isKdeSession()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QLatin1String("KDE"), Qt::CaseInsensitive);
+}
+
 } // namespace
+
+// Receives the portal's change notifications (QtDBus delivers signals only to
+// slots named by signature).
+class PortalSettingsListener : public QObject {
+    Q_OBJECT
+public:
+    explicit PortalSettingsListener(SystemAppearance& owner)
+        : QObject(&owner)
+        , owner_(owner)
+    {
+    }
+
+public Q_SLOTS:
+    void settingChanged(const QString& nameSpace, const QString& key, const QDBusVariant& value)
+    {
+        owner_.takeDesktopValue(nameSpace, key, value.variant());
+    }
+
+private:
+    SystemAppearance& owner_;
+};
 
 SystemAppearance& SystemAppearance::instance()
 {
@@ -37,27 +85,83 @@ qreal SystemAppearance::clampTextScale(qreal raw)
 
 void SystemAppearance::refresh()
 {
-    bool dark = false;
-    qreal scale = 1.0;
+    if (isKdeSession()) {
+        const QString file = QStandardPaths::locate(QStandardPaths::GenericConfigLocation, QStringLiteral("kdeglobals"));
+        const desktop::Readings fromFile = desktop::readingsFromKdeGlobals(file);
+        for (auto it = fromFile.constBegin(); it != fromFile.constEnd(); ++it)
+            readings_.insert(it.key(), it.value());
+    }
+    resolve();
+    queryDesktop();
+}
+
+void SystemAppearance::resolve()
+{
+    bool paletteDark = false;
+    qreal fontScale = 1.0;
     if (qGuiApp) {
         const QPalette palette = QGuiApplication::palette();
-        dark = palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+        paletteDark = palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
         const QFont font = QGuiApplication::font();
         if (font.pointSizeF() > 0)
-            scale = font.pointSizeF() / kDefaultBodyPointSize;
+            fontScale = font.pointSizeF() / kDefaultBodyPointSize;
     }
-    const bool changedAny = dark != isDark_ || clampTextScale(scale) != textScale_;
-    isDark_ = dark;
-    textScale_ = clampTextScale(scale);
+    const desktop::AppearanceValues values = desktop::resolveAppearance(readings_, paletteDark, fontScale);
+    const qreal scale = clampTextScale(values.textScale);
+    const bool changedAny = values.isDark != isDark_ || values.increasedContrast != increasedContrast_
+        || values.reduceMotion != reduceMotion_ || scale != textScale_;
+    isDark_ = values.isDark;
+    increasedContrast_ = values.increasedContrast;
+    reduceMotion_ = values.reduceMotion;
+    textScale_ = scale;
     if (changedAny)
         Q_EMIT changed();
+}
+
+void SystemAppearance::queryDesktop()
+{
+    if (!qGuiApp || !sessionBusIsConfigured())
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    if (!listening_) {
+        listening_ = bus.connect(kPortalService, kPortalPath, kPortalInterface, QStringLiteral("SettingChanged"),
+                                 new PortalSettingsListener(*this),
+                                 SLOT(settingChanged(QString, QString, QDBusVariant)));
+    }
+    // Asynchronous, with a short timeout: a missing or slow portal never
+    // holds up start-up, and its answers simply arrive later.
+    for (const desktop::SettingKey& setting : desktop::watchedSettings()) {
+        QDBusMessage message = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kPortalInterface,
+                                                              QStringLiteral("Read"));
+        message << setting.nameSpace << setting.key;
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kDesktopQueryTimeoutMs), this);
+        ++pendingQueries_;
+        connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, setting](QDBusPendingCallWatcher* call) {
+            call->deleteLater();
+            --pendingQueries_;
+            const QDBusPendingReply<QDBusVariant> reply = *call;
+            // An error means the key is unknown here; the fallbacks stay.
+            if (reply.isValid())
+                takeDesktopValue(setting.nameSpace, setting.key, reply.value().variant());
+        });
+    }
+}
+
+void SystemAppearance::takeDesktopValue(const QString& nameSpace, const QString& key, const QVariant& value)
+{
+    if (!desktop::isWatched(nameSpace, key))
+        return;
+    readings_.insert(desktop::SettingKey {nameSpace, key}.id(), desktop::unwrapDBusValue(value));
+    resolve();
 }
 
 bool SystemAppearance::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == qGuiApp
         && (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ApplicationFontChange))
-        refresh();
+        resolve();
     return QObject::eventFilter(watched, event);
 }
 
@@ -95,3 +199,5 @@ void SystemAppearance::setTextScale(qreal value)
 }
 
 } // namespace murvane
+
+#include "SystemAppearance.moc"

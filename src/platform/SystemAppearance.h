@@ -4,7 +4,9 @@
 // Read from the desktop where it says (settings portal, GNOME, KDE), else from
 // the palette and fonts, else defaults; `changed` fires when any of them does.
 
+#include <QHash>
 #include <QObject>
+#include <QVariant>
 
 namespace murvane {
 
@@ -15,6 +17,10 @@ public:
     // accessibility size (body text 17 -> 28 points).
     static constexpr qreal kMinTextScale = 1.0;
     static constexpr qreal kMaxTextScale = 28.0 / 17.0;
+    // The body text size the platform uses by default, in points.
+    static constexpr qreal kDefaultBodyPointSize = 10.0;
+    // How long a question to the desktop may take before we go on without it.
+    static constexpr int kDesktopQueryTimeoutMs = 1000;
 
     // The application-wide instance; needs a QGuiApplication.
     static SystemAppearance& instance();
@@ -33,8 +39,11 @@ public:
     void setReduceMotion(bool value);
     void setTextScale(qreal value);
 
-    // Reads the desktop's settings again.
+    // Reads the palette and font again at once, and asks the desktop's
+    // settings again (answers arrive later and notify through `changed`).
     void refresh();
+    // Questions to the desktop still unanswered; tests wait for zero.
+    int pendingDesktopQueries() const { return pendingQueries_; }
 
 Q_SIGNALS:
     void changed();
@@ -44,6 +53,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class PortalSettingsListener;
+    void queryDesktop();
+    void takeDesktopValue(const QString& nameSpace, const QString& key, const QVariant& value);
+    void resolve();
+
+    // Raw desktop values by setting, see DesktopAppearance.h.
+    QHash<QString, QVariant> readings_;
+    int pendingQueries_ = 0;
+    bool listening_ = false;
     bool isDark_ = false;
     bool increasedContrast_ = false;
     bool reduceMotion_ = false;

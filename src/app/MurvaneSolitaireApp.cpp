@@ -1,0 +1,158 @@
+#include "MurvaneSolitaireApp.h"
+
+#include "DynamicTypeCapModifier.h"
+#include "TrayController.h"
+#include "engine/SolitaireGame.h"
+#include "persistence/QSettingsStore.h"
+#include "persistence/SettingsStore.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#ifdef MURVANE_HAVE_BOARD_VIEW
+#include "board/SolitaireView.h"
+#else
+#include <QLabel>
+#endif
+
+#include <exception>
+
+namespace murvane::app {
+
+namespace {
+
+QWidget* makeBoard(SolitaireGame& game, QWidget* parent)
+{
+#ifdef MURVANE_HAVE_BOARD_VIEW
+    auto* view = new SolitaireView(game, parent);
+    // Queued: the menu that asked must finish closing before the loop ends.
+    QObject::connect(view, &SolitaireView::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    return view;
+#else
+    Q_UNUSED(game);
+    auto* label = new QLabel(parent);
+    label->setFixedSize(375, 480);
+    return label;
+#endif
+}
+
+} // namespace
+
+MurvaneSolitaireApp::MurvaneSolitaireApp()
+    : MurvaneSolitaireApp(Options {})
+{
+}
+
+MurvaneSolitaireApp::MurvaneSolitaireApp(Options options)
+    : options_(std::move(options))
+    , guard_(options_.instanceKey)
+{
+    connect(&guard_, &SingleInstanceGuard::activationRequested, this, &MurvaneSolitaireApp::showPanel);
+}
+
+MurvaneSolitaireApp::~MurvaneSolitaireApp()
+{
+    // Views go before the game, the game before the store it writes to.
+    panel_.reset();
+    tray_.reset();
+    writePendingSave();
+    game_.reset();
+    store_.reset();
+}
+
+std::unique_ptr<SettingsStore> MurvaneSolitaireApp::openUserStore(bool* durable)
+{
+    try {
+        auto store = std::make_unique<QSettingsStore>();
+        // An existing file we may not read must not be overwritten with
+        // defaults; play on from memory and leave it alone.
+        if (store->status() != QSettings::AccessError) {
+            if (durable)
+                *durable = true;
+            return store;
+        }
+    } catch (const std::exception&) {
+    }
+    if (durable)
+        *durable = false;
+    return std::make_unique<InMemorySettingsStore>();
+}
+
+MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
+{
+    if (game_)
+        return StartResult::running;
+    if (guard_.claim() == SingleInstanceGuard::Role::secondary)
+        return StartResult::handedOver;
+
+    if (options_.openStore) {
+        store_ = options_.openStore();
+        storeIsDurable_ = false;
+    }
+    if (!store_)
+        store_ = openUserStore(&storeIsDurable_);
+    game_ = std::make_unique<SolitaireGame>(*store_, /*verifyDeals=*/true);
+
+    // A quit in the same turn as a move would otherwise drop its save.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MurvaneSolitaireApp::writePendingSave);
+
+    // Runs after start-up has returned, on the main thread, once per launch.
+    QTimer::singleShot(0, this, [this] {
+        Q_EMIT welcomeCheckDone(performWelcomeCheck(*game_, options_.showWelcomeWindow));
+    });
+
+    const bool useTray = options_.useTray.value_or(QSystemTrayIcon::isSystemTrayAvailable());
+    if (useTray) {
+        // Closing the panel must not end a program that lives in the tray.
+        QApplication::setQuitOnLastWindowClosed(false);
+        createPanel(PanelWindow::Style::popup);
+        tray_ = std::make_unique<TrayController>(*game_);
+        connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
+        tray_->show();
+    } else {
+        // No tray to live in: the game is an ordinary window, and closing it
+        // ends the program, as the last window of any application does.
+        createPanel(PanelWindow::Style::window);
+        connect(panel_.get(), &PanelWindow::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        showPanel();
+    }
+    return StartResult::running;
+}
+
+void MurvaneSolitaireApp::createPanel(PanelWindow::Style style)
+{
+    PanelWindow::ContentFactory content = options_.panelContent;
+    if (!content)
+        content = [this](QWidget* parent) { return makeBoard(*game_, parent); };
+    auto capped = [content](QWidget* parent) {
+        QWidget* widget = content(parent);
+        DynamicTypeCapModifier::apply(widget);
+        return widget;
+    };
+    const bool keep = options_.keepPanelContent || style == PanelWindow::Style::window;
+    panel_ = std::make_unique<PanelWindow>(style, capped, keep);
+}
+
+void MurvaneSolitaireApp::showPanel()
+{
+    if (!panel_)
+        return;
+    panel_->open(tray_ ? tray_->iconGeometry() : std::nullopt, QCursor::pos());
+}
+
+void MurvaneSolitaireApp::togglePanel()
+{
+    if (!panel_)
+        return;
+    panel_->toggle(tray_ ? tray_->iconGeometry() : std::nullopt, QCursor::pos());
+}
+
+void MurvaneSolitaireApp::writePendingSave()
+{
+    if (game_ && game_->saveIsScheduled())
+        game_->saveGame();
+}
+
+} // namespace murvane::app

@@ -1,0 +1,95 @@
+#pragma once
+// The application: one running instance per user, the one game for the whole
+// run on the user's settings store, the tray item and its panel (or an
+// ordinary window where the desktop has no tray), and the first-run welcome
+// check queued after start-up.
+
+#include "PanelWindow.h"
+#include "SingleInstanceGuard.h"
+#include "WelcomeCheck.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace murvane {
+class SettingsStore;
+class SolitaireGame;
+}
+
+namespace murvane::app {
+
+class TrayController;
+
+class MurvaneSolitaireApp : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        QString instanceKey = SingleInstanceGuard::defaultKey();
+        // Opens the settings store; by default the user's durable store,
+        // falling back to one in memory when it cannot be opened.
+        std::function<std::unique_ptr<SettingsStore>()> openStore;
+        // Whether to use the tray; by default asks the desktop.
+        std::optional<bool> useTray;
+        // Builds the panel's content; by default the game board.
+        PanelWindow::ContentFactory panelContent;
+        // Keep the board alive while the panel is closed instead of building
+        // it on every open.
+        bool keepPanelContent = false;
+        // The welcome window plugs in here; until then the check only records
+        // that the user has been greeted.
+        ShowWelcomeWindow showWelcomeWindow;
+    };
+
+    enum class StartResult {
+        running,   // this process is the game; enter the event loop
+        handedOver // another instance is running and was asked to show itself
+    };
+
+    MurvaneSolitaireApp();
+    explicit MurvaneSolitaireApp(Options options);
+    ~MurvaneSolitaireApp() override;
+
+    // Claims the instance slot (before anything touches the store), then
+    // creates the game, the tray item or fallback window, and queues the
+    // welcome check. Needs a QApplication.
+    StartResult start();
+
+    // Valid after start() returned `running`.
+    SolitaireGame& game() const { return *game_; }
+    SettingsStore& store() const { return *store_; }
+    bool storeIsDurable() const { return storeIsDurable_; }
+    bool usesTray() const { return tray_ != nullptr; }
+    TrayController* tray() const { return tray_.get(); }
+    PanelWindow* panel() const { return panel_.get(); }
+
+    // Opens the panel (used by the tray click's toggle and by a second launch).
+    void showPanel();
+    void togglePanel();
+
+    // The user's durable store, or an in-memory one when it cannot be read;
+    // `durable` tells which.
+    static std::unique_ptr<SettingsStore> openUserStore(bool* durable = nullptr);
+
+Q_SIGNALS:
+    // The queued welcome check has run.
+    void welcomeCheckDone(bool greeted);
+
+private:
+    void createPanel(PanelWindow::Style style);
+    void writePendingSave();
+
+    Options options_;
+    SingleInstanceGuard guard_;
+    // Declared before the game: the game writes to the store until it dies.
+    std::unique_ptr<SettingsStore> store_;
+    bool storeIsDurable_ = false;
+    std::unique_ptr<SolitaireGame> game_;
+    std::unique_ptr<TrayController> tray_;
+    std::unique_ptr<PanelWindow> panel_;
+};
+
+} // namespace murvane::app

@@ -1,0 +1,70 @@
+#include "TrayController.h"
+
+#include "engine/SolitaireGame.h"
+#include "graphics/Symbols.h"
+#include "platform/Localization.h"
+#include "platform/SystemAppearance.h"
+
+namespace murvane::app {
+
+namespace {
+// Sizes tray hosts commonly request, in logical pixels.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64};
+const QColor kDarkGlyph(0x1d, 0x1d, 0x1f);
+const QColor kLightGlyph(0xf5, 0xf5, 0xf7);
+} // namespace
+
+QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
+{
+    const QString name = symbolName(option);
+    const QColor tint = darkDesktop ? kLightGlyph : kDarkGlyph;
+    QColor halo = darkDesktop ? kDarkGlyph : kLightGlyph;
+    halo.setAlphaF(0.85f);
+    QIcon icon;
+    for (int size : kIconSizes) {
+        icon.addPixmap(graphics::symbolPixmap(name, tint, size, 1, halo));
+        icon.addPixmap(graphics::symbolPixmap(name, tint, size, 2, halo));
+    }
+    return icon;
+}
+
+TrayController::TrayController(SolitaireGame& game, QObject* parent)
+    : QObject(parent)
+    , game_(game)
+{
+    const QString title = localizedString(QStringLiteral("Murvane Solitaire"));
+    tray_.setToolTip(title);
+    updateIcon();
+    connect(&game_, &SolitaireGame::menuBarIconChanged, this, &TrayController::updateIcon);
+    connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &TrayController::updateIcon);
+    connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        // Left click, double click and middle click all open the game; the
+        // context-menu click is left to the tray host.
+        if (reason != QSystemTrayIcon::Context)
+            Q_EMIT panelToggleRequested();
+    });
+}
+
+TrayController::~TrayController() = default;
+
+void TrayController::show()
+{
+    tray_.show();
+    Q_EMIT shown();
+}
+
+std::optional<QRect> TrayController::iconGeometry() const
+{
+    const QRect rect = tray_.geometry();
+    if (rect.isEmpty())
+        return std::nullopt;
+    return rect;
+}
+
+void TrayController::updateIcon()
+{
+    iconName_ = symbolName(game_.menuBarIcon());
+    tray_.setIcon(menuBarIconImage(game_.menuBarIcon(), SystemAppearance::instance().isDark()));
+}
+
+} // namespace murvane::app

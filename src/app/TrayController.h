@@ -1,0 +1,55 @@
+#pragma once
+// The tray item: the symbol of the game's menu-bar icon setting, kept in step
+// with it, readable on light and dark panels. A click asks for the panel.
+
+#include "engine/Settings.h"
+
+#include <QIcon>
+#include <QObject>
+#include <QRect>
+#include <QSystemTrayIcon>
+
+#include <optional>
+
+namespace murvane {
+class SolitaireGame;
+}
+
+namespace murvane::app {
+
+// The tray image for an option: the filled symbol in `tint` with a thin rim
+// in `halo`, at the sizes tray hosts ask for. A dark desktop gets a light
+// glyph with a dark rim, a light one the reverse, so the glyph stands out
+// whatever the panel behind it looks like.
+QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop);
+
+class TrayController : public QObject {
+    Q_OBJECT
+public:
+    // Creates the tray icon (not yet shown) for `game`, which must outlive it.
+    explicit TrayController(SolitaireGame& game, QObject* parent = nullptr);
+    ~TrayController() override;
+
+    void show();
+    bool isVisible() const { return tray_.isVisible(); }
+    const QSystemTrayIcon& trayIcon() const { return tray_; }
+    // The symbol name currently shown, for tests and the welcome window.
+    QString iconName() const { return iconName_; }
+    // The icon's rectangle on screen, when the tray reports one.
+    std::optional<QRect> iconGeometry() const;
+
+Q_SIGNALS:
+    // The user clicked the icon.
+    void panelToggleRequested();
+    // The icon became visible in the tray.
+    void shown();
+
+private:
+    void updateIcon();
+
+    SolitaireGame& game_;
+    QSystemTrayIcon tray_;
+    QString iconName_;
+};
+
+} // namespace murvane::app

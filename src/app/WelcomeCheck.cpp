@@ -1,0 +1,17 @@
+#include "WelcomeCheck.h"
+
+#include "engine/SolitaireGame.h"
+
+namespace murvane::app {
+
+bool performWelcomeCheck(SolitaireGame& game, const ShowWelcomeWindow& showWindow)
+{
+    if (game.hasSeenWelcome())
+        return false;
+    game.setHasSeenWelcome(true);
+    if (showWindow)
+        showWindow(symbolName(game.menuBarIcon()));
+    return true;
+}
+
+} // namespace murvane::app
