@@ -3,22 +3,45 @@
 #include "StoreValues.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QMetaObject>
+#include <QEvent>
 #include <QThread>
 
 namespace murvane {
 
+namespace {
+
+const QEvent::Type kFlushEvent = QEvent::Type(QEvent::registerEventType());
+
+// Receives the end-of-turn flush request. Dies with the store, and Qt drops
+// a request still queued for it.
+class TurnEndReceiver final : public QObject {
+public:
+    explicit TurnEndReceiver(QSettingsStore& store) : store_(store) {}
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() != kFlushEvent)
+            return QObject::event(e);
+        store_.flush();
+        return true;
+    }
+
+private:
+    QSettingsStore& store_;
+};
+
+} // namespace
+
 QSettingsStore::QSettingsStore()
     : settings_(std::make_unique<QSettings>(
         QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication))
-    , turnEnd_(std::make_unique<QObject>())
+    , turnEnd_(std::make_unique<TurnEndReceiver>(*this))
 {
 }
 
 QSettingsStore::QSettingsStore(const QString& filePath)
     : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
-    , turnEnd_(std::make_unique<QObject>())
+    , turnEnd_(std::make_unique<TurnEndReceiver>(*this))
 {
 }
 
@@ -107,7 +130,9 @@ void QSettingsStore::noteWrite()
         flush();
         return;
     }
-    QMetaObject::invokeMethod(turnEnd_.get(), [this] { flush(); }, Qt::QueuedConnection);
+    // Low priority: work the turn has already queued (the game's own save
+    // task among it) runs first, and its writes join this same flush.
+    QCoreApplication::postEvent(turnEnd_.get(), new QEvent(kFlushEvent), Qt::LowEventPriority);
 }
 
 } // namespace murvane

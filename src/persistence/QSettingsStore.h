@@ -2,10 +2,11 @@
 // The durable settings store the application uses: QSettings in the native
 // format (an ini file under $XDG_CONFIG_HOME/Kestrune/ on Linux).
 //
-// Durability: every write reaches the disk before the main-thread turn that
-// made it ends. The first write of a turn queues one flush to run right after
-// the turn, so a move that changes several keys costs one file write, not
-// one per key. QSettings writes the file atomically (temporary file, fsync,
+// Durability: every write reaches the disk as soon as the main-thread turn
+// that made it ends. The first write of a turn queues one flush behind the
+// work the turn has queued (the game's save task included), so a move that
+// changes several keys and the saved game costs one file write, not one per
+// key. QSettings writes the file atomically (temporary file, fsync,
 // rename), so killing the process at any moment leaves either the previous
 // or the new contents. Without a QCoreApplication there is no turn to wait
 // for, and each write is flushed at once.
@@ -69,8 +70,7 @@ private:
     void noteWrite();
 
     std::unique_ptr<QSettings> settings_;
-    // Receiver of the queued end-of-turn flush; dies with the store, which
-    // drops a flush still queued for it.
+    // Receiver of the queued end-of-turn flush.
     std::unique_ptr<QObject> turnEnd_;
     bool pending_ = false;
     int flushCount_ = 0;

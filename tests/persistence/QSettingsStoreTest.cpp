@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMetaObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -236,13 +237,24 @@ TEST_F(QSettingsStoreTest, WritesOfOneTurnShareOneFlush)
     endTurn();
     EXPECT_EQ(store.flushCount(), 2);
 
-    // An explicit flush leaves nothing for the queued one.
+    // A move counts the deal, and the game's save task, queued by the same
+    // turn, writes the record afterwards: both share one flush.
     store.setInteger(keys::dealsCount, 11);
-    store.flush();
-    EXPECT_EQ(store.flushCount(), 3);
-    EXPECT_EQ(QSettingsStore(copyForNextLaunch(path())).integerForKey(keys::dealsCount), 11);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { store.setData(keys::savedGame, "after the move"); },
+        Qt::QueuedConnection);
     endTurn();
     EXPECT_EQ(store.flushCount(), 3);
+    EXPECT_EQ(QSettingsStore(copyForNextLaunch(path())).dataForKey(keys::savedGame),
+        QByteArray("after the move"));
+
+    // An explicit flush leaves nothing for the queued one.
+    store.setInteger(keys::dealsCount, 12);
+    store.flush();
+    EXPECT_EQ(store.flushCount(), 4);
+    EXPECT_EQ(QSettingsStore(copyForNextLaunch(path())).integerForKey(keys::dealsCount), 12);
+    endTurn();
+    EXPECT_EQ(store.flushCount(), 4);
 }
 
 TEST_F(QSettingsStoreTest, PendingWritesAreFlushedWhenTheStoreGoes)
