@@ -235,8 +235,14 @@ TEST(EngineRestore, AGameInProgressSurvivesARelaunchThroughTheSettingsFile)
     {
         QSettingsStore store(file);
         SolitaireGame game(store, false);
+        endTurn(); // the new deal's first save
         DragState drag;
+        // The first draw counts the deal and changes two piles: one flush
+        // carries the statistic and the record.
+        const int flushes = store.flushCount();
         game.drawFromStock(drag);
+        endTurn();
+        EXPECT_EQ(store.flushCount(), flushes + 1);
         game.drawFromStock(drag);
         endTurn();
         before = game.makeSavedGame();
