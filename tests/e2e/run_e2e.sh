@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# End-to-end run of the game in a real X session: Xvfb, an XEmbed tray host
+# (trayer) and a private session bus. The driver (e2e_driver.py) launches the
+# game with an empty store, clicks its tray icon, plays pointer gestures on the
+# panel, quits and relaunches, and checks the stored game each time.
+#
+#   run_e2e.sh <path to murvane-solitaire> [artefact directory]
+#
+# Prints one PASS or FAIL line; exits 0 only on success. Every process it
+# starts is stopped on the way out.
+set -uo pipefail
+
+app="${1:?usage: run_e2e.sh <murvane-solitaire> [artefact dir]}"
+here="$(cd "$(dirname "$0")" && pwd)"
+artefacts="${2:-$PWD/e2e-artifacts}"
+python=/usr/bin/python3 # the system one; another python3 may come first on PATH
+
+fail() { echo "FAIL: e2e tray session: $*"; exit 1; }
+
+for tool in Xvfb trayer xdotool xwininfo import dbus-run-session; do
+  command -v "$tool" >/dev/null 2>&1 || fail "missing tool '$tool' (scripts/install-deps.sh installs it)"
+done
+[ -x "$app" ] || fail "no executable at $app"
+[ -x "$python" ] || fail "no $python"
+
+work="$(mktemp -d /tmp/murvane-e2e.XXXXXX)" || fail "cannot create a temporary directory"
+mkdir -p "$artefacts" "$work/home" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+pids=()
+
+cleanup() {
+  local pid
+  # The driver records the game's pids here in case it died before its own
+  # clean-up ran.
+  if [ -f "$work/app.pids" ]; then
+    while read -r pid; do kill -KILL "$pid" 2>/dev/null; done < "$work/app.pids"
+  fi
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+# Xvfb picks a free display itself and reports it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+display=""
+for _ in $(seq 1 100); do
+  display="$(tr -dc '0-9' < "$work/display" 2>/dev/null)"
+  [ -n "$display" ] && break
+  sleep 0.1
+done
+[ -n "$display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
+export DISPLAY=":$display"
+
+trayer --edge top --align right --widthtype request --height 32 \
+  --SetDockType true --SetPartialStrut true --transparent false >"$work/trayer.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break
+  sleep 0.1
+done
+xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' || fail "the tray host did not start"
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+
+# A private session bus for the game (it asks the settings portal, which is
+# absent here, and must cope).
+dbus-run-session -- "$python" "$here/e2e_driver.py" "$app" "$work" "$artefacts" &
+driver=$!
+pids+=($driver)
+wait "$driver"
+status=$?
+if [ "$status" -eq 0 ]; then
+  echo "PASS: e2e tray session (screenshots in $artefacts)"
+  exit 0
+fi
+echo "FAIL: e2e tray session (driver exit $status; screenshots in $artefacts)"
+exit 1
