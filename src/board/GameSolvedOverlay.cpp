@@ -8,6 +8,7 @@
 #include "graphics/PaintUtil.h"
 #include "platform/Localization.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -22,6 +23,74 @@ constexpr qreal kShadowBlur = 16; // not scaled, like the shadow's offset
 constexpr qreal kShadowY = 6;
 constexpr qreal kShadowOpacity = 0.3;
 constexpr qreal kShadowRoom = 2 * kShadowBlur + kShadowY;
+
+// Desktops without a colour emoji font would show "🎉" as an empty box; we
+// draw a small party popper in its place there.
+bool hasEmojiFont()
+{
+    static const bool found = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const char* name : {"Noto Color Emoji", "Twemoji", "JoyPixels", "Apple Color Emoji", "Segoe UI Emoji",
+                                 "Symbola", "Noto Emoji"})
+            if (families.contains(QString::fromLatin1(name)))
+                return true;
+        return false;
+    }();
+    return found;
+}
+
+class PartyPopper : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const int side = std::max(8, QFontMetrics(font()).height());
+        return QSize(side, side);
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (hasEmojiFont()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal side = std::min(width(), height()) * 0.9;
+        p.translate((width() - side) / 2, (height() - side) / 2);
+        p.scale(side / 32, side / 32);
+        QPainterPath cone;
+        cone.moveTo(3, 29);
+        cone.lineTo(11, 9);
+        cone.lineTo(23, 21);
+        cone.closeSubpath();
+        p.fillPath(cone, QColor(245, 176, 40));
+        p.setPen(QPen(QColor(214, 120, 20), 1.6));
+        p.drawLine(QPointF(7, 19), QPointF(13, 25));
+        p.drawLine(QPointF(9, 14), QPointF(18, 23));
+        const struct { QPointF at; QColor c; } dots[] = {
+            {{17, 5}, QColor(235, 64, 90)}, {{26, 8}, QColor(60, 140, 245)}, {{28, 16}, QColor(80, 200, 120)},
+            {{21, 11}, QColor(250, 210, 60)}, {{13, 3}, QColor(170, 90, 230)}, {{29, 25}, QColor(235, 64, 90)}};
+        p.setPen(Qt::NoPen);
+        for (const auto& d : dots) {
+            p.setBrush(d.c);
+            p.drawEllipse(d.at, 1.8, 1.8);
+        }
+        p.setPen(QPen(QColor(60, 140, 245), 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath streamer;
+        streamer.moveTo(14, 8);
+        streamer.cubicTo(15, 4, 19, 6, 20, 2);
+        p.drawPath(streamer);
+        p.setPen(QPen(QColor(235, 64, 90), 1.6, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath streamer2;
+        streamer2.moveTo(24, 20);
+        streamer2.cubicTo(27, 19, 26, 23, 30, 21);
+        p.drawPath(streamer2);
+    }
+};
 
 QFont sized(QFont f, qreal px, QFont::Weight weight)
 {
@@ -39,7 +108,7 @@ GameSolvedOverlay::GameSolvedOverlay(SolitaireView& view, QWidget* parent)
     auto* stack = new QVBoxLayout(this);
     stack->setSpacing(14);
     stack->setAlignment(Qt::AlignCenter);
-    emoji_ = new QLabel(QStringLiteral("🎉"), this);
+    emoji_ = new PartyPopper(QStringLiteral("🎉"), this);
     title_ = new QLabel(localizedString(QStringLiteral("Game Solved")), this);
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("finalScoreLabel"));

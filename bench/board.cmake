@@ -1,0 +1,7 @@
+# Board repaint benchmark and the board screenshot tool (developer tools).
+murvane_add_bench(board_bench
+  SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/board_bench.cpp
+  LIBS board persistence Qt6::Widgets)
+
+add_executable(boardshot ${CMAKE_CURRENT_SOURCE_DIR}/boardshot.cpp)
+target_link_libraries(boardshot PRIVATE board persistence Qt6::Widgets Qt6::Test)

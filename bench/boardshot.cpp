@@ -1,0 +1,156 @@
+// Renders the board in a few states to PNG files for a visual check:
+//   QT_QPA_PLATFORM=offscreen boardshot [output-dir]
+// Writes standard, large, in-progress, drag, solved and dark boards.
+
+#include "board/SolitaireView.h"
+#include "board/BoardSurface.h"
+#include "engine/SolitaireGame.h"
+#include "persistence/SavedGame.h"
+#include "persistence/SettingsKeys.h"
+#include "persistence/SettingsStore.h"
+#include "platform/SystemAppearance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+using namespace murvane;
+
+namespace {
+
+QList<SavedCard> pile(std::initializer_list<std::pair<const char*, int>> cards, bool faceUp = true)
+{
+    QList<SavedCard> out;
+    for (const auto& [suit, rank] : cards)
+        out.append(SavedCard{QString::fromUtf8(suit), rank, faceUp});
+    return out;
+}
+
+// A game two thirds of the way through, with every kind of pile in use.
+SavedGame inProgress()
+{
+    SavedGame g;
+    g.foundations = {pile({{"♠", 1}, {"♠", 2}, {"♠", 3}}), pile({{"♥", 1}}), {}, pile({{"♣", 1}, {"♣", 2}})};
+    g.tableau = {
+        pile({{"♦", 13}, {"♣", 12}, {"♥", 11}, {"♠", 10}, {"♥", 9}, {"♣", 8}, {"♦", 7}, {"♠", 6}, {"♥", 5}, {"♣", 4},
+              {"♦", 3}}),
+        {},
+        pile({{"♦", 9}}, false) + pile({{"♠", 9}, {"♥", 8}}),
+        pile({{"♣", 5}, {"♦", 5}}, false) + pile({{"♥", 13}}),
+        pile({{"♣", 10}, {"♦", 10}, {"♠", 8}}, false) + pile({{"♦", 12}, {"♣", 11}, {"♦", 11}}).mid(0, 2),
+        pile({{"♥", 12}}),
+        pile({{"♣", 13}, {"♥", 10}, {"♣", 9}, {"♥", 7}, {"♣", 7}}, false) + pile({{"♠", 13}}),
+    };
+    g.waste = pile({{"♦", 2}, {"♥", 6}, {"♦", 11}});
+    // Everything else goes to the stock, face down.
+    QSet<QString> used;
+    auto note = [&](const QList<SavedCard>& p) {
+        for (const SavedCard& c : p)
+            used.insert(c.suit + QString::number(c.rank));
+    };
+    note(g.waste);
+    for (const auto& p : g.foundations)
+        note(p);
+    for (const auto& p : g.tableau)
+        note(p);
+    for (const char* s : {"♠", "♥", "♦", "♣"})
+        for (int r = 1; r <= 13; ++r)
+            if (!used.contains(QString::fromUtf8(s) + QString::number(r)))
+                g.stock.append(SavedCard{QString::fromUtf8(s), r, false});
+    g.score = 85;
+    g.hasStartedCurrentDeal = true;
+    g.scoringMode = QStringLiteral("Standard");
+    return g;
+}
+
+SavedGame solved()
+{
+    SavedGame g;
+    for (const char* s : {"♠", "♥", "♦", "♣"}) {
+        QList<SavedCard> f;
+        // The King of spades is still to play: the win comes from a move.
+        const int top = QString::fromUtf8(s) == QStringLiteral("♠") ? 12 : 13;
+        for (int r = 1; r <= top; ++r)
+            f.append(SavedCard{QString::fromUtf8(s), r, true});
+        g.foundations.append(f);
+    }
+    g.tableau = QList<QList<SavedCard>>(7);
+    g.tableau[0] = pile({{"♠", 13}});
+    g.score = 620;
+    g.hasStartedCurrentDeal = true;
+    g.scoringMode = QStringLiteral("Standard");
+    return g;
+}
+
+struct Shot {
+    InMemorySettingsStore store;
+    std::unique_ptr<SolitaireGame> game;
+    std::unique_ptr<SolitaireView> view;
+
+    explicit Shot(const std::optional<SavedGame>& record, bool large = false, int draw = 1)
+    {
+        store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
+        store.setInteger(keys::drawCount, draw);
+        if (large)
+            store.setString(keys::boardSize, QStringLiteral("Large"));
+        if (record)
+            store.setData(keys::savedGame, encodeSavedGame(*record));
+        game = std::make_unique<SolitaireGame>(store, false);
+        view = std::make_unique<SolitaireView>(*game);
+        view->show();
+    }
+    void save(const QString& path)
+    {
+        QApplication::processEvents();
+        const bool ok = view->grab().save(path);
+        std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
+    QDir().mkpath(dir);
+
+    for (bool dark : {false, true}) {
+        SystemAppearance::instance().setDark(dark);
+        // Still pictures: show the final score, not a frame of its count.
+        SystemAppearance::instance().setReduceMotion(true);
+        const QString suffix = dark ? QStringLiteral("-dark") : QStringLiteral("-light");
+        Shot(std::nullopt).save(dir + "/board-standard" + suffix + ".png");
+        Shot(std::nullopt, true, 3).save(dir + "/board-large" + suffix + ".png");
+        Shot(inProgress(), false, 3).save(dir + "/board-progress" + suffix + ".png");
+        {
+            Shot s(inProgress(), false, 3);
+            // Carry the last three cards of the first column across the board.
+            const auto& g = s.view->boardGeometry();
+            const QRectF card = g.columnCardRect(0, 8, 11);
+            QWidget* surface = s.view->surface();
+            const QPoint from = QPointF(card.center().x(), card.top() + 4).toPoint();
+            QTest::mousePress(surface, Qt::LeftButton, {}, from);
+            QTest::mouseMove(surface, from + QPoint(0, 12));
+            QTest::mouseMove(surface, QPoint(int(g.pileFrame(BoardFocus::tableau(4)).center().x()) + 9, 250));
+            s.save(dir + "/board-drag" + suffix + ".png");
+        }
+        {
+            Shot s(solved());
+            s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+            s.save(dir + "/board-solved" + suffix + ".png");
+        }
+        {
+            Shot s(inProgress(), false, 3);
+            s.game->moveToBestSpot(s.game->tableau()[5].last(), s.view->dragState());
+            s.view->requestNewDeal();
+            s.save(dir + "/board-dialog" + suffix + ".png");
+        }
+    }
+    return 0;
+}
