@@ -93,8 +93,9 @@ void ChoiceMenu::rebuildMenu()
     if (!menu_)
         return;
     menu_->clear();
-    const ScreenPalette palette = ScreenPalette::current();
-    const QIcon check = checkmarkIcon(palette.primary());
+    // The popup is a platform menu; its checkmark takes the menu's own text
+    // colour so it reads on whatever the menu is drawn on.
+    const QIcon check = checkmarkIcon(menu_->palette().color(QPalette::Active, QPalette::Text));
     const QIcon blank = blankIcon();
     for (int i = 0; i < titles_.size(); ++i) {
         QAction* action = menu_->addAction(i == current_ ? check : blank, titles_[i]);

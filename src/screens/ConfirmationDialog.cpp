@@ -2,6 +2,9 @@
 
 #include "screens/GlassButton.h"
 #include "screens/ScreenStyle.h"
+#include "platform/SystemAppearance.h"
+
+#include <QGuiApplication>
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -89,7 +92,12 @@ ConfirmationDialog::ConfirmationDialog(qreal scale, const QString& title, const 
     connect(confirmButton_, &QAbstractButton::clicked, this, &ConfirmationDialog::confirmed);
 
     setTabOrder(cancelButton_, confirmButton_);
+    // Focusing the dialog (as owners do after showing it) lands on Cancel,
+    // the default action.
+    setFocusProxy(cancelButton_);
     applyScale();
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &ConfirmationDialog::applyScale);
 
     if (parent) {
         parent->installEventFilter(this);

@@ -3,6 +3,7 @@
 #include "screens/ScreenStyle.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QMenu>
 #include <QPainter>
@@ -158,7 +159,7 @@ void GlassButton::paintEvent(QPaintEvent*)
     if (!isEnabled())
         labelColour.setAlphaF(labelColour.alphaF() * 0.4f);
 
-    if (hasFocus()) {
+    if (hasFocus() && keyboardFocus_) {
         QPen ring(palette.accent(), 2);
         p.setPen(ring);
         p.setBrush(Qt::NoBrush);
@@ -218,6 +219,22 @@ void GlassButton::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange)
         update();
     QAbstractButton::changeEvent(event);
+}
+
+void GlassButton::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                     reason == Qt::ShortcutFocusReason;
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void GlassButton::focusOutEvent(QFocusEvent* event)
+{
+    keyboardFocus_ = false;
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void GlassButton::popUpMenu()

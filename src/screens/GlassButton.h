@@ -61,6 +61,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void popUpMenu();
@@ -82,6 +84,7 @@ private:
     qreal minWidth_ = 0;
     qreal scale_ = 1;
     bool hovered_ = false;
+    bool keyboardFocus_ = false; // the ring shows only for keyboard focus
     QPointer<QMenu> menu_;
 };
 

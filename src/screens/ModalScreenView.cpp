@@ -49,12 +49,13 @@ ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal 
     scroll_->viewport()->setAutoFillBackground(false);
     columnLayout_->addWidget(scroll_, 1);
 
+    isDark_ = ScreenPalette::current().dark;
     applyBoardScale();
     rebuildBody();
 
     connect(&game_, &SolitaireGame::boardSizeChanged, this, &ModalScreenView::updateTextScale);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &ModalScreenView::updateTextScale);
+        connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &ModalScreenView::updateAppearance);
 }
 
 ModalScreenView::~ModalScreenView() = default;
@@ -142,6 +143,22 @@ void ModalScreenView::updateTextScale()
         return;
     textScale_ = t;
     Q_EMIT textScaleChanged(t);
+    queueBodyRebuild();
+}
+
+void ModalScreenView::updateAppearance()
+{
+    updateTextScale();
+    const bool dark = ScreenPalette::current().dark;
+    if (dark == isDark_)
+        return;
+    isDark_ = dark;
+    applyBoardScale(); // header colours
+    queueBodyRebuild();
+}
+
+void ModalScreenView::queueBodyRebuild()
+{
     // Deferred: the change usually comes from a control inside the body,
     // which must not be deleted while it is still handling the click.
     if (!bodyRebuildQueued_) {
@@ -165,9 +182,10 @@ void ModalScreenView::rebuildBody()
     if (!body_)
         body_ = new QWidget();
     body_->setObjectName(QStringLiteral("screenBody"));
-    body_->setAutoFillBackground(false);
     body_->setFont(scaledFont(kBodyFontSize * textScale_));
     scroll_->setWidget(body_);
+    // setWidget turns background filling on; the panel shows through instead.
+    body_->setAutoFillBackground(false);
     scroll_->verticalScrollBar()->setValue(scrollValue);
 }
 

@@ -98,6 +98,8 @@ private:
     void buildHeader();
     void applyBoardScale();
     void updateTextScale();
+    void updateAppearance();
+    void queueBodyRebuild();
     void rebuildBody();
     void confirmRulesChange();
     static void discardDialog(QPointer<ConfirmationDialog>& dialog);
@@ -107,6 +109,7 @@ private:
     qreal boardScale_ = 1;
     qreal textScale_ = 1;
     bool bodyRebuildQueued_ = false;
+    bool isDark_ = false;
 
     QWidget* column_ = nullptr;
     QVBoxLayout* columnLayout_ = nullptr;

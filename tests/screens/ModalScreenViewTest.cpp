@@ -3,6 +3,7 @@
 #include "ScreensTestSupport.h"
 
 #include "persistence/SettingsKeys.h"
+#include "platform/SystemAppearance.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -220,4 +221,22 @@ TEST(ModalScreenView, LargeBoardMakesBodyTextLargerButNotTheHeader)
     EXPECT_EQ(host.view->body()->font().pixelSize(), qRound(13 * t * 1.18));
     // The header follows the board scale alone, which the board hands in.
     EXPECT_EQ(host.view->titleLabel()->font().pixelSize(), headerSize);
+}
+
+TEST(ModalScreenView, FollowsADarkAppearanceChange)
+{
+    auto& appearance = SystemAppearance::instance();
+    const bool wasDark = appearance.isDark();
+    appearance.setDark(false);
+    ViewHost host(ModalScreen::statistics);
+    host.view->setConfirmingReset(true);
+    const QColor lightTitle = host.view->titleLabel()->palette().color(QPalette::WindowText);
+    const QColor lightDialogTitle = host.view->resetDialog()->findChild<QLabel*>()->palette().color(QPalette::WindowText);
+
+    appearance.setDark(true);
+    settle();
+    EXPECT_NE(host.view->titleLabel()->palette().color(QPalette::WindowText), lightTitle);
+    EXPECT_NE(host.view->resetDialog()->findChild<QLabel*>()->palette().color(QPalette::WindowText), lightDialogTitle);
+    appearance.setDark(wasDark);
+    settle();
 }

@@ -1,5 +1,8 @@
 #include "screens/ScreenBlocks.h"
 #include "screens/ScreenStyle.h"
+#include "screens/SwitchToggle.h"
+
+#include <QTest>
 
 #include <QLabel>
 #include <QLayout>
@@ -63,4 +66,33 @@ TEST(ScreenBlocks, TextScaleCombinesBoardSizeAndUserTextSize)
     EXPECT_DOUBLE_EQ(screenTextScale(BoardSize::large, 28.0 / 17.0), 1.18 * 28.0 / 17.0);
     EXPECT_DOUBLE_EQ(screenTextScale(BoardSize::standard, 0.0), 1.0);
     EXPECT_DOUBLE_EQ(screenTextScale(BoardSize::standard, std::numeric_limits<qreal>::quiet_NaN()), 1.0);
+}
+
+TEST(ScreenBlocks, SwitchShowsTheOwnersStateAfterARequest)
+{
+    QWidget parent;
+    bool value = false;
+    QList<bool> requests;
+    auto* toggle = new SwitchToggle("Unlimited redeals", 1.0, &parent);
+    toggle->setStateSource([&value] { return value; });
+    QObject::connect(toggle, &SwitchToggle::toggleRequested, [&requests](bool on) { requests.append(on); });
+    parent.show();
+
+    // An owner that holds the change back: the switch stays off.
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    EXPECT_EQ(requests, QList<bool>{true});
+    EXPECT_FALSE(toggle->isOn());
+
+    // An owner that applies it at once: Space turns it on.
+    QObject::connect(toggle, &SwitchToggle::toggleRequested, [&value](bool on) { value = on; });
+    toggle->setFocus();
+    QTest::keyClick(toggle, Qt::Key_Space);
+    EXPECT_TRUE(toggle->isOn());
+    EXPECT_EQ(requests.size(), 2);
+
+    // Without a source it just flips.
+    SwitchToggle plain("Auto Complete", 1.18, &parent);
+    QTest::mouseClick(&plain, Qt::LeftButton);
+    EXPECT_TRUE(plain.isOn());
+    EXPECT_GT(plain.sizeHint().width(), toggle->sizeHint().width());
 }

@@ -106,6 +106,7 @@ int main(int argc, char** argv)
                 }
                 if (screen == ModalScreen::preferences) {
                     view.scrollArea()->setWidget(sampleBody(view, game));
+                    view.scrollArea()->widget()->setAutoFillBackground(false);
                     save(panel, dir, base + "-blocks");
                     view.setPendingRulesChange({[] {}});
                     save(panel, dir, base + "-rules");
