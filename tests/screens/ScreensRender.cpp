@@ -7,6 +7,7 @@
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenBlocks.h"
+#include "screens/SwitchToggle.h"
 
 #include <QApplication>
 #include <QDir>
@@ -55,7 +56,9 @@ QWidget* sampleBody(ModalScreenView& view, SolitaireGame& game)
         [](const BoardSize& s) { return s == BoardSize::standard ? QString("Standard") : QString("Large"); },
         [&game] { return game.boardSize(); }, [&game](const BoardSize& s) { game.setBoardSize(s); }, t, nullptr);
     app->addRow(new PreferenceRow("Game Size", size, t));
-    auto* login = new PreferenceRow("Launch at Login", nullptr, t, nullptr, PreferenceRow::kToggleSpacing);
+    auto* loginSwitch = new SwitchToggle("Launch at login", t);
+    loginSwitch->setOn(true);
+    auto* login = new PreferenceRow("Launch at Login", loginSwitch, t, nullptr, PreferenceRow::kToggleSpacing);
     login->setDetail("Allow Murvane Solitaire in System Settings → General → Login Items.");
     app->addRow(login);
     column->addWidget(app);
@@ -68,6 +71,8 @@ QWidget* sampleBody(ModalScreenView& view, SolitaireGame& game)
         {0, 1}, [](const int& n) { return n ? QString("Vegas") : QString("Standard"); }, [] { return 0; },
         [](const int&) {}, t, nullptr);
     play->addRow(new PreferenceRow("Scoring System", scoring, t));
+    play->addRow(new PreferenceRow("Auto-Complete", new SwitchToggle("Auto Complete", t), t, nullptr,
+                                   PreferenceRow::kToggleSpacing));
     column->addWidget(play);
     column->addStretch(1);
     return body;
