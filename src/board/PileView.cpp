@@ -5,7 +5,6 @@
 #include "board/SolitaireView.h"
 #include "graphics/CardGeometry.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace murvane::board {
@@ -68,12 +67,6 @@ void PileView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     view_.setFocusedSlot(pile_);
-}
-
-void PileView::keyPressEvent(QKeyEvent* event)
-{
-    // Keyboard play is handled by the board; everything goes up to it.
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace murvane::board

@@ -29,7 +29,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     SolitaireView& view_;

@@ -3,6 +3,7 @@
 
 #include "BoardTestSupport.h"
 
+#include "board/CardFlightLayer.h"
 #include "board/DragPreviewLayer.h"
 #include "board/PileView.h"
 
@@ -207,4 +208,35 @@ TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
     EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
     release(QPoint(200, 300)); // the stale release moves nothing
     EXPECT_TRUE(game->history().isEmpty());
+}
+
+TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
+{
+    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
+    p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    p.wasAutoCompleting = true;
+    load(p);
+    ASSERT_TRUE(game->isAutoCompleting());
+    board::CardFlightLayer* flight = view->flightLayer();
+
+    const auto next = game->nextAutoCompleteMove();
+    ASSERT_TRUE(next);
+    const Card moving = game->tableau()[size_t(next->column)].last();
+    Q_EMIT game->autoCompleteStepWillRun(true);
+    game->finishAutoCompleteStep();
+    ASSERT_EQ(flight->flyingCard(), moving.id);
+    // It starts where the card lay and is hidden in the pile it lands on.
+    const QRectF from = view->boardGeometry().columnCardRect(next->column, 1, 2);
+    EXPECT_EQ(flight->currentFrame(), from);
+    EXPECT_EQ(view->pileScene().flying, moving.id);
+    flight->animation().setCurrentTime(flight->animation().duration());
+    EXPECT_FALSE(flight->flyingCard()) << "the card lands when the flight ends";
+
+    Q_EMIT game->autoCompleteStepWillRun(false);
+    game->finishAutoCompleteStep();
+    EXPECT_FALSE(flight->flyingCard());
 }
