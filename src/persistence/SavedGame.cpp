@@ -22,6 +22,10 @@ constexpr std::int64_t kDeckSize = 52;
 constexpr std::int64_t kRanksPerSuit = 13;
 constexpr qsizetype kFoundationCount = 4;
 constexpr qsizetype kColumnCount = 7;
+// No real game comes near this (a deal scores a few thousand points at most),
+// and a record beyond it would make the game's score and pass arithmetic
+// overflow.
+constexpr std::int64_t kMaxCounterMagnitude = 1'000'000'000'000;
 
 namespace key {
 const QString version = QStringLiteral("version");
@@ -318,7 +322,9 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
 bool isConsistentPosition(const SavedGame& game)
 {
     if (game.version != SavedGame::kCurrentVersion || game.foundations.size() != kFoundationCount
-        || game.tableau.size() != kColumnCount || game.redealsUsed < 0)
+        || game.tableau.size() != kColumnCount || game.redealsUsed < 0
+        || game.redealsUsed > kMaxCounterMagnitude || game.score > kMaxCounterMagnitude
+        || game.score < -kMaxCounterMagnitude)
         return false;
     if (!allCardsWellFormed(game))
         return false;

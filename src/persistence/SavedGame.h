@@ -47,7 +47,9 @@ QByteArray encodeSavedGame(const SavedGame& game);
 std::optional<SavedGame> decodeSavedGame(const QByteArray& data);
 
 // The consistency rules, in order: version 1, 4 foundations, 7 columns,
-// redealsUsed not negative; valid suits and ranks; exactly 52 distinct cards;
+// redealsUsed not negative, and score and redealsUsed within a trillion
+// either way (far past any real game; beyond it the game's arithmetic on
+// them would overflow); valid suits and ranks; exactly 52 distinct cards;
 // stock face down, waste face up; foundations face up, Ace upward, one suit;
 // every non-empty column with a face-up run that alternates colours and
 // descends by one, and no face-down card above a face-up one.

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using namespace murvane;
 using namespace murvane::testing;
@@ -98,6 +99,8 @@ TEST(EngineRestore, ABrokenRecordIsDeletedAndANewGameDealt)
              return g;
          }()))},
         {"version 2", withRecord([](SavedGame& g) { g.version = 2; })},
+        {"score where the next points would overflow",
+            withRecord([](SavedGame& g) { g.score = std::numeric_limits<std::int64_t>::max(); })},
         {"no wasAutoCompleting", withJson([](QByteArray& j) { j.replace(",\"wasAutoCompleting\":false", ""); })},
         {"score as text", withJson([](QByteArray& j) { j.replace("\"score\":42", "\"score\":\"42\""); })},
         {"not JSON", "not a saved game"},

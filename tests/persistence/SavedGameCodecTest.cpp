@@ -230,6 +230,10 @@ TEST(SavedGameCodec, RejectsHostileDocuments)
 TEST(SavedGameConsistency, AcceptsPositionsAGameCanReach)
 {
     EXPECT_TRUE(isConsistentPosition(sampleGame()));
+    SavedGame extreme = sampleGame();
+    extreme.score = -1'000'000'000'000;
+    extreme.redealsUsed = 1'000'000'000'000;
+    EXPECT_TRUE(isConsistentPosition(extreme));
 
     SavedGame allOnFoundations;
     for (const QString& suit : {kSpade, kHeart, kDiamond, kClub}) {
@@ -258,6 +262,11 @@ TEST(SavedGameConsistency, RejectsEachBrokenRule)
         {"six columns", [](SavedGame& g) { g.tableau.removeLast(); }, none},
         {"eight columns", [](SavedGame& g) { g.tableau.append(QList<SavedCard>{}); }, none},
         {"negative redeals", none, [](SavedGame& g) { g.redealsUsed = -1; }},
+        {"redeals near the 64-bit limit", none,
+            [](SavedGame& g) { g.redealsUsed = std::numeric_limits<std::int64_t>::max(); }},
+        {"score near the 64-bit limit", none,
+            [](SavedGame& g) { g.score = std::numeric_limits<std::int64_t>::max() - 5; }},
+        {"score far below zero", none, [](SavedGame& g) { g.score = -1'000'000'000'001; }},
         {"unknown suit", none, [](SavedGame& g) { g.stock[0].suit = QStringLiteral("S"); }},
         {"suit with extra text", none, [](SavedGame& g) { g.stock[0].suit += QStringLiteral("\uFE0F"); }},
         {"rank 0", none, [](SavedGame& g) { g.stock[0].rank = 0; }},
