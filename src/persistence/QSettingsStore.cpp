@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QThread>
 
 namespace murvane {
 
@@ -124,9 +123,9 @@ void QSettingsStore::noteWrite()
     if (pending_)
         return;
     pending_ = true;
-    // Without an application (tools, some tests) or off the store's thread
-    // there is no turn to wait for: write through at once.
-    if (QCoreApplication::instance() == nullptr || turnEnd_->thread() != QThread::currentThread()) {
+    // Without an application (tools, some tests) there is no turn to wait
+    // for: write through at once.
+    if (QCoreApplication::instance() == nullptr) {
         flush();
         return;
     }
