@@ -147,10 +147,19 @@ int main(int argc, char** argv)
         }
         {
             Shot s(inProgress(), false, 3);
+            s.view->presentScreen(ModalScreen::preferences);
+            s.save(dir + "/board-screen" + suffix + ".png");
+        }
+        {
+            Shot s(inProgress(), false, 3);
             s.game->moveToBestSpot(s.game->tableau()[5].last(), s.view->dragState());
             s.view->requestNewDeal();
             s.save(dir + "/board-dialog" + suffix + ".png");
         }
     }
+    // The largest text size the panel allows, on the large board.
+    SystemAppearance::instance().setDark(false);
+    SystemAppearance::instance().setTextScale(SystemAppearance::kMaxTextScale);
+    Shot(inProgress(), true, 3).save(dir + "/board-largest-text.png");
     return 0;
 }

@@ -80,6 +80,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
         for (int c = 0; c < kColumnCount; ++c)
             pileView(PileId::tableau(c))->update();
     });
+    for (auto signal : {&SolitaireGame::tableauChanged, &SolitaireGame::wasteChanged, &SolitaireGame::foundationsChanged})
+        connect(&game, signal, this, &SolitaireView::dropStaleDrag);
     connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
     connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
     connect(&game, &SolitaireGame::drawCountChanged, this, &SolitaireView::relayout);
@@ -155,6 +157,18 @@ void SolitaireView::updatePiles()
     for (board::PileView* p : piles_)
         p->update();
     preview_->update();
+}
+
+void SolitaireView::dropStaleDrag()
+{
+    // A deal or undo under a drag in flight (by shortcut) changes what the
+    // source refers to; dropping it then would move cards nobody picked up.
+    const auto& source = drag_.dragSource();
+    if (!source || game_.cards(*source) == preview_->movingCards())
+        return;
+    surface_->cancelPointer();
+    drag_.clear();
+    dragPosition_.reset();
 }
 
 void SolitaireView::relayout()

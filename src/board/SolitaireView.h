@@ -111,6 +111,7 @@ private:
     void syncReduceMotion();
     void setConfirmingNewDeal(bool value);
     void updatePiles();
+    void dropStaleDrag();
     graphics::Appearance appearance() const;
 
     SolitaireGame& game_;

@@ -240,3 +240,19 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     game->finishAutoCompleteStep();
     EXPECT_FALSE(flight->flyingCard());
 }
+
+TEST_F(PointerTest, ADealUnderADragInFlightCancelsTheDrag)
+{
+    load(basic()); // not started: Ctrl+N deals at once
+    QApplication::setActiveWindow(view.get());
+    press(onColumnCard(1, 1));
+    moveTo(QPoint(200, 300));
+    ASSERT_TRUE(view->dragState().dragSource());
+    QTest::keyClick(view.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_FALSE(view->dragState().dragSource());
+    const Tableau dealt = game->tableau();
+    moveTo(frame(BoardFocus::tableau(0)).center().toPoint());
+    release(frame(BoardFocus::tableau(0)).center().toPoint());
+    EXPECT_EQ(game->tableau(), dealt);
+    EXPECT_TRUE(game->history().isEmpty());
+}
