@@ -3,6 +3,7 @@
 // Writes standard, large, in-progress, drag, solved and dark boards.
 
 #include "board/SolitaireView.h"
+#include "board/BoardHeader.h"
 #include "board/BoardSurface.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SavedGame.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QTest>
 
 #include <cstdio>
@@ -156,6 +158,16 @@ int main(int argc, char** argv)
             s.view->requestNewDeal();
             s.save(dir + "/board-dialog" + suffix + ".png");
         }
+    }
+    {
+        // The header's menu on its own.
+        SystemAppearance::instance().setDark(false);
+        Shot s(inProgress(), false, 3);
+        QMenu* menu = s.view->header()->menu();
+        menu->popup(QPoint(0, 0));
+        QApplication::processEvents();
+        menu->grab().save(dir + "/board-menu.png");
+        menu->hide();
     }
     // The largest text size the panel allows, on the large board.
     SystemAppearance::instance().setDark(false);
