@@ -309,10 +309,16 @@ def to_screen(pan, point):
 
 
 def open_panel():
-    icon = wait_for(tray_icon, 20, "the tray icon")
-    click(icon["x"] + icon["w"] / 2, icon["y"] + icon["h"] / 2)
-    pan = wait_for(panel, 10, "the panel to open")
-    return icon, pan
+    # A freshly started instance's icon may be mapped a moment before the
+    # tray host has finished embedding it; click again if nothing opened.
+    for attempt in range(3):
+        icon = wait_for(tray_icon, 20, "the tray icon")
+        click(icon["x"] + icon["w"] / 2, icon["y"] + icon["h"] / 2)
+        try:
+            return icon, wait_for(panel, 4, "the panel to open")
+        except Failure:
+            log("no panel after clicking the icon (attempt %d)" % (attempt + 1))
+    raise Failure("the tray icon click never opened the panel")
 
 
 def close_panel_outside(pan):
@@ -449,6 +455,7 @@ def main():
     except subprocess.TimeoutExpired:
         raise Failure("Ctrl+Q did not quit")
     check(rc == 0, "Ctrl+Q quits with status 0")
+    wait_for(lambda: tray_icon() is None, 10, "the old tray icon to go away")
     check(piles(saved_game()) == before_quit, "the game in progress is in the store after quitting")
 
     # --- relaunch: the same game comes back ---

@@ -1,0 +1,8 @@
+# Whole-process figures of the shell: launch to tray icon, panel open to
+# painted, memory, idle wake-ups; each against a bare tray application
+# measured in the same run. bench/app_bench.sh drives them in a real X session.
+add_executable(app_baseline_tray ${CMAKE_CURRENT_LIST_DIR}/app_baseline_tray.cpp)
+target_link_libraries(app_baseline_tray PRIVATE Qt6::Widgets)
+
+add_executable(app_panel_bench ${CMAKE_CURRENT_LIST_DIR}/app_panel_bench.cpp)
+target_link_libraries(app_panel_bench PRIVATE murvaneapp)

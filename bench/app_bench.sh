@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Whole-process figures of the game in a real X session (Xvfb + trayer), each
+# next to a bare tray application (app_baseline_tray) measured in the same run:
+#   - launch to tray icon embedded (median of runs)
+#   - peak (VmHWM) and settled (VmRSS) resident memory
+#   - idle wake-ups with the panel closed: context switches of all threads
+#     over 5 s
+# then the in-process figures of app_panel_bench (start-up phases, tray click
+# to panel painted, timer events while idle).
+#
+#   bench/app_bench.sh <build dir> [runs]
+set -uo pipefail
+build="${1:?usage: app_bench.sh <build dir> [runs]}"
+runs="${2:-5}"
+game="$build/src/app/murvane-solitaire"
+baseline="$build/bench/app_baseline_tray"
+panelbench="$build/bench/app_panel_bench"
+for f in "$game" "$baseline" "$panelbench"; do [ -x "$f" ] || { echo "missing $f"; exit 1; }; done
+
+work="$(mktemp -d /tmp/murvane-bench.XXXXXX)"
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(tr -dc '0-9' < "$work/display")"
+trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
+  --SetPartialStrut true --transparent false >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 1 100); do xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break; sleep 0.1; done
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset DBUS_SESSION_BUS_ADDRESS
+
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+switches() { # all threads of $1
+  local total=0 f v n
+  for f in /proc/"$1"/task/*/status; do
+    v=$(awk '/^voluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null); n=$(awk '/^nonvoluntary_ctxt_switches/ {print $2}' "$f" 2>/dev/null)
+    total=$(( total + ${v:-0} + ${n:-0} ))
+  done
+  echo "$total"
+}
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# One launch: prints "<ms to icon> <VmHWM kB> <VmRSS kB> <switches in 5 s>".
+measure() {
+  local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
+  mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+  local t0 t1 pid
+  t0=$(now_ms)
+  HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" "$exe" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1 2000); do
+    xwininfo -root -tree 2>/dev/null | grep -A8 '("panel" "trayer")' | grep -q "(\"$class\"" && break
+    sleep 0.005
+  done
+  t1=$(now_ms)
+  sleep 4 # let start-up work (deal preparation) finish
+  local hwm rss s0 s1
+  hwm=$(awk '/^VmHWM/ {print $2}' /proc/$pid/status); rss=$(awk '/^VmRSS/ {print $2}' /proc/$pid/status)
+  s0=$(switches $pid); sleep 5; s1=$(switches $pid)
+  kill -TERM $pid; wait $pid 2>/dev/null
+  echo "$((t1 - t0)) $hwm $rss $((s1 - s0))"
+}
+
+for name in baseline game; do
+  : > "$work/$name"
+  for _ in $(seq 1 "$runs"); do
+    if [ $name = baseline ]; then measure "$baseline" app_baseline_tray >> "$work/$name"
+    else measure "$game" murvane-solitaire >> "$work/$name"; fi
+  done
+done
+col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
+printf '%-28s %12s %12s %8s\n' "median of $runs runs" baseline game ratio
+for spec in "launch to tray icon (ms):1" "peak resident VmHWM (kB):2" "idle resident VmRSS (kB):3" "idle wake-ups in 5 s:4"; do
+  label="${spec%%:*}"; c="${spec##*:}"
+  b=$(col baseline "$c"); g=$(col game "$c")
+  printf '%-28s %12s %12s %8s\n' "$label" "$b" "$g" "$(awk -v b="$b" -v g="$g" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }')"
+done
+
+echo
+home="$work/home-panel"; mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" timeout 120 "$panelbench"

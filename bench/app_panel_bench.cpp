@@ -1,0 +1,153 @@
+// In-process figures of the shell in a real X session (run by app_bench.sh):
+// start-up to first deal ready, tray click to panel painted with the board
+// built on each open versus kept, against a popup holding an empty widget of
+// the board's size, and timer events while idle with the panel closed.
+#include "app/MurvaneSolitaireApp.h"
+#include "app/PanelWindow.h"
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+#include "persistence/SettingsStore.h"
+#include "platform/PopupAccessibility.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMap>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace murvane;
+using namespace murvane::app;
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Runs the loop until `done` fires or the bound passes.
+template <typename Signal, typename Object>
+bool waitFor(Object* object, Signal signal, int boundMs)
+{
+    // A timer object that dies with this scope: a stray single-shot would
+    // fire later and spoil the idle count.
+    QEventLoop loop;
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(object, signal, &loop, &QEventLoop::quit);
+    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+    bound.start(boundMs);
+    QElapsedTimer t;
+    t.start();
+    loop.exec();
+    return t.elapsed() < boundMs;
+}
+
+// Milliseconds from open() to the content's first painted frame, median of n.
+double openToPainted(PanelWindow& panel, int n)
+{
+    std::vector<double> samples;
+    for (int i = 0; i < n; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QEventLoop loop;
+        QTimer bound;
+        bound.setSingleShot(true);
+        QObject::connect(&panel, &PanelWindow::painted, &loop, &QEventLoop::quit);
+        QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
+        bound.start(2000);
+        panel.open(std::nullopt, QPoint(640, 40));
+        loop.exec();
+        samples.push_back(t.nsecsElapsed() / 1e6);
+        panel.closePanel();
+        QCoreApplication::processEvents();
+    }
+    return median(samples);
+}
+
+class TimerCounter : public QObject {
+public:
+    int count = 0;
+    QMap<QString, int> byReceiver;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Timer) {
+            ++count;
+            ++byReceiver[QString::fromLatin1(watched->metaObject()->className()) + QLatin1Char(' ')
+                         + watched->objectName()];
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    installPopupAwareAccessibility();
+    QApplication application(argc, argv);
+    const double appObjectMs = sinceMain.nsecsElapsed() / 1e6;
+    constexpr int kOpens = 15;
+
+    MurvaneSolitaireApp::Options options;
+    options.instanceKey = QStringLiteral("murvane-bench-%1").arg(QCoreApplication::applicationPid());
+    options.openStore = [] { return std::make_unique<InMemorySettingsStore>(); };
+    MurvaneSolitaireApp app(options);
+    QElapsedTimer t;
+    t.start();
+    app.start();
+    const double startMs = t.nsecsElapsed() / 1e6;
+    std::printf("start-up: QApplication %.1f ms; game, first deal and tray %.1f ms (from main %.1f ms)\n",
+                appObjectMs, startMs, sinceMain.nsecsElapsed() / 1e6);
+
+    // Let background deal preparation finish before timing anything else.
+    QElapsedTimer prep;
+    prep.start();
+    while (!app.game().preparingRules().isEmpty() && prep.elapsed() < 20000)
+        waitFor(&app.game(), &SolitaireGame::preparedDealStored, 500);
+    std::printf("background deal preparation done %.0f ms after start-up\n", prep.nsecsElapsed() / 1e6);
+
+    // Baseline: a popup holding an empty widget of the board's size.
+    PanelWindow empty(PanelWindow::Style::popup, [](QWidget* parent) {
+        auto* w = new QWidget(parent);
+        w->setFixedSize(375, 486);
+        w->setAutoFillBackground(true);
+        return w;
+    }, false);
+    const double baselineMs = openToPainted(empty, kOpens);
+
+    auto boardPanel = [&app](bool keep) {
+        return std::make_unique<PanelWindow>(
+            PanelWindow::Style::popup, [&app](QWidget* parent) { return new SolitaireView(app.game(), parent); },
+            keep);
+    };
+    // Built on each open and discarded on close (as shipped), then kept.
+    const double buildEachMs = openToPainted(*boardPanel(false), kOpens);
+    const double keptMs = openToPainted(*boardPanel(true), kOpens);
+    // The app's own panel, for the record (same as the first, plus the text cap).
+    const double shippedMs = openToPainted(*app.panel(), kOpens);
+    std::printf("open to painted (median of %d): empty popup %.2f ms; board built on open %.2f ms (x%.2f); "
+                "board kept %.2f ms (x%.2f); app's panel %.2f ms (x%.2f)\n",
+                kOpens, baselineMs, buildEachMs, buildEachMs / baselineMs, keptMs, keptMs / baselineMs, shippedMs,
+                shippedMs / baselineMs);
+
+    // Idle with every panel closed: count timer events for 3 s.
+    TimerCounter counter;
+    application.installEventFilter(&counter);
+    QEventLoop idle;
+    QTimer::singleShot(3000, &idle, &QEventLoop::quit);
+    idle.exec();
+    application.removeEventFilter(&counter);
+    std::printf("idle, panel closed: %d timer events in 3 s (1 is the measuring timer itself)\n", counter.count);
+    for (auto it = counter.byReceiver.constBegin(); it != counter.byReceiver.constEnd(); ++it)
+        std::printf("  %d to %s\n", it.value(), qPrintable(it.key()));
+    return 0;
+}
