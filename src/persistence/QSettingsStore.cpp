@@ -4,6 +4,13 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace murvane {
 
@@ -12,10 +19,17 @@ namespace {
 const QEvent::Type kFlushEvent = QEvent::Type(QEvent::registerEventType());
 
 // Receives the end-of-turn flush request. Dies with the store, and Qt drops
-// a request still queued for it.
+// a request still queued for it. Also keeps QSettings from syncing on its own
+// after a change: every write to disk goes through flush(), which clears an
+// abandoned lock first and is counted.
 class TurnEndReceiver final : public QObject {
 public:
     explicit TurnEndReceiver(QSettingsStore& store) : store_(store) {}
+
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        return e->type() == QEvent::UpdateRequest || QObject::eventFilter(watched, e);
+    }
 
     bool event(QEvent* e) override
     {
@@ -36,12 +50,14 @@ QSettingsStore::QSettingsStore()
         QSettings::NativeFormat, QSettings::UserScope, kOrganization, kApplication))
     , turnEnd_(std::make_unique<TurnEndReceiver>(*this))
 {
+    settings_->installEventFilter(turnEnd_.get());
 }
 
 QSettingsStore::QSettingsStore(const QString& filePath)
     : settings_(std::make_unique<QSettings>(filePath, QSettings::IniFormat))
     , turnEnd_(std::make_unique<TurnEndReceiver>(*this))
 {
+    settings_->installEventFilter(turnEnd_.get());
 }
 
 QSettingsStore::~QSettingsStore()
@@ -109,6 +125,7 @@ void QSettingsStore::flush()
     if (!pending_)
         return;
     pending_ = false;
+    removeAbandonedLock(settings_->fileName());
     settings_->sync();
     ++flushCount_;
 }
@@ -116,6 +133,26 @@ void QSettingsStore::flush()
 QString QSettingsStore::fileName() const
 {
     return settings_->fileName();
+}
+
+bool QSettingsStore::removeAbandonedLock(const QString& settingsFile)
+{
+#ifdef Q_OS_UNIX
+    // A live holder keeps an exclusive flock on the lock file for as long as
+    // it holds the lock; the kernel drops it when the holder dies. Whoever
+    // can take it finds the lock abandoned.
+    const QByteArray path = QFile::encodeName(settingsFile + QStringLiteral(".lock"));
+    const int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool abandoned = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = abandoned && ::unlink(path.constData()) == 0;
+    ::close(fd);
+    return removed;
+#else
+    Q_UNUSED(settingsFile);
+    return false;
+#endif
 }
 
 void QSettingsStore::noteWrite()

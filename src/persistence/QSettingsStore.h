@@ -66,6 +66,13 @@ public:
     QSettings::Status status() const { return settings_->status(); }
     QString fileName() const;
 
+    // Removes the settings file's lock file when no live process holds it.
+    // QSettings takes that lock for every write; a process killed while
+    // taking it can leave it without an owner recorded, and QSettings then
+    // waits 30 seconds before treating it as stale, freezing the game at its
+    // next save. True when a lock file was removed.
+    static bool removeAbandonedLock(const QString& settingsFile);
+
 private:
     void noteWrite();
 

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QMetaObject>
 #include <QTemporaryDir>
 
@@ -291,6 +292,33 @@ TEST_F(QSettingsStoreTest, KeepsWorkingFromMemoryWhenTheFileCannotBeWritten)
     EXPECT_EQ(relaunched.integerForKey(keys::dealsCount), 3);
     EXPECT_EQ(relaunched.integerForKey(keys::solvedCount), 1);
     EXPECT_EQ(relaunched.dataForKey(keys::savedGame), QByteArray("record"));
+}
+
+TEST_F(QSettingsStoreTest, OnlyAnAbandonedLockFileIsRemoved)
+{
+    const QString file = path();
+    const QString lockPath = file + QStringLiteral(".lock");
+    EXPECT_FALSE(QSettingsStore::removeAbandonedLock(file));
+
+    // Left behind by a process killed while taking the lock: no owner.
+    writeFile(lockPath, {});
+    EXPECT_TRUE(QSettingsStore::removeAbandonedLock(file));
+    EXPECT_FALSE(QFile::exists(lockPath));
+
+    // Held by a live writer: left alone.
+    QLockFile held(lockPath);
+    ASSERT_TRUE(held.tryLock(0));
+    EXPECT_FALSE(QSettingsStore::removeAbandonedLock(file));
+    EXPECT_TRUE(QFile::exists(lockPath));
+    held.unlock();
+
+    // A store finds the abandoned lock at its next flush and writes at once
+    // (QSettings alone would wait half a minute for it to go stale).
+    writeFile(lockPath, {});
+    QSettingsStore store(file);
+    store.setInteger(keys::bestScore, 3);
+    store.flush();
+    EXPECT_EQ(QSettingsStore(copyForNextLaunch(file)).integerForKey(keys::bestScore), 3);
 }
 
 TEST(QSettingsStoreLocation, UsesTheUsersNativeStoreForTheApplication)

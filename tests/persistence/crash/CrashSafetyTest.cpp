@@ -77,6 +77,13 @@ TEST(CrashSafety, AKilledWriterLeavesTheLastOrThePreviousRecord)
             << "writer stopped by itself: " << writer.readAllStandardError().toStdString();
         ASSERT_GE(output.count('\n'), target) << "writer made no progress";
 
+        const std::int64_t announced = lastAnnounced(output).value_or(stored);
+        if (!QFile::exists(file)) {
+            // Killed before the very first flush finished.
+            EXPECT_EQ(stored, 0);
+            EXPECT_LE(announced, 1);
+            continue;
+        }
         // Read a copy, as a fresh launch would (QSettings caches files per process).
         const QString copy = dir.filePath(QStringLiteral("after-kill-%1.conf").arg(round));
         ASSERT_TRUE(QFile::copy(file, copy));
@@ -85,7 +92,6 @@ TEST(CrashSafety, AKilledWriterLeavesTheLastOrThePreviousRecord)
         const crashtest::Verdict verdict = crashtest::readRecord(store);
         ASSERT_TRUE(verdict.sequence) << verdict.problem.toStdString();
 
-        const std::int64_t announced = lastAnnounced(output).value_or(stored);
         EXPECT_TRUE(*verdict.sequence == announced || *verdict.sequence == announced - 1)
             << "holds " << *verdict.sequence << ", last announced " << announced;
         EXPECT_GE(*verdict.sequence, stored);
