@@ -42,8 +42,10 @@ struct SavedGame {
 QByteArray encodeSavedGame(const SavedGame& game);
 
 // Parses and type-checks the document: every key but "passesAllowed" must be
-// present with its JSON type. Gives nothing for anything else, including
-// oversized or hostile input. Does not check the card rules.
+// present with its JSON type; integers must be integral and fit in 64 bits.
+// Gives nothing for anything else. Hostile input is cheap to refuse:
+// documents over 64 KiB are not parsed, and no array may hold more than 52
+// elements. Does not check the card rules.
 std::optional<SavedGame> decodeSavedGame(const QByteArray& data);
 
 // The consistency rules, in order: version 1, 4 foundations, 7 columns,
