@@ -8,10 +8,21 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace murvane {
 
 namespace {
+
+// Counters and the bankroll come from the settings file and may hold anything;
+// arithmetic on them saturates instead of overflowing.
+std::int64_t addSaturating(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return sum;
+}
 
 template <typename E>
 E readEnum(const SettingsStore& store, const QString& key)
@@ -328,9 +339,9 @@ void SolitaireGame::markDealStarted()
         return;
     setHasStartedCurrentDeal(true);
     scheduleSave();
-    setDealsCount(dealsCount_ + 1);
+    setDealsCount(addSaturating(dealsCount_, 1));
     if (scoringMode_ == ScoringMode::vegas)
-        setVegasBankroll(std::max(vegasBankroll_ - kVegasAnte, kVegasBankrollFloor));
+        setVegasBankroll(std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
 }
 
 void SolitaireGame::checkForWin()
@@ -344,8 +355,8 @@ void SolitaireGame::checkForWin()
     if (gameHasBeenCreditedWin_)
         return;
     gameHasBeenCreditedWin_ = true;
-    setSolvedCount(solvedCount_ + 1);
-    setCurrentStreak(currentStreak_ + 1);
+    setSolvedCount(addSaturating(solvedCount_, 1));
+    setCurrentStreak(addSaturating(currentStreak_, 1));
     if (bestStreak_ < currentStreak_)
         setBestStreak(currentStreak_);
     if (bestScore_ < score_)
@@ -373,7 +384,7 @@ void SolitaireGame::scoreFoundationMove()
         return;
     }
     setScore(score_ + 5);
-    setVegasBankroll(vegasBankroll_ + 5);
+    setVegasBankroll(addSaturating(vegasBankroll_, 5));
 }
 
 void SolitaireGame::scoreWasteToTableau()
@@ -389,7 +400,7 @@ void SolitaireGame::scoreFoundationToTableau()
         return;
     }
     setScore(score_ - 5);
-    setVegasBankroll(std::max(vegasBankroll_ - 5, kVegasBankrollFloor));
+    setVegasBankroll(std::max(addSaturating(vegasBankroll_, -5), kVegasBankrollFloor));
 }
 
 void SolitaireGame::scoreFlip()

@@ -372,3 +372,25 @@ TEST(SaveTest, GameDestroyedBeforeItsSaveRunsWritesNothing)
     drainEvents();
     EXPECT_FALSE(store.hasObjectForKey(keys::savedGame));
 }
+
+TEST(StatisticsTest, ExtremeStoredCountersSaturateInsteadOfOverflowing)
+{
+    InMemorySettingsStore store;
+    DragState drag;
+    const std::int64_t max = std::numeric_limits<std::int64_t>::max();
+    store.setInteger(keys::dealsCount, max);
+    store.setInteger(keys::vegasBankroll, max);
+    store.setString(keys::scoringMode, "Vegas");
+    store.setString(keys::autoCompleteMode, "Disabled");
+    Position p = oneCardFromWinning();
+    auto game = loadGame(store, p);
+    store.setInteger(keys::solvedCount, max);
+    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3)); // counts, charges, pays, credits
+    EXPECT_EQ(game->dealsCount(), max);
+    EXPECT_EQ(game->vegasBankroll(), max - 52 + 5);
+    store.setInteger(keys::vegasBankroll, std::numeric_limits<std::int64_t>::min());
+    store.removeObject(keys::savedGame);
+    SolitaireGame poor(store, false);
+    poor.drawFromStock(drag);
+    EXPECT_EQ(poor.vegasBankroll(), SolitaireGame::kVegasBankrollFloor);
+}
