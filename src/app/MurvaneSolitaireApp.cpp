@@ -11,11 +11,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
-#ifdef MURVANE_HAVE_BOARD_VIEW
 #include "board/SolitaireView.h"
-#else
-#include <QLabel>
-#endif
 
 #include <exception>
 
@@ -25,17 +21,10 @@ namespace {
 
 QWidget* makeBoard(SolitaireGame& game, QWidget* parent)
 {
-#ifdef MURVANE_HAVE_BOARD_VIEW
     auto* view = new SolitaireView(game, parent);
     // Queued: the menu that asked must finish closing before the loop ends.
     QObject::connect(view, &SolitaireView::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     return view;
-#else
-    Q_UNUSED(game);
-    auto* label = new QLabel(parent);
-    label->setFixedSize(375, 480);
-    return label;
-#endif
 }
 
 } // namespace

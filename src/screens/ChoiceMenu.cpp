@@ -20,8 +20,7 @@ QIcon checkmarkIcon(const QColor& colour)
         pm.setDevicePixelRatio(ratio);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
-        paintScreenSymbol(p, QStringLiteral("checkmark"), QRectF(3, 3, side - 6, side - 6), colour,
-                          QFont::DemiBold);
+        graphics::paintSymbol(p, QStringLiteral("checkmark"), QRectF(3, 3, side - 6, side - 6), colour);
         p.end();
         icon.addPixmap(pm);
     }

@@ -1,5 +1,6 @@
 #include "screens/GlassButton.h"
 
+#include "graphics/Symbols.h"
 #include "screens/ScreenStyle.h"
 
 #include <QEvent>
@@ -184,7 +185,7 @@ void GlassButton::paintEvent(QPaintEvent*)
         QRectF frameRect(left, box.center().y() - frame / 2, frame, frame);
         QRectF symRect(0, 0, side, side);
         symRect.moveCenter(frameRect.center());
-        paintScreenSymbol(p, symbol_, symRect, labelColour, fontWeight_);
+        graphics::paintSymbol(p, symbol_, symRect, labelColour);
     };
     if (frame > 0 && symbolLeading_) {
         drawSymbol(x);

@@ -1,7 +1,6 @@
 #include "screens/ScreenStyle.h"
 
 #include "engine/SolitaireGame.h"
-#include "graphics/Symbols.h"
 #include "platform/SystemAppearance.h"
 
 #include <QAccessible>
@@ -180,52 +179,6 @@ void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, 
         const QRectF r = base.adjusted(-grow, -grow, grow, grow);
         const qreal cr = std::max<qreal>(0, cornerRadius + grow);
         painter.drawRoundedRect(r, cr, cr);
-    }
-    painter.restore();
-}
-
-void paintScreenSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& colour,
-                       QFont::Weight weight)
-{
-    if (box.isEmpty())
-        return;
-    if (graphics::hasSymbol(name)) {
-        graphics::paintSymbol(painter, name, box, colour);
-        return;
-    }
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal side = std::min(box.width(), box.height());
-    const QRectF sq(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
-    const qreal strokeFactor = weight >= QFont::DemiBold ? 0.15 : 0.12;
-    QPen pen(colour, side * strokeFactor, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    auto at = [&](qreal x, qreal y) { return QPointF(sq.left() + x * side, sq.top() + y * side); };
-    if (name == QLatin1String("xmark")) {
-        painter.drawLine(at(0.2, 0.2), at(0.8, 0.8));
-        painter.drawLine(at(0.8, 0.2), at(0.2, 0.8));
-    } else if (name == QLatin1String("checkmark")) {
-        QPainterPath p;
-        p.moveTo(at(0.15, 0.55));
-        p.lineTo(at(0.4, 0.8));
-        p.lineTo(at(0.85, 0.2));
-        painter.drawPath(p);
-    } else if (name == QLatin1String("chevron.up.chevron.down")) {
-        QPainterPath p;
-        p.moveTo(at(0.25, 0.38));
-        p.lineTo(at(0.5, 0.12));
-        p.lineTo(at(0.75, 0.38));
-        p.moveTo(at(0.25, 0.62));
-        p.lineTo(at(0.5, 0.88));
-        p.lineTo(at(0.75, 0.62));
-        painter.drawPath(p);
-    } else if (name == QLatin1String("chevron.down")) {
-        QPainterPath p;
-        p.moveTo(at(0.2, 0.35));
-        p.lineTo(at(0.5, 0.68));
-        p.lineTo(at(0.8, 0.35));
-        painter.drawPath(p);
     }
     painter.restore();
 }

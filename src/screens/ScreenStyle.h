@@ -70,11 +70,6 @@ void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const Scree
 void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
                      qreal offsetY, qreal opacity);
 
-// Draws a symbol by name in `box`. Uses the graphics library's symbol set;
-// the few symbols these screens need have a stroked fallback so a control
-// never shows up blank while the set is incomplete.
-void paintScreenSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& colour,
-                       QFont::Weight weight = QFont::Medium);
 
 // Marks a widget for assistive technologies: a heading, a modal dialog, or
 // an element to leave out. Qt 6.4 has no API for these traits, so the

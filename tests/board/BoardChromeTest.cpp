@@ -167,8 +167,9 @@ TEST_F(ChromeTest, ScoreAndPassTextsFollowTheScoringMode)
         EXPECT_EQ(header()->scoreLabel()->text(), c.text) << c.mode;
         EXPECT_EQ(header()->scoreLabel()->shownValue(), c.score) << "no count-up on first show";
         EXPECT_EQ(header()->passLabel()->isVisibleTo(view.get()), c.passShown) << c.mode << c.unlimited;
-        if (c.passShown)
+        if (c.passShown) {
             EXPECT_EQ(header()->passLabel()->text(), QStringLiteral("Pass 1/1"));
+        }
     }
 }
 

@@ -129,9 +129,10 @@ TEST(BoardGeometryTest, HitTestRoundTripsEveryPaintedCard)
         const int shown = visibleWasteCount(counts.waste, draw);
         const QRectF top = g.wasteCardRect(shown - 1);
         EXPECT_EQ(hitTest(g, counts, QPointF(top.right() - 2, top.center().y())), (PileHit{PileId::waste(), 4}));
-        if (draw == 3)
+        if (draw == 3) {
             EXPECT_EQ(hitTest(g, counts, QPointF(g.wasteCardRect(0).left() + 2, top.center().y())),
                       (PileHit{PileId::waste(), 2}));
+        }
         EXPECT_EQ(hitTest(g, counts, g.pileFrame(PileId::foundation(1)).center()),
                   (PileHit{PileId::foundation(1), 2}));
         EXPECT_EQ(hitTest(g, counts, g.pileFrame(PileId::foundation(0)).center()),
