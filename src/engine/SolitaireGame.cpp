@@ -81,76 +81,66 @@ void SolitaireGame::readSettings()
 
 // --- Observed play state -----------------------------------------------------
 
-void SolitaireGame::setStock(const Pile& pile)
+// Every assignment schedules a save, changed or not; observers hear only of
+// real changes.
+template <typename T>
+void SolitaireGame::assignPlayState(T& member, const T& value, void (SolitaireGame::*changed)())
 {
-    if (stock_ != pile) {
-        stock_ = pile;
-        Q_EMIT stockChanged();
+    if (!(member == value)) {
+        member = value;
+        Q_EMIT(this->*changed)();
     }
     scheduleSave();
 }
 
-void SolitaireGame::setWaste(const Pile& pile)
+void SolitaireGame::assignCounter(std::int64_t& member, std::int64_t value, const QString& key,
+                                  void (SolitaireGame::*changed)())
 {
-    if (waste_ != pile) {
-        waste_ = pile;
-        Q_EMIT wasteChanged();
-    }
-    scheduleSave();
+    const bool isChange = member != value;
+    member = value;
+    defaults_.setInteger(key, value);
+    if (isChange)
+        Q_EMIT(this->*changed)();
 }
 
-void SolitaireGame::setFoundations(const Foundations& piles)
+void SolitaireGame::setStock(const Pile& value)
 {
-    if (foundations_ != piles) {
-        foundations_ = piles;
-        Q_EMIT foundationsChanged();
-    }
-    scheduleSave();
+    assignPlayState(stock_, value, &SolitaireGame::stockChanged);
 }
 
-void SolitaireGame::setTableau(const Tableau& columns)
+void SolitaireGame::setWaste(const Pile& value)
 {
-    if (tableau_ != columns) {
-        tableau_ = columns;
-        Q_EMIT tableauChanged();
-    }
-    scheduleSave();
+    assignPlayState(waste_, value, &SolitaireGame::wasteChanged);
+}
+
+void SolitaireGame::setFoundations(const Foundations& value)
+{
+    assignPlayState(foundations_, value, &SolitaireGame::foundationsChanged);
+}
+
+void SolitaireGame::setTableau(const Tableau& value)
+{
+    assignPlayState(tableau_, value, &SolitaireGame::tableauChanged);
 }
 
 void SolitaireGame::setHasWon(bool value)
 {
-    if (hasWon_ != value) {
-        hasWon_ = value;
-        Q_EMIT hasWonChanged();
-    }
-    scheduleSave();
+    assignPlayState(hasWon_, value, &SolitaireGame::hasWonChanged);
 }
 
 void SolitaireGame::setIsAutoCompleting(bool value)
 {
-    if (isAutoCompleting_ != value) {
-        isAutoCompleting_ = value;
-        Q_EMIT isAutoCompletingChanged();
-    }
-    scheduleSave();
+    assignPlayState(isAutoCompleting_, value, &SolitaireGame::isAutoCompletingChanged);
 }
 
 void SolitaireGame::setScore(std::int64_t value)
 {
-    if (score_ != value) {
-        score_ = value;
-        Q_EMIT scoreChanged();
-    }
-    scheduleSave();
+    assignPlayState(score_, value, &SolitaireGame::scoreChanged);
 }
 
 void SolitaireGame::setRedealsUsed(std::int64_t value)
 {
-    if (redealsUsed_ != value) {
-        redealsUsed_ = value;
-        Q_EMIT redealsUsedChanged();
-    }
-    scheduleSave();
+    assignPlayState(redealsUsed_, value, &SolitaireGame::redealsUsedChanged);
 }
 
 void SolitaireGame::setHistory(const QList<GameSnapshot>& history)
@@ -281,56 +271,32 @@ void SolitaireGame::setHasSeenWelcome(bool value)
 
 void SolitaireGame::setDealsCount(std::int64_t value)
 {
-    const bool changed = dealsCount_ != value;
-    dealsCount_ = value;
-    defaults_.setInteger(keys::dealsCount, value);
-    if (changed)
-        Q_EMIT dealsCountChanged();
+    assignCounter(dealsCount_, value, keys::dealsCount, &SolitaireGame::dealsCountChanged);
 }
 
 void SolitaireGame::setSolvedCount(std::int64_t value)
 {
-    const bool changed = solvedCount_ != value;
-    solvedCount_ = value;
-    defaults_.setInteger(keys::solvedCount, value);
-    if (changed)
-        Q_EMIT solvedCountChanged();
+    assignCounter(solvedCount_, value, keys::solvedCount, &SolitaireGame::solvedCountChanged);
 }
 
 void SolitaireGame::setCurrentStreak(std::int64_t value)
 {
-    const bool changed = currentStreak_ != value;
-    currentStreak_ = value;
-    defaults_.setInteger(keys::currentStreak, value);
-    if (changed)
-        Q_EMIT currentStreakChanged();
+    assignCounter(currentStreak_, value, keys::currentStreak, &SolitaireGame::currentStreakChanged);
 }
 
 void SolitaireGame::setBestStreak(std::int64_t value)
 {
-    const bool changed = bestStreak_ != value;
-    bestStreak_ = value;
-    defaults_.setInteger(keys::bestStreak, value);
-    if (changed)
-        Q_EMIT bestStreakChanged();
+    assignCounter(bestStreak_, value, keys::bestStreak, &SolitaireGame::bestStreakChanged);
 }
 
 void SolitaireGame::setBestScore(std::int64_t value)
 {
-    const bool changed = bestScore_ != value;
-    bestScore_ = value;
-    defaults_.setInteger(keys::bestScore, value);
-    if (changed)
-        Q_EMIT bestScoreChanged();
+    assignCounter(bestScore_, value, keys::bestScore, &SolitaireGame::bestScoreChanged);
 }
 
 void SolitaireGame::setVegasBankroll(std::int64_t value)
 {
-    const bool changed = vegasBankroll_ != value;
-    vegasBankroll_ = value;
-    defaults_.setInteger(keys::vegasBankroll, value);
-    if (changed)
-        Q_EMIT vegasBankrollChanged();
+    assignCounter(vegasBankroll_, value, keys::vegasBankroll, &SolitaireGame::vegasBankrollChanged);
 }
 
 void SolitaireGame::markDealStarted()

@@ -256,6 +256,10 @@ private:
     void setBestScore(std::int64_t value);
     void setVegasBankroll(std::int64_t value);
 
+    template <typename T>
+    void assignPlayState(T& member, const T& value, void (SolitaireGame::*changed)());
+    void assignCounter(std::int64_t& member, std::int64_t value, const QString& key,
+                       void (SolitaireGame::*changed)());
     void readSettings();
     void cancelAutoComplete();
     void markDealStarted();
