@@ -26,8 +26,8 @@ struct SolveResult {
 // top; foundation: cards already home per suit index (0...13). drawCount
 // below 1 counts as 1; maxRecycles absent means the waste may be turned over
 // without limit. Answers whether a win was found within maxNodes distinct
-// positions; piles that cannot come from one deck (more than 52 cards, a suit
-// index above 3, a rank outside 1...13, a count outside 0...255) answer
+// positions; piles that cannot come from one deck (a card given twice, a
+// suit index above 3, a rank outside 1...13, a count outside 0...255) answer
 // not winnable with 0 nodes. Safe to call from several threads at once.
 SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
                   const std::vector<SolverCard>& stock,

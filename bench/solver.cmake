@@ -1,0 +1,14 @@
+# Solver benchmarks and the deal tool (developer tools, not part of the game).
+
+# dealtool: verdicts and node counts for deal lines on standard input.
+add_executable(dealtool dealtool.cpp)
+target_link_libraries(dealtool PRIVATE solver)
+
+# Throughput on a fixed deal set, per rule set (Google Benchmark).
+murvane_add_bench(solver_bench SOURCES solver_bench.cpp solver_bench_support.h LIBS solver)
+
+# Time to find a verified deal on the synchronous path (plain executable).
+add_executable(solver_dealtime solver_dealtime.cpp solver_bench_support.h)
+target_link_libraries(solver_dealtime PRIVATE solver)
+
+set_target_properties(dealtool solver_bench solver_dealtime PROPERTIES AUTOMOC OFF)

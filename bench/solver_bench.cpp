@@ -1,0 +1,65 @@
+// Solver throughput on a fixed set of deals, per rule set, in positions
+// (nodes counted by the search) per second.
+
+#include "solver_bench_support.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace murvane::solver;
+
+constexpr int kDealCount = 64;
+
+const std::vector<DealLayout>& deals()
+{
+    static const std::vector<DealLayout> fixed = bench::fixedDeals(kDealCount);
+    return fixed;
+}
+
+void BM_SolveFixedDeals(benchmark::State& state)
+{
+    const NamedRules& rules = kNamedRules[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(rules.name));
+    std::int64_t nodes = 0;
+    std::int64_t solves = 0;
+    std::int64_t verified = 0;
+    for (auto _ : state) {
+        for (const DealLayout& deal : deals()) {
+            std::int64_t n = 0;
+            const bool won = SolverSearch::isWinnable(deal.tableau, deal.stock, {}, {0, 0, 0, 0}, rules.drawCount,
+                                                      kDefaultMaxNodes, rules.maxRecycles, &n);
+            benchmark::DoNotOptimize(won);
+            nodes += n;
+            verified += won ? 1 : 0;
+            ++solves;
+        }
+    }
+    state.counters["positions/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes/solve"] = benchmark::Counter(static_cast<double>(nodes) / static_cast<double>(solves));
+    state.counters["verified"] = benchmark::Counter(static_cast<double>(verified) / static_cast<double>(solves));
+    state.counters["us/solve"] = benchmark::Counter(static_cast<double>(solves),
+                                                    benchmark::Counter::kIsRate | benchmark::Counter::kInvert,
+                                                    benchmark::Counter::OneK::kIs1000);
+}
+BENCHMARK(BM_SolveFixedDeals)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// One deal end to end, the cost of a quick win (setup included).
+void BM_SolveQuickWin(benchmark::State& state)
+{
+    const DealParse parsed = parseDealLine(
+        "9D 7D 7C QD QS 6C 3S 8H 5D JS JH 8C QC 2S 6H AS TD JC AH 4S JD KS 8D 3D 3C 7S TH 2D 2C 4C TC 5H 9H 8S "
+        "5S KC 6D 5C AD KD 4H TS 9S QH 6S KH AC 7H 9C 3H 2H 4D");
+    const DealLayout deal = dealLayout(*parsed.deck);
+    std::int64_t nodes = 0;
+    for (auto _ : state) {
+        std::int64_t n = 0;
+        benchmark::DoNotOptimize(
+            SolverSearch::isWinnable(deal.tableau, deal.stock, {}, {0, 0, 0, 0}, 3, kDefaultMaxNodes, std::nullopt, &n));
+        nodes += n;
+    }
+    state.counters["positions/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SolveQuickWin)->Unit(benchmark::kMicrosecond);
+
+} // namespace

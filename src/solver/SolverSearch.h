@@ -1,0 +1,301 @@
+#pragma once
+// The solver's compact model of a Klondike position and its bounded
+// depth-first search. One SolverSearch lives for exactly one solve.
+//
+// Cards are single bytes (CardCode), piles are fixed-capacity byte stacks,
+// the foundation is four counters and positions are remembered only as
+// 64-bit FNV-1a hashes. Moves are applied and undone in place; nothing is
+// allocated per position. The order in which moves are generated and tried,
+// the hash and the node budget decide which deals pass, so all three are
+// fixed: the search answers, and counts nodes, exactly as the plain
+// "apply, test solved, visit, expand or undo" loop over the ordered moves.
+
+#include "Solver.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace murvane::solver {
+
+// Bits 0-5: card index = suit index * 13 + (rank - 1), 0...51.
+// Bit 6: face up; carried only by tableau codes. Bit 7: always 0.
+using CardCode = std::uint8_t;
+inline constexpr CardCode kFaceUpBit = 0x40;
+inline constexpr CardCode kCardIndexMask = 0x3F;
+inline constexpr int kRanksPerSuit = 13;
+inline constexpr int kSuitCount = 4;
+inline constexpr int kColumnCount = 7;
+inline constexpr int kDeckSize = 52;
+
+constexpr CardCode cardCode(int suitIndex, int rank, bool isFaceUp)
+{
+    return static_cast<CardCode>((suitIndex * kRanksPerSuit + rank - 1) | (isFaceUp ? kFaceUpBit : 0));
+}
+constexpr int codeSuit(CardCode c) { return (c & kCardIndexMask) / kRanksPerSuit; }
+constexpr int codeRankIndex(CardCode c) { return (c & kCardIndexMask) % kRanksPerSuit; } // 0 Ace ... 12 King
+constexpr bool codeIsRed(CardCode c)
+{
+    const int i = c & kCardIndexMask;
+    return i >= kRanksPerSuit && i < 3 * kRanksPerSuit; // hearts or diamonds
+}
+constexpr bool codeIsFaceUp(CardCode c) { return (c & kFaceUpBit) != 0; }
+
+// A move record: six bytes; all moves of the search path share one array.
+struct SolverMove {
+    enum class Kind : std::uint8_t {
+        wasteToFoundation = 0,   // a: suit index
+        wasteToTableau = 1,      // a: destination column
+        tableauToFoundation = 2, // a: source column, b: suit index
+        tableauToTableau = 3,    // a: source column, b: index of the lowest moved card,
+                                 // c: destination column, d: cards moved
+        draw = 4,                // a: cards turned
+        recycle = 5,
+    };
+    Kind kind = Kind::draw;
+    std::uint8_t a = 0;
+    std::uint8_t b = 0;
+    std::uint8_t c = 0;
+    std::uint8_t d = 0;
+    // Lower is tried first: 0 to a foundation, 1 a run move that uncovers a
+    // face-down card, 2 waste to tableau, 3 any other run move, 4 draw, 5 recycle.
+    std::uint8_t bucket = 0;
+
+    friend bool operator==(const SolverMove&, const SolverMove&) = default;
+};
+static_assert(sizeof(SolverMove) == 6, "a move record is six bytes");
+
+// Read-only view of one pile, bottom first; the last element is the top.
+class PileView {
+public:
+    PileView(const CardCode* codes, int count) : codes_(codes), count_(count) {}
+    int size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    CardCode operator[](int i) const { return codes_[i]; }
+    CardCode top() const { return codes_[count_ - 1]; }
+    std::vector<CardCode> toVector() const { return {codes_, codes_ + count_}; }
+
+private:
+    const CardCode* codes_;
+    int count_;
+};
+
+// Hashes of the positions already seen. Open addressing with linear probing,
+// sized up front so that a search within the reserved count never rehashes;
+// it only grows (doubling) beyond that. Exactly a set of 64-bit values: the
+// value 0, which marks an empty slot, is kept aside.
+class VisitedSet {
+public:
+    VisitedSet() = default;
+    VisitedSet(const VisitedSet&) = delete;
+    VisitedSet& operator=(const VisitedSet&) = delete;
+    ~VisitedSet();
+    void reserve(std::size_t count);
+    // True when h was not in the set (it is now).
+    bool insert(std::uint64_t h);
+    bool contains(std::uint64_t h) const;
+    // Starts loading the slot of h, for an insert that follows soon.
+    void prefetch(std::uint64_t h) const;
+    std::size_t size() const { return size_; }
+    std::size_t capacity() const { return slots_.size(); }
+
+private:
+    std::size_t slotFor(std::uint64_t h) const;
+    void grow(std::size_t newCapacity);
+
+    std::vector<std::uint64_t> slots_;
+    std::size_t size_ = 0;
+    int shift_ = 64;
+    bool hasZero_ = false;
+};
+
+// How the search stays exact and still fast: moves are generated straight
+// into their bucket order; when a position is pushed, the hashes of all its
+// children are computed at once (each child's bytes are pieced together from
+// the parent's, from the first byte that differs, and hashed as independent
+// chains side by side), so a child already seen costs one set lookup and no
+// apply or undo. A run moved straight back where it came from is skipped
+// without a lookup: it recreates the parent position, which is on the path
+// and therefore already visited. The win test still comes before the visit
+// and the budget, and nodes are counted exactly as the plain loop counts them.
+class SolverSearch {
+public:
+    struct Frame {
+        std::int32_t start = 0; // first move generated for this position
+        std::int32_t next = 0;  // next move to try
+        std::int32_t end = 0;   // one past the last move of this position
+        SolverMove applied{};   // the move that led here (when hasApplied)
+        bool hasApplied = false;
+        bool flipped = false;   // what apply(applied) returned
+        std::uint64_t batch = 0; // which batch of child hashes belongs to this frame
+    };
+
+    // Throws std::invalid_argument when the piles cannot be a position of one
+    // deck: a suit index above 3, a rank outside 1...13, a card twice, or a
+    // foundation count outside 0...255. Stock and waste codes never
+    // carry the face-up bit, whatever the cards say; drawCount below 1 is 1.
+    SolverSearch(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
+                 const std::vector<SolverCard>& stock, const std::vector<SolverCard>& waste,
+                 const std::array<int, kSuitCount>& foundation, int drawCount,
+                 std::int64_t maxNodes, std::optional<int> maxRecycles);
+
+    // Whether the constructor would accept these piles.
+    static bool isValidPosition(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
+                                const std::vector<SolverCard>& stock,
+                                const std::vector<SolverCard>& waste,
+                                const std::array<int, kSuitCount>& foundation);
+
+    // Builds a search, reserves the visited set for min(maxNodes, 65536)
+    // hashes, runs it and discards it. Answers false for piles the
+    // constructor rejects. nodesOut, when given, receives the nodes counted.
+    static bool isWinnable(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
+                           const std::vector<SolverCard>& stock,
+                           const std::vector<SolverCard>& waste,
+                           const std::array<int, kSuitCount>& foundation, int drawCount,
+                           std::int64_t maxNodes, std::optional<int> maxRecycles,
+                           std::int64_t* nodesOut = nullptr);
+
+    // Constants.
+    int drawCount() const { return drawCount_; }
+    std::int64_t maxNodes() const { return maxNodes_; }
+    std::optional<int> maxRecycles() const { return maxRecycles_; }
+
+    // The position, read-only: it changes only through apply and undo, which
+    // keep the incremental hash in step.
+    PileView column(int col) const { return pile(col); }
+    PileView stock() const { return pile(kStockPile); }
+    PileView waste() const { return pile(kWastePile); }
+    const std::array<std::uint8_t, kSuitCount>& foundation() const { return foundation_; }
+    std::int64_t recycles() const { return recycles_; }
+
+    // Search bookkeeping.
+    std::int64_t nodes() const { return nodes_; }
+    bool exhausted() const { return exhausted_; }
+    const VisitedSet& visited() const { return visited_; }
+    int moveCount() const { return moveCount_; }
+    SolverMove move(int i) const { return moves_[static_cast<std::size_t>(i)]; }
+
+    bool isSolved() const;
+    // Appends every legal move of the position to the move list.
+    void generateMoves();
+    // Stable insertion sort of moves [start, moveCount) by bucket.
+    void orderMoves(int start);
+    // The same moves generateMoves() and then orderMoves() give, produced
+    // directly in their final order (what the search uses).
+    void generateOrderedMoves();
+    // Drops the moves from index count on (a popped frame's moves).
+    void truncateMoves(int count);
+    // Performs m in place; answers whether a face-down column card was turned up.
+    bool apply(const SolverMove& m);
+    // Exactly reverses apply(m), given what it returned.
+    void undo(const SolverMove& m, bool flipped);
+    // The position hash, kept up to date incrementally: only the bytes after
+    // the first one changed since the last call are hashed again.
+    std::uint64_t positionHash();
+    // The same hash computed from scratch over the whole position:
+    // 64-bit FNV-1a over every column (bottom to top, each closed by 0xFF),
+    // the four foundation counts, 0xFE and the stock, 0xFD and the waste,
+    // finished with the recycle count.
+    std::uint64_t recomputeHash() const;
+    // Counts the position unless already seen; false when seen or over budget.
+    bool visitPosition();
+    // The bounded depth-first search from the current position; once per
+    // instance. Answers true as soon as a move completes the foundations
+    // (the piles are then left in the winning position).
+    bool search();
+
+private:
+    // Piles live side by side in one byte array, so copying a fixed 64 bytes
+    // from anywhere inside a pile stays in bounds.
+    static constexpr int kStockPile = kColumnCount;
+    static constexpr int kWastePile = kColumnCount + 1;
+    static constexpr int kPileCount = kColumnCount + 2;
+    static constexpr int kPileStride = 64;
+
+    // The hash runs over ten segments in this order: columns 0...6, the
+    // foundation, the stock (0xFE first) and the waste (0xFD first). A mark
+    // is segment * 64 + byte index within its segment.
+    static constexpr int kFoundationSegment = 7;
+    static constexpr int kStockSegment = 8;
+    static constexpr int kWasteSegment = 9;
+    static constexpr int kSegmentCount = 10;
+    static constexpr int kClean = kSegmentCount << 6;
+    static constexpr int kMaxHashBytes = kDeckSize + kColumnCount + kSuitCount + 2;
+    static constexpr int kTrailSize = kMaxHashBytes + 1;
+    // Waste moves, home moves, every face-up card to every other column, a draw.
+    static constexpr int kMaxMovesPerPosition = 8 + kColumnCount + kDeckSize * (kColumnCount - 1) + 1;
+    // Per child of a batch: its byte tail (plus room for a fixed 64-byte copy)
+    // and the hash state before each of those bytes.
+    static constexpr int kTailStride = 144;
+    static constexpr std::size_t kTailCopy = 80; // the longest tail, rounded up
+    static constexpr int kSequenceSize = 160; // kMaxHashBytes plus slack for block copies
+    static constexpr int kMaxChains = 6;
+
+    enum ChildFlag : std::uint8_t { kHashed = 0, kSkip = 1, kSolves = 2 };
+
+    PileView pile(int p) const { return {store_.data() + p * kPileStride, counts_[static_cast<std::size_t>(p)]}; }
+    CardCode* pileData(int p) { return store_.data() + p * kPileStride; }
+    int count(int p) const { return counts_[static_cast<std::size_t>(p)]; }
+
+    static int columnMark(int col, int index) { return (col << 6) + index; }
+    static int stockMark(int index) { return (kStockSegment << 6) + 1 + index; }
+    void markDirty(int mark) { dirty_ = mark < dirty_ ? mark : dirty_; }
+    bool flipTop(int col);
+    void unflipTop(int col);
+    void reserveMoves();
+    int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
+    void refreshTrail();
+    void rebuildSegmentBases();
+    int writeTail(int mark, std::uint8_t* out) const;
+    int writeChildTail(const SolverMove& m, std::uint8_t* out, int& start) const;
+    void hashChildren(const Frame& frame);
+    void expand(const SolverMove* applied, bool flipped);
+
+    int drawCount_;
+    std::int64_t maxNodes_;
+    std::optional<int> maxRecycles_;
+    alignas(64) std::array<CardCode, kPileCount * kPileStride + kPileStride> store_{};
+    std::array<std::uint8_t, kPileCount> counts_{};
+    std::array<std::uint8_t, kSuitCount> foundation_{};
+    std::int64_t recycles_ = 0;
+    std::int64_t nodes_ = 0;
+    bool exhausted_ = false;
+    VisitedSet visited_;
+    std::vector<SolverMove> moves_; // storage; the first moveCount_ are live
+    int moveCount_ = 0;
+    std::vector<Frame> frames_;
+
+    // Incremental hash of the current position: trail_[p] is the FNV state
+    // before byte p of the hashed sequence, segmentBase_[s] where segment s
+    // starts in it; valid up to the mark dirty_.
+    int dirty_ = 0;
+    std::uint64_t hashState_ = 0;
+    std::array<std::uint64_t, kTrailSize> trail_{};
+    std::array<std::uint8_t, kSequenceSize> sequence_{}; // the hashed bytes themselves
+    std::array<int, kSegmentCount + 1> segmentBase_{};
+
+    // Per move of every frame on the path (indexed like moves_): the hash of
+    // the position it leads to, worked out when its frame was pushed, all
+    // children of a frame together so that their FNV chains overlap.
+    std::vector<std::uint64_t> childHash_;
+    std::vector<std::uint8_t> childFlag_;
+    std::vector<std::int16_t> childTail_; // the child's tail in its frame's batch
+    // The latest batch only: each hashed child's bytes from the first one that
+    // differs, and the hash states along them, which become the trail of the
+    // child that is expanded next (if it is from this batch).
+    std::uint64_t batch_ = 0;
+    std::vector<std::int16_t> tailOrdinal_; // per tail: its child's place among the frame's moves
+    std::vector<std::int16_t> tailStart_;   // per tail: where the child's bytes differ from here on
+    std::vector<std::int16_t> tailLength_;
+    std::vector<std::uint8_t> tails_;       // kTailStride bytes per hashed child, longest first
+    std::vector<std::uint8_t> scratch_;     // the same in move order, as written
+    std::vector<std::uint64_t> tailStates_; // kTrailSize states per hashed child
+    // Where each card index lies in the tableau: column << 8 | index, or kNowhere.
+    static constexpr std::uint16_t kNowhere = 0xFFFF;
+    std::array<std::uint16_t, 64> where_{};
+    std::uint64_t faceUpCards_ = 0; // bit per card index: face up in the tableau
+};
+
+} // namespace murvane::solver

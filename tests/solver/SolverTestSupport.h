@@ -1,0 +1,161 @@
+#pragma once
+// Small helpers for writing solver positions in tests: a card is "QH", a
+// face-up tableau card "QH*"; piles are space-separated, bottom first.
+
+#include "solver/DealText.h"
+#include "solver/SolverSearch.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace murvane::solver::testing {
+
+inline SolverCard card(std::string_view text)
+{
+    const bool faceUp = !text.empty() && text.back() == '*';
+    const auto parsed = parseCardToken(faceUp ? text.substr(0, text.size() - 1) : text);
+    if (!parsed)
+        throw std::invalid_argument("bad card in test: " + std::string(text));
+    SolverCard c = *parsed;
+    c.isFaceUp = faceUp;
+    return c;
+}
+
+inline std::vector<SolverCard> pile(std::string_view text)
+{
+    std::vector<SolverCard> cards;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = std::min(text.find(' ', pos), text.size());
+        if (end > pos)
+            cards.push_back(card(text.substr(pos, end - pos)));
+        pos = end + 1;
+    }
+    return cards;
+}
+
+struct Position {
+    std::array<std::vector<SolverCard>, 7> tableau;
+    std::vector<SolverCard> stock;
+    std::vector<SolverCard> waste;
+    std::array<int, 4> foundation{0, 0, 0, 0};
+};
+
+struct Rules {
+    int drawCount = 1;
+    std::int64_t maxNodes = kDefaultMaxNodes;
+    std::optional<int> maxRecycles;
+};
+
+inline SolverSearch makeSearch(const Position& p, Rules r = {})
+{
+    return SolverSearch(p.tableau, p.stock, p.waste, p.foundation, r.drawCount, r.maxNodes, r.maxRecycles);
+}
+
+inline SolveResult solvePosition(const Position& p, Rules r = {})
+{
+    return solve(p.tableau, p.stock, p.waste, p.foundation, r.drawCount, r.maxNodes, r.maxRecycles);
+}
+
+inline Position dealPosition(const Deck& deck)
+{
+    const DealLayout layout = dealLayout(deck);
+    Position p;
+    p.tableau = layout.tableau;
+    p.stock = layout.stock;
+    return p;
+}
+
+inline Position randomDeal(std::mt19937_64& random)
+{
+    Deck deck = orderedDeck();
+    shuffleDeck(deck, random);
+    return dealPosition(deck);
+}
+
+inline SolverCard fromCode(CardCode code)
+{
+    return SolverCard{static_cast<std::uint8_t>(codeSuit(code)),
+                      static_cast<std::uint8_t>(codeRankIndex(code) + 1), codeIsFaceUp(code)};
+}
+
+// The search's current piles as cards again, e.g. to start a fresh search there.
+inline Position positionOf(const SolverSearch& s)
+{
+    Position p;
+    const auto cards = [](PileView view) {
+        std::vector<SolverCard> out;
+        for (int i = 0; i < view.size(); ++i)
+            out.push_back(fromCode(view[i]));
+        return out;
+    };
+    for (int col = 0; col < kColumnCount; ++col)
+        p.tableau[static_cast<std::size_t>(col)] = cards(s.column(col));
+    p.stock = cards(s.stock());
+    p.waste = cards(s.waste());
+    for (int suit = 0; suit < kSuitCount; ++suit)
+        p.foundation[static_cast<std::size_t>(suit)] = s.foundation()[static_cast<std::size_t>(suit)];
+    return p;
+}
+
+// Everything apply and undo may touch, for exact comparisons.
+struct Snapshot {
+    std::array<std::vector<CardCode>, kColumnCount> tableau;
+    std::vector<CardCode> stock;
+    std::vector<CardCode> waste;
+    std::array<std::uint8_t, kSuitCount> foundation{};
+    std::int64_t recycles = 0;
+    std::uint64_t hash = 0;
+    bool operator==(const Snapshot&) const = default;
+};
+
+inline Snapshot snapshot(SolverSearch& s)
+{
+    Snapshot snap;
+    for (int col = 0; col < kColumnCount; ++col)
+        snap.tableau[static_cast<std::size_t>(col)] = s.column(col).toVector();
+    snap.stock = s.stock().toVector();
+    snap.waste = s.waste().toVector();
+    snap.foundation = s.foundation();
+    snap.recycles = s.recycles();
+    snap.hash = s.positionHash();
+    return snap;
+}
+
+inline std::vector<SolverMove> generated(SolverSearch& s)
+{
+    s.truncateMoves(0);
+    s.generateMoves();
+    std::vector<SolverMove> moves;
+    for (int i = 0; i < s.moveCount(); ++i)
+        moves.push_back(s.move(i));
+    s.truncateMoves(0);
+    return moves;
+}
+
+inline std::vector<SolverMove> ordered(SolverSearch& s)
+{
+    s.truncateMoves(0);
+    s.generateMoves();
+    s.orderMoves(0);
+    std::vector<SolverMove> moves;
+    for (int i = 0; i < s.moveCount(); ++i)
+        moves.push_back(s.move(i));
+    s.truncateMoves(0);
+    return moves;
+}
+
+inline SolverMove move(SolverMove::Kind kind, int a, int b, int c, int d, int bucket)
+{
+    return SolverMove{kind, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                      static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d),
+                      static_cast<std::uint8_t>(bucket)};
+}
+
+} // namespace murvane::solver::testing
