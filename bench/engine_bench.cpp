@@ -89,13 +89,34 @@ BENCHMARK(BM_MoveAndUndo);
 void BM_MoveToBestSpotAndUndo(benchmark::State& state)
 {
     Midgame m;
-    // The top card of the first column that has somewhere to go.
-    Card card = m.game->waste().isEmpty() ? m.game->tableau()[0].last() : m.game->waste().last();
-    for (int c = 0; c < kColumnCount; ++c)
-        if (!m.game->tableau()[c].isEmpty() && !m.game->legalTargets(DragSource::tableau(c, int(m.game->tableau()[c].size()) - 1)).isEmpty())
-            card = m.game->tableau()[c].last();
+    // The first face-up card that really has somewhere to go, dealing and
+    // drawing until there is one.
+    std::optional<Card> card;
+    for (int attempt = 0; attempt < 2000 && !card; ++attempt) {
+        if (attempt % 20 == 0)
+            m.game->newDeal();
+        m.game->drawFromStock(m.drag);
+        QList<Card> candidates = m.game->waste().isEmpty() ? QList<Card>{} : QList<Card>{m.game->waste().last()};
+        for (const Pile& col : m.game->tableau())
+            for (const Card& c : col)
+                if (c.isFaceUp)
+                    candidates.append(c);
+        for (const Card& c : candidates) {
+            const auto before = m.game->history().size();
+            m.game->moveToBestSpot(c, m.drag);
+            if (m.game->history().size() > before) {
+                m.game->undo(m.drag);
+                card = c;
+                break;
+            }
+        }
+    }
+    if (!card) {
+        state.SkipWithError("no card in this position can move");
+        return;
+    }
     for (auto _ : state) {
-        m.game->moveToBestSpot(card, m.drag);
+        m.game->moveToBestSpot(*card, m.drag);
         m.game->undo(m.drag);
     }
 }
