@@ -70,7 +70,7 @@ void paintOcean(QPainter& p)
     clip.addRoundedRect(QRectF(7, 7, 126, 182), 6, 6);
     p.save();
     p.setClipPath(clip, Qt::IntersectClip);
-    const QPen line(rgb(255, 255, 255, 0.5), 2);
+    const QPen line = roundPen(rgb(255, 255, 255, 0.5), 2);
     for (int j = 0; j < 15; ++j) {
         for (int k = -1; k <= 5; ++k) {
             const QPointF c(28 * k + (j % 2 ? 14 : 0), 14 * j);
@@ -201,7 +201,7 @@ void paintCherryInk(QPainter& p)
 void paintBlueprint(QPainter& p)
 {
     p.fillRect(kBackground, rgb(31, 83, 153));
-    const QPen minor(rgb(255, 255, 255, 0.2), 1), major(rgb(255, 255, 255, 0.4), 1.6);
+    const QPen minor = roundPen(rgb(255, 255, 255, 0.2), 1), major = roundPen(rgb(255, 255, 255, 0.4), 1.6);
     for (int i = 0; i <= 14; ++i) {
         p.setPen(i % 5 == 0 ? major : minor);
         p.drawLine(QLineF(i * 10, 0, i * 10, 196));
@@ -210,8 +210,8 @@ void paintBlueprint(QPainter& p)
         p.setPen(i % 5 == 0 ? major : minor);
         p.drawLine(QLineF(-5, i * 10, 145, i * 10));
     }
-    const QColor white = rgb(255, 255, 255, 0.9);
-    const QPen circle(white, 1.6);
+    const QColor white = rgb(255, 255, 255);
+    const QPen circle = roundPen(white, 1.6);
     p.setPen(Qt::NoPen);
     for (const QRectF& r : {QRectF(40, 68, 60, 60), QRectF(52, 80, 36, 36), QRectF(67, 95, 6, 6)}) {
         QPainterPath c;
@@ -219,11 +219,11 @@ void paintBlueprint(QPainter& p)
         p.strokePath(c, circle);
     }
     // Centre lines through the circles, a drafting compass standing on the
-    // centre, and a dimension line along the bottom.
+    // centre with its handle on top, and a dimension line along the bottom.
     polyline(p, {{24, 98}, {116, 98}}, roundPen(white, 1.6));
     polyline(p, {{70, 52}, {70, 144}}, roundPen(white, 1.6));
     polyline(p, {{70, 95}, {80, 30}, {100, 88}}, roundPen(white, 2));
-    polyline(p, {{76, 30}, {80, 20}, {84, 30}}, roundPen(white, 2));
+    polyline(p, {{80, 30}, {80, 19}}, roundPen(white, 2));
     polyline(p, {{30, 162}, {30, 174}, {30, 168}, {110, 168}, {110, 162}, {110, 174}}, roundPen(white, 2));
     polyline(p, {{36, 164}, {30, 168}, {36, 172}, {30, 168}, {110, 168}, {104, 164}, {110, 168}, {104, 172}},
              roundPen(white, 1.8));

@@ -1,6 +1,7 @@
 #include "engine/Card.h"
 #include "graphics/CardBackView.h"
 #include "graphics/CardView.h"
+#include "graphics/DeckArt.h"
 #include "graphics/EmptySlotView.h"
 
 #include <QFontMetricsF>
@@ -182,6 +183,19 @@ TEST(CardBackRender, SeasonalSymbolIsDrawnInTheCentre)
     EXPECT_GT(winter.pixelColor(44, 64).lightness(), 200); // the snowflake's hub
     const QImage classic = renderBack(CardBackTheme::classic, 2);
     EXPECT_LT(classic.pixelColor(44, 64).lightness(), 120);
+}
+
+TEST(CardBackRender, BlueprintConstructionLinesAreOpaqueWhite)
+{
+    // The horizontal centre line runs through design point (30, 98), clear of
+    // the compass circles; at scale 4 and ratio 2 it is about four pixels wide.
+    const CardBackView view{{}, CardBackTheme::blueprint, 4};
+    const QImage back = render(view.size(), 2, [&](QPainter& p) { view.paintUncached(p, QPointF(0, 0)); });
+    const QPointF at = DeckArt::designTransform(backMetrics(4).artRect).map(QPointF(30, 98)) * 2;
+    const QColor c = back.pixelColor(int(at.x()), int(at.y()));
+    EXPECT_GE(c.red(), 250);
+    EXPECT_GE(c.green(), 250);
+    EXPECT_GE(c.blue(), 250);
 }
 
 TEST(CardBackCacheTest, RendersOncePerThemeScaleAndRatio)
