@@ -83,7 +83,11 @@ void BoardSurface::beginPress(QPointF point)
 void BoardSurface::mousePressEvent(QMouseEvent* event)
 {
     view_.setShowKeyboardFocus(false);
-    if (event->button() != Qt::LeftButton || !acceptsPointer()) {
+    // Another button pressed during a drag must not forget the drag: its
+    // cards would stay hidden and the next drag would drop them instead.
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (!acceptsPointer()) {
         press_.reset();
         return;
     }
@@ -93,7 +97,9 @@ void BoardSurface::mousePressEvent(QMouseEvent* event)
 void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
     view_.setShowKeyboardFocus(false);
-    if (event->button() != Qt::LeftButton || !acceptsPointer()) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (!acceptsPointer()) {
         press_.reset();
         return;
     }

@@ -147,6 +147,22 @@ TEST_F(PointerTest, DropsThatFindNoTargetChangeNothing)
     EXPECT_EQ(game->tableau()[1].size(), 2);
 }
 
+TEST_F(PointerTest, OtherButtonsDuringADragDoNotLoseIt)
+{
+    load(basic());
+    const QPoint target = frame(BoardFocus::tableau(0)).center().toPoint();
+    press(onColumnCard(1, 1)); // QH
+    moveTo(target + QPoint(0, 20));
+    ASSERT_TRUE(view->dragState().dragSource());
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(surface(), other, {}, target);
+        QTest::mouseRelease(surface(), other, {}, target);
+    }
+    release(target);
+    EXPECT_EQ(game->tableau()[0].size(), 2) << "QH landed on KS";
+    EXPECT_FALSE(view->dragState().dragSource());
+}
+
 TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
 {
     store.setInteger(keys::drawCount, 3);
