@@ -83,8 +83,11 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
 
     connect(&game, &SolitaireGame::scoreChanged, this, &BoardHeader::refreshScore);
     connect(&game, &SolitaireGame::scoringModeChanged, this, [this] {
+        // Same number, new format ("0" becomes "$0"): the label and its
+        // spoken text both change without a score change.
         score_->setValue(view_.game().score(), false);
         score_->update();
+        refreshScore();
         refreshPass();
     });
     for (auto signal : {&SolitaireGame::redealsUsedChanged, &SolitaireGame::drawCountChanged,

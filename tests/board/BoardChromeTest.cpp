@@ -171,6 +171,15 @@ TEST_F(ChromeTest, ScoreAndPassTextsFollowTheScoringMode)
             EXPECT_EQ(header()->passLabel()->text(), QStringLiteral("Pass 1/1"));
         }
     }
+
+    // A mode switch that leaves the score at 0 still changes its text.
+    store.setString(keys::scoringMode, QStringLiteral("Vegas"));
+    load(playable());
+    ASSERT_EQ(header()->scoreLabel()->accessibleName(), QStringLiteral("Current score: $0"));
+    game->setScoringMode(ScoringMode::standard);
+    ASSERT_EQ(game->score(), 0);
+    EXPECT_EQ(header()->scoreLabel()->text(), QStringLiteral("0"));
+    EXPECT_EQ(header()->scoreLabel()->accessibleName(), QStringLiteral("Current score: 0"));
 }
 
 TEST_F(ChromeTest, ScoreCountsUpUnlessMotionIsReduced)
