@@ -3,6 +3,7 @@
 #include "graphics/CardView.h"
 #include "graphics/DeckArt.h"
 #include "graphics/EmptySlotView.h"
+#include "graphics/PaintUtil.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -150,6 +151,33 @@ TEST(EmptySlotRender, ContrastStrengthensOutlineAndLabel)
             darkestStrong = std::min(darkestStrong, strong.pixelColor(x, y).lightness());
         }
     EXPECT_LT(darkestStrong, darkestNormal);
+}
+
+TEST(CardShadow, BlurDeviationIsHalfTheRadius)
+{
+    // Across a straight edge the alpha rises by the blur kernel itself, so
+    // the spread of its steps is the kernel's deviation (in device pixels).
+    const struct { qreal blur, dpr; } cases[] = {{2, 1}, {2.36, 1}, {3, 1}, {2, 2}, {2.36, 2}, {4, 1}, {8, 1}};
+    for (const auto& c : cases) {
+        const qreal margin = 12;
+        const QImage shadow = detail::shadowImage(QSizeF(60, 60), 0, c.blur, 1, margin, c.dpr);
+        const int y = shadow.height() / 2;
+        double sum = 0, mean = 0, square = 0;
+        int previous = 0;
+        for (int x = 0; x < shadow.width() / 2; ++x) {
+            const int a = qAlpha(shadow.pixel(x, y));
+            const double step = a - previous;
+            previous = a;
+            sum += step;
+            mean += step * x;
+            square += step * x * x;
+        }
+        ASSERT_GT(sum, 250) << c.blur << " @" << c.dpr;
+        mean /= sum;
+        const double measured = std::sqrt(square / sum - mean * mean);
+        const double wanted = c.blur / 2 * c.dpr;
+        EXPECT_NEAR(measured, wanted, 0.16 * wanted) << "blur " << c.blur << " @" << c.dpr;
+    }
 }
 
 TEST(CardBackRender, EveryBackLooksDifferent)
