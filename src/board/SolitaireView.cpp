@@ -87,7 +87,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game, &SolitaireGame::drawCountChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
-    connect(&game, &SolitaireGame::hasWonChanged, this, [this] { overlay_->setVisible(game_.hasWon()); });
+    connect(&game, &SolitaireGame::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
     connect(&game, &SolitaireGame::autoCompleteStepWillRun, flight_, &board::CardFlightLayer::stepWillRun);
     connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updatePiles);
     connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updatePiles);
@@ -112,7 +112,6 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
 
     relayout();
-    overlay_->setVisible(game.hasWon());
     updateScreenState();
 }
 
@@ -334,8 +333,16 @@ void SolitaireView::dismissScreen()
     game_.setIsShowingScreen(false);
 }
 
+void SolitaireView::updateSolvedOverlay()
+{
+    // Screens have no backdrop of their own; the win card must not show
+    // through one.
+    overlay_->setVisible(game_.hasWon() && !game_.isShowingScreen());
+}
+
 void SolitaireView::updateScreenState()
 {
+    updateSolvedOverlay();
     if (game_.isShowingScreen()) {
         if (screen_)
             return;

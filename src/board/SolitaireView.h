@@ -107,6 +107,7 @@ protected:
 private:
     void relayout();
     void updateScreenState();
+    void updateSolvedOverlay();
     void updateAppearance();
     void syncReduceMotion();
     void setConfirmingNewDeal(bool value);

@@ -251,6 +251,11 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     const QPointF centre = QRectF(overlay->geometry()).center();
     EXPECT_NEAR(centre.x(), 187.5, 1.0);
     EXPECT_NEAR(centre.y(), 190, 1.0);
+    // Screens have no backdrop: the win card must not show through one.
+    view->presentScreen(ModalScreen::about);
+    EXPECT_FALSE(overlay->isVisible());
+    view->dismissScreen();
+    EXPECT_TRUE(overlay->isVisible());
     QTest::mouseClick(overlay->playAgainButton(), Qt::LeftButton);
     EXPECT_FALSE(game->hasWon());
     EXPECT_FALSE(overlay->isVisible());
