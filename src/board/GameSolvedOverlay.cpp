@@ -19,9 +19,10 @@ namespace murvane::board {
 namespace {
 constexpr qreal kPadding = 24;
 constexpr qreal kRadius = 16;
-constexpr qreal kShadowBlur = 16; // not scaled, like the shadow's offset
+constexpr qreal kShadowBlur = 16;
 constexpr qreal kShadowY = 6;
 constexpr qreal kShadowOpacity = 0.3;
+// Room around the card for its shadow, at scale 1.
 constexpr qreal kShadowRoom = 2 * kShadowBlur + kShadowY;
 
 // Desktops without a colour emoji font would show "🎉" as an empty box; we
@@ -145,7 +146,7 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
 {
     scale_ = scale;
     appearance_ = appearance;
-    const int pad = qRound(kPadding * scale + kShadowRoom);
+    const int pad = qRound((kPadding + kShadowRoom) * scale);
     layout()->setContentsMargins(pad, pad, pad, pad);
     emoji_->setFont(sized(font(), 32 * scale, QFont::Normal));
     title_->setFont(sized(font(), 15 * scale, QFont::Bold));
@@ -173,7 +174,8 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
 
 QRectF GameSolvedOverlay::cardRect() const
 {
-    return QRectF(rect()).adjusted(kShadowRoom, kShadowRoom, -kShadowRoom, -kShadowRoom);
+    const qreal room = qRound(kShadowRoom * scale_);
+    return QRectF(rect()).adjusted(room, room, -room, -room);
 }
 
 void GameSolvedOverlay::place()
@@ -190,10 +192,11 @@ void GameSolvedOverlay::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = cardRect();
     const qreal radius = kRadius * scale_;
-    if (shadow_.isNull() || shadow_.deviceIndependentSize() != card.size() + QSizeF(2, 2) * 2 * kShadowBlur)
-        shadow_ = graphics::detail::shadowImage(card.size(), radius, kShadowBlur, kShadowOpacity, 2 * kShadowBlur,
+    const qreal blur = kShadowBlur * scale_;
+    if (shadow_.isNull() || shadow_.deviceIndependentSize() != card.size() + QSizeF(2, 2) * 2 * blur)
+        shadow_ = graphics::detail::shadowImage(card.size(), radius, blur, kShadowOpacity, 2 * blur,
                                                 graphics::detail::painterDevicePixelRatio(painter));
-    painter.drawImage(card.topLeft() + QPointF(-2 * kShadowBlur, -2 * kShadowBlur + kShadowY), shadow_);
+    painter.drawImage(card.topLeft() + QPointF(-2 * blur, -2 * blur + kShadowY * scale_), shadow_);
     // The win card floats over cards, so its glass is nearly opaque.
     const QPainterPath path = graphics::detail::continuousRoundedRect(card, radius);
     painter.fillPath(path, appearance_.dark ? QColor(48, 48, 54, 245) : QColor(250, 250, 252, 245));
