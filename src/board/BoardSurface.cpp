@@ -170,7 +170,11 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
         view_.dragPosition().reset();
         return;
     }
-    if (press.hit && press.hit->pile.kind == PileId::Kind::stock && acceptsPointer()) {
+    // A click is a press and a release both on the stock; sliding off it
+    // before letting go draws nothing.
+    const auto releasedOn = hitAt(point);
+    if (press.hit && press.hit->pile.kind == PileId::Kind::stock && releasedOn &&
+        releasedOn->pile.kind == PileId::Kind::stock && acceptsPointer()) {
         view_.setFocusedSlot(PileId::stock());
         game.drawFromStock(drag);
     }

@@ -39,6 +39,9 @@ TEST_F(PointerTest, ClickOnTheStockDrawsEveryTime)
     EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
     doubleClick(stock); // two more clicks, two more draws
     EXPECT_EQ(game->stock().size(), stockBefore - 3);
+    press(stock); // let go over a column: not a click
+    release(frame(BoardFocus::tableau(0)).center().toPoint());
+    EXPECT_EQ(game->stock().size(), stockBefore - 3);
 }
 
 TEST_F(PointerTest, DoubleClickSendsTopCardsToTheirBestSpot)
