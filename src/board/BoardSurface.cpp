@@ -106,27 +106,31 @@ void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event)
     // The second press of a double-click is still a press: on the stock it
     // is one more click, and moving 10 points from it starts a drag.
     beginPress(event->position());
-    playDoubleClick(event->position());
+    // Once the card has gone, holding on and moving must not pick up
+    // whatever took its place.
+    if (playDoubleClick(event->position()) && press_)
+        press_->candidate.reset();
 }
 
-void BoardSurface::playDoubleClick(QPointF point)
+bool BoardSurface::playDoubleClick(QPointF point)
 {
     if (view_.dragState().dragSource())
-        return;
+        return false;
     const auto candidate = dragCandidateAt(point);
     if (!candidate)
-        return;
+        return false;
     SolitaireGame& game = view_.game();
     const Pile cards = game.cards(candidate->source);
     if (cards.isEmpty())
-        return;
+        return false;
     if (candidate->source.kind == DragSource::Kind::tableau) {
         // Only the column's top card goes to its best spot.
         if (cards.size() != 1)
-            return;
+            return false;
     }
     view_.setFocusedSlot(candidate->focus);
     game.moveToBestSpot(cards.first(), view_.dragState());
+    return game.cards(candidate->source) != cards;
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)

@@ -47,7 +47,8 @@ protected:
 private:
     bool acceptsPointer() const;
     void beginPress(QPointF point);
-    void playDoubleClick(QPointF point);
+    // True when the double-click moved the card away.
+    bool playDoubleClick(QPointF point);
 
     SolitaireView& view_;
     struct Press {

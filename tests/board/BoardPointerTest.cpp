@@ -166,6 +166,20 @@ TEST_F(PointerTest, OtherButtonsDuringADragDoNotLoseIt)
     EXPECT_FALSE(view->dragState().dragSource());
 }
 
+TEST_F(PointerTest, HoldingOnAfterADoubleClickThatMovedPicksUpNothing)
+{
+    load(basic());
+    const QPoint waste = frame(BoardFocus::waste()).center().toPoint();
+    QTest::mouseClick(surface(), Qt::LeftButton, {}, waste);
+    QTest::mouseDClick(surface(), Qt::LeftButton, {}, waste);
+    ASSERT_EQ(game->waste().size(), 1) << "AH went to a foundation";
+    // Still holding the button: the 9D now on top was never grabbed.
+    moveTo(waste + QPoint(0, 40));
+    EXPECT_FALSE(view->dragState().dragSource());
+    release(frame(BoardFocus::tableau(4)).center().toPoint());
+    EXPECT_EQ(game->waste().size(), 1);
+}
+
 TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
 {
     store.setInteger(keys::drawCount, 3);
