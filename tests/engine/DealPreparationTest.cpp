@@ -113,7 +113,8 @@ TEST(DealPreparationTest, VerifiedDealsAreWinnableLayouts)
         const auto deal = SolitaireGame::findVerifiedDeal(rules);
         EXPECT_GE(deal.attempts, 1);
         EXPECT_EQ(deal.stock.size(), 24);
-        if (deal.attempts < SolitaireGame::kDealAttempts)
+        if (deal.attempts < SolitaireGame::kDealAttempts) {
             EXPECT_TRUE(deal.isVerified);
+        }
     }
 }

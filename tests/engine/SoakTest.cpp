@@ -105,8 +105,9 @@ TEST(SoakTest, RandomOperationsKeepEveryInvariant)
             ASSERT_TRUE(invariantsHold(game)) << "seed " << seed << " step " << step;
             ASSERT_LE(game.history().size(), SolitaireGame::kUndoLimit);
             ASSERT_GE(game.vegasBankroll(), SolitaireGame::kVegasBankrollFloor);
-            if (game.scoringMode() == ScoringMode::standard)
+            if (game.scoringMode() == ScoringMode::standard) {
                 ASSERT_GE(game.score(), 0);
+            }
         }
     }
 }
