@@ -79,8 +79,8 @@ for name in baseline game; do
 done
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
 printf '%-28s %12s %12s %8s\n' "median of $runs runs" baseline game ratio
-for spec in "launch to tray icon (ms):1" "peak resident VmHWM (kB):2" "idle resident VmRSS (kB):3" "idle wake-ups in 5 s:4"; do
-  label="${spec%%:*}"; c="${spec##*:}"
+for row in "launch to tray icon (ms):1" "peak resident VmHWM (kB):2" "idle resident VmRSS (kB):3" "idle wake-ups in 5 s:4"; do
+  label="${row%%:*}"; c="${row##*:}"
   b=$(col baseline "$c"); g=$(col game "$c")
   printf '%-28s %12s %12s %8s\n' "$label" "$b" "$g" "$(awk -v b="$b" -v g="$g" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }')"
 done

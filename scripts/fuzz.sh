@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the saved-game fuzzer (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build-fuzz/ (or $FUZZ_BUILD_DIR) and runs
-# it for the given number of seconds (default 180), starting from the seed
-# corpus in tests/persistence/fuzz_corpus/. New inputs it finds go to
+# it for the given number of seconds (default 180), starting from the
+# committed corpus in tests/persistence/fuzz_corpus/. New inputs it finds go to
 # <build>/fuzz-corpus/; a crashing input is written to <build>/crash-*.
 #   scripts/fuzz.sh [seconds]
 set -euo pipefail
