@@ -75,37 +75,33 @@ void BoardSurface::cancelPointer()
     press_.reset();
 }
 
-void BoardSurface::beginPress(QPointF point)
-{
-    press_ = Press{point, hitAt(point), dragCandidateAt(point), false};
-}
-
-void BoardSurface::mousePressEvent(QMouseEvent* event)
+bool BoardSurface::beginPress(QMouseEvent* event)
 {
     view_.setShowKeyboardFocus(false);
     // Another button pressed during a drag must not forget the drag: its
     // cards would stay hidden and the next drag would drop them instead.
     if (event->button() != Qt::LeftButton)
-        return;
+        return false;
     if (!acceptsPointer()) {
         press_.reset();
-        return;
+        return false;
     }
-    beginPress(event->position());
+    const QPointF point = event->position();
+    press_ = Press{point, hitAt(point), dragCandidateAt(point), false};
+    return true;
+}
+
+void BoardSurface::mousePressEvent(QMouseEvent* event)
+{
+    beginPress(event);
 }
 
 void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    view_.setShowKeyboardFocus(false);
-    if (event->button() != Qt::LeftButton)
-        return;
-    if (!acceptsPointer()) {
-        press_.reset();
-        return;
-    }
     // The second press of a double-click is still a press: on the stock it
     // is one more click, and moving 10 points from it starts a drag.
-    beginPress(event->position());
+    if (!beginPress(event))
+        return;
     // Once the card has gone, holding on and moving must not pick up
     // whatever took its place.
     if (playDoubleClick(event->position()) && press_)

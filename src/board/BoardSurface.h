@@ -46,7 +46,8 @@ protected:
 
 private:
     bool acceptsPointer() const;
-    void beginPress(QPointF point);
+    // Starts a left-button press; false when the press is ignored.
+    bool beginPress(QMouseEvent* event);
     // True when the double-click moved the card away.
     bool playDoubleClick(QPointF point);
 
