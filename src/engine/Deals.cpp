@@ -59,13 +59,14 @@ QThreadPool& preparationPool()
 {
     // Destroyed at exit, where it waits for a running task; a task whose game
     // is gone stops after its current solve.
-    static QThreadPool pool;
-    static const bool configured = [] {
-        pool.setMaxThreadCount(1);
-        pool.setThreadPriority(QThread::LowPriority);
-        return true;
-    }();
-    Q_UNUSED(configured);
+    struct PreparationPool : QThreadPool {
+        PreparationPool()
+        {
+            setMaxThreadCount(1);
+            setThreadPriority(QThread::LowPriority);
+        }
+    };
+    static PreparationPool pool;
     return pool;
 }
 

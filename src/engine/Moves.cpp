@@ -425,11 +425,7 @@ void SolitaireGame::moveToBestSpot(const Card& requested, DragState& drag)
 
     // To a column: the card and everything above it.
     for (int c = 0; c < kColumnCount; ++c) {
-        const Pile& target = tableau_[c];
-        const bool candidate = target.isEmpty()
-            ? card.rank == kKing
-            : (target.last().isFaceUp && opposite(target.last(), card) && target.last().rank == card.rank + 1);
-        if (!candidate)
+        if (!canPlaceOnTableau(card, c))
             continue;
         const bool fromWaste = !waste_.isEmpty() && waste_.last().id == card.id;
         markDealStarted();

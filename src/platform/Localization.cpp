@@ -19,8 +19,6 @@ const QHash<QString, QString>& englishTable()
     static const QHash<QString, QString> table = {
         {QStringLiteral("%lld cards|one"), QStringLiteral("%lld card")},
         {QStringLiteral("%lld cards|other"), QStringLiteral("%lld cards")},
-        {QStringLiteral("%lld face down cards|one"), QStringLiteral("%lld face down card")},
-        {QStringLiteral("%lld face down cards|other"), QStringLiteral("%lld face down cards")},
     };
     return table;
 }
@@ -63,11 +61,8 @@ std::optional<QString> lookup(const QString& key)
 
 QString renderArg(const FormatArg& arg, QChar conversion, int precision, const QLocale& locale)
 {
-    if (const auto* text = std::get_if<QString>(&arg)) {
-        if (conversion == QLatin1Char('@') || conversion == QLatin1Char('s'))
-            return *text;
+    if (const auto* text = std::get_if<QString>(&arg))
         return *text;
-    }
     if (const auto* integer = std::get_if<std::int64_t>(&arg)) {
         if (conversion == QLatin1Char('f'))
             return locale.toString(double(*integer), 'f', precision < 0 ? 6 : precision);
