@@ -1,5 +1,7 @@
 // The baseline for the shell's process figures: a bare QApplication with one
 // tray icon and nothing else. Quits on SIGTERM (default action).
+#include "ToolArguments.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -7,6 +9,11 @@
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser parser;
+    if (const int status = murvane::bench::parseToolArguments(
+            argc, argv, parser, QStringLiteral("A bare tray application: the baseline for bench/app_bench.sh."));
+        status >= 0)
+        return status;
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QPixmap pixmap(22, 22);

@@ -8,6 +8,7 @@
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
 #include "platform/PopupAccessibility.h"
+#include "ToolArguments.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -92,6 +93,11 @@ int main(int argc, char** argv)
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
+    QCommandLineParser parser;
+    if (const int status = murvane::bench::parseToolArguments(
+            argc, argv, parser,
+            QStringLiteral("Start-up phases, tray click to panel painted, and idle timer events of the game.")); status >= 0)
+        return status;
     installPopupAwareAccessibility();
     QApplication application(argc, argv);
     const double appObjectMs = sinceMain.nsecsElapsed() / 1e6;
@@ -100,6 +106,8 @@ int main(int argc, char** argv)
     MurvaneSolitaireApp::Options options;
     options.instanceKey = QStringLiteral("murvane-bench-%1").arg(QCoreApplication::applicationPid());
     options.openStore = [] { return std::make_unique<InMemorySettingsStore>(); };
+    // Measured as a returning user: no welcome window in front of the panel.
+    options.showWelcomeWindow = [](const QString&) {};
     MurvaneSolitaireApp app(options);
     QElapsedTimer t;
     t.start();

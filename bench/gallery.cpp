@@ -8,6 +8,7 @@
 #include "graphics/CardView.h"
 #include "graphics/EmptySlotView.h"
 #include "graphics/Symbols.h"
+#include "ToolArguments.h"
 
 #include <QDir>
 #include <QFont>
@@ -142,14 +143,17 @@ bool symbolsSheet(const QString& dir)
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("Folder for the PNG sheets."));
+    if (const int status = bench::parseToolArguments(
+            argc, argv, parser,
+            QStringLiteral("Renders every card face, back, slot and symbol to PNG sheets."), 1, 1);
+        status >= 0)
+        return status;
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: gallery OUTPUT_DIR\n");
-        return 2;
-    }
-    const QString dir = QString::fromLocal8Bit(argv[1]);
+    const QString dir = parser.positionalArguments().first();
     if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
         return 1;
     }
     bool ok = true;

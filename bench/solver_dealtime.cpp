@@ -39,19 +39,40 @@ int main(int argc, char** argv)
     double seconds = 20;
     long trials = 2000;
     std::vector<NamedRules> rules;
+    constexpr const char* kUsage = "usage: solver_dealtime [--seconds S] [--trials N] [RULES...]\n";
+    auto refuse = [&](const char* why, std::string_view what) {
+        std::fprintf(stderr, "solver_dealtime: %s %.*s\n%s", why, int(what.size()), what.data(), kUsage);
+        return 2;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if ((arg == "--seconds" || arg == "--trials") && i + 1 < argc) {
+        if (arg == "--help" || arg == "-h") {
+            std::printf("%s  Times finding a verified deal per rule set, until S seconds (default 20)\n"
+                        "  or N trials (default 2000) per rule set; RULES as in dealtool.\n",
+                        kUsage);
+            return 0;
+        }
+        if (arg == "--seconds" || arg == "--trials") {
+            if (i + 1 >= argc)
+                return refuse("missing value for", arg);
             const std::string_view value = argv[++i];
-            if (arg == "--seconds")
-                seconds = std::strtod(std::string(value).c_str(), nullptr);
-            else
-                std::from_chars(value.data(), value.data() + value.size(), trials);
+            const char* end = value.data() + value.size();
+            bool ok = false;
+            if (arg == "--seconds") {
+                char* stop = nullptr;
+                const std::string text(value);
+                seconds = std::strtod(text.c_str(), &stop);
+                ok = !text.empty() && *stop == '\0' && seconds > 0;
+            } else {
+                const auto [ptr, ec] = std::from_chars(value.data(), end, trials);
+                ok = ec == std::errc{} && ptr == end && trials > 0;
+            }
+            if (!ok)
+                return refuse("bad value", value);
         } else if (const auto named = rulesNamed(arg)) {
             rules.push_back(*named);
         } else {
-            std::fprintf(stderr, "usage: solver_dealtime [--seconds S] [--trials N] [RULES...]\n");
-            return 2;
+            return refuse("unknown argument", arg);
         }
     }
     if (rules.empty())

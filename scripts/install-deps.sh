@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core
+  desktop-file-utils appstream dpkg-dev file
 )
 missing=()
 for p in "${packages[@]}"; do

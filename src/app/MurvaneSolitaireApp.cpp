@@ -2,6 +2,7 @@
 
 #include "DynamicTypeCapModifier.h"
 #include "TrayController.h"
+#include "WelcomeWindowController.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SettingsStore.h"
@@ -88,9 +89,7 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MurvaneSolitaireApp::writePendingSave);
 
     // Runs after start-up has returned, on the main thread, once per launch.
-    QTimer::singleShot(0, this, [this] {
-        Q_EMIT welcomeCheckDone(performWelcomeCheck(*game_, options_.showWelcomeWindow));
-    });
+    QTimer::singleShot(0, this, &MurvaneSolitaireApp::runWelcomeCheck);
 
     const bool useTray = options_.useTray.value_or(QSystemTrayIcon::isSystemTrayAvailable());
     if (useTray) {
@@ -99,6 +98,10 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
         createPanel(PanelWindow::Style::popup);
         tray_ = std::make_unique<TrayController>(*game_);
         connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
+        connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
+        connect(tray_.get(), &TrayController::newDealRequested, this, &MurvaneSolitaireApp::newDealFromTray);
+        connect(tray_.get(), &TrayController::preferencesRequested, this, &MurvaneSolitaireApp::preferencesFromTray);
+        connect(tray_.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         tray_->show();
     } else {
         // No tray to live in: the game is an ordinary window, and closing it
@@ -136,6 +139,51 @@ void MurvaneSolitaireApp::togglePanel()
     if (!panel_)
         return;
     panel_->toggle(tray_ ? tray_->iconGeometry() : std::nullopt, QCursor::pos());
+}
+
+void MurvaneSolitaireApp::runWelcomeCheck()
+{
+    ShowWelcomeWindow show = options_.showWelcomeWindow;
+    if (!show) {
+        const TrayPlace place = tray_ ? trayPlaceFor(tray_->iconGeometry()) : TrayPlace::noTray;
+        show = [place](const QString& iconName) { WelcomeWindowController::shared().show(iconName, place); };
+    }
+    const bool greeted = performWelcomeCheck(*game_, show);
+    if (options_.openPanelAtStart) {
+        // A popup panel would close as the welcome window takes focus, so it
+        // waits for the welcome window to go.
+        WelcomeWindowController& welcome = WelcomeWindowController::shared();
+        if (greeted && tray_ && welcome.window())
+            connect(&welcome, &WelcomeWindowController::windowClosed, this, &MurvaneSolitaireApp::showPanel,
+                    Qt::SingleShotConnection);
+        else
+            showPanel();
+    }
+    Q_EMIT welcomeCheckDone(greeted);
+}
+
+SolitaireView* MurvaneSolitaireApp::board() const
+{
+    return panel_ ? qobject_cast<SolitaireView*>(panel_->content()) : nullptr;
+}
+
+void MurvaneSolitaireApp::newDealFromTray()
+{
+    showPanel();
+    if (SolitaireView* view = board()) {
+        // The user asked from outside the panel: a screen left open there
+        // gives way, then the deal goes exactly as the header's button.
+        if (game_->isShowingScreen())
+            view->dismissScreen();
+        view->requestNewDeal();
+    }
+}
+
+void MurvaneSolitaireApp::preferencesFromTray()
+{
+    showPanel();
+    if (SolitaireView* view = board())
+        view->presentScreen(ModalScreen::preferences);
 }
 
 void MurvaneSolitaireApp::writePendingSave()

@@ -16,6 +16,7 @@
 #include <optional>
 
 namespace murvane {
+class SolitaireView;
 class SettingsStore;
 class SolitaireGame;
 }
@@ -39,9 +40,12 @@ public:
         // Keep the board alive while the panel is closed instead of building
         // it on every open.
         bool keepPanelContent = false;
-        // The welcome window plugs in here; until then the check only records
-        // that the user has been greeted.
+        // Shows the first-run welcome window; by default the shared welcome
+        // window controller does.
         ShowWelcomeWindow showWelcomeWindow;
+        // Open the panel once start-up is done (after the welcome window, when
+        // one is shown on this launch).
+        bool openPanelAtStart = false;
     };
 
     enum class StartResult {
@@ -69,6 +73,10 @@ public:
     // Opens the panel (used by the tray click's toggle and by a second launch).
     void showPanel();
     void togglePanel();
+    // The tray menu's commands, each the panel's own: New Deal asks first
+    // exactly when the panel's button would, Preferences opens the screen.
+    void newDealFromTray();
+    void preferencesFromTray();
 
     // The user's durable store, or an in-memory one when it cannot be read;
     // `durable` tells which.
@@ -80,6 +88,8 @@ Q_SIGNALS:
 
 private:
     void createPanel(PanelWindow::Style style);
+    void runWelcomeCheck();
+    SolitaireView* board() const;
     void writePendingSave();
 
     Options options_;

@@ -34,6 +34,19 @@ TrayController::TrayController(SolitaireGame& game, QObject* parent)
 {
     const QString title = localizedString(QStringLiteral("Murvane Solitaire"));
     tray_.setToolTip(title);
+    auto add = [this](const QString& text, const char* name, void (TrayController::*signal)()) {
+        QAction* action = menu_.addAction(text);
+        action->setObjectName(QLatin1String(name));
+        // Queued: the menu closes before the panel or a dialog opens.
+        connect(action, &QAction::triggered, this, signal, Qt::QueuedConnection);
+    };
+    add(localizedString(QStringLiteral("Open Murvane Solitaire")), "trayOpen", &TrayController::openRequested);
+    menu_.addSeparator();
+    add(localizedString(QStringLiteral("New Deal")), "trayNewDeal", &TrayController::newDealRequested);
+    add(localizedString(QStringLiteral("Preferences…")), "trayPreferences", &TrayController::preferencesRequested);
+    menu_.addSeparator();
+    add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
+    tray_.setContextMenu(&menu_);
     updateIcon();
     connect(&game_, &SolitaireGame::menuBarIconChanged, this, &TrayController::updateIcon);
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &TrayController::updateIcon);

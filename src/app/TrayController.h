@@ -1,10 +1,13 @@
 #pragma once
 // The tray item: the symbol of the game's menu-bar icon setting, kept in step
-// with it, readable on light and dark panels. A click asks for the panel.
+// with it, readable on light and dark panels. A click asks for the panel; the
+// context menu offers the panel's main commands, "Open" first, because some
+// trays show this menu on a left click as well.
 
 #include "engine/Settings.h"
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
 #include <QRect>
 #include <QSystemTrayIcon>
@@ -37,10 +40,17 @@ public:
     QString iconName() const { return iconName_; }
     // The icon's rectangle on screen, when the tray reports one.
     std::optional<QRect> iconGeometry() const;
+    // The context menu: Open, New Deal, Preferences…, Quit.
+    QMenu* contextMenu() { return &menu_; }
 
 Q_SIGNALS:
     // The user clicked the icon.
     void panelToggleRequested();
+    // The context menu's commands.
+    void openRequested();
+    void newDealRequested();
+    void preferencesRequested();
+    void quitRequested();
     // The icon became visible in the tray.
     void shown();
 
@@ -48,6 +58,7 @@ private:
     void updateIcon();
 
     SolitaireGame& game_;
+    QMenu menu_;
     QSystemTrayIcon tray_;
     QString iconName_;
 };

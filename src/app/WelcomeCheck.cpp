@@ -8,6 +8,7 @@ bool performWelcomeCheck(SolitaireGame& game, const ShowWelcomeWindow& showWindo
 {
     if (game.hasSeenWelcome())
         return false;
+    // Stored before the window shows, so a quit while it is open counts.
     game.setHasSeenWelcome(true);
     if (showWindow)
         showWindow(symbolName(game.menuBarIcon()));

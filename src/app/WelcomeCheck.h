@@ -16,8 +16,7 @@ namespace murvane::app {
 // Shows the welcome window for the given menu-bar symbol name.
 using ShowWelcomeWindow = std::function<void(const QString& iconName)>;
 
-// Returns true when the user was greeted now. An empty `showWindow` still
-// marks the welcome as seen.
+// Returns true when the user was greeted now.
 bool performWelcomeCheck(SolitaireGame& game, const ShowWelcomeWindow& showWindow);
 
 } // namespace murvane::app

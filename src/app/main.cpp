@@ -1,20 +1,34 @@
 // Program entry: hands control to the event loop with the application.
+#include "CommandLine.h"
 #include "MurvaneSolitaireApp.h"
 #include "TerminationSignals.h"
+#include "graphics/AppIcon.h"
 #include "platform/PopupAccessibility.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // Answered before anything else exists: --help needs no display, and a
+    // bad option leaves the settings store alone.
+    bool openPanel = false;
+    if (const int exitCode = murvane::app::handleCommandLine(argc, argv, &openPanel); exitCode >= 0)
+        return exitCode;
+
     // Must precede the application object, or screen readers never see the
     // popup panel.
     murvane::installPopupAwareAccessibility();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Murvane Solitaire"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
+    QApplication::setApplicationVersion(QStringLiteral(MURVANE_VERSION));
+    // Pairs our windows with the installed desktop entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(MURVANE_APP_ID));
+    QApplication::setWindowIcon(murvane::graphics::appIconSet());
 
-    murvane::app::MurvaneSolitaireApp app;
+    murvane::app::MurvaneSolitaireApp::Options options;
+    options.openPanelAtStart = openPanel;
+    murvane::app::MurvaneSolitaireApp app(options);
     if (app.start() == murvane::app::MurvaneSolitaireApp::StartResult::handedOver)
         return 0;
     murvane::app::TerminationSignals terminationSignals;

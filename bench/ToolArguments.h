@@ -1,0 +1,43 @@
+#pragma once
+// Command-line handling shared by the Qt developer tools: --help, and a
+// usage line with exit status 2 for an unknown option or a wrong number of
+// arguments. Parsing happens before the tool's own application object, with a
+// short-lived core application standing in, so --help needs no display.
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace murvane::bench {
+
+// Returns -1 when the tool should run, else the exit status to return.
+inline int parseToolArguments(int argc, char** argv, QCommandLineParser& parser, const QString& description,
+                              qsizetype minPositional = 0, qsizetype maxPositional = 0)
+{
+    std::unique_ptr<QCoreApplication> standIn;
+    if (!QCoreApplication::instance())
+        standIn = std::make_unique<QCoreApplication>(argc, argv);
+    parser.setApplicationDescription(description);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QString usageLine = parser.helpText().section(QLatin1Char('\n'), 0, 0);
+    auto refuse = [&](const QString& why) {
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(why), qPrintable(usageLine));
+        return 2;
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
+    const qsizetype count = parser.positionalArguments().size();
+    if (count < minPositional)
+        return refuse(QStringLiteral("Missing argument."));
+    if (count > maxPositional)
+        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last()));
+    return -1;
+}
+
+} // namespace murvane::bench
