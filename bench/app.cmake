@@ -6,3 +6,7 @@ target_link_libraries(app_baseline_tray PRIVATE Qt6::Widgets)
 
 add_executable(app_panel_bench ${CMAKE_CURRENT_LIST_DIR}/app_panel_bench.cpp)
 target_link_libraries(app_panel_bench PRIVATE murvaneapp)
+
+# The welcome window rendered to PNG (a developer tool).
+add_executable(welcomeshot ${CMAKE_CURRENT_LIST_DIR}/welcomeshot.cpp)
+target_link_libraries(welcomeshot PRIVATE murvaneapp)

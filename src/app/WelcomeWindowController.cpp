@@ -55,6 +55,9 @@ void WelcomeWindowController::show(const QString& iconName, TrayPlace place)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     connect(escape, &QShortcut::activated, window, &QWidget::close);
     window->installEventFilter(this);
+    // Measure the finished layout, so the centring uses the final size.
+    window->ensurePolished();
+    layout->activate();
     window->adjustSize();
 
     // Centred on the screen the user is looking at.

@@ -60,6 +60,8 @@ MurvaneSolitaireApp::Options testOptions(const QString& key, int* storesOpened =
         return std::make_unique<InMemorySettingsStore>();
     };
     options.panelContent = [](QWidget* parent) { return new ResizingContent(parent); };
+    // The welcome window has its own tests; here it would only get in the way.
+    options.showWelcomeWindow = [](const QString&) {};
     return options;
 }
 

@@ -1,0 +1,58 @@
+// Renders the welcome window's content to PNG files: light, dark, the largest
+// text size, and the wording for a desktop without a tray.
+#include "app/WelcomeView.h"
+#include "platform/SystemAppearance.h"
+#include "ToolArguments.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using namespace murvane;
+
+int main(int argc, char** argv)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("Folder for the PNGs (default /tmp)."),
+                                 QStringLiteral("[dir]"));
+    if (const int status = bench::parseToolArguments(
+            argc, argv, parser, QStringLiteral("Renders the first-run welcome window to PNG files."), 0, 1);
+        status >= 0)
+        return status;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString dir = parser.positionalArguments().value(0, QStringLiteral("/tmp"));
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    SystemAppearance& appearance = SystemAppearance::instance();
+    const struct {
+        const char* name;
+        bool dark;
+        qreal textScale;
+        app::TrayPlace place;
+        const char* icon;
+    } shots[] = {
+        {"welcome-light", false, 1.0, app::TrayPlace::top, "suit.spade.fill"},
+        {"welcome-dark", true, 1.0, app::TrayPlace::bottom, "suit.heart.fill"},
+        {"welcome-largest-text", false, SystemAppearance::kMaxTextScale, app::TrayPlace::panel,
+         "rectangle.portrait.on.rectangle.portrait.angled.fill"},
+        {"welcome-no-tray", false, 1.0, app::TrayPlace::noTray, "suit.club.fill"},
+    };
+    bool ok = true;
+    for (const auto& shot : shots) {
+        appearance.setDark(shot.dark);
+        appearance.setTextScale(shot.textScale);
+        app::WelcomeView view(QString::fromLatin1(shot.icon), [] {}, shot.place);
+        view.show();
+        QApplication::processEvents();
+        const QString path = dir + QLatin1Char('/') + QLatin1String(shot.name) + QStringLiteral(".png");
+        const bool saved = view.grab().save(path);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+        ok &= saved;
+    }
+    return ok ? 0 : 1;
+}
