@@ -10,8 +10,15 @@
 #
 #   bench/app_bench.sh <build dir> [runs]
 set -uo pipefail
-build="${1:?usage: app_bench.sh <build dir> [runs]}"
+usage="usage: app_bench.sh <build dir> [runs]"
+case "${1:-}" in
+  -h|--help) echo "$usage"; echo "Whole-process figures of the game against a bare tray application."; exit 0 ;;
+  -*) echo "app_bench.sh: unknown option $1" >&2; echo "$usage" >&2; exit 2 ;;
+  "") echo "$usage" >&2; exit 2 ;;
+esac
+build="$1"
 runs="${2:-5}"
+[[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: runs must be a positive number" >&2; echo "$usage" >&2; exit 2; }
 game="$build/src/app/murvane-solitaire"
 baseline="$build/bench/app_baseline_tray"
 panelbench="$build/bench/app_panel_bench"

@@ -114,6 +114,17 @@ def panel():
     return None
 
 
+WELCOME_LINE = re.compile(r'^\s*(0x[0-9a-f]+) "Welcome": \("murvane-solitaire" "Murvane Solitaire"\)')
+
+
+def welcome_window():
+    for line in run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = WELCOME_LINE.match(line)
+        if m and is_viewable(m.group(1)):
+            return m.group(1)
+    return None
+
+
 def screenshot(name):
     path = os.path.join(ARTEFACTS, name)
     run("import", "-window", "root", path, timeout=20)
@@ -415,6 +426,11 @@ def main():
     values = conf_values(wait_for(lambda: (lambda r: r if r and b"Murvane_HasSeenWelcome=true" in r else None)(
         read_conf()), 10, "the welcome check to be stored"))
     check(values.get("Murvane_HasSeenWelcome") == "true", "first launch marks the welcome as seen")
+    welcome = wait_for(welcome_window, 10, "the welcome window")
+    screenshot("e2e-welcome.png")
+    run("xdotool", "windowfocus", "--sync", welcome)
+    run("xdotool", "key", "Return")
+    wait_for(lambda: welcome_window() is None, 10, "Return to close the welcome window")
 
     icon, pan = open_panel()
     screenshot("e2e-0-panel-open.png")
@@ -463,6 +479,7 @@ def main():
     icon, pan = open_panel()
     screenshot("e2e-5-relaunched.png")
     check(piles(saved_game()) == before_quit, "relaunch did not deal a new game")
+    check(welcome_window() is None, "no welcome window on a later launch")
     if before_quit["stock"]:
         click(*to_screen(pan, STOCK))
         after = piles(wait_for_change(before_quit, 5, "the stock click after relaunch to be saved"))
