@@ -6,6 +6,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <memory>
@@ -37,6 +38,26 @@ inline int parseToolArguments(int argc, char** argv, QCommandLineParser& parser,
         return refuse(QStringLiteral("Missing argument."));
     if (count > maxPositional)
         return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().last()));
+    return -1;
+}
+
+// The screenshot tools: one optional output folder (default /tmp), created
+// here, and the offscreen platform unless another one is asked for. Returns
+// -1 when the tool should run, else the exit status to return.
+inline int parseShotToolArguments(int argc, char** argv, const QString& description, QString& folder)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("Folder for the PNGs (default /tmp)."),
+                                 QStringLiteral("[dir]"));
+    if (const int status = parseToolArguments(argc, argv, parser, description, 0, 1); status >= 0)
+        return status;
+    folder = parser.positionalArguments().value(0, QStringLiteral("/tmp"));
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
+        return 1;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     return -1;
 }
 

@@ -13,21 +13,11 @@ using namespace murvane;
 
 int main(int argc, char** argv)
 {
-    QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("Folder for the PNGs (default /tmp)."),
-                                 QStringLiteral("[dir]"));
-    if (const int status = bench::parseToolArguments(
-            argc, argv, parser, QStringLiteral("Renders the first-run welcome window to PNG files."), 0, 1);
-        status >= 0)
+    QString dir;
+    const QString description = QStringLiteral("Renders the first-run welcome window to PNG files.");
+    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir); status >= 0)
         return status;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString dir = parser.positionalArguments().value(0, QStringLiteral("/tmp"));
-    if (!QDir().mkpath(dir)) {
-        std::fprintf(stderr, "cannot create %s\n", qPrintable(dir));
-        return 1;
-    }
     SystemAppearance& appearance = SystemAppearance::instance();
     const struct {
         const char* name;
