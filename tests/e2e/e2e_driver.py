@@ -125,6 +125,21 @@ def welcome_window():
     return None
 
 
+MENU_LINE = re.compile(r'^\s*(0x[0-9a-f]+) .*\("murvane-solitaire" "Murvane Solitaire"\)\s+'
+                       r'(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s+\+(-?\d+)\+(-?\d+)')
+
+
+def tray_menu():
+    """The tray's context menu: a window of the game smaller than the panel."""
+    for line in run("xwininfo", "-root", "-tree").stdout.splitlines():
+        m = MENU_LINE.match(line)
+        if m and '"Welcome":' not in line:
+            w, h = int(m.group(2)), int(m.group(3))
+            if 100 <= w <= 500 and 60 <= h <= 300 and is_viewable(m.group(1)):
+                return {"id": m.group(1), "w": w, "h": h, "x": int(m.group(6)), "y": int(m.group(7))}
+    return None
+
+
 def screenshot(name):
     path = os.path.join(ARTEFACTS, name)
     run("import", "-window", "root", path, timeout=20)
@@ -460,6 +475,17 @@ def main():
     check(rc == 0, "second launch exits at once with status 0")
     pan = wait_for(panel, 10, "the running instance to show its panel")
     check(read_conf() == raw, "second launch left the store untouched")
+    close_panel_outside(pan)
+
+    # --- the tray's context menu: "Open" comes first and opens the panel ---
+    icon = wait_for(tray_icon, 10, "the tray icon")
+    run("xdotool", "mousemove", str(icon["x"] + icon["w"] // 2), str(icon["y"] + icon["h"] // 2))
+    run("xdotool", "click", "3")
+    menu = wait_for(tray_menu, 10, "the tray's context menu")
+    screenshot("e2e-6-tray-menu.png")
+    click(menu["x"] + menu["w"] / 2, menu["y"] + 14)
+    pan = wait_for(panel, 10, "Open in the tray menu to open the panel")
+    check(tray_menu() is None, "the tray menu's Open item opened the panel")
     close_panel_outside(pan)
 
     # --- quit from the panel (Ctrl+Q) ---
