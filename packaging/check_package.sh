@@ -57,7 +57,7 @@ done
 file "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q SVG || fail "scalable icon"
 
 exe="$root/usr/bin/murvane-solitaire"
-file "$exe" | grep -q "stripped" || true
+file "$exe" | grep -q ", stripped" || fail "the packaged executable is not stripped"
 [ "$("$exe" --version)" = "Murvane Solitaire $version" ] || fail "--version says: $("$exe" --version)"
 
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen

@@ -293,3 +293,24 @@ TEST(CommandLine, AnswersHelpVersionOpenAndRefusesTheRest)
         EXPECT_TRUE(line.output.contains(QString::fromUtf8(c.says))) << qPrintable(label + ": " + line.output);
     }
 }
+
+TEST(OpenAtStart, PanelOpensAtOnceOrAfterTheWelcomeWindow)
+{
+    for (bool seen : {true, false}) {
+        WelcomeCleanup cleanup;
+        InMemorySettingsStore* store = nullptr;
+        MurvaneSolitaireApp::Options options = optionsWith(store, seen);
+        options.useTray = true;
+        options.openPanelAtStart = true;
+        MurvaneSolitaireApp app(options);
+        QSignalSpy done(&app, &MurvaneSolitaireApp::welcomeCheckDone);
+        ASSERT_EQ(app.start(), MurvaneSolitaireApp::StartResult::running);
+        ASSERT_TRUE(done.wait(5000));
+        // A popup opened now would only close again as the welcome window
+        // takes the focus.
+        EXPECT_EQ(app.panel()->isOpen(), seen) << seen;
+        WelcomeWindowController::shared().dismiss();
+        EXPECT_TRUE(app.panel()->isOpen()) << seen;
+        app.panel()->closePanel();
+    }
+}
