@@ -84,8 +84,15 @@ wait "$pid" || status=$?
 pid=""
 [ "$status" -eq 0 ] || { cat "$work/run.log"; fail "the game exited with $status on SIGTERM"; }
 
-# The dependencies must resolve from the distribution's archive.
+# apt must be able to install it on a clean system: simulated against an empty
+# package database, every dependency has to come from the distribution's archive.
 if command -v apt-get >/dev/null && [ -n "$(ls /var/lib/apt/lists/ 2>/dev/null | grep -v lock)" ]; then
-  apt-get install -s -qq "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt cannot install the package"; }
+  : >"$work/empty-status"
+  apt-get install -s -o Dir::State::status="$work/empty-status" "$deb" >"$work/apt.log" 2>&1 \
+    || { tail -20 "$work/apt.log"; fail "apt cannot install the package on a clean system"; }
+  grep -q "^Inst murvane-solitaire " "$work/apt.log" || { tail -20 "$work/apt.log"; fail "apt would not install it"; }
+  echo "a clean system installs it with $(grep -c '^Inst ' "$work/apt.log") packages"
+else
+  echo "no apt package lists: skipped the clean-install simulation"
 fi
 echo "package checks passed"
