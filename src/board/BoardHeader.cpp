@@ -140,7 +140,12 @@ QList<QAction*> BoardHeader::menuActions() const
 
 void BoardHeader::openMenu()
 {
+    // The button takes focus only from the keyboard; opened that way, the
+    // first item is selected so the arrows and Return carry on from there.
+    const bool fromKeyboard = more_->hasFocus();
     menu_->popup(more_->mapToGlobal(QPoint(more_->width() - menu_->sizeHint().width(), more_->height() + 4)));
+    if (fromKeyboard && !menuActions().isEmpty())
+        menu_->setActiveAction(menuActions().first());
 }
 
 void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance)

@@ -3,6 +3,7 @@
 #include "board/BoardPalette.h"
 #include "graphics/Symbols.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QtMath>
 
@@ -52,6 +53,18 @@ void RoundSymbolButton::bounce(bool animated)
         return;
     bounce_.stop();
     bounce_.start();
+}
+
+void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 QSize RoundSymbolButton::sizeHint() const

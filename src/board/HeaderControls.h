@@ -29,6 +29,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Return and Enter press the button as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString symbol_;

@@ -1,10 +1,12 @@
 #include "board/PileView.h"
 
 #include "board/BoardPalette.h"
+#include "board/KeyboardNavigation.h"
 #include "board/PilePainter.h"
 #include "board/SolitaireView.h"
 #include "graphics/CardGeometry.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace murvane::board {
@@ -16,6 +18,8 @@ PileView::PileView(SolitaireView& view, const PileId& pile, QWidget* parent)
 {
     setObjectName(identifier(pile));
     setFocusPolicy(Qt::StrongFocus);
+    // The accent ring replaces the style's own focus frame.
+    setAttribute(Qt::WA_MacShowFocusRect, false);
     // Clicks are resolved by the surface below from the board geometry.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     relayout();
@@ -67,6 +71,17 @@ void PileView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
     view_.setFocusedSlot(pile_);
+    // Tab traversal is keyboard use: the ring follows it.
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        view_.setShowKeyboardFocus(true);
+}
+
+void PileView::keyPressEvent(QKeyEvent* event)
+{
+    if (handleBoardKey(view_, *event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event); // passed on to the board and the panel
 }
 
 } // namespace murvane::board

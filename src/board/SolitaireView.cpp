@@ -1,5 +1,7 @@
 #include "board/SolitaireView.h"
 
+#include "board/BoardAccessibility.h"
+#include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
 #include "board/BoardPalette.h"
 #include "board/BoardSurface.h"
@@ -7,6 +9,7 @@
 #include "board/DragPreviewLayer.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
+#include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
@@ -14,6 +17,8 @@
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
 
@@ -62,6 +67,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     preview_ = new board::DragPreviewLayer(*this, this);
     flight_ = new board::CardFlightLayer(*this, this);
     overlay_ = new board::GameSolvedOverlay(*this, this);
+    board::installBoardAccessibility();
+    announcer_ = new board::BoardAnnouncer(*this, this);
 
     auto updatePile = [this](const PileId& pile) { return [this, pile] { pileView(pile)->update(); }; };
     connect(&game, &SolitaireGame::stockChanged, this, updatePile(PileId::stock()));
@@ -111,6 +118,10 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
 
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { platformFocusChanged(now); });
+    qApp->installEventFilter(this);
+
     relayout();
     updateScreenState();
 }
@@ -119,6 +130,8 @@ SolitaireView::~SolitaireView()
 {
     // Children go first so nothing paints or reacts to a half-destroyed view.
     disconnect(&SystemAppearance::instance(), nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
     delete screen_;
     delete newDealDialog_;
 }
@@ -151,11 +164,26 @@ board::PileView* SolitaireView::pileView(const BoardFocus& pile) const
     return piles_[size_t(pileSlot(pile))];
 }
 
+QList<BoardFocus> SolitaireView::pileFoci() const
+{
+    QList<BoardFocus> list;
+    for (const board::PileView* p : piles_)
+        list.append(p->pile());
+    return list;
+}
+
 void SolitaireView::updatePiles()
 {
     for (board::PileView* p : piles_)
         p->update();
     preview_->update();
+}
+
+void SolitaireView::abandonDrag()
+{
+    surface_->cancelPointer();
+    drag_.clear();
+    dragPosition_.reset();
 }
 
 void SolitaireView::dropStaleDrag()
@@ -165,9 +193,7 @@ void SolitaireView::dropStaleDrag()
     const auto& source = drag_.dragSource();
     if (!source || game_.cards(*source) == preview_->movingCards())
         return;
-    surface_->cancelPointer();
-    drag_.clear();
-    dragPosition_.reset();
+    abandonDrag();
 }
 
 void SolitaireView::relayout()
@@ -206,7 +232,7 @@ void SolitaireView::syncReduceMotion()
     game_.setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
 }
 
-void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
+void SolitaireView::adoptFocusedSlot(const std::optional<BoardFocus>& slot)
 {
     if (focusedSlot_ == slot)
         return;
@@ -214,15 +240,61 @@ void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
     focusedSlot_ = slot;
     if (old)
         pileView(*old)->update();
+    if (slot)
+        pileView(*slot)->update();
+    Q_EMIT focusedSlotChanged();
+}
+
+void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
+{
+    if (focusedSlot_ == slot)
+        return;
+    adoptFocusedSlot(slot);
     if (slot) {
         board::PileView* pile = pileView(*slot);
         if (!game_.isShowingScreen() && pile->isVisible())
             pile->setFocus(Qt::OtherFocusReason);
-        pile->update();
-    } else if (QWidget* focused = focusWidget(); focused && surface_->isAncestorOf(focused)) {
+    } else if (QWidget* focused = focusWidget(); focused && qobject_cast<board::PileView*>(focused)) {
         focused->clearFocus();
     }
-    Q_EMIT focusedSlotChanged();
+}
+
+void SolitaireView::platformFocusChanged(QWidget* now)
+{
+    // Focus leaving the panel (a menu popup, another window) keeps the pile;
+    // focus moving to the header or the win card inside the board leaves no
+    // pile focused, so no ring claims the keyboard there. The dialog and the
+    // screens hand the focus back themselves.
+    if (!now || !isAncestorOf(now) || qobject_cast<board::PileView*>(now))
+        return;
+    if (game_.isShowingScreen() || isConfirmingNewDeal_ || newDealDialog_ || screen_)
+        return; // includes the moment they close and the focus passes through
+    adoptFocusedSlot(std::nullopt);
+}
+
+bool SolitaireView::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget == this || isAncestorOf(widget))
+            setShowKeyboardFocus(false);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SolitaireView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && game_.isShowingScreen() && screen_) {
+        event->accept();
+        dismissScreen();
+        return;
+    }
+    if (board::handleBoardKey(*this, *event)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SolitaireView::setShowKeyboardFocus(bool value)
@@ -238,12 +310,15 @@ void SolitaireView::resetForShow()
 {
     syncReduceMotion();
     if (!focusedSlot_)
-        setFocusedSlot(BoardFocus::stock());
+        adoptFocusedSlot(BoardFocus::stock());
+    // The platform focus follows even when the slot did not change (it was
+    // set while the piles were hidden), so activating the window lands on
+    // the pile and not on the first header button.
+    if (!game_.isShowingScreen())
+        pileView(*focusedSlot_)->setFocus(Qt::OtherFocusReason);
     setShowKeyboardFocus(false);
     setConfirmingNewDeal(false);
-    surface_->cancelPointer();
-    drag_.clear();
-    dragPosition_.reset();
+    abandonDrag();
 }
 
 void SolitaireView::showEvent(QShowEvent* event)
@@ -292,9 +367,7 @@ void SolitaireView::setConfirmingNewDeal(bool value)
         return;
     isConfirmingNewDeal_ = value;
     if (value) {
-        surface_->cancelPointer();
-        drag_.clear();
-        dragPosition_.reset();
+        abandonDrag();
         auto* dialog = new screens::ConfirmationDialog(
             boardScale(), localizedString(QStringLiteral("Abandon this game?")),
             localizedString(QStringLiteral("Starting a new deal now will reset your win streak.")),
@@ -347,9 +420,7 @@ void SolitaireView::updateScreenState()
         if (screen_)
             return;
         // The board underneath takes no input and is not drawn.
-        surface_->cancelPointer();
-        drag_.clear();
-        dragPosition_.reset();
+        abandonDrag();
         setFocusedSlot(std::nullopt);
         setShowKeyboardFocus(false);
         surface_->hide();

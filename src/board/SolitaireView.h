@@ -31,6 +31,7 @@ class DragPreviewLayer;
 class GameSolvedOverlay;
 class PileView;
 class BoardSurface;
+class BoardAnnouncer;
 } // namespace board
 
 class SolitaireView : public QWidget {
@@ -84,6 +85,10 @@ public:
 
     // The pile widgets (named by their accessibility identifiers).
     board::PileView* pileView(const BoardFocus& pile) const;
+    // The eleven piles in focus-chain order.
+    QList<BoardFocus> pileFoci() const;
+    // What the last action did, for screen readers.
+    board::BoardAnnouncer* announcer() const { return announcer_; }
     board::BoardHeader* header() const { return header_; }
     board::BoardSurface* surface() const { return surface_; }
     board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
@@ -103,8 +108,18 @@ Q_SIGNALS:
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Keys no pile took: arrows with no pile focused, Escape on a screen.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Watches pointer presses anywhere on the board (they hide the ring).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Forgets the drag and any press in progress; the carried cards show
+    // in their piles again.
+    void abandonDrag();
+    // Records the focused pile without moving the platform focus.
+    void adoptFocusedSlot(const std::optional<BoardFocus>& slot);
+    void platformFocusChanged(QWidget* now);
     void relayout();
     void updateScreenState();
     void updateSolvedOverlay();
@@ -131,6 +146,7 @@ private:
     board::DragPreviewLayer* preview_ = nullptr;
     board::CardFlightLayer* flight_ = nullptr;
     board::GameSolvedOverlay* overlay_ = nullptr;
+    board::BoardAnnouncer* announcer_ = nullptr;
     QPointer<QWidget> newDealDialog_;
     QPointer<QWidget> screen_;
     QSize lastSize_;

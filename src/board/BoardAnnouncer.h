@@ -1,0 +1,69 @@
+#pragma once
+// Tells a screen reader what an action did ("Queen of Hearts moved to
+// column 3. Turned up 7 of Spades.") without making the player read the
+// board again. Qt has no announcement request here, so the text goes where
+// screen readers listen: it becomes the description of the focused pile
+// (a description change on the focused object is spoken) and the name of a
+// status element that automation and review commands can read.
+
+#include "engine/Card.h"
+
+#include <QHash>
+#include <QObject>
+#include <QWidget>
+
+#include <optional>
+
+namespace murvane {
+class SolitaireGame;
+class SolitaireView;
+} // namespace murvane
+
+namespace murvane::board {
+
+// The status element: no size, nothing drawn; only its accessible name.
+class AnnouncementLabel : public QWidget {
+    Q_OBJECT
+public:
+    explicit AnnouncementLabel(QWidget* parent);
+};
+
+class BoardAnnouncer : public QObject {
+    Q_OBJECT
+public:
+    BoardAnnouncer(SolitaireView& view, QWidget* labelParent);
+
+    // The latest announcement, and the pile that held the focus then (the
+    // description is dropped when the focus moves on).
+    QString text() const { return text_; }
+    std::optional<BoardFocus> pile() const { return pile_; }
+    AnnouncementLabel* label() const { return label_; }
+
+    // What changed between two layouts, as one sentence or more; empty when
+    // nothing worth saying happened. Exposed for tests.
+    struct Place {
+        enum class Kind { stock, waste, foundation, tableau } kind = Kind::stock;
+        int index = 0;
+        int position = 0;
+        bool isFaceUp = false;
+    };
+    using Layout = QHash<std::uint64_t, Place>;
+    static Layout layoutOf(const SolitaireGame& game);
+    static QString describe(const SolitaireGame& game, const Layout& before, const Layout& after);
+
+private:
+    void schedule();
+    void announce();
+    void clearForFocus();
+
+    SolitaireView& view_;
+    AnnouncementLabel* label_;
+    Layout layout_;
+    QString text_;
+    std::optional<BoardFocus> pile_;
+    bool scheduled_ = false;
+    bool undone_ = false;
+    bool won_ = false;
+};
+
+} // namespace murvane::board

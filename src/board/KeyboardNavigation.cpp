@@ -1,0 +1,171 @@
+#include "board/KeyboardNavigation.h"
+
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace murvane::board {
+
+namespace {
+
+template <size_t N>
+int indexIn(const std::array<BoardFocus, N>& row, const BoardFocus& focus)
+{
+    const auto it = std::find(row.begin(), row.end(), focus);
+    return it == row.end() ? -1 : int(it - row.begin());
+}
+
+// index × (to − 1) / (from − 1), rounded half away from zero (all values
+// are non-negative, so adding half the divisor does it exactly).
+int mapAcrossRows(int index, int fromCount, int toCount)
+{
+    const int num = index * (toCount - 1);
+    const int den = fromCount - 1;
+    return (2 * num + den) / (2 * den);
+}
+
+std::optional<FocusMove> arrowOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Up:
+        return FocusMove::up;
+    case Qt::Key_Down:
+        return FocusMove::down;
+    case Qt::Key_Left:
+        return FocusMove::left;
+    case Qt::Key_Right:
+        return FocusMove::right;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The keypad flag says where a key sits, not that a modifier is held.
+bool hasModifiers(const QKeyEvent& event)
+{
+    return (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier;
+}
+
+} // namespace
+
+const std::array<BoardFocus, 6>& topRowFocusOrder()
+{
+    static const std::array<BoardFocus, 6> order = {BoardFocus::stock(),         BoardFocus::waste(),
+                                                    BoardFocus::foundation(0),   BoardFocus::foundation(1),
+                                                    BoardFocus::foundation(2),   BoardFocus::foundation(3)};
+    return order;
+}
+
+const std::array<BoardFocus, 7>& bottomRowFocusOrder()
+{
+    static const std::array<BoardFocus, 7> order = {BoardFocus::tableau(0), BoardFocus::tableau(1),
+                                                    BoardFocus::tableau(2), BoardFocus::tableau(3),
+                                                    BoardFocus::tableau(4), BoardFocus::tableau(5),
+                                                    BoardFocus::tableau(6)};
+    return order;
+}
+
+BoardFocus focusAfterMove(const std::optional<BoardFocus>& from, FocusMove move)
+{
+    if (!from)
+        return BoardFocus::stock();
+    const auto& top = topRowFocusOrder();
+    const auto& bottom = bottomRowFocusOrder();
+    const int topCount = int(top.size());
+    const int bottomCount = int(bottom.size());
+    if (const int d = indexIn(top, *from); d >= 0) {
+        switch (move) {
+        case FocusMove::left:
+            return d > 0 ? top[size_t(d - 1)] : *from;
+        case FocusMove::right:
+            return d + 1 < topCount ? top[size_t(d + 1)] : *from;
+        case FocusMove::down:
+            return bottom[size_t(mapAcrossRows(d, topCount, bottomCount))];
+        case FocusMove::up:
+            return *from;
+        }
+    }
+    if (const int j = indexIn(bottom, *from); j >= 0) {
+        switch (move) {
+        case FocusMove::left:
+            return j > 0 ? bottom[size_t(j - 1)] : *from;
+        case FocusMove::right:
+            return j + 1 < bottomCount ? bottom[size_t(j + 1)] : *from;
+        case FocusMove::up:
+            return top[size_t(mapAcrossRows(j, bottomCount, topCount))];
+        case FocusMove::down:
+            return *from;
+        }
+    }
+    return BoardFocus::stock(); // out-of-range index: start over
+}
+
+void playFocusedPile(SolitaireView& view)
+{
+    SolitaireGame& game = view.game();
+    DragState& drag = view.dragState();
+    const auto focus = view.focusedSlot();
+    if (!focus || game.isAutoCompleting() || drag.dragSource())
+        return;
+    switch (focus->kind) {
+    case BoardFocus::Kind::stock:
+        game.drawFromStock(drag);
+        return;
+    case BoardFocus::Kind::waste:
+        if (!game.waste().isEmpty())
+            game.moveToBestSpot(game.waste().last(), drag);
+        return;
+    case BoardFocus::Kind::tableau: {
+        const Pile& column = game.tableau()[size_t(focus->index)];
+        if (!column.isEmpty() && column.last().isFaceUp)
+            game.moveToBestSpot(column.last(), drag);
+        return;
+    }
+    case BoardFocus::Kind::foundation: {
+        const Pile& pile = game.foundations()[size_t(focus->index)];
+        if (!pile.isEmpty())
+            game.moveToBestSpot(pile.last(), drag);
+        return;
+    }
+    }
+}
+
+bool handleBoardKey(SolitaireView& view, const QKeyEvent& event)
+{
+    SolitaireGame& game = view.game();
+    // A screen or the abandon dialog owns the keyboard; the board sees nothing.
+    if (game.isShowingScreen() || view.isConfirmingNewDeal())
+        return false;
+    const int key = event.key();
+
+    if (const auto move = arrowOf(key)) {
+        if (hasModifiers(event))
+            return false;
+        view.setShowKeyboardFocus(true);
+        view.setFocusedSlot(focusAfterMove(view.focusedSlot(), *move));
+        return true;
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (hasModifiers(event) || !view.focusedSlot())
+            return false;
+        view.setShowKeyboardFocus(true);
+        playFocusedPile(view);
+        return true; // handled even when nothing could be played
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_7) {
+        if (hasModifiers(event) || game.isAutoCompleting() || view.dragState().dragSource())
+            return false;
+        const auto focus = view.focusedSlot();
+        if (!focus)
+            return false;
+        view.setShowKeyboardFocus(true);
+        game.moveFocusedPile(*focus, key - Qt::Key_1, view.dragState());
+        return true;
+    }
+    return false;
+}
+
+} // namespace murvane::board

@@ -1,0 +1,312 @@
+// Keyboard play through real key events: the arrow map, Space/Return, the
+// digits, Tab, the ring's lifecycle, and keys that must change nothing.
+
+#include "BoardTestSupport.h"
+
+#include "board/BoardHeader.h"
+#include "board/HeaderControls.h"
+#include "board/KeyboardNavigation.h"
+#include "board/PileView.h"
+#include "screens/ConfirmationDialog.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+
+using namespace murvane;
+using namespace murvane::testing;
+using board::FocusMove;
+
+namespace {
+
+const BoardFocus kStock = BoardFocus::stock();
+const BoardFocus kWaste = BoardFocus::waste();
+BoardFocus F(int i) { return BoardFocus::foundation(i); }
+BoardFocus T(int i) { return BoardFocus::tableau(i); }
+
+struct KeyboardTest : BoardFixture {
+    // Column 0: KS; 1: a face-down card under QH; 2: AS; 3: KD QC; 4: 3C;
+    // foundation 0: AD 2D; waste top AH (Draw 1).
+    Position basic()
+    {
+        Position p;
+        p.tableau = {"KS", "-5C QH", "AS", "KD QC", "3C", "", ""};
+        p.foundations = {"AD 2D", "", "", ""};
+        p.waste = "9D AH";
+        p.hasStartedCurrentDeal = true;
+        return p;
+    }
+
+    // Sends the key to whatever holds the focus, as the platform does.
+    void key(int k, Qt::KeyboardModifiers mods = {}, bool repeat = false)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : view.get();
+        const QString text = (k >= Qt::Key_0 && k <= Qt::Key_9) ? QString(QChar(k)) : QString();
+        QKeyEvent press(QEvent::KeyPress, k, mods, text, repeat);
+        QApplication::sendEvent(target, &press);
+    }
+    // The ring shows exactly where the platform focus is.
+    void expectFocusOn(const BoardFocus& pile)
+    {
+        EXPECT_EQ(view->focusedSlot(), pile);
+        EXPECT_TRUE(view->pileView(pile)->hasFocus());
+    }
+    std::int64_t foundationCards() const
+    {
+        std::int64_t n = 0;
+        for (const Pile& f : game->foundations())
+            n += f.size();
+        return n;
+    }
+};
+
+} // namespace
+
+TEST(KeyboardMap, ArrowsFollowTheRowsWithoutWrapping)
+{
+    struct Row {
+        std::optional<BoardFocus> from;
+        FocusMove move;
+        BoardFocus to;
+    };
+    const Row rows[] = {
+        // Nowhere yet: the stock, whatever the direction.
+        {std::nullopt, FocusMove::left, kStock}, {std::nullopt, FocusMove::down, kStock},
+        // Down from each top-row pile.
+        {kStock, FocusMove::down, T(0)}, {kWaste, FocusMove::down, T(1)}, {F(0), FocusMove::down, T(2)},
+        {F(1), FocusMove::down, T(4)}, {F(2), FocusMove::down, T(5)}, {F(3), FocusMove::down, T(6)},
+        // Up from each column (2.5 rounds up).
+        {T(0), FocusMove::up, kStock}, {T(1), FocusMove::up, kWaste}, {T(2), FocusMove::up, F(0)},
+        {T(3), FocusMove::up, F(1)}, {T(4), FocusMove::up, F(1)}, {T(5), FocusMove::up, F(2)},
+        {T(6), FocusMove::up, F(3)},
+        // Both ends of both rows, and off the rows vertically.
+        {kStock, FocusMove::left, kStock}, {kStock, FocusMove::right, kWaste}, {F(3), FocusMove::right, F(3)},
+        {F(3), FocusMove::left, F(2)}, {T(0), FocusMove::left, T(0)}, {T(0), FocusMove::right, T(1)},
+        {T(6), FocusMove::right, T(6)}, {T(6), FocusMove::left, T(5)}, {kWaste, FocusMove::up, kWaste},
+        {T(3), FocusMove::down, T(3)},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(board::focusAfterMove(r.from, r.move), r.to)
+            << "from " << (r.from ? int(r.from->kind) * 10 + r.from->index : -1) << " move " << int(r.move);
+}
+
+TEST_F(KeyboardTest, ArrowKeysMoveThePlatformFocusAndShowTheRing)
+{
+    load(basic());
+    EXPECT_FALSE(view->showKeyboardFocus());
+    // The walk visits every row end and both vertical directions.
+    const std::pair<int, BoardFocus> walk[] = {
+        {Qt::Key_Left, kStock},  {Qt::Key_Right, kWaste}, {Qt::Key_Right, F(0)}, {Qt::Key_Right, F(1)},
+        {Qt::Key_Down, T(4)},    {Qt::Key_Up, F(1)},      {Qt::Key_Right, F(2)}, {Qt::Key_Right, F(3)},
+        {Qt::Key_Right, F(3)},   {Qt::Key_Down, T(6)},    {Qt::Key_Down, T(6)},  {Qt::Key_Left, T(5)},
+    };
+    for (const auto& [k, to] : walk) {
+        key(k);
+        expectFocusOn(to);
+        EXPECT_TRUE(view->showKeyboardFocus());
+    }
+    // Held down: repeats keep going and stop at the row's end.
+    for (int i = 0; i < 10; ++i)
+        key(Qt::Key_Left, {}, true);
+    expectFocusOn(T(0));
+    EXPECT_TRUE(game->history().isEmpty());
+}
+
+TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
+{
+    load(basic());
+    struct Case {
+        BoardFocus focus;
+        int key;
+        std::function<bool()> played;
+    };
+    const auto stockBefore = game->stock().size();
+    const Case cases[] = {
+        {kWaste, Qt::Key_Return, [&] { return game->foundations()[1].size() == 1; }},
+        {kStock, Qt::Key_Space, [&] { return game->stock().size() == stockBefore - 1; }},
+        {T(2), Qt::Key_Enter, [&] { return game->tableau()[2].isEmpty(); }},
+        {F(0), Qt::Key_Space, [&] { return game->tableau()[4].size() == 2; }}, // 2D onto 3C
+    };
+    for (const Case& c : cases) {
+        view->setFocusedSlot(c.focus);
+        view->setShowKeyboardFocus(false);
+        const auto before = game->history().size();
+        key(c.key);
+        EXPECT_TRUE(c.played()) << "pile kind " << int(c.focus.kind);
+        EXPECT_EQ(game->history().size(), before + 1);
+        EXPECT_TRUE(view->showKeyboardFocus());
+        expectFocusOn(c.focus);
+    }
+    // A pile with nothing to play still takes the key and shows the ring.
+    view->setFocusedSlot(T(6));
+    view->setShowKeyboardFocus(false);
+    QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(view->pileView(T(6)), &ret);
+    EXPECT_TRUE(ret.isAccepted());
+    EXPECT_TRUE(view->showKeyboardFocus());
+}
+
+TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
+{
+    load(basic());
+    struct Case {
+        BoardFocus focus;
+        int key;
+        Qt::KeyboardModifiers mods;
+        bool handled;
+        int movedTo; // column that gained the card, or -1
+    };
+    const Case cases[] = {
+        {T(1), Qt::Key_2, {}, true, -1},                 // its own column
+        {T(1), Qt::Key_4, {}, true, -1},                 // QH onto QC: illegal
+        {T(1), Qt::Key_1, Qt::ShiftModifier, false, -1}, // modified: passed on
+        {T(1), Qt::Key_1, Qt::ControlModifier, false, -1},
+        {T(1), Qt::Key_1, Qt::KeypadModifier, true, 0},  // keypad digit, QH onto KS
+    };
+    for (const Case& c : cases) {
+        view->setFocusedSlot(c.focus);
+        view->setShowKeyboardFocus(false);
+        const auto before = game->tableau();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.mods, QString(QChar(c.key)));
+        QApplication::sendEvent(view->pileView(c.focus), &press);
+        EXPECT_EQ(press.isAccepted(), c.handled) << "key " << c.key;
+        EXPECT_EQ(view->showKeyboardFocus(), c.handled);
+        for (int col = 0; col < kColumnCount; ++col) {
+            const auto grow = c.movedTo == col ? 1 : 0;
+            const auto shrink = c.movedTo >= 0 && col == c.focus.index ? 1 : 0;
+            EXPECT_EQ(game->tableau()[col].size(), before[col].size() + grow - shrink) << "column " << col;
+        }
+    }
+}
+
+TEST_F(KeyboardTest, TabShowsTheRingAndAPointerPressHidesIt)
+{
+    load(basic());
+    view->setFocusedSlot(kWaste);
+    QTest::keyClick(view->pileView(kWaste), Qt::Key_Tab);
+    expectFocusOn(F(0));
+    EXPECT_TRUE(view->showKeyboardFocus());
+    QTest::keyClick(view->pileView(F(0)), Qt::Key_Backtab, Qt::ShiftModifier);
+    expectFocusOn(kWaste);
+
+    // A press on a header button hides the ring; the focus stays put.
+    QTest::mouseClick(view->header()->menuButton(), Qt::LeftButton);
+    view->header()->menu()->hide();
+    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_EQ(view->focusedSlot(), kWaste);
+
+    // Focus on a header control leaves no pile focused, so no ring.
+    view->header()->menuButton()->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(view->focusedSlot());
+    key(Qt::Key_Down); // arrows from a button walk the focus chain
+    expectFocusOn(kStock);
+    EXPECT_TRUE(view->showKeyboardFocus());
+}
+
+TEST_F(KeyboardTest, RingFramesTheTopCardOfAFannedColumn)
+{
+    load(basic());
+    view->setFocusedSlot(T(3));
+    view->setShowKeyboardFocus(true);
+    board::PileView* pile = view->pileView(T(3));
+    const auto& g = view->boardGeometry();
+    const QRectF top = g.columnCardRect(3, 1, 2);
+    EXPECT_EQ(g.focusRingRect(T(3), 2), top);
+    EXPECT_EQ(g.focusRingRect(T(5), 0), g.pileFrame(T(5))) << "an empty column's ring frames its marker";
+
+    // The ring's stroke shows on the top card's left edge, not on the
+    // column's own frame above it, and goes away with the flag.
+    const QImage on = pile->grab().toImage();
+    view->setShowKeyboardFocus(false);
+    const QImage off = pile->grab().toImage();
+    const qreal dpr = on.devicePixelRatio();
+    auto at = [&](const QImage& img, QPointF board) {
+        return img.pixelColor(((board - QPointF(pile->pos())) * dpr).toPoint());
+    };
+    const QPointF ringEdge(top.left(), top.center().y());
+    const QPointF frameEdge(top.left(), g.pileFrame(T(3)).top() + 6);
+    EXPECT_NE(at(on, ringEdge), at(off, ringEdge));
+    EXPECT_EQ(at(on, frameEdge), at(off, frameEdge));
+}
+
+TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
+{
+    load(basic());
+    view->setFocusedSlot(T(1));
+    view->requestNewDeal(); // a started game asks first
+    ASSERT_TRUE(view->isConfirmingNewDeal());
+    const auto tableauBefore = game->tableau();
+    const auto stockBefore = game->stock().size();
+    for (int k : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Space, Qt::Key_1}) {
+        key(k); // the dialog holds the focus
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(QChar(k)));
+        QApplication::sendEvent(view->pileView(T(1)), &press); // even at a pile
+        EXPECT_FALSE(press.isAccepted());
+    }
+    EXPECT_EQ(game->tableau(), tableauBefore);
+    EXPECT_EQ(view->focusedSlot(), T(1));
+    EXPECT_FALSE(view->showKeyboardFocus());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(view->isConfirmingNewDeal());
+    expectFocusOn(T(1));
+
+    // The menu by keyboard: Return opens it on its first item, Down moves on.
+    view->header()->menuButton()->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Return);
+    QMenu* menu = view->header()->menu();
+    for (int i = 0; i < 50 && !menu->isVisible(); ++i)
+        QTest::qWait(10); // the button's animated click
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->activeAction(), view->header()->menuActions().first());
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    ASSERT_TRUE(game->isShowingScreen());
+    EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
+
+    for (int k : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Return, Qt::Key_3}) {
+        key(k == Qt::Key_Left || k == Qt::Key_3 ? k : Qt::Key_Down); // nothing in the screen is pressed
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(QChar(k)));
+        QApplication::sendEvent(view->pileView(kStock), &press); // the hidden board refuses it
+        EXPECT_FALSE(press.isAccepted());
+    }
+    EXPECT_EQ(game->stock().size(), stockBefore);
+    EXPECT_FALSE(view->focusedSlot());
+    EXPECT_FALSE(view->showKeyboardFocus());
+    key(Qt::Key_Escape); // closes the screen; the keyboard is back on the stock
+    EXPECT_FALSE(game->isShowingScreen());
+    expectFocusOn(kStock);
+    EXPECT_FALSE(view->showKeyboardFocus());
+}
+
+TEST_F(KeyboardTest, KeysDuringADragOrAutoCompleteMoveNothing)
+{
+    load(basic());
+    view->setFocusedSlot(T(1));
+    const QPoint from = onColumnCard(1, 1);
+    press(from);
+    moveTo(from + QPoint(0, 30));
+    ASSERT_TRUE(view->dragState().dragSource());
+    for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_1, Qt::Key_Right})
+        key(k, {}, true);
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(view->dragState().dragSource()) << "keys do not drop the carried cards";
+    expectFocusOn(T(2));
+    release(from + QPoint(0, 30));
+
+    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
+    p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    p.wasAutoCompleting = true;
+    load(p);
+    ASSERT_TRUE(game->isAutoCompleting());
+    const auto before = foundationCards();
+    view->setFocusedSlot(T(0));
+    for (int k : {Qt::Key_Space, Qt::Key_5, Qt::Key_Return})
+        key(k);
+    EXPECT_EQ(foundationCards(), before);
+    EXPECT_EQ(game->tableau()[0].size(), 2);
+    EXPECT_TRUE(view->showKeyboardFocus()) << "Return is still handled";
+    expectFocusOn(T(0));
+}
