@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core
-  xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core
+  xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
 )
 missing=()

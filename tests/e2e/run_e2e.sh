@@ -4,7 +4,10 @@
 # game with an empty store, clicks its tray icon, plays pointer gestures on the
 # panel, quits and relaunches, and checks the stored game each time.
 #
-#   run_e2e.sh <path to murvane-solitaire> [artefact directory]
+#   run_e2e.sh <path to murvane-solitaire> [artefact directory] [driver]
+#
+# The driver defaults to e2e_driver.py; a11y_driver.py plays the game
+# through the accessibility bus instead.
 #
 # Prints one PASS or FAIL line; exits 0 only on success. Every process it
 # starts is stopped on the way out.
@@ -13,11 +16,12 @@ set -uo pipefail
 app="${1:?usage: run_e2e.sh <murvane-solitaire> [artefact dir]}"
 here="$(cd "$(dirname "$0")" && pwd)"
 artefacts="${2:-$PWD/e2e-artifacts}"
+driver_script="${3:-$here/e2e_driver.py}"
 python=/usr/bin/python3 # the system one; another python3 may come first on PATH
 
 fail() { echo "FAIL: e2e tray session: $*"; exit 1; }
 
-for tool in Xvfb trayer xdotool xwininfo import dbus-run-session; do
+for tool in Xvfb trayer xdotool xwininfo import dbus-run-session dbus-send; do
   command -v "$tool" >/dev/null 2>&1 || fail "missing tool '$tool' (scripts/install-deps.sh installs it)"
 done
 [ -x "$app" ] || fail "no executable at $app"
@@ -73,14 +77,14 @@ unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
 
 # A private session bus for the game (it asks the settings portal, which is
 # absent here, and must cope).
-dbus-run-session -- "$python" "$here/e2e_driver.py" "$app" "$work" "$artefacts" &
+dbus-run-session -- "$python" "$driver_script" "$app" "$work" "$artefacts" &
 driver=$!
 pids+=($driver)
 wait "$driver"
 status=$?
 if [ "$status" -eq 0 ]; then
-  echo "PASS: e2e tray session (screenshots in $artefacts)"
+  echo "PASS: e2e $(basename "$driver_script" .py) (screenshots in $artefacts)"
   exit 0
 fi
-echo "FAIL: e2e tray session (driver exit $status; screenshots in $artefacts)"
+echo "FAIL: e2e $(basename "$driver_script" .py) (driver exit $status; screenshots in $artefacts)"
 exit 1

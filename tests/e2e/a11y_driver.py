@@ -1,0 +1,222 @@
+"""Plays the game through the accessibility bus alone (started by run_e2e.sh
+with this driver): the program runs as a blind player's would, with the
+accessibility bus up, and everything after start-up goes through AT-SPI
+(pyatspi) and key presses; the pointer is never used.
+
+It reads the stock's label, draws with the stock's default action, performs
+a named "Move to ..." action on a card and sees the board change, undoes
+with the Undo button's action, and plays a draw with Left then Return. The
+saved game in the settings file confirms each step.
+
+Every wait is bounded. Exit status 0 means every check passed.
+"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import e2e_driver as e2e  # noqa: E402  (shares the X and store helpers)
+from e2e_driver import Failure, check, log, wait_for  # noqa: E402
+
+STOCK_LABEL = re.compile(r"^Stock pile\. (\d+) cards? remaining\. Tap to draw\.$")
+
+
+def start_accessibility_bus():
+    # The bus launcher starts on this request; the registry follows it.
+    out = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                          "org.a11y.Bus.GetAddress"], capture_output=True, text=True, timeout=20)
+    check(out.returncode == 0 and "unix:" in out.stdout, "the accessibility bus is up")
+
+
+# --- The accessible tree ------------------------------------------------------------
+
+def game_app(pyatspi):
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.name == "Murvane Solitaire":
+            return app
+    return None
+
+
+def descendants(node, depth=0):
+    if node is None or depth > 12:
+        return
+    yield node
+    try:
+        count = node.childCount
+    except Exception:
+        return
+    for i in range(count):
+        try:
+            child = node.getChildAtIndex(i)
+        except Exception:
+            continue
+        yield from descendants(child, depth + 1)
+
+
+def find(pyatspi, predicate, what, timeout=10):
+    def look():
+        pyatspi.Registry.clearCache() if hasattr(pyatspi.Registry, "clearCache") else None
+        app = game_app(pyatspi)
+        if app is None:
+            return None
+        app.clear_cache()
+        for node in descendants(app):
+            try:
+                node.clear_cache()
+                if predicate(node):
+                    return node
+            except Exception:
+                continue
+        return None
+    return wait_for(look, timeout, what, interval=0.2)
+
+
+def actions_of(node):
+    try:
+        action = node.queryAction()
+    except NotImplementedError:
+        return None, []
+    return action, [action.getName(i) for i in range(action.nActions)]
+
+
+def do_action(node, name):
+    action, names = actions_of(node)
+    if name not in names:
+        raise Failure("%r offers no action %r (it has %r)" % (node.name, name, names))
+    action.doAction(names.index(name))
+
+
+def stock_count(pyatspi):
+    stock = find(pyatspi, lambda n: STOCK_LABEL.match(n.name or ""), "the stock's label")
+    return stock, int(STOCK_LABEL.match(stock.name).group(1))
+
+
+def key(name):
+    e2e.run("xdotool", "key", "--delay", "60", name)
+
+
+# --- The walk-through ------------------------------------------------------------------
+
+def play(pyatspi):
+    before = e2e.piles(wait_for(e2e.saved_game, 10, "the first deal to be saved"))
+
+    # 1. The stock's label, then its default action draws.
+    stock, count = stock_count(pyatspi)
+    log("stock reads: %r (role %s)" % (stock.name, stock.getRoleName()))
+    check(count == len(before["stock"]) == 24, "the stock's label counts its 24 cards")
+    _, names = actions_of(stock)
+    default = names[0] if names else None
+    check(default is not None, "the stock has a default action (%r)" % default)
+    do_action(stock, default)
+    after = e2e.piles(e2e.wait_for_change(before, 5, "the stock's action to be saved"))
+    check(len(after["stock"]) == 23 and len(after["waste"]) == 1, "the stock's default action drew a card")
+    stock, count = stock_count(pyatspi)
+    check(count == 23, "the stock's label follows: %r" % stock.name)
+    e2e.screenshot("a11y-1-drawn.png")
+
+    # 2. A named move on some card; draw with the stock's action until one exists.
+    def movable(node):
+        _, names = actions_of(node)
+        return any(n.startswith("Move to ") for n in names)
+    card = None
+    for _ in range(40):
+        try:
+            card = find(pyatspi, movable, "a card with a named move", timeout=1.5)
+            break
+        except Failure:
+            p = e2e.piles(e2e.saved_game())
+            do_action(find(pyatspi, lambda n: (n.name or "").startswith("Stock pile"), "the stock"), default)
+            e2e.wait_for_change(p, 5, "the stock's action to be saved")
+    check(card is not None, "some card offers a named move")
+    _, names = actions_of(card)
+    move = [n for n in names if n.startswith("Move to ")][0]
+    label = card.name
+    log("performing %r on %r (its actions: %r)" % (move, label, names))
+    p = e2e.piles(e2e.saved_game())
+    do_action(card, move)
+    moved = e2e.piles(e2e.wait_for_change(p, 5, "the named move to be saved"))
+    check(moved != p, "the named move changed the board")
+    m = re.match(r"Move to (?:empty )?column (\d+)$", move)
+    if m:
+        column = int(m.group(1)) - 1
+        rank_suit = [c[:2] for c in moved["tableau"][column]]
+        check(len(moved["tableau"][column]) > len(p["tableau"][column]),
+              "column %d grew (%s)" % (column + 1, rank_suit))
+    else:
+        check(sum(map(len, moved["foundations"])) == sum(map(len, p["foundations"])) + 1,
+              "a foundation took the card")
+    spoken = find(pyatspi, lambda n: n.getRoleName() == "status bar" and (n.name or "").strip(),
+                  "the announcement of the move")
+    log("announced: %r" % spoken.name)
+    check(label in spoken.name, "the announcement names the moved card")
+    e2e.screenshot("a11y-2-named-move.png")
+
+    # 3. Undo through the Undo button's action.
+    undo = find(pyatspi, lambda n: n.name == "Undo last card move", "the Undo button")
+    _, names = actions_of(undo)
+    do_action(undo, names[0])
+    undone = e2e.piles(e2e.wait_for_change(moved, 5, "the undo to be saved"))
+    check(undone == p, "the Undo button's action put the card back")
+
+    # 4. Left then Return plays a draw from the keyboard: the focus is on the
+    #    stock since its action, and Left stops at the row's end.
+    key("Left")
+    key("Return")
+    drawn = e2e.piles(e2e.wait_for_change(undone, 5, "the keyboard draw to be saved"))
+    check(len(drawn["stock"]) == len(undone["stock"]) - 1 or (not undone["stock"] and not drawn["waste"]),
+          "Left then Return drew from the stock")
+    stock = find(pyatspi, lambda n: (n.name or "").startswith("Stock pile"), "the stock")
+    check(stock.getState().contains(pyatspi.STATE_FOCUSED), "the stock holds the keyboard focus")
+    spoken = find(pyatspi, lambda n: n.getRoleName() == "status bar" and (n.name or "").startswith("Drew "),
+                  "the announcement of the draw")
+    log("announced: %r; the focused stock now describes itself as %r" % (spoken.name, stock.description))
+    e2e.screenshot("a11y-3-keyboard-draw.png")
+
+
+def main():
+    os.makedirs(e2e.ARTEFACTS, exist_ok=True)
+    check(e2e.read_conf() is None, "the store starts empty")
+    start_accessibility_bus()
+    os.environ["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+    import pyatspi
+
+    first = e2e.launch()
+    wait_for(e2e.tray_icon, 20, "the tray icon")
+    wait_for(lambda: (lambda r: r if r and b"Murvane_HasSeenWelcome=true" in r else None)(e2e.read_conf()),
+             10, "the welcome check to be stored")
+    # A second launch hands over to the running game, which shows its panel:
+    # no pointer needed.
+    second = e2e.launch()
+    check(second.wait(timeout=10) == 0, "the second launch handed over")
+    wait_for(e2e.panel, 10, "the panel to show")
+    e2e.screenshot("a11y-0-panel.png")
+    wait_for(lambda: game_app(pyatspi), 20, "the game on the accessibility bus")
+
+    play(pyatspi)
+
+    key("ctrl+q")
+    check(first.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")
+
+
+if __name__ == "__main__":
+    status = 0
+    try:
+        main()
+    except Failure as failure:
+        log("FAILED: %s" % failure)
+        try:
+            e2e.screenshot("a11y-failure.png")
+        except Exception:
+            pass
+        status = 1
+    except Exception as error:  # a broken helper is a failure, not a crash
+        log("ERROR: %r" % (error,))
+        status = 1
+    finally:
+        e2e.stop_all()
+    sys.exit(status)
