@@ -310,3 +310,31 @@ TEST_F(KeyboardTest, KeysDuringADragOrAutoCompleteMoveNothing)
     EXPECT_TRUE(view->showKeyboardFocus()) << "Return is still handled";
     expectFocusOn(T(0));
 }
+
+TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
+{
+    load(basic());
+    for (ModalScreen screen : EnumCases<ModalScreen>::all) {
+        view->presentScreen(screen);
+        QWidget* host = view->screenHost();
+        ASSERT_NE(host, nullptr);
+        QList<QWidget*> controls;
+        for (QWidget* w : host->findChildren<QWidget*>())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(host) && w->isEnabled())
+                controls.append(w);
+        ASSERT_FALSE(controls.isEmpty()) << rawValue(screen).toStdString();
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 2 * controls.size() + 2; ++i) {
+            key(Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_TRUE(focused && host->isAncestorOf(focused)) << "Tab left the screen";
+            reached.insert(focused);
+        }
+        for (QWidget* w : controls)
+            EXPECT_TRUE(reached.contains(w)) << rawValue(screen).toStdString() << ": " << w->objectName().toStdString();
+        // Escape closes the screen from wherever the focus is in it.
+        key(Qt::Key_Escape);
+        EXPECT_FALSE(game->isShowingScreen()) << rawValue(screen).toStdString();
+        expectFocusOn(kStock);
+    }
+}
