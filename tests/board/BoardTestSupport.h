@@ -12,6 +12,19 @@
 
 namespace murvane::testing {
 
+// Nothing hidden and the saved game was auto-completing: restoring it
+// resumes the run.
+inline Position autoCompletingPosition()
+{
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
+    p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    p.wasAutoCompleting = true;
+    return p;
+}
+
 struct BoardFixture : ::testing::Test {
     InMemorySettingsStore store;
     std::unique_ptr<SolitaireGame> game;

@@ -60,7 +60,6 @@ def descendants(node, depth=0):
 
 def find(pyatspi, predicate, what, timeout=10):
     def look():
-        pyatspi.Registry.clearCache() if hasattr(pyatspi.Registry, "clearCache") else None
         app = game_app(pyatspi)
         if app is None:
             return None
@@ -204,19 +203,4 @@ def main():
 
 
 if __name__ == "__main__":
-    status = 0
-    try:
-        main()
-    except Failure as failure:
-        log("FAILED: %s" % failure)
-        try:
-            e2e.screenshot("a11y-failure.png")
-        except Exception:
-            pass
-        status = 1
-    except Exception as error:  # a broken helper is a failure, not a crash
-        log("ERROR: %r" % (error,))
-        status = 1
-    finally:
-        e2e.stop_all()
-    sys.exit(status)
+    e2e.run_driver(main, "a11y-failure.png")

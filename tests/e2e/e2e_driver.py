@@ -523,14 +523,15 @@ def main():
     check(not os.path.exists(CONF + ".lock"), "no settings lock file left behind")
 
 
-if __name__ == "__main__":
+def run_driver(body, failure_screenshot):
+    """Runs a driver's main, stops every game it started, exits 0 on success."""
     status = 0
     try:
-        main()
+        body()
     except Failure as failure:
         log("FAILED: %s" % failure)
         try:
-            screenshot("e2e-failure.png")
+            screenshot(failure_screenshot)
         except Exception:
             pass
         status = 1
@@ -540,3 +541,7 @@ if __name__ == "__main__":
     finally:
         stop_all()
     sys.exit(status)
+
+
+if __name__ == "__main__":
+    run_driver(main, "e2e-failure.png")
