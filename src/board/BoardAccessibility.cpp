@@ -1,25 +1,10 @@
 #include "board/BoardAccessibility.h"
 
-#include "board/BoardAnnouncer.h"
-#include "board/BoardSurface.h"
-#include "board/CardFlightLayer.h"
-#include "board/DragPreviewLayer.h"
-#include "board/PileView.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QHash>
-#include <QPointer>
-#include <QWindow>
-
 namespace murvane::board {
-
-// --- The model: elements, texts and actions ------------------------------------
-
-namespace {
 
 const Pile& pileCards(const SolitaireGame& game, const PileId& pile)
 {
@@ -36,17 +21,19 @@ const Pile& pileCards(const SolitaireGame& game, const PileId& pile)
     return game.stock();
 }
 
+namespace {
+
 bool isTopCard(const SolitaireGame& game, const PileId& pile, const PileElement& element)
 {
     return element.kind == PileElement::Kind::card && element.index == pileCards(game, pile).size() - 1;
 }
 
-QString hintText()
+} // namespace
+
+QString defaultActionHint()
 {
     return localizedString(QStringLiteral("Double-tap to move to the best available spot."));
 }
-
-} // namespace
 
 QList<PileElement> pileElements(const SolitaireGame& game, const PileId& pile)
 {
@@ -132,7 +119,7 @@ QString elementLabel(const SolitaireGame& game, const PileId& pile, const PileEl
 
 QString elementHint(const SolitaireGame& game, const PileId& pile, const PileElement& element)
 {
-    return hasDefaultAction(game, pile, element) ? hintText() : QString();
+    return hasDefaultAction(game, pile, element) ? defaultActionHint() : QString();
 }
 
 QString elementIdentifier(const SolitaireGame& game, const PileId& pile, const PileElement& element)
@@ -201,320 +188,6 @@ bool boardAcceptsActions(const SolitaireView& view)
     const SolitaireGame& game = view.game();
     return !game.isShowingScreen() && !view.isConfirmingNewDeal() && !game.isAutoCompleting()
         && !view.dragState().dragSource();
-}
-
-// --- The interfaces ---------------------------------------------------------------
-
-namespace {
-
-QRect toScreen(const PileView* widget, const QRectF& boardRect)
-{
-    // Pile widgets paint in board coordinates offset by their position.
-    const QRect local = boardRect.translated(-QPointF(widget->pos())).toAlignedRect();
-    return QRect(widget->mapToGlobal(local.topLeft()), local.size());
-}
-
-// A card, the face-down group of a column, or an empty marker.
-class PileElementAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
-public:
-    PileElementAccessible(PileView* widget, const PileElement& element)
-        : widget_(widget)
-        , pile_(widget->pile())
-        , element_(element)
-    {
-    }
-
-    const PileElement& element() const { return element_; }
-
-    // Stale once its card has left this place: actions then do nothing.
-    bool isValid() const override
-    {
-        return widget_ && pileElements(game(), pile_).contains(element_);
-    }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return widget_ ? widget_->window()->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return widget_ ? QAccessible::queryAccessibleInterface(widget_.data()) : nullptr;
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (!isValid())
-            return {};
-        switch (t) {
-        case QAccessible::Name:
-            return elementLabel(game(), pile_, element_);
-        case QAccessible::Description:
-            // An empty marker's description is its whole message.
-            if (element_.kind == PileElement::Kind::marker)
-                return elementLabel(game(), pile_, element_);
-            return elementHint(game(), pile_, element_);
-        case QAccessible::UserText:
-            return elementIdentifier(game(), pile_, element_);
-        default:
-            return {};
-        }
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-
-    QRect rect() const override
-    {
-        if (!isValid())
-            return {};
-        const BoardGeometry& g = view().boardGeometry();
-        const SolitaireGame& game = view().game();
-        if (pile_.kind == PileId::Kind::tableau && element_.kind != PileElement::Kind::marker) {
-            const auto n = game.tableau()[size_t(pile_.index)].size();
-            return toScreen(widget_, g.columnCardRect(pile_.index, element_.index, n));
-        }
-        if (pile_.kind == PileId::Kind::waste && element_.kind == PileElement::Kind::card) {
-            const qsizetype first = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawCount());
-            return toScreen(widget_, g.wasteCardRect(int(element_.index - first)));
-        }
-        return toScreen(widget_, g.pileFrame(pile_));
-    }
-
-    QAccessible::Role role() const override
-    {
-        return element_.kind == PileElement::Kind::marker ? QAccessible::StaticText : QAccessible::ListItem;
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        if (!widget_ || !widget_->isVisible()) {
-            s.invisible = true;
-            return s;
-        }
-        s.readOnly = true;
-        return s;
-    }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
-
-    QStringList actionNames() const override
-    {
-        if (!isValid())
-            return {};
-        QStringList names;
-        if (hasDefaultAction(game(), pile_, element_))
-            names.append(pressAction());
-        if (const auto source = elementSource(game(), pile_, element_))
-            names += moveActionNames(game(), *source);
-        return names;
-    }
-
-    QString localizedActionDescription(const QString& name) const override
-    {
-        return name == pressAction() ? hintText() : name;
-    }
-
-    void doAction(const QString& name) override
-    {
-        if (!isValid() || !boardAcceptsActions(view()))
-            return;
-        SolitaireGame& game = view().game();
-        const auto source = elementSource(game, pile_, element_);
-        if (!source)
-            return;
-        if (name == pressAction()) {
-            if (hasDefaultAction(game, pile_, element_))
-                game.moveToBestSpot(pileCards(game, pile_)[element_.index], view().dragState());
-            return;
-        }
-        // The name, not the position in a list read earlier, picks the target,
-        // and the game checks it once more before anything moves.
-        for (const MoveTarget& target : game.legalTargets(*source)) {
-            if (moveActionName(game, target) == name) {
-                game.moveIfLegal(*source, target, view().dragState());
-                return;
-            }
-        }
-    }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    SolitaireView& view() const { return widget_->view(); }
-    const SolitaireGame& game() const { return widget_->view().game(); }
-
-    QPointer<PileView> widget_;
-    PileId pile_;
-    PileElement element_;
-};
-
-// One pile. The stock is a single button; the other piles list their
-// elements, and their own name is that of their top element, which is what
-// a screen reader says when the keyboard focus lands on the pile.
-class PileAccessible : public QAccessibleWidget {
-public:
-    explicit PileAccessible(PileView* widget)
-        : QAccessibleWidget(widget, widget->pile().kind == PileId::Kind::stock ? QAccessible::Button
-                                                                                 : QAccessible::List)
-    {
-    }
-
-    ~PileAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(children_))
-            QAccessible::deleteAccessibleInterface(id);
-    }
-
-    PileView* pileView() const { return static_cast<PileView*>(widget()); }
-    const PileId& pile() const { return pileView()->pile(); }
-    SolitaireView& view() const { return pileView()->view(); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const SolitaireGame& game = view().game();
-        if (t == QAccessible::Name) {
-            if (pile().kind == PileId::Kind::stock)
-                return stockLabel(game);
-            const QList<PileElement> elements = pileElements(game, pile());
-            return elements.isEmpty() ? QString() : elementLabel(game, pile(), elements.last());
-        }
-        if (t == QAccessible::Description) {
-            // What the last action did, while this pile keeps the focus.
-            if (const BoardAnnouncer* announcer = view().announcer();
-                announcer && announcer->pile() == pile() && !announcer->text().isEmpty())
-                return announcer->text();
-            if (pile().kind == PileId::Kind::stock && game.stock().isEmpty())
-                return elementLabel(game, pile(), PileElement{});
-            return {};
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    int childCount() const override { return int(pileElements(view().game(), pile()).size()); }
-
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<PileElement> elements = pileElements(view().game(), pile());
-        if (index < 0 || index >= elements.size())
-            return nullptr;
-        const PileElement& element = elements[index];
-        // One interface per element for as long as the same card stays there,
-        // so a screen reader's reference keeps meaning that card.
-        const int key = element.index;
-        if (const auto it = children_.constFind(key); it != children_.constEnd()) {
-            auto* cached = static_cast<PileElementAccessible*>(QAccessible::accessibleInterface(*it));
-            if (cached && cached->element() == element)
-                return cached;
-            QAccessible::deleteAccessibleInterface(*it);
-            children_.remove(key);
-        }
-        auto* iface = new PileElementAccessible(pileView(), element);
-        children_.insert(key, QAccessible::registerAccessibleInterface(iface));
-        return iface;
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        if (!child || child->object())
-            return -1;
-        for (auto it = children_.constBegin(); it != children_.constEnd(); ++it) {
-            if (QAccessible::accessibleInterface(*it) == child) {
-                const auto* element = static_cast<const PileElementAccessible*>(child);
-                return int(pileElements(view().game(), pile()).indexOf(element->element()));
-            }
-        }
-        return -1;
-    }
-
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (pile().kind == PileId::Kind::stock)
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& name) override
-    {
-        if (pile().kind == PileId::Kind::stock && name == pressAction()) {
-            // The same as a click on the stock: draw, or turn the waste over.
-            if (!boardAcceptsActions(view()))
-                return;
-            view().setFocusedSlot(PileId::stock());
-            view().game().drawFromStock(view().dragState());
-            return;
-        }
-        QAccessibleWidget::doAction(name);
-    }
-
-private:
-    mutable QHash<int, QAccessible::Id> children_;
-};
-
-// The board: its layers minus the ones that must never be heard (the drag
-// preview, the flying card), and minus the whole board content while a
-// screen is up.
-class BoardAccessible : public QAccessibleWidget {
-public:
-    explicit BoardAccessible(SolitaireView* view)
-        : QAccessibleWidget(view, QAccessible::Pane)
-    {
-    }
-
-    int childCount() const override { return int(shown().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<QWidget*> list = shown();
-        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index]) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child && child->object() ? int(shown().indexOf(qobject_cast<QWidget*>(child->object()))) : -1;
-    }
-
-private:
-    QList<QWidget*> shown() const
-    {
-        auto* view = static_cast<SolitaireView*>(widget());
-        QList<QWidget*> list;
-        for (QObject* o : view->children()) {
-            auto* w = qobject_cast<QWidget*>(o);
-            if (!w || w->isWindow() || w == view->dragPreviewLayer() || w == view->flightLayer())
-                continue;
-            if (w == view->surface() && view->game().isShowingScreen())
-                continue;
-            list.append(w);
-        }
-        return list;
-    }
-};
-
-QAccessibleInterface* boardFactory(const QString&, QObject* object)
-{
-    if (auto* pile = qobject_cast<PileView*>(object))
-        return new PileAccessible(pile);
-    if (auto* view = qobject_cast<SolitaireView*>(object))
-        return new BoardAccessible(view);
-    if (auto* announcement = qobject_cast<AnnouncementLabel*>(object))
-        return new QAccessibleWidget(announcement, QAccessible::StatusBar);
-    return nullptr;
-}
-
-} // namespace
-
-void installBoardAccessibility()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(boardFactory);
 }
 
 } // namespace murvane::board

@@ -36,6 +36,11 @@ struct PileElement {
 // of its face-down cards).
 QList<PileElement> pileElements(const SolitaireGame& game, const PileId& pile);
 
+// The cards of a pile (the stock's for the stock).
+const Pile& pileCards(const SolitaireGame& game, const PileId& pile);
+// "Double-tap to move to the best available spot."
+QString defaultActionHint();
+
 // "Stock pile. 21 cards remaining. Tap to draw. Pass 1 of 3."
 QString stockLabel(const SolitaireGame& game);
 // The spoken label of an element: the card's name, the face-down count of a
