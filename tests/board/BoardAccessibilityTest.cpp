@@ -241,3 +241,24 @@ TEST(BoardAnnouncerText, DescribesDrawsRecyclesAndFlips)
     EXPECT_EQ(step([&] { game->drawFromStock(drag); }), "Waste turned over into the stock.");
     EXPECT_EQ(step([] {}), "");
 }
+
+TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
+{
+    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+    load(autoCompletingPosition());
+    while (game->isAutoCompleting())
+        game->finishAutoCompleteStep();
+    ASSERT_TRUE(game->hasWon());
+    QTest::qWait(1);
+    const QWidget* status = view->announcer()->label();
+    EXPECT_EQ(status->accessibleName(), QStringLiteral("Game Solved. Final Score: %1").arg(game->score()));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(status))->role(), QAccessible::StatusBar);
+    // The focused pile carries the news as its description.
+    ASSERT_TRUE(view->focusedSlot());
+    EXPECT_EQ(pileIface(*view->focusedSlot())->text(QAccessible::Description), status->accessibleName());
+    game->undo(view->dragState());
+    QTest::qWait(1);
+    EXPECT_EQ(status->accessibleName(), "Move undone.");
+    view->setFocusedSlot(BoardFocus::tableau(6));
+    EXPECT_EQ(pileIface(BoardFocus::tableau(6))->text(QAccessible::Description), "") << "old news stays behind";
+}
