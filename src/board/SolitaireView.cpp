@@ -410,7 +410,17 @@ void SolitaireView::updateSolvedOverlay()
 {
     // Screens have no backdrop of their own; the win card must not show
     // through one.
-    overlay_->setVisible(game_.hasWon() && !game_.isShowingScreen());
+    const bool shown = game_.hasWon() && !game_.isShowingScreen();
+    QWidget* focused = QApplication::focusWidget();
+    const bool hadFocus = focused && overlay_->isAncestorOf(focused);
+    overlay_->setVisible(shown);
+    // "Play Again" pressed from the keyboard: the new deal is played from
+    // the piles, not from whatever the focus chain offers next.
+    if (!shown && hadFocus && !game_.isShowingScreen()) {
+        const BoardFocus slot = focusedSlot_.value_or(BoardFocus::stock());
+        focusedSlot_.reset();
+        setFocusedSlot(slot);
+    }
 }
 
 void SolitaireView::updateScreenState()

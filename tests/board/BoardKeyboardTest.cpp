@@ -4,6 +4,7 @@
 #include "BoardTestSupport.h"
 
 #include "board/BoardHeader.h"
+#include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
@@ -11,6 +12,7 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
 
 using namespace murvane;
 using namespace murvane::testing;
@@ -331,4 +333,20 @@ TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
         EXPECT_FALSE(game->isShowingScreen()) << rawValue(screen).toStdString();
         expectFocusOn(kStock);
     }
+}
+
+TEST_F(KeyboardTest, PlayAgainFromTheKeyboardHandsTheFocusBackToThePiles)
+{
+    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+    load(autoCompletingPosition());
+    while (game->isAutoCompleting())
+        game->finishAutoCompleteStep();
+    ASSERT_TRUE(game->hasWon());
+    QWidget* playAgain = view->solvedOverlay()->playAgainButton();
+    playAgain->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(playAgain->hasFocus());
+    QTest::keyClick(playAgain, Qt::Key_Space);
+    EXPECT_FALSE(game->hasWon());
+    EXPECT_TRUE(view->focusedSlot().has_value());
+    EXPECT_TRUE(view->pileView(*view->focusedSlot())->hasFocus());
 }
