@@ -192,6 +192,11 @@ def main():
     wait_for(e2e.tray_icon, 20, "the tray icon")
     wait_for(lambda: (lambda r: r if r and b"Murvane_HasSeenWelcome=true" in r else None)(e2e.read_conf()),
              10, "the welcome check to be stored")
+    # The first run greets the player; Return closes the greeting.
+    welcome = wait_for(e2e.welcome_window, 10, "the welcome window")
+    e2e.run("xdotool", "windowfocus", "--sync", welcome)
+    key("Return")
+    wait_for(lambda: e2e.welcome_window() is None, 10, "Return to close the welcome window")
     # A second launch hands over to the running game, which shows its panel:
     # no pointer needed.
     second = e2e.launch()
