@@ -76,7 +76,7 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
     SolitaireGame& game = view.game();
     connect(newDeal_, &QAbstractButton::clicked, &view, &SolitaireView::requestNewDeal);
     connect(undo_, &QAbstractButton::clicked, this, [this] {
-        if (undo_->isEnabled())
+        if (view_.game().canUndo())
             view_.game().undo(view_.dragState());
     });
     connect(more_, &QAbstractButton::clicked, this, &BoardHeader::openMenu);
@@ -228,8 +228,7 @@ void BoardHeader::refreshPass()
 
 void BoardHeader::refreshUndo()
 {
-    const SolitaireGame& game = view_.game();
-    undo_->setEnabled(!game.history().isEmpty() && !game.isAutoCompleting());
+    undo_->setEnabled(view_.game().canUndo());
 }
 
 void BoardHeader::paintEvent(QPaintEvent*)

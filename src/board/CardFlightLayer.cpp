@@ -35,38 +35,34 @@ QRectF CardFlightLayer::currentFrame() const
     return QRectF(from_.topLeft() + (to_.topLeft() - from_.topLeft()) * t, from_.size());
 }
 
-void CardFlightLayer::stepWillRun(bool animated)
+void CardFlightLayer::stepped(const MoveRecord& step, bool animated)
 {
     land(); // a step that comes before the last flight ended lands it first
-    if (!animated)
+    if (!animated || step.cards.size() != 1)
         return;
     const SolitaireGame& game = view_.game();
-    const auto next = game.nextAutoCompleteMove();
-    if (!next)
-        return;
     const BoardGeometry& g = view_.boardGeometry();
-    using K = AutoCompleteMove::Kind;
-    Card card;
-    if (next->kind == K::tableauToFoundation) {
-        const Pile& column = game.tableau()[size_t(next->column)];
-        if (column.isEmpty())
-            return;
-        card = column.last();
-        from_ = g.columnCardRect(next->column, int(column.size()) - 1, column.size());
-    } else {
-        if (game.waste().isEmpty())
-            return;
-        card = game.waste().last();
-        const int shown = visibleWasteCount(game.waste().size(), g.drawCount());
+    // The piles already show the step; the source is laid out as it was.
+    switch (step.source.kind) {
+    case DragSource::Kind::tableau:
+        from_ = g.columnCardRect(step.source.index, step.source.startIndex, step.source.startIndex + 1);
+        break;
+    case DragSource::Kind::waste: {
+        const int shown = visibleWasteCount(game.waste().size() + 1, g.drawCount());
         from_ = g.wasteCardRect(shown - 1);
+        break;
     }
-    if (next->kind == K::wasteToTableau) {
-        const std::int64_t n = game.tableau()[size_t(next->column)].size() + 1;
-        to_ = g.columnCardRect(next->column, int(n - 1), n);
+    case DragSource::Kind::foundation:
+        from_ = g.pileFrame(PileId::foundation(step.source.index));
+        break;
+    }
+    if (step.target.kind == MoveTarget::Kind::tableau) {
+        const std::int64_t n = game.tableau()[size_t(step.target.index)].size();
+        to_ = g.columnCardRect(step.target.index, int(n - 1), n);
     } else {
-        to_ = g.pileFrame(PileId::foundation(next->pile));
+        to_ = g.pileFrame(PileId::foundation(step.target.index));
     }
-    card_ = card;
+    card_ = step.cards.first();
     Q_EMIT flyingCardChanged();
     animation_.start();
     progressed();

@@ -1,9 +1,9 @@
 #pragma once
-// The auto-complete flight: just before each auto-complete step the card
-// about to move is lifted from its pile and flown to its destination over
-// 80 ms, above the board. Skipped when reduce motion is on.
+// The auto-complete flight: each auto-complete step's card is flown from
+// the pile it left to the one it joined over 80 ms, above the board.
+// Skipped when reduce motion is on.
 
-#include "engine/Card.h"
+#include "engine/MoveChoice.h"
 
 #include <QRectF>
 #include <QVariantAnimation>
@@ -27,8 +27,8 @@ public:
     QRectF currentFrame() const;
     QVariantAnimation& animation() { return animation_; }
 
-    // Starts the flight of the game's next auto-complete move.
-    void stepWillRun(bool animated);
+    // Starts the flight of a step the game has just made.
+    void stepped(const MoveRecord& step, bool animated);
     void land();
 
 Q_SIGNALS:

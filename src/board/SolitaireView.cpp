@@ -95,7 +95,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
     connect(&game, &SolitaireGame::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
-    connect(&game, &SolitaireGame::autoCompleteStepWillRun, flight_, &board::CardFlightLayer::stepWillRun);
+    connect(&game, &SolitaireGame::autoCompleteStepped, flight_, &board::CardFlightLayer::stepped);
     connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updatePiles);
     connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updatePiles);
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, [this] {
@@ -110,9 +110,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        // Same rule as the button; the board underneath a screen or the
-        // abandon dialog takes no input.
-        if (header_->undoButton()->isEnabled() && !game_.isShowingScreen() && !isConfirmingNewDeal_)
+        // The board underneath a screen or the abandon dialog takes no input.
+        if (game_.canUndo() && !game_.isShowingScreen() && !isConfirmingNewDeal_)
             game_.undo(drag_);
     });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });

@@ -123,7 +123,7 @@ SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, cons
 DealRules SolitaireGame::currentDealRules() const
 {
     if (hasPassLimit())
-        return DealRules{drawCount_, drawCount_ == 3 ? 2 : 0};
+        return DealRules{drawCount_.count(), drawCount_.recyclesAllowed()};
     return DealRules::unlimited();
 }
 

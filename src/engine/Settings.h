@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace murvane {
@@ -66,6 +67,27 @@ std::optional<E> enumFromRaw(const QString& raw)
             return value;
     return std::nullopt;
 }
+
+// Draw 1 or Draw 3. Any count but 3, stored or assigned, means Draw 1.
+class DrawMode {
+public:
+    static constexpr DrawMode one() { return DrawMode(1); }
+    static constexpr DrawMode three() { return DrawMode(3); }
+    static constexpr DrawMode fromCount(std::int64_t count) { return DrawMode(count == 3 ? 3 : 1); }
+
+    // Cards turned per stock click.
+    constexpr std::int64_t count() const { return count_; }
+    // Trips through the stock under the Vegas pass limit: one per card drawn
+    // at a time, so Draw 1 allows no recycle and Draw 3 two.
+    constexpr std::int64_t passesAllowed() const { return count_; }
+    constexpr std::int64_t recyclesAllowed() const { return passesAllowed() - 1; }
+
+    friend constexpr bool operator==(DrawMode, DrawMode) = default;
+
+private:
+    constexpr explicit DrawMode(std::int64_t count) : count_(count) {}
+    std::int64_t count_;
+};
 
 // The symbol name of a menu-bar icon ("suit.spade.fill" ...).
 QString symbolName(MenuBarIconOption v);

@@ -2,8 +2,6 @@
 
 #include "engine/SolitaireGame.h"
 
-#include "persistence/SettingsKeys.h"
-#include "persistence/SettingsStore.h"
 
 #include <QTimer>
 
@@ -22,15 +20,6 @@ std::int64_t addSaturating(std::int64_t a, std::int64_t b)
     if (__builtin_add_overflow(a, b, &sum))
         return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
     return sum;
-}
-
-template <typename E>
-E readEnum(const SettingsStore& store, const QString& key)
-{
-    if (auto raw = store.stringForKey(key))
-        if (auto value = enumFromRaw<E>(*raw))
-            return *value;
-    return EnumCases<E>::all.front();
 }
 
 } // namespace
@@ -62,21 +51,21 @@ void SolitaireGame::readSettings()
 {
     // Plain member assignments: reading must not write anything back.
     const SettingsStore& s = defaults_;
-    dealsCount_ = s.integerForKey(keys::dealsCount);
-    solvedCount_ = s.integerForKey(keys::solvedCount);
-    currentStreak_ = s.integerForKey(keys::currentStreak);
-    bestStreak_ = s.integerForKey(keys::bestStreak);
-    bestScore_ = s.integerForKey(keys::bestScore);
-    vegasBankroll_ = s.integerForKey(keys::vegasBankroll);
-    unlimitedRedeals_ = s.hasObjectForKey(keys::unlimitedRedeals) ? s.boolForKey(keys::unlimitedRedeals) : true;
-    showsCornerSuit_ = s.boolForKey(keys::showsCornerSuit);
-    hasSeenWelcome_ = s.boolForKey(keys::hasSeenWelcome);
-    drawCount_ = s.integerForKey(keys::drawCount) == 3 ? 3 : 1;
-    cardTheme_ = readEnum<CardBackTheme>(s, keys::cardTheme);
-    boardSize_ = readEnum<BoardSize>(s, keys::boardSize);
-    scoringMode_ = readEnum<ScoringMode>(s, keys::scoringMode);
-    menuBarIcon_ = readEnum<MenuBarIconOption>(s, keys::menuBarIcon);
-    autoCompleteMode_ = readEnum<AutoCompleteMode>(s, keys::autoCompleteMode);
+    dealsCount_ = readSetting(s, stored::dealsCount);
+    solvedCount_ = readSetting(s, stored::solvedCount);
+    currentStreak_ = readSetting(s, stored::currentStreak);
+    bestStreak_ = readSetting(s, stored::bestStreak);
+    bestScore_ = readSetting(s, stored::bestScore);
+    vegasBankroll_ = readSetting(s, stored::vegasBankroll);
+    unlimitedRedeals_ = readSetting(s, stored::unlimitedRedeals);
+    showsCornerSuit_ = readSetting(s, stored::showsCornerSuit);
+    hasSeenWelcome_ = readSetting(s, stored::hasSeenWelcome);
+    drawCount_ = readSetting(s, stored::drawCount);
+    cardTheme_ = readSetting(s, stored::cardTheme);
+    boardSize_ = readSetting(s, stored::boardSize);
+    scoringMode_ = readSetting(s, stored::scoringMode);
+    menuBarIcon_ = readSetting(s, stored::menuBarIcon);
+    autoCompleteMode_ = readSetting(s, stored::autoCompleteMode);
 }
 
 // --- Observed play state -----------------------------------------------------
@@ -93,14 +82,18 @@ void SolitaireGame::assignPlayState(T& member, const T& value, void (SolitaireGa
     scheduleSave();
 }
 
-void SolitaireGame::assignCounter(std::int64_t& member, std::int64_t value, const QString& key,
+template <typename T>
+bool SolitaireGame::assignSetting(T& member, const T& value, const StoredSetting<T>& setting,
                                   void (SolitaireGame::*changed)())
 {
-    const bool isChange = member != value;
+    const bool isChange = !(member == value);
+    if (!isChange && setting.policy == WritePolicy::onChange)
+        return false;
     member = value;
-    defaults_.setInteger(key, value);
+    writeSetting(defaults_, setting, value);
     if (isChange)
         Q_EMIT(this->*changed)();
+    return isChange;
 }
 
 void SolitaireGame::setStock(const Pile& value)
@@ -181,122 +174,84 @@ bool SolitaireGame::hasAutoCompleteTask() const
 
 void SolitaireGame::setMenuBarIcon(MenuBarIconOption value)
 {
-    const bool changed = menuBarIcon_ != value;
-    menuBarIcon_ = value;
-    defaults_.setString(keys::menuBarIcon, rawValue(value));
-    if (changed)
-        Q_EMIT menuBarIconChanged();
+    assignSetting(menuBarIcon_, value, stored::menuBarIcon, &SolitaireGame::menuBarIconChanged);
 }
 
 void SolitaireGame::setAutoCompleteMode(AutoCompleteMode value)
 {
-    const bool changed = autoCompleteMode_ != value;
-    autoCompleteMode_ = value;
-    defaults_.setString(keys::autoCompleteMode, rawValue(value));
-    if (changed)
-        Q_EMIT autoCompleteModeChanged();
+    assignSetting(autoCompleteMode_, value, stored::autoCompleteMode, &SolitaireGame::autoCompleteModeChanged);
 }
 
 void SolitaireGame::setBoardSize(BoardSize value)
 {
-    const bool changed = boardSize_ != value;
-    boardSize_ = value;
-    defaults_.setString(keys::boardSize, rawValue(value));
-    if (changed)
-        Q_EMIT boardSizeChanged();
+    assignSetting(boardSize_, value, stored::boardSize, &SolitaireGame::boardSizeChanged);
 }
 
 void SolitaireGame::setCardTheme(CardBackTheme value)
 {
-    const bool changed = cardTheme_ != value;
-    cardTheme_ = value;
-    defaults_.setString(keys::cardTheme, rawValue(value));
-    if (changed)
-        Q_EMIT cardThemeChanged();
+    assignSetting(cardTheme_, value, stored::cardTheme, &SolitaireGame::cardThemeChanged);
 }
 
 void SolitaireGame::setDrawCount(std::int64_t value)
 {
-    value = value == 3 ? 3 : 1;
-    const bool changed = drawCount_ != value;
-    drawCount_ = value;
-    defaults_.setInteger(keys::drawCount, value);
-    if (!changed)
-        return;
-    Q_EMIT drawCountChanged();
-    if (hasPassLimit())
+    if (assignSetting(drawCount_, DrawMode::fromCount(value), stored::drawCount, &SolitaireGame::drawCountChanged)
+        && hasPassLimit())
         newDeal();
 }
 
 void SolitaireGame::setUnlimitedRedeals(bool value)
 {
-    if (unlimitedRedeals_ == value)
-        return;
-    unlimitedRedeals_ = value;
-    defaults_.setBool(keys::unlimitedRedeals, value);
-    Q_EMIT unlimitedRedealsChanged();
-    if (scoringMode_ == ScoringMode::vegas)
+    if (assignSetting(unlimitedRedeals_, value, stored::unlimitedRedeals, &SolitaireGame::unlimitedRedealsChanged)
+        && scoringMode_ == ScoringMode::vegas)
         newDeal();
 }
 
 void SolitaireGame::setScoringMode(ScoringMode value)
 {
-    if (scoringMode_ == value)
-        return;
-    scoringMode_ = value;
-    defaults_.setString(keys::scoringMode, rawValue(value));
-    Q_EMIT scoringModeChanged();
-    newDeal();
+    if (assignSetting(scoringMode_, value, stored::scoringMode, &SolitaireGame::scoringModeChanged))
+        newDeal();
 }
 
 void SolitaireGame::setShowsCornerSuit(bool value)
 {
-    if (showsCornerSuit_ == value)
-        return;
-    showsCornerSuit_ = value;
-    defaults_.setBool(keys::showsCornerSuit, value);
-    Q_EMIT showsCornerSuitChanged();
+    assignSetting(showsCornerSuit_, value, stored::showsCornerSuit, &SolitaireGame::showsCornerSuitChanged);
 }
 
 void SolitaireGame::setHasSeenWelcome(bool value)
 {
-    const bool changed = hasSeenWelcome_ != value;
-    hasSeenWelcome_ = value;
-    defaults_.setBool(keys::hasSeenWelcome, value);
-    if (changed)
-        Q_EMIT hasSeenWelcomeChanged();
+    assignSetting(hasSeenWelcome_, value, stored::hasSeenWelcome, &SolitaireGame::hasSeenWelcomeChanged);
 }
 
 // --- Statistics ------------------------------------------------------------------
 
 void SolitaireGame::setDealsCount(std::int64_t value)
 {
-    assignCounter(dealsCount_, value, keys::dealsCount, &SolitaireGame::dealsCountChanged);
+    assignSetting(dealsCount_, value, stored::dealsCount, &SolitaireGame::dealsCountChanged);
 }
 
 void SolitaireGame::setSolvedCount(std::int64_t value)
 {
-    assignCounter(solvedCount_, value, keys::solvedCount, &SolitaireGame::solvedCountChanged);
+    assignSetting(solvedCount_, value, stored::solvedCount, &SolitaireGame::solvedCountChanged);
 }
 
 void SolitaireGame::setCurrentStreak(std::int64_t value)
 {
-    assignCounter(currentStreak_, value, keys::currentStreak, &SolitaireGame::currentStreakChanged);
+    assignSetting(currentStreak_, value, stored::currentStreak, &SolitaireGame::currentStreakChanged);
 }
 
 void SolitaireGame::setBestStreak(std::int64_t value)
 {
-    assignCounter(bestStreak_, value, keys::bestStreak, &SolitaireGame::bestStreakChanged);
+    assignSetting(bestStreak_, value, stored::bestStreak, &SolitaireGame::bestStreakChanged);
 }
 
 void SolitaireGame::setBestScore(std::int64_t value)
 {
-    assignCounter(bestScore_, value, keys::bestScore, &SolitaireGame::bestScoreChanged);
+    assignSetting(bestScore_, value, stored::bestScore, &SolitaireGame::bestScoreChanged);
 }
 
 void SolitaireGame::setVegasBankroll(std::int64_t value)
 {
-    assignCounter(vegasBankroll_, value, keys::vegasBankroll, &SolitaireGame::vegasBankrollChanged);
+    assignSetting(vegasBankroll_, value, stored::vegasBankroll, &SolitaireGame::vegasBankrollChanged);
 }
 
 void SolitaireGame::markDealStarted()

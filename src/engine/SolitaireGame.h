@@ -6,7 +6,9 @@
 
 #include "engine/Card.h"
 #include "engine/DragState.h"
+#include "engine/MoveChoice.h"
 #include "engine/Settings.h"
+#include "engine/StoredSettings.h"
 
 #include <QHash>
 #include <QList>
@@ -41,14 +43,6 @@ inline size_t qHash(const DealRules& r, size_t seed = 0)
 {
     return ::qHash(r.drawCount * 1000 + (r.maxRecycles ? *r.maxRecycles : 999), seed);
 }
-
-// One step chosen by auto-complete.
-struct AutoCompleteMove {
-    enum class Kind { wasteToFoundation, tableauToFoundation, wasteToTableau };
-    Kind kind = Kind::wasteToFoundation;
-    int column = 0;
-    int pile = 0;
-};
 
 class SolitaireGame : public QObject {
     Q_OBJECT
@@ -87,7 +81,7 @@ public:
     static constexpr std::int64_t kSolverNodeBudget = 10000;
     static constexpr int kAutoCompleteIntervalMs = 75;
     static constexpr int kAutoCompleteAnimationMs = 80;
-    static constexpr qreal kDropTolerance = 0.3;
+    static constexpr qreal kDropTolerance = moves::kDropTolerance;
     static constexpr std::int64_t kVegasAnte = 52;
     static constexpr std::int64_t kVegasBankrollFloor = -100000;
 
@@ -102,6 +96,9 @@ public:
     const Pile& waste() const { return waste_; }
     const Foundations& foundations() const { return foundations_; }
     const Tableau& tableau() const { return tableau_; }
+    // The four piles as one read-only view, for the choice functions of
+    // MoveChoice.h.
+    Table table() const { return {stock_, waste_, foundations_, tableau_}; }
     bool isShowingScreen() const { return isShowingScreen_; }
     void setIsShowingScreen(bool value);
     bool hasWon() const { return hasWon_; }
@@ -124,7 +121,8 @@ public:
     void setAutoCompleteMode(AutoCompleteMode value);
     BoardSize boardSize() const { return boardSize_; }
     void setBoardSize(BoardSize value);
-    std::int64_t drawCount() const { return drawCount_; }
+    std::int64_t drawCount() const { return drawCount_.count(); }
+    DrawMode drawMode() const { return drawCount_; }
     void setDrawCount(std::int64_t value); // anything but 3 means Draw 1
     bool unlimitedRedeals() const { return unlimitedRedeals_; }
     void setUnlimitedRedeals(bool value);
@@ -154,21 +152,30 @@ public:
     bool canPlaceOnFoundation(const Card& card, int pile) const;
     Pile cards(const DragSource& source) const;
     QList<MoveTarget> legalTargets(const DragSource& source) const;
-    // Performs a move the caller has validated; an invalid one changes nothing.
-    void move(const DragSource& source, const MoveTarget& target);
+    // The one move path. Checks the placement rules (an illegal or
+    // impossible move changes nothing and gives none), then in this order:
+    // marks the deal started, pushes an undo snapshot, moves the cards,
+    // scores, turns up exposed column cards, checks for a win and considers
+    // auto-complete. Every user operation that moves cards ends here.
+    std::optional<MoveRecord> move(const DragSource& source, const MoveTarget& target);
     void moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag);
     void moveFocusedPile(const BoardFocus& focus, int toColumn, DragState& drag);
 
     // --- Stock and passes -------------------------------------------------
     void drawFromStock(DragState& drag);
     bool hasPassLimit() const;
-    std::int64_t passesAllowed() const { return drawCount_ == 3 ? 3 : 1; }
-    bool canRecycleWaste() const;
+    std::int64_t passesAllowed() const { return drawCount_.passesAllowed(); }
+    bool canRecycleWaste() const; // a pass is left; does not look at the waste
+    // Whether a stock click would draw or recycle anything now.
+    bool canDrawFromStock() const;
     std::optional<QString> passText() const;        // "Pass 2/3"
     std::optional<QString> passDescription() const; // "Pass 2 of 3"
 
     // --- Undo ---------------------------------------------------------------
     void undo(DragState& drag);
+    // The Undo button and its shortcut: something to take back, and no
+    // auto-complete run in progress.
+    bool canUndo() const;
 
     // --- Best spot, drops, auto-complete --------------------------------------
     void moveToBestSpot(const Card& card, DragState& drag);
@@ -176,6 +183,8 @@ public:
     void startAutoCompleteIfPossible();
     std::optional<AutoCompleteMove> nextAutoCompleteMove() const;
     bool performAutoCompleteStep();
+    // Applies one auto-complete move and reports it; none when no move is left.
+    std::optional<MoveRecord> autoCompleteStep();
     void finishAutoCompleteStep();
     bool isTopCard(const Card& card) const;
     // The running task's timer; tests drive it through finishAutoCompleteStep().
@@ -229,9 +238,10 @@ Q_SIGNALS:
     void bestStreakChanged();
     void bestScoreChanged();
     void vegasBankrollChanged();
-    // Emitted just before each auto-complete step; `animated` is false when
-    // reduce motion is on. The board animates the card's flight.
-    void autoCompleteStepWillRun(bool animated);
+    // Emitted after each step of an auto-complete run with what it moved;
+    // `animated` is false when reduce motion is on. The board flies the card
+    // from the step's source to its target.
+    void autoCompleteStepped(const murvane::MoveRecord& step, bool animated);
     // Emitted when a background preparation stored a deal (tests wait on it).
     void preparedDealStored();
 
@@ -258,17 +268,17 @@ private:
 
     template <typename T>
     void assignPlayState(T& member, const T& value, void (SolitaireGame::*changed)());
-    void assignCounter(std::int64_t& member, std::int64_t value, const QString& key,
+    // Writes as the setting's policy says; true when the value changed.
+    template <typename T>
+    bool assignSetting(T& member, const T& value, const StoredSetting<T>& setting,
                        void (SolitaireGame::*changed)());
     void readSettings();
     void cancelAutoComplete();
     void markDealStarted();
     void pushUndoSnapshot();
-    void popUndoSnapshot();
-    void removeCards(const DragSource& source);
-    void flipExposedCards();
+    MoveRecord transfer(const DragSource& source, const MoveTarget& target);
+    QList<int> flipExposedCards(); // the columns turned up
     void checkForWin();
-    void moveTail();
     void autoCompleteTick();
 
     void scoreFoundationMove();
@@ -277,7 +287,6 @@ private:
     void scoreFlip();
 
     void storePreparedDeal(const DealRules& rules, const Deal& deal);
-    std::optional<DragSource> sourceForFocus(const BoardFocus& focus, int toColumn) const;
 
     Pile stock_;
     Pile waste_;
@@ -297,7 +306,7 @@ private:
     MenuBarIconOption menuBarIcon_ = MenuBarIconOption::spade;
     AutoCompleteMode autoCompleteMode_ = AutoCompleteMode::enabled;
     BoardSize boardSize_ = BoardSize::standard;
-    std::int64_t drawCount_ = 1;
+    DrawMode drawCount_ = DrawMode::one();
     bool unlimitedRedeals_ = true;
     bool hasSeenWelcome_ = false;
     bool showsCornerSuit_ = false;

@@ -294,10 +294,10 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
         || !credited || !redealsUsed || !scoringMode.isString() || !wasAutoCompleting)
         return std::nullopt;
 
-    // Optional, but when present it must still be an integer.
+    // Optional (absent or null), but when given it must still be an integer.
     std::optional<std::int64_t> passesAllowed;
     const QJsonValue passes = object.value(key::passesAllowed);
-    if (!passes.isUndefined()) {
+    if (!passes.isUndefined() && !passes.isNull()) {
         passesAllowed = integerValue(passes);
         if (!passesAllowed)
             return std::nullopt;

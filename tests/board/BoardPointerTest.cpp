@@ -247,7 +247,7 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     const auto next = game->nextAutoCompleteMove();
     ASSERT_TRUE(next);
     const Card moving = game->tableau()[size_t(next->column)].last();
-    Q_EMIT game->autoCompleteStepWillRun(true);
+    game->setReduceMotionEnabled(false);
     game->finishAutoCompleteStep();
     ASSERT_EQ(flight->flyingCard(), moving.id);
     // It starts where the card lay and is hidden in the pile it lands on.
@@ -257,7 +257,7 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     flight->animation().setCurrentTime(flight->animation().duration());
     EXPECT_FALSE(flight->flyingCard()) << "the card lands when the flight ends";
 
-    Q_EMIT game->autoCompleteStepWillRun(false);
+    game->setReduceMotionEnabled(true);
     game->finishAutoCompleteStep();
     EXPECT_FALSE(flight->flyingCard());
 }

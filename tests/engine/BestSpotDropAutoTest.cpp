@@ -273,7 +273,8 @@ TEST_F(AutoCompleteTest, TimerDrivesTheStepsAndReportsAnimation)
 {
     auto game = loadGame(store, nearlyDone());
     QList<bool> animated;
-    QObject::connect(game.get(), &SolitaireGame::autoCompleteStepWillRun, [&](bool a) { animated.append(a); });
+    QObject::connect(game.get(), &SolitaireGame::autoCompleteStepped,
+                     [&](const MoveRecord&, bool a) { animated.append(a); });
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
     game->setReduceMotionEnabled(true);
     QMetaObject::invokeMethod(game->autoCompleteTimer(), "timeout", Qt::DirectConnection);

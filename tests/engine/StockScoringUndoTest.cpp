@@ -32,6 +32,9 @@ struct PassCase {
     const char* passTextAtStart;
 };
 
+// Test listings show the case's name, not its bytes.
+void PrintTo(const PassCase& c, std::ostream* os) { *os << c.name; }
+
 class PassLimitTest : public ::testing::TestWithParam<PassCase> {};
 
 } // namespace
@@ -135,6 +138,8 @@ struct ScoreCase {
     std::int64_t expectedBankroll;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* os) { *os << c.name; }
+
 class ScoringTest : public ::testing::TestWithParam<ScoreCase> {};
 
 TEST_P(ScoringTest, EachChangeWithItsBound)
@@ -157,6 +162,8 @@ TEST_P(ScoringTest, EachChangeWithItsBound)
     } else if (action == "foundationToColumn") {
         p.foundations = {"AD 2D 3D 4D 5D 6D 7D 8D", "", "", ""};
         p.tableau = {"9S", "", "", "", "", "", ""};
+    } else if (action == "foundationToFoundation") {
+        p.foundations = {"AH", "", "", ""};
     } else if (action == "flip") {
         p.tableau = {"-3D 9S", "TH", "", "", "", "", ""};
     } else if (action == "recycle") {
@@ -171,7 +178,11 @@ TEST_P(ScoringTest, EachChangeWithItsBound)
         game->move(DragSource::waste(), MoveTarget::tableau(0));
     else if (action == "foundationToColumn")
         game->move(DragSource::foundation(0), MoveTarget::tableau(0));
-    else if (action == "flip")
+    else if (action == "foundationToFoundation") {
+        // The Ace was credited when it went up; shuttling it earns nothing.
+        for (int i = 0; i < 10; ++i)
+            ASSERT_TRUE(game->move(DragSource::foundation(i % 2), MoveTarget::foundation((i + 1) % 2)));
+    } else if (action == "flip")
         game->move(DragSource::tableau(0, 1), MoveTarget::tableau(1));
     else if (action == "recycle") {
         game->drawFromStock(drag);
@@ -192,6 +203,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScoreCase{"StandardFoundationToColumn", "Standard", 20, 7, "foundationToColumn", 5, 7},
         ScoreCase{"StandardFoundationToColumnFloor", "Standard", 10, 7, "foundationToColumn", 0, 7},
         ScoreCase{"StandardFlip", "Standard", 20, 7, "flip", 25, 7},
+        ScoreCase{"StandardFoundationToFoundation", "Standard", 20, 7, "foundationToFoundation", 20, 7},
         ScoreCase{"StandardRecycleDraw1", "Standard", 160, 7, "recycle", 60, 7},
         ScoreCase{"StandardRecycleDraw1Floor", "Standard", 40, 7, "recycle", 0, 7},
         ScoreCase{"VegasFoundation", "Vegas", -52, 100, "toFoundation", -47, 105},
@@ -199,6 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScoreCase{"VegasFoundationToColumn", "Vegas", -52, 100, "foundationToColumn", -57, 95},
         ScoreCase{"VegasFoundationToColumnFloor", "Vegas", -52, -99998, "foundationToColumn", -57, -100000},
         ScoreCase{"VegasFlip", "Vegas", -52, 100, "flip", -52, 100},
+        ScoreCase{"VegasFoundationToFoundation", "Vegas", -47, 100, "foundationToFoundation", -47, 100},
         ScoreCase{"VegasRecycle", "Vegas", -47, 100, "recycle", -47, 100}),
     [](const auto& info) { return std::string(info.param.name); });
 

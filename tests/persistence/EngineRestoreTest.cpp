@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -64,6 +66,21 @@ TEST(EngineRestore, AConsistentRecordIsInstalledAndKept)
     EXPECT_EQ(store.dataForKey(keys::savedGame), encodeSavedGame(record));
     endTurn();
     EXPECT_EQ(store.writeCount(keys::savedGame), 1) << "restoring must not save";
+}
+
+TEST(EngineRestore, ANullPassLimitReadsAsNoPassLimit)
+{
+    InMemorySettingsStore store;
+    const SavedGame record = sampleGame();
+    ASSERT_FALSE(record.passesAllowed);
+    QJsonObject object = QJsonDocument::fromJson(encodeSavedGame(record)).object();
+    object.insert(QStringLiteral("passesAllowed"), QJsonValue::Null);
+    const QByteArray data = QJsonDocument(object).toJson();
+    store.setData(keys::savedGame, data);
+
+    SolitaireGame game(store, false);
+    expectSamePosition(game.makeSavedGame(), record);
+    EXPECT_EQ(store.dataForKey(keys::savedGame), data) << "the record must be kept, not deleted";
 }
 
 TEST(EngineRestore, ABrokenRecordIsDeletedAndANewGameDealt)

@@ -1,0 +1,116 @@
+// The stock click, pass limits and the undo history.
+
+#include "engine/SolitaireGame.h"
+
+#include "platform/Localization.h"
+
+#include <algorithm>
+
+namespace murvane {
+
+// --- Stock and passes -------------------------------------------------------------
+
+bool SolitaireGame::hasPassLimit() const
+{
+    return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_;
+}
+
+bool SolitaireGame::canRecycleWaste() const
+{
+    return !hasPassLimit() || redealsUsed_ + 1 < passesAllowed();
+}
+
+bool SolitaireGame::canDrawFromStock() const
+{
+    return !hasWon_ && (!stock_.isEmpty() || (!waste_.isEmpty() && canRecycleWaste()));
+}
+
+std::optional<QString> SolitaireGame::passText() const
+{
+    if (!hasPassLimit())
+        return std::nullopt;
+    return localizedString(QStringLiteral("Pass %lld/%lld"),
+                           {std::min(passesAllowed(), redealsUsed_ + 1), passesAllowed()});
+}
+
+std::optional<QString> SolitaireGame::passDescription() const
+{
+    if (!hasPassLimit())
+        return std::nullopt;
+    return localizedString(QStringLiteral("Pass %lld of %lld"),
+                           {std::min(passesAllowed(), redealsUsed_ + 1), passesAllowed()});
+}
+
+void SolitaireGame::drawFromStock(DragState& drag)
+{
+    if (!canDrawFromStock())
+        return;
+    cancelAutoComplete();
+    markDealStarted();
+    drag.clear();
+    pushUndoSnapshot();
+    if (!stock_.isEmpty()) {
+        Pile s = stock_;
+        Pile w = waste_;
+        const qsizetype n = std::min<qsizetype>(drawCount_.count(), s.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            Card card = s.takeLast();
+            card.isFaceUp = true;
+            w.append(card);
+        }
+        setStock(s);
+        setWaste(w);
+    } else {
+        Pile s;
+        s.reserve(waste_.size());
+        for (auto it = waste_.crbegin(); it != waste_.crend(); ++it) {
+            Card card = *it;
+            card.isFaceUp = false;
+            s.append(card);
+        }
+        setStock(s);
+        setWaste({});
+        setRedealsUsed(redealsUsed_ + 1);
+        if (scoringMode_ == ScoringMode::standard && drawCount_ == DrawMode::one())
+            setScore(std::max<std::int64_t>(score_ - 100, 0));
+    }
+    startAutoCompleteIfPossible();
+}
+
+// --- Undo ----------------------------------------------------------------------------
+
+bool SolitaireGame::canUndo() const
+{
+    return !history_.isEmpty() && !isAutoCompleting_;
+}
+
+void SolitaireGame::pushUndoSnapshot()
+{
+    history_.append(GameSnapshot{stock_, waste_, foundations_, tableau_, score_, vegasBankroll_,
+                                 hasStartedCurrentDeal_, redealsUsed_});
+    if (history_.size() > kUndoLimit)
+        history_.removeFirst();
+    Q_EMIT historyChanged();
+}
+
+void SolitaireGame::undo(DragState& drag)
+{
+    cancelAutoComplete();
+    if (history_.isEmpty())
+        return;
+    const GameSnapshot snapshot = history_.takeLast();
+    Q_EMIT historyChanged();
+    drag.clear();
+    setStock(snapshot.stock);
+    setWaste(snapshot.waste);
+    setFoundations(snapshot.foundations);
+    setTableau(snapshot.tableau);
+    setScore(snapshot.score);
+    setVegasBankroll(snapshot.vegasBankroll);
+    setHasStartedCurrentDeal(snapshot.hasStartedCurrentDeal);
+    setRedealsUsed(snapshot.redealsUsed);
+    setHasWon(false);
+    setUndoCount(undoCount_ + 1);
+}
+
+} // namespace murvane

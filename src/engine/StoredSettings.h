@@ -1,0 +1,82 @@
+#pragma once
+// Every stored setting and statistic, declared once: its key, its type, the
+// value a missing or unusable entry reads as, and when an assignment writes
+// it. The game reads and writes them only through readSetting/writeSetting.
+
+#include "engine/Settings.h"
+#include "persistence/SettingsKeys.h"
+#include "persistence/SettingsStore.h"
+
+#include <cstdint>
+#include <type_traits>
+
+namespace murvane {
+
+enum class WritePolicy {
+    everyAssignment, // written even when the value is unchanged
+    onChange,        // an unchanged value writes nothing (and triggers nothing)
+};
+
+template <typename T>
+struct StoredSetting {
+    const QString& key;
+    T defaultValue;
+    WritePolicy policy;
+};
+
+namespace stored {
+
+using W = WritePolicy;
+inline const StoredSetting<DrawMode> drawCount{keys::drawCount, DrawMode::one(), W::everyAssignment};
+inline const StoredSetting<bool> unlimitedRedeals{keys::unlimitedRedeals, true, W::onChange};
+inline const StoredSetting<bool> showsCornerSuit{keys::showsCornerSuit, false, W::onChange};
+inline const StoredSetting<bool> hasSeenWelcome{keys::hasSeenWelcome, false, W::everyAssignment};
+inline const StoredSetting<ScoringMode> scoringMode{keys::scoringMode, ScoringMode::standard, W::onChange};
+inline const StoredSetting<BoardSize> boardSize{keys::boardSize, BoardSize::standard, W::everyAssignment};
+inline const StoredSetting<AutoCompleteMode> autoCompleteMode{keys::autoCompleteMode, AutoCompleteMode::enabled,
+                                                              W::everyAssignment};
+inline const StoredSetting<MenuBarIconOption> menuBarIcon{keys::menuBarIcon, MenuBarIconOption::spade,
+                                                          W::everyAssignment};
+inline const StoredSetting<CardBackTheme> cardTheme{keys::cardTheme, CardBackTheme::onyx, W::everyAssignment};
+inline const StoredSetting<std::int64_t> dealsCount{keys::dealsCount, 0, W::everyAssignment};
+inline const StoredSetting<std::int64_t> solvedCount{keys::solvedCount, 0, W::everyAssignment};
+inline const StoredSetting<std::int64_t> currentStreak{keys::currentStreak, 0, W::everyAssignment};
+inline const StoredSetting<std::int64_t> bestStreak{keys::bestStreak, 0, W::everyAssignment};
+inline const StoredSetting<std::int64_t> bestScore{keys::bestScore, 0, W::everyAssignment};
+inline const StoredSetting<std::int64_t> vegasBankroll{keys::vegasBankroll, 0, W::everyAssignment};
+
+} // namespace stored
+
+template <typename T>
+T readSetting(const SettingsStore& store, const StoredSetting<T>& setting)
+{
+    if (!store.hasObjectForKey(setting.key))
+        return setting.defaultValue;
+    if constexpr (std::is_same_v<T, bool>) {
+        return store.boolForKey(setting.key);
+    } else if constexpr (std::is_same_v<T, std::int64_t>) {
+        return store.integerForKey(setting.key);
+    } else if constexpr (std::is_same_v<T, DrawMode>) {
+        return DrawMode::fromCount(store.integerForKey(setting.key));
+    } else {
+        if (const auto raw = store.stringForKey(setting.key))
+            if (const auto value = enumFromRaw<T>(*raw))
+                return *value;
+        return setting.defaultValue;
+    }
+}
+
+template <typename T>
+void writeSetting(SettingsStore& store, const StoredSetting<T>& setting, const T& value)
+{
+    if constexpr (std::is_same_v<T, bool>)
+        store.setBool(setting.key, value);
+    else if constexpr (std::is_same_v<T, std::int64_t>)
+        store.setInteger(setting.key, value);
+    else if constexpr (std::is_same_v<T, DrawMode>)
+        store.setInteger(setting.key, value.count());
+    else
+        store.setString(setting.key, rawValue(value));
+}
+
+} // namespace murvane
