@@ -4,6 +4,8 @@
 
 #include <QTimer>
 
+#include <utility>
+
 namespace murvane {
 
 void SolitaireGame::cancelAutoComplete()
@@ -40,9 +42,10 @@ std::optional<MoveRecord> SolitaireGame::autoCompleteStep()
     if (!next)
         return std::nullopt;
     const Move chosen = next->toMove(tableau_);
-    if (!moves::isPlayable(table(), chosen.source, chosen.target))
+    Pile moving = moves::cardsFor(table(), chosen.source);
+    if (!moves::isPlayable(table(), chosen.source, moving, chosen.target))
         return std::nullopt;
-    return transfer(chosen.source, chosen.target);
+    return transfer(chosen.source, chosen.target, std::move(moving));
 }
 
 bool SolitaireGame::performAutoCompleteStep()

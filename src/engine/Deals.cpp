@@ -131,7 +131,7 @@ void SolitaireGame::newDeal()
 {
     cancelAutoComplete();
     if (hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_)
-        setCurrentStreak(0);
+        setStatistic(Statistic::currentStreak, 0);
     setHasStartedCurrentDeal(false);
     setHasWon(false);
     gameHasBeenCreditedWin_ = false;

@@ -75,12 +75,9 @@ bool canPlaceOnTableau(const Table& t, const Card& card, int column)
 
 bool canPlaceOnFoundation(const Table& t, const Card& card, int pile)
 {
-    if (!validFoundation(pile))
-        return false;
-    const Pile& p = t.foundations[pile];
-    if (p.isEmpty())
-        return card.rank == kAce;
-    return p.last().suit == card.suit && card.rank == p.last().rank + 1;
+    // Any Ace starts any empty pile; from then on the pile keeps its suit.
+    const Pile* p = validFoundation(pile) ? &t.foundations[pile] : nullptr;
+    return p && (p->isEmpty() ? card.rank == kAce : p->last().suit == card.suit && card.rank == p->last().rank + 1);
 }
 
 Pile cardsFor(const Table& t, const DragSource& source)
@@ -138,7 +135,11 @@ QList<MoveTarget> legalTargets(const Table& t, const DragSource& source)
 
 bool isPlayable(const Table& t, const DragSource& source, const MoveTarget& target)
 {
-    const Pile moving = cardsFor(t, source);
+    return isPlayable(t, source, cardsFor(t, source), target);
+}
+
+bool isPlayable(const Table& t, const DragSource& source, const Pile& moving, const MoveTarget& target)
+{
     if (moving.isEmpty() || !moving.first().isFaceUp)
         return false;
     if (target.kind == MoveTarget::Kind::foundation)

@@ -64,6 +64,8 @@ QList<MoveTarget> legalTargets(const Table& table, const DragSource& source);
 // The placement rules alone: a face-up group, a single card for a
 // foundation, a pile on the board that accepts it, not its own column.
 bool isPlayable(const Table& table, const DragSource& source, const MoveTarget& target);
+// The same, given cardsFor(table, source).
+bool isPlayable(const Table& table, const DragSource& source, const Pile& moving, const MoveTarget& target);
 
 // Double-click: a foundation card back to the leftmost column taking it; any
 // other top card to the leftmost foundation taking it; otherwise the card

@@ -2,6 +2,8 @@
 
 #include "engine/SolitaireGame.h"
 
+#include <utility>
+
 namespace murvane {
 
 // --- Placement -----------------------------------------------------------------
@@ -30,12 +32,13 @@ QList<MoveTarget> SolitaireGame::legalTargets(const DragSource& source) const
 
 std::optional<MoveRecord> SolitaireGame::move(const DragSource& source, const MoveTarget& target)
 {
-    if (!moves::isPlayable(table(), source, target))
+    Pile moving = moves::cardsFor(table(), source);
+    if (!moves::isPlayable(table(), source, moving, target))
         return std::nullopt;
     // Bookkeeping first, so the snapshot already includes the deal start.
     markDealStarted();
     pushUndoSnapshot();
-    MoveRecord record = transfer(source, target);
+    MoveRecord record = transfer(source, target, std::move(moving));
     record.flippedColumns = flipExposedCards();
     checkForWin();
     startAutoCompleteIfPossible();
@@ -44,9 +47,9 @@ std::optional<MoveRecord> SolitaireGame::move(const DragSource& source, const Mo
 
 // Takes the cards off their pile, puts them on the target and scores the
 // move. Callers have checked the move with moves::isPlayable.
-MoveRecord SolitaireGame::transfer(const DragSource& source, const MoveTarget& target)
+MoveRecord SolitaireGame::transfer(const DragSource& source, const MoveTarget& target, Pile moving)
 {
-    MoveRecord record{moves::cardsFor(table(), source), source, target, {}};
+    MoveRecord record{std::move(moving), source, target, {}};
     Tableau columns = tableau_;
     switch (source.kind) {
     case DragSource::Kind::waste: {

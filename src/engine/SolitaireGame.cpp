@@ -224,34 +224,23 @@ void SolitaireGame::setHasSeenWelcome(bool value)
 
 // --- Statistics ------------------------------------------------------------------
 
-void SolitaireGame::setDealsCount(std::int64_t value)
+void SolitaireGame::setStatistic(Statistic which, std::int64_t value)
 {
-    assignSetting(dealsCount_, value, stored::dealsCount, &SolitaireGame::dealsCountChanged);
-}
-
-void SolitaireGame::setSolvedCount(std::int64_t value)
-{
-    assignSetting(solvedCount_, value, stored::solvedCount, &SolitaireGame::solvedCountChanged);
-}
-
-void SolitaireGame::setCurrentStreak(std::int64_t value)
-{
-    assignSetting(currentStreak_, value, stored::currentStreak, &SolitaireGame::currentStreakChanged);
-}
-
-void SolitaireGame::setBestStreak(std::int64_t value)
-{
-    assignSetting(bestStreak_, value, stored::bestStreak, &SolitaireGame::bestStreakChanged);
-}
-
-void SolitaireGame::setBestScore(std::int64_t value)
-{
-    assignSetting(bestScore_, value, stored::bestScore, &SolitaireGame::bestScoreChanged);
-}
-
-void SolitaireGame::setVegasBankroll(std::int64_t value)
-{
-    assignSetting(vegasBankroll_, value, stored::vegasBankroll, &SolitaireGame::vegasBankrollChanged);
+    struct Slot {
+        std::int64_t SolitaireGame::*member;
+        const StoredSetting<std::int64_t>* setting;
+        void (SolitaireGame::*changed)();
+    };
+    static const Slot slots[] = {
+        {&SolitaireGame::dealsCount_, &stored::dealsCount, &SolitaireGame::dealsCountChanged},
+        {&SolitaireGame::solvedCount_, &stored::solvedCount, &SolitaireGame::solvedCountChanged},
+        {&SolitaireGame::currentStreak_, &stored::currentStreak, &SolitaireGame::currentStreakChanged},
+        {&SolitaireGame::bestStreak_, &stored::bestStreak, &SolitaireGame::bestStreakChanged},
+        {&SolitaireGame::bestScore_, &stored::bestScore, &SolitaireGame::bestScoreChanged},
+        {&SolitaireGame::vegasBankroll_, &stored::vegasBankroll, &SolitaireGame::vegasBankrollChanged},
+    };
+    const Slot& slot = slots[static_cast<int>(which)];
+    assignSetting(this->*slot.member, value, *slot.setting, slot.changed);
 }
 
 void SolitaireGame::markDealStarted()
@@ -260,9 +249,10 @@ void SolitaireGame::markDealStarted()
         return;
     setHasStartedCurrentDeal(true);
     scheduleSave();
-    setDealsCount(addSaturating(dealsCount_, 1));
+    setStatistic(Statistic::deals, addSaturating(dealsCount_, 1));
     if (scoringMode_ == ScoringMode::vegas)
-        setVegasBankroll(std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
+        setStatistic(Statistic::vegasBankroll,
+                     std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
 }
 
 void SolitaireGame::checkForWin()
@@ -276,23 +266,19 @@ void SolitaireGame::checkForWin()
     if (gameHasBeenCreditedWin_)
         return;
     gameHasBeenCreditedWin_ = true;
-    setSolvedCount(addSaturating(solvedCount_, 1));
-    setCurrentStreak(addSaturating(currentStreak_, 1));
+    setStatistic(Statistic::solved, addSaturating(solvedCount_, 1));
+    setStatistic(Statistic::currentStreak, addSaturating(currentStreak_, 1));
     if (bestStreak_ < currentStreak_)
-        setBestStreak(currentStreak_);
+        setStatistic(Statistic::bestStreak, currentStreak_);
     if (bestScore_ < score_)
-        setBestScore(score_);
+        setStatistic(Statistic::bestScore, score_);
 }
 
 void SolitaireGame::resetStatistics()
 {
     cancelAutoComplete();
-    setDealsCount(0);
-    setSolvedCount(0);
-    setCurrentStreak(0);
-    setBestStreak(0);
-    setBestScore(0);
-    setVegasBankroll(0);
+    for (Statistic which : kAllStatistics)
+        setStatistic(which, 0);
     setHistory({});
 }
 
@@ -305,7 +291,7 @@ void SolitaireGame::scoreFoundationMove()
         return;
     }
     setScore(score_ + 5);
-    setVegasBankroll(addSaturating(vegasBankroll_, 5));
+    setStatistic(Statistic::vegasBankroll, addSaturating(vegasBankroll_, 5));
 }
 
 void SolitaireGame::scoreWasteToTableau()
@@ -321,7 +307,7 @@ void SolitaireGame::scoreFoundationToTableau()
         return;
     }
     setScore(score_ - 5);
-    setVegasBankroll(std::max(addSaturating(vegasBankroll_, -5), kVegasBankrollFloor));
+    setStatistic(Statistic::vegasBankroll, std::max(addSaturating(vegasBankroll_, -5), kVegasBankrollFloor));
 }
 
 void SolitaireGame::scoreFlip()

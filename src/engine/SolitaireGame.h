@@ -46,12 +46,12 @@ inline size_t qHash(const DealRules& r, size_t seed = 0)
 
 class SolitaireGame : public QObject {
     Q_OBJECT
-    Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setIsShowingScreen NOTIFY isShowingScreenChanged)
     Q_PROPERTY(bool hasWon READ hasWon NOTIFY hasWonChanged)
     Q_PROPERTY(qint64 undoCount READ undoCount NOTIFY undoCountChanged)
     Q_PROPERTY(bool isAutoCompleting READ isAutoCompleting NOTIFY isAutoCompletingChanged)
     Q_PROPERTY(qint64 score READ score NOTIFY scoreChanged)
     Q_PROPERTY(qint64 redealsUsed READ redealsUsed NOTIFY redealsUsedChanged)
+    Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setIsShowingScreen NOTIFY isShowingScreenChanged)
     Q_PROPERTY(qint64 drawCount READ drawCount WRITE setDrawCount NOTIFY drawCountChanged)
     Q_PROPERTY(bool unlimitedRedeals READ unlimitedRedeals WRITE setUnlimitedRedeals NOTIFY unlimitedRedealsChanged)
     Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY hasSeenWelcomeChanged)
@@ -259,12 +259,12 @@ private:
     void setHasStartedCurrentDeal(bool value);
     void setUndoCount(std::int64_t value);
 
-    void setDealsCount(std::int64_t value);
-    void setSolvedCount(std::int64_t value);
-    void setCurrentStreak(std::int64_t value);
-    void setBestStreak(std::int64_t value);
-    void setBestScore(std::int64_t value);
-    void setVegasBankroll(std::int64_t value);
+    // The six counters, each written through on every assignment.
+    enum class Statistic { deals, solved, currentStreak, bestStreak, bestScore, vegasBankroll };
+    static constexpr Statistic kAllStatistics[] = {Statistic::deals,      Statistic::solved,
+                                                   Statistic::currentStreak, Statistic::bestStreak,
+                                                   Statistic::bestScore,  Statistic::vegasBankroll};
+    void setStatistic(Statistic which, std::int64_t value);
 
     template <typename T>
     void assignPlayState(T& member, const T& value, void (SolitaireGame::*changed)());
@@ -276,7 +276,7 @@ private:
     void cancelAutoComplete();
     void markDealStarted();
     void pushUndoSnapshot();
-    MoveRecord transfer(const DragSource& source, const MoveTarget& target);
+    MoveRecord transfer(const DragSource& source, const MoveTarget& target, Pile moving);
     QList<int> flipExposedCards(); // the columns turned up
     void checkForWin();
     void autoCompleteTick();

@@ -106,7 +106,7 @@ void SolitaireGame::undo(DragState& drag)
     setFoundations(snapshot.foundations);
     setTableau(snapshot.tableau);
     setScore(snapshot.score);
-    setVegasBankroll(snapshot.vegasBankroll);
+    setStatistic(Statistic::vegasBankroll, snapshot.vegasBankroll);
     setHasStartedCurrentDeal(snapshot.hasStartedCurrentDeal);
     setRedealsUsed(snapshot.redealsUsed);
     setHasWon(false);

@@ -273,14 +273,22 @@ TEST_F(AutoCompleteTest, TimerDrivesTheStepsAndReportsAnimation)
 {
     auto game = loadGame(store, nearlyDone());
     QList<bool> animated;
-    QObject::connect(game.get(), &SolitaireGame::autoCompleteStepped,
-                     [&](const MoveRecord&, bool a) { animated.append(a); });
+    QList<Move> reported;
+    QObject::connect(game.get(), &SolitaireGame::autoCompleteStepped, [&](const MoveRecord& step, bool a) {
+        animated.append(a);
+        reported.append({step.source, step.target});
+    });
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    const auto first = game->nextAutoCompleteMove();
+    ASSERT_TRUE(first);
+    const Move expected = first->toMove(game->tableau());
     game->setReduceMotionEnabled(true);
     QMetaObject::invokeMethod(game->autoCompleteTimer(), "timeout", Qt::DirectConnection);
     game->setReduceMotionEnabled(false);
     QMetaObject::invokeMethod(game->autoCompleteTimer(), "timeout", Qt::DirectConnection);
     EXPECT_EQ(animated, (QList<bool>{false, true}));
+    ASSERT_EQ(reported.size(), 2);
+    EXPECT_EQ(reported.first(), expected) << "the step reports the move it made";
 }
 
 TEST_F(AutoCompleteTest, StopsWithCardsLeftWhenTheWasteTopFitsNowhere)

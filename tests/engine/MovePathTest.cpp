@@ -1,0 +1,91 @@
+// The one move path: what a move reports, the requests every entry point
+// refuses, and the derived questions the board asks.
+
+#include "support/Positions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+struct MovePathTest : ::testing::Test {
+    InMemorySettingsStore store;
+    DragState drag;
+    MovePathTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
+};
+
+Position hiddenUnderRun()
+{
+    Position p;
+    p.tableau = {"-3C -4D 5S", "6H", "", "", "", "", ""};
+    p.waste = "AH";
+    return p;
+}
+
+} // namespace
+
+TEST_F(MovePathTest, AMoveReportsTheCardsAndTheColumnsItTurnedUp)
+{
+    auto game = loadGame(store, hiddenUnderRun());
+    const Card five = game->tableau()[0].last();
+    const auto record = game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->cards, Pile{five});
+    EXPECT_EQ(record->source, DragSource::tableau(0, 2));
+    EXPECT_EQ(record->target, MoveTarget::tableau(1));
+    EXPECT_EQ(record->flippedColumns, QList<int>{0});
+    EXPECT_FALSE(game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1))) << "nothing left there";
+}
+
+TEST_F(MovePathTest, EveryEntryPointRefusesHiddenUnknownAndOffBoardRequests)
+{
+    const std::pair<const char*, std::function<void(SolitaireGame&, DragState&)>> requests[] = {
+        {"face-down group", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(0, 0), MoveTarget::tableau(1)); }},
+        {"face-down card sent", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(g.tableau()[0][1], d); }},
+        {"face-down group dropped", [](SolitaireGame& g, DragState& d) {
+             d.setDragSource(DragSource::tableau(0, 1));
+             g.dropDraggedCards({{DropSlot::tableau(1), QRectF(60, 120, 44, 64)}}, d, QPointF(80, 130));
+         }},
+        {"card not on the board", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(parseCard("AH"), d); }},
+        {"column off the board", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(9, 0), MoveTarget::tableau(1)); }},
+        {"index below a column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(0, -1), MoveTarget::tableau(1)); }},
+        {"foundation off the board", [](SolitaireGame& g, DragState&) { g.move(DragSource::waste(), MoveTarget::foundation(4)); }},
+        {"target column off the board", [](SolitaireGame& g, DragState& d) { g.moveIfLegal(DragSource::tableau(0, 2), MoveTarget::tableau(7), d); }},
+        {"digit key for no column", [](SolitaireGame& g, DragState& d) { g.moveFocusedPile(BoardFocus::tableau(0), 11, d); }},
+        {"move onto its own column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(1, 0), MoveTarget::tableau(1)); }},
+    };
+    for (const auto& [name, request] : requests) {
+        auto game = loadGame(store, hiddenUnderRun());
+        const SavedGame before = game->makeSavedGame();
+        request(*game, drag);
+        const SavedGame after = game->makeSavedGame();
+        EXPECT_EQ(after.tableau, before.tableau) << name;
+        EXPECT_EQ(after.waste, before.waste) << name;
+        EXPECT_EQ(after.foundations, before.foundations) << name;
+        EXPECT_TRUE(game->history().isEmpty()) << name;
+        EXPECT_FALSE(game->hasStartedCurrentDeal()) << name;
+    }
+}
+
+TEST_F(MovePathTest, UndoAndStockQuestionsFollowTheGame)
+{
+    store.setString(keys::scoringMode, "Vegas");
+    store.setBool(keys::unlimitedRedeals, false); // Draw 1: no recycle at all
+    Position p = hiddenUnderRun();
+    p.leftoverToWaste = true;
+    auto game = loadGame(store, p);
+    EXPECT_FALSE(game->canUndo());
+    EXPECT_FALSE(game->canDrawFromStock()) << "empty stock, no pass left";
+    game->move(DragSource::waste(), MoveTarget::foundation(0));
+    EXPECT_TRUE(game->canUndo());
+    game->undo(drag);
+    EXPECT_FALSE(game->canUndo());
+
+    store.setBool(keys::unlimitedRedeals, true);
+    auto unlimited = loadGame(store, p);
+    EXPECT_TRUE(unlimited->canDrawFromStock()) << "the waste can go back";
+}
