@@ -2,7 +2,7 @@
 // the real game and the real settings file, and checks the table after each
 // one. Seeded, so a failure can be replayed.
 //
-//   soak [--actions N] [--seed S]
+//   soak [--actions N] [--seed S] [--leave-out KIND,...]
 //
 // Actions: stock clicks, offered and arbitrary moves (including impossible
 // ones), double-clicks on any card, drops anywhere, digit keys, undo,
@@ -20,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -36,6 +37,10 @@ enum Action {
 };
 // Relative weights, in the order above.
 constexpr std::array<int, actionCount> kWeights = {20, 14, 6, 12, 12, 8, 10, 6, 2, 4, 1, 4, 1};
+// Names for --leave-out.
+const char* const kKeys[actionCount] = {"draw", "offered-move", "any-move", "best-spot", "drop", "digit-key",
+                                        "undo", "auto-step", "new-deal", "rule-change", "reset", "end-turn",
+                                        "relaunch"};
 const char* const kNames[actionCount] = {"draw", "offered move", "any move", "best spot", "drop", "digit key",
                                          "undo", "auto-complete step", "new deal", "rule change", "reset",
                                          "end of turn", "relaunch"};
@@ -227,8 +232,14 @@ int main(int argc, char** argv)
                                            QStringLiteral("N"), QStringLiteral("100000"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."),
                                         QStringLiteral("S"), QStringLiteral("1"));
+    const QCommandLineOption leaveOutOption(
+        QStringLiteral("leave-out"),
+        QStringLiteral("Comma-separated kinds of action not to play: draw, offered-move, any-move, best-spot, "
+                       "drop, digit-key, undo, auto-step, new-deal, rule-change, reset, end-turn, relaunch."),
+        QStringLiteral("KINDS"));
     parser.addOption(actionsOption);
     parser.addOption(seedOption);
+    parser.addOption(leaveOutOption);
 
     const auto fail = [&](const QString& message) {
         std::fprintf(stderr, "soak: %s\n\n%s", qPrintable(message), qPrintable(parser.helpText()));
@@ -250,12 +261,24 @@ int main(int argc, char** argv)
     if (!ok)
         return fail(QStringLiteral("--seed needs a whole number"));
 
+    std::array<int, actionCount> weights = kWeights;
+    for (const QString& kind : parser.value(leaveOutOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                      [&](const char* k) { return kind == QLatin1String(k); });
+        if (key == std::end(kKeys))
+            return fail(QStringLiteral("no kind of action called '%1'").arg(kind));
+        weights[std::size_t(key - std::begin(kKeys))] = 0;
+    }
+
+    if (std::all_of(weights.begin(), weights.end(), [](int w) { return w == 0; }))
+        return fail(QStringLiteral("every kind of action is left out"));
+
     QTemporaryDir dir;
     if (!dir.isValid())
         return fail(QStringLiteral("cannot create a temporary directory"));
     Soak soak(dir.filePath(QStringLiteral("settings.ini")), seed);
     std::mt19937_64 pick(seed ^ 0x5eed);
-    std::discrete_distribution<int> kinds(kWeights.begin(), kWeights.end());
+    std::discrete_distribution<int> kinds(weights.begin(), weights.end());
     std::array<qlonglong, actionCount> counts{};
     QElapsedTimer clock;
     clock.start();
