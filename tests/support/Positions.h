@@ -110,13 +110,10 @@ struct Position {
 // constructs a game that restores it. Fails the test if it did not restore.
 inline std::unique_ptr<SolitaireGame> loadGame(InMemorySettingsStore& store, const Position& position)
 {
-    const ScoringMode mode = enumFromRaw<ScoringMode>(store.stringForKey(keys::scoringMode).value_or(QString()))
-                                 .value_or(ScoringMode::standard);
-    const bool unlimited = store.hasObjectForKey(keys::unlimitedRedeals) ? store.boolForKey(keys::unlimitedRedeals) : true;
-    const std::int64_t draw = store.integerForKey(keys::drawCount) == 3 ? 3 : 1;
+    const ScoringMode mode = readSetting(store, stored::scoringMode);
     std::optional<std::int64_t> passes;
-    if (mode == ScoringMode::vegas && !unlimited)
-        passes = draw == 3 ? 3 : 1;
+    if (mode == ScoringMode::vegas && !readSetting(store, stored::unlimitedRedeals))
+        passes = readSetting(store, stored::drawCount).passesAllowed();
     const SavedGame record = position.record(mode, passes);
     EXPECT_TRUE(isConsistentPosition(record)) << "test position is not a valid layout";
     store.setData(keys::savedGame, encodeSavedGame(record));
