@@ -11,6 +11,7 @@
 // settings file, open it again and restore the game from it. Exit status 0
 // when every check held, 1 at the first broken one, 2 for bad options.
 
+#include "ToolArguments.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SavedGame.h"
@@ -221,13 +222,7 @@ QString Soak::check() const
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("soak"));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Plays random actions of every kind against the game and its settings file,\n"
-                       "checking the table after each one."));
-    parser.addHelpOption();
     const QCommandLineOption actionsOption(QStringLiteral("actions"), QStringLiteral("Actions to play (default 100000)."),
                                            QStringLiteral("N"), QStringLiteral("100000"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Random seed (default 1)."),
@@ -240,42 +235,44 @@ int main(int argc, char** argv)
     parser.addOption(actionsOption);
     parser.addOption(seedOption);
     parser.addOption(leaveOutOption);
+    if (const int status = bench::parseToolArguments(
+            argc, argv, parser,
+            QStringLiteral("Plays random actions of every kind against the game and its settings file,\n"
+                           "checking the table after each one."));
+        status >= 0)
+        return status;
 
+    QCoreApplication app(argc, argv);
     const auto fail = [&](const QString& message) {
-        std::fprintf(stderr, "soak: %s\n\n%s", qPrintable(message), qPrintable(parser.helpText()));
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(message),
+                     qPrintable(parser.helpText().section(QLatin1Char('\n'), 0, 0)));
         return 2;
     };
-    if (!parser.parse(app.arguments()))
-        return fail(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     bool ok = false;
     const qlonglong actions = parser.value(actionsOption).toLongLong(&ok);
     if (!ok || actions < 1)
-        return fail(QStringLiteral("--actions needs a positive whole number"));
+        return fail(QStringLiteral("--actions needs a positive whole number."));
     const qulonglong seed = parser.value(seedOption).toULongLong(&ok);
     if (!ok)
-        return fail(QStringLiteral("--seed needs a whole number"));
+        return fail(QStringLiteral("--seed needs a whole number."));
 
     std::array<int, actionCount> weights = kWeights;
     for (const QString& kind : parser.value(leaveOutOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
                                       [&](const char* k) { return kind == QLatin1String(k); });
         if (key == std::end(kKeys))
-            return fail(QStringLiteral("no kind of action called '%1'").arg(kind));
+            return fail(QStringLiteral("No kind of action called '%1'.").arg(kind));
         weights[std::size_t(key - std::begin(kKeys))] = 0;
     }
 
     if (std::all_of(weights.begin(), weights.end(), [](int w) { return w == 0; }))
-        return fail(QStringLiteral("every kind of action is left out"));
+        return fail(QStringLiteral("Every kind of action is left out."));
 
     QTemporaryDir dir;
-    if (!dir.isValid())
-        return fail(QStringLiteral("cannot create a temporary directory"));
+    if (!dir.isValid()) {
+        std::fputs("soak: cannot create a temporary folder\n", stderr);
+        return 1;
+    }
     Soak soak(dir.filePath(QStringLiteral("settings.ini")), seed);
     std::mt19937_64 pick(seed ^ 0x5eed);
     std::discrete_distribution<int> kinds(weights.begin(), weights.end());

@@ -12,19 +12,22 @@ using namespace murvane::testing;
 
 namespace {
 
+// Two face-down cards under the 5S, the 6H beside them, the AH on the waste;
+// the rest in the stock, or with leftoverToWaste under the AH.
+Position hiddenUnderRun(bool leftoverToWaste = false)
+{
+    Position p;
+    p.tableau = {"-3C -4D 5S", "6H", "", "", "", "", ""};
+    p.waste = "AH";
+    p.leftoverToWaste = leftoverToWaste;
+    return p;
+}
+
 struct MovePathTest : ::testing::Test {
     InMemorySettingsStore store;
     DragState drag;
     MovePathTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
 };
-
-Position hiddenUnderRun()
-{
-    Position p;
-    p.tableau = {"-3C -4D 5S", "6H", "", "", "", "", ""};
-    p.waste = "AH";
-    return p;
-}
 
 } // namespace
 
@@ -75,8 +78,7 @@ TEST_F(MovePathTest, UndoAndStockQuestionsFollowTheGame)
 {
     store.setString(keys::scoringMode, "Vegas");
     store.setBool(keys::unlimitedRedeals, false); // Draw 1: no recycle at all
-    Position p = hiddenUnderRun();
-    p.leftoverToWaste = true;
+    const Position p = hiddenUnderRun(true);
     auto game = loadGame(store, p);
     EXPECT_FALSE(game->canUndo());
     EXPECT_FALSE(game->canDrawFromStock()) << "empty stock, no pass left";
