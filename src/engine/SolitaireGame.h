@@ -116,24 +116,26 @@ public:
 
     // --- Settings (written through to the store) --------------------------
     MenuBarIconOption menuBarIcon() const { return menuBarIcon_; }
-    void setMenuBarIcon(MenuBarIconOption value);
     AutoCompleteMode autoCompleteMode() const { return autoCompleteMode_; }
-    void setAutoCompleteMode(AutoCompleteMode value);
     BoardSize boardSize() const { return boardSize_; }
-    void setBoardSize(BoardSize value);
+    CardBackTheme cardTheme() const { return cardTheme_; }
     std::int64_t drawCount() const { return drawCount_.count(); }
     DrawMode drawMode() const { return drawCount_; }
-    void setDrawCount(std::int64_t value); // anything but 3 means Draw 1
     bool unlimitedRedeals() const { return unlimitedRedeals_; }
-    void setUnlimitedRedeals(bool value);
     bool hasSeenWelcome() const { return hasSeenWelcome_; }
-    void setHasSeenWelcome(bool value);
     bool showsCornerSuit() const { return showsCornerSuit_; }
-    void setShowsCornerSuit(bool value);
     ScoringMode scoringMode() const { return scoringMode_; }
-    void setScoringMode(ScoringMode value);
-    CardBackTheme cardTheme() const { return cardTheme_; }
+    // Each setter writes the store as its setting's write policy says
+    // (StoredSettings.h); the rule settings may deal a new game.
+    void setMenuBarIcon(MenuBarIconOption value);
+    void setAutoCompleteMode(AutoCompleteMode value);
+    void setBoardSize(BoardSize value);
     void setCardTheme(CardBackTheme value);
+    void setDrawCount(std::int64_t value); // anything but 3 means Draw 1
+    void setUnlimitedRedeals(bool value);
+    void setHasSeenWelcome(bool value);
+    void setShowsCornerSuit(bool value);
+    void setScoringMode(ScoringMode value);
 
     // --- Statistics (written through to the store) ------------------------
     std::int64_t dealsCount() const { return dealsCount_; }
