@@ -1,6 +1,8 @@
 #include "MurvaneSolitaireApp.h"
 
 #include "DynamicTypeCapModifier.h"
+#include "PanelWindowLayers.h"
+#include "PlatformChoice.h"
 #include "TrayController.h"
 #include "WelcomeWindowController.h"
 #include "engine/SolitaireGame.h"
@@ -95,7 +97,7 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     if (useTray) {
         // Closing the panel must not end a program that lives in the tray.
         QApplication::setQuitOnLastWindowClosed(false);
-        createPanel(PanelWindow::Style::popup);
+        createPanel(trayPanelStyle());
         tray_ = std::make_unique<TrayController>(*game_);
         connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
         connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
@@ -125,6 +127,7 @@ void MurvaneSolitaireApp::createPanel(PanelWindow::Style style)
     };
     const bool keep = options_.keepPanelContent || style == PanelWindow::Style::window;
     panel_ = std::make_unique<PanelWindow>(style, capped, keep);
+    panel_->setDismissLayer(&dismissBoardLayer);
 }
 
 void MurvaneSolitaireApp::showPanel()

@@ -41,7 +41,21 @@ QRect screenFor(const QList<QRect>& screens, QPoint anchor)
     return best;
 }
 
-QPoint panelPosition(QSize panel, const std::optional<QRect>& iconGeometry, QPoint pointer, const QRect& screen)
+QRect placementArea(const QList<ScreenRects>& screens, QPoint anchor)
+{
+    QList<QRect> geometries;
+    for (const ScreenRects& screen : screens)
+        geometries.append(screen.geometry);
+    const QRect geometry = screenFor(geometries, anchor);
+    for (const ScreenRects& screen : screens)
+        if (screen.geometry == geometry && !geometry.isEmpty()) {
+            const QRect usable = screen.available.intersected(geometry);
+            return usable.isEmpty() ? geometry : usable;
+        }
+    return geometry;
+}
+
+QPoint panelPosition(QSize panel, const std::optional<QRect>& iconGeometry, QPoint pointer, const QRect& area)
 {
     const bool haveIcon = iconGeometry && iconGeometry->isValid() && !iconGeometry->isEmpty();
     // The anchor's top and bottom edges (the pointer is a zero-height anchor).
@@ -50,14 +64,14 @@ QPoint panelPosition(QSize panel, const std::optional<QRect>& iconGeometry, QPoi
 
     int x = centreX - panel.width() / 2;
     int y = anchor.bottom() + 1 + kPanelGap;
-    if (!screen.isEmpty()) {
-        const int screenBottom = screen.top() + screen.height();
+    if (!area.isEmpty()) {
+        const int areaBottom = area.top() + area.height();
         const int above = anchor.top() - kPanelGap - panel.height();
-        // Below when it fits; above when only that fits (a bottom panel).
-        if (y + panel.height() > screenBottom && above >= screen.top())
+        // Below when it fits; above when only that fits (a bottom taskbar).
+        if (y + panel.height() > areaBottom && above >= area.top())
             y = above;
-        x = clampSpan(x, panel.width(), screen.left(), screen.left() + screen.width());
-        y = clampSpan(y, panel.height(), screen.top(), screenBottom);
+        x = clampSpan(x, panel.width(), area.left(), area.left() + area.width());
+        y = clampSpan(y, panel.height(), area.top(), areaBottom);
     }
     return {x, y};
 }

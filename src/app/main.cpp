@@ -1,6 +1,7 @@
 // Program entry: hands control to the event loop with the application.
 #include "CommandLine.h"
 #include "MurvaneSolitaireApp.h"
+#include "PlatformChoice.h"
 #include "TerminationSignals.h"
 #include "graphics/AppIcon.h"
 #include "platform/PopupAccessibility.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv)
 {
+    // Before Qt picks its platform: on Wayland the panel hangs under its
+    // icon only through XWayland.
+    murvane::app::applyPlatformChoice(argc, argv);
     // Answered before anything else exists: --help needs no display, and a
     // bad option leaves the settings store alone.
     bool openPanel = false;

@@ -70,3 +70,33 @@ TEST(PanelPlacement, MultiScreenPicksTheIconsScreenAndStaysOnIt)
     EXPECT_EQ(screenFor(screens, QPoint(-50, 500)), screens.at(0));
     EXPECT_TRUE(screenFor({}, QPoint()).isEmpty());
 }
+
+TEST(PanelPlacement, KeepsOffTaskbarsAndTopBars)
+{
+    // The icon sits in a bar outside the usable area; the panel must not
+    // cover that bar, whether it hangs from the icon or from the pointer.
+    struct Row {
+        const char* desktop;
+        QRect available;
+        std::optional<QRect> icon;
+        QPoint pointer;
+    };
+    const Row rows[] = {
+        {"top bar, icon reported", QRect(0, 32, 1280, 768), QRect(1200, 4, 24, 24), {}},
+        {"top bar, pointer only", QRect(0, 32, 1280, 768), std::nullopt, QPoint(1210, 6)},
+        {"bottom taskbar, pointer only", QRect(0, 0, 1280, 752), std::nullopt, QPoint(700, 790)},
+        {"left dock and top bar", QRect(64, 28, 1216, 772), std::nullopt, QPoint(20, 10)},
+    };
+    for (const Row& row : rows) {
+        const QPoint anchor = row.icon ? row.icon->center() : row.pointer;
+        const QRect area = placementArea({{QRect(1280, 0, 1024, 768), QRect(1280, 0, 1024, 768)},
+                                          {kScreen, row.available}},
+                                         anchor);
+        EXPECT_EQ(area, row.available) << row.desktop;
+        const QRect panel(panelPosition(kPanel, row.icon, row.pointer, area), kPanel);
+        EXPECT_TRUE(row.available.contains(panel)) << row.desktop;
+    }
+    // A screen that reports no usable area falls back to its full rectangle.
+    EXPECT_EQ(placementArea({{kScreen, QRect()}}, QPoint(5, 5)), kScreen);
+    EXPECT_TRUE(placementArea({}, QPoint()).isEmpty());
+}

@@ -243,7 +243,7 @@ TEST(Panel, FollowsTheContentSizeAndDiscardsItOnClose)
     QTRY_COMPARE_WITH_TIMEOUT(panel.size(), QSize(443, 560), 5000);
 
     QPointer<QWidget> old = panel.content();
-    panel.toggle(std::nullopt, {});
+    panel.closePanel();
     EXPECT_FALSE(panel.isOpen());
     EXPECT_EQ(panel.content(), nullptr);
     QTRY_VERIFY_WITH_TIMEOUT(old.isNull(), 5000);
