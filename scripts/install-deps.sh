@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
+  weston xwayland qt6-wayland python3-dbus python3-gi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -334,6 +334,10 @@ def to_screen(pan, point):
     return pan["x"] + point[0], pan["y"] + point[1]
 
 
+# Longer than a double-click: clicks this far apart are separate gestures.
+GESTURE_GAP = 0.8
+
+
 def open_panel():
     # A freshly started instance's icon may be mapped a moment before the
     # tray host has finished embedding it; click again if nothing opened.
@@ -460,10 +464,31 @@ def main():
 
     # Clicking the icon opens it again; clicking the icon once more closes it.
     icon, pan = open_panel()
+    time.sleep(GESTURE_GAP)  # two quick clicks would be a double-click
     click(icon["x"] + icon["w"] / 2, icon["y"] + icon["h"] / 2)
     wait_for(lambda: panel() is None, 10, "the icon click to close the panel")
     time.sleep(0.5)
     check(panel() is None, "a click on the icon while open closes the panel and keeps it closed")
+
+    # A double-click on the icon opens the panel once and leaves it open.
+    time.sleep(GESTURE_GAP)
+    click(icon["x"] + icon["w"] / 2, icon["y"] + icon["h"] / 2, repeat=2)
+    wait_for(panel, 4, "the double-click to open the panel")
+    time.sleep(GESTURE_GAP)
+    check(panel() is not None, "a double-click on the icon opens the panel and leaves it open")
+
+    # Another application taking the focus closes it, though the grab saw no click.
+    raw = read_conf()
+    other = subprocess.Popen(["xev", "-geometry", "200x120+40+600", "-name", "other"],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+    processes.append(other)
+    other_id = wait_for(lambda: next((line.split()[0] for line in run("xwininfo", "-root", "-tree").stdout.splitlines()
+                                      if '"other"' in line), None), 10, "another application's window")
+    run("xdotool", "windowfocus", other_id)
+    wait_for(lambda: panel() is None, 10, "the panel to close when another application takes the focus")
+    check(read_conf() == raw, "losing the focus closes the panel and leaves the game as it was")
+    other.terminate()
+    other.wait(timeout=5)
 
     # --- second launch while running ---
     raw = read_conf()

@@ -18,6 +18,29 @@ from gi.repository import GLib
 WATCHER = "org.kde.StatusNotifierWatcher"
 PATH = "/StatusNotifierWatcher"
 
+# dbus-python leaves properties out of its introspection data, and Qt reads
+# IsStatusNotifierHostRegistered through an introspected interface.
+INTROSPECTION = """<node>
+ <interface name="org.freedesktop.DBus.Introspectable">
+  <method name="Introspect"><arg direction="out" type="s"/></method>
+ </interface>
+ <interface name="org.freedesktop.DBus.Properties">
+  <method name="Get"><arg direction="in" type="s"/><arg direction="in" type="s"/>
+   <arg direction="out" type="v"/></method>
+  <method name="GetAll"><arg direction="in" type="s"/><arg direction="out" type="a{sv}"/></method>
+ </interface>
+ <interface name="org.kde.StatusNotifierWatcher">
+  <method name="RegisterStatusNotifierItem"><arg direction="in" type="s"/></method>
+  <method name="RegisterStatusNotifierHost"><arg direction="in" type="s"/></method>
+  <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+  <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+  <property name="ProtocolVersion" type="i" access="read"/>
+  <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+  <signal name="StatusNotifierItemUnregistered"><arg type="s"/></signal>
+  <signal name="StatusNotifierHostRegistered"/>
+ </interface>
+</node>"""
+
 
 class Watcher(dbus.service.Object):
     def __init__(self, bus, log_path):
@@ -68,6 +91,11 @@ class Watcher(dbus.service.Object):
             "IsStatusNotifierHostRegistered": dbus.Boolean(True),
             "ProtocolVersion": dbus.Int32(0),
         }
+
+    @dbus.service.method(dbus.INTROSPECTABLE_IFACE, in_signature="", out_signature="s",
+                         path_keyword="object_path", connection_keyword="connection")
+    def Introspect(self, object_path, connection):
+        return INTROSPECTION
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
     def Get(self, interface, name):

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# End-to-end run of the game in a Wayland session: weston's headless
+# backend with XWayland, a private session bus and a minimal
+# StatusNotifierWatcher (sni_watcher.py) standing in for the tray host. The
+# driver (wayland_driver.py) activates the tray item over D-Bus and checks
+# the panel on XWayland (X tools) and natively (the accessibility tree).
+#
+#   run_wayland_e2e.sh <path to murvane-solitaire> [artefact directory]
+#
+# Prints one PASS, FAIL or SKIP line; exits 0 on success, 77 when the session
+# cannot be built here at all. Every process it starts is stopped on the way
+# out.
+set -uo pipefail
+
+app="${1:?usage: run_wayland_e2e.sh <murvane-solitaire> [artefact dir]}"
+here="$(cd "$(dirname "$0")" && pwd)"
+artefacts="${2:-$PWD/wayland-e2e-artifacts}"
+python=/usr/bin/python3 # the system one, with python3-dbus and python3-gi
+
+fail() { echo "FAIL: e2e Wayland session: $*"; exit 1; }
+skip() { echo "SKIP: e2e Wayland session: $*"; exit 77; }
+
+[ -x "$app" ] || fail "no executable at $app"
+for tool in weston dbus-run-session dbus-send; do
+  command -v "$tool" >/dev/null 2>&1 || skip "missing '$tool' (scripts/install-deps.sh installs it)"
+done
+[ -x "$python" ] && "$python" -c 'import dbus, gi, pyatspi' 2>/dev/null \
+  || skip "$python lacks dbus, gi or pyatspi (python3-dbus python3-gi python3-pyatspi)"
+qtplugins="$(dirname "$(ldd "$app" | awk '/libQt6Core/ {print $3}')")/qt6/plugins/platforms"
+ls "$qtplugins"/libqwayland-*.so >/dev/null 2>&1 || skip "no Qt Wayland platform plugin in $qtplugins (qt6-wayland)"
+
+work="$(mktemp -d /tmp/murvane-wl-e2e.XXXXXX)" || fail "cannot create a temporary directory"
+mkdir -p "$artefacts" "$work/home" "$work/config" "$work/runtime"
+chmod 700 "$work/runtime"
+pids=()
+
+cleanup() {
+  local pid
+  # The driver records every process it starts, in case it died before its
+  # own clean-up ran.
+  if [ -f "$work/app.pids" ]; then
+    while read -r pid; do kill -KILL "$pid" 2>/dev/null; done < "$work/app.pids"
+  fi
+  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
+  for pid in "${pids[@]}"; do
+    for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  done
+  cp "$work"/*.log "$artefacts"/ 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
+
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
+
+# XWayland needs the X socket directory; without it only the native half runs.
+xwayland=(--xwayland)
+if ! command -v Xwayland >/dev/null 2>&1; then
+  xwayland=()
+  echo "e2e: no Xwayland installed; the XWayland checks will be skipped"
+elif [ ! -d /tmp/.X11-unix ] && ! mkdir -m 1777 /tmp/.X11-unix 2>/dev/null; then
+  xwayland=()
+  echo "e2e: cannot create /tmp/.X11-unix; the XWayland checks will be skipped"
+fi
+
+socket="murvane-e2e-$$"
+weston --backend=headless-backend.so --socket="$socket" --width=1280 --height=800 --idle-time=0 \
+  "${xwayland[@]}" >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 1 200); do
+  [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+  kill -0 "${pids[0]}" 2>/dev/null || break
+  sleep 0.1
+done
+[ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(tail -3 "$work/weston.log")"
+display=""
+if [ ${#xwayland[@]} -gt 0 ]; then
+  for _ in $(seq 1 100); do
+    display="$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*$')"
+    [ -n "$display" ] && break
+    sleep 0.1
+  done
+  [ -n "$display" ] || echo "e2e: weston started no X server; the XWayland checks will be skipped"
+fi
+
+dbus-run-session -- "$python" "$here/wayland_driver.py" "$app" "$work" "$artefacts" "$socket" "$display" &
+driver=$!
+pids+=($driver)
+wait "$driver"
+status=$?
+if [ "$status" -eq 0 ]; then
+  echo "PASS: e2e Wayland session (logs in $artefacts)"
+  exit 0
+fi
+echo "FAIL: e2e Wayland session (driver exit $status; logs in $artefacts)"
+exit 1
