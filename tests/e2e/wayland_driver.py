@@ -205,7 +205,7 @@ def start_accessibility_bus():
 
 
 def shown_game_windows():
-    """Names of the game's showing top-level windows, from the accessibility tree."""
+    """(width, height, name) of the game's showing top-level windows, from the accessibility tree."""
     script = (
         "import pyatspi\n"
         "d = pyatspi.Registry.getDesktop(0)\n"
@@ -213,14 +213,15 @@ def shown_game_windows():
         "    if a is None or 'urvane' not in (a.name or ''): continue\n"
         "    for w in a:\n"
         "        if w is not None and w.getState().contains(pyatspi.STATE_SHOWING):\n"
-        "            print(w.name)\n")
+        "            e = w.queryComponent().getExtents(pyatspi.WINDOW_COORDS)\n"
+        "            print('%d %d %s' % (e.width, e.height, w.name))\n")
     # A fresh process each time: nothing cached from the previous look.
     result = run(PYTHON, "-c", script, timeout=20)
-    return [line for line in result.stdout.splitlines() if line.strip()]
+    return [tuple(line.split(" ", 2)) for line in result.stdout.splitlines() if line.count(" ") >= 2]
 
 
 def panel_shown():
-    return "Murvane Solitaire" in shown_game_windows()
+    return any(name == "Murvane Solitaire" for _, _, name in shown_game_windows())
 
 
 def native_checks():
@@ -234,7 +235,9 @@ def native_checks():
 
     activate(item)
     wait_for(panel_shown, 15, "the native panel to show")
-    log("ok: native: activating the item shows the panel (accessibility tree)")
+    sizes = [(w, h) for w, h, name in shown_game_windows() if name == "Murvane Solitaire"]
+    check(sizes and int(sizes[0][0]) == x11.BOARD_WIDTH,
+          "native: activating the item shows the panel, the board's width %s (accessibility tree)" % (sizes,))
     time.sleep(GESTURE_GAP)
     activate(item)
     wait_for(lambda: not panel_shown(), 15, "the native panel to close on a second activation")
