@@ -66,27 +66,61 @@ elif [ ! -d /tmp/.X11-unix ] && ! mkdir -m 1777 /tmp/.X11-unix 2>/dev/null; then
   echo "e2e: cannot create /tmp/.X11-unix; the XWayland checks will be skipped"
 fi
 
-socket="murvane-e2e-$$"
-weston --backend=headless-backend.so --socket="$socket" --width=1280 --height=800 --idle-time=0 \
-  "${xwayland[@]}" >"$work/weston.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 1 200); do
-  [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-  kill -0 "${pids[0]}" 2>/dev/null || break
-  sleep 0.1
-done
-[ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(tail -3 "$work/weston.log")"
-display=""
-if [ ${#xwayland[@]} -gt 0 ]; then
-  for _ in $(seq 1 100); do
-    display="$(grep -o 'xserver listening on display :[0-9]*' "$work/weston.log" | grep -o ':[0-9]*$')"
-    [ -n "$display" ] && break
+# Starts weston with backend $1 on socket $2, logging to $3 (more options
+# follow); waits until it accepts clients and sets weston_display to the X
+# display its XWayland listens on ("" without one). Not in a subshell: the
+# pid must reach the clean-up.
+weston_display=""
+start_weston() {
+  local backend="$1" name="$2" log="$3"
+  weston_display=""
+  shift 3
+  weston --backend="$backend" --socket="$name" --width=1280 --height=800 --idle-time=0 "$@" >"$log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 300); do
+    [ -S "$XDG_RUNTIME_DIR/$name" ] && break
+    kill -0 "${pids[-1]}" 2>/dev/null || break
     sleep 0.1
   done
-  [ -n "$display" ] || echo "e2e: weston started no X server; the XWayland checks will be skipped"
+  [ -S "$XDG_RUNTIME_DIR/$name" ] || return 1
+  if [[ " $* " == *" --xwayland "* ]]; then
+    for _ in $(seq 1 150); do
+      weston_display="$(grep -o 'xserver listening on display :[0-9]*' "$log" | grep -o ':[0-9]*$')"
+      [ -n "$weston_display" ] && break
+      sleep 0.1
+    done
+  fi
+}
+
+socket="murvane-e2e-$$"
+start_weston headless-backend.so "$socket" "$work/weston.log" "${xwayland[@]}" \
+  || fail "weston did not start: $(tail -3 "$work/weston.log")"
+display="$weston_display"
+[ ${#xwayland[@]} -eq 0 ] || [ -n "$display" ] || echo "e2e: weston started no X server; the XWayland checks will be skipped"
+
+# The headless backend has no seat, so nothing can move a pointer there. For
+# pointer input a second weston runs on an X11 backend inside Xvfb, whose
+# pointer xdotool drives.
+input_socket="" input_display="" host_display=""
+if [ ${#xwayland[@]} -gt 0 ] && command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/host-display" >"$work/xvfb.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 100); do
+    host_display="$(tr -dc '0-9' < "$work/host-display" 2>/dev/null)"
+    [ -n "$host_display" ] && break
+    sleep 0.1
+  done
+  if [ -n "$host_display" ]; then
+    host_display=":$host_display"
+    input_socket="murvane-e2e-input-$$"
+    DISPLAY="$host_display" start_weston x11-backend.so "$input_socket" "$work/weston-input.log" \
+      --use-pixman --xwayland && input_display="$weston_display"
+  fi
+  [ -n "$input_display" ] || echo "e2e: no nested weston with a pointer; the XWayland pointer checks will be skipped"
 fi
 
-dbus-run-session -- "$python" "$here/wayland_driver.py" "$app" "$work" "$artefacts" "$socket" "$display" &
+dbus-run-session -- "$python" "$here/wayland_driver.py" "$app" "$work" "$artefacts" "$socket" "$display" \
+  "$input_socket" "$input_display" "$host_display" &
 driver=$!
 pids+=($driver)
 wait "$driver"
