@@ -330,6 +330,15 @@ def stop_all():
             proc.wait(timeout=5)
 
 
+def quit_by_sigterm(proc, timeout=10):
+    proc.send_signal(signal.SIGTERM)
+    try:
+        rc = proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure("SIGTERM did not end the game")
+    check(rc == 0, "SIGTERM quits cleanly with status 0")
+
+
 def to_screen(pan, point):
     return pan["x"] + point[0], pan["y"] + point[1]
 
@@ -539,12 +548,7 @@ def main():
     close_panel_outside(pan)
 
     # --- SIGTERM ends it cleanly ---
-    again.send_signal(signal.SIGTERM)
-    try:
-        rc = again.wait(timeout=10)
-    except subprocess.TimeoutExpired:
-        raise Failure("SIGTERM did not end the game")
-    check(rc == 0, "SIGTERM quits cleanly with status 0")
+    quit_by_sigterm(again)
     check(not os.path.exists(CONF + ".lock"), "no settings lock file left behind")
 
 

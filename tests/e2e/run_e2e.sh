@@ -27,40 +27,11 @@ done
 [ -x "$app" ] || fail "no executable at $app"
 [ -x "$python" ] || fail "no $python"
 
-work="$(mktemp -d /tmp/murvane-e2e.XXXXXX)" || fail "cannot create a temporary directory"
-mkdir -p "$artefacts" "$work/home" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-pids=()
-
-cleanup() {
-  local pid
-  # The driver records the game's pids here in case it died before its own
-  # clean-up ran.
-  if [ -f "$work/app.pids" ]; then
-    while read -r pid; do kill -KILL "$pid" 2>/dev/null; done < "$work/app.pids"
-  fi
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do
-    for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-
-# Xvfb picks a free display itself and reports it once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-display=""
-for _ in $(seq 1 100); do
-  display="$(tr -dc '0-9' < "$work/display" 2>/dev/null)"
-  [ -n "$display" ] && break
-  sleep 0.1
-done
-[ -n "$display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
-export DISPLAY=":$display"
+. "$here/session_common.sh"
+e2e_setup_work murvane-e2e
+e2e_start_xvfb xvfb
+[ -n "$xvfb_display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
+export DISPLAY="$xvfb_display"
 
 trayer --edge top --align right --widthtype request --height 32 \
   --SetDockType true --SetPartialStrut true --transparent false >"$work/trayer.log" 2>&1 &

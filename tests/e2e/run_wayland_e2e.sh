@@ -29,29 +29,8 @@ done
 qtplugins="$(dirname "$(ldd "$app" | awk '/libQt6Core/ {print $3}')")/qt6/plugins/platforms"
 ls "$qtplugins"/libqwayland-*.so >/dev/null 2>&1 || skip "no Qt Wayland platform plugin in $qtplugins (qt6-wayland)"
 
-work="$(mktemp -d /tmp/murvane-wl-e2e.XXXXXX)" || fail "cannot create a temporary directory"
-mkdir -p "$artefacts" "$work/home" "$work/config" "$work/runtime"
-chmod 700 "$work/runtime"
-pids=()
-
-cleanup() {
-  local pid
-  # The driver records every process it starts, in case it died before its
-  # own clean-up ran.
-  if [ -f "$work/app.pids" ]; then
-    while read -r pid; do kill -KILL "$pid" 2>/dev/null; done < "$work/app.pids"
-  fi
-  for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
-  for pid in "${pids[@]}"; do
-    for _ in $(seq 1 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-    kill -KILL "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
-  done
-  cp "$work"/*.log "$artefacts"/ 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+. "$here/session_common.sh"
+e2e_setup_work murvane-wl-e2e
 
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY
@@ -98,25 +77,23 @@ start_weston headless-backend.so "$socket" "$work/weston.log" "${xwayland[@]}" \
 display="$weston_display"
 [ ${#xwayland[@]} -eq 0 ] || [ -n "$display" ] || echo "e2e: weston started no X server; the XWayland checks will be skipped"
 
-# The headless backend has no seat, so nothing can move a pointer there. For
-# pointer input a second weston runs on an X11 backend inside Xvfb, whose
-# pointer xdotool drives.
+# The headless backend has no seat, so nothing can move a pointer or the
+# activation there. For those checks a second weston runs on an X11 backend
+# inside Xvfb, whose pointer xdotool drives.
 input_socket="" input_display="" host_display=""
-if [ ${#xwayland[@]} -gt 0 ] && command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/host-display" >"$work/xvfb.log" 2>&1 &
-  pids+=($!)
-  for _ in $(seq 1 100); do
-    host_display="$(tr -dc '0-9' < "$work/host-display" 2>/dev/null)"
-    [ -n "$host_display" ] && break
-    sleep 0.1
-  done
+if command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1; then
+  e2e_start_xvfb host-xvfb
+  host_display="$xvfb_display"
   if [ -n "$host_display" ]; then
-    host_display=":$host_display"
     input_socket="murvane-e2e-input-$$"
-    DISPLAY="$host_display" start_weston x11-backend.so "$input_socket" "$work/weston-input.log" \
-      --use-pixman --xwayland && input_display="$weston_display"
+    if DISPLAY="$host_display" start_weston x11-backend.so "$input_socket" "$work/weston-input.log" \
+         --use-pixman "${xwayland[@]}"; then
+      input_display="$weston_display"
+    else
+      input_socket=""
+    fi
   fi
-  [ -n "$input_display" ] || echo "e2e: no nested weston with a pointer; the XWayland pointer checks will be skipped"
+  [ -n "$input_socket" ] || echo "e2e: no nested weston with a seat; the pointer and activation checks will be skipped"
 fi
 
 dbus-run-session -- "$python" "$here/wayland_driver.py" "$app" "$work" "$artefacts" "$socket" "$display" \
