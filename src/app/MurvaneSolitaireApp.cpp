@@ -1,7 +1,6 @@
 #include "MurvaneSolitaireApp.h"
 
 #include "DynamicTypeCapModifier.h"
-#include "PanelWindowLayers.h"
 #include "PlatformChoice.h"
 #include "TrayController.h"
 #include "WelcomeWindowController.h"
@@ -127,7 +126,11 @@ void MurvaneSolitaireApp::createPanel(PanelWindow::Style style)
     };
     const bool keep = options_.keepPanelContent || style == PanelWindow::Style::window;
     panel_ = std::make_unique<PanelWindow>(style, capped, keep);
-    panel_->setDismissLayer(&dismissBoardLayer);
+    // Escape closes what is on top of the board before the panel itself.
+    panel_->setDismissLayer([](QWidget* content) {
+        auto* board = qobject_cast<SolitaireView*>(content);
+        return board && board->dismissTopmostLayer();
+    });
 }
 
 void MurvaneSolitaireApp::showPanel()

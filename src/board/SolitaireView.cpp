@@ -284,9 +284,8 @@ bool SolitaireView::eventFilter(QObject* watched, QEvent* event)
 
 void SolitaireView::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && game_.isShowingScreen() && screen_) {
+    if (event->key() == Qt::Key_Escape && dismissTopmostLayer()) {
         event->accept();
-        dismissScreen();
         return;
     }
     if (board::handleBoardKey(*this, *event)) {
@@ -294,6 +293,29 @@ void SolitaireView::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool SolitaireView::dismissTopmostLayer()
+{
+    if (isConfirmingNewDeal_) {
+        cancelNewDeal();
+        return true;
+    }
+    if (!game_.isShowingScreen())
+        return false;
+    // A screen's own dialog goes before the screen.
+    if (auto* screen = qobject_cast<screens::ModalScreenView*>(screen_.data())) {
+        if (screen->isConfirmingReset()) {
+            screen->setConfirmingReset(false);
+            return true;
+        }
+        if (screen->hasPendingRulesChange()) {
+            screen->clearPendingRulesChange();
+            return true;
+        }
+    }
+    dismissScreen();
+    return true;
 }
 
 void SolitaireView::setShowKeyboardFocus(bool value)

@@ -74,6 +74,9 @@ public:
     // The menu's screen items; ignored while the abandon dialog is up.
     void presentScreen(ModalScreen screen);
     void dismissScreen();
+    // What Escape does first: dismisses the topmost dialog, else the screen;
+    // false when neither is up.
+    bool dismissTopmostLayer();
 
     // Puts the board back into its just-shown state: no drag, no dialog, no
     // focus ring, focus on the stock. Called whenever the view is shown.

@@ -2,7 +2,6 @@
 // the second click of a double-click on the icon never undoes the first, and
 // losing the activation closes it without touching the game.
 #include "app/PanelWindow.h"
-#include "app/PanelWindowLayers.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
@@ -52,7 +51,9 @@ TEST(PanelEscape, ClosesTheDialogThenTheScreenThenThePanel)
     SolitaireGame game(store, false);
     PanelWindow panel(PanelWindow::Style::popup, [&game](QWidget* parent) { return new SolitaireView(game, parent); },
                       false);
-    panel.setDismissLayer(&dismissBoardLayer);
+    panel.setDismissLayer([](QWidget* content) {
+        return static_cast<SolitaireView*>(content)->dismissTopmostLayer();
+    });
     panel.open(QRect(500, 0, 24, 24), {});
     auto* board = qobject_cast<SolitaireView*>(panel.content());
     ASSERT_NE(board, nullptr);

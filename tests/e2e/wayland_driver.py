@@ -30,8 +30,7 @@ from e2e_driver import Failure, check, log, run, wait_for  # noqa: E402
 APP, WORK, ARTEFACTS, SOCKET, DISPLAY, INPUT_SOCKET, INPUT_DISPLAY, HOST_DISPLAY = sys.argv[1:9]
 HERE = os.path.dirname(os.path.abspath(__file__))
 PYTHON = "/usr/bin/python3"
-GESTURE_GAP = 0.8  # longer than any double-click interval
-helpers = []
+GESTURE_GAP = x11.GESTURE_GAP
 
 
 def record_pid(proc):
@@ -42,7 +41,7 @@ def record_pid(proc):
 def start_helper(args, log_name, env=None):
     proc = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=open(os.path.join(WORK, log_name), "ab"),
                             text=True, start_new_session=True, env=env)
-    helpers.append(proc)
+    x11.processes.append(proc)  # stopped with the games, however the run ends
     record_pid(proc)
     return proc
 
@@ -334,17 +333,4 @@ def main():
 
 
 if __name__ == "__main__":
-    status = 0
-    try:
-        main()
-    except Failure as failure:
-        log("FAILED: %s" % failure)
-        status = 1
-    except Exception as error:  # a broken helper is a failure, not a crash
-        log("ERROR: %r" % (error,))
-        status = 1
-    finally:
-        x11.stop_all()
-        for proc in helpers:
-            stop(proc, signal.SIGKILL)
-    sys.exit(status)
+    x11.run_driver(main, "wayland-failure.png")
