@@ -19,6 +19,10 @@ const QHash<QString, QString>& englishTable()
     static const QHash<QString, QString> table = {
         {QStringLiteral("%lld cards|one"), QStringLiteral("%lld card")},
         {QStringLiteral("%lld cards|other"), QStringLiteral("%lld cards")},
+        {QStringLiteral("Stock pile. %lld cards remaining. Tap to draw.|one"),
+         QStringLiteral("Stock pile. %lld card remaining. Tap to draw.")},
+        {QStringLiteral("Column %2$lld: %1$lld face-down cards|one"),
+         QStringLiteral("Column %2$lld: %1$lld face-down card")},
     };
     return table;
 }

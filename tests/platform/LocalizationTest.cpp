@@ -70,6 +70,13 @@ TEST(PluralTest, LookupFallsBackToOtherThenTheBareKey)
     EXPECT_EQ(localizedPlural("%lld cards", 1), "1 card");
     EXPECT_EQ(localizedPlural("%lld cards", 5), "5 cards");
     EXPECT_EQ(localizedPlural("%lld widgets", 5), "5 widgets"); // no entry at all
+    // The board's spoken counts read naturally for a single card.
+    EXPECT_EQ(localizedPlural("Stock pile. %lld cards remaining. Tap to draw.", 1),
+              "Stock pile. 1 card remaining. Tap to draw.");
+    EXPECT_EQ(localizedPlural("Column %2$lld: %1$lld face-down cards", 1, {std::int64_t(3)}),
+              "Column 3: 1 face-down card");
+    EXPECT_EQ(localizedPlural("Column %2$lld: %1$lld face-down cards", 4, {std::int64_t(3)}),
+              "Column 3: 4 face-down cards");
 }
 
 TEST(MoneyTest, EnglishAndOtherLanguages)
