@@ -40,7 +40,7 @@ void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const graph
                              .ratio = gfx::keyMilli(dpr),
                              .flags = gfx::appearanceBits(a),
                              .extent = gfx::keyMilli(rect.size())};
-    const QPixmap glass = gfx::RenderCache::pixmap(key, [&] {
+    const QPixmap glass = gfx::RenderCache::get<QPixmap>(key, [&] {
         return gfx::detail::layer(rect.size(), dpr, [&](QPainter& p) {
             p.setRenderHint(QPainter::Antialiasing);
             const QColor fill = prominent ? accentColor(a) : a.dark ? QColor(255, 255, 255, 22) : QColor(255, 255, 255, 170);

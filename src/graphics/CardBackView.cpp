@@ -141,7 +141,7 @@ QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio)
                         .ratio = keyMilli(dpr),
                         .flags = appearanceBits(view.appearance),
                         .colour = view.deepPurple.rgba()};
-    return RenderCache::pixmap(key, [&] {
+    return RenderCache::get<QPixmap>(key, [&] {
         CardBackView copy = view;
         copy.scale = s;
         return detail::cardLayer(s, dpr, [&](QPainter& p, QPointF at) {

@@ -71,7 +71,7 @@ QPixmap facePixmap(const CardView& v, qreal dpr)
                         .scale = keyMilli(m.scale),
                         .ratio = keyMilli(dpr),
                         .flags = appearanceBits(v.appearance) | (v.showsCornerSuit ? 4u : 0u)};
-    return RenderCache::pixmap(key, [&] {
+    return RenderCache::get<QPixmap>(key, [&] {
         return detail::cardLayer(m.scale, dpr, [&](QPainter& p, QPointF at) { paintFace(p, at, v, dpr, true); });
     });
 }

@@ -44,7 +44,7 @@ void EmptySlotView::paint(QPainter& painter, QPointF topLeft) const
                         .ratio = keyMilli(dpr),
                         .flags = appearanceBits(appearance),
                         .name = label};
-    const QPixmap pixmap = RenderCache::pixmap(key, [&] {
+    const QPixmap pixmap = RenderCache::get<QPixmap>(key, [&] {
         return detail::layer(m.size, dpr, [&](QPainter& p) { paintSlot(p, *this, QPointF(0, 0)); });
     });
     detail::drawLayer(painter, topLeft, pixmap);

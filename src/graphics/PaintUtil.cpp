@@ -89,7 +89,7 @@ TextRun buildReferenceRun(const QString& text, TextStyle style)
 TextRun textRun(const QString& text, TextStyle style, qreal pixelSize)
 {
     const RenderKey key{.element = RenderElement::text, .variant = int(style), .name = text};
-    const TextRun* reference = RenderCache::findTextRun(key);
+    const TextRun* reference = RenderCache::find<TextRun>(key);
     TextRun built;
     if (!reference) {
         built = buildReferenceRun(text, style);
@@ -194,7 +194,7 @@ QImage cardShadow(qreal scale, qreal dpr)
 {
     const CardMetrics m = cardMetrics(scale);
     const RenderKey key{.element = RenderElement::shadow, .scale = keyMilli(m.scale), .ratio = keyMilli(dpr)};
-    return RenderCache::image(key, [&] {
+    return RenderCache::get<QImage>(key, [&] {
         return shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity, shadowMargin(m.scale), dpr);
     });
 }

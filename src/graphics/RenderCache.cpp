@@ -56,6 +56,13 @@ Store& store()
     return s;
 }
 
+
+// What a painter path costs: its elements plus the container around them.
+constexpr qsizetype kPathElementBytes = qsizetype(sizeof(QPainterPath::Element));
+constexpr qsizetype kEntryOverhead = 128;
+
+} // namespace
+
 template <class T>
 const T* find(const RenderKey& key)
 {
@@ -64,7 +71,7 @@ const T* find(const RenderKey& key)
 }
 
 template <class T>
-void put(const RenderKey& key, const T& value)
+void insert(const RenderKey& key, const T& value)
 {
     Store& s = store();
     ++s.renders[std::min(size_t(key.element), kElements - 1)];
@@ -72,20 +79,14 @@ void put(const RenderKey& key, const T& value)
     s.cache.insert(key, new Entry(value), std::max<qsizetype>(1, cost(value)));
 }
 
-// What a painter path costs: its elements plus the container around them.
-constexpr qsizetype kPathElementBytes = qsizetype(sizeof(QPainterPath::Element));
-constexpr qsizetype kEntryOverhead = 128;
-
-} // namespace
-
-const QPixmap* findPixmap(const RenderKey& key) { return find<QPixmap>(key); }
-const QImage* findImage(const RenderKey& key) { return find<QImage>(key); }
-const QPainterPath* findPath(const RenderKey& key) { return find<QPainterPath>(key); }
-const detail::TextRun* findTextRun(const RenderKey& key) { return find<detail::TextRun>(key); }
-void insert(const RenderKey& key, const QPixmap& pixmap) { put(key, pixmap); }
-void insert(const RenderKey& key, const QImage& image) { put(key, image); }
-void insert(const RenderKey& key, const QPainterPath& path) { put(key, path); }
-void insert(const RenderKey& key, const detail::TextRun& run) { put(key, run); }
+template const QPixmap* find<QPixmap>(const RenderKey&);
+template const QImage* find<QImage>(const RenderKey&);
+template const QPainterPath* find<QPainterPath>(const RenderKey&);
+template const detail::TextRun* find<detail::TextRun>(const RenderKey&);
+template void insert<QPixmap>(const RenderKey&, const QPixmap&);
+template void insert<QImage>(const RenderKey&, const QImage&);
+template void insert<QPainterPath>(const RenderKey&, const QPainterPath&);
+template void insert<detail::TextRun>(const RenderKey&, const detail::TextRun&);
 
 qsizetype cost(const QPixmap& pixmap)
 {

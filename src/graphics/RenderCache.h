@@ -19,6 +19,7 @@
 
 namespace murvane::graphics {
 
+struct Appearance;
 namespace detail {
 struct TextRun;
 }
@@ -43,7 +44,6 @@ size_t qHash(const RenderKey& key, size_t seed = 0);
 qint64 keyMilli(qreal value);
 QSize keyMilli(QSizeF size);
 // Bit 0: dark, bit 1: increased contrast.
-struct Appearance;
 quint32 appearanceBits(const Appearance& appearance);
 
 namespace RenderCache {
@@ -53,42 +53,21 @@ namespace RenderCache {
 // for a change of appearance.
 inline constexpr qsizetype kMaxBytes = qsizetype(32) * 1024 * 1024;
 
-// The cached element, or null when absent (the pointer lives only until the
-// next insertion). Each key stores one type; asking for another type misses.
-const QPixmap* findPixmap(const RenderKey& key);
-const QImage* findImage(const RenderKey& key);
-const QPainterPath* findPath(const RenderKey& key);
-const detail::TextRun* findTextRun(const RenderKey& key);
-void insert(const RenderKey& key, const QPixmap& pixmap);
-void insert(const RenderKey& key, const QImage& image);
-void insert(const RenderKey& key, const QPainterPath& path);
-void insert(const RenderKey& key, const detail::TextRun& run);
+// The cached element of type T, or null when absent (the pointer lives
+// only until the next insertion). T is QPixmap, QImage, QPainterPath or
+// detail::TextRun; each key stores one type, and asking for another misses.
+template <class T>
+const T* find(const RenderKey& key);
+template <class T>
+void insert(const RenderKey& key, const T& value);
 
 // Looks `key` up, rendering and storing it with `make()` on a miss.
-template <class Make>
-QPixmap pixmap(const RenderKey& key, Make&& make)
+template <class T, class Make>
+T get(const RenderKey& key, Make&& make)
 {
-    if (const QPixmap* hit = findPixmap(key))
+    if (const T* hit = find<T>(key))
         return *hit;
-    QPixmap made = std::forward<Make>(make)();
-    insert(key, made);
-    return made;
-}
-template <class Make>
-QImage image(const RenderKey& key, Make&& make)
-{
-    if (const QImage* hit = findImage(key))
-        return *hit;
-    QImage made = std::forward<Make>(make)();
-    insert(key, made);
-    return made;
-}
-template <class Make>
-QPainterPath path(const RenderKey& key, Make&& make)
-{
-    if (const QPainterPath* hit = findPath(key))
-        return *hit;
-    QPainterPath made = std::forward<Make>(make)();
+    T made = std::forward<Make>(make)();
     insert(key, made);
     return made;
 }

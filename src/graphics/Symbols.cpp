@@ -366,7 +366,7 @@ qreal haloWidth(const QRectF& box)
 // The outline in its design box; empty for an unknown name.
 QPainterPath designPath(const QString& name)
 {
-    return RenderCache::path(RenderKey{.element = RenderElement::outline, .name = name}, [&] {
+    return RenderCache::get<QPainterPath>(RenderKey{.element = RenderElement::outline, .name = name}, [&] {
         const auto b = builders().find(name);
         return b == builders().end() ? QPainterPath() : (*b)();
     });
@@ -431,7 +431,7 @@ void paintSymbol(QPainter& painter, const QString& name, const QRectF& box, cons
                         .colour = tint.rgba(),
                         .extent = keyMilli(box.size()),
                         .name = name};
-    const QPixmap layer = RenderCache::pixmap(key, [&] {
+    const QPixmap layer = RenderCache::get<QPixmap>(key, [&] {
         const QRectF local(QPointF(margin, margin), box.size());
         return detail::layer(box.size() + QSizeF(2 * margin, 2 * margin), dpr, [&](QPainter& p) {
             fillSymbol(p, symbolPath(name, local), local, tint, halo);

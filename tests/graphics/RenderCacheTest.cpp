@@ -29,18 +29,18 @@ TEST(RenderCacheTest, EvictsTheLeastRecentlyUsedWithinItsBudget)
         return p;
     };
     for (int i = 0; i < 10; ++i)
-        RenderCache::pixmap(key(i), make);
-    ASSERT_NE(RenderCache::findPixmap(key(0)), nullptr); // used again: now the newest
+        RenderCache::get<QPixmap>(key(i), make);
+    ASSERT_NE(RenderCache::find<QPixmap>(key(0)), nullptr); // used again: now the newest
     for (int i = 10; i < 20; ++i)
-        RenderCache::pixmap(key(i), make);
+        RenderCache::get<QPixmap>(key(i), make);
 
     EXPECT_LE(RenderCache::bytes(), RenderCache::kMaxBytes);
     EXPECT_EQ(RenderCache::renderCount(RenderElement::glass), 20);
-    EXPECT_NE(RenderCache::findPixmap(key(0)), nullptr);
-    EXPECT_EQ(RenderCache::findPixmap(key(1)), nullptr) << "the oldest goes first";
-    EXPECT_NE(RenderCache::findPixmap(key(19)), nullptr);
+    EXPECT_NE(RenderCache::find<QPixmap>(key(0)), nullptr);
+    EXPECT_EQ(RenderCache::find<QPixmap>(key(1)), nullptr) << "the oldest goes first";
+    EXPECT_NE(RenderCache::find<QPixmap>(key(19)), nullptr);
     // A key holds one kind of element; asking for another is a miss.
-    EXPECT_EQ(RenderCache::findImage(key(19)), nullptr);
+    EXPECT_EQ(RenderCache::find<QImage>(key(19)), nullptr);
     RenderCache::clear();
     EXPECT_EQ(RenderCache::bytes(), 0);
     EXPECT_EQ(RenderCache::count(RenderElement::glass), 0);
