@@ -225,11 +225,11 @@ namespace {
 // Where a layer lands once moved onto the device pixel grid.
 QPointF alignedOrigin(const QPainter& painter, QPointF topLeft)
 {
-    const QTransform device = painter.deviceTransform();
+    const QTransform& device = painter.deviceTransform();
     if (device.type() > QTransform::TxScale)
         return topLeft;
-    const QPointF at = device.map(topLeft);
-    return device.inverted().map(QPointF(std::round(at.x()), std::round(at.y())));
+    auto snap = [](qreal v, qreal scale, qreal offset) { return (std::round(v * scale + offset) - offset) / scale; };
+    return QPointF(snap(topLeft.x(), device.m11(), device.dx()), snap(topLeft.y(), device.m22(), device.dy()));
 }
 
 } // namespace
@@ -261,7 +261,7 @@ qreal painterDevicePixelRatio(const QPainter& painter)
 {
     // The transform knows the real ratio: a widget rendered into a 2x image
     // paints through a painter whose device is the 1x widget.
-    const QTransform t = painter.deviceTransform();
+    const QTransform& t = painter.deviceTransform();
     if (t.type() <= QTransform::TxScale && t.m11() > 0 && qFuzzyCompare(t.m11(), t.m22()))
         return t.m11();
     const QPaintDevice* device = painter.device();

@@ -106,6 +106,15 @@ void clear()
     s.renders.fill(0);
 }
 
+void clear(RenderElement element)
+{
+    Store& s = store();
+    for (const RenderKey& key : s.cache.keys())
+        if (key.element == element)
+            s.cache.remove(key);
+    s.renders[std::min(size_t(element), kElements - 1)] = 0;
+}
+
 qsizetype bytes() { return store().cache.totalCost(); }
 
 int count(RenderElement element)

@@ -73,6 +73,8 @@ T get(const RenderKey& key, Make&& make)
 }
 
 void clear();
+// Drops the entries of one kind only.
+void clear(RenderElement element);
 qsizetype bytes();                 // estimated memory held now
 int count(RenderElement element);  // entries of one kind
 // Entries of one kind rendered since start or the last clear().

@@ -41,9 +41,13 @@ TEST(RenderCacheTest, EvictsTheLeastRecentlyUsedWithinItsBudget)
     EXPECT_NE(RenderCache::find<QPixmap>(key(19)), nullptr);
     // A key holds one kind of element; asking for another is a miss.
     EXPECT_EQ(RenderCache::find<QImage>(key(19)), nullptr);
+    // Dropping one kind keeps the others.
+    detail::cardShadow(1, 1);
+    RenderCache::clear(RenderElement::glass);
+    EXPECT_EQ(RenderCache::count(RenderElement::glass), 0);
+    EXPECT_EQ(RenderCache::count(RenderElement::shadow), 1);
     RenderCache::clear();
     EXPECT_EQ(RenderCache::bytes(), 0);
-    EXPECT_EQ(RenderCache::count(RenderElement::glass), 0);
 }
 
 TEST(RenderCacheTest, LeavingOutWhatTheNextCardHidesChangesNoPixel)
