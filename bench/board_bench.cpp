@@ -1,6 +1,8 @@
-// Full repaint of the board at the large size and device pixel ratio 2,
-// against painting an empty widget of the same size into the same image.
+// Full repaint of the board at the large size and device pixel ratio 2, and
+// the repaint after one move, against painting an empty widget of the same
+// size into the same image.
 
+#include "board/PileView.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsKeys.h"
@@ -82,5 +84,22 @@ void BM_BoardFullRepaint(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BoardFullRepaint)->Unit(benchmark::kMicrosecond);
+
+// After one card moves (a column's top card to a foundation), only those two
+// piles' rectangles are repainted.
+void BM_BoardOneMoveRepaint(benchmark::State& state)
+{
+    LargeBoard board;
+    QImage image = target(board.view->size());
+    board.view->render(&image);
+    QRegion changed;
+    for (const BoardFocus& pile : {BoardFocus::tableau(3), BoardFocus::foundation(0)})
+        changed += board.view->pileView(pile)->geometry();
+    for (auto _ : state) {
+        board.view->render(&image, changed.boundingRect().topLeft(), changed);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_BoardOneMoveRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace

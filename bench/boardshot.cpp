@@ -93,14 +93,17 @@ struct Shot {
     std::unique_ptr<SolitaireGame> game;
     std::unique_ptr<SolitaireView> view;
 
-    explicit Shot(const std::optional<SavedGame>& record, bool large = false, int draw = 1)
+    explicit Shot(const std::optional<SavedGame>& record, bool large = false, int draw = 1, bool limitedPasses = false)
     {
         store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
+        store.setBool(keys::unlimitedRedeals, !limitedPasses);
         store.setInteger(keys::drawCount, draw);
         if (large)
             store.setString(keys::boardSize, QStringLiteral("Large"));
-        if (record)
+        if (record) {
+            store.setString(keys::scoringMode, record->scoringMode); // a record of another mode is not resumed
             store.setData(keys::savedGame, encodeSavedGame(*record));
+        }
         game = std::make_unique<SolitaireGame>(store, false);
         view = std::make_unique<SolitaireView>(*game);
         view->show();
@@ -174,5 +177,22 @@ int main(int argc, char** argv)
     SystemAppearance::instance().setDark(false);
     SystemAppearance::instance().setTextScale(SystemAppearance::kMaxTextScale);
     Shot(inProgress(), true, 3).save(dir + "/board-largest-text.png");
+    // A long Vegas bankroll in the header and on the win card, at both board
+    // sizes and both ends of the text sizes, light and dark.
+    for (bool dark : {false, true})
+        for (bool large : {false, true})
+            for (bool largest : {false, true}) {
+                SystemAppearance::instance().setDark(dark);
+                SystemAppearance::instance().setTextScale(largest ? SystemAppearance::kMaxTextScale : 1.0);
+                SavedGame g = solved();
+                g.scoringMode = QStringLiteral("Vegas");
+                g.passesAllowed = 3; // Draw 3 with a pass limit
+                g.score = -12350;
+                Shot s(g, large, 3, true);
+                s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+                s.save(dir + QStringLiteral("/board-vegas-%1%2-%3.png")
+                                 .arg(large ? "large" : "standard", largest ? "-largest-text" : "",
+                                      dark ? "dark" : "light"));
+            }
     return 0;
 }

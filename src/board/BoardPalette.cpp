@@ -1,6 +1,8 @@
 #include "board/BoardPalette.h"
 
+#include "graphics/CardGeometry.h"
 #include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
 
 #include <QPainter>
 
@@ -30,20 +32,28 @@ QColor secondaryText(const graphics::Appearance& a)
 
 void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const graphics::Appearance& a, bool prominent)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor fill;
-    if (prominent)
-        fill = accentColor(a);
-    else
-        fill = a.dark ? QColor(255, 255, 255, 22) : QColor(255, 255, 255, 170);
-    QColor edge = a.dark ? QColor(255, 255, 255, a.increasedContrast ? 110 : 40)
-                         : QColor(0, 0, 0, a.increasedContrast ? 110 : 28);
-    const QPainterPath path = graphics::detail::continuousRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), radius);
-    painter.fillPath(path, fill);
-    painter.setPen(QPen(edge, 1));
-    painter.drawPath(path);
-    painter.restore();
+    namespace gfx = graphics;
+    const qreal dpr = gfx::clampDevicePixelRatio(gfx::detail::painterDevicePixelRatio(painter));
+    const gfx::RenderKey key{.element = gfx::RenderElement::glass,
+                             .variant = prominent ? 1 : 0,
+                             .scale = gfx::keyMilli(radius),
+                             .ratio = gfx::keyMilli(dpr),
+                             .flags = gfx::appearanceBits(a),
+                             .extent = gfx::keyMilli(rect.size())};
+    const QPixmap glass = gfx::RenderCache::get<QPixmap>(key, [&] {
+        return gfx::detail::layer(rect.size(), dpr, [&](QPainter& p) {
+            p.setRenderHint(QPainter::Antialiasing);
+            const QColor fill = prominent ? accentColor(a) : a.dark ? QColor(255, 255, 255, 22) : QColor(255, 255, 255, 170);
+            const QColor edge = a.dark ? QColor(255, 255, 255, a.increasedContrast ? 110 : 40)
+                                       : QColor(0, 0, 0, a.increasedContrast ? 110 : 28);
+            const QPainterPath path =
+                gfx::detail::continuousRoundedRect(QRectF(QPointF(0, 0), rect.size()).adjusted(0.5, 0.5, -0.5, -0.5), radius);
+            p.fillPath(path, fill);
+            p.setPen(QPen(edge, 1));
+            p.drawPath(path);
+        });
+    });
+    gfx::detail::drawLayer(painter, rect.topLeft(), glass);
 }
 
 void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal radius, qreal blur, QPointF offset, qreal opacity)

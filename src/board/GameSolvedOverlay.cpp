@@ -119,12 +119,12 @@ GameSolvedOverlay::GameSolvedOverlay(SolitaireView& view, QWidget* parent)
     for (QLabel* l : {emoji_, title_, score_})
         l->setAlignment(Qt::AlignCenter);
 
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(4);
-    texts->addWidget(title_);
-    texts->addWidget(score_);
+    texts_ = new QVBoxLayout;
+    texts_->setSpacing(4);
+    texts_->addWidget(title_);
+    texts_->addWidget(score_);
     stack->addWidget(emoji_, 0, Qt::AlignHCenter);
-    stack->addLayout(texts);
+    stack->addLayout(texts_);
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
     // No confirmation: the game is won, nothing is abandoned.
@@ -180,6 +180,11 @@ QRectF GameSolvedOverlay::cardRect() const
 
 void GameSolvedOverlay::place()
 {
+    // Size the card from its content as it is now. A text or font change
+    // only marks the outer layout stale; the inner one would report its
+    // old size until the next layout pass and clip a longer score.
+    texts_->invalidate();
+    layout()->invalidate();
     resize(sizeHint());
     const QPointF centre(kSolvedOverlayCentreX * scale_, kSolvedOverlayCentreY * scale_);
     move((centre - QPointF(width(), height()) / 2).toPoint());

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace murvane {
 class SolitaireView;
@@ -39,6 +40,7 @@ private:
     QLabel* emoji_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* score_ = nullptr;
+    QVBoxLayout* texts_ = nullptr;
     QPushButton* playAgain_ = nullptr;
     qreal scale_ = 1;
     graphics::Appearance appearance_;

@@ -104,6 +104,7 @@ ScoreLabel::ScoreLabel(QWidget* parent)
     : QWidget(parent)
     , format_([](std::int64_t v) { return QString::number(v); })
 {
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     counter_.setDuration(kCountMs);
     counter_.setStartValue(0.0);
     counter_.setEndValue(1.0);
@@ -217,18 +218,19 @@ void FittedLabel::setColor(const QColor& color)
     update();
 }
 
-QFont FittedLabel::fittedFont() const
+qreal FittedLabel::naturalWidth() const
 {
-    QFont f = base_;
-    const int basePx = std::max(1, base_.pixelSize());
-    const int minPx = std::max(1, int(std::ceil(basePx * minimumFactor_)));
-    for (int px = basePx; px >= minPx; --px) {
-        f.setPixelSize(px);
-        if (QFontMetrics(f).horizontalAdvance(text_) <= width())
-            return f;
-    }
-    f.setPixelSize(minPx);
-    return f;
+    return QFontMetricsF(base_).horizontalAdvance(text_);
+}
+
+qreal FittedLabel::fittedFactor() const
+{
+    // A continuous factor: whole-pixel font sizes would jump from 13 to 12
+    // pixels (92 %) and never reach 85 %.
+    const qreal natural = naturalWidth();
+    if (natural <= width())
+        return 1;
+    return std::clamp(qreal(width()) / natural, minimumFactor_, 1.0);
 }
 
 QSize FittedLabel::sizeHint() const
@@ -246,11 +248,16 @@ QSize FittedLabel::minimumSizeHint() const
 void FittedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFont f = fittedFont();
-    painter.setFont(f);
+    painter.setFont(base_);
     painter.setPen(color_);
-    const QString shown = QFontMetrics(f).elidedText(text_, Qt::ElideRight, width());
-    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    // Scale about the left end of the vertical centre line, then lay the
+    // text out in the widened box that maps back onto the widget.
+    const qreal f = fittedFactor();
+    painter.translate(0, height() / 2.0);
+    painter.scale(f, f);
+    const QRectF box(0, -height() / (2 * f), width() / f, height() / f);
+    const QString shown = QFontMetricsF(base_).elidedText(text_, Qt::ElideRight, box.width());
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 } // namespace murvane::board

@@ -57,6 +57,8 @@ public:
     QVariantAnimation& animation() { return counter_; }
 
     QSize sizeHint() const override;
+    // Never narrower than its text: the title beside it gives way instead.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,8 +74,9 @@ private:
     QVariantAnimation counter_;
 };
 
-// One line of text that shrinks down to `minimumFactor` of its size before
-// it is elided.
+// One line of text that shrinks smoothly, down to `minimumFactor` of its
+// size, before it is cut with an ellipsis. It may be squeezed below its
+// natural width; the rest of the row keeps its own.
 class FittedLabel : public QWidget {
     Q_OBJECT
 public:
@@ -84,8 +87,11 @@ public:
     void setBaseFont(const QFont& font);
     void setColor(const QColor& color);
     void setMinimumFactor(qreal factor) { minimumFactor_ = factor; }
-    // The font actually used at the current width.
-    QFont fittedFont() const;
+    // The text's width at the base font, in logical pixels.
+    qreal naturalWidth() const;
+    // How much the text is scaled down to fit the current width: 1 when it
+    // fits, never below the minimum factor (the text is cut there).
+    qreal fittedFactor() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

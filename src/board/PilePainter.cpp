@@ -2,6 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 #include "graphics/CardBackView.h"
+#include "graphics/CardGeometry.h"
 #include "graphics/CardView.h"
 #include "graphics/EmptySlotView.h"
 #include "graphics/PaintUtil.h"
@@ -53,85 +54,100 @@ bool isCarried(const PileScene& scene, const PileId& pile, int index, std::int64
     return false;
 }
 
-void paintCard(QPainter& painter, const PileScene& scene, const Card& card, const QRectF& frame)
+void paintCard(QPainter& painter, const PileScene& scene, const Card& card, const QRectF& frame,
+               const std::optional<QRectF>& nextFrame)
 {
     const qreal s = scene.geometry.scale();
+    const QRectF covered = nextFrame ? graphics::opaqueCardBody(*nextFrame, s) : QRectF();
     if (card.isFaceUp) {
         graphics::CardView view;
         view.appearance = scene.appearance;
         view.card = card;
         view.scale = s;
         view.showsCornerSuit = scene.game->showsCornerSuit();
-        view.paint(painter, frame.topLeft());
+        view.paint(painter, frame.topLeft(), covered);
     } else {
         graphics::CardBackView back;
         back.appearance = scene.appearance;
         back.theme = scene.game->cardTheme();
         back.scale = s;
-        back.paint(painter, frame.topLeft());
+        back.paint(painter, frame.topLeft(), covered);
     }
 }
 
-void paintPile(QPainter& painter, const PileScene& scene, const PileId& pile)
+PilePicture pilePicture(const PileScene& scene, const PileId& pile)
 {
     const SolitaireGame& game = *scene.game;
     const BoardGeometry& g = scene.geometry;
     const QRectF frame = g.pileFrame(pile);
     auto hidden = [&](const Card& c) { return scene.flying && c.id == *scene.flying; };
+    PilePicture picture;
+    picture.markerFrame = frame;
+    // Cards back to front; each card hides part of the one before it.
+    auto place = [&](const Card& card, const QRectF& at) {
+        if (!picture.cards.empty())
+            picture.cards.back().nextFrame = at;
+        picture.cards.push_back(PlacedCard{card, at, std::nullopt});
+    };
 
     switch (pile.kind) {
-    case PileId::Kind::stock: {
-        paintSlot(painter, scene, frame, stockMarkerLabel(game));
-        // The stock shows one back however many cards it holds.
-        if (!game.stock().isEmpty()) {
-            graphics::CardBackView back;
-            back.appearance = scene.appearance;
-            back.theme = game.cardTheme();
-            back.scale = g.scale();
-            back.paint(painter, frame.topLeft());
-        }
+    case PileId::Kind::stock:
+        // The stock shows one back however many cards it holds (any card
+        // face down: drawing from it leaves its picture alone).
+        if (game.stock().isEmpty())
+            picture.marker = stockMarkerLabel(game);
+        else
+            place(Card{}, frame);
         break;
-    }
     case PileId::Kind::waste: {
-        paintSlot(painter, scene, cardFrame(scene, frame.topLeft()), QString());
         const Pile& waste = game.waste();
         const int shown = visibleWasteCount(waste.size(), g.drawCount());
         const int first = int(waste.size()) - shown;
+        picture.markerFrame = cardFrame(scene, frame.topLeft());
         for (int i = 0; i < shown; ++i) {
-            const int index = first + i;
-            if (isCarried(scene, pile, index, waste.size()) || hidden(waste[index]))
-                continue;
-            paintCard(painter, scene, waste[index], g.wasteCardRect(i));
+            const bool drawn = !isCarried(scene, pile, first + i, waste.size()) && !hidden(waste[first + i]);
+            if (drawn)
+                place(waste[first + i], g.wasteCardRect(i));
         }
         break;
     }
     case PileId::Kind::foundation: {
-        paintSlot(painter, scene, frame, QStringLiteral("A"));
         const Pile& f = game.foundations()[size_t(pile.index)];
-        // Only the top card shows; while it is carried or still flying in,
-        // the card under it (or the marker) shows instead.
-        for (int i = int(f.size()) - 1; i >= 0; --i) {
-            if (isCarried(scene, pile, i, f.size()))
-                break; // a carried top card leaves the slot looking empty
-            if (hidden(f[i]))
-                continue;
-            paintCard(painter, scene, f[i], frame);
-            break;
+        // Only the top card shows; while it is carried (the slot then looks
+        // empty) or still flying in, the card under it or the marker shows.
+        for (int i = int(f.size()) - 1; i >= 0 && !isCarried(scene, pile, i, f.size()); --i) {
+            if (!hidden(f[i])) {
+                place(f[i], frame);
+                break;
+            }
         }
         break;
     }
     case PileId::Kind::tableau: {
-        paintSlot(painter, scene, frame, QString());
         const Pile& column = game.tableau()[size_t(pile.index)];
         const std::int64_t n = column.size();
         for (int j = 0; j < n; ++j) {
-            if (isCarried(scene, pile, j, n) || hidden(column[j]))
-                continue;
-            paintCard(painter, scene, column[j], g.columnCardRect(pile.index, j, n));
+            const bool drawn = !isCarried(scene, pile, j, n) && !hidden(column[j]);
+            if (drawn)
+                place(column[j], g.columnCardRect(pile.index, j, n));
         }
         break;
     }
     }
+    // The marker lies under the pile's first card, which hides it entirely
+    // (same frame, opaque body), so it is drawn only where it shows.
+    if (!picture.marker && (picture.cards.empty() || picture.cards.front().frame != picture.markerFrame))
+        picture.marker = pile.kind == PileId::Kind::foundation ? QStringLiteral("A") : QString();
+    return picture;
+}
+
+void paintPile(QPainter& painter, const PileScene& scene, const PileId& pile)
+{
+    const PilePicture picture = pilePicture(scene, pile);
+    if (picture.marker)
+        paintSlot(painter, scene, picture.markerFrame, *picture.marker);
+    for (const PlacedCard& placed : picture.cards)
+        paintCard(painter, scene, placed.card, placed.frame, placed.nextFrame);
 }
 
 void paintFocusRing(QPainter& painter, const PileScene& scene, const PileId& pile, const QColor& accent)

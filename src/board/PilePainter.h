@@ -8,8 +8,11 @@
 #include "graphics/Appearance.h"
 
 #include <QColor>
+#include <QRectF>
+#include <QString>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -32,11 +35,35 @@ struct PileScene {
 // True when the card at `index` of the pile is being carried by the drag.
 bool isCarried(const PileScene& scene, const PileId& pile, int index, std::int64_t pileSize);
 
+// One card as a pile draws it: `nextFrame` is where the pile's next card
+// covers it, if one does.
+struct PlacedCard {
+    Card card;
+    QRectF frame;
+    std::optional<QRectF> nextFrame;
+    friend bool operator==(const PlacedCard&, const PlacedCard&) = default;
+};
+
+// Everything a pile draws, in board coordinates, back to front: its empty
+// slot marker where it shows, then its cards. Equal pictures paint the same
+// pixels, so a pile whose picture has not changed need not repaint.
+struct PilePicture {
+    std::optional<QString> marker; // the marker's label, when it shows
+    QRectF markerFrame;
+    std::vector<PlacedCard> cards;
+    friend bool operator==(const PilePicture&, const PilePicture&) = default;
+};
+PilePicture pilePicture(const PileScene& scene, const PileId& pile);
+
+// Paints pilePicture(scene, pile).
 void paintPile(QPainter& painter, const PileScene& scene, const PileId& pile);
 void paintFocusRing(QPainter& painter, const PileScene& scene, const PileId& pile, const QColor& accent);
 
-// One face-up card or back at `frame` (board coordinates), as every layer draws it.
-void paintCard(QPainter& painter, const PileScene& scene, const Card& card, const QRectF& frame);
+// One face-up card or back at `frame` (board coordinates), as every layer
+// draws it. `nextFrame`, when given, is where the pile's next card will be
+// painted over it, so the part that card hides is left out.
+void paintCard(QPainter& painter, const PileScene& scene, const Card& card, const QRectF& frame,
+               const std::optional<QRectF>& nextFrame = std::nullopt);
 
 // The label of the empty-stock marker: recycle possible or spent.
 QString stockMarkerLabel(const SolitaireGame& game);

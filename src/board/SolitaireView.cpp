@@ -12,6 +12,7 @@
 #include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
+#include "graphics/RenderCache.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
@@ -70,23 +71,12 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     board::installBoardAccessibility();
     announcer_ = new board::BoardAnnouncer(*this, this);
 
-    auto updatePile = [this](const PileId& pile) { return [this, pile] { pileView(pile)->update(); }; };
-    connect(&game, &SolitaireGame::stockChanged, this, updatePile(PileId::stock()));
-    connect(&game, &SolitaireGame::redealsUsedChanged, this, updatePile(PileId::stock()));
-    connect(&game, &SolitaireGame::unlimitedRedealsChanged, this, updatePile(PileId::stock()));
-    connect(&game, &SolitaireGame::scoringModeChanged, this, updatePile(PileId::stock()));
-    connect(&game, &SolitaireGame::wasteChanged, this, [this] {
-        pileView(PileId::waste())->update();
-        pileView(PileId::stock())->update(); // the recycle marker follows the waste
-    });
-    connect(&game, &SolitaireGame::foundationsChanged, this, [this] {
-        for (int f = 0; f < kFoundationCount; ++f)
-            pileView(PileId::foundation(f))->update();
-    });
-    connect(&game, &SolitaireGame::tableauChanged, this, [this] {
-        for (int c = 0; c < kColumnCount; ++c)
-            pileView(PileId::tableau(c))->update();
-    });
+    // A move repaints only the piles whose picture it changed (the recycle
+    // marker on the stock follows the waste and the pass limit).
+    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged, &SolitaireGame::foundationsChanged,
+                        &SolitaireGame::tableauChanged, &SolitaireGame::redealsUsedChanged,
+                        &SolitaireGame::unlimitedRedealsChanged, &SolitaireGame::scoringModeChanged})
+        connect(&game, signal, this, &SolitaireView::updateChangedPiles);
     for (auto signal : {&SolitaireGame::tableauChanged, &SolitaireGame::wasteChanged, &SolitaireGame::foundationsChanged})
         connect(&game, signal, this, &SolitaireView::dropStaleDrag);
     connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
@@ -96,8 +86,9 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
     connect(&game, &SolitaireGame::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
     connect(&game, &SolitaireGame::autoCompleteStepped, flight_, &board::CardFlightLayer::stepped);
-    connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updatePiles);
-    connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updatePiles);
+    connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updateChangedPiles);
+    // The preview layer repaints its own cards' area.
+    connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updateChangedPiles);
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, [this] {
         syncReduceMotion();
         relayout();
@@ -185,6 +176,18 @@ void SolitaireView::abandonDrag()
     dragPosition_.reset();
 }
 
+void SolitaireView::updateChangedPiles()
+{
+    const board::PileScene scene = pileScene();
+    for (size_t i = 0; i < piles_.size(); ++i) {
+        board::PilePicture picture = board::pilePicture(scene, piles_[i]->pile());
+        if (picture == paintedPictures_[i])
+            continue;
+        paintedPictures_[i] = std::move(picture);
+        piles_[i]->update();
+    }
+}
+
 void SolitaireView::dropStaleDrag()
 {
     // A deal or undo under a drag in flight (by shortcut) changes what the
@@ -202,6 +205,13 @@ void SolitaireView::relayout()
     slotFrames_ = geometry_.slotFrames();
     const QSize size = sizeHint();
     const graphics::Appearance look = appearance();
+    if (s != renderedScale_ || look != renderedLook_) {
+        // Nothing drawn at the old scale or look is drawn again: free it now
+        // rather than wait for the cache to push it out.
+        graphics::RenderCache::clear();
+        renderedScale_ = s;
+        renderedLook_ = look;
+    }
 
     setFixedSize(size);
     surface_->setGeometry(QRect(QPoint(0, 0), size));
@@ -209,6 +219,7 @@ void SolitaireView::relayout()
     header_->applyScale(s, look);
     for (board::PileView* p : piles_)
         p->relayout();
+    updateChangedPiles(); // takes note of what each pile now shows
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     overlay_->applyScale(s, look);

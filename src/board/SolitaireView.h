@@ -130,6 +130,8 @@ private:
     void syncReduceMotion();
     void setConfirmingNewDeal(bool value);
     void updatePiles();
+    // Repaints the piles whose picture differs from the one last asked for.
+    void updateChangedPiles();
     void dropStaleDrag();
     graphics::Appearance appearance() const;
 
@@ -146,6 +148,7 @@ private:
     board::BoardSurface* surface_ = nullptr; // header and piles; takes the pointer
     board::BoardHeader* header_ = nullptr;
     std::array<board::PileView*, 2 + kFoundationCount + kColumnCount> piles_{};
+    std::array<board::PilePicture, 2 + kFoundationCount + kColumnCount> paintedPictures_{};
     board::DragPreviewLayer* preview_ = nullptr;
     board::CardFlightLayer* flight_ = nullptr;
     board::GameSolvedOverlay* overlay_ = nullptr;
@@ -153,6 +156,8 @@ private:
     QPointer<QWidget> newDealDialog_;
     QPointer<QWidget> screen_;
     QSize lastSize_;
+    qreal renderedScale_ = 0;
+    graphics::Appearance renderedLook_;
 };
 
 } // namespace murvane

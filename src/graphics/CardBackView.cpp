@@ -3,10 +3,10 @@
 #include "graphics/DeckArt.h"
 #include "graphics/Emblems.h"
 #include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
 #include "graphics/Symbols.h"
 #include "platform/Localization.h"
 
-#include <QHash>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -89,13 +89,10 @@ void paintArt(QPainter& p, const CardBackView& v, const BackMetrics& m)
     }
 }
 
-int g_renderCount = 0;
-
 } // namespace
 
 void CardBackView::paintUncached(QPainter& painter, QPointF topLeft) const
 {
-    ++g_renderCount;
     const BackMetrics m = backMetrics(scale);
     painter.save();
     painter.translate(topLeft);
@@ -113,9 +110,14 @@ void CardBackView::paintUncached(QPainter& painter, QPointF topLeft) const
 
 void CardBackView::paint(QPainter& painter, QPointF topLeft) const
 {
+    paint(painter, topLeft, QRectF());
+}
+
+void CardBackView::paint(QPainter& painter, QPointF topLeft, const QRectF& covered) const
+{
     const qreal dpr = clampDevicePixelRatio(detail::painterDevicePixelRatio(painter));
     const qreal margin = shadowMargin(backMetrics(scale).cornerRadius / 5);
-    painter.drawPixmap(topLeft - QPointF(margin, margin), CardBackCache::pixmap(*this, dpr));
+    detail::drawLayer(painter, topLeft - QPointF(margin, margin), backPixmap(*this, dpr), covered);
 }
 
 void CardBackView::paint(QPainter& painter, const QRectF& frame) const
@@ -129,70 +131,25 @@ QString CardBackView::accessibilityLabel() const
     return localizedString(QStringLiteral("Card Back, Theme: %@"), {rawValue(theme)});
 }
 
-namespace CardBackCache {
-
-namespace {
-
-struct Key {
-    int theme;
-    qint64 scale, dpr;
-    bool dark, contrast;
-    QRgb deepPurple;
-    friend bool operator==(const Key&, const Key&) = default;
-};
-size_t qHash(const Key& k, size_t seed = 0)
-{
-    return qHashMulti(seed, k.theme, k.scale, k.dpr, k.dark, k.contrast, k.deepPurple);
-}
-
-QHash<Key, QPixmap>& store()
-{
-    static QHash<Key, QPixmap> cache;
-    return cache;
-}
-
-} // namespace
-
-QPixmap pixmap(const CardBackView& view, qreal devicePixelRatio)
+QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio)
 {
     const qreal dpr = clampDevicePixelRatio(devicePixelRatio);
-    const BackMetrics m = backMetrics(view.scale);
-    const qreal s = m.cornerRadius / 5;
-    const Key key{int(view.theme), std::llround(s * 1000), std::llround(dpr * 1000), view.appearance.dark,
-                  view.appearance.increasedContrast, view.deepPurple.rgba()};
-    auto& cache = store();
-    auto it = cache.find(key);
-    if (it != cache.end())
-        return *it;
-    // 27 themes x a few scales and ratios; a runaway of distinct scales
-    // starts the cache over instead of growing it for ever.
-    if (cache.size() > 1000)
-        cache.clear();
-    const qreal margin = shadowMargin(s);
-    const QSizeF logical(m.size.width() + 2 * margin, m.size.height() + 2 * margin);
-    QPixmap pixmap(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter p(&pixmap);
-        // The shadow of the flattened layer is the shadow of its body.
-        p.drawImage(QPointF(0, 1), detail::cardShadow(s, dpr));
+    const qreal s = backMetrics(view.scale).cornerRadius / 5; // the clamped scale
+    const RenderKey key{.element = RenderElement::back,
+                        .variant = int(view.theme),
+                        .scale = keyMilli(s),
+                        .ratio = keyMilli(dpr),
+                        .flags = appearanceBits(view.appearance),
+                        .colour = view.deepPurple.rgba()};
+    return RenderCache::get<QPixmap>(key, [&] {
         CardBackView copy = view;
         copy.scale = s;
-        copy.paintUncached(p, QPointF(margin, margin));
-    }
-    cache.insert(key, pixmap);
-    return pixmap;
+        return detail::cardLayer(s, dpr, [&](QPainter& p, QPointF at) {
+            // The shadow of the flattened layer is the shadow of its body.
+            p.drawImage(QPointF(0, 1), detail::cardShadow(s, dpr));
+            copy.paintUncached(p, at);
+        });
+    });
 }
-
-int size() { return int(store().size()); }
-int renderCount() { return g_renderCount; }
-void clear()
-{
-    store().clear();
-    g_renderCount = 0;
-}
-
-} // namespace CardBackCache
 
 } // namespace murvane::graphics

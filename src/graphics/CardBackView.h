@@ -1,6 +1,6 @@
 #pragma once
-// A face-down card of one of the 27 themes. Painting goes through a pixmap
-// cache keyed by theme, scale, device pixel ratio and appearance: a back is
+// A face-down card of one of the 27 themes. Painting goes through the render
+// cache, keyed by theme, scale, device pixel ratio and appearance: a back is
 // rendered once and then only blitted, however many face-down cards show it.
 
 #include "engine/Settings.h"
@@ -30,6 +30,8 @@ struct CardBackView {
 
     // Blits the cached back (shadow included) with its frame at `topLeft`.
     void paint(QPainter& painter, QPointF topLeft) const;
+    // The same, leaving out `covered`, the part a card painted later hides.
+    void paint(QPainter& painter, QPointF topLeft, const QRectF& covered) const;
     void paint(QPainter& painter, const QRectF& frame) const; // centred
     // Draws the back from scratch, without shadow or cache: the flattened
     // layer itself. Used to fill the cache and by the tools.
@@ -39,14 +41,8 @@ struct CardBackView {
     QString accessibilityLabel() const;
 };
 
-// The process-wide cache behind CardBackView::paint (GUI thread only).
-namespace CardBackCache {
-// The flattened back with its shadow; the pixmap's logical origin is the
-// frame's top-left minus shadowMargin(scale) on both axes.
-QPixmap pixmap(const CardBackView& view, qreal devicePixelRatio);
-int size();        // number of cached pixmaps
-int renderCount(); // how many backs were rendered since start / clear
-void clear();
-} // namespace CardBackCache
+// The flattened back with its shadow, from the render cache; the pixmap's
+// logical origin is the frame's top-left minus shadowMargin(scale).
+QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio);
 
 } // namespace murvane::graphics

@@ -62,6 +62,13 @@ BackMetrics backMetrics(qreal scale)
     return m;
 }
 
+QRectF opaqueCardBody(const QRectF& frame, qreal scale)
+{
+    // Smooth corners reach 1.2 radii along each edge.
+    const qreal corner = 1.2 * 5 * clampScale(scale) + 1;
+    return frame.adjusted(1, corner, -1, -corner);
+}
+
 qreal shadowMargin(qreal scale)
 {
     // Three standard deviations of the blur (sigma = blur / 2) plus the

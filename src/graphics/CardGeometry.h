@@ -59,6 +59,11 @@ struct BackMetrics {
 };
 BackMetrics backMetrics(qreal scale);
 
+// The part of a card at `frame` that its opaque body covers completely: the
+// frame less its rounded corners' reach and a pixel for antialiasing. What
+// lies beneath it never shows.
+QRectF opaqueCardBody(const QRectF& frame, qreal scale);
+
 // Room around a card's frame that its shadow may cover, in logical pixels.
 qreal shadowMargin(qreal scale);
 

@@ -1,8 +1,8 @@
 #include "graphics/CardView.h"
 
 #include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
 
-#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 
@@ -62,54 +62,35 @@ void paintFace(QPainter& p, QPointF origin, const CardView& v, qreal dpr, bool w
     p.restore();
 }
 
-struct FaceKey {
-    int suit, rank;
-    qint64 scale, dpr;
-    bool dark, contrast, cornerSuit;
-    friend bool operator==(const FaceKey&, const FaceKey&) = default;
-};
-size_t qHash(const FaceKey& k, size_t seed = 0)
+QPixmap facePixmap(const CardView& v, qreal dpr)
 {
-    return qHashMulti(seed, k.suit, k.rank, k.scale, k.dpr, k.dark, k.contrast, k.cornerSuit);
-}
-
-const QPixmap& facePixmap(const CardView& v, qreal dpr)
-{
-    static QHash<FaceKey, QPixmap> cache;
     const CardMetrics m = cardMetrics(v.scale, v.showsCornerSuit);
-    const FaceKey key{suitIndex(v.card.suit), int(std::clamp<std::int64_t>(v.card.rank, 1, 13)),
-                      std::llround(m.scale * 1000), std::llround(dpr * 1000), v.appearance.dark,
-                      v.appearance.increasedContrast, v.showsCornerSuit};
-    auto it = cache.find(key);
-    if (it != cache.end())
-        return *it;
-    // Bounded: 52 faces x a few scales x two appearances; start over rather
-    // than grow without limit if something keeps changing the scale.
-    if (cache.size() > 2000)
-        cache.clear();
-    const qreal margin = shadowMargin(m.scale);
-    const QSizeF logical(m.size.width() + 2 * margin, m.size.height() + 2 * margin);
-    QPixmap pixmap(QSize(int(std::ceil(logical.width() * dpr)), int(std::ceil(logical.height() * dpr))));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter p(&pixmap);
-        paintFace(p, QPointF(margin, margin), v, dpr, true);
-    }
-    return *cache.insert(key, pixmap);
+    const int rank = int(std::clamp<std::int64_t>(v.card.rank, 1, 13));
+    const RenderKey key{.element = RenderElement::face,
+                        .variant = suitIndex(v.card.suit) * 16 + rank,
+                        .scale = keyMilli(m.scale),
+                        .ratio = keyMilli(dpr),
+                        .flags = appearanceBits(v.appearance) | (v.showsCornerSuit ? 4u : 0u)};
+    return RenderCache::get<QPixmap>(key, [&] {
+        return detail::cardLayer(m.scale, dpr, [&](QPainter& p, QPointF at) { paintFace(p, at, v, dpr, true); });
+    });
 }
 
 } // namespace
 
 void CardView::paint(QPainter& painter, QPointF topLeft, bool cached) const
 {
+    if (cached)
+        paint(painter, topLeft, QRectF());
+    else
+        paintFace(painter, topLeft, *this, clampDevicePixelRatio(detail::painterDevicePixelRatio(painter)), true);
+}
+
+void CardView::paint(QPainter& painter, QPointF topLeft, const QRectF& covered) const
+{
     const qreal dpr = clampDevicePixelRatio(detail::painterDevicePixelRatio(painter));
-    if (!cached) {
-        paintFace(painter, topLeft, *this, dpr, true);
-        return;
-    }
     const qreal margin = shadowMargin(cardMetrics(scale).scale);
-    painter.drawPixmap(topLeft - QPointF(margin, margin), facePixmap(*this, dpr));
+    detail::drawLayer(painter, topLeft - QPointF(margin, margin), facePixmap(*this, dpr), covered);
 }
 
 void CardView::paint(QPainter& painter, const QRectF& frame, bool cached) const

@@ -29,6 +29,9 @@ struct CardView {
     // Paints the face with its top-left frame corner at `topLeft`. Uses the
     // face pixmap cache when `cached` (the usual case on the board).
     void paint(QPainter& painter, QPointF topLeft, bool cached = true) const;
+    // Cached, leaving out what a card painted later hides: `covered` is the
+    // part (painter coordinates) an opaque body will be painted over.
+    void paint(QPainter& painter, QPointF topLeft, const QRectF& covered) const;
     // Paints centred in `frame` (the frame need not be card-sized).
     void paint(QPainter& painter, const QRectF& frame, bool cached = true) const;
 

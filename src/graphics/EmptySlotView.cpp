@@ -1,14 +1,19 @@
 #include "graphics/EmptySlotView.h"
 
 #include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
 
 #include <QPainter>
 
 namespace murvane::graphics {
 
-void EmptySlotView::paint(QPainter& painter, QPointF topLeft) const
+namespace {
+
+void paintSlot(QPainter& painter, const EmptySlotView& v, QPointF topLeft)
 {
-    const SlotMetrics m = slotMetrics(scale);
+    const Appearance& appearance = v.appearance;
+    const QString& label = v.label;
+    const SlotMetrics m = slotMetrics(v.scale);
     const QRectF frame(topLeft, m.size);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -26,6 +31,23 @@ void EmptySlotView::paint(QPainter& painter, QPointF topLeft) const
         painter.fillPath(run.path.translated(at), ink);
     }
     painter.restore();
+}
+
+} // namespace
+
+void EmptySlotView::paint(QPainter& painter, QPointF topLeft) const
+{
+    const qreal dpr = clampDevicePixelRatio(detail::painterDevicePixelRatio(painter));
+    const SlotMetrics m = slotMetrics(scale);
+    const RenderKey key{.element = RenderElement::slot,
+                        .scale = keyMilli(m.cornerRadius / 5),
+                        .ratio = keyMilli(dpr),
+                        .flags = appearanceBits(appearance),
+                        .name = label};
+    const QPixmap pixmap = RenderCache::get<QPixmap>(key, [&] {
+        return detail::layer(m.size, dpr, [&](QPainter& p) { paintSlot(p, *this, QPointF(0, 0)); });
+    });
+    detail::drawLayer(painter, topLeft, pixmap);
 }
 
 void EmptySlotView::paint(QPainter& painter, const QRectF& frame) const

@@ -1,12 +1,13 @@
 #include "graphics/PaintUtil.h"
 
 #include "graphics/CardGeometry.h"
+#include "graphics/RenderCache.h"
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPathStroker>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -48,16 +49,6 @@ namespace {
 
 constexpr qreal kReferencePixelSize = 200;
 
-struct RunKey {
-    QString text;
-    TextStyle style;
-    friend bool operator==(const RunKey&, const RunKey&) = default;
-};
-size_t qHash(const RunKey& k, size_t seed = 0)
-{
-    return ::qHash(k.text, seed) ^ (size_t(k.style) * 0x9e3779b9u);
-}
-
 QFont referenceFont(TextStyle style)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -97,17 +88,20 @@ TextRun buildReferenceRun(const QString& text, TextStyle style)
 
 TextRun textRun(const QString& text, TextStyle style, qreal pixelSize)
 {
-    static QHash<RunKey, TextRun> cache;
-    const RunKey key{text, style};
-    auto it = cache.find(key);
-    if (it == cache.end())
-        it = cache.insert(key, buildReferenceRun(text, style));
+    const RenderKey key{.element = RenderElement::text, .variant = int(style), .name = text};
+    const TextRun* reference = RenderCache::find<TextRun>(key);
+    TextRun built;
+    if (!reference) {
+        built = buildReferenceRun(text, style);
+        RenderCache::insert(key, built);
+        reference = &built;
+    }
     const qreal f = pixelSize / kReferencePixelSize;
     TextRun run;
-    run.path = QTransform::fromScale(f, f).map(it->path);
-    run.advance = it->advance * f;
-    run.ascent = it->ascent * f;
-    run.descent = it->descent * f;
+    run.path = QTransform::fromScale(f, f).map(reference->path);
+    run.advance = reference->advance * f;
+    run.ascent = reference->ascent * f;
+    run.descent = reference->descent * f;
     return run;
 }
 
@@ -196,23 +190,80 @@ QImage shadowImage(const QSizeF& size, qreal radius, qreal blur, qreal opacity, 
     return out;
 }
 
-const QImage& cardShadow(qreal scale, qreal dpr)
+QImage cardShadow(qreal scale, qreal dpr)
 {
-    static QHash<QPair<qint64, qint64>, QImage> cache;
     const CardMetrics m = cardMetrics(scale);
-    const auto key = qMakePair(qint64(std::llround(m.scale * 1000)), qint64(std::llround(dpr * 1000)));
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        if (cache.size() > 200)
-            cache.clear();
-        it = cache.insert(key, shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity,
-                                           shadowMargin(m.scale), dpr));
+    const RenderKey key{.element = RenderElement::shadow, .scale = keyMilli(m.scale), .ratio = keyMilli(dpr)};
+    return RenderCache::get<QImage>(key, [&] {
+        return shadowImage(m.size, m.cornerRadius, m.shadowBlur, m.shadowOpacity, shadowMargin(m.scale), dpr);
+    });
+}
+
+QPixmap layer(QSizeF logical, qreal dpr, const std::function<void(QPainter&)>& paint)
+{
+    const int w = std::max(1, int(std::ceil(logical.width() * dpr)));
+    const int h = std::max(1, int(std::ceil(logical.height() * dpr)));
+    QPixmap pixmap(w, h);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    paint(p);
+    p.end();
+    return pixmap;
+}
+
+QPixmap cardLayer(qreal scale, qreal dpr, const std::function<void(QPainter&, QPointF)>& paint)
+{
+    const qreal s = clampScale(scale);
+    const qreal margin = shadowMargin(s);
+    const QSizeF logical(kCardWidth * s + 2 * margin, kCardHeight * s + 2 * margin);
+    return layer(logical, dpr, [&](QPainter& p) { paint(p, QPointF(margin, margin)); });
+}
+
+namespace {
+
+// Where a layer lands once moved onto the device pixel grid.
+QPointF alignedOrigin(const QPainter& painter, QPointF topLeft)
+{
+    const QTransform& device = painter.deviceTransform();
+    if (device.type() > QTransform::TxScale)
+        return topLeft;
+    auto snap = [](qreal v, qreal scale, qreal offset) { return (std::round(v * scale + offset) - offset) / scale; };
+    return QPointF(snap(topLeft.x(), device.m11(), device.dx()), snap(topLeft.y(), device.m22(), device.dy()));
+}
+
+} // namespace
+
+void drawLayer(QPainter& painter, QPointF topLeft, const QPixmap& layer)
+{
+    painter.drawPixmap(alignedOrigin(painter, topLeft), layer);
+}
+
+void drawLayer(QPainter& painter, QPointF topLeft, const QPixmap& layer, const QRectF& covered)
+{
+    const QPointF origin = alignedOrigin(painter, topLeft);
+    const qreal dpr = layer.devicePixelRatio();
+    // The covered rectangle in the layer's pixels, shrunk to whole pixels.
+    const QRectF c((covered.topLeft() - origin) * dpr, covered.size() * dpr);
+    const QRect hidden = QRect(QPoint(int(std::ceil(c.left())), int(std::ceil(c.top()))),
+                               QPoint(int(std::floor(c.right())) - 1, int(std::floor(c.bottom())) - 1)) &
+                         layer.rect();
+    if (hidden.isEmpty() || painter.deviceTransform().type() > QTransform::TxScale) {
+        painter.drawPixmap(origin, layer);
+        return;
     }
-    return *it;
+    for (const QRect& part : QRegion(layer.rect()).subtracted(QRegion(hidden)))
+        painter.drawPixmap(QRectF(origin + QPointF(part.topLeft()) / dpr, QSizeF(part.size()) / dpr), layer,
+                           QRectF(part));
 }
 
 qreal painterDevicePixelRatio(const QPainter& painter)
 {
+    // The transform knows the real ratio: a widget rendered into a 2x image
+    // paints through a painter whose device is the 1x widget.
+    const QTransform& t = painter.deviceTransform();
+    if (t.type() <= QTransform::TxScale && t.m11() > 0 && qFuzzyCompare(t.m11(), t.m22()))
+        return t.m11();
     const QPaintDevice* device = painter.device();
     return device ? device->devicePixelRatioF() : 1.0;
 }

@@ -6,7 +6,10 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QRectF>
+#include <QPixmap>
 #include <QString>
+
+#include <functional>
 
 class QPainter;
 
@@ -42,9 +45,28 @@ QImage shadowImage(const QSizeF& size, qreal radius, qreal blur, qreal opacity, 
 
 // The shadow every card and back casts at a scale and ratio (black 22 %,
 // blur 2 x scale), cached: it is the same for all of them.
-const QImage& cardShadow(qreal scale, qreal dpr);
+QImage cardShadow(qreal scale, qreal dpr);
 
-// Which device pixel ratio a painter draws at.
+// A transparent layer of `logical` size at the ratio `dpr`, painted by
+// `paint` in logical coordinates.
+QPixmap layer(QSizeF logical, qreal dpr, const std::function<void(QPainter&)>& paint);
+
+// A transparent card-sized layer with room for the card's shadow on every
+// side (shadowMargin(scale)), at the ratio `dpr`; `paint` draws into it with
+// the card frame's top-left at the point it is given.
+QPixmap cardLayer(qreal scale, qreal dpr, const std::function<void(QPainter&, QPointF)>& paint);
+
+// Draws a cached layer with its logical top-left at `topLeft`, moved by less
+// than a device pixel onto the pixel grid when the painter only translates
+// and scales: an aligned one-to-one blit takes the raster engine's fast copy,
+// a fractional one resamples every pixel (about twenty times the cost).
+void drawLayer(QPainter& painter, QPointF topLeft, const QPixmap& layer);
+
+// The same, leaving out the whole device pixels inside `covered` (painter
+// coordinates): a part that something opaque painted later hides anyway.
+void drawLayer(QPainter& painter, QPointF topLeft, const QPixmap& layer, const QRectF& covered);
+
+// How many device pixels a logical pixel of the painter covers.
 qreal painterDevicePixelRatio(const QPainter& painter);
 
 } // namespace murvane::graphics::detail

@@ -1,5 +1,9 @@
 #include "graphics/Symbols.h"
 
+#include "graphics/CardGeometry.h"
+#include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
+
 #include <QHash>
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -353,17 +357,19 @@ const QHash<QString, Builder>& builders()
     return table;
 }
 
-const QPainterPath* designPath(const QString& name)
+// The rim a halo adds around a symbol in `box`.
+qreal haloWidth(const QRectF& box)
 {
-    static QHash<QString, QPainterPath> cache;
-    auto it = cache.find(name);
-    if (it != cache.end())
-        return &*it;
-    const auto& table = builders();
-    auto b = table.find(name);
-    if (b == table.end())
-        return nullptr;
-    return &*cache.insert(name, (*b)());
+    return std::max(1.0, std::min(box.width(), box.height()) / 12);
+}
+
+// The outline in its design box; empty for an unknown name.
+QPainterPath designPath(const QString& name)
+{
+    return RenderCache::get<QPainterPath>(RenderKey{.element = RenderElement::outline, .name = name}, [&] {
+        const auto b = builders().find(name);
+        return b == builders().end() ? QPainterPath() : (*b)();
+    });
 }
 
 } // namespace
@@ -382,31 +388,56 @@ QStringList symbolNames()
 
 QPainterPath symbolPath(const QString& name, const QRectF& box)
 {
-    const QPainterPath* path = designPath(name);
-    if (!path || !box.isValid() || box.isEmpty())
+    const QPainterPath path = designPath(name);
+    if (path.isEmpty() || !box.isValid() || box.isEmpty())
         return {};
     const qreal side = std::min(box.width(), box.height());
     const qreal f = side / kDesign;
     QTransform t;
     t.translate(box.center().x() - side / 2, box.center().y() - side / 2);
     t.scale(f, f);
-    return t.map(*path);
+    return t.map(path);
 }
 
-void paintSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& tint, const QColor& halo)
+namespace {
+
+void fillSymbol(QPainter& painter, const QPainterPath& path, const QRectF& box, const QColor& tint, const QColor& halo)
 {
-    const QPainterPath path = symbolPath(name, box);
-    if (path.isEmpty())
-        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (halo.alpha() > 0) {
-        QPen pen(halo, std::max(1.0, std::min(box.width(), box.height()) / 12));
+        QPen pen(halo, haloWidth(box));
         pen.setJoinStyle(Qt::RoundJoin);
         painter.strokePath(path, pen);
     }
     painter.fillPath(path, tint);
     painter.restore();
+}
+
+} // namespace
+
+void paintSymbol(QPainter& painter, const QString& name, const QRectF& box, const QColor& tint, const QColor& halo)
+{
+    if (!hasSymbol(name) || !box.isValid() || box.isEmpty())
+        return;
+    // Tinted symbols are drawn from the render cache: header and screen
+    // buttons repaint often, and filling a curved outline costs far more
+    // than a blit. The layer leaves room for the halo's outer half.
+    const qreal dpr = clampDevicePixelRatio(detail::painterDevicePixelRatio(painter));
+    const qreal margin = halo.alpha() > 0 ? std::ceil(haloWidth(box)) : 1;
+    const RenderKey key{.element = RenderElement::symbol,
+                        .variant = int(halo.rgba()),
+                        .ratio = keyMilli(dpr),
+                        .colour = tint.rgba(),
+                        .extent = keyMilli(box.size()),
+                        .name = name};
+    const QPixmap layer = RenderCache::get<QPixmap>(key, [&] {
+        const QRectF local(QPointF(margin, margin), box.size());
+        return detail::layer(box.size() + QSizeF(2 * margin, 2 * margin), dpr, [&](QPainter& p) {
+            fillSymbol(p, symbolPath(name, local), local, tint, halo);
+        });
+    });
+    detail::drawLayer(painter, box.topLeft() - QPointF(margin, margin), layer);
 }
 
 QPixmap symbolPixmap(const QString& name, const QColor& tint, int logicalSize, qreal devicePixelRatio,
@@ -417,8 +448,12 @@ QPixmap symbolPixmap(const QString& name, const QColor& tint, int logicalSize, q
     QPixmap pixmap(QSize(int(std::ceil(side * dpr)), int(std::ceil(side * dpr))));
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    paintSymbol(p, name, QRectF(0, 0, side, side), tint, halo);
+    const QRectF box(0, 0, side, side);
+    const QPainterPath path = symbolPath(name, box);
+    if (!path.isEmpty()) {
+        QPainter p(&pixmap);
+        fillSymbol(p, path, box, tint, halo);
+    }
     return pixmap;
 }
 

@@ -4,6 +4,7 @@
 #include "graphics/DeckArt.h"
 #include "graphics/EmptySlotView.h"
 #include "graphics/PaintUtil.h"
+#include "graphics/RenderCache.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -226,24 +227,24 @@ TEST(CardBackRender, BlueprintConstructionLinesAreOpaqueWhite)
     EXPECT_GE(c.blue(), 250);
 }
 
-TEST(CardBackCacheTest, RendersOncePerThemeScaleAndRatio)
+TEST(RenderCacheTest, BacksRenderOncePerThemeScaleAndRatio)
 {
-    CardBackCache::clear();
+    RenderCache::clear();
     QImage target(200, 200, QImage::Format_ARGB32_Premultiplied);
     target.fill(Qt::transparent);
     QPainter p(&target);
     const CardBackView neon{{}, CardBackTheme::neon, 1.18};
     for (int i = 0; i < 24; ++i)
         neon.paint(p, QPointF(10, 10 + i));
-    EXPECT_EQ(CardBackCache::renderCount(), 1);
+    EXPECT_EQ(RenderCache::renderCount(RenderElement::back), 1);
     CardBackView{{}, CardBackTheme::ocean, 1.18}.paint(p, QPointF(10, 10));
     CardBackView{{}, CardBackTheme::neon, 1.0}.paint(p, QPointF(10, 10));
     neon.paint(p, QPointF(10, 10));
-    EXPECT_EQ(CardBackCache::renderCount(), 3);
-    EXPECT_EQ(CardBackCache::size(), 3);
+    EXPECT_EQ(RenderCache::renderCount(RenderElement::back), 3);
+    EXPECT_EQ(RenderCache::count(RenderElement::back), 3);
     // A different ratio is its own entry.
-    EXPECT_EQ(CardBackCache::pixmap(neon, 2).devicePixelRatio(), 2);
-    EXPECT_EQ(CardBackCache::renderCount(), 4);
+    EXPECT_EQ(backPixmap(neon, 2).devicePixelRatio(), 2);
+    EXPECT_EQ(RenderCache::renderCount(RenderElement::back), 4);
 }
 
 TEST(CardBackRender, BadScalesAndRatiosDrawWithinTheFrame)

@@ -1,0 +1,173 @@
+// What the board paints and where: long scores in the header and on the win
+// card at every board and text size, and which piles a move repaints.
+
+#include "BoardTestSupport.h"
+
+#include "board/BoardHeader.h"
+#include "board/GameSolvedOverlay.h"
+#include "board/HeaderControls.h"
+#include "board/PileView.h"
+#include "platform/SystemAppearance.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPaintEvent>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+struct Size {
+    const char* name;
+    bool large;
+    qreal textScale;
+};
+constexpr Size kSizes[] = {{"standard", false, 1.0},
+                           {"large", true, 1.0},
+                           {"standard, largest text", false, SystemAppearance::kMaxTextScale},
+                           {"large, largest text", true, SystemAppearance::kMaxTextScale}};
+
+struct PaintTest : BoardFixture {
+    ~PaintTest() override { SystemAppearance::instance().setTextScale(1.0); }
+
+    // Vegas with a pass limit, so the header shows its pass counter too.
+    void loadAt(const Size& size, const Position& p)
+    {
+        store.setString(keys::scoringMode, QStringLiteral("Vegas"));
+        store.setBool(keys::unlimitedRedeals, false);
+        store.setString(keys::boardSize, size.large ? QStringLiteral("Large") : QStringLiteral("Standard"));
+        SystemAppearance::instance().setTextScale(size.textScale);
+        load(p);
+    }
+
+    // One card short of a win, with a long losing bankroll.
+    static Position nearlyWon()
+    {
+        Position p;
+        p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                         "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+        p.tableau = {"KS", "", "", "", "", "", ""};
+        p.hasStartedCurrentDeal = true;
+        p.score = -12350;
+        return p;
+    }
+};
+
+// Records the board area every pile widget repaints.
+struct PaintRecorder : QObject {
+    QRegion painted;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* pile = static_cast<QWidget*>(watched);
+            painted += static_cast<QPaintEvent*>(event)->region().translated(pile->pos());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(PaintTest, WinCardShowsTheWholeFinalScore)
+{
+    for (const Size& size : kSizes) {
+        loadAt(size, nearlyWon());
+        game->moveToBestSpot(game->tableau()[0].last(), view->dragState());
+        ASSERT_TRUE(game->hasWon()) << size.name;
+        auto* overlay = view->solvedOverlay();
+        const QLabel* score = overlay->finalScoreLabel();
+        ASSERT_EQ(score->text(), QStringLiteral("Final Score: -$12,345")) << size.name;
+        // Sized at once, before any queued layout pass could mend it.
+        const int needed = QFontMetrics(score->font()).horizontalAdvance(score->text());
+        EXPECT_GE(score->width(), needed) << size.name;
+        EXPECT_TRUE(overlay->cardRect().contains(QRectF(score->geometry()))) << size.name;
+        EXPECT_TRUE(QRectF(view->rect()).contains(QRectF(overlay->geometry()))) << size.name;
+    }
+}
+
+TEST_F(PaintTest, HeaderScoreKeepsItsWidthAndTheTitleShrinksBeforeItIsCut)
+{
+    for (const Size& size : kSizes) {
+        Position p;
+        p.tableau = {"KS", "-5C QH", "AS", "", "", "", ""};
+        p.score = -12345;
+        loadAt(size, p);
+        QApplication::processEvents(); // the header's own layout pass
+        board::BoardHeader* header = view->header();
+        const board::ScoreLabel* score = header->scoreLabel();
+        ASSERT_EQ(score->text(), QStringLiteral("-$12,345")) << size.name;
+        EXPECT_GE(score->width(), score->sizeHint().width()) << size.name << ": the score is never squeezed";
+
+        // The title gives way first: it shrinks to 85 % and only then is cut.
+        const board::FittedLabel* title = header->titleLabel();
+        const qreal natural = title->naturalWidth();
+        const qreal factor = title->fittedFactor();
+        EXPECT_GE(factor, 0.85 - 1e-9) << size.name;
+        EXPECT_LE(factor, 1.0) << size.name;
+        if (natural <= title->width())
+            EXPECT_DOUBLE_EQ(factor, 1.0) << size.name;
+        else if (natural * 0.85 <= title->width())
+            EXPECT_NEAR(factor * natural, title->width(), 1.0) << size.name << ": shrunk just enough, not cut";
+        else
+            EXPECT_DOUBLE_EQ(factor, 0.85) << size.name << ": cut only at 85 %";
+    }
+}
+
+TEST(FittedLabelTest, ShrinksSmoothlyToItsLimitThenCuts)
+{
+    board::FittedLabel label(nullptr);
+    QFont font;
+    font.setPixelSize(13);
+    label.setBaseFont(font);
+    label.setText(QStringLiteral("Murvane Solitaire"));
+    const qreal natural = label.naturalWidth();
+    struct Case {
+        qreal width; // share of the natural width
+        qreal factor;
+    };
+    for (const Case& c : {Case{1.2, 1.0}, Case{1.0, 1.0}, Case{0.9, 0.9}, Case{0.86, 0.86}, Case{0.85, 0.85},
+                          Case{0.7, 0.85}}) {
+        label.resize(int(std::ceil(natural * c.width)), 20);
+        EXPECT_NEAR(label.fittedFactor(), c.factor, 0.01) << c.width;
+    }
+}
+
+TEST_F(PaintTest, AMoveRepaintsOnlyThePilesItChanges)
+{
+    Position p;
+    p.tableau = {"KS", "-5C QH", "AS", "-9D 8C", "", "-2C 7H", "KD"};
+    load(p);
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    for (BoardFocus pile : {BoardFocus::stock(), BoardFocus::waste()})
+        view->pileView(pile)->installEventFilter(&recorder);
+    for (int f = 0; f < kFoundationCount; ++f)
+        view->pileView(BoardFocus::foundation(f))->installEventFilter(&recorder);
+    for (int c = 0; c < kColumnCount; ++c)
+        view->pileView(BoardFocus::tableau(c))->installEventFilter(&recorder);
+
+    struct Step {
+        const char* what;
+        std::function<void()> play;
+        std::vector<BoardFocus> changed;
+    };
+    const std::vector<Step> steps = {
+        {"ace to a foundation", [&] { game->moveToBestSpot(game->tableau()[2].last(), view->dragState()); },
+         {BoardFocus::tableau(2), BoardFocus::foundation(0)}},
+        {"draw", [&] { game->drawFromStock(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
+        {"undo", [&] { game->undo(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
+    };
+    for (const Step& step : steps) {
+        QApplication::processEvents();
+        recorder.painted = {};
+        step.play();
+        QApplication::processEvents();
+        QRegion allowed;
+        for (const BoardFocus& pile : step.changed)
+            allowed += view->pileView(pile)->geometry();
+        EXPECT_FALSE(recorder.painted.isEmpty()) << step.what;
+        EXPECT_TRUE(recorder.painted.subtracted(allowed).isEmpty())
+            << step.what << ": repainted outside the changed piles";
+    }
+}
