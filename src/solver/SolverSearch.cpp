@@ -243,10 +243,12 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
                               const std::vector<SolverCard>& waste,
                               const std::array<int, kSuitCount>& foundation, int drawCount,
                               std::int64_t maxNodes, std::optional<int> maxRecycles,
-                              std::int64_t* nodesOut)
+                              std::int64_t* nodesOut, const std::atomic<bool>* stop, bool* stoppedOut)
 {
     if (nodesOut)
         *nodesOut = 0;
+    if (stoppedOut)
+        *stoppedOut = false;
     if (!isValidPosition(tableau, stock, waste, foundation))
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
@@ -254,9 +256,12 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     constexpr std::size_t kMoveReserve = 1024;
     s.visited_.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(maxNodes, 0, kVisitedReserve)));
     s.moves_.reserve(kMoveReserve);
+    s.stop_ = stop;
     const bool won = s.search();
     if (nodesOut)
         *nodesOut = s.nodes_;
+    if (stoppedOut)
+        *stoppedOut = s.stopped_;
     return won;
 }
 
@@ -1045,6 +1050,10 @@ bool SolverSearch::search()
                 continue;
             if (++nodes_ > maxNodes_) {
                 exhausted_ = true;
+                return false;
+            }
+            if (stop_ && nodes_ % kStopPollNodes == 0 && stop_->load(std::memory_order_relaxed)) {
+                stopped_ = true;
                 return false;
             }
             bool flipped = false;
