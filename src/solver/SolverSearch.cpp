@@ -426,12 +426,15 @@ void SolverSearch::generateOrderedMoves()
     }
     // Which runs uncover a face-down card (bucket 1, the others are bucket 3).
     std::uint64_t uncovering = 0;
+    int uncoveringCount = 0;
     for (int r = 0; r < runCount; ++r) {
         const std::uint32_t run = runs[static_cast<std::size_t>(r)];
         const int i = static_cast<int>(run >> 12);
         const int p = static_cast<int>(run >> 4 & 0xFF);
-        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1]))
+        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1])) {
             uncovering |= std::uint64_t{1} << r;
+            ++uncoveringCount;
+        }
     }
     const auto emitRuns = [&](bool wantUncovering, int bucket) {
         for (int r = 0; r < runCount; ++r) {
@@ -468,7 +471,7 @@ void SolverSearch::generateOrderedMoves()
             emit(Kind::wasteToTableau, std::countr_zero(columns), 0, 0, 0, 2);
     }
     // Bucket 3, then the stock.
-    if (runCount > std::popcount(uncovering))
+    if (runCount > uncoveringCount)
         emitRuns(false, 3);
     if (count(kStockPile) > 0) {
         emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4);
