@@ -2,8 +2,6 @@
 
 #include "engine/SolitaireGame.h"
 
-#include "solver/Solver.h"
-
 #include "engine/DealWorkers.h"
 
 #include <QRandomGenerator>
@@ -42,15 +40,6 @@ private:
     std::size_t used_ = 64;
 };
 
-std::vector<solver::SolverCard> toSolver(const Pile& pile)
-{
-    std::vector<solver::SolverCard> out;
-    out.reserve(std::size_t(pile.size()));
-    for (const Card& c : pile)
-        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
-    return out;
-}
-
 } // namespace
 
 SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
@@ -83,19 +72,12 @@ SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
 
 SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
 {
+    static const std::atomic<bool> never{false};
     Deal deal;
-    const std::optional<int> maxRecycles =
-        rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
     for (int attempt = 1; attempt <= kDealAttempts; ++attempt) {
-        Layout layout = makeShuffledDeal();
-        std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
-        for (int c = 0; c < kColumnCount; ++c)
-            columns[c] = toSolver(layout.tableau[c]);
-        const bool winnable = solver::solve(columns, toSolver(layout.stock), {}, {0, 0, 0, 0},
-                                            int(rules.drawCount), kSolverNodeBudget, maxRecycles)
-                                  .isWinnable;
-        deal = Deal{std::move(layout.tableau), std::move(layout.stock), attempt, winnable};
-        if (winnable || (cancelled && cancelled->load(std::memory_order_relaxed)))
+        DealTrial trial = DealWorkers::solvedShuffle(rules, attempt, cancelled ? *cancelled : never);
+        deal = Deal{std::move(trial.layout.tableau), std::move(trial.layout.stock), attempt, trial.isWinnable};
+        if (trial.isWinnable || (cancelled && cancelled->load(std::memory_order_relaxed)))
             break;
     }
     return deal;
