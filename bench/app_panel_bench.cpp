@@ -129,14 +129,17 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
                 while (!game.preparedDeals().contains(rules) && wait.elapsed() < 5000)
                     waitFor(&game, &SolitaireGame::preparedDealStored, 100);
             }
-            const bool prepared = game.preparedDeals().contains(rules);
             QCoreApplication::processEvents(); // nothing left over from the last press
+            const bool prepared = game.preparedDeals().contains(rules);
             watcher.painted = false;
             QElapsedTimer t;
             t.start();
             game.newDeal();
+            const double dealMs = t.nsecsElapsed() / 1e6;
             while (!watcher.painted && t.elapsed() < 5000)
                 QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (!watcher.painted)
+                std::printf("  press %d: no paint within 5 s (new deal took %.1f ms)\n", i, dealMs);
             (prepared ? ready : notReady).push_back(t.nsecsElapsed() / 1e6);
         }
         std::printf("new deal to painted, %-13s  no prepared deal: n %zu p50 %.1f p90 %.1f p99 %.1f max %.1f ms;"

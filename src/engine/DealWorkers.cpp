@@ -292,7 +292,9 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
             }
         }
         queue_.erase(std::remove(queue_.begin(), queue_.end(), rules), queue_.end());
-        if (background_ && background_->rules() == rules) {
+        // A search already taken over has been dealt; its thread may not
+        // have let go of it yet.
+        if (background_ && background_->rules() == rules && !background_->isTakenOver()) {
             search = background_;
             search->takeOver();
         } else {

@@ -281,3 +281,20 @@ TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
     ASSERT_TRUE(waitUntilPrepared(game));
     EXPECT_EQ(game.preparedDeals().size(), 3);
 }
+
+TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)
+{
+    // Presses that catch the preparation at every stage: queued, running,
+    // just taken over, finished but not yet stored.
+    InMemorySettingsStore store;
+    SolitaireGame game(store, true);
+    for (int i = 0; i < 60; ++i) {
+        if (i % 3 == 0)
+            QCoreApplication::processEvents();
+        if (i % 7 == 0)
+            QThread::msleep(3);
+        const auto before = game.tableau()[6][6].id;
+        game.newDeal();
+        ASSERT_NE(before, game.tableau()[6][6].id) << "press " << i;
+    }
+}
