@@ -6,6 +6,7 @@ target_link_libraries(dealtool PRIVATE solver)
 
 # Throughput on a fixed deal set, per rule set (Google Benchmark).
 murvane_add_bench(solver_bench SOURCES solver_bench.cpp solver_bench_support.h LIBS solver)
+target_include_directories(solver_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests) # the reference search
 
 # Time to find a verified deal on the synchronous path, one thread against the
 # game's own workers (plain executable).
