@@ -6,11 +6,11 @@
 #   - idle wake-ups with the panel closed: context switches of all threads
 #     over 5 s
 # then the in-process figures of app_panel_bench (start-up phases, tray click
-# to panel painted, timer events while idle).
+# to panel painted, timer events while idle, New Deal to board painted).
 #
-#   bench/app_bench.sh <build dir> [runs]
+#   bench/app_bench.sh <build dir> [runs] [new-deal presses per rule set]
 set -uo pipefail
-usage="usage: app_bench.sh <build dir> [runs]"
+usage="usage: app_bench.sh <build dir> [runs] [new-deal presses per rule set]"
 case "${1:-}" in
   -h|--help) echo "$usage"; echo "Whole-process figures of the game against a bare tray application."; exit 0 ;;
   -*) echo "app_bench.sh: unknown option $1" >&2; echo "$usage" >&2; exit 2 ;;
@@ -19,6 +19,8 @@ esac
 build="$1"
 runs="${2:-5}"
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: runs must be a positive number" >&2; echo "$usage" >&2; exit 2; }
+presses="${3:-500}"
+[[ "$presses" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: presses must be a positive number" >&2; echo "$usage" >&2; exit 2; }
 game="$build/src/app/murvane-solitaire"
 baseline="$build/bench/app_baseline_tray"
 panelbench="$build/bench/app_panel_bench"
@@ -94,4 +96,4 @@ done
 
 echo
 home="$work/home-panel"; mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
-HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" timeout 120 "$panelbench"
+HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" timeout 900 "$panelbench" "$presses"

@@ -1,7 +1,10 @@
 // In-process figures of the shell in a real X session (run by app_bench.sh):
 // start-up to first deal ready, tray click to panel painted with the board
 // built on each open versus kept, against a popup holding an empty widget of
-// the board's size, and timer events while idle with the panel closed.
+// the board's size, New Deal to board painted per rule set with and without a
+// prepared deal, and timer events while idle with the panel closed.
+//
+//   app_panel_bench [new-deal presses per rule set, default 500]
 #include "app/MurvaneSolitaireApp.h"
 #include "app/PanelWindow.h"
 #include "board/SolitaireView.h"
@@ -18,6 +21,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -72,6 +76,83 @@ double openToPainted(PanelWindow& panel, int n)
     return median(samples);
 }
 
+double percentile(std::vector<double> values, double p)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto i = static_cast<std::size_t>(std::ceil(p * static_cast<double>(values.size()))) - 1;
+    return values[std::min(i, values.size() - 1)];
+}
+
+// Notes the first paint of any widget after reset().
+class PaintWatcher : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            painted = true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// New Deal pressed back to back with the board open, under each rule set;
+// each press is classed by whether a prepared deal was waiting. Every fifth
+// press first lets the preparation finish, so both kinds are sampled.
+void newDealToPainted(MurvaneSolitaireApp& app, int presses)
+{
+    SolitaireGame& game = app.game();
+    app.panel()->open(std::nullopt, QPoint(640, 40));
+    waitFor(app.panel(), &PanelWindow::painted, 2000);
+    PaintWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    struct Setting {
+        const char* name;
+        bool limited;
+        std::int64_t draw;
+    };
+    for (const Setting& setting : {Setting{"unlimited", false, 3}, Setting{"draw3-limited", true, 3},
+                                   Setting{"draw1-limited", true, 1}}) {
+        game.setScoringMode(setting.limited ? ScoringMode::vegas : ScoringMode::standard);
+        game.setUnlimitedRedeals(!setting.limited);
+        game.setDrawCount(setting.draw);
+        const DealRules rules = game.currentDealRules();
+        std::vector<double> ready;
+        std::vector<double> notReady;
+        QElapsedTimer total;
+        total.start();
+        for (int i = 0; static_cast<int>(notReady.size()) < presses && total.elapsed() < 120000; ++i) {
+            if (i % 5 == 0) {
+                QElapsedTimer wait;
+                wait.start();
+                while (!game.preparedDeals().contains(rules) && wait.elapsed() < 5000)
+                    waitFor(&game, &SolitaireGame::preparedDealStored, 100);
+            }
+            QCoreApplication::processEvents(); // nothing left over from the last press
+            const bool prepared = game.preparedDeals().contains(rules);
+            watcher.painted = false;
+            QElapsedTimer t;
+            t.start();
+            game.newDeal();
+            const double dealMs = t.nsecsElapsed() / 1e6;
+            while (!watcher.painted && t.elapsed() < 5000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+            if (!watcher.painted)
+                std::printf("  press %d: no paint within 5 s (new deal took %.1f ms)\n", i, dealMs);
+            (prepared ? ready : notReady).push_back(t.nsecsElapsed() / 1e6);
+        }
+        std::printf("new deal to painted, %-13s  no prepared deal: n %zu p50 %.1f p90 %.1f p99 %.1f max %.1f ms;"
+                    "  prepared: n %zu p50 %.2f ms\n",
+                    setting.name, notReady.size(), percentile(notReady, 0.5), percentile(notReady, 0.9),
+                    percentile(notReady, 0.99), percentile(notReady, 1.0), ready.size(), percentile(ready, 0.5));
+        std::fflush(stdout);
+    }
+    qApp->removeEventFilter(&watcher);
+    app.panel()->closePanel();
+    QCoreApplication::processEvents();
+}
+
 class TimerCounter : public QObject {
 public:
     int count = 0;
@@ -94,10 +175,17 @@ int main(int argc, char** argv)
     QElapsedTimer sinceMain;
     sinceMain.start();
     QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("presses"),
+                                 QStringLiteral("New Deal presses per rule set without a prepared deal (default 500)."),
+                                 QStringLiteral("[presses]"));
     if (const int status = murvane::bench::parseToolArguments(
             argc, argv, parser,
-            QStringLiteral("Start-up phases, tray click to panel painted, and idle timer events of the game.")); status >= 0)
+            QStringLiteral("Start-up phases, tray click to panel painted, idle timer events, and New Deal to board "
+                           "painted of the game."),
+            0, 1);
+        status >= 0)
         return status;
+    const int presses = std::max(1, parser.positionalArguments().value(0, QStringLiteral("500")).toInt());
     installPopupAwareAccessibility();
     QApplication application(argc, argv);
     const double appObjectMs = sinceMain.nsecsElapsed() / 1e6;
@@ -157,5 +245,7 @@ int main(int argc, char** argv)
     std::printf("idle, panel closed: %d timer events in 3 s (1 is the measuring timer itself)\n", counter.count);
     for (auto it = counter.byReceiver.constBegin(); it != counter.byReceiver.constEnd(); ++it)
         std::printf("  %d to %s\n", it.value(), qPrintable(it.key()));
+
+    newDealToPainted(app, presses);
     return 0;
 }

@@ -6,9 +6,11 @@ target_link_libraries(dealtool PRIVATE solver)
 
 # Throughput on a fixed deal set, per rule set (Google Benchmark).
 murvane_add_bench(solver_bench SOURCES solver_bench.cpp solver_bench_support.h LIBS solver)
+target_include_directories(solver_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests) # the reference search
 
-# Time to find a verified deal on the synchronous path (plain executable).
+# Time to find a verified deal on the synchronous path, one thread against the
+# game's own workers (plain executable).
 add_executable(solver_dealtime solver_dealtime.cpp solver_bench_support.h)
-target_link_libraries(solver_dealtime PRIVATE solver)
+target_link_libraries(solver_dealtime PRIVATE solver engine)
 
 set_target_properties(dealtool solver_bench solver_dealtime PROPERTIES AUTOMOC OFF)

@@ -1,7 +1,10 @@
 // Solver throughput on a fixed set of deals, per rule set, in positions
-// (nodes counted by the search) per second.
+// (nodes counted by the search) per second, next to the plain reference
+// search of the tests on the same deals (the same-run baseline).
 
 #include "solver_bench_support.h"
+
+#include "solver/ReferenceSolver.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,6 +46,24 @@ void BM_SolveFixedDeals(benchmark::State& state)
                                                     benchmark::Counter::OneK::kIs1000);
 }
 BENCHMARK(BM_SolveFixedDeals)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The plain reference search on the same deals: the baseline for the above.
+void BM_ReferenceFixedDeals(benchmark::State& state)
+{
+    const NamedRules& rules = kNamedRules[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(rules.name));
+    std::int64_t nodes = 0;
+    for (auto _ : state) {
+        for (const DealLayout& deal : deals()) {
+            const SolveResult r = reference::solve(deal.tableau, deal.stock, {}, {0, 0, 0, 0}, rules.drawCount,
+                                                   kDefaultMaxNodes, rules.maxRecycles);
+            benchmark::DoNotOptimize(r);
+            nodes += r.nodes;
+        }
+    }
+    state.counters["positions/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ReferenceFixedDeals)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // One deal end to end, the cost of a quick win (setup included).
 void BM_SolveQuickWin(benchmark::State& state)

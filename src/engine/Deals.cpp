@@ -2,14 +2,9 @@
 
 #include "engine/SolitaireGame.h"
 
-#include "solver/Solver.h"
+#include "engine/DealWorkers.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 #include <QRandomGenerator>
-#include <QThread>
-#include <QThreadPool>
-#include <QTimer>
 
 #include <array>
 
@@ -45,31 +40,6 @@ private:
     std::size_t used_ = 64;
 };
 
-std::vector<solver::SolverCard> toSolver(const Pile& pile)
-{
-    std::vector<solver::SolverCard> out;
-    out.reserve(std::size_t(pile.size()));
-    for (const Card& c : pile)
-        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
-    return out;
-}
-
-// Deal preparation runs on one low-priority worker that outlives every game.
-QThreadPool& preparationPool()
-{
-    // Destroyed at exit, where it waits for a running task; a task whose game
-    // is gone stops after its current solve.
-    struct PreparationPool : QThreadPool {
-        PreparationPool()
-        {
-            setMaxThreadCount(1);
-            setThreadPriority(QThread::LowPriority);
-        }
-    };
-    static PreparationPool pool;
-    return pool;
-}
-
 } // namespace
 
 SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
@@ -102,19 +72,12 @@ SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
 
 SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
 {
+    static const std::atomic<bool> never{false};
     Deal deal;
-    const std::optional<int> maxRecycles =
-        rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
     for (int attempt = 1; attempt <= kDealAttempts; ++attempt) {
-        Layout layout = makeShuffledDeal();
-        std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
-        for (int c = 0; c < kColumnCount; ++c)
-            columns[c] = toSolver(layout.tableau[c]);
-        const bool winnable = solver::solve(columns, toSolver(layout.stock), {}, {0, 0, 0, 0},
-                                            int(rules.drawCount), kSolverNodeBudget, maxRecycles)
-                                  .isWinnable;
-        deal = Deal{std::move(layout.tableau), std::move(layout.stock), attempt, winnable};
-        if (winnable || (cancelled && cancelled->load(std::memory_order_relaxed)))
+        DealTrial trial = DealWorkers::solvedShuffle(rules, attempt, cancelled ? *cancelled : never);
+        deal = Deal{std::move(trial.layout.tableau), std::move(trial.layout.stock), attempt, trial.isWinnable};
+        if (trial.isWinnable || (cancelled && cancelled->load(std::memory_order_relaxed)))
             break;
     }
     return deal;
@@ -157,7 +120,9 @@ void SolitaireGame::dealCards()
         deal = *it;
         preparedDeals_.erase(it);
     } else {
-        deal = findVerifiedDeal(rules);
+        // Any preparation of these rules is taken over by the search here.
+        deal = dealWorkers_ ? dealWorkers_->findNow(rules) : findVerifiedDeal(rules);
+        preparingRules_.remove(rules);
     }
     setTableau(deal.tableau);
     setStock(deal.stock);
@@ -181,29 +146,18 @@ void SolitaireGame::prepareUpcomingDeals()
     for (const DealRules& r : kept)
         preparingRules_.insert(r);
 
-    // The worker never touches the game: it posts each result to the
-    // application object, and the game is looked up there through a guarded
-    // pointer, so a game destroyed meanwhile stores nothing.
-    QPointer<SolitaireGame> game(this);
-    auto cancelled = preparationCancelled_;
-    preparationPool().start([game, cancelled, kept] {
-        for (const DealRules& rules : kept) {
-            if (cancelled->load())
-                return;
-            Deal deal = findVerifiedDeal(rules, cancelled.get());
-            if (cancelled->load())
-                return;
-            QObject* app = QCoreApplication::instance();
-            if (!app)
-                return;
-            QMetaObject::invokeMethod(
-                app,
-                [game, rules, deal = std::move(deal)] {
-                    if (game)
-                        game->storePreparedDeal(rules, deal);
-                },
-                Qt::QueuedConnection);
-        }
+    if (dealWorkers_)
+        dealWorkers_->prepare(kept);
+}
+
+std::unique_ptr<DealWorkers> SolitaireGame::makeDealWorkers()
+{
+    if (!verifyDeals_)
+        return nullptr;
+    // Finished preparations are collected on the game's thread.
+    return std::make_unique<DealWorkers>([this] {
+        for (const auto& [rules, deal] : dealWorkers_->takeFinished())
+            storePreparedDeal(rules, deal);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 
+#include "engine/DealWorkers.h"
 
 #include <QTimer>
 
@@ -28,8 +29,8 @@ SolitaireGame::SolitaireGame(SettingsStore& defaults, bool verifyDeals, QObject*
     : QObject(parent)
     , defaults_(defaults)
     , verifyDeals_(verifyDeals)
-    , preparationCancelled_(std::make_shared<std::atomic<bool>>(false))
 {
+    dealWorkers_ = makeDealWorkers();
     autoCompleteTimer_ = new QTimer(this);
     autoCompleteTimer_->setTimerType(Qt::PreciseTimer);
     autoCompleteTimer_->setInterval(kAutoCompleteIntervalMs);
@@ -44,7 +45,7 @@ SolitaireGame::SolitaireGame(SettingsStore& defaults, bool verifyDeals, QObject*
 
 SolitaireGame::~SolitaireGame()
 {
-    preparationCancelled_->store(true);
+    dealWorkers_.reset();
 }
 
 void SolitaireGame::readSettings()

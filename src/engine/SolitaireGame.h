@@ -26,6 +26,7 @@ class QTimer;
 
 namespace murvane {
 
+class DealWorkers;
 class SettingsStore;
 struct SavedGame;
 
@@ -289,6 +290,7 @@ private:
     void scoreFlip();
 
     void storePreparedDeal(const DealRules& rules, const Deal& deal);
+    std::unique_ptr<DealWorkers> makeDealWorkers();
 
     Pile stock_;
     Pile waste_;
@@ -326,8 +328,8 @@ private:
     bool isRestoring_ = false;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
-    // Raised when the game goes away, so a background preparation stops early.
-    std::shared_ptr<std::atomic<bool>> preparationCancelled_;
+    // The deal threads; stopped and joined when the game goes away.
+    std::unique_ptr<DealWorkers> dealWorkers_;
 };
 
 } // namespace murvane

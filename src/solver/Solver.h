@@ -3,6 +3,7 @@
 // Standard C++ only; the game converts its cards on entry.
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -20,6 +21,7 @@ struct SolverCard {
 struct SolveResult {
     bool isWinnable = false;
     std::int64_t nodes = 0; // positions counted when the search returned
+    bool stopped = false;   // given up early because the caller asked
 };
 
 // tableau: 7 columns, bottom card first; stock and waste: last element is the
@@ -29,11 +31,14 @@ struct SolveResult {
 // positions; piles that cannot come from one deck (a card given twice, a
 // suit index above 3, a rank outside 1...13, a count outside 0...255) answer
 // not winnable with 0 nodes. Safe to call from several threads at once.
+// When stop is given and becomes true, the search gives up within about a
+// thousand positions and answers not winnable, stopped.
 SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
                   const std::vector<SolverCard>& stock,
                   const std::vector<SolverCard>& waste,
                   const std::array<int, 4>& foundation,
                   int drawCount, std::int64_t maxNodes,
-                  std::optional<int> maxRecycles);
+                  std::optional<int> maxRecycles,
+                  const std::atomic<bool>* stop = nullptr);
 
 } // namespace murvane::solver

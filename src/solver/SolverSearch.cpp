@@ -243,10 +243,12 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
                               const std::vector<SolverCard>& waste,
                               const std::array<int, kSuitCount>& foundation, int drawCount,
                               std::int64_t maxNodes, std::optional<int> maxRecycles,
-                              std::int64_t* nodesOut)
+                              std::int64_t* nodesOut, const std::atomic<bool>* stop, bool* stoppedOut)
 {
     if (nodesOut)
         *nodesOut = 0;
+    if (stoppedOut)
+        *stoppedOut = false;
     if (!isValidPosition(tableau, stock, waste, foundation))
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
@@ -254,9 +256,12 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     constexpr std::size_t kMoveReserve = 1024;
     s.visited_.reserve(static_cast<std::size_t>(std::clamp<std::int64_t>(maxNodes, 0, kVisitedReserve)));
     s.moves_.reserve(kMoveReserve);
+    s.stop_ = stop;
     const bool won = s.search();
     if (nodesOut)
         *nodesOut = s.nodes_;
+    if (stoppedOut)
+        *stoppedOut = s.stopped_;
     return won;
 }
 
@@ -421,12 +426,15 @@ void SolverSearch::generateOrderedMoves()
     }
     // Which runs uncover a face-down card (bucket 1, the others are bucket 3).
     std::uint64_t uncovering = 0;
+    int uncoveringCount = 0;
     for (int r = 0; r < runCount; ++r) {
         const std::uint32_t run = runs[static_cast<std::size_t>(r)];
         const int i = static_cast<int>(run >> 12);
         const int p = static_cast<int>(run >> 4 & 0xFF);
-        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1]))
+        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1])) {
             uncovering |= std::uint64_t{1} << r;
+            ++uncoveringCount;
+        }
     }
     const auto emitRuns = [&](bool wantUncovering, int bucket) {
         for (int r = 0; r < runCount; ++r) {
@@ -463,7 +471,7 @@ void SolverSearch::generateOrderedMoves()
             emit(Kind::wasteToTableau, std::countr_zero(columns), 0, 0, 0, 2);
     }
     // Bucket 3, then the stock.
-    if (runCount > std::popcount(uncovering))
+    if (runCount > uncoveringCount)
         emitRuns(false, 3);
     if (count(kStockPile) > 0) {
         emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4);
@@ -1045,6 +1053,10 @@ bool SolverSearch::search()
                 continue;
             if (++nodes_ > maxNodes_) {
                 exhausted_ = true;
+                return false;
+            }
+            if (stop_ && nodes_ % kStopPollNodes == 0 && stop_->load(std::memory_order_relaxed)) {
+                stopped_ = true;
                 return false;
             }
             bool flipped = false;

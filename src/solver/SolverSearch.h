@@ -13,6 +13,7 @@
 #include "Solver.h"
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -149,13 +150,17 @@ public:
 
     // Builds a search, reserves the visited set for min(maxNodes, 65536)
     // hashes, runs it and discards it. Answers false for piles the
-    // constructor rejects. nodesOut, when given, receives the nodes counted.
+    // constructor rejects. nodesOut, when given, receives the nodes counted;
+    // stop, when given, is polled every kStopPollNodes positions and ends
+    // the search (not winnable, stoppedOut set) once it is true.
     static bool isWinnable(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
                            const std::vector<SolverCard>& stock,
                            const std::vector<SolverCard>& waste,
                            const std::array<int, kSuitCount>& foundation, int drawCount,
                            std::int64_t maxNodes, std::optional<int> maxRecycles,
-                           std::int64_t* nodesOut = nullptr);
+                           std::int64_t* nodesOut = nullptr, const std::atomic<bool>* stop = nullptr,
+                           bool* stoppedOut = nullptr);
+    static constexpr std::int64_t kStopPollNodes = 1024;
 
     // Constants.
     int drawCount() const { return drawCount_; }
@@ -262,6 +267,8 @@ private:
     std::int64_t recycles_ = 0;
     std::int64_t nodes_ = 0;
     bool exhausted_ = false;
+    const std::atomic<bool>* stop_ = nullptr;
+    bool stopped_ = false;
     VisitedSet visited_;
     std::vector<SolverMove> moves_; // storage; the first moveCount_ are live
     int moveCount_ = 0;

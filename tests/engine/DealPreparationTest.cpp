@@ -1,5 +1,7 @@
 // Verified deals: the rule-set keys, the prepared-deal cache and its refill.
 
+#include "engine/DealWorkers.h"
+#include "solver/Solver.h"
 #include "support/Positions.h"
 
 #include <QCoreApplication>
@@ -9,17 +11,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <random>
+#include <set>
+#include <thread>
+
 using namespace murvane;
 using namespace murvane::testing;
 
 namespace {
 
-// Runs the event loop until the game has stopped preparing, or 60 s pass.
+// Runs the event loop until the game has stopped preparing, or 5 min pass
+// (sanitizer builds are slow).
 bool waitUntilPrepared(SolitaireGame& game)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!game.preparingRules().isEmpty() && clock.elapsed() < 60000) {
+    while (!game.preparingRules().isEmpty() && clock.elapsed() < 300000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(5);
     }
@@ -107,14 +117,189 @@ TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNot
     SUCCEED();
 }
 
+namespace {
+
+bool answerIsWinnable(const SolitaireGame::Deal& deal, const DealRules& rules)
+{
+    const auto toSolver = [](const Pile& pile) {
+        std::vector<solver::SolverCard> out;
+        for (const Card& c : pile)
+            out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
+        return out;
+    };
+    std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
+    for (int c = 0; c < kColumnCount; ++c)
+        columns[c] = toSolver(deal.tableau[c]);
+    const auto recycles = rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
+    return solver::solve(columns, toSolver(deal.stock), {}, {0, 0, 0, 0}, int(rules.drawCount),
+                         SolitaireGame::kSolverNodeBudget, recycles)
+        .isWinnable;
+}
+
+// A stand-in check: attempt numbers in `winning` pass; every check takes a
+// random sliver of time (honouring stop), so threads finish out of order.
+struct ScriptedTrials {
+    std::set<int> winning;
+    int sliceUs = 200;
+    std::atomic<int> calls{0};
+    std::array<std::atomic<int>, SolitaireGame::kDealAttempts + 1> triesOf{}; // by attempt number
+
+    DealWorkers::Trial trial()
+    {
+        return [this](const DealRules&, int attempt, const std::atomic<bool>& stop) {
+            ++calls;
+            ++triesOf[std::size_t(std::clamp(attempt, 0, SolitaireGame::kDealAttempts))];
+            thread_local std::minstd_rand random(std::random_device{}());
+            const auto until = std::chrono::steady_clock::now()
+                + std::chrono::microseconds(std::uniform_int_distribution<int>(0, sliceUs)(random));
+            while (std::chrono::steady_clock::now() < until)
+                if (stop.load())
+                    return DealTrial{{}, false, false};
+            return DealTrial{SolitaireGame::makeShuffledDeal(), winning.count(attempt) > 0, true};
+        };
+    }
+};
+
+} // namespace
+
 TEST(DealPreparationTest, VerifiedDealsAreWinnableLayouts)
 {
+    // The plain loop and every core together, under each rule set: a deal
+    // reported verified is winnable, an unverified one used every attempt.
+    DealWorkers workers({});
     for (const DealRules& rules : {DealRules::unlimited(), DealRules::drawOneLimited(), DealRules::drawThreeLimited()}) {
-        const auto deal = SolitaireGame::findVerifiedDeal(rules);
-        EXPECT_GE(deal.attempts, 1);
-        EXPECT_EQ(deal.stock.size(), 24);
-        if (deal.attempts < SolitaireGame::kDealAttempts) {
-            EXPECT_TRUE(deal.isVerified);
+        for (const auto& deal : {SolitaireGame::findVerifiedDeal(rules), workers.findNow(rules)}) {
+            EXPECT_GE(deal.attempts, 1);
+            EXPECT_EQ(deal.stock.size(), 24);
+            EXPECT_EQ(deal.isVerified, answerIsWinnable(deal, rules));
+            if (deal.attempts < SolitaireGame::kDealAttempts) {
+                EXPECT_TRUE(deal.isVerified);
+            }
         }
+    }
+}
+
+TEST(DealWorkersTest, DealsTheFirstPassingAttemptWhateverTheTiming)
+{
+    struct Case {
+        std::set<int> winning;
+        int attempts;
+        bool verified;
+    };
+    const Case cases[] = {
+        {{1}, 1, true},       {{2, 3}, 2, true},       {{37, 38, 90}, 37, true},
+        {{260}, 260, true},   {{500}, 500, true},      {{501}, 500, false},
+        {{}, 500, false},
+    };
+    for (const Case& c : cases) {
+        ScriptedTrials script;
+        script.winning = c.winning;
+        DealWorkers workers({}, 3, script.trial());
+        const auto deal = workers.findNow(DealRules::drawOneLimited());
+        EXPECT_EQ(deal.attempts, c.attempts) << *c.winning.begin();
+        EXPECT_EQ(deal.isVerified, c.verified);
+        EXPECT_EQ(deal.stock.size(), 24);
+        EXPECT_LE(script.calls.load(), SolitaireGame::kDealAttempts); // the cap is shared
+    }
+}
+
+TEST(DealWorkersTest, ADealNeededNowTakesOverThePreparationOfItsRules)
+{
+    ScriptedTrials script;
+    script.sliceUs = 3000;
+    for (int n = 21; n <= 500; ++n)
+        script.winning.insert(n);
+    std::atomic<int> reports{0};
+    DealWorkers workers([&reports] { ++reports; }, 1, script.trial());
+    workers.prepare({DealRules::drawOneLimited()});
+    while (script.calls.load() < 4)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto deal = workers.findNow(DealRules::drawOneLimited());
+    // Continued, not restarted: the shuffles already tried count, and no
+    // attempt is made twice.
+    EXPECT_EQ(deal.attempts, 21);
+    EXPECT_TRUE(deal.isVerified);
+    for (const auto& tries : script.triesOf)
+        EXPECT_LE(tries.load(), 1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(workers.takeFinished().isEmpty()); // nothing is delivered twice
+    EXPECT_EQ(reports.load(), 0);
+
+    // Other rules keep preparing in the background and are reported.
+    workers.prepare({DealRules::unlimited()});
+    QElapsedTimer clock;
+    clock.start();
+    while (reports.load() == 0 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const auto finished = workers.takeFinished();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0].first, DealRules::unlimited());
+    EXPECT_EQ(finished[0].second.attempts, 21);
+}
+
+TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
+{
+    // Checks that only end when told to: destruction must still return.
+    std::atomic<int> started{0};
+    std::atomic<int> reports{0};
+    const DealWorkers::Trial endless = [&started](const DealRules&, int, const std::atomic<bool>& stop) {
+        ++started;
+        while (!stop.load())
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        return DealTrial{{}, false, false};
+    };
+    {
+        DealWorkers workers([&reports] { ++reports; }, 1, endless);
+        workers.prepare({DealRules::unlimited(), DealRules::drawThreeLimited()});
+        while (started.load() == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports.load(), 0);
+
+    // A game going away while its own threads prepare.
+    InMemorySettingsStore store;
+    auto game = std::make_unique<SolitaireGame>(store, true);
+    game->setScoringMode(ScoringMode::vegas);
+    game->setUnlimitedRedeals(false); // deals a new game, preparing the others
+    game.reset();
+    QCoreApplication::processEvents();
+}
+
+TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
+{
+    // New deals faster than preparation keeps up, under every rule set.
+    InMemorySettingsStore store;
+    SolitaireGame game(store, true);
+    game.setScoringMode(ScoringMode::vegas);
+    for (bool unlimited : {true, false}) {
+        game.setUnlimitedRedeals(unlimited);
+        for (std::int64_t draw : {1, 3}) {
+            game.setDrawCount(draw);
+            for (int i = 0; i < 2; ++i) {
+                game.newDeal();
+                EXPECT_TRUE(isValidLayout(game));
+            }
+        }
+    }
+    ASSERT_TRUE(waitUntilPrepared(game));
+    EXPECT_EQ(game.preparedDeals().size(), 3);
+}
+
+TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)
+{
+    // Presses that catch the preparation at every stage: queued, running,
+    // just taken over, finished but not yet stored.
+    InMemorySettingsStore store;
+    SolitaireGame game(store, true);
+    for (int i = 0; i < 60; ++i) {
+        if (i % 3 == 0)
+            QCoreApplication::processEvents();
+        if (i % 7 == 0)
+            QThread::msleep(3);
+        const auto before = game.tableau()[6][6].id;
+        game.newDeal();
+        ASSERT_NE(before, game.tableau()[6][6].id) << "press " << i;
     }
 }

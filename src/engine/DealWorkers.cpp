@@ -1,0 +1,383 @@
+#include "engine/DealWorkers.h"
+
+#include "solver/Solver.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+#ifdef __linux__
+#include <sys/eventfd.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace murvane {
+
+namespace {
+
+std::vector<solver::SolverCard> toSolver(const Pile& pile)
+{
+    std::vector<solver::SolverCard> out;
+    out.reserve(std::size_t(pile.size()));
+    for (const Card& c : pile)
+        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
+    return out;
+}
+
+// Background preparation must not take the cores from the player.
+void lowerThisThreadsPriority()
+{
+#ifdef __linux__
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+}
+
+} // namespace
+
+// One search for a verified deal under one rule set, shared by whichever
+// threads work on it. Attempts are numbered as handed out; the answer is the
+// verified attempt with the lowest number, so it is chosen exactly as one
+// thread trying them in turn would choose it, whatever the timing. That keeps
+// deals that verify quickly from being favoured.
+class DealSearch {
+public:
+    enum class Role { background, urgent };
+
+    explicit DealSearch(DealRules rules) : rules_(rules) {}
+    const DealRules& rules() const { return rules_; }
+
+    // Runs attempts on the calling thread until none is left for it.
+    // beforeAttempt, when given, may block (a paused preparation).
+    void work(const DealWorkers::Trial& trial, Role role, const std::function<void()>& beforeAttempt = {})
+    {
+        for (;;) {
+            if (beforeAttempt)
+                beforeAttempt();
+            Running attempt;
+            {
+                std::lock_guard lock(mutex_);
+                if (!hasWorkFor(role))
+                    return;
+                attempt.number = next_++;
+                running_.push_back(&attempt);
+            }
+            DealTrial result;
+            bool ok = true;
+            try {
+                result = trial(rules_, attempt.number, attempt.stop);
+            } catch (...) {
+                ok = false; // counted as tried; the others carry on
+            }
+            std::lock_guard lock(mutex_);
+            if (attempt.abandoned)
+                continue; // already struck off when its search was taken over
+            running_.erase(std::find(running_.begin(), running_.end(), &attempt));
+            if (ok && result.completed)
+                record(attempt.number, std::move(result));
+            settle();
+        }
+    }
+
+    bool hasWork(Role role)
+    {
+        std::lock_guard lock(mutex_);
+        return hasWorkFor(role);
+    }
+
+    // The urgent path continues this search: the background thread's check
+    // in progress is struck off (its outcome would not change which attempt
+    // wins, only delay it) and it takes no further attempts.
+    void takeOver()
+    {
+        std::lock_guard lock(mutex_);
+        takenOver_ = true;
+        for (Running* r : running_) {
+            r->abandoned = true;
+            r->stop.store(true, std::memory_order_relaxed);
+        }
+        running_.clear();
+        settle();
+    }
+    bool isTakenOver()
+    {
+        std::lock_guard lock(mutex_);
+        return takenOver_;
+    }
+
+    void cancel()
+    {
+        std::lock_guard lock(mutex_);
+        cancelled_ = true;
+        for (Running* r : running_)
+            r->stop.store(true, std::memory_order_relaxed);
+        decidedChanged_.notify_all();
+    }
+
+    // Blocks until the answer is known (or the search was cancelled).
+    std::optional<DealWorkers::Deal> waitForAnswer()
+    {
+        std::unique_lock lock(mutex_);
+        decidedChanged_.wait(lock, [this] { return decided_ || cancelled_; });
+        return decided_ ? answer_ : std::nullopt;
+    }
+
+private:
+    struct Running {
+        int number = 0;
+        std::atomic<bool> stop{false};
+        bool abandoned = false;
+    };
+
+    bool hasWorkFor(Role role) const
+    {
+        return !decided_ && !cancelled_ && !(role == Role::background && takenOver_)
+            && next_ <= SolitaireGame::kDealAttempts && next_ < bestVerified_;
+    }
+
+    void record(int number, DealTrial&& result)
+    {
+        DealWorkers::Deal deal{std::move(result.layout.tableau), std::move(result.layout.stock), number,
+                               result.isWinnable};
+        if (result.isWinnable) {
+            if (number < bestVerified_) {
+                bestVerified_ = number;
+                best_ = std::move(deal);
+            }
+        } else if (number > lastUnverifiedNumber_) {
+            lastUnverifiedNumber_ = number;
+            lastUnverified_ = std::move(deal);
+        }
+    }
+
+    // Decides once no attempt still running could change the answer, and
+    // stops the checks that can no longer matter.
+    void settle()
+    {
+        if (decided_)
+            return;
+        const bool lowerRunning = std::any_of(running_.begin(), running_.end(),
+                                              [this](const Running* r) { return r->number < bestVerified_; });
+        if (best_ && !lowerRunning) {
+            answer_ = std::move(best_);
+        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty()) {
+            answer_ = std::move(lastUnverified_); // may be empty if every check failed
+        } else {
+            return;
+        }
+        decided_ = true;
+        for (Running* r : running_)
+            r->stop.store(true, std::memory_order_relaxed);
+        decidedChanged_.notify_all();
+    }
+
+    const DealRules rules_;
+    std::mutex mutex_;
+    std::condition_variable decidedChanged_;
+    int next_ = 1;
+    int bestVerified_ = INT_MAX;
+    int lastUnverifiedNumber_ = 0;
+    std::optional<DealWorkers::Deal> best_;
+    std::optional<DealWorkers::Deal> lastUnverified_;
+    std::optional<DealWorkers::Deal> answer_;
+    std::vector<Running*> running_;
+    bool decided_ = false;
+    bool takenOver_ = false;
+    bool cancelled_ = false;
+};
+
+// ---------------------------------------------------------------- DealWorkers
+
+int DealWorkers::defaultHelperCount()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores > 1 ? int(cores) - 1 : 0;
+}
+
+DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::atomic<bool>& stop)
+{
+    DealTrial trial;
+    trial.layout = SolitaireGame::makeShuffledDeal();
+    std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
+    for (int c = 0; c < kColumnCount; ++c)
+        columns[c] = toSolver(trial.layout.tableau[c]);
+    const std::optional<int> maxRecycles =
+        rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
+    const solver::SolveResult r = solver::solve(columns, toSolver(trial.layout.stock), {}, {0, 0, 0, 0},
+                                                int(rules.drawCount), SolitaireGame::kSolverNodeBudget,
+                                                maxRecycles, &stop);
+    trial.isWinnable = r.isWinnable;
+    trial.completed = !r.stopped;
+    return trial;
+}
+
+DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial)
+    : trial_(std::move(trial))
+    , onFinished_(std::move(onFinished))
+{
+#ifdef __linux__
+    if (QCoreApplication::instance()) {
+        wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
+        if (wakeFd_ >= 0) {
+            wakeNotifier_ = new QSocketNotifier(wakeFd_, QSocketNotifier::Read);
+            QObject::connect(wakeNotifier_, &QSocketNotifier::activated, wakeNotifier_, [this] {
+                std::uint64_t count = 0;
+                while (read(wakeFd_, &count, sizeof count) > 0) {
+                }
+                if (onFinished_)
+                    onFinished_();
+            });
+        }
+    }
+#endif
+    // Without threads every search simply runs on the caller.
+    try {
+        threads_.emplace_back([this] { backgroundLoop(); });
+        for (int i = 0; i < helpers; ++i)
+            threads_.emplace_back([this] { helperLoop(); });
+    } catch (const std::system_error&) {
+    }
+}
+
+DealWorkers::~DealWorkers()
+{
+    {
+        std::lock_guard lock(mutex_);
+        cancelled_ = true;
+        queue_.clear();
+        if (background_)
+            background_->cancel();
+        if (urgent_)
+            urgent_->cancel();
+    }
+    changed_.notify_all();
+    for (std::thread& t : threads_)
+        t.join();
+    delete wakeNotifier_;
+#ifdef __linux__
+    if (wakeFd_ >= 0)
+        close(wakeFd_);
+#endif
+}
+
+void DealWorkers::prepare(const QList<DealRules>& rules)
+{
+    {
+        std::lock_guard lock(mutex_);
+        for (const DealRules& r : rules)
+            queue_.push_back(r);
+    }
+    changed_.notify_all();
+}
+
+QList<QPair<DealRules, DealWorkers::Deal>> DealWorkers::takeFinished()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(finished_, {});
+}
+
+DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
+{
+    std::shared_ptr<DealSearch> search;
+    {
+        std::lock_guard lock(mutex_);
+        for (qsizetype i = 0; i < finished_.size(); ++i) {
+            if (finished_[i].first == rules) {
+                Deal deal = std::move(finished_[i].second);
+                finished_.removeAt(i);
+                return deal;
+            }
+        }
+        queue_.erase(std::remove(queue_.begin(), queue_.end(), rules), queue_.end());
+        // A search already taken over has been dealt; its thread may not
+        // have let go of it yet.
+        if (background_ && background_->rules() == rules && !background_->isTakenOver()) {
+            search = background_;
+            search->takeOver();
+        } else {
+            search = std::make_shared<DealSearch>(rules);
+        }
+        urgent_ = search;
+    }
+    changed_.notify_all();
+    search->work(trial_, DealSearch::Role::urgent);
+    std::optional<Deal> answer = search->waitForAnswer();
+    {
+        std::lock_guard lock(mutex_);
+        urgent_.reset();
+    }
+    changed_.notify_all();
+    if (answer)
+        return std::move(*answer);
+    // Every check failed (out of memory, say): fall back to the plain loop.
+    return SolitaireGame::findVerifiedDeal(rules);
+}
+
+void DealWorkers::waitWhileFindingNow()
+{
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return cancelled_ || !urgent_ || urgent_ == background_; });
+}
+
+void DealWorkers::backgroundLoop()
+{
+    lowerThisThreadsPriority();
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return cancelled_ || (!queue_.empty() && !urgent_); });
+        if (cancelled_)
+            return;
+        background_ = std::make_shared<DealSearch>(queue_.front());
+        queue_.pop_front();
+        const std::shared_ptr<DealSearch> search = background_;
+        lock.unlock();
+        search->work(trial_, DealSearch::Role::background, [this] { waitWhileFindingNow(); });
+        // Only this thread works on a search nobody took over, so its
+        // answer is known once work() returns.
+        std::optional<Deal> answer;
+        if (!search->isTakenOver())
+            answer = search->waitForAnswer();
+        lock.lock();
+        background_.reset();
+        if (cancelled_)
+            return;
+        // A search whose every check failed delivers nothing: its rules stay
+        // marked as being prepared, and new deals under them are found on
+        // the spot.
+        if (answer && !search->isTakenOver()) {
+            finished_.append({search->rules(), std::move(*answer)});
+            notifyOwner();
+        }
+    }
+}
+
+void DealWorkers::helperLoop()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] {
+            return cancelled_ || (urgent_ && urgent_->hasWork(DealSearch::Role::urgent));
+        });
+        if (cancelled_)
+            return;
+        const std::shared_ptr<DealSearch> search = urgent_;
+        lock.unlock();
+        search->work(trial_, DealSearch::Role::urgent);
+        lock.lock();
+    }
+}
+
+void DealWorkers::notifyOwner()
+{
+#ifdef __linux__
+    if (wakeFd_ >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const auto written = write(wakeFd_, &one, sizeof one);
+    }
+#endif
+}
+
+} // namespace murvane

@@ -1,0 +1,91 @@
+#pragma once
+// The threads behind new deals: one low-priority thread that prepares a deal
+// per rule set ahead of time, and helpers that let a deal needed right now
+// use every core. Hand-over between threads goes through standard mutexes
+// and atomics only, so race checkers see all of it; the owner hears of
+// finished preparations on its own thread through an event descriptor.
+
+#include "engine/SolitaireGame.h"
+
+#include <QList>
+#include <QPair>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class QSocketNotifier;
+
+namespace murvane {
+
+class DealSearch;
+
+// One shuffle checked under a rule set.
+struct DealTrial {
+    SolitaireGame::Layout layout;
+    bool isWinnable = false;
+    bool completed = true; // false when `stop` cut the check short
+};
+
+class DealWorkers {
+public:
+    using Deal = SolitaireGame::Deal;
+    // Shuffles and checks one deal; `attempt` counts from 1 within a search.
+    // Must give up soon after `stop` turns true. Runs on any thread.
+    using Trial = std::function<DealTrial(const DealRules& rules, int attempt, const std::atomic<bool>& stop)>;
+
+    // helpers: threads that join a search for a deal needed now, besides
+    // the caller. onFinished runs on the constructing thread's event loop
+    // when a background preparation has finished (see takeFinished()).
+    explicit DealWorkers(std::function<void()> onFinished, int helpers = defaultHelperCount(),
+                         Trial trial = solvedShuffle);
+    // Stops every search (a check in progress gives up within a thousand
+    // positions) and joins every thread; nothing is reported afterwards.
+    ~DealWorkers();
+    DealWorkers(const DealWorkers&) = delete;
+    DealWorkers& operator=(const DealWorkers&) = delete;
+
+    // One helper per core beyond the caller's.
+    static int defaultHelperCount();
+    // The real trial: a fresh shuffle, checked within the node budget.
+    static DealTrial solvedShuffle(const DealRules& rules, int attempt, const std::atomic<bool>& stop);
+
+    // Queues background preparation of these rule sets, in order.
+    void prepare(const QList<DealRules>& rules);
+    // A deal for `rules` now: up to 500 shuffles checked by the caller and
+    // the helpers together; the first verified shuffle in attempt order is
+    // dealt, else the last one unverified. A preparation of the same rules
+    // is taken over rather than raced: a finished one is used at once, a
+    // running one is continued here (its shuffles count toward the 500) and
+    // a queued one is dropped. Other preparations pause meanwhile.
+    Deal findNow(const DealRules& rules);
+    // Preparations finished since the last call, oldest first.
+    QList<QPair<DealRules, Deal>> takeFinished();
+
+private:
+    void backgroundLoop();
+    void helperLoop();
+    void waitWhileFindingNow();
+    void notifyOwner();
+
+    Trial trial_;
+    std::function<void()> onFinished_;
+    int wakeFd_ = -1;
+    QSocketNotifier* wakeNotifier_ = nullptr;
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool cancelled_ = false;
+    std::deque<DealRules> queue_;
+    std::shared_ptr<DealSearch> background_; // the preparation running now
+    std::shared_ptr<DealSearch> urgent_;     // the search findNow() waits for
+    QList<QPair<DealRules, Deal>> finished_;
+    std::vector<std::thread> threads_;
+};
+
+} // namespace murvane
