@@ -8,20 +8,43 @@
 #include "screens/ScreenBodies.h"
 #include "screens/ScreenStyle.h"
 
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace murvane::screens {
 
+namespace {
+
+// The header's glass group: one opaque bar behind the title and buttons.
+class HeaderBar : public QWidget {
+public:
+    explicit HeaderBar(QWidget* parent) : QWidget(parent) {}
+    qreal radius = ModalScreenView::kHeaderCornerRadius;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        paintGlass(p, QRectF(rect()), radius, ScreenPalette::current(), GlassLevel::header);
+    }
+};
+
+} // namespace
+
 ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal boardScale, QWidget* parent)
     : QWidget(parent), game_(game), screen_(screen), boardScale_(sanitizedScale(boardScale)),
-      textScale_(screenTextScale(game))
+      textScale_(screenTextScale(game)), loginItems_(std::make_unique<LoginItemService>()),
+      urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
+    loginItemStatus_ = loginItems_->status();
     setObjectName(QStringLiteral("modalScreen"));
     setAttribute(Qt::WA_NoSystemBackground);
 
@@ -62,10 +85,12 @@ ModalScreenView::~ModalScreenView() = default;
 
 void ModalScreenView::buildHeader()
 {
-    headerLayout_ = new QHBoxLayout();
-    headerLayout_->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new HeaderBar(column_);
+    header_ = bar;
+    header_->setObjectName(QStringLiteral("screenHeader"));
+    headerLayout_ = new QHBoxLayout(header_);
 
-    title_ = new QLabel(localizedString(rawValue(screen_)), column_);
+    title_ = new QLabel(localizedString(rawValue(screen_)), header_);
     title_->setObjectName(QStringLiteral("screenTitle"));
     title_->setTextFormat(Qt::PlainText);
     title_->setWordWrap(false);
@@ -78,7 +103,7 @@ void ModalScreenView::buildHeader()
     buttonGroup_ = new QHBoxLayout();
     buttonGroup_->setContentsMargins(0, 0, 0, 0);
     if (screen_ == ModalScreen::statistics) {
-        resetButton_ = new GlassButton(column_);
+        resetButton_ = new GlassButton(header_);
         resetButton_->setText(localizedString(QStringLiteral("Reset")));
         resetButton_->setObjectName(QStringLiteral("resetStatsButton"));
         resetButton_->setToolTip(localizedString(QStringLiteral("Reset all statistics")));
@@ -89,19 +114,19 @@ void ModalScreenView::buildHeader()
         connect(resetButton_, &QAbstractButton::clicked, this, [this] { setConfirmingReset(true); });
         buttonGroup_->addWidget(resetButton_);
     }
-    closeButton_ = new GlassButton(column_);
+    closeButton_ = new GlassButton(header_);
     closeButton_->setObjectName(QStringLiteral("closeScreenButton"));
     closeButton_->setToolTip(localizedString(QStringLiteral("Close")));
     closeButton_->setAccessibleName(localizedString(QStringLiteral("Close")));
     closeButton_->setShape(GlassButton::Shape::circle);
     closeButton_->setSymbol(QStringLiteral("xmark"), kHeaderSymbolSize, kHeaderSymbolFrame);
     closeButton_->setLabelFont(kHeaderButtonTextSize, QFont::Medium);
-    closeButton_->setPadding(4, 4);
+    closeButton_->setPadding((kHeaderButtonSize - kHeaderSymbolFrame) / 2, (kHeaderButtonSize - kHeaderSymbolFrame) / 2);
     connect(closeButton_, &QAbstractButton::clicked, this, &ModalScreenView::closeRequested);
     buttonGroup_->addWidget(closeButton_);
 
     headerLayout_->addLayout(buttonGroup_);
-    columnLayout_->addLayout(headerLayout_);
+    columnLayout_->addWidget(header_);
 }
 
 void ModalScreenView::setBoardScale(qreal scale)
@@ -121,16 +146,40 @@ void ModalScreenView::applyBoardScale()
     columnLayout_->setContentsMargins(pad, pad, pad, pad);
     columnLayout_->setSpacing(qRound(kColumnSpacing * b));
     headerLayout_->setSpacing(qRound(kHeaderSpacing * b));
+    headerLayout_->setContentsMargins(qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b),
+                                      qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b));
+    header_->setFixedHeight(qRound(kHeaderHeight * b));
+    static_cast<HeaderBar*>(header_)->radius = kHeaderCornerRadius * b;
+    header_->update();
     buttonGroup_->setSpacing(qRound(kHeaderGroupSpacing * b));
+
+    // A slim overlay-style indicator instead of the style's full scroll bar.
+    const ScreenPalette look = ScreenPalette::current();
+    QColor handle = look.primary();
+    handle.setAlpha(look.dark ? 90 : 70);
+    scroll_->verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: transparent; width: %1px; margin: 0; }"
+                       "QScrollBar::handle:vertical { background: %2; border-radius: %3px; min-height: %4px;"
+                       " margin: 0 1px 0 %5px; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
+            .arg(qRound(kScrollBarWidth * b))
+            .arg(handle.name(QColor::HexArgb))
+            .arg(qRound((kScrollBarWidth - 4) * b / 2))
+            .arg(qRound(24 * b))
+            .arg(qRound(3 * b)));
 
     title_->setFont(scaledFont(kTitleSize * b, QFont::DemiBold));
     QPalette tp = title_->palette();
     tp.setColor(QPalette::WindowText, ScreenPalette::current().primary());
     title_->setPalette(tp);
 
-    if (resetButton_)
+    if (resetButton_) {
         resetButton_->setScale(b);
+        resetButton_->setFixedHeight(qRound(kHeaderButtonSize * b));
+    }
     closeButton_->setScale(b);
+    closeButton_->setFixedSize(qRound(kHeaderButtonSize * b), qRound(kHeaderButtonSize * b));
     for (ConfirmationDialog* d : {resetDialog_.data(), rulesDialog_.data()})
         if (d)
             d->setScale(b);
@@ -187,6 +236,35 @@ void ModalScreenView::rebuildBody()
     // setWidget turns background filling on; the panel shows through instead.
     body_->setAutoFillBackground(false);
     scroll_->verticalScrollBar()->setValue(scrollValue);
+}
+
+void ModalScreenView::refreshLoginItemStatus()
+{
+    const LoginItemService::Status status = loginItems_->status();
+    if (status == loginItemStatus_)
+        return;
+    loginItemStatus_ = status;
+    Q_EMIT loginItemStatusChanged();
+}
+
+void ModalScreenView::setLaunchAtLogin(bool on)
+{
+    // A refusal is not an error to show: the status read back says it all.
+    if (on)
+        loginItems_->registerLoginItem();
+    else
+        loginItems_->unregisterLoginItem();
+    refreshLoginItemStatus();
+}
+
+void ModalScreenView::setUrlOpener(UrlOpener opener)
+{
+    urlOpener_ = std::move(opener);
+}
+
+bool ModalScreenView::openURL(const QUrl& url) const
+{
+    return urlOpener_ && url.isValid() && urlOpener_(url);
 }
 
 void ModalScreenView::discardDialog(QPointer<ConfirmationDialog>& dialog)

@@ -17,6 +17,7 @@
 // view: a dialog left open, or a pending rule change, is dropped with it.
 
 #include "engine/Settings.h"
+#include "platform/LoginItemService.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
 
@@ -24,10 +25,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
 class QScrollArea;
+class QUrl;
 class QHBoxLayout;
 class QVBoxLayout;
 
@@ -55,6 +58,14 @@ public:
     static constexpr qreal kHeaderButtonTextSize = 12;
     static constexpr qreal kHeaderSymbolSize = 12;
     static constexpr qreal kHeaderSymbolFrame = 16;
+    // The header bar matches the board's header exactly (place, height,
+    // button size), so opening a screen swaps its contents without a jump.
+    static constexpr qreal kHeaderHeight = 40;
+    static constexpr qreal kHeaderPaddingH = 10;
+    static constexpr qreal kHeaderPaddingV = 6;
+    static constexpr qreal kHeaderButtonSize = 28;
+    static constexpr qreal kHeaderCornerRadius = 12;
+    static constexpr qreal kScrollBarWidth = 10;
     // Body default font at scale 1 (times t).
     static constexpr qreal kBodyFontSize = 13;
 
@@ -78,8 +89,24 @@ public:
     void setPendingRulesChange(PendingRulesChange change);
     void clearPendingRulesChange();
 
+    // Launch at login: the status last read from the login-item service (read
+    // when the view is created and whenever the Preferences row comes into
+    // view), and the switch's action. Failures are not reported: the status
+    // read afterwards is what the switch shows.
+    LoginItemService::Status loginItemStatus() const { return loginItemStatus_; }
+    void refreshLoginItemStatus();
+    void setLaunchAtLogin(bool on);
+    LoginItemService& loginItemService() { return *loginItems_; }
+
+    // Opens a web address in the user's browser (About). Tests replace the
+    // opener; by default it is the desktop's.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener);
+    bool openURL(const QUrl& url) const;
+
     // Parts, for bodies and tests.
     QWidget* column() const { return column_; }
+    QWidget* header() const { return header_; }
     QLabel* titleLabel() const { return title_; }
     GlassButton* resetButton() const { return resetButton_; } // null unless Statistics
     GlassButton* closeButton() const { return closeButton_; }
@@ -93,6 +120,7 @@ Q_SIGNALS:
     void closeRequested();
     // t changed (board size or the user's text size); the body is rebuilt.
     void textScaleChanged(qreal textScale);
+    void loginItemStatusChanged();
 
 private:
     void buildHeader();
@@ -112,6 +140,7 @@ private:
     bool isDark_ = false;
 
     QWidget* column_ = nullptr;
+    QWidget* header_ = nullptr;
     QVBoxLayout* columnLayout_ = nullptr;
     QHBoxLayout* headerLayout_ = nullptr;
     QHBoxLayout* buttonGroup_ = nullptr;
@@ -124,6 +153,9 @@ private:
     QPointer<ConfirmationDialog> resetDialog_;
     QPointer<ConfirmationDialog> rulesDialog_;
     std::optional<PendingRulesChange> pendingRulesChange_;
+    std::unique_ptr<LoginItemService> loginItems_;
+    LoginItemService::Status loginItemStatus_ = LoginItemService::Status::notRegistered;
+    UrlOpener urlOpener_;
 };
 
 } // namespace screens

@@ -1,10 +1,10 @@
 #include "screens/ScreenBodies.h"
 
-#include "platform/Localization.h"
+#include "screens/InfoScreens.h"
 #include "screens/ModalScreenView.h"
-#include "screens/ScreenBlocks.h"
+#include "screens/PreferencesScreen.h"
+#include "screens/StatisticsScreen.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace murvane::screens {
@@ -36,16 +36,13 @@ QWidget* makeBodyContainer(ModalScreen screen, QWidget* parent, QBoxLayout** lay
 
 QWidget* makeScreenBody(ModalScreenView& host, QWidget* parent)
 {
-    // Until the real bodies land, each screen shows its name.
-    QBoxLayout* column = nullptr;
-    QWidget* body = makeBodyContainer(host.screen(), parent, &column);
-    auto* label = new QLabel(localizedString(rawValue(host.screen())), body);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    setPrimaryColour(label);
-    column->addWidget(label);
-    column->addStretch(1);
-    return body;
+    switch (host.screen()) {
+    case ModalScreen::preferences: return makePreferencesBody(host, parent);
+    case ModalScreen::statistics: return makeStatisticsBody(host, parent);
+    case ModalScreen::howToPlay: return makeHowToPlayBody(host, parent);
+    case ModalScreen::about: return makeAboutBody(host, parent);
+    }
+    return nullptr;
 }
 
 } // namespace murvane::screens

@@ -4,6 +4,7 @@
 #include "platform/SystemAppearance.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
@@ -124,14 +125,26 @@ void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const Scree
     shape.addRoundedRect(rect, radius, radius);
 
     // A faint vertical sheen stands in for the frosted blur.
+    // Cards and the header bar are opaque: there is no blur here, and a
+    // translucent fill lets ranks and suits behind bleed into the text.
     QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
     if (level == GlassLevel::card) {
         if (palette.dark) {
-            fill.setColorAt(0, QColor(58, 58, 62, 245));
-            fill.setColorAt(1, QColor(44, 44, 48, 245));
+            fill.setColorAt(0, QColor(58, 58, 62));
+            fill.setColorAt(1, QColor(44, 44, 48));
         } else {
-            fill.setColorAt(0, QColor(252, 252, 253, 245));
-            fill.setColorAt(1, QColor(240, 240, 243, 245));
+            fill.setColorAt(0, QColor(252, 252, 253));
+            fill.setColorAt(1, QColor(240, 240, 243));
+        }
+    } else if (level == GlassLevel::header) {
+        // The board header's translucent glass as it looks over the panel,
+        // so opening a screen changes nothing but the header's contents.
+        if (palette.dark) {
+            fill.setColorAt(0, QColor(56, 56, 60));
+            fill.setColorAt(1, QColor(53, 53, 57));
+        } else {
+            fill.setColorAt(0, QColor(250, 250, 251));
+            fill.setColorAt(1, QColor(247, 247, 249));
         }
     } else if (palette.dark) {
         fill.setColorAt(0, QColor(255, 255, 255, 38));
@@ -185,6 +198,8 @@ void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, 
 
 namespace {
 
+constexpr const char* kSelectedProperty = "murvaneAccessibleSelected";
+
 // Carries the traits Qt 6.4 cannot express through its public widgets.
 class MarkedAccessible : public QAccessibleWidget {
 public:
@@ -212,6 +227,17 @@ public:
         return s;
     }
 
+    // A combined element stands for its children, so they are not listed.
+    int childCount() const override { return mark_ == AccessibilityMark::combined ? 0 : QAccessibleWidget::childCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return mark_ == AccessibilityMark::combined ? nullptr : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return mark_ == AccessibilityMark::combined ? -1 : QAccessibleWidget::indexOfChild(child);
+    }
+
 private:
     static QAccessible::Role roleFor(AccessibilityMark mark)
     {
@@ -222,10 +248,41 @@ private:
             return QAccessible::Dialog;
         case AccessibilityMark::hidden:
             return QAccessible::Pane;
+        case AccessibilityMark::combined:
+            return QAccessible::StaticText;
         }
         return QAccessible::Pane;
     }
     AccessibilityMark mark_;
+};
+
+// A picker option: a button that says whether it is the chosen one.
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = isAccessibleSelected(widget());
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            if (auto* button = qobject_cast<QAbstractButton*>(widget()); button && button->isEnabled())
+                button->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
 };
 
 QAccessibleInterface* markedFactory(const QString&, QObject* object)
@@ -233,23 +290,56 @@ QAccessibleInterface* markedFactory(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    if (widget->property(kSelectedProperty).isValid())
+        return new OptionAccessible(widget);
     const QVariant mark = widget->property(kMarkProperty);
     if (!mark.isValid())
         return nullptr;
     return new MarkedAccessible(widget, static_cast<AccessibilityMark>(mark.toInt()));
 }
 
-} // namespace
-
-void setAccessibilityMark(QWidget* widget, AccessibilityMark mark)
+void installFactory()
 {
     static const bool installed = [] {
         QAccessible::installFactory(markedFactory);
         return true;
     }();
     (void)installed;
+}
+
+} // namespace
+
+void setAccessibilityMark(QWidget* widget, AccessibilityMark mark)
+{
+    installFactory();
     if (widget)
         widget->setProperty(kMarkProperty, int(mark));
+}
+
+void makeAccessibleOption(QWidget* button)
+{
+    installFactory();
+    if (button && !button->property(kSelectedProperty).isValid())
+        button->setProperty(kSelectedProperty, false);
+}
+
+void setAccessibleSelected(QWidget* button, bool selected)
+{
+    if (!button || isAccessibleSelected(button) == selected)
+        return;
+    makeAccessibleOption(button);
+    button->setProperty(kSelectedProperty, selected);
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(button, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+bool isAccessibleSelected(const QWidget* button)
+{
+    return button && button->property(kSelectedProperty).toBool();
 }
 
 } // namespace murvane::screens

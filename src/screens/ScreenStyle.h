@@ -57,7 +57,8 @@ struct ScreenPalette {
 // How much of the board shows through a glass shape.
 enum class GlassLevel {
     control, // buttons: light and see-through
-    card,    // dialog cards: nearly opaque so the text reads over anything
+    card,    // dialog cards: opaque, so nothing behind reads through the text
+    header,  // the screen header bar: opaque, the board header's tone
 };
 
 // Fills `rect` as glass with the given corner radius and draws its hairline
@@ -71,11 +72,19 @@ void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, 
                      qreal offsetY, qreal opacity);
 
 
-// Marks a widget for assistive technologies: a heading, a modal dialog, or
-// an element to leave out. Qt 6.4 has no API for these traits, so the
-// screens install a small accessibility factory that reads these marks.
-enum class AccessibilityMark { heading, modalDialog, hidden };
+// Marks a widget for assistive technologies: a heading, a modal dialog, an
+// element to leave out, or one element that speaks for all its children (its
+// accessible name says everything). Qt 6.4 has no API for these traits, so
+// the screens install a small accessibility factory that reads these marks.
+enum class AccessibilityMark { heading, modalDialog, hidden, combined };
 void setAccessibilityMark(QWidget* widget, AccessibilityMark mark);
+
+// One option of a picker (an icon, a card back): a button that reports the
+// selected state while it is the chosen option. Call before the button is
+// first shown; update the state with setAccessibleSelected afterwards.
+void makeAccessibleOption(QWidget* button);
+void setAccessibleSelected(QWidget* button, bool selected);
+bool isAccessibleSelected(const QWidget* button);
 
 } // namespace screens
 } // namespace murvane

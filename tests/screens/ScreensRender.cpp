@@ -1,20 +1,21 @@
-// Renders the screen frame, the dialogs and the building blocks to PNG files
-// in light and dark, for looking at them without a desktop.
+// Renders the four screens and their dialogs to PNG files, in light and dark,
+// for the standard and large board and at the largest text size, for looking
+// at them without a desktop:
+//   QT_QPA_PLATFORM=offscreen screens_render /tmp/screens
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ChoiceMenu.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
-#include "screens/ScreenBlocks.h"
-#include "screens/SwitchToggle.h"
+#include "screens/ScreenStyle.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
-#include <QVBoxLayout>
+#include <QScrollBar>
 
 using namespace murvane;
 using namespace murvane::screens;
@@ -30,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), dark_ ? QColor(36, 36, 38) : QColor(236, 236, 238));
+        p.fillRect(rect(), dark_ ? QColor(36, 36, 40) : QColor(236, 236, 240));
     }
 
 private:
@@ -43,39 +44,16 @@ void save(QWidget& w, const QString& dir, const QString& name)
     w.grab().save(dir + "/" + name + ".png");
 }
 
-QWidget* sampleBody(ModalScreenView& view, SolitaireGame& game)
+// The whole body, unscrolled, so nothing hides below the fold.
+void saveBody(ModalScreenView& view, const QString& dir, const QString& name)
 {
-    const qreal t = view.textScale();
-    auto* body = new QWidget();
-    auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(14);
-    auto* app = new SectionBlock("APP", t, body);
-    auto* size = bindChoiceMenu<BoardSize>(
-        {BoardSize::standard, BoardSize::large},
-        [](const BoardSize& s) { return s == BoardSize::standard ? QString("Standard") : QString("Large"); },
-        [&game] { return game.boardSize(); }, [&game](const BoardSize& s) { game.setBoardSize(s); }, t, nullptr);
-    app->addRow(new PreferenceRow("Game Size", size, t));
-    auto* loginSwitch = new SwitchToggle("Launch at login", t);
-    loginSwitch->setOn(true);
-    auto* login = new PreferenceRow("Launch at Login", loginSwitch, t, nullptr, PreferenceRow::kToggleSpacing);
-    login->setDetail("Allow Murvane Solitaire in System Settings → General → Login Items.");
-    app->addRow(login);
-    column->addWidget(app);
-    auto* play = new SectionBlock("GAMEPLAY", t, body);
-    auto* draw = bindChoiceMenu<int>(
-        {1, 3}, [](const int& n) { return QString("Draw %1").arg(n); }, [] { return 3; }, [](const int&) {}, t,
-        nullptr);
-    play->addRow(new PreferenceRow("Deal Mode", draw, t));
-    auto* scoring = bindChoiceMenu<int>(
-        {0, 1}, [](const int& n) { return n ? QString("Vegas") : QString("Standard"); }, [] { return 0; },
-        [](const int&) {}, t, nullptr);
-    play->addRow(new PreferenceRow("Scoring System", scoring, t));
-    play->addRow(new PreferenceRow("Auto-Complete", new SwitchToggle("Auto Complete", t), t, nullptr,
-                                   PreferenceRow::kToggleSpacing));
-    column->addWidget(play);
-    column->addStretch(1);
-    return body;
+    QWidget* body = view.scrollArea()->widget();
+    const int height = body->hasHeightForWidth() ? body->heightForWidth(body->width()) : body->sizeHint().height();
+    qDebug() << name << body->size() << height << body->sizeHint() << body->minimumSizeHint() << view.scrollArea()->verticalScrollBar()->maximum();
+    QPixmap pixmap(body->width(), std::max(height, body->height()));
+    pixmap.fill(ScreenPalette::current().dark ? QColor(36, 36, 40) : QColor(236, 236, 240));
+    body->render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
+    pixmap.save(dir + "/" + name + ".png");
 }
 
 } // namespace
@@ -90,32 +68,42 @@ int main(int argc, char** argv)
 
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
+    game.setScoringMode(ScoringMode::vegas);
 
+    struct Size {
+        const char* name;
+        BoardSize board;
+        qreal text;
+    };
+    const Size sizes[] = {{"standard", BoardSize::standard, 1.0},
+                          {"large", BoardSize::large, 1.0},
+                          {"largest-text", BoardSize::large, SystemAppearance::kMaxTextScale}};
     for (bool dark : {false, true}) {
         SystemAppearance::instance().setDark(dark);
         const QString mode = dark ? "dark" : "light";
-
-        for (ModalScreen screen : EnumCases<ModalScreen>::all) {
-            for (qreal b : {1.0, 1.18}) {
+        for (const Size& size : sizes) {
+            SystemAppearance::instance().setTextScale(size.text);
+            game.setBoardSize(size.board);
+            const qreal b = screenTextScale(game);
+            for (ModalScreen screen : EnumCases<ModalScreen>::all) {
                 Panel panel(dark);
-                panel.resize(qRound(375 * b), qRound(560 * b));
+                panel.resize(qRound(375 * b), qRound(530 * b));
                 ModalScreenView view(game, screen, b, &panel);
                 view.setGeometry(panel.rect());
                 panel.show();
-                const QString base = QString("%1-%2-%3").arg(mode, rawValue(screen).replace(' ', ""),
-                                                              b > 1 ? "large" : "standard");
+                QCoreApplication::processEvents();
+                const QString base = QString("%1-%2-%3").arg(mode, rawValue(screen).replace(' ', ""), size.name);
                 save(panel, dir, base);
+                saveBody(view, dir, base + "-body");
                 if (screen == ModalScreen::statistics) {
                     view.setConfirmingReset(true);
                     save(panel, dir, base + "-reset");
                 }
                 if (screen == ModalScreen::preferences) {
-                    view.scrollArea()->setWidget(sampleBody(view, game));
-                    view.scrollArea()->widget()->setAutoFillBackground(false);
-                    save(panel, dir, base + "-blocks");
                     view.setPendingRulesChange({[] {}});
                     save(panel, dir, base + "-rules");
-                    auto* menu = view.scrollArea()->widget()->findChild<ChoiceMenu*>();
+                    view.clearPendingRulesChange();
+                    auto* menu = view.findChild<ChoiceMenu*>("scoringModePicker");
                     menu->click();
                     save(*menu->popupMenu(), dir, base + "-menu");
                     menu->popupMenu()->hide();

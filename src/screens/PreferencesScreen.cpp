@@ -1,0 +1,354 @@
+#include "screens/PreferencesScreen.h"
+
+#include "engine/SolitaireGame.h"
+#include "platform/Localization.h"
+#include "platform/LoginItemService.h"
+#include "screens/CardBackGrid.h"
+#include "screens/ChoiceMenu.h"
+#include "screens/ModalScreenView.h"
+#include "screens/ScreenBlocks.h"
+#include "screens/ScreenBodies.h"
+#include "screens/ScreenStyle.h"
+#include "screens/SwitchToggle.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace murvane::screens {
+
+namespace {
+
+constexpr qreal kIconSymbolSize = 12;  // times t
+constexpr qreal kIconSymbolFrame = 16; // times t
+constexpr qreal kIconPadding = 4;      // times t
+constexpr int kIconSpacing = 6;        // fixed
+constexpr int kGridPadding = 4;        // fixed, around the card-back grid
+
+bool dealInProgress(const SolitaireGame& game)
+{
+    return game.hasStartedCurrentDeal() && !game.gameHasBeenCreditedWin();
+}
+
+void writeRule(ModalScreenView& host, RuleSetting setting, bool changes, std::function<void()> apply)
+{
+    if (!changes)
+        return;
+    if (ruleChangeNeedsConfirmation(host.game(), setting))
+        host.setPendingRulesChange({std::move(apply)});
+    else
+        apply();
+}
+
+std::int64_t normalizedDrawCount(std::int64_t drawCount)
+{
+    return drawCount == 1 ? 1 : 3;
+}
+
+// Calls `onView` when the watched widget is shown and whenever scrolling
+// brings it back into the scroll area's viewport.
+class ComesIntoView : public QObject {
+public:
+    ComesIntoView(QWidget* watched, std::function<void()> onView)
+        : QObject(watched), watched_(watched), onView_(std::move(onView))
+    {
+        watched->installEventFilter(this);
+    }
+
+    void followScrolling(QScrollArea* scroll)
+    {
+        if (!scroll)
+            return;
+        scroll_ = scroll;
+        wasInView_ = isInView();
+        connect(scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+            const bool inView = isInView();
+            if (inView && !wasInView_)
+                onView_();
+            wasInView_ = inView;
+        });
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (object == watched_ && event->type() == QEvent::Show) {
+            wasInView_ = isInView();
+            onView_();
+        }
+        return false;
+    }
+
+private:
+    bool isInView() const
+    {
+        if (!scroll_ || !watched_->isVisible())
+            return watched_->isVisible();
+        QWidget* viewport = scroll_->viewport();
+        const QRect inViewport(watched_->mapTo(viewport, QPoint(0, 0)), watched_->size());
+        return inViewport.intersects(viewport->rect());
+    }
+
+    QWidget* watched_;
+    std::function<void()> onView_;
+    QScrollArea* scroll_ = nullptr;
+    bool wasInView_ = false;
+};
+
+SwitchToggle* makeSwitch(const QString& accessibleLabel, const char* id, qreal t, std::function<bool()> source)
+{
+    auto* toggle = new SwitchToggle(accessibleLabel, t);
+    toggle->setObjectName(QString::fromUtf8(id));
+    toggle->setStateSource(std::move(source));
+    return toggle;
+}
+
+PreferenceRow* toggleRow(const QString& title, SwitchToggle* toggle, qreal t)
+{
+    return new PreferenceRow(title, toggle, t, nullptr, PreferenceRow::kToggleSpacing);
+}
+
+QWidget* makeMenuBarIconPicker(SolitaireGame& game, qreal t)
+{
+    auto* picker = new QWidget();
+    picker->setObjectName(QStringLiteral("menuBarIconPicker"));
+    picker->setAccessibleName(localizedString(QStringLiteral("Tray Icon")));
+    auto* row = new QHBoxLayout(picker);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kIconSpacing);
+    QList<std::pair<MenuBarIconOption, GlassButton*>> buttons;
+    for (MenuBarIconOption option : EnumCases<MenuBarIconOption>::all) {
+        auto* button = new GlassButton(picker);
+        const QString name = displayName(option);
+        button->setObjectName(QStringLiteral("menuBarIcon-") + name);
+        button->setShape(GlassButton::Shape::circle);
+        button->setSymbol(symbolName(option), kIconSymbolSize, kIconSymbolFrame);
+        button->setPadding(kIconPadding, kIconPadding);
+        button->setScale(t);
+        button->setToolTip(name);
+        makeAccessibleOption(button);
+        button->setAccessibleName(localizedString(QStringLiteral("Tray icon: %@"), {name}));
+        QObject::connect(button, &QAbstractButton::clicked, &game, [&game, option] { game.setMenuBarIcon(option); });
+        row->addWidget(button);
+        buttons.append({option, button});
+    }
+    const auto refresh = [buttons, &game] {
+        for (const auto& [option, button] : buttons) {
+            const bool chosen = option == game.menuBarIcon();
+            button->setButtonStyle(chosen ? GlassButton::Style::prominent : GlassButton::Style::glass);
+            setAccessibleSelected(button, chosen);
+        }
+    };
+    refresh();
+    QObject::connect(&game, &SolitaireGame::menuBarIconChanged, picker, refresh);
+    return picker;
+}
+
+template <typename T>
+ChoiceMenu* choiceMenu(const QList<T>& options, std::function<QString(const T&)> title, std::function<T()> get,
+                       std::function<void(const T&)> set, const QString& accessibleLabel, const char* id, qreal t)
+{
+    ChoiceMenu* menu = bindChoiceMenu<T>(options, title, get, set, t, nullptr);
+    menu->setAccessibleName(accessibleLabel);
+    menu->setObjectName(QString::fromUtf8(id));
+    return menu;
+}
+
+SectionBlock* makeAppSection(ModalScreenView& host, qreal t, QWidget* parent)
+{
+    SolitaireGame& game = host.game();
+    auto* section = new SectionBlock(localizedString(QStringLiteral("APP")), t, parent);
+
+    // The icon lives in the panel's system tray on this desktop.
+    section->addRow(new PreferenceRow(localizedString(QStringLiteral("Tray Icon")),
+                                      makeMenuBarIconPicker(game, t), t));
+
+    auto* size = choiceMenu<BoardSize>(
+        {BoardSize::standard, BoardSize::large}, [](const BoardSize& v) { return displayName(v); },
+        [&game] { return game.boardSize(); }, [&game](const BoardSize& v) { game.setBoardSize(v); },
+        localizedString(QStringLiteral("Game Size")), "boardSizePicker", t);
+    QObject::connect(&game, &SolitaireGame::boardSizeChanged, size, &ChoiceMenu::refresh);
+    section->addRow(new PreferenceRow(localizedString(QStringLiteral("Game Size")), size, t));
+
+    auto* login = makeSwitch(localizedString(QStringLiteral("Launch at login")), "launchAtLoginToggle", t, [&host] {
+        const auto status = host.loginItemStatus();
+        return status == LoginItemService::Status::enabled || status == LoginItemService::Status::requiresApproval;
+    });
+    QObject::connect(login, &SwitchToggle::toggleRequested, &host, [&host](bool on) { host.setLaunchAtLogin(on); });
+    PreferenceRow* loginRow = toggleRow(localizedString(QStringLiteral("Launch at Login")), login, t);
+    loginRow->setObjectName(QStringLiteral("launchAtLoginRow"));
+    const auto showStatus = [&host, login, loginRow] {
+        login->refresh();
+        const bool awaitingApproval = host.loginItemStatus() == LoginItemService::Status::requiresApproval;
+        loginRow->setDetail(awaitingApproval ? launchAtLoginApprovalText() : QString());
+    };
+    showStatus();
+    QObject::connect(&host, &ModalScreenView::loginItemStatusChanged, loginRow, showStatus);
+    auto* watcher = new ComesIntoView(loginRow, [&host] { host.refreshLoginItemStatus(); });
+    watcher->followScrolling(host.scrollArea());
+    section->addRow(loginRow);
+    return section;
+}
+
+SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* parent)
+{
+    SolitaireGame& game = host.game();
+    auto* section = new SectionBlock(localizedString(QStringLiteral("GAMEPLAY")), t, parent);
+
+    auto* draw = choiceMenu<std::int64_t>(
+        {1, 3}, [](const std::int64_t& v) { return drawCountTitle(v); },
+        [&game] { return normalizedDrawCount(game.drawCount()); },
+        [&host](const std::int64_t& v) { requestDrawCount(host, v); },
+        localizedString(QStringLiteral("Stock Deal Mode")), "drawCountPicker", t);
+    QObject::connect(&game, &SolitaireGame::drawCountChanged, draw, &ChoiceMenu::refresh);
+    section->addRow(new PreferenceRow(localizedString(QStringLiteral("Deal Mode")), draw, t));
+
+    auto* scoring = choiceMenu<ScoringMode>(
+        {ScoringMode::standard, ScoringMode::vegas}, [](const ScoringMode& v) { return displayName(v); },
+        [&game] { return game.scoringMode(); }, [&host](const ScoringMode& v) { requestScoringMode(host, v); },
+        localizedString(QStringLiteral("Scoring Rule System")), "scoringModePicker", t);
+    QObject::connect(&game, &SolitaireGame::scoringModeChanged, scoring, &ChoiceMenu::refresh);
+    section->addRow(new PreferenceRow(localizedString(QStringLiteral("Scoring System")), scoring, t));
+
+    // The redeals row and its divider come and go together with Vegas.
+    auto* redealsBlock = new QWidget();
+    redealsBlock->setObjectName(QStringLiteral("unlimitedRedealsBlock"));
+    auto* redealsColumn = new QVBoxLayout(redealsBlock);
+    redealsColumn->setContentsMargins(0, 0, 0, 0);
+    redealsColumn->setSpacing(0);
+    redealsColumn->addWidget(new Divider(redealsBlock));
+    auto* redeals = makeSwitch(localizedString(QStringLiteral("Unlimited redeals")), "unlimitedRedealsToggle", t,
+                               [&game] { return game.unlimitedRedeals(); });
+    QObject::connect(redeals, &SwitchToggle::toggleRequested, &host,
+                     [&host](bool on) { requestUnlimitedRedeals(host, on); });
+    QObject::connect(&game, &SolitaireGame::unlimitedRedealsChanged, redeals, &SwitchToggle::refresh);
+    PreferenceRow* redealsRow = toggleRow(localizedString(QStringLiteral("Unlimited Redeals")), redeals, t);
+    redealsRow->setObjectName(QStringLiteral("unlimitedRedealsRow"));
+    redealsRow->setToolTip(localizedString(QStringLiteral(
+        "Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts "
+        "a new game.")));
+    redealsColumn->addWidget(redealsRow);
+    section->box()->addWidget(redealsBlock);
+    const auto showRedeals = [&game, redealsBlock] {
+        redealsBlock->setVisible(game.scoringMode() == ScoringMode::vegas);
+    };
+    showRedeals();
+    QObject::connect(&game, &SolitaireGame::scoringModeChanged, redealsBlock, showRedeals);
+
+    auto* autoComplete = makeSwitch(localizedString(QStringLiteral("Auto Complete")), "autoCompleteToggle", t,
+                                    [&game] { return game.autoCompleteMode() != AutoCompleteMode::disabled; });
+    QObject::connect(autoComplete, &SwitchToggle::toggleRequested, &game, [&game](bool on) {
+        game.setAutoCompleteMode(on ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
+    });
+    QObject::connect(&game, &SolitaireGame::autoCompleteModeChanged, autoComplete, &SwitchToggle::refresh);
+    section->addRow(toggleRow(localizedString(QStringLiteral("Auto-Complete")), autoComplete, t));
+    return section;
+}
+
+SectionBlock* makeCardsSection(ModalScreenView& host, qreal t, QWidget* parent)
+{
+    SolitaireGame& game = host.game();
+    auto* section = new SectionBlock(localizedString(QStringLiteral("CARDS")), t, parent);
+
+    auto* corner = makeSwitch(localizedString(QStringLiteral("Show suit in card corner")), "cornerSuitToggle", t,
+                              [&game] { return game.showsCornerSuit(); });
+    QObject::connect(corner, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.setShowsCornerSuit(on); });
+    QObject::connect(&game, &SolitaireGame::showsCornerSuitChanged, corner, &SwitchToggle::refresh);
+    PreferenceRow* cornerRow = toggleRow(localizedString(QStringLiteral("Show Suit in Card Corner")), corner, t);
+    cornerRow->setToolTip(localizedString(QStringLiteral(
+        "Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.")));
+    section->addRow(cornerRow);
+
+    auto* gridHolder = new QWidget();
+    auto* gridColumn = new QVBoxLayout(gridHolder);
+    gridColumn->setContentsMargins(0, kGridPadding, 0, kGridPadding);
+    gridColumn->addWidget(new CardBackGrid(game, t, gridHolder));
+    section->addRow(gridHolder);
+    return section;
+}
+
+} // namespace
+
+bool ruleChangeNeedsConfirmation(const SolitaireGame& game, RuleSetting setting)
+{
+    if (!dealInProgress(game))
+        return false;
+    switch (setting) {
+    case RuleSetting::drawCount: return game.hasPassLimit();
+    case RuleSetting::scoringMode: return true;
+    case RuleSetting::unlimitedRedeals: return game.scoringMode() == ScoringMode::vegas;
+    }
+    return true;
+}
+
+void requestDrawCount(ModalScreenView& host, std::int64_t drawCount)
+{
+    SolitaireGame& game = host.game();
+    const std::int64_t wanted = normalizedDrawCount(drawCount);
+    writeRule(host, RuleSetting::drawCount, wanted != normalizedDrawCount(game.drawCount()),
+              [&game, wanted] { game.setDrawCount(wanted); });
+}
+
+void requestScoringMode(ModalScreenView& host, ScoringMode mode)
+{
+    SolitaireGame& game = host.game();
+    writeRule(host, RuleSetting::scoringMode, mode != game.scoringMode(), [&game, mode] { game.setScoringMode(mode); });
+}
+
+void requestUnlimitedRedeals(ModalScreenView& host, bool unlimited)
+{
+    SolitaireGame& game = host.game();
+    writeRule(host, RuleSetting::unlimitedRedeals, unlimited != game.unlimitedRedeals(),
+              [&game, unlimited] { game.setUnlimitedRedeals(unlimited); });
+}
+
+QString displayName(MenuBarIconOption option)
+{
+    switch (option) {
+    case MenuBarIconOption::spade: return localizedString(QStringLiteral("Spade"));
+    case MenuBarIconOption::heart: return localizedString(QStringLiteral("Heart"));
+    case MenuBarIconOption::diamond: return localizedString(QStringLiteral("Diamond"));
+    case MenuBarIconOption::club: return localizedString(QStringLiteral("Club"));
+    case MenuBarIconOption::cardFan: return localizedString(QStringLiteral("Card Fan"));
+    }
+    return QString();
+}
+
+QString displayName(BoardSize size)
+{
+    return localizedString(size == BoardSize::large ? QStringLiteral("Large") : QStringLiteral("Standard"));
+}
+
+QString displayName(ScoringMode mode)
+{
+    return localizedString(mode == ScoringMode::vegas ? QStringLiteral("Vegas") : QStringLiteral("Standard"));
+}
+
+QString drawCountTitle(std::int64_t drawCount)
+{
+    return localizedString(drawCount == 1 ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3"));
+}
+
+QString launchAtLoginApprovalText()
+{
+    return localizedString(
+        QStringLiteral("Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings."));
+}
+
+QWidget* makePreferencesBody(ModalScreenView& host, QWidget* parent)
+{
+    const qreal t = host.textScale();
+    QBoxLayout* column = nullptr;
+    QWidget* body = makeBodyContainer(ModalScreen::preferences, parent, &column);
+    column->addWidget(makeAppSection(host, t, body));
+    column->addWidget(makeGameplaySection(host, t, body));
+    column->addWidget(makeCardsSection(host, t, body));
+    column->addStretch(1);
+    return body;
+}
+
+} // namespace murvane::screens

@@ -1,0 +1,39 @@
+#pragma once
+// The Statistics body: the eight lifetime figures as label / value rows in
+// one group box, kept live while the screen is up.
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+namespace murvane {
+
+class SolitaireGame;
+
+namespace screens {
+
+class ModalScreenView;
+
+struct StatisticRow {
+    QString label; // localized
+    QString value;
+    QString identifier;
+    friend bool operator==(const StatisticRow&, const StatisticRow&) = default;
+};
+
+// The rows in display order, from the game's current figures.
+QList<StatisticRow> statisticRows(const SolitaireGame& game);
+
+// "0.0%" with no deals, else solved / deals in percent with one decimal in
+// the application locale.
+QString winRateText(std::int64_t dealsCount, std::int64_t solvedCount);
+// Deals minus wins, never below zero (and never overflowing).
+std::int64_t gamesLost(std::int64_t dealsCount, std::int64_t solvedCount);
+
+QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent);
+
+} // namespace screens
+} // namespace murvane
