@@ -223,11 +223,11 @@ void SolitaireView::relayout()
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     overlay_->applyScale(s, look);
-    if (auto* dialog = qobject_cast<screens::ConfirmationDialog*>(newDealDialog_.data()))
-        dialog->setScale(s);
-    if (auto* screen = qobject_cast<screens::ModalScreenView*>(screen_.data())) {
-        screen->setBoardScale(s);
-        screen->setGeometry(QRect(QPoint(0, 0), size));
+    if (newDealDialog_)
+        newDealDialog_->setScale(s);
+    if (screen_) {
+        screen_->setBoardScale(s);
+        screen_->setGeometry(QRect(QPoint(0, 0), size));
     }
     update();
     if (size != lastSize_) {
@@ -401,11 +401,13 @@ void SolitaireView::setConfirmingNewDeal(bool value)
     if (value) {
         abandonDrag();
         auto* dialog = new screens::ConfirmationDialog(
-            boardScale(), localizedString(QStringLiteral("Abandon this game?")),
-            localizedString(QStringLiteral("Starting a new deal now will reset your win streak.")),
-            QStringLiteral("abandonGameDialog"), localizedString(QStringLiteral("Cancel")),
-            QStringLiteral("cancelNewDealButton"), localizedString(QStringLiteral("New Deal")),
-            QStringLiteral("confirmNewDealButton"), surface_);
+            boardScale(),
+            {localizedString(QStringLiteral("Abandon this game?")),
+             localizedString(QStringLiteral("Starting a new deal now will reset your win streak.")),
+             QStringLiteral("abandonGameDialog"), localizedString(QStringLiteral("Cancel")),
+             QStringLiteral("cancelNewDealButton"), localizedString(QStringLiteral("New Deal")),
+             QStringLiteral("confirmNewDealButton")},
+            surface_);
         connect(dialog, &screens::ConfirmationDialog::cancelled, this, &SolitaireView::cancelNewDeal);
         connect(dialog, &screens::ConfirmationDialog::confirmed, this, &SolitaireView::confirmNewDeal);
         newDealDialog_ = dialog;

@@ -11,6 +11,8 @@
 #include "board/PilePainter.h"
 #include "engine/DragState.h"
 #include "engine/Settings.h"
+#include "screens/ConfirmationDialog.h"
+#include "screens/ModalScreenView.h"
 
 #include <QHash>
 #include <QPointer>
@@ -97,8 +99,8 @@ public:
     board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
     board::CardFlightLayer* flightLayer() const { return flight_; }
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
-    QWidget* newDealDialog() const { return newDealDialog_; }
-    QWidget* screenHost() const { return screen_; }
+    screens::ConfirmationDialog* newDealDialog() const { return newDealDialog_; }
+    screens::ModalScreenView* screenHost() const { return screen_; }
 
 Q_SIGNALS:
     // The board's size changed (board size setting, text scale).
@@ -153,8 +155,8 @@ private:
     board::CardFlightLayer* flight_ = nullptr;
     board::GameSolvedOverlay* overlay_ = nullptr;
     board::BoardAnnouncer* announcer_ = nullptr;
-    QPointer<QWidget> newDealDialog_;
-    QPointer<QWidget> screen_;
+    QPointer<screens::ConfirmationDialog> newDealDialog_;
+    QPointer<screens::ModalScreenView> screen_;
     QSize lastSize_;
     qreal renderedScale_ = 0;
     graphics::Appearance renderedLook_;

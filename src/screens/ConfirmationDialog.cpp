@@ -33,12 +33,10 @@ protected:
 
 } // namespace
 
-ConfirmationDialog::ConfirmationDialog(qreal scale, const QString& title, const QString& message,
-                                       const QString& dialogID, const QString& cancelTitle,
-                                       const QString& cancelID, const QString& confirmTitle,
-                                       const QString& confirmID, QWidget* parent)
+ConfirmationDialog::ConfirmationDialog(qreal scale, const ConfirmationTexts& texts, QWidget* parent)
     : QWidget(parent), scale_(sanitizedScale(scale))
 {
+    const auto& [title, message, dialogID, cancelTitle, cancelID, confirmTitle, confirmID] = texts;
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 

@@ -28,6 +28,18 @@ namespace murvane::screens {
 
 class GlassButton;
 
+// What a confirmation dialog says, and the identifiers automation finds its
+// parts by. Texts arrive localized; identifiers never are.
+struct ConfirmationTexts {
+    QString title;
+    QString message;
+    QString dialogID;
+    QString cancelTitle;
+    QString cancelID;
+    QString confirmTitle;
+    QString confirmID;
+};
+
 class ConfirmationDialog : public QWidget {
     Q_OBJECT
 public:
@@ -44,9 +56,7 @@ public:
     static constexpr qreal kShadowOpacity = 0.30;
     static constexpr qreal kBackdropOpacity = 0.25;
 
-    ConfirmationDialog(qreal scale, const QString& title, const QString& message, const QString& dialogID,
-                       const QString& cancelTitle, const QString& cancelID, const QString& confirmTitle,
-                       const QString& confirmID, QWidget* parent);
+    ConfirmationDialog(qreal scale, const ConfirmationTexts& texts, QWidget* parent);
 
     qreal scale() const { return scale_; }
     void setScale(qreal scale);

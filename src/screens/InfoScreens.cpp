@@ -84,6 +84,8 @@ private:
 QWidget* makeParagraph(const HowToParagraph& paragraph, qreal t, QWidget* parent)
 {
     auto* row = new QWidget(parent);
+    // Marked before anything names it, so its accessible stand-in is ours.
+    setAccessibilityMark(row, AccessibilityMark::combined);
     row->setObjectName(QString::fromUtf8(paragraph.identifier));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -105,13 +107,13 @@ QWidget* makeParagraph(const HowToParagraph& paragraph, qreal t, QWidget* parent
 
     row->setAccessibleName(title);
     row->setAccessibleDescription(text);
-    setAccessibilityMark(row, AccessibilityMark::combined);
     return row;
 }
 
 QWidget* makeKeyboardRow(const KeyboardCommand& command, qreal t)
 {
     auto* row = new QWidget();
+    setAccessibilityMark(row, AccessibilityMark::combined);
     auto* layout = new QHBoxLayout(row);
     const int v = qRound(6 * t);
     layout->setContentsMargins(0, v, 0, v);
@@ -121,7 +123,6 @@ QWidget* makeKeyboardRow(const KeyboardCommand& command, qreal t)
     layout->addWidget(action, 1);
     layout->addWidget(keys, 0);
     row->setAccessibleName(command.action + QStringLiteral(", ") + command.keys);
-    setAccessibilityMark(row, AccessibilityMark::combined);
     return row;
 }
 

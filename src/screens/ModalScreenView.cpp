@@ -141,14 +141,20 @@ void ModalScreenView::setBoardScale(qreal scale)
 void ModalScreenView::applyBoardScale()
 {
     const qreal b = boardScale_;
-    column_->setFixedWidth(qRound(kColumnWidth * b));
-    const int pad = qRound(kColumnPadding * b);
-    columnLayout_->setContentsMargins(pad, pad, pad, pad);
+    // The header lands on the board header's pixels: the same rectangle,
+    // rounded out to whole pixels the same way.
+    const int columnWidth = qRound(kColumnWidth * b);
+    const QRect header = QRectF(kColumnPadding * b, kColumnPadding * b, (kColumnWidth - 2 * kColumnPadding) * b,
+                                kHeaderHeight * b)
+                             .toAlignedRect();
+    column_->setFixedWidth(columnWidth);
+    columnLayout_->setContentsMargins(header.left(), header.top(), columnWidth - header.right() - 1,
+                                      qRound(kColumnPadding * b));
     columnLayout_->setSpacing(qRound(kColumnSpacing * b));
     headerLayout_->setSpacing(qRound(kHeaderSpacing * b));
     headerLayout_->setContentsMargins(qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b),
                                       qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b));
-    header_->setFixedHeight(qRound(kHeaderHeight * b));
+    header_->setFixedHeight(header.height());
     static_cast<HeaderBar*>(header_)->radius = kHeaderCornerRadius * b;
     header_->update();
     buttonGroup_->setSpacing(qRound(kHeaderGroupSpacing * b));
@@ -287,12 +293,14 @@ void ModalScreenView::setConfirmingReset(bool confirming)
         return;
     }
     auto* dialog = new ConfirmationDialog(
-        boardScale_, localizedString(QStringLiteral("Reset all statistics?")),
-        localizedString(QStringLiteral(
-            "This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.")),
-        QStringLiteral("resetStatsDialog"), localizedString(QStringLiteral("Cancel")),
-        QStringLiteral("cancelResetStatsButton"), localizedString(QStringLiteral("Reset")),
-        QStringLiteral("confirmResetStatsButton"), column_);
+        boardScale_,
+        {localizedString(QStringLiteral("Reset all statistics?")),
+         localizedString(QStringLiteral(
+             "This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.")),
+         QStringLiteral("resetStatsDialog"), localizedString(QStringLiteral("Cancel")),
+         QStringLiteral("cancelResetStatsButton"), localizedString(QStringLiteral("Reset")),
+         QStringLiteral("confirmResetStatsButton")},
+        column_);
     resetDialog_ = dialog;
     connect(dialog, &ConfirmationDialog::cancelled, this, [this] { setConfirmingReset(false); });
     connect(dialog, &ConfirmationDialog::confirmed, this, [this] {
@@ -312,11 +320,13 @@ void ModalScreenView::setPendingRulesChange(PendingRulesChange change)
     if (rulesDialog_)
         return;
     auto* dialog = new ConfirmationDialog(
-        boardScale_, localizedString(QStringLiteral("Abandon this game?")),
-        localizedString(QStringLiteral("Changing this rule deals a new game and resets your win streak.")),
-        QStringLiteral("rulesChangeDialog"), localizedString(QStringLiteral("Cancel")),
-        QStringLiteral("cancelRulesChangeButton"), localizedString(QStringLiteral("New Game")),
-        QStringLiteral("confirmRulesChangeButton"), column_);
+        boardScale_,
+        {localizedString(QStringLiteral("Abandon this game?")),
+         localizedString(QStringLiteral("Changing this rule deals a new game and resets your win streak.")),
+         QStringLiteral("rulesChangeDialog"), localizedString(QStringLiteral("Cancel")),
+         QStringLiteral("cancelRulesChangeButton"), localizedString(QStringLiteral("New Game")),
+         QStringLiteral("confirmRulesChangeButton")},
+        column_);
     rulesDialog_ = dialog;
     connect(dialog, &ConfirmationDialog::cancelled, this, &ModalScreenView::clearPendingRulesChange);
     connect(dialog, &ConfirmationDialog::confirmed, this, &ModalScreenView::confirmRulesChange);

@@ -307,20 +307,34 @@ void installFactory()
     (void)installed;
 }
 
+// A widget named before it was marked (a label given its text at
+// construction) may already have Qt's own stand-in; drop it so the next
+// question builds ours.
+void forgetStockInterface(QWidget* widget)
+{
+    QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(widget);
+    if (existing && !dynamic_cast<MarkedAccessible*>(existing) && !dynamic_cast<OptionAccessible*>(existing))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+}
+
 } // namespace
 
 void setAccessibilityMark(QWidget* widget, AccessibilityMark mark)
 {
     installFactory();
-    if (widget)
-        widget->setProperty(kMarkProperty, int(mark));
+    if (!widget)
+        return;
+    widget->setProperty(kMarkProperty, int(mark));
+    forgetStockInterface(widget);
 }
 
 void makeAccessibleOption(QWidget* button)
 {
     installFactory();
-    if (button && !button->property(kSelectedProperty).isValid())
+    if (button && !button->property(kSelectedProperty).isValid()) {
         button->setProperty(kSelectedProperty, false);
+        forgetStockInterface(button);
+    }
 }
 
 void setAccessibleSelected(QWidget* button, bool selected)

@@ -23,9 +23,11 @@ struct DialogHost {
     explicit DialogHost(qreal scale = 1.0)
     {
         panel.resize(375, 500);
-        dialog = new ConfirmationDialog(scale, "Abandon this game?", "Starting a new deal now will reset your win streak.",
-                                        "abandonGameDialog", "Cancel", "cancelNewDealButton", "New Deal",
-                                        "confirmNewDealButton", &panel);
+        dialog = new ConfirmationDialog(scale,
+                                        {"Abandon this game?", "Starting a new deal now will reset your win streak.",
+                                         "abandonGameDialog", "Cancel", "cancelNewDealButton", "New Deal",
+                                         "confirmNewDealButton"},
+                                        &panel);
         cancelled = std::make_unique<QSignalSpy>(dialog, &ConfirmationDialog::cancelled);
         confirmed = std::make_unique<QSignalSpy>(dialog, &ConfirmationDialog::confirmed);
         panel.show();

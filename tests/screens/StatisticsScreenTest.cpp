@@ -1,0 +1,71 @@
+#include "screens/ModalScreenView.h"
+#include "screens/StatisticsScreen.h"
+#include "ScreensTestSupport.h"
+
+#include "persistence/SettingsKeys.h"
+
+#include <QLabel>
+
+#include <gtest/gtest.h>
+
+using namespace murvane;
+using namespace murvane::screens;
+
+TEST(Statistics, RowsShowTheFiguresAsTheyChange)
+{
+    struct Case {
+        const char* what;
+        std::int64_t deals, solved, bankroll;
+        const char* lost;
+        const char* rate;
+        const char* money;
+    };
+    const Case cases[] = {
+        {"no deals", 0, 0, 0, "0", "0.0%", "$0"},
+        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10"},
+        {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52"},
+        {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        InMemorySettingsStore store;
+        store.setInteger(keys::dealsCount, c.deals);
+        store.setInteger(keys::solvedCount, c.solved);
+        store.setInteger(keys::vegasBankroll, c.bankroll);
+        store.setInteger(keys::bestScore, -3);
+        SolitaireGame game(store, false);
+        QWidget panel;
+        panel.resize(375, 600);
+        ModalScreenView view(game, ModalScreen::statistics, 1.0, &panel);
+        panel.show();
+
+        const auto spoken = [&view](const char* id) {
+            QWidget* row = view.findChild<QWidget*>(QString::fromUtf8(id));
+            return row ? row->accessibleName() : QString("missing");
+        };
+        EXPECT_EQ(spoken("stat-dealsPlayed"), QString("Deals Played: %1").arg(c.deals));
+        EXPECT_EQ(spoken("stat-gamesWon"), QString("Games Won: %1").arg(c.solved));
+        EXPECT_EQ(spoken("stat-gamesLost"), QString("Games Lost: ") + c.lost);
+        EXPECT_EQ(spoken("stat-winRate"), QString("Win Rate: ") + c.rate);
+        EXPECT_EQ(spoken("stat-currentStreak"), "Current Streak: 0");
+        EXPECT_EQ(spoken("stat-bestStreak"), "Best Streak: 0");
+        EXPECT_EQ(spoken("stat-bestScore"), "Best Score: -3");
+        EXPECT_EQ(spoken("stat-vegasBankroll"), QString("Vegas Bankroll: ") + c.money);
+        EXPECT_EQ(statisticRows(game).size(), 8);
+
+        // Live: a reset shows the zeroed figures at once.
+        game.resetStatistics();
+        EXPECT_EQ(spoken("stat-winRate"), "Win Rate: 0.0%");
+        EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
+    }
+}
+
+TEST(Statistics, GamesLostNeverGoesNegativeOrOverflows)
+{
+    constexpr auto max = std::numeric_limits<std::int64_t>::max();
+    constexpr auto min = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(gamesLost(max, min), max);
+    EXPECT_EQ(gamesLost(min, max), 0);
+    EXPECT_EQ(gamesLost(10, 4), 6);
+    EXPECT_EQ(winRateText(-5, 3), "0.0%");
+}
