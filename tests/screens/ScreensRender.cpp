@@ -49,7 +49,6 @@ void saveBody(ModalScreenView& view, const QString& dir, const QString& name)
 {
     QWidget* body = view.scrollArea()->widget();
     const int height = body->hasHeightForWidth() ? body->heightForWidth(body->width()) : body->sizeHint().height();
-    qDebug() << name << body->size() << height << body->sizeHint() << body->minimumSizeHint() << view.scrollArea()->verticalScrollBar()->maximum();
     QPixmap pixmap(body->width(), std::max(height, body->height()));
     pixmap.fill(ScreenPalette::current().dark ? QColor(36, 36, 40) : QColor(236, 236, 240));
     body->render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
