@@ -183,6 +183,7 @@ QByteArray LoginItemService::entryContents(const QString& executable)
     text += QStringLiteral("Comment=Klondike solitaire in the system tray\n");
     text += QStringLiteral("Exec=") + escapeValue(quoteExecArgument(executable)) + QLatin1Char('\n');
     text += QStringLiteral("TryExec=") + escapeValue(executable) + QLatin1Char('\n');
+    text += QStringLiteral("Icon=") + QLatin1String(kAppId) + QLatin1Char('\n');
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
     return text.toUtf8();

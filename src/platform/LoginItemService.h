@@ -1,7 +1,7 @@
 #pragma once
 // Launch at login through the desktop's per-user autostart folder
 // ($XDG_CONFIG_HOME/autostart, see the XDG autostart convention): our entry
-// there, named kEntryFileName, starts this executable when the user logs in.
+// there, named after the application id, starts this executable when the user logs in.
 //
 // Status, read from the folder every time it is asked:
 // - enabled: our entry exists and runs this executable;
@@ -19,13 +19,19 @@
 #include <QByteArray>
 #include <QString>
 
+#ifndef MURVANE_APP_ID
+#define MURVANE_APP_ID "com.kestrune.MurvaneSolitaire"
+#endif
+
 namespace murvane {
 
 class LoginItemService {
 public:
     enum class Status { notRegistered, enabled, requiresApproval, notFound };
 
-    static constexpr const char* kEntryFileName = "murvane-solitaire.desktop";
+    // The application id names the entry, as it names the installed launcher.
+    static constexpr const char* kAppId = MURVANE_APP_ID;
+    static constexpr const char* kEntryFileName = MURVANE_APP_ID ".desktop";
     // Entries larger than this are not ours and are not read.
     static constexpr qint64 kMaxEntrySize = 64 * 1024;
 

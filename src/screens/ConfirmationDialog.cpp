@@ -15,24 +15,6 @@
 
 namespace murvane::screens {
 
-namespace {
-
-// The card paints its own glass; everything else is its children.
-class DialogCard : public QWidget {
-public:
-    explicit DialogCard(QWidget* parent) : QWidget(parent) {}
-    qreal radius = ConfirmationDialog::kCornerRadius;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        paintGlass(p, QRectF(rect()), radius, ScreenPalette::current(), GlassLevel::card);
-    }
-};
-
-} // namespace
-
 ConfirmationDialog::ConfirmationDialog(qreal scale, const ConfirmationTexts& texts, QWidget* parent)
     : QWidget(parent), scale_(sanitizedScale(scale))
 {
@@ -40,8 +22,7 @@ ConfirmationDialog::ConfirmationDialog(qreal scale, const ConfirmationTexts& tex
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 
-    auto* card = new DialogCard(this);
-    card_ = card;
+    card_ = new GlassSurface(GlassLevel::card, kCornerRadius * scale_, this);
     card_->setObjectName(dialogID);
     card_->setAccessibleName(title);
     card_->setAccessibleDescription(message);
@@ -144,7 +125,7 @@ void ConfirmationDialog::applyScale()
     cardLayout_->setContentsMargins(pad, pad, pad, pad);
     cardLayout_->setSpacing(qRound(kSpacing * s));
     buttonRow_->setSpacing(qRound(kSpacing * s));
-    static_cast<DialogCard*>(card_)->radius = kCornerRadius * s;
+    card_->setRadius(kCornerRadius * s);
     card_->setFixedWidth(qRound(kCardWidth * s));
     placeCard();
     update();

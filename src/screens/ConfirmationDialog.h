@@ -16,6 +16,8 @@
 //   is how automation finds them on this platform.
 // - Lengths are logical pixels at scale 1 times `scale` (the board scale).
 
+#include "screens/ScreenStyle.h"
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -87,7 +89,7 @@ private:
     bool isCancelKey(int key) const;
 
     qreal scale_ = 1;
-    QWidget* card_ = nullptr;
+    GlassSurface* card_ = nullptr;
     QVBoxLayout* cardLayout_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;
     QLabel* titleLabel_ = nullptr;

@@ -1,8 +1,8 @@
 #include "screens/InfoScreens.h"
 
+#include "graphics/AppIcon.h"
 #include "graphics/Symbols.h"
 #include "platform/Localization.h"
-#include "screens/ApplicationIcon.h"
 #include "screens/GlassButton.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenBlocks.h"
@@ -253,7 +253,7 @@ QWidget* makeAboutBody(ModalScreenView& host, QWidget* parent)
     auto* icon = new QLabel(body);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     const int iconSide = qRound(kIconSize * t);
-    icon->setPixmap(applicationIconPixmap(iconSide, body->devicePixelRatioF()));
+    icon->setPixmap(QPixmap::fromImage(graphics::appIcon(iconSide, body->devicePixelRatioF())));
     icon->setFixedSize(iconSide, iconSide);
     setAccessibilityMark(icon, AccessibilityMark::hidden);
     add(icon, kIconTop);

@@ -21,24 +21,6 @@
 
 namespace murvane::screens {
 
-namespace {
-
-// The header's glass group: one opaque bar behind the title and buttons.
-class HeaderBar : public QWidget {
-public:
-    explicit HeaderBar(QWidget* parent) : QWidget(parent) {}
-    qreal radius = ModalScreenView::kHeaderCornerRadius;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        paintGlass(p, QRectF(rect()), radius, ScreenPalette::current(), GlassLevel::header);
-    }
-};
-
-} // namespace
-
 ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal boardScale, QWidget* parent)
     : QWidget(parent), game_(game), screen_(screen), boardScale_(sanitizedScale(boardScale)),
       textScale_(screenTextScale(game)), loginItems_(std::make_unique<LoginItemService>()),
@@ -85,8 +67,8 @@ ModalScreenView::~ModalScreenView() = default;
 
 void ModalScreenView::buildHeader()
 {
-    auto* bar = new HeaderBar(column_);
-    header_ = bar;
+    // The header's glass group: one opaque bar behind the title and buttons.
+    header_ = new GlassSurface(GlassLevel::header, kHeaderCornerRadius * boardScale_, column_);
     header_->setObjectName(QStringLiteral("screenHeader"));
     headerLayout_ = new QHBoxLayout(header_);
 
@@ -155,8 +137,7 @@ void ModalScreenView::applyBoardScale()
     headerLayout_->setContentsMargins(qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b),
                                       qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b));
     header_->setFixedHeight(header.height());
-    static_cast<HeaderBar*>(header_)->radius = kHeaderCornerRadius * b;
-    header_->update();
+    header_->setRadius(kHeaderCornerRadius * b);
     buttonGroup_->setSpacing(qRound(kHeaderGroupSpacing * b));
 
     // A slim overlay-style indicator instead of the style's full scroll bar.

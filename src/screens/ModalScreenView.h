@@ -140,7 +140,7 @@ private:
     bool isDark_ = false;
 
     QWidget* column_ = nullptr;
-    QWidget* header_ = nullptr;
+    GlassSurface* header_ = nullptr;
     QVBoxLayout* columnLayout_ = nullptr;
     QHBoxLayout* headerLayout_ = nullptr;
     QHBoxLayout* buttonGroup_ = nullptr;

@@ -171,6 +171,23 @@ void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const Scree
     painter.restore();
 }
 
+GlassSurface::GlassSurface(GlassLevel level, qreal radius, QWidget* parent)
+    : QWidget(parent), level_(level), radius_(radius)
+{
+}
+
+void GlassSurface::setRadius(qreal radius)
+{
+    radius_ = radius;
+    update();
+}
+
+void GlassSurface::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintGlass(p, QRectF(rect()), radius_, ScreenPalette::current(), level_);
+}
+
 void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
                      qreal offsetY, qreal opacity)
 {

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QWidget>
 
 class QPainter;
 class QWidget;
@@ -65,6 +66,21 @@ enum class GlassLevel {
 // rim. A radius of half the height gives a capsule.
 void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
                 GlassLevel level = GlassLevel::control);
+
+// A widget filled with glass: the dialog card and the screen header bar.
+// Everything on it is its children.
+class GlassSurface : public QWidget {
+public:
+    GlassSurface(GlassLevel level, qreal radius, QWidget* parent);
+    void setRadius(qreal radius);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    GlassLevel level_;
+    qreal radius_;
+};
 
 // A soft drop shadow under a rounded rectangle: black at `opacity`, spread
 // over `radius`, shifted by `offsetY`.
