@@ -7,6 +7,7 @@
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
+#include "screens/ScreenStyle.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -178,22 +179,7 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     // The menu follows the board's scale and look rather than the desktop style.
     const QColor text = primaryText(appearance);
     const QColor accent = accentColor(appearance);
-    menu_->setStyleSheet(
-        QStringLiteral("QMenu { background: %1; border: 1px solid %2; border-radius: %3px; padding: %4px;"
-                       " font-size: %5px; }"
-                       "QMenu::item { color: %6; padding: %7px %8px; border-radius: %9px; }"
-                       "QMenu::item:selected { background: %10; color: white; }"
-                       "QMenu::separator { height: 1px; background: %2; margin: %4px %7px; }")
-            .arg(appearance.dark ? QStringLiteral("#2c2c30") : QStringLiteral("#fafafc"))
-            .arg(appearance.dark ? QStringLiteral("#48484e") : QStringLiteral("#d0d0d6"))
-            .arg(qRound(8 * scale))
-            .arg(qRound(4 * scale))
-            .arg(qRound(13 * scale))
-            .arg(text.name())
-            .arg(qRound(4 * scale))
-            .arg(qRound(12 * scale))
-            .arg(qRound(5 * scale))
-            .arg(accent.name()));
+    menu_->setStyleSheet(screens::menuStyleSheet(scale, appearance.dark, text, accent));
 
     for (RoundSymbolButton* b : {newDeal_, undo_, more_}) {
         b->setScale(scale);

@@ -95,23 +95,7 @@ void ChoiceMenu::rebuildMenu()
     // The list follows the screen's scale and look, not the desktop style,
     // so it grows with the text and turns dark with the panel.
     const ScreenPalette palette = ScreenPalette::current();
-    const qreal s = scale();
-    menu_->setStyleSheet(
-        QStringLiteral("QMenu { background: %1; border: 1px solid %2; border-radius: %3px; padding: %4px;"
-                       " font-size: %5px; }"
-                       "QMenu::item { color: %6; padding: %7px %8px %7px %9px; border-radius: %10px; }"
-                       "QMenu::item:selected { background: %11; color: white; }")
-            .arg(palette.dark ? QStringLiteral("#2c2c30") : QStringLiteral("#fafafc"))
-            .arg(palette.dark ? QStringLiteral("#48484e") : QStringLiteral("#d0d0d6"))
-            .arg(qRound(8 * s))
-            .arg(qRound(4 * s))
-            .arg(qRound(kMenuTextSize * s))
-            .arg(palette.primary().name())
-            .arg(qRound(4 * s))
-            .arg(qRound(12 * s))
-            .arg(qRound(28 * s))
-            .arg(qRound(5 * s))
-            .arg(palette.accent().name()));
+    menu_->setStyleSheet(menuStyleSheet(scale(), palette.dark, palette.primary(), palette.accent(), kMenuItemLeading));
     const QIcon check = checkmarkIcon(palette.primary());
     const QIcon blank = blankIcon();
     for (int i = 0; i < titles_.size(); ++i) {

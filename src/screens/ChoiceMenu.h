@@ -27,7 +27,7 @@ public:
     static constexpr qreal kLabelSize = 12;
     static constexpr qreal kChevronSize = 9;
     static constexpr qreal kLabelSpacing = 4;
-    static constexpr qreal kMenuTextSize = 13;
+    static constexpr qreal kMenuItemLeading = 28; // room for the checkmark
 
     ChoiceMenu(const QStringList& titles, qreal scale, QWidget* parent = nullptr);
 

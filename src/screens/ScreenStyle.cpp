@@ -171,6 +171,20 @@ void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const Scree
     painter.restore();
 }
 
+QString menuStyleSheet(qreal scale, bool dark, const QColor& text, const QColor& accent, qreal itemLeading)
+{
+    const auto px = [scale](qreal v) { return QString::number(qRound(v * scale)); };
+    return QStringLiteral("QMenu { background: %1; border: 1px solid %2; border-radius: %3px; padding: %4px;"
+                          " font-size: %5px; }"
+                          "QMenu::item { color: %6; padding: %7px %8px %7px %9px; border-radius: %10px; }"
+                          "QMenu::item:selected { background: %11; color: white; }"
+                          "QMenu::separator { height: 1px; background: %2; margin: %4px %7px; }")
+        .arg(dark ? QStringLiteral("#2c2c30") : QStringLiteral("#fafafc"),
+             dark ? QStringLiteral("#48484e") : QStringLiteral("#d0d0d6"), px(8), px(4), px(13), text.name(), px(4),
+             px(12), px(itemLeading))
+        .arg(px(5), accent.name());
+}
+
 GlassSurface::GlassSurface(GlassLevel level, qreal radius, QWidget* parent)
     : QWidget(parent), level_(level), radius_(radius)
 {

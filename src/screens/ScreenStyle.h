@@ -67,6 +67,11 @@ enum class GlassLevel {
 void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
                 GlassLevel level = GlassLevel::control);
 
+// The style sheet of a pop-up list (the board's menu, a choice menu's list):
+// it follows the panel's scale and look instead of the desktop style.
+// `itemLeading` is the room before an item's text at scale 1, for a check.
+QString menuStyleSheet(qreal scale, bool dark, const QColor& text, const QColor& accent, qreal itemLeading = 12);
+
 // A widget filled with glass: the dialog card and the screen header bar.
 // Everything on it is its children.
 class GlassSurface : public QWidget {
