@@ -315,7 +315,7 @@ bool SolitaireView::dismissTopmostLayer()
     if (!game_.isShowingScreen())
         return false;
     // A screen's own dialog goes before the screen.
-    if (auto* screen = qobject_cast<screens::ModalScreenView*>(screen_.data())) {
+    if (screens::ModalScreenView* screen = screen_) {
         if (screen->isConfirmingReset()) {
             screen->setConfirmingReset(false);
             return true;
