@@ -1003,21 +1003,23 @@ std::uint64_t SolverSearch::positionHash()
 namespace {
 
 // Advances N independent FNV chains side by side over bytes [from, to), so
-// that their multiplications overlap. Chain k reads tails[k * kTailStride + t]
-// and writes the state before byte t to states[k * kTrailSize + t].
-template <int N, int kTailStride, int kTrailSize>
-void hashChains(const std::uint8_t* tails, std::uint64_t* states, int from, int to, std::uint64_t* h)
+// that their multiplications overlap. Chain k reads tails[k][t] and writes
+// the state before byte t to states[k * kTrailSize + t].
+template <int N, int kTrailSize>
+void hashChains(const std::uint8_t* const* tails, std::uint64_t* states, int from, int to, std::uint64_t* h)
 {
     std::uint64_t v[N];
+    const std::uint8_t* bytes[N];
 #pragma GCC unroll 8
-    for (int k = 0; k < N; ++k)
+    for (int k = 0; k < N; ++k) {
         v[k] = h[k];
+        bytes[k] = tails[k];
+    }
     for (int t = from; t < to; ++t) {
 #pragma GCC unroll 8
         for (int k = 0; k < N; ++k) {
             states[k * kTrailSize + t] = v[k];
-            v[k] ^= tails[k * kTailStride + t];
-            v[k] *= kFnvPrime;
+            v[k] = (v[k] ^ bytes[k][t]) * kFnvPrime;
         }
     }
 #pragma GCC unroll 8
@@ -1030,15 +1032,15 @@ void hashChains(const std::uint8_t* tails, std::uint64_t* states, int from, int 
 void SolverSearch::hashChildren(const Frame& frame)
 {
     using Kind = SolverMove::Kind;
-    using Runner = void (*)(const std::uint8_t*, std::uint64_t*, int, int, std::uint64_t*);
+    using Runner = void (*)(const std::uint8_t* const*, std::uint64_t*, int, int, std::uint64_t*);
     static constexpr std::array<Runner, kMaxChains + 1> kRunners{
         nullptr,
-        hashChains<1, kTailStride, kTrailSize>,
-        hashChains<2, kTailStride, kTrailSize>,
-        hashChains<3, kTailStride, kTrailSize>,
-        hashChains<4, kTailStride, kTrailSize>,
-        hashChains<5, kTailStride, kTrailSize>,
-        hashChains<6, kTailStride, kTrailSize>,
+        hashChains<1, kTrailSize>,
+        hashChains<2, kTrailSize>,
+        hashChains<3, kTrailSize>,
+        hashChains<4, kTrailSize>,
+        hashChains<5, kTrailSize>,
+        hashChains<6, kTrailSize>,
     };
 
     const int children = frame.end - frame.start;
@@ -1049,7 +1051,6 @@ void SolverSearch::hashChildren(const Frame& frame)
         tailStart_.resize(size);
         tailLength_.resize(size);
         tails_.resize(size * kTailStride);
-        scratch_.resize(size * kTailStride);
         tailStates_.resize(size * kTrailSize);
         tailFull_.resize(size);
     }
@@ -1085,7 +1086,7 @@ void SolverSearch::hashChildren(const Frame& frame)
         }
         childFlag_[j] = kHashed;
         int start = 0;
-        const int length = writeChildTail(m, scratch_.data() + static_cast<std::size_t>(c) * kTailStride, start);
+        const int length = writeChildTail(m, tailOf(c), start);
         int k = hashed++;
         for (; k > 0 && tailLength_[static_cast<std::size_t>(k - 1)] < length; --k) {
             tailLength_[static_cast<std::size_t>(k)] = tailLength_[static_cast<std::size_t>(k - 1)];
@@ -1097,11 +1098,7 @@ void SolverSearch::hashChildren(const Frame& frame)
         tailOrdinal_[static_cast<std::size_t>(k)] = static_cast<std::int16_t>(c);
     }
     // Longest first, side by side.
-    for (int q = 0; q < hashed; ++q) {
-        const auto uq = static_cast<std::size_t>(q);
-        std::memcpy(tails_.data() + uq * kTailStride,
-                    scratch_.data() + static_cast<std::size_t>(tailOrdinal_[uq]) * kTailStride, kTailCopy);
-    }
+    std::array<const std::uint8_t*, kMaxChains> tails{};
 
     // Hash them in groups of at most kMaxChains chains.
     const int groups = (hashed + kMaxChains - 1) / kMaxChains;
@@ -1110,14 +1107,15 @@ void SolverSearch::hashChildren(const Frame& frame)
         const int size = (hashed - first + (groups - g) - 1) / (groups - g);
         for (int k = 0; k < size; ++k)
             h[static_cast<std::size_t>(k)] = trail_[static_cast<std::size_t>(tailStart_[static_cast<std::size_t>(first + k)])];
-        const std::uint8_t* tails = tails_.data() + static_cast<std::size_t>(first) * kTailStride;
+        for (int k = 0; k < size; ++k)
+            tails[static_cast<std::size_t>(k)] = tailOf(tailOrdinal_[static_cast<std::size_t>(first + k)]);
         std::uint64_t* states = tailStates_.data() + static_cast<std::size_t>(first) * kTrailSize;
         // All chains run to the shortest length, then one fewer, and so on.
         int t = 0;
         for (int active = size; active > 0; --active) {
             const int until = tailLength_[static_cast<std::size_t>(first + active - 1)];
             if (until > t) {
-                kRunners[static_cast<std::size_t>(active)](tails, states, t, until, h.data());
+                kRunners[static_cast<std::size_t>(active)](tails.data(), states, t, until, h.data());
                 t = until;
             }
             const auto k = static_cast<std::size_t>(active - 1);
@@ -1219,7 +1217,7 @@ bool SolverSearch::search()
                 const int length = tailLength_[q];
                 std::memcpy(trail_.data() + from, tailStates_.data() + q * kTrailSize,
                             static_cast<std::size_t>(length + 1) * sizeof(std::uint64_t));
-                std::memcpy(sequence_.data() + from, tails_.data() + q * kTailStride,
+                std::memcpy(sequence_.data() + from, tailOf(tailOrdinal_[q]),
                             static_cast<std::size_t>(length));
                 hashState_ = tailFull_[q];
                 rebuildSegmentBases();

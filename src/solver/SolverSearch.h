@@ -264,7 +264,6 @@ private:
     // Per child of a batch: its byte tail (plus room for a fixed 64-byte copy)
     // and the hash state before each of those bytes.
     static constexpr int kTailStride = 144;
-    static constexpr std::size_t kTailCopy = 80; // the longest tail, rounded up
     static constexpr int kSequenceSize = 160; // kMaxHashBytes plus slack for block copies
     static constexpr int kMaxChains = 6;
 
@@ -326,8 +325,8 @@ private:
     std::vector<std::int16_t> tailOrdinal_; // per tail: its child's place among the frame's moves
     std::vector<std::int16_t> tailStart_;   // per tail: where the child's bytes differ from here on
     std::vector<std::int16_t> tailLength_;
-    std::vector<std::uint8_t> tails_;       // kTailStride bytes per hashed child, longest first
-    std::vector<std::uint8_t> scratch_;     // the same in move order, as written
+    std::vector<std::uint8_t> tails_;       // kTailStride bytes per child, in move order
+    std::uint8_t* tailOf(int child) { return tails_.data() + static_cast<std::size_t>(child) * kTailStride; }
     std::vector<std::uint64_t> tailStates_; // kTrailSize states per hashed child
     // Where each card index lies in the tableau: column << 8 | index, or kNowhere.
     static constexpr std::uint16_t kNowhere = 0xFFFF;
