@@ -34,6 +34,7 @@ constexpr std::array<std::uint64_t, kDeckSize + 4> makeFnvPowers()
     return powers;
 }
 constexpr auto kFnvPowers = makeFnvPowers();
+static_assert(kFnvPowers.size() >= kDeckSize + 2, "a power for every stock and waste length");
 
 constexpr std::uint64_t finishHash(std::uint64_t h, std::int64_t recycles)
 {
@@ -399,71 +400,10 @@ void SolverSearch::reserveMoves()
     }
 }
 
-void SolverSearch::generateMoves()
-{
-    // The plain statement of the rules, in generation order; the search uses
-    // generateOrderedMoves(), which must agree with this followed by orderMoves().
-    using Kind = SolverMove::Kind;
-    reserveMoves();
-    SolverMove* out = moves_.data() + moveCount_;
-    const auto emit = [&out](Kind kind, int a, int b, int c, int d, int bucket) {
-        writeMove(out++, kind, a, b, c, d, bucket);
-    };
-    // Whether column k takes card x on top.
-    const auto takes = [this](int k, CardCode x) {
-        const int n = count(k);
-        if (n == 0)
-            return false;
-        const CardCode top = pileData(k)[n - 1];
-        return codeIsFaceUp(top) && codeIsRed(top) != codeIsRed(x)
-            && codeRankIndex(top) == codeRankIndex(x) + 1;
-    };
-
-    if (count(kWastePile) > 0) {
-        const CardCode w = pileData(kWastePile)[count(kWastePile) - 1];
-        if (foundation_[static_cast<std::size_t>(codeSuit(w))] == codeRankIndex(w))
-            emit(Kind::wasteToFoundation, codeSuit(w), 0, 0, 0, 0);
-        for (int k = 0; k < kColumnCount; ++k) {
-            const bool ok = count(k) == 0 ? codeRankIndex(w) == kKingRankIndex : takes(k, w);
-            if (ok)
-                emit(Kind::wasteToTableau, k, 0, 0, 0, 2);
-        }
-    }
-    for (int i = 0; i < kColumnCount; ++i) {
-        const int n = count(i);
-        if (n == 0)
-            continue;
-        const CardCode* col = pileData(i);
-        const CardCode top = col[n - 1];
-        if (codeIsFaceUp(top) && foundation_[static_cast<std::size_t>(codeSuit(top))] == codeRankIndex(top))
-            emit(Kind::tableauToFoundation, i, codeSuit(top), 0, 0, 0);
-        for (int p = 0; p < n; ++p) {
-            const CardCode x = col[p];
-            if (!codeIsFaceUp(x))
-                continue;
-            const int bucket = (p == 0 || codeIsFaceUp(col[p - 1])) ? 3 : 1;
-            for (int k = 0; k < kColumnCount; ++k) {
-                if (k == i)
-                    continue;
-                // A King already at the bottom of its column never moves to an empty one.
-                const bool ok = count(k) == 0 ? (codeRankIndex(x) == kKingRankIndex && p > 0) : takes(k, x);
-                if (ok)
-                    emit(Kind::tableauToTableau, i, p, k, n - p, bucket);
-            }
-        }
-    }
-    if (count(kStockPile) > 0) {
-        emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4);
-    } else if (count(kWastePile) > 0 && (!maxRecycles_ || recycles_ < *maxRecycles_)) {
-        emit(Kind::recycle, 0, 0, 0, 0, 5);
-    }
-    moveCount_ = static_cast<int>(out - moves_.data());
-}
-
 void SolverSearch::generateOrderedMoves()
 {
-    // Bucket by bucket, each in the order generateMoves() gives it, which is
-    // what the stable ordering by bucket leaves. Instead of trying every
+    // Bucket by bucket, each in generation order, which is what a stable
+    // ordering of the plain generation order by bucket leaves. Instead of trying every
     // card on every column, ask which cards each column takes and look them
     // up among the face-up cards of the tableau.
     using Kind = SolverMove::Kind;
@@ -569,20 +509,6 @@ void SolverSearch::generateOrderedMoves()
         emit(Kind::recycle, 0, 0, 0, 0, 5);
     }
     moveCount_ = static_cast<int>(out - moves_.data());
-}
-
-void SolverSearch::orderMoves(int start)
-{
-    SolverMove* m = moves_.data();
-    for (int i = start + 1; i < moveCount_; ++i) {
-        const SolverMove key = m[i];
-        int j = i;
-        while (j > start && m[j - 1].bucket > key.bucket) {
-            m[j] = m[j - 1];
-            --j;
-        }
-        m[j] = key;
-    }
 }
 
 void SolverSearch::truncateMoves(int count)
@@ -816,11 +742,12 @@ int SolverSearch::writeTail(int mark, std::uint8_t* out) const
 
 namespace {
 
-// Copies n <= 80 bytes in 16-byte blocks; both sides have the slack for it.
+// Copies n bytes in 16-byte blocks; both sides have the slack for it.
+template <int kBlock>
 inline std::uint8_t* copyBlocks(std::uint8_t* out, const std::uint8_t* from, int n)
 {
-    for (int i = 0; i < n; i += 16)
-        std::memcpy(out + i, from + i, 16);
+    for (int i = 0; i < n; i += kBlock)
+        std::memcpy(out + i, from + i, kBlock);
     return out + n;
 }
 
@@ -839,13 +766,13 @@ int SolverSearch::writeChildTail(const SolverMove& m, std::uint8_t* out, int& st
     switch (m.kind) {
     case Kind::wasteToFoundation: // the foundation count goes up
         start = base(kFoundationSegment) + m.a;
-        o = copyBlocks(o, seq + start, end - start);
+        o = copyBlocks<kBlock>(o, seq + start, end - start);
         ++out[0];
         break;
     case Kind::wasteToTableau: // the waste top lands on column a
         start = base(m.a) + count(m.a);
         *o++ = static_cast<std::uint8_t>(pile(kWastePile).top() | kFaceUpBit);
-        o = copyBlocks(o, seq + start, end - start);
+        o = copyBlocks<kBlock>(o, seq + start, end - start);
         break;
     case Kind::tableauToFoundation: {
         const int n = count(m.a);
@@ -857,7 +784,7 @@ int SolverSearch::writeChildTail(const SolverMove& m, std::uint8_t* out, int& st
         *o++ = kColumnEnd;
         const int rest = colStart + n + 1;
         std::uint8_t* restOut = o;
-        o = copyBlocks(o, seq + rest, end - rest);
+        o = copyBlocks<kBlock>(o, seq + rest, end - rest);
         ++restOut[base(kFoundationSegment) + m.b - rest];
         break;
     }
@@ -873,17 +800,17 @@ int SolverSearch::writeChildTail(const SolverMove& m, std::uint8_t* out, int& st
             if (flips)
                 *o++ = static_cast<std::uint8_t>(seq[start] | kFaceUpBit);
             *o++ = kColumnEnd;
-            o = copyBlocks(o, seq + afterFrom, toEnd - afterFrom);
-            o = copyBlocks(o, seq + runStart, m.d);
-            o = copyBlocks(o, seq + toEnd, end - toEnd);
+            o = copyBlocks<kBlock>(o, seq + afterFrom, toEnd - afterFrom);
+            o = copyBlocks<kBlock>(o, seq + runStart, m.d);
+            o = copyBlocks<kBlock>(o, seq + toEnd, end - toEnd);
         } else {
             start = toEnd;
-            o = copyBlocks(o, seq + runStart, m.d);
-            o = copyBlocks(o, seq + toEnd, runStart - toEnd);
+            o = copyBlocks<kBlock>(o, seq + runStart, m.d);
+            o = copyBlocks<kBlock>(o, seq + toEnd, runStart - toEnd);
             if (flips)
                 o[-1] |= kFaceUpBit;
             *o++ = kColumnEnd;
-            o = copyBlocks(o, seq + afterFrom, end - afterFrom);
+            o = copyBlocks<kBlock>(o, seq + afterFrom, end - afterFrom);
         }
         break;
     }

@@ -213,12 +213,8 @@ public:
     SolverMove move(int i) const { return moves_[static_cast<std::size_t>(i)]; }
 
     bool isSolved() const;
-    // Appends every legal move of the position to the move list.
-    void generateMoves();
-    // Stable insertion sort of moves [start, moveCount) by bucket.
-    void orderMoves(int start);
-    // The same moves generateMoves() and then orderMoves() give, produced
-    // directly in their final order (what the search uses).
+    // Appends every legal move of the position to the move list, in the
+    // order the search tries them: by bucket, generation order within one.
     void generateOrderedMoves();
     // Drops the moves from index count on (a popped frame's moves).
     void truncateMoves(int count);
@@ -261,11 +257,19 @@ private:
     static constexpr int kTrailSize = kMaxHashBytes + 1;
     // Waste moves, home moves, every face-up card to every other column, a draw.
     static constexpr int kMaxMovesPerPosition = 8 + kColumnCount + kDeckSize * (kColumnCount - 1) + 1;
-    // Per child of a batch: its byte tail (plus room for a fixed 64-byte copy)
-    // and the hash state before each of those bytes.
-    static constexpr int kTailStride = 144;
-    static constexpr int kSequenceSize = 160; // kMaxHashBytes plus slack for block copies
+    // Per child of a batch: its byte tail (written in 16-byte blocks, so with
+    // room for the last block's overrun) and the hash state before each byte.
+    static constexpr int kBlock = 16;
+    static constexpr int kTailStride = 96;
+    // The hashed bytes; the tail rewrite copies a whole pile stride at a time.
+    static constexpr int kSequenceSize = 160;
     static constexpr int kMaxChains = 6;
+    static constexpr int kMemoCards = 48; // the played set's bits in a memo key
+    static_assert(kPileStride >= kDeckSize, "a pile holds at most the whole deck");
+    static_assert(kTrailSize == kMaxHashBytes + 1, "a state before every byte and after the last");
+    static_assert(kTailStride >= kMaxHashBytes + kBlock, "a tail and its last block fit a tail slot");
+    static_assert(kSequenceSize >= kMaxHashBytes + kPileStride, "a pile copy at the last byte stays in bounds");
+    static_assert(kMemoCards + 6 + 8 < 63, "played set, waste count and low byte fit a key below its marker bit");
 
     enum ChildFlag : std::uint8_t { kHashed = 0, kSkip = 1, kSolves = 2 };
 
@@ -341,7 +345,6 @@ private:
     std::array<CardCode, kDeckSize> drawOrder_{};
     std::array<std::uint8_t, 64> drawPlace_{}; // by card index
     int drawLength_ = 0;
-    static constexpr int kMemoCards = 48;
     std::uint64_t gone_ = 0;
     bool useMemo_ = false;
     StockMemo memo_;

@@ -108,20 +108,21 @@ TEST(SolverMoves, OrderingSortsOnlyFromItsStartAndKeepsTiesInPlace)
     p.waste = pile("JC");
     p.stock = pile("2C");
     SolverSearch s = testing::makeSearch(p);
-    s.generateMoves();
-    const int first = s.moveCount();
-    s.generateMoves(); // a second copy after the first
-    s.orderMoves(first);
+    std::vector<SolverMove> moves = testing::generated(s);
+    const std::size_t first = moves.size();
+    const std::vector<SolverMove> again = testing::generated(s); // a second copy after the first
+    moves.insert(moves.end(), again.begin(), again.end());
+    testing::orderByBucket(moves, first);
     // The first copy is untouched, in generation order.
-    EXPECT_EQ(s.move(0), move(Kind::wasteToTableau, 1, 0, 0, 0, 2));
-    EXPECT_EQ(s.move(1), move(Kind::wasteToTableau, 2, 0, 0, 0, 2));
+    EXPECT_EQ(moves[0], move(Kind::wasteToTableau, 1, 0, 0, 0, 2));
+    EXPECT_EQ(moves[1], move(Kind::wasteToTableau, 2, 0, 0, 0, 2));
     // The second: the two red Queens onto the King (bucket 3), then the waste
     // moves (bucket 2) before them, each group in generation order.
-    EXPECT_EQ(s.move(first + 0), move(Kind::wasteToTableau, 1, 0, 0, 0, 2));
-    EXPECT_EQ(s.move(first + 1), move(Kind::wasteToTableau, 2, 0, 0, 0, 2));
-    EXPECT_EQ(s.move(first + 2), move(Kind::tableauToTableau, 1, 0, 0, 1, 3));
-    EXPECT_EQ(s.move(first + 3), move(Kind::tableauToTableau, 2, 0, 0, 1, 3));
-    EXPECT_EQ(s.move(first + 4), move(Kind::draw, 1, 0, 0, 0, 4));
+    EXPECT_EQ(moves[first + 0], move(Kind::wasteToTableau, 1, 0, 0, 0, 2));
+    EXPECT_EQ(moves[first + 1], move(Kind::wasteToTableau, 2, 0, 0, 0, 2));
+    EXPECT_EQ(moves[first + 2], move(Kind::tableauToTableau, 1, 0, 0, 1, 3));
+    EXPECT_EQ(moves[first + 3], move(Kind::tableauToTableau, 2, 0, 0, 1, 3));
+    EXPECT_EQ(moves[first + 4], move(Kind::draw, 1, 0, 0, 0, 4));
 }
 
 TEST(SolverMoves, StockMoves)

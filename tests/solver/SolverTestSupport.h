@@ -5,6 +5,7 @@
 #include "solver/DealText.h"
 #include "solver/SolverSearch.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -128,26 +129,79 @@ inline Snapshot snapshot(SolverSearch& s)
     return snap;
 }
 
-inline std::vector<SolverMove> generated(SolverSearch& s)
+// The rules stated plainly, in generation order: the waste card (home, then
+// onto each column), each column's top card home and each of its face-up
+// cards onto each other column, then the stock. The search's own generator
+// must agree with this once it is ordered by bucket.
+inline std::vector<SolverMove> generated(const SolverSearch& s)
 {
-    s.truncateMoves(0);
-    s.generateMoves();
-    std::vector<SolverMove> moves;
-    for (int i = 0; i < s.moveCount(); ++i)
-        moves.push_back(s.move(i));
-    s.truncateMoves(0);
-    return moves;
+    using Kind = SolverMove::Kind;
+    std::vector<SolverMove> out;
+    const auto emit = [&out](Kind kind, int a, int b, int c, int d, int bucket) {
+        out.push_back(SolverMove{kind, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                                 static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d),
+                                 static_cast<std::uint8_t>(bucket)});
+    };
+    constexpr int kKing = 12;
+    const auto takes = [&s](int k, CardCode x) {
+        const PileView col = s.column(k);
+        if (col.empty())
+            return false;
+        const CardCode top = col.top();
+        return codeIsFaceUp(top) && codeIsRed(top) != codeIsRed(x) && codeRankIndex(top) == codeRankIndex(x) + 1;
+    };
+    const auto home = [&s](CardCode x) { return s.foundation()[static_cast<std::size_t>(codeSuit(x))] == codeRankIndex(x); };
+    if (!s.waste().empty()) {
+        const CardCode w = s.waste().top();
+        if (home(w))
+            emit(Kind::wasteToFoundation, codeSuit(w), 0, 0, 0, 0);
+        for (int k = 0; k < kColumnCount; ++k) {
+            if (s.column(k).empty() ? codeRankIndex(w) == kKing : takes(k, w))
+                emit(Kind::wasteToTableau, k, 0, 0, 0, 2);
+        }
+    }
+    for (int i = 0; i < kColumnCount; ++i) {
+        const PileView col = s.column(i);
+        if (col.empty())
+            continue;
+        if (codeIsFaceUp(col.top()) && home(col.top()))
+            emit(Kind::tableauToFoundation, i, codeSuit(col.top()), 0, 0, 0);
+        for (int p = 0; p < col.size(); ++p) {
+            const CardCode x = col[p];
+            if (!codeIsFaceUp(x))
+                continue;
+            const int bucket = (p == 0 || codeIsFaceUp(col[p - 1])) ? 3 : 1;
+            for (int k = 0; k < kColumnCount; ++k) {
+                // A King already at the bottom of its column never moves to an empty one.
+                if (k != i && (s.column(k).empty() ? codeRankIndex(x) == kKing && p > 0 : takes(k, x)))
+                    emit(Kind::tableauToTableau, i, p, k, col.size() - p, bucket);
+            }
+        }
+    }
+    if (!s.stock().empty()) {
+        emit(Kind::draw, std::min(s.drawCount(), s.stock().size()), 0, 0, 0, 4);
+    } else if (!s.waste().empty() && (!s.maxRecycles() || s.recycles() < *s.maxRecycles())) {
+        emit(Kind::recycle, 0, 0, 0, 0, 5);
+    }
+    return out;
 }
 
-inline std::vector<SolverMove> ordered(SolverSearch& s)
+// Stable insertion sort of moves [start, end) by bucket.
+inline void orderByBucket(std::vector<SolverMove>& moves, std::size_t start)
 {
-    s.truncateMoves(0);
-    s.generateMoves();
-    s.orderMoves(0);
-    std::vector<SolverMove> moves;
-    for (int i = 0; i < s.moveCount(); ++i)
-        moves.push_back(s.move(i));
-    s.truncateMoves(0);
+    for (std::size_t i = start + 1; i < moves.size(); ++i) {
+        const SolverMove key = moves[i];
+        std::size_t j = i;
+        for (; j > start && moves[j - 1].bucket > key.bucket; --j)
+            moves[j] = moves[j - 1];
+        moves[j] = key;
+    }
+}
+
+inline std::vector<SolverMove> ordered(const SolverSearch& s)
+{
+    std::vector<SolverMove> moves = generated(s);
+    orderByBucket(moves, 0);
     return moves;
 }
 
