@@ -24,18 +24,6 @@ constexpr std::uint64_t kKingCards = (std::uint64_t{1} << 12) | (std::uint64_t{1
 
 constexpr std::uint64_t mix(std::uint64_t h, std::uint64_t x) { return (h ^ x) * kFnvPrime; }
 
-// kFnvPowers[n] = P^n, what n bytes of FNV-1a multiply the starting state by.
-constexpr std::array<std::uint64_t, kDeckSize + 4> makeFnvPowers()
-{
-    std::array<std::uint64_t, kDeckSize + 4> powers{};
-    powers[0] = 1;
-    for (std::size_t n = 1; n < powers.size(); ++n)
-        powers[n] = powers[n - 1] * kFnvPrime;
-    return powers;
-}
-constexpr auto kFnvPowers = makeFnvPowers();
-static_assert(kFnvPowers.size() >= kDeckSize + 2, "a power for every stock and waste length");
-
 constexpr std::uint64_t finishHash(std::uint64_t h, std::int64_t recycles)
 {
     return (h ^ (static_cast<std::uint64_t>(recycles) << 8) ^ kHashEnd) * kFnvPrime;
@@ -188,74 +176,6 @@ bool VisitedSet::insert(std::uint64_t h)
     return true;
 }
 
-// ----------------------------------------------------------------- StockMemo
-
-std::vector<StockMemo::Entry>& StockMemo::spare()
-{
-    // Kept cleared per thread between searches, like the visited table's.
-    thread_local std::vector<Entry> entries;
-    return entries;
-}
-
-StockMemo::~StockMemo()
-{
-    if (entries_.empty())
-        return;
-    if (size_ > 0)
-        std::fill(entries_.begin(), entries_.end(), Entry{0, 0});
-    spare().swap(entries_);
-}
-
-std::size_t StockMemo::slotFor(std::uint64_t key)
-{
-    return static_cast<std::size_t>((key * kSlotMultiplier) >> kShift);
-}
-
-bool StockMemo::find(std::uint64_t key, std::uint64_t& value) const
-{
-    if (entries_.empty())
-        return false;
-    for (std::size_t i = slotFor(key);; i = (i + 1) & (kSlots - 1)) {
-        const Entry& e = entries_[i];
-        if (e.key == key) {
-            value = e.value;
-            return true;
-        }
-        if (e.key == 0)
-            return false;
-    }
-}
-
-void StockMemo::insert(std::uint64_t key, std::uint64_t value)
-{
-    if (entries_.empty()) {
-        if (spare().size() == kSlots)
-            entries_.swap(spare());
-        else
-            entries_.assign(kSlots, Entry{0, 0});
-    }
-    if (2 * (size_ + 1) > kSlots)
-        return;
-    std::size_t i = slotFor(key);
-    while (entries_[i].key != 0) {
-        if (entries_[i].key == key)
-            return;
-        i = (i + 1) & (kSlots - 1);
-    }
-    entries_[i] = Entry{key, value};
-    ++size_;
-}
-
-void StockMemo::prefetch(std::uint64_t key) const
-{
-#if defined(__GNUC__)
-    if (!entries_.empty())
-        __builtin_prefetch(entries_.data() + slotFor(key));
-#else
-    (void)key;
-#endif
-}
-
 // ------------------------------------------------------------- construction
 
 bool SolverSearch::isValidPosition(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
@@ -311,17 +231,6 @@ SolverSearch::SolverSearch(const std::array<std::vector<SolverCard>, kColumnCoun
     }
     fill(kStockPile, stock, false);
     fill(kWastePile, waste, false);
-    drawPlace_.fill(0xFF);
-    const auto addDrawn = [this](CardCode c) {
-        drawPlace_[c] = static_cast<std::uint8_t>(drawLength_);
-        drawOrder_[static_cast<std::size_t>(drawLength_++)] = c;
-    };
-    for (int i = 0; i < count(kWastePile); ++i)
-        addDrawn(pileData(kWastePile)[i]);
-    for (int i = count(kStockPile) - 1; i >= 0; --i)
-        addDrawn(pileData(kStockPile)[i]);
-    // The memo key holds the played set in 48 bits.
-    useMemo_ = drawLength_ <= kMemoCards;
     for (std::size_t s = 0; s < kSuitCount; ++s)
         foundation_[s] = static_cast<std::uint8_t>(foundation[s]);
     trail_[0] = kFnvOffset;
@@ -539,13 +448,12 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
     flipped = false;
     switch (m.kind) {
     case Kind::wasteToFoundation:
-        gone_ |= std::uint64_t{1} << drawPlace_[pileData(kWastePile)[--counts_[kWastePile]]];
+        --counts_[kWastePile];
         ++foundation_[m.a];
         return (kFoundationSegment << 6) + m.a;
     case Kind::wasteToTableau: {
         const int n = count(m.a);
         const CardCode w = pileData(kWastePile)[--counts_[kWastePile]];
-        gone_ |= std::uint64_t{1} << drawPlace_[w];
         pileData(m.a)[n] = static_cast<CardCode>(w | kFaceUpBit);
         where_[w] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << w;
@@ -614,7 +522,6 @@ void SolverSearch::undo(const SolverMove& m, bool flipped)
     case Kind::wasteToFoundation:
         markDirty((kFoundationSegment << 6) + m.a);
         --foundation_[m.a];
-        gone_ &= ~(std::uint64_t{1} << drawPlace_[m.a * kRanksPerSuit + foundation_[m.a]]);
         pileData(kWastePile)[counts_[kWastePile]++] =
             static_cast<CardCode>(m.a * kRanksPerSuit + foundation_[m.a]);
         return;
@@ -622,7 +529,6 @@ void SolverSearch::undo(const SolverMove& m, bool flipped)
         const int n = --counts_[m.a];
         where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
         faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
-        gone_ &= ~(std::uint64_t{1} << drawPlace_[pileData(m.a)[n] & kCardIndexMask]);
         pileData(kWastePile)[counts_[kWastePile]++] = static_cast<CardCode>(pileData(m.a)[n] & ~kFaceUpBit);
         markDirty(columnMark(m.a, n));
         return;
@@ -755,24 +661,23 @@ inline std::uint8_t* copyBlocks(std::uint8_t* out, const std::uint8_t* from, int
 
 int SolverSearch::writeChildTail(const SolverMove& m, std::uint8_t* out, int& start) const
 {
-    // The child's bytes from the first one that differs up to its stock and
-    // waste (which closeStock() covers), pieced together from this
-    // position's bytes without touching the piles.
+    // The child's bytes from the first one that differs, pieced together
+    // from this position's bytes without touching the piles.
     using Kind = SolverMove::Kind;
     const std::uint8_t* seq = sequence_.data();
     const auto base = [this](int segment) { return segmentBase_[static_cast<std::size_t>(segment)]; };
-    const int end = base(kStockSegment);
+    const int end = base(kSegmentCount);
     std::uint8_t* o = out;
     switch (m.kind) {
-    case Kind::wasteToFoundation: // the foundation count goes up
+    case Kind::wasteToFoundation: // the foundation count goes up, the waste top goes
         start = base(kFoundationSegment) + m.a;
-        o = copyBlocks<kBlock>(o, seq + start, end - start);
+        o = copyBlocks<kBlock>(o, seq + start, end - 1 - start);
         ++out[0];
         break;
     case Kind::wasteToTableau: // the waste top lands on column a
         start = base(m.a) + count(m.a);
-        *o++ = static_cast<std::uint8_t>(pile(kWastePile).top() | kFaceUpBit);
-        o = copyBlocks<kBlock>(o, seq + start, end - start);
+        *o++ = static_cast<std::uint8_t>(seq[end - 1] | kFaceUpBit);
+        o = copyBlocks<kBlock>(o, seq + start, end - 1 - start);
         break;
     case Kind::tableauToFoundation: {
         const int n = count(m.a);
@@ -814,74 +719,25 @@ int SolverSearch::writeChildTail(const SolverMove& m, std::uint8_t* out, int& st
         }
         break;
     }
-    case Kind::draw:
-    case Kind::recycle: // only the stock and waste change
-        start = end;
+    case Kind::draw: { // a cards leave the stock top and land on the waste, the last on top
+        const int wasteStart = base(kWasteSegment);
+        start = wasteStart - m.a;
+        *o++ = kWasteStart;
+        o = copyBlocks<kBlock>(o, seq + wasteStart + 1, end - wasteStart - 1);
+        for (int i = 1; i <= m.a; ++i)
+            *o++ = seq[wasteStart - i];
         break;
+    }
+    case Kind::recycle: { // the waste, reversed, becomes the stock
+        const int wasteStart = base(kWasteSegment);
+        start = wasteStart;
+        for (int i = end - 1; i > wasteStart; --i)
+            *o++ = seq[i];
+        *o++ = kWasteStart;
+        break;
+    }
     }
     return static_cast<int>(o - out);
-}
-
-std::uint64_t SolverSearch::closeStock(std::uint64_t h, const SolverMove* m)
-{
-    // The stock and waste m leaves (this position's when m is null): the
-    // played set, the waste count and the bytes they give.
-    using Kind = SolverMove::Kind;
-    const Kind kind = m ? m->kind : Kind::tableauToTableau;
-    const CardCode* stock = pileData(kStockPile);
-    const CardCode* waste = pileData(kWastePile);
-    const int s = count(kStockPile);
-    int w = count(kWastePile);
-    std::uint64_t gone = gone_;
-    int wasteCount = w;
-    switch (kind) {
-    case Kind::wasteToFoundation:
-    case Kind::wasteToTableau:
-        gone |= std::uint64_t{1} << drawPlace_[waste[w - 1]];
-        wasteCount = --w;
-        break;
-    case Kind::draw:
-        wasteCount += m->a;
-        break;
-    case Kind::recycle:
-        wasteCount = 0;
-        break;
-    default:
-        break;
-    }
-    const std::uint64_t power = kFnvPowers[static_cast<std::size_t>(s + w + 2)];
-    std::uint64_t key = 0;
-    if (useMemo_) {
-        key = gone | static_cast<std::uint64_t>(wasteCount) << kMemoCards | (h & 0xFF) << (kMemoCards + 6)
-            | std::uint64_t{1} << 62;
-        std::uint64_t c = 0;
-        if (memo_.find(key, c))
-            return h * power + c;
-    }
-    std::uint64_t f = mix(h, kStockStart);
-    if (kind == Kind::draw) {
-        const int stay = s - m->a;
-        for (int i = 0; i < stay; ++i)
-            f = mix(f, stock[i]);
-        f = mix(f, kWasteStart);
-        for (int i = 0; i < w; ++i)
-            f = mix(f, waste[i]);
-        for (int i = s - 1; i >= stay; --i)
-            f = mix(f, stock[i]);
-    } else if (kind == Kind::recycle) {
-        for (int i = w - 1; i >= 0; --i)
-            f = mix(f, waste[i]);
-        f = mix(f, kWasteStart);
-    } else {
-        for (int i = 0; i < s; ++i)
-            f = mix(f, stock[i]);
-        f = mix(f, kWasteStart);
-        for (int i = 0; i < w; ++i)
-            f = mix(f, waste[i]);
-    }
-    if (useMemo_)
-        memo_.insert(key, f - h * power);
-    return f;
 }
 
 void SolverSearch::rebuildSegmentBases()
@@ -904,20 +760,16 @@ void SolverSearch::refreshTrail()
 {
     if (dirty_ == kClean)
         return;
-    // The dirty segment starts where it did; only later ones move.
-    const int from = segmentBase_[static_cast<std::size_t>(dirty_ >> 6)] + (dirty_ & 63);
-    rebuildSegmentBases();
-    const int stockStart = segmentBase_[kStockSegment];
-    if (from < stockStart) {
-        writeTail(dirty_, sequence_.data() + from);
-        std::uint64_t h = trail_[static_cast<std::size_t>(from)];
-        for (int pos = from; pos < stockStart; ++pos) {
-            trail_[static_cast<std::size_t>(pos)] = h;
-            h = mix(h, sequence_[static_cast<std::size_t>(pos)]);
-        }
-        trail_[static_cast<std::size_t>(stockStart)] = h;
+    int pos = segmentBase_[static_cast<std::size_t>(dirty_ >> 6)] + (dirty_ & 63);
+    const int length = writeTail(dirty_, sequence_.data() + pos);
+    std::uint64_t h = trail_[static_cast<std::size_t>(pos)];
+    for (int t = 0; t < length; ++t) {
+        trail_[static_cast<std::size_t>(pos)] = h;
+        h = mix(h, sequence_[static_cast<std::size_t>(pos++)]);
     }
-    hashState_ = closeStock(trail_[static_cast<std::size_t>(stockStart)], nullptr);
+    trail_[static_cast<std::size_t>(pos)] = h;
+    hashState_ = h;
+    rebuildSegmentBases();
     dirty_ = kClean;
 }
 
@@ -979,7 +831,6 @@ void SolverSearch::hashChildren(const Frame& frame)
         tailLength_.resize(size);
         tails_.resize(size * kTailStride);
         tailStates_.resize(size * kTrailSize);
-        tailFull_.resize(size);
     }
 
     // A run moved straight back where it came from gives the parent
@@ -1053,8 +904,7 @@ void SolverSearch::hashChildren(const Frame& frame)
             const auto j = static_cast<std::size_t>(frame.start + tailOrdinal_[q]);
             const SolverMove& m = moves_[j];
             const std::int64_t recycles = recycles_ + (m.kind == Kind::recycle && maxRecycles_ ? 1 : 0);
-            tailFull_[q] = closeStock(h[static_cast<std::size_t>(k)], &m);
-            childHash_[j] = finishHash(tailFull_[q], recycles);
+            childHash_[j] = finishHash(h[static_cast<std::size_t>(k)], recycles);
             childTail_[j] = static_cast<std::int16_t>(q);
             visited_.prefetch(childHash_[j]);
         }
@@ -1146,7 +996,7 @@ bool SolverSearch::search()
                             static_cast<std::size_t>(length + 1) * sizeof(std::uint64_t));
                 std::memcpy(sequence_.data() + from, tailOf(tailOrdinal_[q]),
                             static_cast<std::size_t>(length));
-                hashState_ = tailFull_[q];
+                hashState_ = trail_[static_cast<std::size_t>(from + length)];
                 rebuildSegmentBases();
                 dirty_ = kClean;
             } else {

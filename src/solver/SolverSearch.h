@@ -112,36 +112,6 @@ private:
     bool hasZero_ = false;
 };
 
-// The closing stock and waste part of the hash, remembered per content.
-// FNV-1a over n fixed bytes turns a state h into h * P^n + c, where c depends
-// only on the low byte of h: xor with a byte changes only the low byte, and
-// the low byte of a product depends only on the low bytes of its factors. So
-// one value per (stock and waste content, low byte) stands for those bytes.
-class StockMemo {
-public:
-    StockMemo() = default;
-    StockMemo(const StockMemo&) = delete;
-    StockMemo& operator=(const StockMemo&) = delete;
-    ~StockMemo();
-    // Keys are never 0. Once half full the memo stops taking new keys.
-    bool find(std::uint64_t key, std::uint64_t& value) const;
-    void insert(std::uint64_t key, std::uint64_t value);
-    void prefetch(std::uint64_t key) const;
-
-private:
-    struct Entry {
-        std::uint64_t key;
-        std::uint64_t value;
-    };
-    static constexpr int kShift = 64 - 14;
-    static constexpr std::size_t kSlots = std::size_t{1} << 14;
-    static std::size_t slotFor(std::uint64_t key);
-    static std::vector<Entry>& spare();
-
-    std::vector<Entry> entries_;
-    std::size_t size_ = 0;
-};
-
 // How the search stays exact and still fast: moves are generated straight
 // into their bucket order; when a position is pushed, the hashes of all its
 // children are computed at once (each child's bytes are pieced together from
@@ -264,12 +234,10 @@ private:
     // The hashed bytes; the tail rewrite copies a whole pile stride at a time.
     static constexpr int kSequenceSize = 160;
     static constexpr int kMaxChains = 6;
-    static constexpr int kMemoCards = 48; // the played set's bits in a memo key
     static_assert(kPileStride >= kDeckSize, "a pile holds at most the whole deck");
     static_assert(kTrailSize == kMaxHashBytes + 1, "a state before every byte and after the last");
     static_assert(kTailStride >= kMaxHashBytes + kBlock, "a tail and its last block fit a tail slot");
     static_assert(kSequenceSize >= kMaxHashBytes + kPileStride, "a pile copy at the last byte stays in bounds");
-    static_assert(kMemoCards + 6 + 8 < 63, "played set, waste count and low byte fit a key below its marker bit");
 
     enum ChildFlag : std::uint8_t { kHashed = 0, kSkip = 1, kSolves = 2 };
 
@@ -336,22 +304,6 @@ private:
     static constexpr std::uint16_t kNowhere = 0xFFFF;
     std::array<std::uint16_t, 64> where_{};
     std::uint64_t faceUpCards_ = 0; // bit per card index: face up in the tableau
-
-    // Stock and waste: the cards in the order they are drawn (the waste bottom
-    // first, then the stock from its top) never change order; the position
-    // only plays some of them from the waste (gone_, bits by place in
-    // drawOrder_) and has drawn the first wasteCount of those left. Those
-    // two values name the closing bytes of the hash, for the memo.
-    std::array<CardCode, kDeckSize> drawOrder_{};
-    std::array<std::uint8_t, 64> drawPlace_{}; // by card index
-    int drawLength_ = 0;
-    std::uint64_t gone_ = 0;
-    bool useMemo_ = false;
-    StockMemo memo_;
-    std::vector<std::uint64_t> tailFull_; // per tail: the FNV state after the child's last byte
-    // The FNV state after the stock and waste, from the state h before them,
-    // for the position m leads to (this one when m is null).
-    std::uint64_t closeStock(std::uint64_t h, const SolverMove* m);
 };
 
 } // namespace murvane::solver
