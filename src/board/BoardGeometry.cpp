@@ -1,5 +1,7 @@
 #include "board/BoardGeometry.h"
 
+#include "engine/Settings.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -22,13 +24,13 @@ qreal fanStep(std::int64_t n)
 
 int visibleWasteCount(std::int64_t wasteSize, std::int64_t drawCount)
 {
-    const std::int64_t k = drawCount == 3 ? 3 : 1;
+    const std::int64_t k = DrawMode::fromCount(drawCount).count();
     return int(std::clamp<std::int64_t>(wasteSize, 0, k));
 }
 
 BoardGeometry::BoardGeometry(qreal scale, std::int64_t drawCount)
     : s_(scale)
-    , drawCount_(drawCount == 3 ? 3 : 1)
+    , drawCount_(DrawMode::fromCount(drawCount).count())
 {
 }
 
@@ -58,7 +60,7 @@ QRectF BoardGeometry::columnsRowRect() const
 
 QRectF BoardGeometry::pileFrame(const PileId& pile) const
 {
-    const qreal wasteWidth = drawCount_ == 3 ? kWasteWidthDrawThree : kCardWidth;
+    const qreal wasteWidth = drawCount_ == DrawMode::three().count() ? kWasteWidthDrawThree : kCardWidth;
     const qreal contentWidth = kCardWidth + kTopRowSpacing + wasteWidth + kFoundationCount * (kTopRowSpacing + kCardWidth);
     const QRectF top = topRowRect();
     const qreal rowStart = top.left() + (kRowFrameWidth - contentWidth) / 2 * s_;
@@ -106,7 +108,7 @@ QRectF BoardGeometry::columnCardRect(int column, int j, std::int64_t n) const
 QRectF BoardGeometry::wasteCardRect(int i) const
 {
     const QRectF waste = pileFrame(PileId::waste());
-    const qreal dx = drawCount_ == 3 ? kWasteFanStep * i * s_ : 0;
+    const qreal dx = drawCount_ == DrawMode::three().count() ? kWasteFanStep * i * s_ : 0;
     return QRectF(waste.left() + dx, waste.top(), kCardWidth * s_, kCardHeight * s_);
 }
 
