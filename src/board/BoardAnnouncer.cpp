@@ -30,8 +30,15 @@ BoardAnnouncer::BoardAnnouncer(SolitaireView& view, QWidget* labelParent)
     for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
                         &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
         connect(&game, signal, this, &BoardAnnouncer::schedule);
+    // Within one turn the later of an undo and a redo is what happened.
     connect(&game, &SolitaireGame::undoCountChanged, this, [this] {
         undone_ = true;
+        redone_ = false;
+        schedule();
+    });
+    connect(&game, &SolitaireGame::redoCountChanged, this, [this] {
+        redone_ = true;
+        undone_ = false;
         schedule();
     });
     connect(&game, &SolitaireGame::hasWonChanged, this, [this] {
@@ -155,9 +162,11 @@ void BoardAnnouncer::announce()
                                {BoardHeader::scoreText(view_, game.score())});
     else if (undone_)
         text = localizedString(QStringLiteral("Move undone."));
+    else if (redone_)
+        text = localizedString(QStringLiteral("Move redone."));
     else
         text = describe(game, layout_, now);
-    won_ = undone_ = false;
+    won_ = undone_ = redone_ = false;
     layout_ = now;
     if (!QAccessible::isActive() && text.isEmpty())
         return;

@@ -63,6 +63,7 @@ private:
     std::optional<BoardFocus> pile_;
     bool scheduled_ = false;
     bool undone_ = false;
+    bool redone_ = false;
     bool won_ = false;
 };
 

@@ -100,11 +100,17 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
         connect(s, &QShortcut::activated, this, action);
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        // The board underneath a screen or the abandon dialog takes no input.
-        if (game_.canUndo() && !game_.isShowingScreen() && !isConfirmingNewDeal_)
+    // The board underneath a screen or the abandon dialog takes no input.
+    auto boardTakesKeys = [this] { return !game_.isShowingScreen() && !isConfirmingNewDeal_; };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this, boardTakesKeys] {
+        if (game_.canUndo() && boardTakesKeys())
             game_.undo(drag_);
     });
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
+        shortcut(QKeySequence(keys), [this, boardTakesKeys] {
+            if (game_.canRedo() && boardTakesKeys())
+                game_.redo(drag_);
+        });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
 

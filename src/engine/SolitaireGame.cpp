@@ -139,8 +139,10 @@ void SolitaireGame::setRedealsUsed(std::int64_t value)
 
 void SolitaireGame::setHistory(const QList<GameSnapshot>& history)
 {
-    const bool changed = !(history.isEmpty() && history_.isEmpty());
+    const bool changed = !(history.isEmpty() && history_.isEmpty() && redoHistory_.isEmpty());
     history_ = history;
+    // A replaced history (new deal, restore, reset) leaves nothing to redo.
+    redoHistory_.clear();
     if (changed)
         Q_EMIT historyChanged();
 }
@@ -156,6 +158,14 @@ void SolitaireGame::setUndoCount(std::int64_t value)
         return;
     undoCount_ = value;
     Q_EMIT undoCountChanged();
+}
+
+void SolitaireGame::setRedoCount(std::int64_t value)
+{
+    if (redoCount_ == value)
+        return;
+    redoCount_ = value;
+    Q_EMIT redoCountChanged();
 }
 
 void SolitaireGame::setIsShowingScreen(bool value)

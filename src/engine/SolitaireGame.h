@@ -49,6 +49,7 @@ class SolitaireGame : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool hasWon READ hasWon NOTIFY hasWonChanged)
     Q_PROPERTY(qint64 undoCount READ undoCount NOTIFY undoCountChanged)
+    Q_PROPERTY(qint64 redoCount READ redoCount NOTIFY redoCountChanged)
     Q_PROPERTY(bool isAutoCompleting READ isAutoCompleting NOTIFY isAutoCompletingChanged)
     Q_PROPERTY(qint64 score READ score NOTIFY scoreChanged)
     Q_PROPERTY(qint64 redealsUsed READ redealsUsed NOTIFY redealsUsedChanged)
@@ -104,11 +105,18 @@ public:
     void setIsShowingScreen(bool value);
     bool hasWon() const { return hasWon_; }
     std::int64_t undoCount() const { return undoCount_; }
+    // Redos performed since the object was created; like undoCount, only
+    // observed (the board announces each redo).
+    std::int64_t redoCount() const { return redoCount_; }
     bool isAutoCompleting() const { return isAutoCompleting_; }
     bool reduceMotionEnabled() const { return reduceMotionEnabled_; }
     void setReduceMotionEnabled(bool value) { reduceMotionEnabled_ = value; }
     std::int64_t score() const { return score_; }
     const QList<GameSnapshot>& history() const { return history_; }
+    // The positions undo took back, newest last; emptied by every new undo
+    // step (move, draw, auto-complete run) and whenever the history is
+    // replaced (new deal, restore, statistics reset). Never saved.
+    const QList<GameSnapshot>& redoHistory() const { return redoHistory_; }
     bool hasAutoCompleteTask() const;
     bool hasStartedCurrentDeal() const { return hasStartedCurrentDeal_; }
     bool gameHasBeenCreditedWin() const { return gameHasBeenCreditedWin_; }
@@ -179,6 +187,12 @@ public:
     // The Undo button and its shortcut: something to take back, and no
     // auto-complete run in progress.
     bool canUndo() const;
+    // Puts back the position the last undo took back, with its score,
+    // bankroll and pass count; a won position shows as won again without a
+    // second credit. Nothing to redo changes nothing.
+    void redo(DragState& drag);
+    // Something to redo, and no auto-complete run in progress.
+    bool canRedo() const;
 
     // --- Best spot, drops, auto-complete --------------------------------------
     void moveToBestSpot(const Card& card, DragState& drag);
@@ -222,9 +236,10 @@ Q_SIGNALS:
     void isShowingScreenChanged();
     void hasWonChanged();
     void undoCountChanged();
+    void redoCountChanged();
     void isAutoCompletingChanged();
     void scoreChanged();
-    void historyChanged();
+    void historyChanged(); // the undo or the redo history
     void redealsUsedChanged();
     void menuBarIconChanged();
     void autoCompleteModeChanged();
@@ -261,6 +276,7 @@ private:
     void setHistory(const QList<GameSnapshot>& history);
     void setHasStartedCurrentDeal(bool value);
     void setUndoCount(std::int64_t value);
+    void setRedoCount(std::int64_t value);
 
     // The six counters, each written through on every assignment.
     enum class Statistic { deals, solved, currentStreak, bestStreak, bestScore, vegasBankroll };
@@ -279,6 +295,9 @@ private:
     void cancelAutoComplete();
     void markDealStarted();
     void pushUndoSnapshot();
+    GameSnapshot currentSnapshot() const;
+    void appendToHistory(const GameSnapshot& snapshot);
+    void restoreSnapshot(const GameSnapshot& snapshot, DragState& drag);
     MoveRecord transfer(const DragSource& source, const MoveTarget& target, Pile moving);
     QList<int> flipExposedCards(); // the columns turned up
     void checkForWin();
@@ -299,10 +318,12 @@ private:
     bool isShowingScreen_ = false;
     bool hasWon_ = false;
     std::int64_t undoCount_ = 0;
+    std::int64_t redoCount_ = 0;
     bool isAutoCompleting_ = false;
     bool reduceMotionEnabled_ = false;
     std::int64_t score_ = 0;
     QList<GameSnapshot> history_;
+    QList<GameSnapshot> redoHistory_;
     QTimer* autoCompleteTimer_ = nullptr;
     bool hasStartedCurrentDeal_ = false;
     std::int64_t redealsUsed_ = 0;

@@ -77,29 +77,43 @@ void SolitaireGame::drawFromStock(DragState& drag)
     startAutoCompleteIfPossible();
 }
 
-// --- Undo ----------------------------------------------------------------------------
+// --- Undo and redo ---------------------------------------------------------------------
 
 bool SolitaireGame::canUndo() const
 {
     return !history_.isEmpty() && !isAutoCompleting_;
 }
 
-void SolitaireGame::pushUndoSnapshot()
+bool SolitaireGame::canRedo() const
 {
-    history_.append(GameSnapshot{stock_, waste_, foundations_, tableau_, score_, vegasBankroll_,
-                                 hasStartedCurrentDeal_, redealsUsed_});
+    return !redoHistory_.isEmpty() && !isAutoCompleting_;
+}
+
+GameSnapshot SolitaireGame::currentSnapshot() const
+{
+    return GameSnapshot{stock_, waste_, foundations_, tableau_, score_, vegasBankroll_,
+                        hasStartedCurrentDeal_, redealsUsed_};
+}
+
+void SolitaireGame::appendToHistory(const GameSnapshot& snapshot)
+{
+    history_.append(snapshot);
     if (history_.size() > kUndoLimit)
         history_.removeFirst();
     Q_EMIT historyChanged();
 }
 
-void SolitaireGame::undo(DragState& drag)
+// A new step branches off: what undo took back can no longer be redone.
+void SolitaireGame::pushUndoSnapshot()
 {
-    cancelAutoComplete();
-    if (history_.isEmpty())
-        return;
-    const GameSnapshot snapshot = history_.takeLast();
-    Q_EMIT historyChanged();
+    redoHistory_.clear();
+    appendToHistory(currentSnapshot());
+}
+
+// The snapshot carries the bankroll, so undo and redo move it back and forth
+// exactly; it is written through like every bankroll change.
+void SolitaireGame::restoreSnapshot(const GameSnapshot& snapshot, DragState& drag)
+{
     drag.clear();
     setStock(snapshot.stock);
     setWaste(snapshot.waste);
@@ -109,8 +123,34 @@ void SolitaireGame::undo(DragState& drag)
     setStatistic(Statistic::vegasBankroll, snapshot.vegasBankroll);
     setHasStartedCurrentDeal(snapshot.hasStartedCurrentDeal);
     setRedealsUsed(snapshot.redealsUsed);
+}
+
+void SolitaireGame::undo(DragState& drag)
+{
+    cancelAutoComplete();
+    if (history_.isEmpty())
+        return;
+    const GameSnapshot snapshot = history_.takeLast();
+    redoHistory_.append(currentSnapshot());
+    Q_EMIT historyChanged();
+    restoreSnapshot(snapshot, drag);
     setHasWon(false);
     setUndoCount(undoCount_ + 1);
+}
+
+void SolitaireGame::redo(DragState& drag)
+{
+    if (redoHistory_.isEmpty())
+        return; // unlike undo, leaves a running auto-complete alone
+    cancelAutoComplete();
+    const GameSnapshot snapshot = redoHistory_.takeLast();
+    appendToHistory(currentSnapshot());
+    restoreSnapshot(snapshot, drag);
+    // Winning positions come back won; the deal's credit flag keeps a win
+    // that was already counted from counting again.
+    setHasWon(false);
+    checkForWin();
+    setRedoCount(redoCount_ + 1);
 }
 
 } // namespace murvane

@@ -5,6 +5,7 @@
 
 #include "board/PileView.h"
 
+#include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
@@ -54,6 +55,31 @@ TEST_F(ChromeTest, UndoIsEnabledOnlyWithHistoryAndOutsideAutoComplete)
     game->finishAutoCompleteStep(); // one step leaves history behind
     ASSERT_FALSE(game->history().isEmpty());
     EXPECT_FALSE(header()->undoButton()->isEnabled());
+}
+
+TEST_F(ChromeTest, RedoKeysFollowTheUndoRulesAndAreAnnounced)
+{
+    load(playable());
+    playOneMove();
+    const Pile moved = game->tableau()[2];
+    const QWidget* status = view->announcer()->label();
+    for (const QKeyCombination redo : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}) {
+        QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_NE(game->tableau()[2], moved);
+        view->presentScreen(ModalScreen::statistics);
+        QTest::keyClick(view.get(), redo.key(), redo.keyboardModifiers());
+        view->dismissScreen();
+        EXPECT_NE(game->tableau()[2], moved) << "a screen is up";
+        QTest::keyClick(view.get(), redo.key(), redo.keyboardModifiers());
+        EXPECT_EQ(game->tableau()[2], moved);
+        QTest::qWait(1);
+        EXPECT_EQ(status->accessibleName(), QStringLiteral("Move redone."));
+    }
+    QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::mouseClick(header()->newDealButton(), Qt::LeftButton);
+    ASSERT_TRUE(view->isConfirmingNewDeal());
+    QTest::keyClick(view.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(game->tableau()[2], moved) << "the abandon dialog is up";
 }
 
 TEST_F(ChromeTest, NewDealAsksOnlyWhenTheStreakWouldBreak)

@@ -1,0 +1,243 @@
+// Redo: puts back exactly what undo took back, and a new step drops it.
+
+#include "support/Positions.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+// Everything a player can see of the game.
+struct Seen {
+    Pile stock, waste;
+    Foundations foundations;
+    Tableau tableau;
+    std::int64_t score, bankroll, redealsUsed;
+    QString pass;
+    bool won;
+    friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+Seen seen(const SolitaireGame& g)
+{
+    return {g.stock(), g.waste(), g.foundations(), g.tableau(), g.score(), g.vegasBankroll(),
+            g.redealsUsed(), g.passText().value_or(QString()), g.hasWon()};
+}
+
+void PrintTo(const Seen& s, std::ostream* os)
+{
+    *os << "score " << s.score << ", bankroll " << s.bankroll << ", redeals " << s.redealsUsed << ", stock "
+        << s.stock.size() << ", waste " << s.waste.size() << (s.won ? ", won" : "");
+}
+
+// All suits home but clubs, which wait in the stock with the ace on top. The
+// deal is already started, so its ante is behind it.
+Position clubsInTheStock()
+{
+    Position p;
+    p.hasStartedCurrentDeal = true;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", ""};
+    return p;
+}
+
+struct RedoCase {
+    const char* name;
+    const char* scoring;
+    bool unlimited;
+    int draw;
+    int sends; // foundation moves allowed; the other steps draw or recycle
+    int steps;
+    int undos; // -1: every step that can be undone
+};
+
+void PrintTo(const RedoCase& c, std::ostream* os) { *os << c.name; }
+
+class RedoRoundTrip : public ::testing::TestWithParam<RedoCase> {};
+
+} // namespace
+
+TEST_P(RedoRoundTrip, RedoRestoresEachStateUndoTookBack)
+{
+    const RedoCase c = GetParam();
+    InMemorySettingsStore store;
+    DragState drag;
+    store.setString(keys::scoringMode, c.scoring);
+    store.setBool(keys::unlimitedRedeals, c.unlimited);
+    store.setInteger(keys::drawCount, c.draw);
+    store.setInteger(keys::vegasBankroll, 1000);
+    store.setString(keys::autoCompleteMode, "Disabled");
+    auto game = loadGame(store, clubsInTheStock());
+
+    std::vector<Seen> after{seen(*game)};
+    int sends = 0;
+    for (int i = 0; i < c.steps && !game->hasWon(); ++i) {
+        const auto waste = game->waste();
+        if (sends < c.sends && !waste.isEmpty() && !game->legalTargets(DragSource::waste()).isEmpty()) {
+            game->moveToBestSpot(waste.last(), drag);
+            ++sends;
+        } else if (game->canDrawFromStock()) {
+            game->drawFromStock(drag);
+        } else {
+            break;
+        }
+        after.push_back(seen(*game));
+    }
+    const int played = int(after.size()) - 1;
+    const int undos = c.undos < 0 ? int(game->history().size()) : c.undos;
+    ASSERT_LE(undos, game->history().size());
+
+    for (int u = 1; u <= undos; ++u) {
+        game->undo(drag);
+        ASSERT_EQ(seen(*game), after[played - u]) << "undo " << u;
+    }
+    EXPECT_EQ(game->redoHistory().size(), undos);
+    for (int r = undos - 1; r >= 0; --r) {
+        ASSERT_TRUE(game->canRedo());
+        game->redo(drag);
+        ASSERT_EQ(seen(*game), after[played - r]) << "redo back to step " << played - r;
+        EXPECT_TRUE(invariantsHold(*game));
+    }
+    EXPECT_FALSE(game->canRedo());
+    EXPECT_EQ(game->redoCount(), undos);
+    EXPECT_EQ(game->history().size(), std::min(played, int(SolitaireGame::kUndoLimit)));
+    // The redos can be undone again, to the same places.
+    game->undo(drag);
+    EXPECT_EQ(seen(*game), after[played - 1]);
+    game->redo(drag);
+    EXPECT_EQ(seen(*game), after[played]);
+    EXPECT_EQ(store.integerForKey(keys::vegasBankroll), game->vegasBankroll());
+    EXPECT_EQ(game->solvedCount(), game->hasWon() ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, RedoRoundTrip,
+    ::testing::Values(
+        // Sends, then draws with recycles and their penalty: score and passes move both ways.
+        RedoCase{"StandardOneUndo", "Standard", true, 1, 5, 101, 1},
+        RedoCase{"StandardSeveralUndos", "Standard", true, 1, 5, 101, 7},
+        RedoCase{"StandardHundredUndos", "Standard", true, 1, 5, 101, 100},
+        // Every club goes home: the bankroll rises per card and the last redo wins again.
+        RedoCase{"VegasToTheWin", "Vegas", false, 1, 13, 200, -1},
+        // Draw 3 until the passes run out: the pass counter follows.
+        RedoCase{"VegasPassLimit", "Vegas", false, 3, 0, 200, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RedoTest, AWinReachedAgainIsNotCreditedTwice)
+{
+    InMemorySettingsStore store;
+    DragState drag;
+    store.setString(keys::autoCompleteMode, "Disabled");
+    Position p = clubsInTheStock();
+    p.foundations[3] = "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC";
+    auto game = loadGame(store, p);
+    game->drawFromStock(drag);
+    game->moveToBestSpot(game->waste().last(), drag);
+    ASSERT_TRUE(game->hasWon());
+    const Seen won = seen(*game);
+    const std::int64_t bestScore = game->bestScore();
+    for (int round = 0; round < 3; ++round) {
+        game->undo(drag);
+        EXPECT_FALSE(game->hasWon());
+        game->redo(drag);
+        EXPECT_EQ(seen(*game), won) << "round " << round;
+    }
+    EXPECT_EQ(game->solvedCount(), 1);
+    EXPECT_EQ(game->currentStreak(), 1);
+    EXPECT_EQ(game->bestScore(), bestScore);
+    EXPECT_TRUE(game->gameHasBeenCreditedWin());
+}
+
+TEST(RedoTest, AnAutoCompleteRunRedoesAsOneStep)
+{
+    InMemorySettingsStore store;
+    DragState drag;
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    p.tableau = {"-KS JS", "QS", "QH", "KH", "KD", "KC", ""};
+    auto game = loadGame(store, p);
+    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    ASSERT_TRUE(game->isAutoCompleting());
+    EXPECT_FALSE(game->canRedo()) << "no redo while the run goes";
+    while (game->isAutoCompleting())
+        game->finishAutoCompleteStep();
+    ASSERT_TRUE(game->hasWon());
+    const Seen won = seen(*game);
+    game->undo(drag);
+    ASSERT_EQ(game->tableau()[0].size(), 1); // just after the move
+    game->redo(drag);
+    EXPECT_EQ(seen(*game), won);
+    EXPECT_FALSE(game->isAutoCompleting());
+    game->undo(drag);
+    game->undo(drag);
+    game->redo(drag); // the move, which leaves the run still to redo
+    EXPECT_FALSE(game->isAutoCompleting());
+    EXPECT_EQ(game->tableau()[0].size(), 1);
+    game->redo(drag);
+    EXPECT_EQ(seen(*game), won);
+}
+
+TEST(RedoTest, NothingToRedoChangesNothing)
+{
+    InMemorySettingsStore store;
+    DragState drag;
+    auto game = loadGame(store, clubsInTheStock());
+    drag.setDragSource(DragSource::waste());
+    const Seen before = seen(*game);
+    game->redo(drag);
+    game->drawFromStock(drag);
+    const Seen drawn = seen(*game);
+    game->redo(drag); // a fresh step leaves nothing to redo either
+    EXPECT_EQ(seen(*game), drawn);
+    EXPECT_NE(drawn, before);
+    EXPECT_EQ(game->redoCount(), 0);
+    EXPECT_EQ(game->history().size(), 1);
+}
+
+TEST(RedoTest, AnyNewStepOrReplacedDealClearsRedo)
+{
+    struct Case {
+        const char* what;
+        std::function<void(SolitaireGame&, DragState&)> act;
+    };
+    const Case cases[] = {
+        {"move", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(g.waste().last(), d); }},
+        {"draw", [](SolitaireGame& g, DragState& d) { g.drawFromStock(d); }},
+        {"new deal", [](SolitaireGame& g, DragState&) { g.newDeal(); }},
+        {"statistics reset", [](SolitaireGame& g, DragState&) { g.resetStatistics(); }},
+    };
+    for (const Case& c : cases) {
+        InMemorySettingsStore store;
+        DragState drag;
+        store.setString(keys::autoCompleteMode, "Disabled");
+        auto game = loadGame(store, clubsInTheStock());
+        game->drawFromStock(drag); // AC up
+        game->drawFromStock(drag);
+        game->undo(drag);
+        ASSERT_TRUE(game->canRedo()) << c.what;
+        c.act(*game, drag);
+        EXPECT_FALSE(game->canRedo()) << c.what;
+        const Seen now = seen(*game);
+        game->redo(drag);
+        EXPECT_EQ(seen(*game), now) << c.what;
+    }
+}
+
+TEST(RedoTest, ARestoredGameHasNothingToRedo)
+{
+    InMemorySettingsStore store;
+    DragState drag;
+    auto game = loadGame(store, clubsInTheStock());
+    game->drawFromStock(drag);
+    game->undo(drag);
+    ASSERT_TRUE(game->canRedo());
+    game->saveGame();
+    ASSERT_TRUE(game->restoreSavedGame());
+    EXPECT_FALSE(game->canRedo());
+}
