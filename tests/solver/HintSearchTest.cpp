@@ -1,0 +1,130 @@
+// The hint search: a line it returns must play out to a won game under the
+// rules, "lost" only after every position was searched, and never a claim
+// beyond its budget.
+#include "SolverTestSupport.h"
+#include "solver/HintSearch.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace murvane::solver {
+namespace {
+
+using testing::card;
+using testing::pile;
+using Verdict = HintResult::Verdict;
+
+HintPosition hintPosition(const testing::Position& p, int drawCount = 1, std::optional<int> recycles = {})
+{
+    return {p.tableau, p.stock, p.waste, p.foundation, drawCount, recycles};
+}
+
+// Plays the line move by move, each checked against the rules.
+::testing::AssertionResult linePlaysToWin(HintPosition p, const std::vector<HintMove>& line)
+{
+    for (std::size_t i = 0; i < line.size(); ++i)
+        if (!applyHintMove(p, line[i]))
+            return ::testing::AssertionFailure() << "move " << i << " of " << line.size() << " is not legal";
+    for (int n : p.foundation)
+        if (n != kRanksPerSuit)
+            return ::testing::AssertionFailure() << "the line ends before the game is won";
+    return ::testing::AssertionSuccess();
+}
+
+// Nothing can move: every top is a heart, no column is empty and the
+// aces lie buried. The King of Diamonds in the stock is the only play.
+HintPosition deadPosition()
+{
+    testing::Position p;
+    p.tableau = {pile("AS 2S 3S 4S 5S 6S KH*"), pile("7S 8S 9S TS JS QS QH*"), pile("KS AH 2H JH*"),
+                 pile("3H TH*"), pile("4H 9H*"), pile("5H 8H*"), pile("6H 7H*")};
+    p.stock = pile("KD");
+    p.foundation = {0, 0, 12, 13};
+    return hintPosition(p);
+}
+
+// Won only by taking hearts and clubs back down from their foundations to
+// build a red 3 for the Two of Spades, which deal verification never tries.
+testing::Position needsFoundationCards()
+{
+    testing::Position p;
+    p.tableau[0] = pile("3S 4S 5S 6S 7S 8S 9S TS JS QS KS AS 2S*");
+    p.foundation = {0, 13, 13, 13};
+    return p;
+}
+
+TEST(HintSearch, ProvesOnlyWhatItSearched)
+{
+    const HintResult dead = findHint(deadPosition());
+    EXPECT_EQ(dead.verdict, Verdict::provedLost);
+    EXPECT_GT(dead.nodes, 1);
+    EXPECT_TRUE(dead.line.empty());
+
+    const HintResult cut = findHint(deadPosition(), 1);
+    EXPECT_EQ(cut.verdict, Verdict::budgetSpent);
+
+    HintPosition broken = deadPosition();
+    broken.stock.push_back(card("KH")); // a card twice
+    EXPECT_EQ(findHint(broken).verdict, Verdict::budgetSpent);
+
+    std::atomic<bool> stop{true};
+    std::mt19937_64 random(7);
+    const HintResult stopped = findHint(hintPosition(testing::randomDeal(random)), 1 << 20, &stop);
+    EXPECT_TRUE(stopped.verdict == Verdict::stopped || stopped.verdict == Verdict::winningLine);
+}
+
+TEST(HintSearch, TakesCardsBackFromTheFoundation)
+{
+    const testing::Position p = needsFoundationCards();
+    EXPECT_FALSE(testing::solvePosition(p).isWinnable);
+    const HintResult hint = findHint(hintPosition(p));
+    ASSERT_EQ(hint.verdict, Verdict::winningLine);
+    EXPECT_EQ(hint.line.front().kind, HintMove::Kind::foundationToColumn);
+    EXPECT_TRUE(linePlaysToWin(hintPosition(p), hint.line));
+}
+
+// Random deals under every rule set: a found line plays out, and a deal the
+// verification search wins is never called lost.
+TEST(HintSearch, AgreesWithDealVerification)
+{
+    struct Case {
+        int drawCount;
+        std::optional<int> recycles;
+    };
+    const Case cases[] = {{1, std::nullopt}, {3, std::nullopt}, {1, 0}, {3, 2}};
+    std::mt19937_64 random(2024);
+    int lines = 0;
+    for (const Case& c : cases) {
+        for (int deal = 0; deal < 12; ++deal) {
+            const testing::Position p = testing::randomDeal(random);
+            const HintPosition hp = hintPosition(p, c.drawCount, c.recycles);
+            const HintResult hint = findHint(hp);
+            const bool verified = testing::solvePosition(p, {c.drawCount, 10000, c.recycles}).isWinnable;
+            SCOPED_TRACE(::testing::Message() << "draw " << c.drawCount << " deal " << deal);
+            if (verified) {
+                EXPECT_NE(hint.verdict, Verdict::provedLost);
+            }
+            if (hint.verdict == Verdict::winningLine) {
+                ++lines;
+                EXPECT_TRUE(linePlaysToWin(hp, hint.line));
+            }
+        }
+    }
+    EXPECT_GT(lines, 0);
+}
+
+TEST(HintSearch, RejectsIllegalMoves)
+{
+    HintPosition p = deadPosition();
+    const HintPosition before = p;
+    EXPECT_FALSE(applyHintMove(p, {HintMove::Kind::columnToColumn, 0, 6, 1, 0}));
+    EXPECT_FALSE(applyHintMove(p, {HintMove::Kind::recycle}));
+    EXPECT_EQ(p.tableau[0].size(), before.tableau[0].size());
+    EXPECT_TRUE(applyHintMove(p, {HintMove::Kind::draw}));
+    EXPECT_TRUE(p.stock.empty());
+    EXPECT_EQ(p.waste.size(), 1u);
+}
+
+} // namespace
+} // namespace murvane::solver
