@@ -1,0 +1,133 @@
+// Hints from the game in progress: followed one after another they win the
+// game under the engine's own rules; a dead game is called lost only when
+// proved; a hint changes nothing; an answer for old piles is dropped.
+#include "engine/HintFinder.h"
+#include "engine/SolitaireGame.h"
+#include "persistence/SavedGame.h"
+#include "support/Positions.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+// Won only by taking hearts and clubs back down from their foundations.
+Position needsFoundationCards()
+{
+    Position p;
+    p.tableau = {"-3S -4S -5S -6S -7S -8S -9S -TS -JS -QS -KS -AS 2S", "", "", "", "", "", ""};
+    p.foundations = {"", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD",
+                     "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    return p;
+}
+
+// Every top is a heart, no column is empty, the aces are buried; only the
+// King of Diamonds (left over, so in the stock) can be played.
+Position dead()
+{
+    Position p;
+    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
+                 "-5H 8H", "-6H 7H"};
+    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    return p;
+}
+
+class HintFinderTest : public ::testing::Test {
+protected:
+    InMemorySettingsStore store;
+    DragState drag;
+    HintFinderTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
+
+    static std::optional<Hint> ask(HintFinder& finder)
+    {
+        QSignalSpy found(&finder, &HintFinder::hintFound);
+        QSignalSpy done(&finder, &HintFinder::isSearchingChanged);
+        if (!finder.request())
+            return std::nullopt;
+        while (finder.isSearching())
+            done.wait(5000);
+        QCoreApplication::processEvents();
+        if (found.isEmpty())
+            return std::nullopt;
+        return found.takeFirst().at(0).value<Hint>();
+    }
+};
+
+TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
+{
+    for (const Position& start : {needsFoundationCards(), dead()}) {
+        auto game = loadGame(store, start);
+        HintFinder finder(*game);
+        const bool winnable = start.tableau[1].isEmpty();
+        for (int step = 0; step < 300 && !game->hasWon(); ++step) {
+            const auto hint = ask(finder);
+            ASSERT_TRUE(hint);
+            if (!winnable) {
+                EXPECT_EQ(hint->kind, Hint::Kind::lost);
+                EXPECT_EQ(hint->text, HintFinder::lostText());
+                break;
+            }
+            ASSERT_TRUE(hint->showsOnBoard()) << hint->text.toStdString();
+            if (hint->kind == Hint::Kind::move)
+                ASSERT_TRUE(game->move(hint->move.source, hint->move.target)) << hint->text.toStdString();
+            else
+                game->drawFromStock(drag);
+            ASSERT_TRUE(invariantsHold(*game));
+        }
+        EXPECT_EQ(game->hasWon(), winnable);
+    }
+}
+
+TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
+{
+    auto game = loadGame(store, dead());
+    const SavedGame before = game->makeSavedGame();
+    const auto score = game->score();
+    const auto deals = game->dealsCount();
+
+    HintFinder tight(*game, 1);
+    const auto unknown = ask(tight);
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->kind, Hint::Kind::noLineFound);
+    EXPECT_EQ(unknown->text, HintFinder::noLineText());
+
+    HintFinder finder(*game);
+    ASSERT_TRUE(ask(finder));
+    EXPECT_EQ(game->makeSavedGame(), before);
+    EXPECT_EQ(game->score(), score);
+    EXPECT_EQ(game->dealsCount(), deals);
+    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_FALSE(game->saveIsScheduled());
+}
+
+TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
+{
+    auto game = loadGame(store, dead());
+    HintFinder finder(*game);
+    QSignalSpy found(&finder, &HintFinder::hintFound);
+    QSignalSpy started(&finder, &HintFinder::isSearchingChanged);
+    EXPECT_TRUE(finder.request());
+    EXPECT_TRUE(finder.request());
+    EXPECT_EQ(started.count(), 1);
+    game->drawFromStock(drag); // the piles change before the answer is taken
+    while (finder.isSearching())
+        started.wait(5000);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(found.isEmpty());
+
+    const auto fresh = ask(finder); // the new piles get their own answer
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->kind, Hint::Kind::lost);
+
+    // Going away mid-search stops the search instead of waiting it out.
+    auto other = std::make_unique<SolitaireGame>(store, false);
+    auto busy = std::make_unique<HintFinder>(*other, std::int64_t(1) << 40);
+    busy->request();
+    busy.reset();
+}
+
+} // namespace
