@@ -188,6 +188,17 @@ void BoardAnnouncer::announce()
     }
 }
 
+void BoardAnnouncer::announceText(const QString& text)
+{
+    text_ = text;
+    pile_ = view_.focusedSlot();
+    label_->setAccessibleName(text);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(label_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
 void BoardAnnouncer::clearForFocus()
 {
     pile_.reset();

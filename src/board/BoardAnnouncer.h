@@ -38,6 +38,8 @@ public:
     QString text() const { return text_; }
     std::optional<BoardFocus> pile() const { return pile_; }
     AnnouncementLabel* label() const { return label_; }
+    // Says something that is not a change of the piles (a hint).
+    void announceText(const QString& text);
 
     // What changed between two layouts, as one sentence or more; empty when
     // nothing worth saying happened. Exposed for tests.

@@ -3,6 +3,7 @@
 #include "board/BoardGeometry.h"
 #include "board/BoardPalette.h"
 #include "board/HeaderControls.h"
+#include "board/HintLayer.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
@@ -118,6 +119,9 @@ void BoardHeader::buildMenu()
 {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("moreMenu"));
+    QAction* hint = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
+    connect(hint, &QAction::triggered, &view_, [this] { view_.hintLayer()->requestHint(); });
+    menu_->addSeparator();
     for (ModalScreen screen : EnumCases<ModalScreen>::all) {
         QAction* action = menu_->addAction(localizedString(rawValue(screen)));
         if (screen == ModalScreen::preferences)

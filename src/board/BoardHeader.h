@@ -38,7 +38,7 @@ public:
     QLabel* passLabel() const { return pass_; }
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
-    // The menu's items: Preferences, Statistics, How to Play, About, Quit.
+    // The menu's items: Show Hint, Preferences, Statistics, How to Play, About, Quit.
     QList<QAction*> menuActions() const;
 
     // "1234" in Standard, "-$52" in Vegas.

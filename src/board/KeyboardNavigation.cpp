@@ -1,5 +1,6 @@
 #include "board/KeyboardNavigation.h"
 
+#include "board/HintLayer.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 
@@ -154,6 +155,10 @@ bool handleBoardKey(SolitaireView& view, const QKeyEvent& event)
         view.setShowKeyboardFocus(true);
         playFocusedPile(view);
         return true; // handled even when nothing could be played
+    }
+    if (key == Qt::Key_H && !hasModifiers(event)) {
+        view.hintLayer()->requestHint(); // ignored during a drag or auto-complete
+        return true;
     }
     if (key >= Qt::Key_1 && key <= Qt::Key_7) {
         if (hasModifiers(event) || game.isAutoCompleting() || view.dragState().dragSource())

@@ -8,6 +8,7 @@
 #include "board/CardFlightLayer.h"
 #include "board/DragPreviewLayer.h"
 #include "board/GameSolvedOverlay.h"
+#include "board/HintLayer.h"
 #include "board/HeaderControls.h"
 #include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
@@ -67,6 +68,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     // Layers above the board content, back to front.
     preview_ = new board::DragPreviewLayer(*this, this);
     flight_ = new board::CardFlightLayer(*this, this);
+    hint_ = new board::HintLayer(*this, this);
     overlay_ = new board::GameSolvedOverlay(*this, this);
     board::installBoardAccessibility();
     announcer_ = new board::BoardAnnouncer(*this, this);
@@ -228,6 +230,7 @@ void SolitaireView::relayout()
     updateChangedPiles(); // takes note of what each pile now shows
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
+    hint_->setGeometry(QRect(QPoint(0, 0), size));
     overlay_->applyScale(s, look);
     if (newDealDialog_)
         newDealDialog_->setScale(s);
@@ -296,6 +299,9 @@ bool SolitaireView::eventFilter(QObject* watched, QEvent* event)
         if (widget == this || isAncestorOf(widget))
             setShowKeyboardFocus(false);
     }
+    // Any pointer press or key ends a hint on show (wherever it goes).
+    if (hint_ && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress))
+        hint_->dismiss();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -31,6 +31,7 @@ class BoardHeader;
 class CardFlightLayer;
 class DragPreviewLayer;
 class GameSolvedOverlay;
+class HintLayer;
 class PileView;
 class BoardSurface;
 class BoardAnnouncer;
@@ -99,6 +100,7 @@ public:
     board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
     board::CardFlightLayer* flightLayer() const { return flight_; }
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
+    board::HintLayer* hintLayer() const { return hint_; }
     screens::ConfirmationDialog* newDealDialog() const { return newDealDialog_; }
     screens::ModalScreenView* screenHost() const { return screen_; }
 
@@ -153,6 +155,7 @@ private:
     std::array<board::PilePicture, 2 + kFoundationCount + kColumnCount> paintedPictures_{};
     board::DragPreviewLayer* preview_ = nullptr;
     board::CardFlightLayer* flight_ = nullptr;
+    board::HintLayer* hint_ = nullptr;
     board::GameSolvedOverlay* overlay_ = nullptr;
     board::BoardAnnouncer* announcer_ = nullptr;
     QPointer<screens::ConfirmationDialog> newDealDialog_;

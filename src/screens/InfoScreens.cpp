@@ -171,6 +171,7 @@ QList<KeyboardCommand> keyboardCommands()
         {localizedString(QStringLiteral("Move between piles")), QStringLiteral("← ↑ ↓ →")},
         {localizedString(QStringLiteral("Draw, or move the card")), QStringLiteral("Space")},
         {localizedString(QStringLiteral("Send the card to a column")), QStringLiteral("1–7")},
+        {localizedString(QStringLiteral("Show a hint")), QStringLiteral("H")},
         {localizedString(QStringLiteral("Undo")), shortcutText(Qt::CTRL | Qt::Key_Z)},
         {localizedString(QStringLiteral("Redo")), shortcutText(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {localizedString(QStringLiteral("New Deal")), shortcutText(Qt::CTRL | Qt::Key_N)},

@@ -140,16 +140,17 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
 {
     load(playable());
     const QList<QAction*> items = header()->menuActions();
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 6);
     QStringList titles;
     for (QAction* a : items)
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"Preferences", "Statistics", "How to Play", "About", "Quit Murvane Solitaire"}));
-    EXPECT_EQ(items[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    EXPECT_EQ(items[4]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(titles, (QStringList{"Show Hint", "Preferences", "Statistics", "How to Play", "About",
+                                   "Quit Murvane Solitaire"}));
+    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     view->setFocusedSlot(BoardFocus::tableau(3));
-    items[1]->trigger();
+    items[2]->trigger();
     EXPECT_TRUE(game->isShowingScreen());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
     ASSERT_NE(view->screenHost(), nullptr);
@@ -163,7 +164,7 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics) << "remembers the last screen";
 
     QSignalSpy quit(view.get(), &SolitaireView::quitRequested);
-    items[4]->trigger();
+    items[5]->trigger();
     QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quit.count(), 2);
 }

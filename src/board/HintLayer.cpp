@@ -1,0 +1,160 @@
+#include "board/HintLayer.h"
+
+#include "board/BoardAnnouncer.h"
+#include "board/BoardPalette.h"
+#include "board/PilePainter.h"
+#include "board/SolitaireView.h"
+#include "engine/SolitaireGame.h"
+#include "graphics/CardGeometry.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTimer>
+
+namespace murvane::board {
+
+HintLayer::HintLayer(SolitaireView& view, QWidget* parent)
+    : QWidget(parent)
+    , view_(view)
+    , finder_(view.game())
+    , timer_(new QTimer(this))
+{
+    setObjectName(QStringLiteral("hintLayer"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, [this] { fadeTo(0); });
+    connect(&finder_, &HintFinder::hintFound, this, &HintLayer::show);
+    connect(&fade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+        opacity_ = v.toReal();
+        update();
+    });
+    connect(&fade_, &QVariantAnimation::finished, this, [this] {
+        if (opacity_ <= 0)
+            dismiss();
+    });
+    // Whatever changes the piles makes a shown move meaningless.
+    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
+                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
+        connect(&view.game(), signal, this, &HintLayer::dismiss);
+}
+
+void HintLayer::requestHint()
+{
+    SolitaireGame& game = view_.game();
+    if (game.isShowingScreen() || view_.isConfirmingNewDeal() || view_.dragState().dragSource() ||
+        game.isAutoCompleting() || game.hasWon())
+        return;
+    dismiss();
+    finder_.request();
+}
+
+void HintLayer::dismiss()
+{
+    timer_->stop();
+    fade_.stop();
+    if (!shown_)
+        return;
+    shown_.reset();
+    opacity_ = 0;
+    update();
+}
+
+void HintLayer::show(const Hint& hint)
+{
+    // A hint that arrives while something else took over the board is not shown.
+    SolitaireGame& game = view_.game();
+    if (game.isShowingScreen() || view_.isConfirmingNewDeal() || view_.dragState().dragSource())
+        return;
+    shown_ = hint;
+    raise();
+    view_.announcer()->announceText(hint.text);
+    timer_->start(hint.showsOnBoard() ? kShowMs : kMessageMs);
+    fadeTo(1);
+}
+
+void HintLayer::fadeTo(qreal opacity)
+{
+    fade_.stop();
+    if (view_.game().reduceMotionEnabled()) {
+        opacity_ = opacity;
+        update();
+        if (opacity <= 0)
+            dismiss();
+        return;
+    }
+    fade_.setStartValue(opacity_);
+    fade_.setEndValue(opacity);
+    fade_.setDuration(kFadeMs);
+    fade_.start();
+}
+
+void HintLayer::paintEvent(QPaintEvent*)
+{
+    if (!shown_ || opacity_ <= 0)
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setOpacity(opacity_);
+    const PileScene scene = view_.pileScene();
+    const QColor accent = accentColor(scene.appearance);
+    const qreal s = scene.geometry.scale();
+
+    if (!shown_->showsOnBoard()) {
+        // The message sits over the lower board, clear of the header.
+        QFont font = this->font();
+        font.setPointSizeF(font.pointSizeF() * s);
+        painter.setFont(font);
+        const QRectF area = QRectF(rect()).adjusted(16 * s, 0, -16 * s, -24 * s);
+        const QRectF text = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
+                                                 shown_->text);
+        const QRectF bubble = text.adjusted(-12 * s, -8 * s, 12 * s, 8 * s);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(scene.appearance.dark ? QColor(30, 30, 30, 235) : QColor(250, 250, 250, 240));
+        painter.drawRoundedRect(bubble, 10 * s, 10 * s);
+        painter.setPen(QPen(accent, 1.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(bubble, 10 * s, 10 * s);
+        painter.setPen(scene.appearance.dark ? Qt::white : Qt::black);
+        painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, shown_->text);
+        return;
+    }
+
+    if (shown_->kind != Hint::Kind::move) {
+        paintFocusRing(painter, scene, PileId::stock(), accent);
+        return;
+    }
+    const Move& move = shown_->move;
+    paintFocusRing(painter, scene, move.target.kind == MoveTarget::Kind::tableau ? PileId::tableau(move.target.index)
+                                                                                 : PileId::foundation(move.target.index),
+                   accent);
+    // The cards that move, lifted a little over a soft accent glow.
+    const PileId source = move.source.kind == DragSource::Kind::tableau  ? PileId::tableau(move.source.index)
+                          : move.source.kind == DragSource::Kind::waste ? PileId::waste()
+                                                                         : PileId::foundation(move.source.index);
+    const PilePicture picture = pilePicture(scene, source);
+    const int count = int(view_.game().cards(move.source).size());
+    if (picture.cards.empty() || count == 0)
+        return;
+    const int first = std::max(0, int(picture.cards.size()) - count);
+    const QPointF lift(0, -3 * s);
+    QRectF group;
+    for (int i = first; i < int(picture.cards.size()); ++i)
+        group = group.united(picture.cards[std::size_t(i)].frame.translated(lift));
+    for (int ring = 4; ring >= 1; --ring) {
+        QColor glow = accent;
+        glow.setAlphaF(0.12 * (5 - ring));
+        painter.setPen(QPen(glow, 2.5 * ring * s));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(group, 5 * s, 5 * s);
+    }
+    for (int i = first; i < int(picture.cards.size()); ++i) {
+        const PlacedCard& placed = picture.cards[std::size_t(i)];
+        std::optional<QRectF> next = placed.nextFrame;
+        if (next)
+            next = next->translated(lift);
+        paintCard(painter, scene, placed.card, placed.frame.translated(lift), next);
+    }
+}
+
+} // namespace murvane::board

@@ -1,0 +1,102 @@
+// Hints on the board: the H key and the menu item show the first move of a
+// winning line, say it, and end at the next key or press; H does nothing
+// under a screen or during a drag; a lost game gets its message.
+#include "BoardTestSupport.h"
+#include "board/BoardAnnouncer.h"
+#include "board/BoardHeader.h"
+#include "board/HintLayer.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace murvane::testing {
+namespace {
+
+struct HintTest : BoardFixture {
+    board::HintLayer* layer() const { return view->hintLayer(); }
+    // Presses H and waits for the search to end.
+    void pressH()
+    {
+        QSignalSpy searching(&layer()->finder(), &HintFinder::isSearchingChanged);
+        QTest::keyClick(view.get(), Qt::Key_H);
+        while (layer()->finder().isSearching())
+            searching.wait(5000);
+        QApplication::processEvents();
+    }
+    // For looking at the picture: MURVANE_HINT_SHOT=/tmp/prefix.
+    void saveShot(const char* name)
+    {
+        if (!qEnvironmentVariableIsSet("MURVANE_HINT_SHOT"))
+            return;
+        QTest::qWait(board::HintLayer::kFadeMs + 50);
+        view->grab().save(qEnvironmentVariable("MURVANE_HINT_SHOT") + "-" + name + ".png");
+    }
+};
+
+Position oneMoveFromHome()
+{
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    p.tableau = {"-KS KC", "", "", "KH", "KD", "", ""};
+    return p;
+}
+
+TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
+{
+    load(oneMoveFromHome());
+    pressH();
+    ASSERT_TRUE(layer()->shownHint());
+    const Hint hint = *layer()->shownHint();
+    EXPECT_EQ(hint.kind, Hint::Kind::move);
+    EXPECT_EQ(hint.move.source, DragSource::tableau(0, 1));
+    EXPECT_EQ(view->announcer()->text(), hint.text);
+    EXPECT_TRUE(hint.text.startsWith("Move King of Clubs to foundation")) << hint.text.toStdString();
+    EXPECT_FALSE(game->hasStartedCurrentDeal()) << "a hint is not a move";
+    saveShot("move");
+
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    EXPECT_FALSE(layer()->shownHint());
+
+    view->header()->menuActions().first()->trigger(); // Show Hint
+    QSignalSpy searching(&layer()->finder(), &HintFinder::isSearchingChanged);
+    while (layer()->finder().isSearching())
+        searching.wait(5000);
+    QApplication::processEvents();
+    EXPECT_TRUE(layer()->shownHint());
+    press(onColumnCard(3, 0));
+    EXPECT_FALSE(layer()->shownHint());
+}
+
+TEST_F(HintTest, IgnoredUnderAScreenOrDuringADrag)
+{
+    load(oneMoveFromHome());
+    view->presentScreen(ModalScreen::about);
+    pressH();
+    EXPECT_FALSE(layer()->shownHint());
+    view->dismissScreen();
+
+    press(onColumnCard(0, 1));
+    moveTo(onColumnCard(0, 1) + QPoint(0, 20));
+    ASSERT_TRUE(view->dragState().dragSource());
+    layer()->requestHint();
+    EXPECT_FALSE(layer()->finder().isSearching());
+}
+
+TEST_F(HintTest, ALostGameGetsItsMessage)
+{
+    Position p;
+    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
+                 "-5H 8H", "-6H 7H"};
+    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    load(p);
+    pressH();
+    ASSERT_TRUE(layer()->shownHint());
+    EXPECT_EQ(layer()->shownHint()->text, "This game can no longer be won. Undo or start a new deal.");
+    EXPECT_EQ(view->announcer()->text(), layer()->shownHint()->text);
+    saveShot("lost");
+}
+
+} // namespace
+} // namespace murvane::testing
