@@ -238,7 +238,7 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     ASSERT_TRUE(view->isConfirmingNewDeal());
     const auto tableauBefore = game->tableau();
     const auto stockBefore = game->stock().size();
-    for (int k : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Space, Qt::Key_1}) {
+    for (int k : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Space, Qt::Key_1, Qt::Key_H}) {
         key(k); // the dialog holds the focus
         QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(QChar(k)));
         QApplication::sendEvent(view->pileView(T(1)), &press); // even at a pile
@@ -259,6 +259,7 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
         QTest::qWait(10); // the button's animated click
     ASSERT_TRUE(menu->isVisible());
     EXPECT_EQ(menu->activeAction(), view->header()->menuActions().first());
+    QTest::keyClick(menu, Qt::Key_Down); // past Show Hint and Preferences
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     ASSERT_TRUE(game->isShowingScreen());
