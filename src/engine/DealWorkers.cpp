@@ -1,4 +1,5 @@
 #include "engine/DealWorkers.h"
+#include "engine/SolverCards.h"
 
 #include "solver/Solver.h"
 
@@ -18,15 +19,6 @@
 namespace murvane {
 
 namespace {
-
-std::vector<solver::SolverCard> toSolver(const Pile& pile)
-{
-    std::vector<solver::SolverCard> out;
-    out.reserve(std::size_t(pile.size()));
-    for (const Card& c : pile)
-        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
-    return out;
-}
 
 // Background preparation must not take the cores from the player.
 void lowerThisThreadsPriority()
@@ -203,10 +195,10 @@ DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::ato
     trial.layout = SolitaireGame::makeShuffledDeal();
     std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
     for (int c = 0; c < kColumnCount; ++c)
-        columns[c] = toSolver(trial.layout.tableau[c]);
+        columns[c] = toSolverCards(trial.layout.tableau[c]);
     const std::optional<int> maxRecycles =
         rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
-    const solver::SolveResult r = solver::solve(columns, toSolver(trial.layout.stock), {}, {0, 0, 0, 0},
+    const solver::SolveResult r = solver::solve(columns, toSolverCards(trial.layout.stock), {}, {0, 0, 0, 0},
                                                 int(rules.drawCount), SolitaireGame::kSolverNodeBudget,
                                                 maxRecycles, &stop);
     trial.isWinnable = r.isWinnable;

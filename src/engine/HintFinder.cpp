@@ -1,6 +1,7 @@
 #include "engine/HintFinder.h"
 
 #include "engine/SolitaireGame.h"
+#include "engine/SolverCards.h"
 #include "platform/Localization.h"
 #include "solver/HintSearch.h"
 
@@ -14,15 +15,6 @@ namespace {
 
 using solver::HintMove;
 using solver::HintResult;
-
-std::vector<solver::SolverCard> toSolverCards(const Pile& pile)
-{
-    std::vector<solver::SolverCard> out;
-    out.reserve(std::size_t(pile.size()));
-    for (const Card& c : pile)
-        out.push_back({std::uint8_t(suitIndex(c.suit)), std::uint8_t(c.rank), c.isFaceUp});
-    return out;
-}
 
 solver::HintPosition positionOf(const SolitaireGame& game)
 {
