@@ -3,7 +3,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QMutex>
 #include <QTranslator>
+
+#include <memory>
 
 #include <optional>
 
@@ -33,6 +36,17 @@ std::optional<QString>& languageOverride()
     return language;
 }
 
+QString& translationDirectory()
+{
+    static QString directory = QStringLiteral(":/translations");
+    return directory;
+}
+
+QString translationFile(const QString& language)
+{
+    return QStringLiteral("%1/murvane_%2.qm").arg(translationDirectory(), language);
+}
+
 QString detectLanguage()
 {
     // Shipped translations are compiled in as ":/translations/murvane_<lang>.qm".
@@ -41,25 +55,64 @@ QString detectLanguage()
         const QString language = QLocale(tag).name().section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en"))
             return language;
-        if (QFile::exists(QStringLiteral(":/translations/murvane_%1.qm").arg(language)))
+        if (QFile::exists(translationFile(language)))
             return language;
     }
     return QStringLiteral("en");
+}
+
+// The loaded translation of the current language, reloaded when the language
+// or the directory changes. A missing or unreadable file leaves no translator,
+// so every text falls back to its English key.
+struct LoadedTranslation {
+    QMutex mutex;
+    QString file;
+    std::unique_ptr<QTranslator> translator;
+};
+
+LoadedTranslation& loadedTranslation()
+{
+    static LoadedTranslation loaded;
+    return loaded;
+}
+
+std::optional<QString> translate(const QByteArray& key)
+{
+    const QString language = applicationLanguage();
+    if (language == QLatin1String("en"))
+        return std::nullopt;
+    LoadedTranslation& loaded = loadedTranslation();
+    QMutexLocker lock(&loaded.mutex);
+    const QString file = translationFile(language);
+    if (file != loaded.file) {
+        loaded.file = file;
+        loaded.translator = std::make_unique<QTranslator>();
+        if (!loaded.translator->load(file))
+            loaded.translator.reset();
+    }
+    if (!loaded.translator)
+        return std::nullopt;
+    QString translated = loaded.translator->translate(kContext, key.constData());
+    if (translated.isEmpty())
+        return std::nullopt;
+    return translated;
 }
 
 // Returns the translation of key, or nothing when the table has no entry.
 std::optional<QString> lookup(const QString& key)
 {
     const QByteArray utf8 = key.toUtf8();
-    const QString translated = QCoreApplication::translate(kContext, utf8.constData());
-    if (translated != key)
+    if (auto translated = translate(utf8))
         return translated;
-    if (applicationLanguage() == QLatin1String("en")) {
-        const auto& table = englishTable();
-        const auto it = table.constFind(key);
-        if (it != table.constEnd())
-            return *it;
-    }
+    const QString installed = QCoreApplication::translate(kContext, utf8.constData());
+    if (installed != key)
+        return installed;
+    // English also stands in for a text a translation lacks (or a translation
+    // file that failed to load), so counted texts still agree with the count.
+    const auto& table = englishTable();
+    const auto it = table.constFind(key);
+    if (it != table.constEnd())
+        return *it;
     return std::nullopt;
 }
 
@@ -106,6 +159,11 @@ QLocale applicationLocale()
 void setApplicationLanguage(const QString& language)
 {
     languageOverride() = language;
+}
+
+void setTranslationDirectory(const QString& directory)
+{
+    translationDirectory() = directory;
 }
 
 QString localizedString(const QString& key)

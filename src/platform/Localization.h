@@ -20,6 +20,9 @@ using FormatArg = std::variant<QString, std::int64_t, double>;
 QString applicationLanguage();
 QLocale applicationLocale();
 void setApplicationLanguage(const QString& language);
+// Where "murvane_<lang>.qm" files are read from; ":/translations" unless a
+// test points elsewhere.
+void setTranslationDirectory(const QString& directory);
 
 // Looks the key up in the string table (context "Murvane").
 QString localizedString(const QString& key);

@@ -1,0 +1,503 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Murvane</name>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>%1$@ moved to column %2$lld.</source>
+        <translation>%1$@ déplacé vers la colonne %2$lld.</translation>
+    </message>
+    <message>
+        <source>%1$@ of %2$@</source>
+        <translation>%1$@ de %2$@</translation>
+    </message>
+    <message>
+        <source>%@ moved to foundation.</source>
+        <translation>%@ déplacé vers la fondation.</translation>
+    </message>
+    <message>
+        <source>%@: %@</source>
+        <translation>%@ : %@</translation>
+    </message>
+    <message>
+        <source>A simple solitaire game for your Linux system tray.</source>
+        <translation>Un jeu de patience tout simple, dans la zone de notification de votre bureau Linux.</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APPLICATION</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Abandonner cette partie ?</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.</source>
+        <translation>Ajoute un petit symbole de couleur à côté de la valeur, pour distinguer les couleurs dans les piles qui se chevauchent.</translation>
+    </message>
+    <message>
+        <source>Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings.</source>
+        <translation>Autorisez Murvane Solitaire dans les réglages « Applications au démarrage » (démarrage automatique) de votre bureau.</translation>
+    </message>
+    <message>
+        <source>Auto Complete</source>
+        <translation>Terminer automatiquement</translation>
+    </message>
+    <message>
+        <source>Auto-Complete</source>
+        <translation>Fin automatique</translation>
+    </message>
+    <message>
+        <source>CARDS</source>
+        <translation>CARTES</translation>
+    </message>
+    <message>
+        <source>Can't see it? Look behind the arrow that collects hidden tray icons, or add a system tray to your panel.</source>
+        <translation>Vous ne la voyez pas ? Regardez derrière la flèche qui regroupe les icônes masquées, ou ajoutez une zone de notification à votre tableau de bord.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Card Back, Theme: %@</source>
+        <translation>Dos des cartes, thème : %@</translation>
+    </message>
+    <message>
+        <source>Card Fan</source>
+        <translation>Éventail de cartes</translation>
+    </message>
+    <message>
+        <source>Changing this rule deals a new game and resets your win streak.</source>
+        <translation>Modifier cette règle distribue une nouvelle partie et remet à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Closing the window quits the game; your game in progress is kept for next time.</source>
+        <translation>Fermer la fenêtre quitte le jeu ; votre partie en cours est conservée pour la prochaine fois.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Trèfle</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Trèfles</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|one</source>
+        <translation>Colonne %2$lld : %1$lld carte face cachée</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|other</source>
+        <translation>Colonne %2$lld : %1$lld cartes face cachée</translation>
+    </message>
+    <message>
+        <source>Current score: %@</source>
+        <translation>Score actuel : %@</translation>
+    </message>
+    <message>
+        <source>Deal Mode</source>
+        <translation>Mode de distribution</translation>
+    </message>
+    <message>
+        <source>Deck Theme: %@</source>
+        <translation>Thème du jeu de cartes : %@</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Carreau</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Carreaux</translation>
+    </message>
+    <message>
+        <source>Double-tap to move to the best available spot.</source>
+        <translation>Touchez deux fois pour placer la carte au meilleur endroit possible.</translation>
+    </message>
+    <message>
+        <source>Draw from the stock</source>
+        <translation>Piocher une carte</translation>
+    </message>
+    <message>
+        <source>Draw, or move the card</source>
+        <translation>Piocher, ou déplacer la carte</translation>
+    </message>
+    <message>
+        <source>Drew %@.</source>
+        <translation>Pioché : %@.</translation>
+    </message>
+    <message>
+        <source>Empty Waste Pile</source>
+        <translation>Talon vide</translation>
+    </message>
+    <message>
+        <source>Empty column %lld, accepts King only</source>
+        <translation>Colonne %lld vide, n'accepte qu'un Roi</translation>
+    </message>
+    <message>
+        <source>Face down card</source>
+        <translation>Carte face cachée</translation>
+    </message>
+    <message>
+        <source>Final Score: %@</source>
+        <translation>Score final : %@</translation>
+    </message>
+    <message>
+        <source>Foundation pile %lld, accepts Ace first</source>
+        <translation>Fondation %lld, commence par un As</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>JEU</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Taille du jeu</translation>
+    </message>
+    <message>
+        <source>Game Solved</source>
+        <translation>Partie gagnée</translation>
+    </message>
+    <message>
+        <source>Game Solved. Final Score: %@</source>
+        <translation>Partie gagnée. Score final : %@</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Compris</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Cœur</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Cœurs</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Valet</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>CLAVIER</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Roi</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Lancer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Lancer à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>Menu: preferences, statistics, how to play, about, and quit</source>
+        <translation>Menu : préférences, statistiques, règles du jeu, à propos et quitter</translation>
+    </message>
+    <message>
+        <source>Move %1$@ to %2$@</source>
+        <translation>Déplacer %1$@ vers %2$@</translation>
+    </message>
+    <message>
+        <source>Move between piles</source>
+        <translation>Passer d'une pile à l'autre</translation>
+    </message>
+    <message>
+        <source>Move redone.</source>
+        <translation>Coup rétabli.</translation>
+    </message>
+    <message>
+        <source>Move to column %lld</source>
+        <translation>Déplacer vers la colonne %lld</translation>
+    </message>
+    <message>
+        <source>Move to empty column %lld</source>
+        <translation>Déplacer vers la colonne vide %lld</translation>
+    </message>
+    <message>
+        <source>Move to foundation</source>
+        <translation>Déplacer vers la fondation</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Coup annulé.</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire</source>
+        <translation>Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the bottom of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire se trouve dans la zone de notification. Cliquez sur son icône en bas de l'écran pour jouer. Elle ressemble à ceci :</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the top of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire se trouve dans la zone de notification. Cliquez sur son icône en haut de l'écran pour jouer. Elle ressemble à ceci :</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon in your desktop's panel to play. It looks like this:</source>
+        <translation>Murvane Solitaire se trouve dans la zone de notification. Cliquez sur son icône dans le tableau de bord de votre bureau pour jouer. Elle ressemble à ceci :</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Besoin des règles ? Ouvrez le menu du jeu et choisissez Règles du jeu.</translation>
+    </message>
+    <message>
+        <source>New Deal</source>
+        <translation>Nouvelle donne</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>No winning line found from here.</source>
+        <translation>Aucune solution gagnante à partir d'ici.</translation>
+    </message>
+    <message>
+        <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
+        <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en Tirer 1 carte et trois en Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Open Murvane Solitaire</source>
+        <translation>Ouvrir Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Ouvrir les préférences</translation>
+    </message>
+    <message>
+        <source>Pass %lld of %lld</source>
+        <translation>Passage %lld sur %lld</translation>
+    </message>
+    <message>
+        <source>Pass %lld/%lld</source>
+        <translation>Passage %lld/%lld</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Préférences, statistiques, règles du jeu, à propos et quitter</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Préférences…</translation>
+    </message>
+    <message>
+        <source>Published by Kestrune LLC</source>
+        <translation>Publié par Kestrune LLC</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Quit Murvane Solitaire</source>
+        <translation>Quitter Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Recycle Waste into Stock</source>
+        <translation>Remettre le talon dans la pioche</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Reset All Statistics</source>
+        <translation>Réinitialiser toutes les statistiques</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Réinitialiser toutes les statistiques</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Réinitialiser toutes les statistiques ?</translation>
+    </message>
+    <message>
+        <source>Scoring Rule System</source>
+        <translation>Système de points</translation>
+    </message>
+    <message>
+        <source>Scoring System</source>
+        <translation>Système de points</translation>
+    </message>
+    <message>
+        <source>Send the card to a column</source>
+        <translation>Envoyer la carte vers une colonne</translation>
+    </message>
+    <message>
+        <source>Show Hint</source>
+        <translation>Afficher un indice</translation>
+    </message>
+    <message>
+        <source>Show Suit in Card Corner</source>
+        <translation>Afficher la couleur dans le coin des cartes</translation>
+    </message>
+    <message>
+        <source>Show a hint</source>
+        <translation>Afficher un indice</translation>
+    </message>
+    <message>
+        <source>Show suit in card corner</source>
+        <translation>Afficher la couleur dans le coin des cartes</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Pique</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Piques</translation>
+    </message>
+    <message>
+        <source>Start a new game deal</source>
+        <translation>Distribuer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Starting a new deal now will reset your win streak.</source>
+        <translation>Commencer une nouvelle donne maintenant remettra à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Stock Deal Mode</source>
+        <translation>Mode de pioche</translation>
+    </message>
+    <message>
+        <source>Stock pile empty.</source>
+        <translation>Pioche vide.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. No redeals left.</source>
+        <translation>Pioche vide. Plus aucune redistribution.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. Tap to recycle waste.</source>
+        <translation>Pioche vide. Touchez pour remettre le talon dans la pioche.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|one</source>
+        <translation>Pioche. %lld carte restante. Touchez pour piocher.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
+        <translation>Pioche. %lld cartes restantes. Touchez pour piocher.</translation>
+    </message>
+    <message>
+        <source>%lld cards|one</source>
+        <translation>%lld carte</translation>
+    </message>
+    <message>
+        <source>%lld cards|other</source>
+        <translation>%lld cartes</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the system tray</source>
+        <translation>L'icône du jeu, mise en évidence dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.</source>
+        <translation>Cela efface vos donnes, victoires, séries, meilleur score et cagnotte Vegas. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won. Undo or start a new deal.</source>
+        <translation>Cette partie ne peut plus être gagnée. Annulez un coup ou lancez une nouvelle donne.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Icône de notification</translation>
+    </message>
+    <message>
+        <source>Tray icon: %@</source>
+        <translation>Icône de notification : %@</translation>
+    </message>
+    <message>
+        <source>Turn the waste back over</source>
+        <translation>Retourner le talon</translation>
+    </message>
+    <message>
+        <source>Turned up %@.</source>
+        <translation>Retourné : %@.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler le coup</translation>
+    </message>
+    <message>
+        <source>Undo last card move</source>
+        <translation>Annuler le dernier coup</translation>
+    </message>
+    <message>
+        <source>Unlimited Redeals</source>
+        <translation>Redistributions illimitées</translation>
+    </message>
+    <message>
+        <source>Unlimited redeals</source>
+        <translation>Redistributions illimitées</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>Visit </source>
+        <translation>Visiter </translation>
+    </message>
+    <message>
+        <source>Visit publisher website </source>
+        <translation>Visiter le site de l'éditeur </translation>
+    </message>
+    <message>
+        <source>Waste turned over into the stock.</source>
+        <translation>Talon remis dans la pioche.</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenue</translation>
+    </message>
+    <message>
+        <source>Welcome to Murvane Solitaire</source>
+        <translation>Bienvenue dans Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>
+        <translation>Votre bureau n'a pas de zone de notification : Murvane Solitaire s'ouvre donc dans une fenêtre. Là où elle existe, son icône ressemble à ceci :</translation>
+    </message>
+    <message>
+        <source>column %lld</source>
+        <translation>colonne %lld</translation>
+    </message>
+    <message>
+        <source>foundation %lld</source>
+        <translation>fondation %lld</translation>
+    </message>
+    <message>
+        <source>© 2026 Kestrune LLC</source>
+        <translation>© 2026 Kestrune LLC</translation>
+    </message>
+</context>
+</TS>
