@@ -41,6 +41,18 @@ TEST(TranslationTest, FrenchTextsNumbersAndMoney)
     EXPECT_EQ(QString(amount).remove(1, 1), "1240" + nbsp + "$");
 }
 
+TEST(TranslationTest, EachShippedLanguageIsEmbedded)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"fr", "Talon vide"},
+        {"de", "Leere Ablage"},
+    };
+    for (const auto& [language, expected] : cases) {
+        LanguageGuard guard(QString::fromLatin1(language));
+        EXPECT_EQ(localizedString(QStringLiteral("Empty Waste Pile")), QString::fromUtf8(expected));
+    }
+}
+
 TEST(TranslationTest, FallsBackToEnglish)
 {
     QTemporaryDir dir;

@@ -1,0 +1,503 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Murvane</name>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>%1$@ moved to column %2$lld.</source>
+        <translation>%1$@ auf Reihe %2$lld gelegt.</translation>
+    </message>
+    <message>
+        <source>%1$@ of %2$@</source>
+        <translation>%2$@-%1$@</translation>
+    </message>
+    <message>
+        <source>%@ moved to foundation.</source>
+        <translation>%@ auf das Fundament gelegt.</translation>
+    </message>
+    <message>
+        <source>%@: %@</source>
+        <translation>%@: %@</translation>
+    </message>
+    <message>
+        <source>A simple solitaire game for your Linux system tray.</source>
+        <translation>Ein einfaches Solitär-Spiel für den Infobereich Ihres Linux-Desktops.</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APP</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>Dieses Spiel aufgeben?</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.</source>
+        <translation>Zeigt neben dem Kartenwert ein kleines Farbsymbol, damit sich die Farben auch in überlappenden Stapeln unterscheiden lassen.</translation>
+    </message>
+    <message>
+        <source>Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings.</source>
+        <translation>Erlauben Sie Murvane Solitaire in den Autostart-Einstellungen Ihres Desktops.</translation>
+    </message>
+    <message>
+        <source>Auto Complete</source>
+        <translation>Automatisch beenden</translation>
+    </message>
+    <message>
+        <source>Auto-Complete</source>
+        <translation>Auto-Beenden</translation>
+    </message>
+    <message>
+        <source>CARDS</source>
+        <translation>KARTEN</translation>
+    </message>
+    <message>
+        <source>Can't see it? Look behind the arrow that collects hidden tray icons, or add a system tray to your panel.</source>
+        <translation>Nicht zu sehen? Schauen Sie hinter dem Pfeil mit den ausgeblendeten Symbolen nach, oder fügen Sie Ihrer Leiste einen Infobereich hinzu.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Card Back, Theme: %@</source>
+        <translation>Kartenrücken, Design: %@</translation>
+    </message>
+    <message>
+        <source>Card Fan</source>
+        <translation>Kartenfächer</translation>
+    </message>
+    <message>
+        <source>Changing this rule deals a new game and resets your win streak.</source>
+        <translation>Wenn Sie diese Regel ändern, wird neu gegeben und Ihre Siegesserie zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closing the window quits the game; your game in progress is kept for next time.</source>
+        <translation>Das Schließen des Fensters beendet das Spiel; Ihr laufendes Spiel bleibt für das nächste Mal erhalten.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|one</source>
+        <translation>Reihe %2$lld: %1$lld verdeckte Karte</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|other</source>
+        <translation>Reihe %2$lld: %1$lld verdeckte Karten</translation>
+    </message>
+    <message>
+        <source>Current score: %@</source>
+        <translation>Aktuelle Punktzahl: %@</translation>
+    </message>
+    <message>
+        <source>Deal Mode</source>
+        <translation>Ziehmodus</translation>
+    </message>
+    <message>
+        <source>Deck Theme: %@</source>
+        <translation>Kartendesign: %@</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>Double-tap to move to the best available spot.</source>
+        <translation>Doppeltippen, um die Karte an den besten freien Platz zu legen.</translation>
+    </message>
+    <message>
+        <source>Draw from the stock</source>
+        <translation>Vom Stapel ziehen</translation>
+    </message>
+    <message>
+        <source>Draw, or move the card</source>
+        <translation>Ziehen oder die Karte bewegen</translation>
+    </message>
+    <message>
+        <source>Drew %@.</source>
+        <translation>%@ gezogen.</translation>
+    </message>
+    <message>
+        <source>Empty Waste Pile</source>
+        <translation>Leere Ablage</translation>
+    </message>
+    <message>
+        <source>Empty column %lld, accepts King only</source>
+        <translation>Leere Reihe %lld, nimmt nur einen König an</translation>
+    </message>
+    <message>
+        <source>Face down card</source>
+        <translation>Verdeckte Karte</translation>
+    </message>
+    <message>
+        <source>Final Score: %@</source>
+        <translation>Endstand: %@</translation>
+    </message>
+    <message>
+        <source>Foundation pile %lld, accepts Ace first</source>
+        <translation>Fundament %lld, beginnt mit einem Ass</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>SPIEL</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Spielgröße</translation>
+    </message>
+    <message>
+        <source>Game Solved</source>
+        <translation>Spiel gewonnen</translation>
+    </message>
+    <message>
+        <source>Game Solved. Final Score: %@</source>
+        <translation>Spiel gewonnen. Endstand: %@</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Verstanden</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>TASTATUR</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Bei Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Bei Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Menu: preferences, statistics, how to play, about, and quit</source>
+        <translation>Menü: Einstellungen, Statistik, Spielanleitung, Über und Beenden</translation>
+    </message>
+    <message>
+        <source>Move %1$@ to %2$@</source>
+        <translation>%1$@ auf %2$@ legen</translation>
+    </message>
+    <message>
+        <source>Move between piles</source>
+        <translation>Zwischen Stapeln wechseln</translation>
+    </message>
+    <message>
+        <source>Move redone.</source>
+        <translation>Zug wiederholt.</translation>
+    </message>
+    <message>
+        <source>Move to column %lld</source>
+        <translation>Auf Reihe %lld legen</translation>
+    </message>
+    <message>
+        <source>Move to empty column %lld</source>
+        <translation>Auf leere Reihe %lld legen</translation>
+    </message>
+    <message>
+        <source>Move to foundation</source>
+        <translation>Auf das Fundament legen</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Zug rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire</source>
+        <translation>Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the bottom of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol unten am Bildschirm. Es sieht so aus:</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the top of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol oben am Bildschirm. Es sieht so aus:</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon in your desktop's panel to play. It looks like this:</source>
+        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol in der Leiste Ihres Desktops. Es sieht so aus:</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>Regeln vergessen? Öffnen Sie das Menü des Spiels und wählen Sie Spielanleitung.</translation>
+    </message>
+    <message>
+        <source>New Deal</source>
+        <translation>Neu geben</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>No winning line found from here.</source>
+        <translation>Von hier aus ist kein Gewinnweg zu finden.</translation>
+    </message>
+    <message>
+        <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
+        <translation>Aus: klassisches Vegas-Limit, ein Durchgang durch den Stapel bei „1 Karte ziehen“ und drei bei „3 Karten ziehen“. Eine Änderung startet ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Open Murvane Solitaire</source>
+        <translation>Murvane Solitaire öffnen</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Pass %lld of %lld</source>
+        <translation>Durchgang %lld von %lld</translation>
+    </message>
+    <message>
+        <source>Pass %lld/%lld</source>
+        <translation>Durchgang %lld/%lld</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Einstellungen, Statistik, Spielanleitung, Über &amp; Beenden</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message>
+        <source>Published by Kestrune LLC</source>
+        <translation>Herausgegeben von Kestrune LLC</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>Quit Murvane Solitaire</source>
+        <translation>Murvane Solitaire beenden</translation>
+    </message>
+    <message>
+        <source>Recycle Waste into Stock</source>
+        <translation>Ablagestapel zurück auf den Stapel</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset All Statistics</source>
+        <translation>Gesamte Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Gesamte Statistik zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>Gesamte Statistik zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Scoring Rule System</source>
+        <translation>Punktesystem</translation>
+    </message>
+    <message>
+        <source>Scoring System</source>
+        <translation>Punktesystem</translation>
+    </message>
+    <message>
+        <source>Send the card to a column</source>
+        <translation>Die Karte auf eine Reihe legen</translation>
+    </message>
+    <message>
+        <source>Show Hint</source>
+        <translation>Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>Show Suit in Card Corner</source>
+        <translation>Farbe in der Kartenecke zeigen</translation>
+    </message>
+    <message>
+        <source>Show a hint</source>
+        <translation>Einen Tipp zeigen</translation>
+    </message>
+    <message>
+        <source>Show suit in card corner</source>
+        <translation>Farbe in der Kartenecke zeigen</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Start a new game deal</source>
+        <translation>Ein neues Spiel geben</translation>
+    </message>
+    <message>
+        <source>Starting a new deal now will reset your win streak.</source>
+        <translation>Wenn Sie jetzt neu geben, wird Ihre Siegesserie zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Stock Deal Mode</source>
+        <translation>Ziehmodus</translation>
+    </message>
+    <message>
+        <source>Stock pile empty.</source>
+        <translation>Stapel leer.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. No redeals left.</source>
+        <translation>Stapel leer. Keine Durchgänge mehr.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. Tap to recycle waste.</source>
+        <translation>Stapel leer. Tippen, um die Ablage umzudrehen.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|one</source>
+        <translation>Stapel. Noch %lld Karte. Zum Ziehen tippen.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
+        <translation>Stapel. Noch %lld Karten. Zum Ziehen tippen.</translation>
+    </message>
+    <message>
+        <source>%lld cards|one</source>
+        <translation>%lld Karte</translation>
+    </message>
+    <message>
+        <source>%lld cards|other</source>
+        <translation>%lld Karten</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the system tray</source>
+        <translation>Das Symbol des Spiels, im Infobereich hervorgehoben</translation>
+    </message>
+    <message>
+        <source>This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.</source>
+        <translation>Damit werden Ihre Spiele, Siege, Serien, Bestwerte und Ihr Vegas-Guthaben gelöscht. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won. Undo or start a new deal.</source>
+        <translation>Dieses Spiel ist nicht mehr zu gewinnen. Machen Sie Züge rückgängig oder geben Sie neu.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Symbol im Infobereich</translation>
+    </message>
+    <message>
+        <source>Tray icon: %@</source>
+        <translation>Symbol im Infobereich: %@</translation>
+    </message>
+    <message>
+        <source>Turn the waste back over</source>
+        <translation>Ablage umdrehen</translation>
+    </message>
+    <message>
+        <source>Turned up %@.</source>
+        <translation>%@ aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo last card move</source>
+        <translation>Letzten Zug rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Unlimited Redeals</source>
+        <translation>Unbegrenzte Durchgänge</translation>
+    </message>
+    <message>
+        <source>Unlimited redeals</source>
+        <translation>Unbegrenzte Durchgänge</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>Visit </source>
+        <translation>Besuchen Sie </translation>
+    </message>
+    <message>
+        <source>Visit publisher website </source>
+        <translation>Website des Herausgebers besuchen </translation>
+    </message>
+    <message>
+        <source>Waste turned over into the stock.</source>
+        <translation>Ablage auf den Stapel umgedreht.</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Welcome to Murvane Solitaire</source>
+        <translation>Willkommen bei Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>
+        <translation>Ihr Desktop hat keinen Infobereich, darum öffnet sich Murvane Solitaire stattdessen als Fenster. Wo es einen Infobereich gibt, sieht sein Symbol so aus:</translation>
+    </message>
+    <message>
+        <source>column %lld</source>
+        <translation>Reihe %lld</translation>
+    </message>
+    <message>
+        <source>foundation %lld</source>
+        <translation>Fundament %lld</translation>
+    </message>
+    <message>
+        <source>© 2026 Kestrune LLC</source>
+        <translation>© 2026 Kestrune LLC</translation>
+    </message>
+</context>
+</TS>
