@@ -12,9 +12,9 @@ import sys
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-CALL = re.compile(r'\blocalized(String|Plural)\s*\(\s*(?:QStringLiteral\s*\(\s*)?(?=")')
+CALL = re.compile(r'\b(?:localized(String|Plural)|MURVANE_TEXT)\s*\(\s*(?:QStringLiteral\s*\(\s*)?(?=")')
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"\s*')
-PLACEHOLDER = re.compile(r'%(?:%|\d+\$(?:@|lld|d)|\.?\d*f|@|lld|d)')
+PLACEHOLDER = re.compile(r'%(?:%|\d+\$(?:@|lld|d)|\.?\d*f|@|lld|d)|⌘.')  # ⌘X becomes the shortcut text
 CATEGORIES = {"pl": ("one", "few", "many"), "fr": ("one", "other")}
 DEFAULT_CATEGORIES = ("one", "other")
 

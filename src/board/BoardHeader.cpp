@@ -46,13 +46,13 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
 
     newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), this);
     newDeal_->setObjectName(QStringLiteral("newDealButton"));
-    newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral("New Deal (⌘N)"), QStringLiteral("⌘N"),
+    newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("New Deal (⌘N)")), QStringLiteral("⌘N"),
                                              QKeySequence(Qt::CTRL | Qt::Key_N)));
     newDeal_->setAccessibleName(localizedString(QStringLiteral("Start a new game deal")));
 
     undo_ = new RoundSymbolButton(QStringLiteral("arrow.uturn.backward"), this);
     undo_->setObjectName(QStringLiteral("undoButton"));
-    undo_->setToolTip(tooltipWithShortcut(QStringLiteral("Undo Move (⌘Z)"), QStringLiteral("⌘Z"),
+    undo_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("Undo Move (⌘Z)")), QStringLiteral("⌘Z"),
                                           QKeySequence(Qt::CTRL | Qt::Key_Z)));
     undo_->setAccessibleName(localizedString(QStringLiteral("Undo last card move")));
 

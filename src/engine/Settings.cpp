@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "platform/Localization.h"
 
 namespace murvane {
 
@@ -32,10 +33,10 @@ QString rawValue(MenuBarIconOption v)
 QString rawValue(ModalScreen v)
 {
     switch (v) {
-    case ModalScreen::preferences: return QStringLiteral("Preferences");
-    case ModalScreen::statistics: return QStringLiteral("Statistics");
-    case ModalScreen::howToPlay: return QStringLiteral("How to Play");
-    case ModalScreen::about: return QStringLiteral("About");
+    case ModalScreen::preferences: return QStringLiteral(MURVANE_TEXT("Preferences"));
+    case ModalScreen::statistics: return QStringLiteral(MURVANE_TEXT("Statistics"));
+    case ModalScreen::howToPlay: return QStringLiteral(MURVANE_TEXT("How to Play"));
+    case ModalScreen::about: return QStringLiteral(MURVANE_TEXT("About"));
     }
     return {};
 }

@@ -24,6 +24,10 @@ void setApplicationLanguage(const QString& language);
 // test points elsewhere.
 void setTranslationDirectory(const QString& directory);
 
+// Marks a text that reaches localizedString through a variable, so the list of
+// texts to translate (scripts/check_translations.py) still finds it.
+#define MURVANE_TEXT(text) text
+
 // Looks the key up in the string table (context "Murvane").
 QString localizedString(const QString& key);
 // Looks the format up, then fills it.

@@ -138,29 +138,29 @@ const QList<HowToParagraph>& howToParagraphs()
     // The first paragraph speaks of the system tray on the desktop's panel,
     // where this program's icon lives.
     static const QList<HowToParagraph> paragraphs = {
-        {"howTo-menuBar", "menubar.rectangle", "Lives in your system tray",
-         "Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and "
+        {"howTo-menuBar", "menubar.rectangle", MURVANE_TEXT("Lives in your system tray"),
+         MURVANE_TEXT("Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and "
          "your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system "
-         "tray to your panel."},
-        {"howTo-goal", "suit.spade.fill", "Fill the foundations",
-         "Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is "
-         "checked first, so it can always be won."},
-        {"howTo-columns", "rectangle.stack.fill", "Build down the columns",
-         "In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a "
-         "black 7. Only a King can go into an empty column."},
-        {"howTo-move", "hand.tap.fill", "Move cards",
-         "Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to "
-         "the best spot."},
-        {"howTo-stock", "arrow.triangle.2.circlepath", "Draw from the stock",
-         "Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, "
-         "click it to turn the waste pile back over."},
-        {"howTo-scoring", "dollarsign.circle.fill", "Standard or Vegas scoring",
-         "Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, "
-         "and every card on a foundation wins money back. Pick one in Preferences."},
-        {"howTo-autoComplete", "bolt.fill", "Auto-Complete",
-         "Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences."},
-        {"howTo-undo", "arrow.uturn.backward", "Undo and new deals",
-         "Undo takes back your last move. Start a fresh deal any time with New Deal."},
+         "tray to your panel.")},
+        {"howTo-goal", "suit.spade.fill", MURVANE_TEXT("Fill the foundations"),
+         MURVANE_TEXT("Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is "
+         "checked first, so it can always be won.")},
+        {"howTo-columns", "rectangle.stack.fill", MURVANE_TEXT("Build down the columns"),
+         MURVANE_TEXT("In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a "
+         "black 7. Only a King can go into an empty column.")},
+        {"howTo-move", "hand.tap.fill", MURVANE_TEXT("Move cards"),
+         MURVANE_TEXT("Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to "
+         "the best spot.")},
+        {"howTo-stock", "arrow.triangle.2.circlepath", MURVANE_TEXT("Draw from the stock"),
+         MURVANE_TEXT("Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, "
+         "click it to turn the waste pile back over.")},
+        {"howTo-scoring", "dollarsign.circle.fill", MURVANE_TEXT("Standard or Vegas scoring"),
+         MURVANE_TEXT("Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, "
+         "and every card on a foundation wins money back. Pick one in Preferences.")},
+        {"howTo-autoComplete", "bolt.fill", MURVANE_TEXT("Auto-Complete"),
+         MURVANE_TEXT("Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.")},
+        {"howTo-undo", "arrow.uturn.backward", MURVANE_TEXT("Undo and new deals"),
+         MURVANE_TEXT("Undo takes back your last move. Start a fresh deal any time with New Deal.")},
     };
     return paragraphs;
 }

@@ -73,7 +73,7 @@ std::int64_t gamesLost(std::int64_t dealsCount, std::int64_t solvedCount)
 QString winRateText(std::int64_t dealsCount, std::int64_t solvedCount)
 {
     if (dealsCount < 1)
-        return QStringLiteral("0.0%");
+        return localizedString(QStringLiteral("%.1f%%"), {0.0});
     const double rate = double(solvedCount) / double(dealsCount) * 100.0;
     return localizedString(QStringLiteral("%.1f%%"), {rate});
 }
@@ -85,14 +85,14 @@ QList<StatisticRow> statisticRows(const SolitaireGame& game)
         return StatisticRow{localizedString(QString::fromUtf8(label)), value, QString::fromUtf8(id)};
     };
     return {
-        row("Deals Played", plain(game.dealsCount()), "stat-dealsPlayed"),
-        row("Games Won", plain(game.solvedCount()), "stat-gamesWon"),
-        row("Games Lost", plain(gamesLost(game.dealsCount(), game.solvedCount())), "stat-gamesLost"),
-        row("Win Rate", winRateText(game.dealsCount(), game.solvedCount()), "stat-winRate"),
-        row("Current Streak", plain(game.currentStreak()), "stat-currentStreak"),
-        row("Best Streak", plain(game.bestStreak()), "stat-bestStreak"),
-        row("Best Score", plain(game.bestScore()), "stat-bestScore"),
-        row("Vegas Bankroll", formatVegasAmount(game.vegasBankroll()), "stat-vegasBankroll"),
+        row(MURVANE_TEXT("Deals Played"), plain(game.dealsCount()), "stat-dealsPlayed"),
+        row(MURVANE_TEXT("Games Won"), plain(game.solvedCount()), "stat-gamesWon"),
+        row(MURVANE_TEXT("Games Lost"), plain(gamesLost(game.dealsCount(), game.solvedCount())), "stat-gamesLost"),
+        row(MURVANE_TEXT("Win Rate"), winRateText(game.dealsCount(), game.solvedCount()), "stat-winRate"),
+        row(MURVANE_TEXT("Current Streak"), plain(game.currentStreak()), "stat-currentStreak"),
+        row(MURVANE_TEXT("Best Streak"), plain(game.bestStreak()), "stat-bestStreak"),
+        row(MURVANE_TEXT("Best Score"), plain(game.bestScore()), "stat-bestScore"),
+        row(MURVANE_TEXT("Vegas Bankroll"), formatVegasAmount(game.vegasBankroll()), "stat-vegasBankroll"),
     };
 }
 

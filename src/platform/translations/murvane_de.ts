@@ -24,6 +24,14 @@
         <translation>%@: %@</translation>
     </message>
     <message>
+        <source>%lld cards|one</source>
+        <translation>%lld Karte</translation>
+    </message>
+    <message>
+        <source>%lld cards|other</source>
+        <translation>%lld Karten</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Ein einfaches Solitär-Spiel für den Infobereich Ihres Linux-Desktops.</translation>
     </message>
@@ -34,6 +42,10 @@
     <message>
         <source>Abandon this game?</source>
         <translation>Dieses Spiel aufgeben?</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Ace</source>
@@ -54,6 +66,18 @@
     <message>
         <source>Auto-Complete</source>
         <translation>Auto-Beenden</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Bestes Ergebnis</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Build down the columns</source>
+        <translation>Reihen absteigend bauen</translation>
     </message>
     <message>
         <source>CARDS</source>
@@ -80,6 +104,14 @@
         <translation>Wenn Sie diese Regel ändern, wird neu gegeben und Ihre Siegesserie zurückgesetzt.</translation>
     </message>
     <message>
+        <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
+        <translation>Klicken Sie auf das Symbol im Infobereich Ihrer Leiste, um das Spiel zu öffnen. Ein Klick woanders blendet es aus, und Ihr Spiel wartet genau dort, wo Sie aufgehört haben. Nicht zu sehen? Schauen Sie unter den ausgeblendeten Symbolen nach, oder fügen Sie Ihrer Leiste einen Infobereich hinzu.</translation>
+    </message>
+    <message>
+        <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
+        <translation>Klicken Sie auf den Stapel, um Karten aufzudecken. In den Einstellungen wählen Sie „1 Karte ziehen“ oder „3 Karten ziehen“. Ist der Stapel leer, klicken Sie darauf, um den Ablagestapel wieder umzudrehen.</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -104,12 +136,20 @@
         <translation>Reihe %2$lld: %1$lld verdeckte Karten</translation>
     </message>
     <message>
+        <source>Current Streak</source>
+        <translation>Aktuelle Serie</translation>
+    </message>
+    <message>
         <source>Current score: %@</source>
         <translation>Aktuelle Punktzahl: %@</translation>
     </message>
     <message>
         <source>Deal Mode</source>
         <translation>Ziehmodus</translation>
+    </message>
+    <message>
+        <source>Deals Played</source>
+        <translation>Gespielte Spiele</translation>
     </message>
     <message>
         <source>Deck Theme: %@</source>
@@ -126,6 +166,10 @@
     <message>
         <source>Double-tap to move to the best available spot.</source>
         <translation>Doppeltippen, um die Karte an den besten freien Platz zu legen.</translation>
+    </message>
+    <message>
+        <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
+        <translation>Ziehen Sie eine Karte samt der Karten darauf an eine passende Stelle. Oder doppelklicken Sie eine Karte, um sie an den besten Platz zu legen.</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -152,6 +196,10 @@
         <translation>Verdeckte Karte</translation>
     </message>
     <message>
+        <source>Fill the foundations</source>
+        <translation>Die Fundamente füllen</translation>
+    </message>
+    <message>
         <source>Final Score: %@</source>
         <translation>Endstand: %@</translation>
     </message>
@@ -176,6 +224,14 @@
         <translation>Spiel gewonnen. Endstand: %@</translation>
     </message>
     <message>
+        <source>Games Lost</source>
+        <translation>Verlorene Spiele</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Gewonnene Spiele</translation>
+    </message>
+    <message>
         <source>Got it</source>
         <translation>Verstanden</translation>
     </message>
@@ -186,6 +242,14 @@
     <message>
         <source>Hearts</source>
         <translation>Herz</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Spielanleitung</translation>
+    </message>
+    <message>
+        <source>In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a black 7. Only a King can go into an empty column.</source>
+        <translation>In den sieben Reihen legen Sie eine Karte auf eine um eins höhere Karte der anderen Farbe: eine rote 6 auf eine schwarze 7. Nur ein König darf in eine leere Reihe.</translation>
     </message>
     <message>
         <source>Jack</source>
@@ -208,6 +272,10 @@
         <translation>Bei Anmeldung starten</translation>
     </message>
     <message>
+        <source>Lives in your system tray</source>
+        <translation>Wohnt im Infobereich</translation>
+    </message>
+    <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menü: Einstellungen, Statistik, Spielanleitung, Über und Beenden</translation>
     </message>
@@ -216,8 +284,16 @@
         <translation>%1$@ auf %2$@ legen</translation>
     </message>
     <message>
+        <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
+        <translation>Legen Sie alle 52 Karten auf die vier Fundamente, je eines pro Farbe, vom Ass bis zum König. Jedes Spiel wird vorher geprüft und ist immer zu gewinnen.</translation>
+    </message>
+    <message>
         <source>Move between piles</source>
         <translation>Zwischen Stapeln wechseln</translation>
+    </message>
+    <message>
+        <source>Move cards</source>
+        <translation>Karten bewegen</translation>
     </message>
     <message>
         <source>Move redone.</source>
@@ -264,6 +340,10 @@
         <translation>Neu geben</translation>
     </message>
     <message>
+        <source>New Deal (⌘N)</source>
+        <translation>Neu geben (⌘N)</translation>
+    </message>
+    <message>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -274,6 +354,10 @@
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Aus: klassisches Vegas-Limit, ein Durchgang durch den Stapel bei „1 Karte ziehen“ und drei bei „3 Karten ziehen“. Eine Änderung startet ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
+        <translation>Sobald das Spiel entschieden ist, beendet Auto-Beenden es für Sie. Sie können das in den Einstellungen abschalten.</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -294,6 +378,10 @@
     <message>
         <source>Play Again</source>
         <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
@@ -376,12 +464,24 @@
         <translation>Pik</translation>
     </message>
     <message>
+        <source>Standard or Vegas scoring</source>
+        <translation>Standard- oder Vegas-Wertung</translation>
+    </message>
+    <message>
+        <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
+        <translation>Bei der Standardwertung sammeln Sie beim Spielen Punkte. Bei der Vegas-Wertung spielen Sie um Guthaben: Jedes Spiel kostet einen Einsatz, und jede Karte auf einem Fundament bringt Geld zurück. Wählen Sie in den Einstellungen.</translation>
+    </message>
+    <message>
         <source>Start a new game deal</source>
         <translation>Ein neues Spiel geben</translation>
     </message>
     <message>
         <source>Starting a new deal now will reset your win streak.</source>
         <translation>Wenn Sie jetzt neu geben, wird Ihre Siegesserie zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Stock Deal Mode</source>
@@ -406,14 +506,6 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
         <translation>Stapel. Noch %lld Karten. Zum Ziehen tippen.</translation>
-    </message>
-    <message>
-        <source>%lld cards|one</source>
-        <translation>%lld Karte</translation>
-    </message>
-    <message>
-        <source>%lld cards|other</source>
-        <translation>%lld Karten</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -448,8 +540,20 @@
         <translation>Rückgängig</translation>
     </message>
     <message>
+        <source>Undo Move (⌘Z)</source>
+        <translation>Zug rückgängig (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Undo and new deals</source>
+        <translation>Rückgängig und neu geben</translation>
+    </message>
+    <message>
         <source>Undo last card move</source>
         <translation>Letzten Zug rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
+        <translation>Rückgängig nimmt Ihren letzten Zug zurück. Mit „Neu geben“ beginnen Sie jederzeit ein neues Spiel.</translation>
     </message>
     <message>
         <source>Unlimited Redeals</source>
@@ -458,6 +562,10 @@
     <message>
         <source>Unlimited redeals</source>
         <translation>Unbegrenzte Durchgänge</translation>
+    </message>
+    <message>
+        <source>Vegas Bankroll</source>
+        <translation>Vegas-Guthaben</translation>
     </message>
     <message>
         <source>Version %@</source>
@@ -482,6 +590,10 @@
     <message>
         <source>Welcome to Murvane Solitaire</source>
         <translation>Willkommen bei Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Gewinnquote</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>

@@ -24,6 +24,14 @@
         <translation>%@ : %@</translation>
     </message>
     <message>
+        <source>%lld cards|one</source>
+        <translation>%lld carte</translation>
+    </message>
+    <message>
+        <source>%lld cards|other</source>
+        <translation>%lld cartes</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Un jeu de patience tout simple, dans la zone de notification de votre bureau Linux.</translation>
     </message>
@@ -34,6 +42,10 @@
     <message>
         <source>Abandon this game?</source>
         <translation>Abandonner cette partie ?</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Ace</source>
@@ -54,6 +66,18 @@
     <message>
         <source>Auto-Complete</source>
         <translation>Fin automatique</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Meilleur score</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source>Build down the columns</source>
+        <translation>Descendre dans les colonnes</translation>
     </message>
     <message>
         <source>CARDS</source>
@@ -80,6 +104,14 @@
         <translation>Modifier cette règle distribue une nouvelle partie et remet à zéro votre série de victoires.</translation>
     </message>
     <message>
+        <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
+        <translation>Cliquez sur l'icône dans la zone de notification de votre tableau de bord pour ouvrir le jeu. Cliquez ailleurs pour le masquer : votre partie vous attend là où vous l'avez laissée. Vous ne la voyez pas ? Regardez parmi les icônes masquées, ou ajoutez une zone de notification à votre tableau de bord.</translation>
+    </message>
+    <message>
+        <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
+        <translation>Cliquez sur la pioche pour retourner des cartes. Choisissez Tirer 1 carte ou Tirer 3 cartes dans les Préférences. Quand la pioche est vide, cliquez dessus pour y remettre le talon.</translation>
+    </message>
+    <message>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
@@ -104,12 +136,20 @@
         <translation>Colonne %2$lld : %1$lld cartes face cachée</translation>
     </message>
     <message>
+        <source>Current Streak</source>
+        <translation>Série en cours</translation>
+    </message>
+    <message>
         <source>Current score: %@</source>
         <translation>Score actuel : %@</translation>
     </message>
     <message>
         <source>Deal Mode</source>
         <translation>Mode de distribution</translation>
+    </message>
+    <message>
+        <source>Deals Played</source>
+        <translation>Donnes jouées</translation>
     </message>
     <message>
         <source>Deck Theme: %@</source>
@@ -126,6 +166,10 @@
     <message>
         <source>Double-tap to move to the best available spot.</source>
         <translation>Touchez deux fois pour placer la carte au meilleur endroit possible.</translation>
+    </message>
+    <message>
+        <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
+        <translation>Faites glisser une carte, avec celles posées dessus, là où elle peut aller. Ou double-cliquez sur une carte pour l'envoyer au meilleur endroit.</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -152,6 +196,10 @@
         <translation>Carte face cachée</translation>
     </message>
     <message>
+        <source>Fill the foundations</source>
+        <translation>Remplir les fondations</translation>
+    </message>
+    <message>
         <source>Final Score: %@</source>
         <translation>Score final : %@</translation>
     </message>
@@ -176,6 +224,14 @@
         <translation>Partie gagnée. Score final : %@</translation>
     </message>
     <message>
+        <source>Games Lost</source>
+        <translation>Parties perdues</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Parties gagnées</translation>
+    </message>
+    <message>
         <source>Got it</source>
         <translation>Compris</translation>
     </message>
@@ -186,6 +242,14 @@
     <message>
         <source>Hearts</source>
         <translation>Cœurs</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a black 7. Only a King can go into an empty column.</source>
+        <translation>Dans les sept colonnes, posez une carte sur une carte de valeur immédiatement supérieure et de couleur opposée : un 6 rouge sur un 7 noir. Seul un Roi peut occuper une colonne vide.</translation>
     </message>
     <message>
         <source>Jack</source>
@@ -208,6 +272,10 @@
         <translation>Lancer à l'ouverture de session</translation>
     </message>
     <message>
+        <source>Lives in your system tray</source>
+        <translation>Dans la zone de notification</translation>
+    </message>
+    <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menu : préférences, statistiques, règles du jeu, à propos et quitter</translation>
     </message>
@@ -216,8 +284,16 @@
         <translation>Déplacer %1$@ vers %2$@</translation>
     </message>
     <message>
+        <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
+        <translation>Placez les 52 cartes sur les quatre fondations, une par couleur, de l'As au Roi. Chaque donne est vérifiée à l'avance : elle peut toujours être gagnée.</translation>
+    </message>
+    <message>
         <source>Move between piles</source>
         <translation>Passer d'une pile à l'autre</translation>
+    </message>
+    <message>
+        <source>Move cards</source>
+        <translation>Déplacer les cartes</translation>
     </message>
     <message>
         <source>Move redone.</source>
@@ -264,6 +340,10 @@
         <translation>Nouvelle donne</translation>
     </message>
     <message>
+        <source>New Deal (⌘N)</source>
+        <translation>Nouvelle donne (⌘N)</translation>
+    </message>
+    <message>
         <source>New Game</source>
         <translation>Nouvelle partie</translation>
     </message>
@@ -274,6 +354,10 @@
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en Tirer 1 carte et trois en Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
+        <translation>Dès que la partie est jouée d'avance, la fin automatique la termine pour vous. Vous pouvez la désactiver dans les Préférences.</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -294,6 +378,10 @@
     <message>
         <source>Play Again</source>
         <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
@@ -376,12 +464,24 @@
         <translation>Piques</translation>
     </message>
     <message>
+        <source>Standard or Vegas scoring</source>
+        <translation>Score standard ou Vegas</translation>
+    </message>
+    <message>
+        <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
+        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez dans les Préférences.</translation>
+    </message>
+    <message>
         <source>Start a new game deal</source>
         <translation>Distribuer une nouvelle partie</translation>
     </message>
     <message>
         <source>Starting a new deal now will reset your win streak.</source>
         <translation>Commencer une nouvelle donne maintenant remettra à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Stock Deal Mode</source>
@@ -406,14 +506,6 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
         <translation>Pioche. %lld cartes restantes. Touchez pour piocher.</translation>
-    </message>
-    <message>
-        <source>%lld cards|one</source>
-        <translation>%lld carte</translation>
-    </message>
-    <message>
-        <source>%lld cards|other</source>
-        <translation>%lld cartes</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -448,8 +540,20 @@
         <translation>Annuler le coup</translation>
     </message>
     <message>
+        <source>Undo Move (⌘Z)</source>
+        <translation>Annuler le coup (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Undo and new deals</source>
+        <translation>Annuler et nouvelles donnes</translation>
+    </message>
+    <message>
         <source>Undo last card move</source>
         <translation>Annuler le dernier coup</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
+        <translation>Annuler reprend votre dernier coup. Lancez une nouvelle partie à tout moment avec Nouvelle donne.</translation>
     </message>
     <message>
         <source>Unlimited Redeals</source>
@@ -458,6 +562,10 @@
     <message>
         <source>Unlimited redeals</source>
         <translation>Redistributions illimitées</translation>
+    </message>
+    <message>
+        <source>Vegas Bankroll</source>
+        <translation>Cagnotte Vegas</translation>
     </message>
     <message>
         <source>Version %@</source>
@@ -482,6 +590,10 @@
     <message>
         <source>Welcome to Murvane Solitaire</source>
         <translation>Bienvenue dans Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Taux de victoire</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>
