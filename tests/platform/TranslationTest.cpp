@@ -46,6 +46,7 @@ TEST(TranslationTest, EachShippedLanguageIsEmbedded)
     const std::pair<const char*, const char*> cases[] = {
         {"fr", "Talon vide"},
         {"de", "Leere Ablage"},
+        {"es", "Descarte vacío"},
     };
     for (const auto& [language, expected] : cases) {
         LanguageGuard guard(QString::fromLatin1(language));

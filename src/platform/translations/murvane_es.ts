@@ -1,0 +1,615 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Murvane</name>
+    <message>
+        <source>%.1f%%</source>
+        <translation>%.1f %%</translation>
+    </message>
+    <message>
+        <source>%1$@ moved to column %2$lld.</source>
+        <translation>%1$@ movido a la columna %2$lld.</translation>
+    </message>
+    <message>
+        <source>%1$@ of %2$@</source>
+        <translation>%1$@ de %2$@</translation>
+    </message>
+    <message>
+        <source>%@ moved to foundation.</source>
+        <translation>%@ movido a la fundación.</translation>
+    </message>
+    <message>
+        <source>%@: %@</source>
+        <translation>%@: %@</translation>
+    </message>
+    <message>
+        <source>%lld cards|one</source>
+        <translation>%lld carta</translation>
+    </message>
+    <message>
+        <source>%lld cards|other</source>
+        <translation>%lld cartas</translation>
+    </message>
+    <message>
+        <source>A simple solitaire game for your Linux system tray.</source>
+        <translation>Un solitario sencillo para la bandeja del sistema de tu escritorio Linux.</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>APLICACIÓN</translation>
+    </message>
+    <message>
+        <source>Abandon this game?</source>
+        <translation>¿Abandonar esta partida?</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.</source>
+        <translation>Añade un pequeño símbolo del palo junto al valor, para distinguir los palos en las pilas superpuestas.</translation>
+    </message>
+    <message>
+        <source>Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings.</source>
+        <translation>Permite Murvane Solitaire en los ajustes de Aplicaciones al inicio (arranque automático) de tu escritorio.</translation>
+    </message>
+    <message>
+        <source>Auto Complete</source>
+        <translation>Completar automáticamente</translation>
+    </message>
+    <message>
+        <source>Auto-Complete</source>
+        <translation>Autocompletar</translation>
+    </message>
+    <message>
+        <source>Best Score</source>
+        <translation>Mejor puntuación</translation>
+    </message>
+    <message>
+        <source>Best Streak</source>
+        <translation>Mejor racha</translation>
+    </message>
+    <message>
+        <source>Build down the columns</source>
+        <translation>Baja por las columnas</translation>
+    </message>
+    <message>
+        <source>CARDS</source>
+        <translation>CARTAS</translation>
+    </message>
+    <message>
+        <source>Can't see it? Look behind the arrow that collects hidden tray icons, or add a system tray to your panel.</source>
+        <translation>¿No lo ves? Busca tras la flecha que agrupa los iconos ocultos de la bandeja, o añade una bandeja del sistema a tu panel.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Card Back, Theme: %@</source>
+        <translation>Reverso de las cartas, tema: %@</translation>
+    </message>
+    <message>
+        <source>Card Fan</source>
+        <translation>Abanico de cartas</translation>
+    </message>
+    <message>
+        <source>Changing this rule deals a new game and resets your win streak.</source>
+        <translation>Cambiar esta regla reparte una partida nueva y reinicia tu racha de victorias.</translation>
+    </message>
+    <message>
+        <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
+        <translation>Haz clic en el icono de la bandeja del sistema de tu panel para abrir el juego. Haz clic en cualquier otro sitio para ocultarlo, y tu partida seguirá donde la dejaste. ¿No lo ves? Búscalo entre los iconos ocultos de la bandeja, o añade una bandeja del sistema a tu panel.</translation>
+    </message>
+    <message>
+        <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
+        <translation>Haz clic en el mazo para descubrir cartas. Elige Robar 1 o Robar 3 en Preferencias. Cuando se acabe el mazo, haz clic en él para devolverle las cartas del descarte.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Closing the window quits the game; your game in progress is kept for next time.</source>
+        <translation>Al cerrar la ventana se sale del juego; tu partida en curso se guarda para la próxima vez.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Trébol</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Tréboles</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|one</source>
+        <translation>Columna %2$lld: %1$lld carta boca abajo</translation>
+    </message>
+    <message>
+        <source>Column %2$lld: %1$lld face-down cards|other</source>
+        <translation>Columna %2$lld: %1$lld cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>Current Streak</source>
+        <translation>Racha actual</translation>
+    </message>
+    <message>
+        <source>Current score: %@</source>
+        <translation>Puntuación actual: %@</translation>
+    </message>
+    <message>
+        <source>Deal Mode</source>
+        <translation>Modo de robo</translation>
+    </message>
+    <message>
+        <source>Deals Played</source>
+        <translation>Partidas jugadas</translation>
+    </message>
+    <message>
+        <source>Deck Theme: %@</source>
+        <translation>Tema de la baraja: %@</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamante</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Diamantes</translation>
+    </message>
+    <message>
+        <source>Double-tap to move to the best available spot.</source>
+        <translation>Toca dos veces para moverla al mejor sitio disponible.</translation>
+    </message>
+    <message>
+        <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
+        <translation>Arrastra una carta, junto con las que tenga encima, adonde encaje. O haz doble clic en una carta para enviarla al mejor sitio.</translation>
+    </message>
+    <message>
+        <source>Draw from the stock</source>
+        <translation>Robar del mazo</translation>
+    </message>
+    <message>
+        <source>Draw, or move the card</source>
+        <translation>Robar, o mover la carta</translation>
+    </message>
+    <message>
+        <source>Drew %@.</source>
+        <translation>Robaste %@.</translation>
+    </message>
+    <message>
+        <source>Empty Waste Pile</source>
+        <translation>Descarte vacío</translation>
+    </message>
+    <message>
+        <source>Empty column %lld, accepts King only</source>
+        <translation>Columna %lld vacía, solo admite un Rey</translation>
+    </message>
+    <message>
+        <source>Face down card</source>
+        <translation>Carta boca abajo</translation>
+    </message>
+    <message>
+        <source>Fill the foundations</source>
+        <translation>Completa las fundaciones</translation>
+    </message>
+    <message>
+        <source>Final Score: %@</source>
+        <translation>Puntuación final: %@</translation>
+    </message>
+    <message>
+        <source>Foundation pile %lld, accepts Ace first</source>
+        <translation>Fundación %lld, empieza por un As</translation>
+    </message>
+    <message>
+        <source>GAMEPLAY</source>
+        <translation>JUEGO</translation>
+    </message>
+    <message>
+        <source>Game Size</source>
+        <translation>Tamaño del juego</translation>
+    </message>
+    <message>
+        <source>Game Solved</source>
+        <translation>Partida resuelta</translation>
+    </message>
+    <message>
+        <source>Game Solved. Final Score: %@</source>
+        <translation>Partida resuelta. Puntuación final: %@</translation>
+    </message>
+    <message>
+        <source>Games Lost</source>
+        <translation>Partidas perdidas</translation>
+    </message>
+    <message>
+        <source>Games Won</source>
+        <translation>Partidas ganadas</translation>
+    </message>
+    <message>
+        <source>Got it</source>
+        <translation>Entendido</translation>
+    </message>
+    <message>
+        <source>Heart</source>
+        <translation>Corazón</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Corazones</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Cómo jugar</translation>
+    </message>
+    <message>
+        <source>In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a black 7. Only a King can go into an empty column.</source>
+        <translation>En las siete columnas, coloca una carta sobre otra de un valor más alto y de color contrario: un 6 rojo sobre un 7 negro. Solo un Rey puede ocupar una columna vacía.</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Jota</translation>
+    </message>
+    <message>
+        <source>KEYBOARD</source>
+        <translation>TECLADO</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Launch at Login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Abrir al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Lives in your system tray</source>
+        <translation>Vive en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Menu: preferences, statistics, how to play, about, and quit</source>
+        <translation>Menú: preferencias, estadísticas, cómo jugar, acerca de y salir</translation>
+    </message>
+    <message>
+        <source>Move %1$@ to %2$@</source>
+        <translation>Mover %1$@ a %2$@</translation>
+    </message>
+    <message>
+        <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
+        <translation>Lleva las 52 cartas a las cuatro fundaciones, una por palo, del As al Rey. Cada reparto se comprueba antes, así que siempre se puede ganar.</translation>
+    </message>
+    <message>
+        <source>Move between piles</source>
+        <translation>Moverse entre pilas</translation>
+    </message>
+    <message>
+        <source>Move cards</source>
+        <translation>Mueve cartas</translation>
+    </message>
+    <message>
+        <source>Move redone.</source>
+        <translation>Movimiento rehecho.</translation>
+    </message>
+    <message>
+        <source>Move to column %lld</source>
+        <translation>Mover a la columna %lld</translation>
+    </message>
+    <message>
+        <source>Move to empty column %lld</source>
+        <translation>Mover a la columna vacía %lld</translation>
+    </message>
+    <message>
+        <source>Move to foundation</source>
+        <translation>Mover a la fundación</translation>
+    </message>
+    <message>
+        <source>Move undone.</source>
+        <translation>Movimiento deshecho.</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire</source>
+        <translation>Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the bottom of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire vive en la bandeja del sistema. Haz clic en su icono, en la parte inferior de la pantalla, para jugar. Tiene este aspecto:</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon at the top of your screen to play. It looks like this:</source>
+        <translation>Murvane Solitaire vive en la bandeja del sistema. Haz clic en su icono, en la parte superior de la pantalla, para jugar. Tiene este aspecto:</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire lives in your system tray. Click its icon in your desktop's panel to play. It looks like this:</source>
+        <translation>Murvane Solitaire vive en la bandeja del sistema. Haz clic en su icono, en el panel de tu escritorio, para jugar. Tiene este aspecto:</translation>
+    </message>
+    <message>
+        <source>Need the rules? Open the game's menu and choose How to Play.</source>
+        <translation>¿Necesitas las reglas? Abre el menú del juego y elige Cómo jugar.</translation>
+    </message>
+    <message>
+        <source>New Deal</source>
+        <translation>Nuevo reparto</translation>
+    </message>
+    <message>
+        <source>New Deal (⌘N)</source>
+        <translation>Nuevo reparto (⌘N)</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Partida nueva</translation>
+    </message>
+    <message>
+        <source>No winning line found from here.</source>
+        <translation>No hay forma de ganar desde aquí.</translation>
+    </message>
+    <message>
+        <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
+        <translation>Desactivado: límite clásico de Vegas, una pasada por el mazo en Robar 1 y tres en Robar 3. Cambiarlo empieza una partida nueva.</translation>
+    </message>
+    <message>
+        <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
+        <translation>Cuando la partida está decidida, Autocompletar la termina por ti. Puedes desactivarlo en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Open Murvane Solitaire</source>
+        <translation>Abrir Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Open Preferences</source>
+        <translation>Abrir Preferencias</translation>
+    </message>
+    <message>
+        <source>Pass %lld of %lld</source>
+        <translation>Pasada %lld de %lld</translation>
+    </message>
+    <message>
+        <source>Pass %lld/%lld</source>
+        <translation>Pasada %lld/%lld</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Jugar otra vez</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Preferences, Statistics, How to Play, About &amp; Quit</source>
+        <translation>Preferencias, Estadísticas, Cómo jugar, Acerca de y Salir</translation>
+    </message>
+    <message>
+        <source>Preferences…</source>
+        <translation>Preferencias…</translation>
+    </message>
+    <message>
+        <source>Published by Kestrune LLC</source>
+        <translation>Publicado por Kestrune LLC</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Reina</translation>
+    </message>
+    <message>
+        <source>Quit Murvane Solitaire</source>
+        <translation>Salir de Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Recycle Waste into Stock</source>
+        <translation>Devolver el descarte al mazo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Reset All Statistics</source>
+        <translation>Restablecer todas las estadísticas</translation>
+    </message>
+    <message>
+        <source>Reset all statistics</source>
+        <translation>Restablecer todas las estadísticas</translation>
+    </message>
+    <message>
+        <source>Reset all statistics?</source>
+        <translation>¿Restablecer todas las estadísticas?</translation>
+    </message>
+    <message>
+        <source>Scoring Rule System</source>
+        <translation>Sistema de puntuación</translation>
+    </message>
+    <message>
+        <source>Scoring System</source>
+        <translation>Sistema de puntuación</translation>
+    </message>
+    <message>
+        <source>Send the card to a column</source>
+        <translation>Enviar la carta a una columna</translation>
+    </message>
+    <message>
+        <source>Show Hint</source>
+        <translation>Mostrar pista</translation>
+    </message>
+    <message>
+        <source>Show Suit in Card Corner</source>
+        <translation>Mostrar el palo en la esquina</translation>
+    </message>
+    <message>
+        <source>Show a hint</source>
+        <translation>Mostrar una pista</translation>
+    </message>
+    <message>
+        <source>Show suit in card corner</source>
+        <translation>Mostrar el palo en la esquina</translation>
+    </message>
+    <message>
+        <source>Spade</source>
+        <translation>Pica</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Picas</translation>
+    </message>
+    <message>
+        <source>Standard or Vegas scoring</source>
+        <translation>Puntuación estándar o Vegas</translation>
+    </message>
+    <message>
+        <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
+        <translation>La puntuación estándar suma puntos mientras juegas. La de Vegas se juega con un fondo: cada partida cuesta una apuesta y cada carta en una fundación te devuelve dinero. Elige una en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Start a new game deal</source>
+        <translation>Repartir una partida nueva</translation>
+    </message>
+    <message>
+        <source>Starting a new deal now will reset your win streak.</source>
+        <translation>Si empiezas un nuevo reparto ahora, se reiniciará tu racha de victorias.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>Stock Deal Mode</source>
+        <translation>Modo de robo</translation>
+    </message>
+    <message>
+        <source>Stock pile empty.</source>
+        <translation>Mazo vacío.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. No redeals left.</source>
+        <translation>Mazo vacío. No quedan más pasadas.</translation>
+    </message>
+    <message>
+        <source>Stock pile empty. Tap to recycle waste.</source>
+        <translation>Mazo vacío. Toca para devolver el descarte.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|one</source>
+        <translation>Mazo. Queda %lld carta. Toca para robar.</translation>
+    </message>
+    <message>
+        <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
+        <translation>Mazo. Quedan %lld cartas. Toca para robar.</translation>
+    </message>
+    <message>
+        <source>The game's icon, highlighted in the system tray</source>
+        <translation>El icono del juego, resaltado en la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>This clears your deals, wins, streaks, best score and Vegas bankroll. It can't be undone.</source>
+        <translation>Se borrarán tus partidas, victorias, rachas, mejor puntuación y fondo de Vegas. No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>This game can no longer be won. Undo or start a new deal.</source>
+        <translation>Esta partida ya no se puede ganar. Deshaz movimientos o empieza un nuevo reparto.</translation>
+    </message>
+    <message>
+        <source>Tray Icon</source>
+        <translation>Icono de la bandeja</translation>
+    </message>
+    <message>
+        <source>Tray icon: %@</source>
+        <translation>Icono de la bandeja: %@</translation>
+    </message>
+    <message>
+        <source>Turn the waste back over</source>
+        <translation>Dar la vuelta al descarte</translation>
+    </message>
+    <message>
+        <source>Turned up %@.</source>
+        <translation>Descubriste %@.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo Move (⌘Z)</source>
+        <translation>Deshacer movimiento (⌘Z)</translation>
+    </message>
+    <message>
+        <source>Undo and new deals</source>
+        <translation>Deshacer y nuevos repartos</translation>
+    </message>
+    <message>
+        <source>Undo last card move</source>
+        <translation>Deshacer el último movimiento</translation>
+    </message>
+    <message>
+        <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
+        <translation>Deshacer anula tu último movimiento. Empieza un reparto nuevo cuando quieras con Nuevo reparto.</translation>
+    </message>
+    <message>
+        <source>Unlimited Redeals</source>
+        <translation>Pasadas ilimitadas</translation>
+    </message>
+    <message>
+        <source>Unlimited redeals</source>
+        <translation>Pasadas ilimitadas</translation>
+    </message>
+    <message>
+        <source>Vegas Bankroll</source>
+        <translation>Fondo de Vegas</translation>
+    </message>
+    <message>
+        <source>Version %@</source>
+        <translation>Versión %@</translation>
+    </message>
+    <message>
+        <source>Visit </source>
+        <translation>Visita </translation>
+    </message>
+    <message>
+        <source>Visit publisher website </source>
+        <translation>Visitar el sitio web del editor </translation>
+    </message>
+    <message>
+        <source>Waste turned over into the stock.</source>
+        <translation>Descarte devuelto al mazo.</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Bienvenida</translation>
+    </message>
+    <message>
+        <source>Welcome to Murvane Solitaire</source>
+        <translation>Te damos la bienvenida a Murvane Solitaire</translation>
+    </message>
+    <message>
+        <source>Win Rate</source>
+        <translation>Porcentaje de victorias</translation>
+    </message>
+    <message>
+        <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>
+        <translation>Tu escritorio no tiene bandeja del sistema, así que Murvane Solitaire se abre en una ventana. Donde hay bandeja, su icono tiene este aspecto:</translation>
+    </message>
+    <message>
+        <source>column %lld</source>
+        <translation>columna %lld</translation>
+    </message>
+    <message>
+        <source>foundation %lld</source>
+        <translation>fundación %lld</translation>
+    </message>
+    <message>
+        <source>© 2026 Kestrune LLC</source>
+        <translation>© 2026 Kestrune LLC</translation>
+    </message>
+</context>
+</TS>
