@@ -47,11 +47,25 @@ TEST(TranslationTest, EachShippedLanguageIsEmbedded)
         {"fr", "Talon vide"},
         {"de", "Leere Ablage"},
         {"es", "Descarte vacío"},
+        {"pl", "Pusty stos odkrytych kart"},
     };
     for (const auto& [language, expected] : cases) {
         LanguageGuard guard(QString::fromLatin1(language));
         EXPECT_EQ(localizedString(QStringLiteral("Empty Waste Pile")), QString::fromUtf8(expected));
     }
+}
+
+TEST(TranslationTest, PolishPicksOneFewAndMany)
+{
+    LanguageGuard guard(QStringLiteral("pl"));
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {1, "Pozostała 1 karta"}, {3, "Pozostały 3 karty"}, {5, "Pozostało 5 kart"},
+        {12, "Pozostało 12 kart"}, {22, "Pozostały 22 karty"}, {0, "Pozostało 0 kart"},
+    };
+    for (const auto& [count, expected] : cases)
+        EXPECT_TRUE(localizedPlural(QStringLiteral("Stock pile. %lld cards remaining. Tap to draw."), count)
+                        .contains(QString::fromUtf8(expected)))
+            << count;
 }
 
 TEST(TranslationTest, FallsBackToEnglish)
