@@ -67,11 +67,8 @@ TEST_P(RedoRoundTrip, RedoRestoresEachStateUndoTookBack)
     const RedoCase c = GetParam();
     InMemorySettingsStore store;
     DragState drag;
-    store.setString(keys::scoringMode, c.scoring);
-    store.setBool(keys::unlimitedRedeals, c.unlimited);
-    store.setInteger(keys::drawCount, c.draw);
+    storeRules(store, c.scoring, c.unlimited, c.draw);
     store.setInteger(keys::vegasBankroll, 1000);
-    store.setString(keys::autoCompleteMode, "Disabled");
     auto game = loadGame(store, clubsInTheStock());
 
     std::vector<Seen> after{seen(*game)};

@@ -44,10 +44,7 @@ TEST_P(PassLimitTest, RecyclesStopExactlyAtTheLimit)
     const PassCase c = GetParam();
     InMemorySettingsStore store;
     DragState drag;
-    store.setString(keys::scoringMode, c.scoring);
-    store.setBool(keys::unlimitedRedeals, c.unlimited);
-    store.setInteger(keys::drawCount, c.draw);
-    store.setString(keys::autoCompleteMode, "Disabled");
+    storeRules(store, c.scoring, c.unlimited, c.draw);
     auto game = loadGame(store, clubsLeft(5)); // 8 clubs in the stock
 
     EXPECT_EQ(game->passText().value_or("none"), c.passTextAtStart);

@@ -106,6 +106,17 @@ struct Position {
     }
 };
 
+// Stores a rule set the way the preferences would: scoring, whether passes
+// are unlimited, and cards per draw. Auto-complete is off so that tests step
+// the game themselves.
+inline void storeRules(InMemorySettingsStore& store, const QString& scoring, bool unlimited, std::int64_t draw)
+{
+    store.setString(keys::scoringMode, scoring);
+    store.setBool(keys::unlimitedRedeals, unlimited);
+    store.setInteger(keys::drawCount, draw);
+    store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
+}
+
 // Plants the position in the store under the store's current rules and
 // constructs a game that restores it. Fails the test if it did not restore.
 inline std::unique_ptr<SolitaireGame> loadGame(InMemorySettingsStore& store, const Position& position)
