@@ -59,9 +59,15 @@ switches() { # all threads of $1
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # One launch: prints "<ms to icon> <VmHWM kB> <VmRSS kB> <switches in 5 s>".
+# A third argument "returning" launches with a store that has already greeted
+# the player, as every launch after the first does.
 measure() {
   local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
   mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+  if [ "${3:-}" = returning ]; then
+    mkdir -p "$home/config/Kestrune"
+    printf '[General]\nMurvane_HasSeenWelcome=true\n' > "$home/config/Kestrune/Murvane Solitaire.conf"
+  fi
   local t0 t1 pid
   t0=$(now_ms)
   HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" "$exe" >/dev/null 2>&1 &
@@ -79,19 +85,21 @@ measure() {
   echo "$((t1 - t0)) $hwm $rss $((s1 - s0))"
 }
 
-for name in baseline game; do
-  : > "$work/$name"
-  for _ in $(seq 1 "$runs"); do
-    if [ $name = baseline ]; then measure "$baseline" app_baseline_tray >> "$work/$name"
-    else measure "$game" murvane-solitaire >> "$work/$name"; fi
-  done
+# Interleaved, so a change in the machine's load falls on all three alike.
+names="baseline game-first game-returning"
+for name in $names; do : > "$work/$name"; done
+for _ in $(seq 1 "$runs"); do
+  measure "$baseline" app_baseline_tray >> "$work/baseline"
+  measure "$game" murvane-solitaire >> "$work/game-first"
+  measure "$game" murvane-solitaire returning >> "$work/game-returning"
 done
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
-printf '%-28s %12s %12s %8s\n' "median of $runs runs" baseline game ratio
+printf '%-28s %9s %12s %7s %12s %7s\n' "median of $runs runs" baseline "first launch" ratio "returning" ratio
 for row in "launch to tray icon (ms):1" "peak resident VmHWM (kB):2" "idle resident VmRSS (kB):3" "idle wake-ups in 5 s:4"; do
   label="${row%%:*}"; c="${row##*:}"
-  b=$(col baseline "$c"); g=$(col game "$c")
-  printf '%-28s %12s %12s %8s\n' "$label" "$b" "$g" "$(awk -v b="$b" -v g="$g" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }')"
+  b=$(col baseline "$c"); f=$(col game-first "$c"); r=$(col game-returning "$c")
+  ratio() { awk -v b="$b" -v g="$1" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }'; }
+  printf '%-28s %9s %12s %7s %12s %7s\n' "$label" "$b" "$f" "$(ratio "$f")" "$r" "$(ratio "$r")"
 done
 
 echo

@@ -5,6 +5,7 @@
 #include "TrayController.h"
 #include "WelcomeWindowController.h"
 #include "engine/SolitaireGame.h"
+#include "engine/StoredSettings.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SettingsStore.h"
 
@@ -84,26 +85,37 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     }
     if (!store_)
         store_ = openUserStore(&storeIsDurable_);
-    game_ = std::make_unique<SolitaireGame>(*store_, /*verifyDeals=*/true);
 
-    // A quit in the same turn as a move would otherwise drop its save.
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MurvaneSolitaireApp::writePendingSave);
-
-    // Runs after start-up has returned, on the main thread, once per launch.
-    QTimer::singleShot(0, this, &MurvaneSolitaireApp::runWelcomeCheck);
-
-    const bool useTray = options_.useTray.value_or(QSystemTrayIcon::isSystemTrayAvailable());
-    if (useTray) {
-        // Closing the panel must not end a program that lives in the tray.
-        QApplication::setQuitOnLastWindowClosed(false);
-        createPanel(trayPanelStyle());
-        tray_ = std::make_unique<TrayController>(*game_);
+    // The icon goes up first, from the stored setting, and the tray host
+    // embeds it while the game below restores or deals. Nothing the icon asks
+    // for can run before the game exists: requests arrive through the event
+    // loop, which starts after this function.
+    if (options_.useTray.value_or(true)) {
+        tray_ = std::make_unique<TrayController>(readSetting(*store_, stored::menuBarIcon));
         connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
         connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
         connect(tray_.get(), &TrayController::newDealRequested, this, &MurvaneSolitaireApp::newDealFromTray);
         connect(tray_.get(), &TrayController::preferencesRequested, this, &MurvaneSolitaireApp::preferencesFromTray);
         connect(tray_.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
         tray_->show();
+        // Sends the icon to the tray host now rather than when the loop
+        // starts; no input, connection or other socket is served here.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+        if (!options_.useTray && !QSystemTrayIcon::isSystemTrayAvailable())
+            tray_.reset();
+    }
+    // Closing the panel must not end a program that lives in the tray.
+    if (tray_)
+        QApplication::setQuitOnLastWindowClosed(false);
+
+    game_ = std::make_unique<SolitaireGame>(*store_, /*verifyDeals=*/true);
+    // A quit in the same turn as a move would otherwise drop its save.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MurvaneSolitaireApp::writePendingSave);
+    scheduleWelcomeCheck();
+
+    if (tray_) {
+        tray_->follow(*game_);
+        createPanel(trayPanelStyle());
     } else {
         // No tray to live in: the game is an ordinary window, and closing it
         // ends the program, as the last window of any application does.
@@ -145,6 +157,31 @@ void MurvaneSolitaireApp::togglePanel()
     if (!panel_)
         return;
     panel_->toggle(tray_ ? tray_->iconGeometry() : std::nullopt, QCursor::pos());
+}
+
+void MurvaneSolitaireApp::scheduleWelcomeCheck()
+{
+    // Runs after start-up has returned, on the main thread, once per launch.
+    // The welcome window's wording and a panel opened at launch both depend on
+    // where the icon sits, so they wait until the tray host has placed it.
+    // Some hosts never report a place; those get the general wording after a
+    // moment.
+    if (!tray_ || tray_->isPlaced()) {
+        QTimer::singleShot(0, this, &MurvaneSolitaireApp::runWelcomeCheck);
+        return;
+    }
+    constexpr int kPollMs = 20;
+    constexpr int kWaitMs = 400;
+    auto* poll = new QTimer(this);
+    poll->setInterval(kPollMs);
+    connect(poll, &QTimer::timeout, this, [this, poll, waited = 0]() mutable {
+        waited += kPollMs;
+        if (tray_ && !tray_->isPlaced() && waited < kWaitMs)
+            return;
+        poll->deleteLater();
+        runWelcomeCheck();
+    });
+    poll->start();
 }
 
 void MurvaneSolitaireApp::runWelcomeCheck()

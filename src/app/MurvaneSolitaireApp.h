@@ -88,6 +88,7 @@ Q_SIGNALS:
 
 private:
     void createPanel(PanelWindow::Style style);
+    void scheduleWelcomeCheck();
     void runWelcomeCheck();
     SolitaireView* board() const;
     void writePendingSave();

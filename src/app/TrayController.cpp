@@ -28,9 +28,9 @@ QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
     return icon;
 }
 
-TrayController::TrayController(SolitaireGame& game, QObject* parent)
+TrayController::TrayController(MenuBarIconOption option, QObject* parent)
     : QObject(parent)
-    , game_(game)
+    , option_(option)
 {
     const QString title = localizedString(QStringLiteral("Murvane Solitaire"));
     tray_.setToolTip(title);
@@ -48,7 +48,6 @@ TrayController::TrayController(SolitaireGame& game, QObject* parent)
     add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
     tray_.setContextMenu(&menu_);
     updateIcon();
-    connect(&game_, &SolitaireGame::menuBarIconChanged, this, &TrayController::updateIcon);
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &TrayController::updateIcon);
     connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         // Left click, double click and middle click all open the game; the
@@ -60,10 +59,29 @@ TrayController::TrayController(SolitaireGame& game, QObject* parent)
 
 TrayController::~TrayController() = default;
 
+void TrayController::follow(const SolitaireGame& game)
+{
+    connect(&game, &SolitaireGame::menuBarIconChanged, this, [this, &game] {
+        option_ = game.menuBarIcon();
+        updateIcon();
+    });
+    if (option_ != game.menuBarIcon()) {
+        option_ = game.menuBarIcon();
+        updateIcon();
+    }
+}
+
 void TrayController::show()
 {
     tray_.show();
+    unplacedGeometry_ = tray_.geometry();
     Q_EMIT shown();
+}
+
+bool TrayController::isPlaced() const
+{
+    const std::optional<QRect> rect = iconGeometry();
+    return rect && *rect != unplacedGeometry_;
 }
 
 std::optional<QRect> TrayController::iconGeometry() const
@@ -76,8 +94,8 @@ std::optional<QRect> TrayController::iconGeometry() const
 
 void TrayController::updateIcon()
 {
-    iconName_ = symbolName(game_.menuBarIcon());
-    tray_.setIcon(menuBarIconImage(game_.menuBarIcon(), SystemAppearance::instance().isDark()));
+    iconName_ = symbolName(option_);
+    tray_.setIcon(menuBarIconImage(option_, SystemAppearance::instance().isDark()));
 }
 
 } // namespace murvane::app

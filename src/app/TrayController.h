@@ -29,17 +29,24 @@ QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop);
 class TrayController : public QObject {
     Q_OBJECT
 public:
-    // Creates the tray icon (not yet shown) for `game`, which must outlive it.
-    explicit TrayController(SolitaireGame& game, QObject* parent = nullptr);
+    // Creates the tray icon (not yet shown) with the stored symbol, so it can
+    // go up before the game has dealt.
+    explicit TrayController(MenuBarIconOption option, QObject* parent = nullptr);
     ~TrayController() override;
 
     void show();
+    // Keeps the symbol in step with the game's setting from now on; `game`
+    // must outlive this controller.
+    void follow(const SolitaireGame& game);
     bool isVisible() const { return tray_.isVisible(); }
     const QSystemTrayIcon& trayIcon() const { return tray_; }
     // The symbol name currently shown, for tests and the welcome window.
     QString iconName() const { return iconName_; }
     // The icon's rectangle on screen, when the tray reports one.
     std::optional<QRect> iconGeometry() const;
+    // Whether the tray host has put the shown icon in its place. Until then
+    // an embedded icon reports the rectangle it had before embedding.
+    bool isPlaced() const;
     // The context menu: Open, New Deal, Preferences…, Quit.
     QMenu* contextMenu() { return &menu_; }
 
@@ -57,7 +64,8 @@ Q_SIGNALS:
 private:
     void updateIcon();
 
-    SolitaireGame& game_;
+    MenuBarIconOption option_;
+    QRect unplacedGeometry_;
     QMenu menu_;
     QSystemTrayIcon tray_;
     QString iconName_;

@@ -185,12 +185,15 @@ TEST(Shell, TrayIconFollowsTheMenuBarIconSetting)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    TrayController tray(game);
+    // The icon goes up with the stored symbol before the game exists, then
+    // takes the game's setting when it starts following it.
+    TrayController tray(MenuBarIconOption::spade);
     EXPECT_EQ(tray.iconName(), QStringLiteral("suit.spade.fill"));
     EXPECT_EQ(tray.trayIcon().toolTip(), QStringLiteral("Murvane Solitaire"));
     const qint64 spadeKey = tray.trayIcon().icon().cacheKey();
 
     game.setMenuBarIcon(MenuBarIconOption::cardFan);
+    tray.follow(game);
     EXPECT_EQ(tray.iconName(), QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled.fill"));
     EXPECT_NE(tray.trayIcon().icon().cacheKey(), spadeKey);
     game.setMenuBarIcon(MenuBarIconOption::heart);

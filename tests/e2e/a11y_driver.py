@@ -194,6 +194,9 @@ def main():
              10, "the welcome check to be stored")
     # The first run greets the player; Return closes the greeting.
     welcome = wait_for(e2e.welcome_window, 10, "the welcome window")
+    edge = os.environ.get("MURVANE_E2E_TRAY_EDGE", "top")
+    find(pyatspi, lambda n: ("icon at the %s of your screen" % edge) in (n.name or ""),
+         "the welcome text to name the tray's edge (%s)" % edge)
     e2e.run("xdotool", "windowfocus", "--sync", welcome)
     key("Return")
     wait_for(lambda: e2e.welcome_window() is None, 10, "Return to close the welcome window")

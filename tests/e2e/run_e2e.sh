@@ -17,6 +17,9 @@ app="${1:?usage: run_e2e.sh <murvane-solitaire> [artefact dir]}"
 here="$(cd "$(dirname "$0")" && pwd)"
 artefacts="${2:-$PWD/e2e-artifacts}"
 driver_script="${3:-$here/e2e_driver.py}"
+# The screen edge the tray host sits on; the driver may check the game names it.
+export MURVANE_E2E_TRAY_EDGE="${MURVANE_E2E_TRAY_EDGE:-top}"
+tray_edge="$MURVANE_E2E_TRAY_EDGE"
 python=/usr/bin/python3 # the system one; another python3 may come first on PATH
 
 fail() { echo "FAIL: e2e tray session: $*"; exit 1; }
@@ -33,7 +36,7 @@ e2e_start_xvfb xvfb
 [ -n "$xvfb_display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
 export DISPLAY="$xvfb_display"
 
-trayer --edge top --align right --widthtype request --height 32 \
+trayer --edge "$tray_edge" --align right --widthtype request --height 32 \
   --SetDockType true --SetPartialStrut true --transparent false >"$work/trayer.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 1 100); do
