@@ -43,15 +43,44 @@ QString rawValue(ModalScreen v)
 
 QString rawValue(CardBackTheme v)
 {
+    // The stored value is the English name; MURVANE_TEXT lists each one for
+    // translation, since the screens show them through localizedName().
     static const char* const names[] = {
-        "Onyx Slate", "Classic Indigo", "Solid Slate", "Solid Cranberry", "Solid Terracotta",
-        "Solid Amber", "Solid Sand", "Solid Leaf", "Solid Cerulean", "Solid Twilight",
-        "Solid Mauve", "Spring Bloom", "Summer Sol", "Autumn Maple", "Winter Frost", "Key Lime",
-        "Ocean Tide", "Desert Dusk", "Midnight Constellation", "Moonlit Lavender", "White Torii",
-        "Cherry Blossom Ink", "Blueprint", "Copper Circuit", "8-Bit Retro", "Neon Arcade",
-        "Studio Kestrune"};
+        MURVANE_TEXT("Onyx Slate"),
+        MURVANE_TEXT("Classic Indigo"),
+        MURVANE_TEXT("Solid Slate"),
+        MURVANE_TEXT("Solid Cranberry"),
+        MURVANE_TEXT("Solid Terracotta"),
+        MURVANE_TEXT("Solid Amber"),
+        MURVANE_TEXT("Solid Sand"),
+        MURVANE_TEXT("Solid Leaf"),
+        MURVANE_TEXT("Solid Cerulean"),
+        MURVANE_TEXT("Solid Twilight"),
+        MURVANE_TEXT("Solid Mauve"),
+        MURVANE_TEXT("Spring Bloom"),
+        MURVANE_TEXT("Summer Sol"),
+        MURVANE_TEXT("Autumn Maple"),
+        MURVANE_TEXT("Winter Frost"),
+        MURVANE_TEXT("Key Lime"),
+        MURVANE_TEXT("Ocean Tide"),
+        MURVANE_TEXT("Desert Dusk"),
+        MURVANE_TEXT("Midnight Constellation"),
+        MURVANE_TEXT("Moonlit Lavender"),
+        MURVANE_TEXT("White Torii"),
+        MURVANE_TEXT("Cherry Blossom Ink"),
+        MURVANE_TEXT("Blueprint"),
+        MURVANE_TEXT("Copper Circuit"),
+        MURVANE_TEXT("8-Bit Retro"),
+        MURVANE_TEXT("Neon Arcade"),
+        MURVANE_TEXT("Studio Kestrune"),
+    };
     const int i = static_cast<int>(v);
     return i >= 0 && i < 27 ? QString::fromUtf8(names[i]) : QString();
+}
+
+QString localizedName(CardBackTheme v)
+{
+    return localizedString(rawValue(v));
 }
 
 QString symbolName(MenuBarIconOption v)

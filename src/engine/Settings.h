@@ -56,7 +56,9 @@ QString rawValue(BoardSize v);
 QString rawValue(AutoCompleteMode v);
 QString rawValue(MenuBarIconOption v);
 QString rawValue(ModalScreen v);
-QString rawValue(CardBackTheme v); // the theme's display name, e.g. "Onyx Slate"
+QString rawValue(CardBackTheme v); // the theme's English name, e.g. "Onyx Slate"; the stored value
+// The theme's name as shown and spoken, in the application language.
+QString localizedName(CardBackTheme v);
 
 // Exact, case-sensitive match of a raw value; anything else gives nothing.
 template <typename E>

@@ -128,7 +128,7 @@ void CardBackView::paint(QPainter& painter, const QRectF& frame) const
 
 QString CardBackView::accessibilityLabel() const
 {
-    return localizedString(QStringLiteral("Card Back, Theme: %@"), {rawValue(theme)});
+    return localizedString(QStringLiteral("Card Back, Theme: %@"), {localizedName(theme)});
 }
 
 QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio)

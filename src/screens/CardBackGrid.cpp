@@ -64,7 +64,9 @@ CardSwatch::CardSwatch(CardBackTheme theme, qreal textScale, QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setObjectName(QStringLiteral("cardTheme-") + rawValue(theme));
     makeAccessibleOption(this);
-    setAccessibleName(localizedString(QStringLiteral("Deck Theme: %@"), {localizedString(rawValue(theme))}));
+    const QString name = localizedName(theme);
+    setAccessibleName(localizedString(QStringLiteral("Deck Theme: %@"), {name}));
+    setToolTip(name);
 }
 
 void CardSwatch::setSelected(bool selected)

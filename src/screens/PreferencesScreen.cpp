@@ -320,17 +320,20 @@ QString displayName(MenuBarIconOption option)
 
 QString displayName(BoardSize size)
 {
-    return localizedString(size == BoardSize::large ? QStringLiteral("Large") : QStringLiteral("Standard"));
+    return localizedString(size == BoardSize::large ? QStringLiteral(MURVANE_TEXT("Large"))
+                                                    : QStringLiteral(MURVANE_TEXT("Standard")));
 }
 
 QString displayName(ScoringMode mode)
 {
-    return localizedString(mode == ScoringMode::vegas ? QStringLiteral("Vegas") : QStringLiteral("Standard"));
+    return localizedString(mode == ScoringMode::vegas ? QStringLiteral(MURVANE_TEXT("Vegas"))
+                                                      : QStringLiteral(MURVANE_TEXT("Standard")));
 }
 
 QString drawCountTitle(std::int64_t drawCount)
 {
-    return localizedString(drawCount == 1 ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3"));
+    return localizedString(drawCount == 1 ? QStringLiteral(MURVANE_TEXT("Draw 1"))
+                                          : QStringLiteral(MURVANE_TEXT("Draw 3")));
 }
 
 QString launchAtLoginApprovalText()

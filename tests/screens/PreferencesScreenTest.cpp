@@ -9,6 +9,7 @@
 #include "support/Positions.h"
 
 #include "persistence/SettingsKeys.h"
+#include "platform/Localization.h"
 
 #include <QAccessible>
 #include <QScrollArea>
@@ -284,6 +285,28 @@ TEST(Preferences, CardGridHasOneChoiceAndItsFocusRingFollowsTheKeyboard)
     EXPECT_GT(ringGrey(grid->swatches()[0]), 150);
     host.view->closeButton()->setFocus();
     EXPECT_FALSE(grid->focusedTheme().has_value());
+}
+
+TEST(Preferences, ChoicesAndThemeNamesShowTranslatedButAreStoredInEnglish)
+{
+    setApplicationLanguage(QStringLiteral("pl"));
+    struct Restore {
+        ~Restore() { setApplicationLanguage(QStringLiteral("en")); }
+    } restore;
+    PreferencesHost host(ScoringMode::vegas, true, 3);
+    EXPECT_EQ(host.menu("drawCountPicker")->text(), "Po 3 karty");
+    EXPECT_EQ(host.menu("drawCountPicker")->titles(), (QStringList{"Po 1 karcie", "Po 3 karty"}));
+    EXPECT_EQ(host.menu("scoringModePicker")->titles(), (QStringList{"Standardowy", "Vegas"}));
+    EXPECT_EQ(host.menu("boardSizePicker")->titles(), (QStringList{"Standardowy", QString::fromUtf8("Duży")}));
+    CardSwatch* blueprint = host.view->findChild<CardBackGrid*>()->swatch(CardBackTheme::blueprint);
+    EXPECT_EQ(blueprint->objectName(), "cardTheme-Blueprint");
+    EXPECT_EQ(blueprint->accessibleName(), "Motyw talii: Rysunek techniczny");
+    EXPECT_EQ(blueprint->toolTip(), "Rysunek techniczny");
+
+    host.menu("boardSizePicker")->choose(1);
+    QTest::mouseClick(blueprint, Qt::LeftButton);
+    EXPECT_EQ(host.store.stringForKey(keys::boardSize), "Large");
+    EXPECT_EQ(host.store.stringForKey(keys::cardTheme), "Blueprint");
 }
 
 TEST(Preferences, LaunchAtLoginSwitchFollowsTheAutostartEntry)

@@ -32,6 +32,10 @@
         <translation>%lld Karten</translation>
     </message>
     <message>
+        <source>8-Bit Retro</source>
+        <translation>8-Bit-Retro</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Ein einfaches Solitär-Spiel für den Infobereich Ihres Linux-Desktops.</translation>
     </message>
@@ -68,12 +72,20 @@
         <translation>Auto-Beenden</translation>
     </message>
     <message>
+        <source>Autumn Maple</source>
+        <translation>Herbstahorn</translation>
+    </message>
+    <message>
         <source>Best Score</source>
         <translation>Bestes Ergebnis</translation>
     </message>
     <message>
         <source>Best Streak</source>
         <translation>Längste Serie</translation>
+    </message>
+    <message>
+        <source>Blueprint</source>
+        <translation>Blaupause</translation>
     </message>
     <message>
         <source>Build down the columns</source>
@@ -102,6 +114,14 @@
     <message>
         <source>Changing this rule deals a new game and resets your win streak.</source>
         <translation>Wenn Sie diese Regel ändern, wird neu gegeben und Ihre Siegesserie zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom Ink</source>
+        <translation>Kirschblüten in Tusche</translation>
+    </message>
+    <message>
+        <source>Classic Indigo</source>
+        <translation>Klassisches Indigo</translation>
     </message>
     <message>
         <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
@@ -136,6 +156,10 @@
         <translation>Reihe %2$lld: %1$lld verdeckte Karten</translation>
     </message>
     <message>
+        <source>Copper Circuit</source>
+        <translation>Kupferplatine</translation>
+    </message>
+    <message>
         <source>Current Streak</source>
         <translation>Aktuelle Serie</translation>
     </message>
@@ -156,6 +180,10 @@
         <translation>Kartendesign: %@</translation>
     </message>
     <message>
+        <source>Desert Dusk</source>
+        <translation>Wüstenabend</translation>
+    </message>
+    <message>
         <source>Diamond</source>
         <translation>Karo</translation>
     </message>
@@ -170,6 +198,14 @@
     <message>
         <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
         <translation>Ziehen Sie eine Karte samt der Karten darauf an eine passende Stelle. Oder doppelklicken Sie eine Karte, um sie an den besten Platz zu legen.</translation>
+    </message>
+    <message>
+        <source>Draw 1</source>
+        <translation>1 Karte ziehen</translation>
+    </message>
+    <message>
+        <source>Draw 3</source>
+        <translation>3 Karten ziehen</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -260,8 +296,16 @@
         <translation>TASTATUR</translation>
     </message>
     <message>
+        <source>Key Lime</source>
+        <translation>Limette</translation>
+    </message>
+    <message>
         <source>King</source>
         <translation>König</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
     </message>
     <message>
         <source>Launch at Login</source>
@@ -278,6 +322,14 @@
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menü: Einstellungen, Statistik, Spielanleitung, Über und Beenden</translation>
+    </message>
+    <message>
+        <source>Midnight Constellation</source>
+        <translation>Sternbild um Mitternacht</translation>
+    </message>
+    <message>
+        <source>Moonlit Lavender</source>
+        <translation>Lavendel im Mondlicht</translation>
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
@@ -336,6 +388,10 @@
         <translation>Regeln vergessen? Öffnen Sie das Menü des Spiels und wählen Sie Spielanleitung.</translation>
     </message>
     <message>
+        <source>Neon Arcade</source>
+        <translation>Neon-Spielhalle</translation>
+    </message>
+    <message>
         <source>New Deal</source>
         <translation>Neu geben</translation>
     </message>
@@ -352,12 +408,20 @@
         <translation>Von hier aus ist kein Gewinnweg zu finden.</translation>
     </message>
     <message>
+        <source>Ocean Tide</source>
+        <translation>Meeresflut</translation>
+    </message>
+    <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Aus: klassisches Vegas-Limit, ein Durchgang durch den Stapel bei „1 Karte ziehen“ und drei bei „3 Karten ziehen“. Eine Änderung startet ein neues Spiel.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
         <translation>Sobald das Spiel entschieden ist, beendet Auto-Beenden es für Sie. Sie können das in den Einstellungen abschalten.</translation>
+    </message>
+    <message>
+        <source>Onyx Slate</source>
+        <translation>Onyxschiefer</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -456,12 +520,56 @@
         <translation>Farbe in der Kartenecke zeigen</translation>
     </message>
     <message>
+        <source>Solid Amber</source>
+        <translation>Bernstein</translation>
+    </message>
+    <message>
+        <source>Solid Cerulean</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Solid Cranberry</source>
+        <translation>Cranberryrot</translation>
+    </message>
+    <message>
+        <source>Solid Leaf</source>
+        <translation>Blattgrün</translation>
+    </message>
+    <message>
+        <source>Solid Mauve</source>
+        <translation>Mauve</translation>
+    </message>
+    <message>
+        <source>Solid Sand</source>
+        <translation>Sand</translation>
+    </message>
+    <message>
+        <source>Solid Slate</source>
+        <translation>Schiefergrau</translation>
+    </message>
+    <message>
+        <source>Solid Terracotta</source>
+        <translation>Terrakotta</translation>
+    </message>
+    <message>
+        <source>Solid Twilight</source>
+        <translation>Zwielicht</translation>
+    </message>
+    <message>
         <source>Spade</source>
         <translation>Pik</translation>
     </message>
     <message>
         <source>Spades</source>
         <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Spring Bloom</source>
+        <translation>Frühlingsblüte</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Standard or Vegas scoring</source>
@@ -506,6 +614,14 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
         <translation>Stapel. Noch %lld Karten. Zum Ziehen tippen.</translation>
+    </message>
+    <message>
+        <source>Studio Kestrune</source>
+        <translation>Studio Kestrune</translation>
+    </message>
+    <message>
+        <source>Summer Sol</source>
+        <translation>Sommersonne</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -564,6 +680,10 @@
         <translation>Unbegrenzte Durchgänge</translation>
     </message>
     <message>
+        <source>Vegas</source>
+        <translation>Vegas</translation>
+    </message>
+    <message>
         <source>Vegas Bankroll</source>
         <translation>Vegas-Guthaben</translation>
     </message>
@@ -592,8 +712,16 @@
         <translation>Willkommen bei Murvane Solitaire</translation>
     </message>
     <message>
+        <source>White Torii</source>
+        <translation>Weißes Torii</translation>
+    </message>
+    <message>
         <source>Win Rate</source>
         <translation>Gewinnquote</translation>
+    </message>
+    <message>
+        <source>Winter Frost</source>
+        <translation>Winterfrost</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>

@@ -32,6 +32,10 @@
         <translation>%lld cartas</translation>
     </message>
     <message>
+        <source>8-Bit Retro</source>
+        <translation>Retro de 8 bits</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Un solitario sencillo para la bandeja del sistema de tu escritorio Linux.</translation>
     </message>
@@ -68,12 +72,20 @@
         <translation>Autocompletar</translation>
     </message>
     <message>
+        <source>Autumn Maple</source>
+        <translation>Arce otoñal</translation>
+    </message>
+    <message>
         <source>Best Score</source>
         <translation>Mejor puntuación</translation>
     </message>
     <message>
         <source>Best Streak</source>
         <translation>Mejor racha</translation>
+    </message>
+    <message>
+        <source>Blueprint</source>
+        <translation>Plano</translation>
     </message>
     <message>
         <source>Build down the columns</source>
@@ -102,6 +114,14 @@
     <message>
         <source>Changing this rule deals a new game and resets your win streak.</source>
         <translation>Cambiar esta regla reparte una partida nueva y reinicia tu racha de victorias.</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom Ink</source>
+        <translation>Cerezo en flor a tinta</translation>
+    </message>
+    <message>
+        <source>Classic Indigo</source>
+        <translation>Índigo clásico</translation>
     </message>
     <message>
         <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
@@ -136,6 +156,10 @@
         <translation>Columna %2$lld: %1$lld cartas boca abajo</translation>
     </message>
     <message>
+        <source>Copper Circuit</source>
+        <translation>Circuito de cobre</translation>
+    </message>
+    <message>
         <source>Current Streak</source>
         <translation>Racha actual</translation>
     </message>
@@ -156,6 +180,10 @@
         <translation>Tema de la baraja: %@</translation>
     </message>
     <message>
+        <source>Desert Dusk</source>
+        <translation>Atardecer en el desierto</translation>
+    </message>
+    <message>
         <source>Diamond</source>
         <translation>Diamante</translation>
     </message>
@@ -170,6 +198,14 @@
     <message>
         <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
         <translation>Arrastra una carta, junto con las que tenga encima, adonde encaje. O haz doble clic en una carta para enviarla al mejor sitio.</translation>
+    </message>
+    <message>
+        <source>Draw 1</source>
+        <translation>Robar 1</translation>
+    </message>
+    <message>
+        <source>Draw 3</source>
+        <translation>Robar 3</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -260,8 +296,16 @@
         <translation>TECLADO</translation>
     </message>
     <message>
+        <source>Key Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
         <source>King</source>
         <translation>Rey</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Launch at Login</source>
@@ -278,6 +322,14 @@
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menú: preferencias, estadísticas, cómo jugar, acerca de y salir</translation>
+    </message>
+    <message>
+        <source>Midnight Constellation</source>
+        <translation>Constelación de medianoche</translation>
+    </message>
+    <message>
+        <source>Moonlit Lavender</source>
+        <translation>Lavanda bajo la luna</translation>
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
@@ -336,6 +388,10 @@
         <translation>¿Necesitas las reglas? Abre el menú del juego y elige Cómo jugar.</translation>
     </message>
     <message>
+        <source>Neon Arcade</source>
+        <translation>Arcade de neón</translation>
+    </message>
+    <message>
         <source>New Deal</source>
         <translation>Nuevo reparto</translation>
     </message>
@@ -352,12 +408,20 @@
         <translation>No hay forma de ganar desde aquí.</translation>
     </message>
     <message>
+        <source>Ocean Tide</source>
+        <translation>Marea oceánica</translation>
+    </message>
+    <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Desactivado: límite clásico de Vegas, una pasada por el mazo en Robar 1 y tres en Robar 3. Cambiarlo empieza una partida nueva.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
         <translation>Cuando la partida está decidida, Autocompletar la termina por ti. Puedes desactivarlo en Preferencias.</translation>
+    </message>
+    <message>
+        <source>Onyx Slate</source>
+        <translation>Pizarra ónix</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -456,12 +520,56 @@
         <translation>Mostrar el palo en la esquina</translation>
     </message>
     <message>
+        <source>Solid Amber</source>
+        <translation>Ámbar</translation>
+    </message>
+    <message>
+        <source>Solid Cerulean</source>
+        <translation>Cerúleo</translation>
+    </message>
+    <message>
+        <source>Solid Cranberry</source>
+        <translation>Arándano rojo</translation>
+    </message>
+    <message>
+        <source>Solid Leaf</source>
+        <translation>Verde hoja</translation>
+    </message>
+    <message>
+        <source>Solid Mauve</source>
+        <translation>Malva</translation>
+    </message>
+    <message>
+        <source>Solid Sand</source>
+        <translation>Arena</translation>
+    </message>
+    <message>
+        <source>Solid Slate</source>
+        <translation>Pizarra</translation>
+    </message>
+    <message>
+        <source>Solid Terracotta</source>
+        <translation>Terracota</translation>
+    </message>
+    <message>
+        <source>Solid Twilight</source>
+        <translation>Crepúsculo</translation>
+    </message>
+    <message>
         <source>Spade</source>
         <translation>Pica</translation>
     </message>
     <message>
         <source>Spades</source>
         <translation>Picas</translation>
+    </message>
+    <message>
+        <source>Spring Bloom</source>
+        <translation>Flor de primavera</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Standard or Vegas scoring</source>
@@ -506,6 +614,14 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
         <translation>Mazo. Quedan %lld cartas. Toca para robar.</translation>
+    </message>
+    <message>
+        <source>Studio Kestrune</source>
+        <translation>Studio Kestrune</translation>
+    </message>
+    <message>
+        <source>Summer Sol</source>
+        <translation>Sol de verano</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -564,6 +680,10 @@
         <translation>Pasadas ilimitadas</translation>
     </message>
     <message>
+        <source>Vegas</source>
+        <translation>Vegas</translation>
+    </message>
+    <message>
         <source>Vegas Bankroll</source>
         <translation>Fondo de Vegas</translation>
     </message>
@@ -592,8 +712,16 @@
         <translation>Te damos la bienvenida a Murvane Solitaire</translation>
     </message>
     <message>
+        <source>White Torii</source>
+        <translation>Torii blanco</translation>
+    </message>
+    <message>
         <source>Win Rate</source>
         <translation>Porcentaje de victorias</translation>
+    </message>
+    <message>
+        <source>Winter Frost</source>
+        <translation>Escarcha invernal</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>

@@ -32,6 +32,10 @@
         <translation>%lld cartes</translation>
     </message>
     <message>
+        <source>8-Bit Retro</source>
+        <translation>Rétro 8 bits</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Un jeu de patience tout simple, dans la zone de notification de votre bureau Linux.</translation>
     </message>
@@ -68,12 +72,20 @@
         <translation>Fin automatique</translation>
     </message>
     <message>
+        <source>Autumn Maple</source>
+        <translation>Érable d'automne</translation>
+    </message>
+    <message>
         <source>Best Score</source>
         <translation>Meilleur score</translation>
     </message>
     <message>
         <source>Best Streak</source>
         <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source>Blueprint</source>
+        <translation>Plan d'architecte</translation>
     </message>
     <message>
         <source>Build down the columns</source>
@@ -102,6 +114,14 @@
     <message>
         <source>Changing this rule deals a new game and resets your win streak.</source>
         <translation>Modifier cette règle distribue une nouvelle partie et remet à zéro votre série de victoires.</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom Ink</source>
+        <translation>Cerisier en fleurs à l'encre</translation>
+    </message>
+    <message>
+        <source>Classic Indigo</source>
+        <translation>Indigo classique</translation>
     </message>
     <message>
         <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
@@ -136,6 +156,10 @@
         <translation>Colonne %2$lld : %1$lld cartes face cachée</translation>
     </message>
     <message>
+        <source>Copper Circuit</source>
+        <translation>Circuit de cuivre</translation>
+    </message>
+    <message>
         <source>Current Streak</source>
         <translation>Série en cours</translation>
     </message>
@@ -156,6 +180,10 @@
         <translation>Thème du jeu de cartes : %@</translation>
     </message>
     <message>
+        <source>Desert Dusk</source>
+        <translation>Soir sur le désert</translation>
+    </message>
+    <message>
         <source>Diamond</source>
         <translation>Carreau</translation>
     </message>
@@ -170,6 +198,14 @@
     <message>
         <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
         <translation>Faites glisser une carte, avec celles posées dessus, là où elle peut aller. Ou double-cliquez sur une carte pour l'envoyer au meilleur endroit.</translation>
+    </message>
+    <message>
+        <source>Draw 1</source>
+        <translation>Tirer 1 carte</translation>
+    </message>
+    <message>
+        <source>Draw 3</source>
+        <translation>Tirer 3 cartes</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -260,8 +296,16 @@
         <translation>CLAVIER</translation>
     </message>
     <message>
+        <source>Key Lime</source>
+        <translation>Citron vert</translation>
+    </message>
+    <message>
         <source>King</source>
         <translation>Roi</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
     </message>
     <message>
         <source>Launch at Login</source>
@@ -278,6 +322,14 @@
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menu : préférences, statistiques, règles du jeu, à propos et quitter</translation>
+    </message>
+    <message>
+        <source>Midnight Constellation</source>
+        <translation>Constellation de minuit</translation>
+    </message>
+    <message>
+        <source>Moonlit Lavender</source>
+        <translation>Lavande au clair de lune</translation>
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
@@ -336,6 +388,10 @@
         <translation>Besoin des règles ? Ouvrez le menu du jeu et choisissez Règles du jeu.</translation>
     </message>
     <message>
+        <source>Neon Arcade</source>
+        <translation>Arcade néon</translation>
+    </message>
+    <message>
         <source>New Deal</source>
         <translation>Nouvelle donne</translation>
     </message>
@@ -352,12 +408,20 @@
         <translation>Aucune solution gagnante à partir d'ici.</translation>
     </message>
     <message>
+        <source>Ocean Tide</source>
+        <translation>Marée océane</translation>
+    </message>
+    <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en Tirer 1 carte et trois en Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
         <translation>Dès que la partie est jouée d'avance, la fin automatique la termine pour vous. Vous pouvez la désactiver dans les Préférences.</translation>
+    </message>
+    <message>
+        <source>Onyx Slate</source>
+        <translation>Ardoise onyx</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -456,12 +520,56 @@
         <translation>Afficher la couleur dans le coin des cartes</translation>
     </message>
     <message>
+        <source>Solid Amber</source>
+        <translation>Ambre</translation>
+    </message>
+    <message>
+        <source>Solid Cerulean</source>
+        <translation>Bleu céruléen</translation>
+    </message>
+    <message>
+        <source>Solid Cranberry</source>
+        <translation>Canneberge</translation>
+    </message>
+    <message>
+        <source>Solid Leaf</source>
+        <translation>Vert feuille</translation>
+    </message>
+    <message>
+        <source>Solid Mauve</source>
+        <translation>Mauve</translation>
+    </message>
+    <message>
+        <source>Solid Sand</source>
+        <translation>Sable</translation>
+    </message>
+    <message>
+        <source>Solid Slate</source>
+        <translation>Ardoise</translation>
+    </message>
+    <message>
+        <source>Solid Terracotta</source>
+        <translation>Terre cuite</translation>
+    </message>
+    <message>
+        <source>Solid Twilight</source>
+        <translation>Crépuscule</translation>
+    </message>
+    <message>
         <source>Spade</source>
         <translation>Pique</translation>
     </message>
     <message>
         <source>Spades</source>
         <translation>Piques</translation>
+    </message>
+    <message>
+        <source>Spring Bloom</source>
+        <translation>Floraison printanière</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Standard or Vegas scoring</source>
@@ -506,6 +614,14 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
         <translation>Pioche. %lld cartes restantes. Touchez pour piocher.</translation>
+    </message>
+    <message>
+        <source>Studio Kestrune</source>
+        <translation>Studio Kestrune</translation>
+    </message>
+    <message>
+        <source>Summer Sol</source>
+        <translation>Soleil d'été</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -564,6 +680,10 @@
         <translation>Redistributions illimitées</translation>
     </message>
     <message>
+        <source>Vegas</source>
+        <translation>Vegas</translation>
+    </message>
+    <message>
         <source>Vegas Bankroll</source>
         <translation>Cagnotte Vegas</translation>
     </message>
@@ -592,8 +712,16 @@
         <translation>Bienvenue dans Murvane Solitaire</translation>
     </message>
     <message>
+        <source>White Torii</source>
+        <translation>Torii blanc</translation>
+    </message>
+    <message>
         <source>Win Rate</source>
         <translation>Taux de victoire</translation>
+    </message>
+    <message>
+        <source>Winter Frost</source>
+        <translation>Givre d'hiver</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>

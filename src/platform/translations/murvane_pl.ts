@@ -36,6 +36,10 @@
         <translation>%lld kart</translation>
     </message>
     <message>
+        <source>8-Bit Retro</source>
+        <translation>Retro 8-bitowe</translation>
+    </message>
+    <message>
         <source>A simple solitaire game for your Linux system tray.</source>
         <translation>Prosty pasjans w zasobniku systemowym Twojego pulpitu Linux.</translation>
     </message>
@@ -72,12 +76,20 @@
         <translation>Autodokończenie</translation>
     </message>
     <message>
+        <source>Autumn Maple</source>
+        <translation>Jesienny klon</translation>
+    </message>
+    <message>
         <source>Best Score</source>
         <translation>Najlepszy wynik</translation>
     </message>
     <message>
         <source>Best Streak</source>
         <translation>Najdłuższa seria</translation>
+    </message>
+    <message>
+        <source>Blueprint</source>
+        <translation>Rysunek techniczny</translation>
     </message>
     <message>
         <source>Build down the columns</source>
@@ -106,6 +118,14 @@
     <message>
         <source>Changing this rule deals a new game and resets your win streak.</source>
         <translation>Zmiana tej zasady rozdaje nową grę i zeruje Twoją serię zwycięstw.</translation>
+    </message>
+    <message>
+        <source>Cherry Blossom Ink</source>
+        <translation>Kwiat wiśni tuszem</translation>
+    </message>
+    <message>
+        <source>Classic Indigo</source>
+        <translation>Klasyczne indygo</translation>
     </message>
     <message>
         <source>Click the icon in the system tray on your panel to open the game. Click anywhere else to hide it, and your game is right where you left it. Can't see it? Look in the tray's overflow area, or add a system tray to your panel.</source>
@@ -144,6 +164,10 @@
         <translation>Kolumna %2$lld: %1$lld zakrytych kart</translation>
     </message>
     <message>
+        <source>Copper Circuit</source>
+        <translation>Miedziany obwód</translation>
+    </message>
+    <message>
         <source>Current Streak</source>
         <translation>Bieżąca seria</translation>
     </message>
@@ -164,6 +188,10 @@
         <translation>Motyw talii: %@</translation>
     </message>
     <message>
+        <source>Desert Dusk</source>
+        <translation>Zmierzch na pustyni</translation>
+    </message>
+    <message>
         <source>Diamond</source>
         <translation>Karo</translation>
     </message>
@@ -178,6 +206,14 @@
     <message>
         <source>Drag a card, along with the cards on top of it, to where it fits. Or double-click a card to send it to the best spot.</source>
         <translation>Przeciągnij kartę razem z kartami leżącymi na niej tam, gdzie pasuje. Możesz też kliknąć kartę dwukrotnie, aby przenieść ją na najlepsze miejsce.</translation>
+    </message>
+    <message>
+        <source>Draw 1</source>
+        <translation>Po 1 karcie</translation>
+    </message>
+    <message>
+        <source>Draw 3</source>
+        <translation>Po 3 karty</translation>
     </message>
     <message>
         <source>Draw from the stock</source>
@@ -268,8 +304,16 @@
         <translation>KLAWIATURA</translation>
     </message>
     <message>
+        <source>Key Lime</source>
+        <translation>Limonka</translation>
+    </message>
+    <message>
         <source>King</source>
         <translation>Król</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Duży</translation>
     </message>
     <message>
         <source>Launch at Login</source>
@@ -286,6 +330,14 @@
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
         <translation>Menu: preferencje, statystyki, jak grać, o programie i zakończ</translation>
+    </message>
+    <message>
+        <source>Midnight Constellation</source>
+        <translation>Gwiazdozbiór o północy</translation>
+    </message>
+    <message>
+        <source>Moonlit Lavender</source>
+        <translation>Lawenda w blasku księżyca</translation>
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
@@ -344,6 +396,10 @@
         <translation>Potrzebujesz zasad? Otwórz menu gry i wybierz Jak grać.</translation>
     </message>
     <message>
+        <source>Neon Arcade</source>
+        <translation>Neonowy automat</translation>
+    </message>
+    <message>
         <source>New Deal</source>
         <translation>Nowe rozdanie</translation>
     </message>
@@ -360,12 +416,20 @@
         <translation>Stąd nie da się już wygrać.</translation>
     </message>
     <message>
+        <source>Ocean Tide</source>
+        <translation>Przypływ oceanu</translation>
+    </message>
+    <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
         <translation>Wyłączone: klasyczny limit Vegas, jedno przejście przez talię przy Dobieraniu 1 i trzy przy Dobieraniu 3. Zmiana rozpoczyna nową grę.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
         <translation>Gdy gra jest już rozstrzygnięta, Autodokończenie ułoży ją za Ciebie. Możesz je wyłączyć w Preferencjach.</translation>
+    </message>
+    <message>
+        <source>Onyx Slate</source>
+        <translation>Onyksowy łupek</translation>
     </message>
     <message>
         <source>Open Murvane Solitaire</source>
@@ -464,12 +528,56 @@
         <translation>Pokazuj kolor w rogu karty</translation>
     </message>
     <message>
+        <source>Solid Amber</source>
+        <translation>Bursztyn</translation>
+    </message>
+    <message>
+        <source>Solid Cerulean</source>
+        <translation>Błękit</translation>
+    </message>
+    <message>
+        <source>Solid Cranberry</source>
+        <translation>Żurawina</translation>
+    </message>
+    <message>
+        <source>Solid Leaf</source>
+        <translation>Zieleń liści</translation>
+    </message>
+    <message>
+        <source>Solid Mauve</source>
+        <translation>Wrzos</translation>
+    </message>
+    <message>
+        <source>Solid Sand</source>
+        <translation>Piasek</translation>
+    </message>
+    <message>
+        <source>Solid Slate</source>
+        <translation>Łupek</translation>
+    </message>
+    <message>
+        <source>Solid Terracotta</source>
+        <translation>Terakota</translation>
+    </message>
+    <message>
+        <source>Solid Twilight</source>
+        <translation>Półmrok</translation>
+    </message>
+    <message>
         <source>Spade</source>
         <translation>Pik</translation>
     </message>
     <message>
         <source>Spades</source>
         <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Spring Bloom</source>
+        <translation>Wiosenny rozkwit</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standardowy</translation>
     </message>
     <message>
         <source>Standard or Vegas scoring</source>
@@ -518,6 +626,14 @@
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|many</source>
         <translation>Talia. Pozostało %lld kart. Stuknij, aby dobrać.</translation>
+    </message>
+    <message>
+        <source>Studio Kestrune</source>
+        <translation>Studio Kestrune</translation>
+    </message>
+    <message>
+        <source>Summer Sol</source>
+        <translation>Letnie słońce</translation>
     </message>
     <message>
         <source>The game's icon, highlighted in the system tray</source>
@@ -576,6 +692,10 @@
         <translation>Nieograniczone przejścia</translation>
     </message>
     <message>
+        <source>Vegas</source>
+        <translation>Vegas</translation>
+    </message>
+    <message>
         <source>Vegas Bankroll</source>
         <translation>Pula Vegas</translation>
     </message>
@@ -604,8 +724,16 @@
         <translation>Witaj w Murvane Solitaire</translation>
     </message>
     <message>
+        <source>White Torii</source>
+        <translation>Białe torii</translation>
+    </message>
+    <message>
         <source>Win Rate</source>
         <translation>Odsetek wygranych</translation>
+    </message>
+    <message>
+        <source>Winter Frost</source>
+        <translation>Zimowy szron</translation>
     </message>
     <message>
         <source>Your desktop has no system tray, so Murvane Solitaire opens as a window instead. Where there is a tray, its icon looks like this:</source>
