@@ -5,7 +5,10 @@ Texts are looked up at run time by their English key, so lupdate cannot see
 them; this reads every literal passed to localizedString/localizedPlural.
 
   check_translations.py SRC_DIR --keys            print every key
-  check_translations.py SRC_DIR TS_FILE...        exit 1 on any fault
+  check_translations.py SRC_DIR [--packaging DIR] TS_FILE...
+                                                  exit 1 on any fault; with
+      --packaging, the desktop entry and AppStream metainfo templates in DIR
+      must carry every language that has a TS_FILE too
 """
 import re
 import sys
@@ -66,6 +69,30 @@ def check(ts_path, keys):
     return faults
 
 
+DESKTOP_KEYS = ("Name", "GenericName", "Comment", "Keywords")
+METAINFO_TEXTS = ("summary", "p", "li", "caption")
+XML_LANG = "{http://www.w3.org/XML/1998/namespace}lang"
+
+
+def check_packaging(directory, languages):
+    """Every translatable desktop key and metainfo text exists in each language."""
+    faults = []
+    for desktop in sorted(Path(directory).glob("*.desktop.in")):
+        keys = {line.split("=", 1)[0] for line in desktop.read_text(encoding="utf-8").splitlines() if "=" in line}
+        for key in DESKTOP_KEYS:
+            faults += [f"{language}: {desktop.name} lacks {key}[{language}]"
+                       for language in languages if key in keys and f"{key}[{language}]" not in keys]
+    for metainfo in sorted(Path(directory).glob("*.metainfo.xml.in")):
+        root = ET.parse(metainfo).getroot()
+        for tag in METAINFO_TEXTS:
+            english = sum(1 for e in root.iter(tag) if e.get(XML_LANG) is None)
+            for language in languages:
+                translated = sum(1 for e in root.iter(tag) if e.get(XML_LANG) == language)
+                if translated != english:
+                    faults.append(f"{language}: {metainfo.name} has {translated} <{tag}> for {english} in English")
+    return faults
+
+
 def main(argv):
     if len(argv) < 2:
         print(__doc__, file=sys.stderr)
@@ -75,10 +102,17 @@ def main(argv):
         for key, counted in sorted(keys.items()):
             print(("[counted] " if counted else "") + key)
         return 0
-    faults = [fault for ts in argv[2:] for fault in check(ts, keys)]
+    ts_files = argv[2:]
+    packaging = None
+    if ts_files[:1] == ["--packaging"] and len(ts_files) > 1:
+        packaging, ts_files = ts_files[1], ts_files[2:]
+    faults = [fault for ts in ts_files for fault in check(ts, keys)]
+    if packaging:
+        languages = [re.search(r'murvane_([a-zA-Z_]+)\.ts$', ts).group(1) for ts in ts_files]
+        faults += check_packaging(packaging, languages)
     for fault in faults:
         print(fault)
-    print(f"{len(keys)} keys, {len(argv) - 2} languages, {len(faults)} faults")
+    print(f"{len(keys)} keys, {len(ts_files)} languages, {len(faults)} faults")
     return 1 if faults else 0
 
 
