@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -42,16 +43,39 @@ inline int parseToolArguments(int argc, char** argv, QCommandLineParser& parser,
 }
 
 // The screenshot tools: one optional output folder (default /tmp), created
-// here, and the offscreen platform unless another one is asked for. Returns
-// -1 when the tool should run, else the exit status to return.
-inline int parseShotToolArguments(int argc, char** argv, const QString& description, QString& folder)
+// here, and the offscreen platform unless another one is asked for. Given
+// `languages`, the tool also takes --languages (a comma-separated list of
+// language codes, or "all" for English and every shipped translation) and
+// fills it; empty when the option is absent. Returns -1 when the tool should
+// run, else the exit status to return.
+inline int parseShotToolArguments(int argc, char** argv, const QString& description, QString& folder,
+                                  QStringList* languages = nullptr)
 {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("dir"), QStringLiteral("Folder for the PNGs (default /tmp)."),
                                  QStringLiteral("[dir]"));
+    const QCommandLineOption languageOption(
+        QStringLiteral("languages"),
+        QStringLiteral("Render the tour of every screen once per language, into <dir>/<language>/: a "
+                       "comma-separated list such as de,pl, or all (en,fr,de,es,pl)."),
+        QStringLiteral("list"));
+    if (languages)
+        parser.addOption(languageOption);
     if (const int status = parseToolArguments(argc, argv, parser, description, 0, 1); status >= 0)
         return status;
     folder = parser.positionalArguments().value(0, QStringLiteral("/tmp"));
+    if (languages && parser.isSet(languageOption)) {
+        const QString value = parser.value(languageOption);
+        *languages = value == QLatin1String("all") ? QStringList{"en", "fr", "de", "es", "pl"}
+                                                   : value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString& language : *languages)
+            if (language.size() < 2 || language.size() > 3
+                || !std::all_of(language.begin(), language.end(),
+                                [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); })) {
+                std::fprintf(stderr, "not a language code: %s\n", qPrintable(language));
+                return 2;
+            }
+    }
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(folder));
         return 1;

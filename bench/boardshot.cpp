@@ -1,20 +1,29 @@
 // Renders the board in a few states to PNG files for a visual check:
 //   QT_QPA_PLATFORM=offscreen boardshot [output-dir]
-// Writes standard, large, in-progress, drag, solved and dark boards.
+// Writes standard, large, in-progress, drag, solved and dark boards. With
+// --languages de,pl (or all) it renders instead, per language, every screen
+// and dialog of the panel at both game sizes into <output-dir>/<language>/,
+// to check that translated texts wrap rather than clip.
 
 #include "board/SolitaireView.h"
 #include "board/BoardHeader.h"
 #include "board/BoardSurface.h"
+#include "board/HintLayer.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
+#include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
+#include "screens/ChoiceMenu.h"
+#include "screens/ModalScreenView.h"
 #include "ToolArguments.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <cstdio>
@@ -93,8 +102,18 @@ struct Shot {
     std::unique_ptr<SolitaireGame> game;
     std::unique_ptr<SolitaireView> view;
 
-    explicit Shot(const std::optional<SavedGame>& record, bool large = false, int draw = 1, bool limitedPasses = false)
+    explicit Shot(const std::optional<SavedGame>& record, bool large = false, int draw = 1, bool limitedPasses = false,
+                  bool longStatistics = false)
     {
+        if (longStatistics) {
+            // Figures as long as a keen player's, so the rows show their widest.
+            store.setInteger(keys::dealsCount, 12345);
+            store.setInteger(keys::solvedCount, 6172);
+            store.setInteger(keys::currentStreak, 12);
+            store.setInteger(keys::bestStreak, 148);
+            store.setInteger(keys::bestScore, 5230);
+            store.setInteger(keys::vegasBankroll, -12350);
+        }
         store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
         store.setBool(keys::unlimitedRedeals, !limitedPasses);
         store.setInteger(keys::drawCount, draw);
@@ -116,15 +135,126 @@ struct Shot {
     }
 };
 
+// Saves the panel at each scroll position of its screen, a page at a time
+// with some overlap, and the screen's whole body in one picture.
+void saveScrolled(Shot& s, const QString& base)
+{
+    screens::ModalScreenView* host = s.view->screenHost();
+    QApplication::processEvents();
+    QScrollBar* bar = host->scrollArea()->verticalScrollBar();
+    const int step = std::max(1, bar->pageStep() * 4 / 5);
+    for (int i = 0, value = 0;; ++i) {
+        bar->setValue(value);
+        s.save(QStringLiteral("%1-%2.png").arg(base).arg(i));
+        if (value >= bar->maximum())
+            break;
+        value = std::min(value + step, bar->maximum());
+    }
+    bar->setValue(0);
+    QWidget* body = host->scrollArea()->widget();
+    const int height = body->hasHeightForWidth() ? body->heightForWidth(body->width()) : body->sizeHint().height();
+    QPixmap whole(body->width(), std::max(height, body->height()));
+    whole.fill(s.view->palette().color(QPalette::Window));
+    body->render(&whole, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QString path = base + QStringLiteral("-body.png");
+    std::printf("%s %s\n", whole.save(path) ? "wrote" : "FAILED", qPrintable(path));
+}
+
+void savePopup(QMenu* menu, const QString& path)
+{
+    menu->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    std::printf("%s %s\n", menu->grab().save(path) ? "wrote" : "FAILED", qPrintable(path));
+    menu->hide();
+}
+
+// Every screen and dialog of the panel in one language at one game size.
+void renderTour(const QString& dir, bool large)
+{
+    const QString size = large ? QStringLiteral("large") : QStringLiteral("standard");
+    const auto name = [&](const char* what) { return QStringLiteral("%1/%2-%3").arg(dir, QLatin1String(what), size); };
+    // Vegas with a pass limit: the header's widest row, with a usual score
+    // and with a long one.
+    SavedGame vegas = inProgress();
+    vegas.scoringMode = QStringLiteral("Vegas");
+    vegas.passesAllowed = 3;
+    vegas.score = -52;
+    Shot(vegas, large, 3, true).save(name("board") + ".png");
+    vegas.score = -12350;
+    Shot(vegas, large, 3, true).save(name("board-long-score") + ".png");
+    {
+        Shot s(vegas, large, 3, true);
+        savePopup(s.view->header()->menu(), name("board-menu") + ".png");
+    }
+    {
+        // The hint's answer: a move on the board, or a message in a bubble.
+        Shot s(vegas, large, 3, true);
+        s.view->hintLayer()->requestHint();
+        if (QTest::qWaitFor([&s] { return s.view->hintLayer()->shownHint().has_value(); }, 10000))
+            s.save(name("hint") + ".png");
+        else
+            std::printf("FAILED: no hint within 10 s\n");
+    }
+    {
+        Shot s(vegas, large, 3, true);
+        s.view->requestNewDeal();
+        s.save(name("dialog-abandon") + ".png");
+    }
+    {
+        SavedGame g = solved();
+        g.scoringMode = QStringLiteral("Vegas");
+        g.passesAllowed = 3;
+        g.score = -12350;
+        Shot s(g, large, 3, true);
+        s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+        s.save(name("win") + ".png");
+    }
+    {
+        Shot s(vegas, large, 3, true);
+        s.view->presentScreen(ModalScreen::preferences);
+        saveScrolled(s, name("preferences"));
+        for (const char* picker : {"drawCountPicker", "scoringModePicker", "boardSizePicker"}) {
+            auto* menu = s.view->screenHost()->findChild<screens::ChoiceMenu*>(QLatin1String(picker));
+            savePopup(menu->popupMenu(), name("preferences") + "-" + QLatin1String(picker) + ".png");
+        }
+        s.view->screenHost()->setPendingRulesChange({[] {}});
+        s.save(name("dialog-rules-change") + ".png");
+    }
+    {
+        Shot s(vegas, large, 3, true, true);
+        s.view->presentScreen(ModalScreen::statistics);
+        s.save(name("statistics") + ".png");
+        s.view->screenHost()->setConfirmingReset(true);
+        s.save(name("dialog-reset-statistics") + ".png");
+    }
+    for (ModalScreen screen : {ModalScreen::howToPlay, ModalScreen::about}) {
+        Shot s(vegas, large, 3, true);
+        s.view->presentScreen(screen);
+        saveScrolled(s, name(screen == ModalScreen::about ? "about" : "how-to-play"));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QString dir;
+    QStringList languages;
     const QString description = QStringLiteral("Renders the board in its main states to PNG files.");
-    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir); status >= 0)
+    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir, &languages); status >= 0)
         return status;
     QApplication app(argc, argv);
+    if (!languages.isEmpty()) {
+        SystemAppearance::instance().setReduceMotion(true);
+        for (const QString& language : languages) {
+            setApplicationLanguage(language);
+            const QString folder = dir + QLatin1Char('/') + language;
+            QDir().mkpath(folder);
+            for (bool large : {false, true})
+                renderTour(folder, large);
+        }
+        return 0;
+    }
 
     for (bool dark : {false, true}) {
         SystemAppearance::instance().setDark(dark);

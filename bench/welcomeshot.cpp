@@ -1,6 +1,9 @@
 // Renders the welcome window's content to PNG files: light, dark, the largest
-// text size, and the wording for a desktop without a tray.
+// text size, and the wording for a desktop without a tray. With --languages
+// de,pl (or all) it writes the same set once per language, into
+// <output-dir>/<language>/.
 #include "app/WelcomeView.h"
+#include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "ToolArguments.h"
 
@@ -14,8 +17,9 @@ using namespace murvane;
 int main(int argc, char** argv)
 {
     QString dir;
+    QStringList languages;
     const QString description = QStringLiteral("Renders the first-run welcome window to PNG files.");
-    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir); status >= 0)
+    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir, &languages); status >= 0)
         return status;
     QApplication app(argc, argv);
     SystemAppearance& appearance = SystemAppearance::instance();
@@ -33,16 +37,25 @@ int main(int argc, char** argv)
         {"welcome-no-tray", false, 1.0, app::TrayPlace::noTray, "suit.club.fill"},
     };
     bool ok = true;
-    for (const auto& shot : shots) {
-        appearance.setDark(shot.dark);
-        appearance.setTextScale(shot.textScale);
-        app::WelcomeView view(QString::fromLatin1(shot.icon), [] {}, shot.place);
-        view.show();
-        QApplication::processEvents();
-        const QString path = dir + QLatin1Char('/') + QLatin1String(shot.name) + QStringLiteral(".png");
-        const bool saved = view.grab().save(path);
-        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
-        ok &= saved;
+    const QStringList folders = languages.isEmpty() ? QStringList{QString()} : languages;
+    for (const QString& language : folders) {
+        QString folder = dir;
+        if (!language.isEmpty()) {
+            setApplicationLanguage(language);
+            folder += QLatin1Char('/') + language;
+            QDir().mkpath(folder);
+        }
+        for (const auto& shot : shots) {
+            appearance.setDark(shot.dark);
+            appearance.setTextScale(shot.textScale);
+            app::WelcomeView view(QString::fromLatin1(shot.icon), [] {}, shot.place);
+            view.show();
+            QApplication::processEvents();
+            const QString path = folder + QLatin1Char('/') + QLatin1String(shot.name) + QStringLiteral(".png");
+            const bool saved = view.grab().save(path);
+            std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+            ok &= saved;
+        }
     }
     return ok ? 0 : 1;
 }
