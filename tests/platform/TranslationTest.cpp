@@ -27,7 +27,7 @@ TEST(TranslationTest, FrenchTextsNumbersAndMoney)
 {
     LanguageGuard guard(QStringLiteral("fr"));
     const QString nbsp(QChar(0x00A0));
-    EXPECT_EQ(localizedString(QStringLiteral("Empty Waste Pile")), QStringLiteral("Talon vide"));
+    EXPECT_EQ(localizedString(QStringLiteral("Empty Waste Pile")), QStringLiteral("Défausse vide"));
     EXPECT_EQ(localizedPlural(QStringLiteral("Stock pile. %lld cards remaining. Tap to draw."), 1),
               QStringLiteral("Pioche. 1 carte restante. Touchez pour piocher."));
     EXPECT_EQ(localizedPlural(QStringLiteral("Stock pile. %lld cards remaining. Tap to draw."), 24),
@@ -44,7 +44,7 @@ TEST(TranslationTest, FrenchTextsNumbersAndMoney)
 TEST(TranslationTest, EachShippedLanguageIsEmbedded)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"fr", "Talon vide"},
+        {"fr", "Défausse vide"},
         {"de", "Leere Ablage"},
         {"es", "Descarte vacío"},
         {"pl", "Pusty stos odkrytych kart"},

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>%@ moved to foundation.</source>
-        <translation>%@ auf das Fundament gelegt.</translation>
+        <translation>%@ auf einen Zielstapel gelegt.</translation>
     </message>
     <message>
         <source>%@: %@</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Auto-Complete</source>
-        <translation>Auto-Beenden</translation>
+        <translation>Automatisch beenden</translation>
     </message>
     <message>
         <source>Autumn Maple</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Best Score</source>
-        <translation>Bestes Ergebnis</translation>
+        <translation>Höchste Punktzahl</translation>
     </message>
     <message>
         <source>Best Streak</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Build down the columns</source>
-        <translation>Reihen absteigend bauen</translation>
+        <translation>In den Reihen absteigend anlegen</translation>
     </message>
     <message>
         <source>CARDS</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
-        <translation>Klicken Sie auf den Stapel, um Karten aufzudecken. In den Einstellungen wählen Sie „1 Karte ziehen“ oder „3 Karten ziehen“. Ist der Stapel leer, klicken Sie darauf, um den Ablagestapel wieder umzudrehen.</translation>
+        <translation>Klicken Sie auf den Talon, um Karten aufzudecken. In den Einstellungen wählen Sie „1 Karte ziehen“ oder „3 Karten ziehen“. Ist der Talon leer, klicken Sie darauf, um die Ablage wieder umzudrehen.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Draw from the stock</source>
-        <translation>Vom Stapel ziehen</translation>
+        <translation>Vom Talon ziehen</translation>
     </message>
     <message>
         <source>Draw, or move the card</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Fill the foundations</source>
-        <translation>Die Fundamente füllen</translation>
+        <translation>Die Zielstapel füllen</translation>
     </message>
     <message>
         <source>Final Score: %@</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Foundation pile %lld, accepts Ace first</source>
-        <translation>Fundament %lld, beginnt mit einem Ass</translation>
+        <translation>Zielstapel %lld, beginnt mit einem Ass</translation>
     </message>
     <message>
         <source>GAMEPLAY</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Lives in your system tray</source>
-        <translation>Wohnt im Infobereich</translation>
+        <translation>Zu Hause im Infobereich</translation>
     </message>
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
-        <translation>Legen Sie alle 52 Karten auf die vier Fundamente, je eines pro Farbe, vom Ass bis zum König. Jedes Spiel wird vorher geprüft und ist immer zu gewinnen.</translation>
+        <translation>Legen Sie alle 52 Karten auf die vier Zielstapel, je einen pro Farbe, vom Ass bis zum König. Jedes Spiel wird vorher geprüft und ist immer zu gewinnen.</translation>
     </message>
     <message>
         <source>Move between piles</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Move to foundation</source>
-        <translation>Auf das Fundament legen</translation>
+        <translation>Auf einen Zielstapel legen</translation>
     </message>
     <message>
         <source>Move undone.</source>
@@ -373,15 +373,15 @@
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon at the bottom of your screen to play. It looks like this:</source>
-        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol unten am Bildschirm. Es sieht so aus:</translation>
+        <translation>Murvane Solitaire befindet sich im Infobereich. Klicken Sie zum Spielen auf sein Symbol unten am Bildschirm. Es sieht so aus:</translation>
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon at the top of your screen to play. It looks like this:</source>
-        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol oben am Bildschirm. Es sieht so aus:</translation>
+        <translation>Murvane Solitaire befindet sich im Infobereich. Klicken Sie zum Spielen auf sein Symbol oben am Bildschirm. Es sieht so aus:</translation>
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon in your desktop's panel to play. It looks like this:</source>
-        <translation>Murvane Solitaire wohnt im Infobereich. Klicken Sie zum Spielen auf sein Symbol in der Leiste Ihres Desktops. Es sieht so aus:</translation>
+        <translation>Murvane Solitaire befindet sich im Infobereich. Klicken Sie zum Spielen auf sein Symbol in der Leiste Ihres Desktops. Es sieht so aus:</translation>
     </message>
     <message>
         <source>Need the rules? Open the game's menu and choose How to Play.</source>
@@ -413,11 +413,11 @@
     </message>
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
-        <translation>Aus: klassisches Vegas-Limit, ein Durchgang durch den Stapel bei „1 Karte ziehen“ und drei bei „3 Karten ziehen“. Eine Änderung startet ein neues Spiel.</translation>
+        <translation>Aus: klassisches Vegas-Limit, eine Runde durch den Talon bei „1 Karte ziehen“ und drei bei „3 Karten ziehen“. Eine Änderung startet ein neues Spiel.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
-        <translation>Sobald das Spiel entschieden ist, beendet Auto-Beenden es für Sie. Sie können das in den Einstellungen abschalten.</translation>
+        <translation>Sobald das Spiel entschieden ist, spielt „Automatisch beenden“ es für Sie zu Ende. Sie können das in den Einstellungen abschalten.</translation>
     </message>
     <message>
         <source>Onyx Slate</source>
@@ -433,11 +433,11 @@
     </message>
     <message>
         <source>Pass %lld of %lld</source>
-        <translation>Durchgang %lld von %lld</translation>
+        <translation>Runde %lld von %lld</translation>
     </message>
     <message>
         <source>Pass %lld/%lld</source>
-        <translation>Durchgang %lld/%lld</translation>
+        <translation>Runde %lld/%lld</translation>
     </message>
     <message>
         <source>Play Again</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Recycle Waste into Stock</source>
-        <translation>Ablagestapel zurück auf den Stapel</translation>
+        <translation>Ablage zurück auf den Talon</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -505,7 +505,7 @@
     </message>
     <message>
         <source>Show Hint</source>
-        <translation>Tipp zeigen</translation>
+        <translation>Tipp anzeigen</translation>
     </message>
     <message>
         <source>Show Suit in Card Corner</source>
@@ -513,7 +513,7 @@
     </message>
     <message>
         <source>Show a hint</source>
-        <translation>Einen Tipp zeigen</translation>
+        <translation>Einen Tipp anzeigen</translation>
     </message>
     <message>
         <source>Show suit in card corner</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
-        <translation>Bei der Standardwertung sammeln Sie beim Spielen Punkte. Bei der Vegas-Wertung spielen Sie um Guthaben: Jedes Spiel kostet einen Einsatz, und jede Karte auf einem Fundament bringt Geld zurück. Wählen Sie in den Einstellungen.</translation>
+        <translation>Bei der Standardwertung sammeln Sie beim Spielen Punkte. Bei der Vegas-Wertung spielen Sie um Guthaben: Jedes Spiel kostet einen Einsatz, und jede Karte auf einem Zielstapel bringt Geld zurück. Wählen Sie eine davon in den Einstellungen.</translation>
     </message>
     <message>
         <source>Start a new game deal</source>
@@ -597,23 +597,23 @@
     </message>
     <message>
         <source>Stock pile empty.</source>
-        <translation>Stapel leer.</translation>
+        <translation>Talon leer.</translation>
     </message>
     <message>
         <source>Stock pile empty. No redeals left.</source>
-        <translation>Stapel leer. Keine Durchgänge mehr.</translation>
+        <translation>Talon leer. Keine Runden mehr.</translation>
     </message>
     <message>
         <source>Stock pile empty. Tap to recycle waste.</source>
-        <translation>Stapel leer. Tippen, um die Ablage umzudrehen.</translation>
+        <translation>Talon leer. Tippen, um die Ablage umzudrehen.</translation>
     </message>
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|one</source>
-        <translation>Stapel. Noch %lld Karte. Zum Ziehen tippen.</translation>
+        <translation>Talon. Noch %lld Karte. Zum Ziehen tippen.</translation>
     </message>
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|other</source>
-        <translation>Stapel. Noch %lld Karten. Zum Ziehen tippen.</translation>
+        <translation>Talon. Noch %lld Karten. Zum Ziehen tippen.</translation>
     </message>
     <message>
         <source>Studio Kestrune</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>Unlimited Redeals</source>
-        <translation>Unbegrenzte Durchgänge</translation>
+        <translation>Unbegrenzte Runden</translation>
     </message>
     <message>
         <source>Unlimited redeals</source>
-        <translation>Unbegrenzte Durchgänge</translation>
+        <translation>Unbegrenzte Runden</translation>
     </message>
     <message>
         <source>Vegas</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Waste turned over into the stock.</source>
-        <translation>Ablage auf den Stapel umgedreht.</translation>
+        <translation>Ablage auf den Talon umgedreht.</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>foundation %lld</source>
-        <translation>Fundament %lld</translation>
+        <translation>Zielstapel %lld</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

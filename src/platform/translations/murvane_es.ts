@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1$@ moved to column %2$lld.</source>
-        <translation>%1$@ movido a la columna %2$lld.</translation>
+        <translation>%1$@ a la columna %2$lld.</translation>
     </message>
     <message>
         <source>%1$@ of %2$@</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>%@ moved to foundation.</source>
-        <translation>%@ movido a la fundación.</translation>
+        <translation>%@ a una fundación.</translation>
     </message>
     <message>
         <source>%@: %@</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Build down the columns</source>
-        <translation>Baja por las columnas</translation>
+        <translation>Ordena las columnas de mayor a menor</translation>
     </message>
     <message>
         <source>CARDS</source>
@@ -253,11 +253,11 @@
     </message>
     <message>
         <source>Game Solved</source>
-        <translation>Partida resuelta</translation>
+        <translation>Partida ganada</translation>
     </message>
     <message>
         <source>Game Solved. Final Score: %@</source>
-        <translation>Partida resuelta. Puntuación final: %@</translation>
+        <translation>Partida ganada. Puntuación final: %@</translation>
     </message>
     <message>
         <source>Games Lost</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
-        <translation>Mover %1$@ a %2$@</translation>
+        <translation>%1$@ a %2$@</translation>
     </message>
     <message>
         <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
@@ -649,7 +649,7 @@
     </message>
     <message>
         <source>Turned up %@.</source>
-        <translation>Descubriste %@.</translation>
+        <translation>Carta descubierta: %@.</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -729,11 +729,11 @@
     </message>
     <message>
         <source>column %lld</source>
-        <translation>columna %lld</translation>
+        <translation>la columna %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
-        <translation>fundación %lld</translation>
+        <translation>la fundación %lld</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1$@ moved to column %2$lld.</source>
-        <translation>%1$@ déplacé vers la colonne %2$lld.</translation>
+        <translation>%1$@ sur la colonne %2$lld.</translation>
     </message>
     <message>
         <source>%1$@ of %2$@</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>%@ moved to foundation.</source>
-        <translation>%@ déplacé vers la fondation.</translation>
+        <translation>%@ sur une fondation.</translation>
     </message>
     <message>
         <source>%@: %@</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Auto Complete</source>
-        <translation>Terminer automatiquement</translation>
+        <translation>Fin automatique</translation>
     </message>
     <message>
         <source>Auto-Complete</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Build down the columns</source>
-        <translation>Descendre dans les colonnes</translation>
+        <translation>Construire les colonnes en descendant</translation>
     </message>
     <message>
         <source>CARDS</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
-        <translation>Cliquez sur la pioche pour retourner des cartes. Choisissez Tirer 1 carte ou Tirer 3 cartes dans les Préférences. Quand la pioche est vide, cliquez dessus pour y remettre le talon.</translation>
+        <translation>Cliquez sur la pioche pour retourner des cartes. Choisissez Tirer 1 carte ou Tirer 3 cartes dans les Préférences. Quand la pioche est vide, cliquez dessus pour y remettre la défausse.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>Deal Mode</source>
-        <translation>Mode de distribution</translation>
+        <translation>Mode de pioche</translation>
     </message>
     <message>
         <source>Deals Played</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Draw from the stock</source>
-        <translation>Piocher une carte</translation>
+        <translation>Piocher des cartes</translation>
     </message>
     <message>
         <source>Draw, or move the card</source>
@@ -221,7 +221,7 @@
     </message>
     <message>
         <source>Empty Waste Pile</source>
-        <translation>Talon vide</translation>
+        <translation>Défausse vide</translation>
     </message>
     <message>
         <source>Empty column %lld, accepts King only</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
-        <translation>Déplacer %1$@ vers %2$@</translation>
+        <translation>%1$@ vers %2$@</translation>
     </message>
     <message>
         <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Move cards</source>
-        <translation>Déplacer les cartes</translation>
+        <translation>Déplacer des cartes</translation>
     </message>
     <message>
         <source>Move redone.</source>
@@ -417,7 +417,7 @@
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
-        <translation>Dès que la partie est jouée d'avance, la fin automatique la termine pour vous. Vous pouvez la désactiver dans les Préférences.</translation>
+        <translation>Dès que l'issue de la partie ne fait plus de doute, la fin automatique la termine pour vous. Vous pouvez la désactiver dans les Préférences.</translation>
     </message>
     <message>
         <source>Onyx Slate</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Recycle Waste into Stock</source>
-        <translation>Remettre le talon dans la pioche</translation>
+        <translation>Remettre la défausse dans la pioche</translation>
     </message>
     <message>
         <source>Redo</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
-        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez dans les Préférences.</translation>
+        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez-en un dans les Préférences.</translation>
     </message>
     <message>
         <source>Start a new game deal</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Stock pile empty. Tap to recycle waste.</source>
-        <translation>Pioche vide. Touchez pour remettre le talon dans la pioche.</translation>
+        <translation>Pioche vide. Touchez pour y remettre la défausse.</translation>
     </message>
     <message>
         <source>Stock pile. %lld cards remaining. Tap to draw.|one</source>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Turn the waste back over</source>
-        <translation>Retourner le talon</translation>
+        <translation>Retourner la défausse</translation>
     </message>
     <message>
         <source>Turned up %@.</source>
@@ -701,7 +701,7 @@
     </message>
     <message>
         <source>Waste turned over into the stock.</source>
-        <translation>Talon remis dans la pioche.</translation>
+        <translation>Défausse remise dans la pioche.</translation>
     </message>
     <message>
         <source>Welcome</source>
@@ -729,11 +729,11 @@
     </message>
     <message>
         <source>column %lld</source>
-        <translation>colonne %lld</translation>
+        <translation>la colonne %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
-        <translation>fondation %lld</translation>
+        <translation>la fondation %lld</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

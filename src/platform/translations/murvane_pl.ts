@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1$@ moved to column %2$lld.</source>
-        <translation>%1$@ przeniesiono do kolumny %2$lld.</translation>
+        <translation>%1$@ w kolumnie %2$lld.</translation>
     </message>
     <message>
         <source>%1$@ of %2$@</source>
@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>%@ moved to foundation.</source>
-        <translation>%@ przeniesiono na stos docelowy.</translation>
+        <translation>%@ na stosie docelowym.</translation>
     </message>
     <message>
         <source>%@: %@</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.</source>
-        <translation>Dodaje mały symbol koloru obok figury, by łatwo odróżnić kolory w nachodzących na siebie kartach.</translation>
+        <translation>Dodaje mały symbol koloru obok wartości karty, by łatwo odróżnić kolory w nachodzących na siebie kartach.</translation>
     </message>
     <message>
         <source>Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Click the stock to turn over cards. Choose Draw 1 or Draw 3 in Preferences. When the stock runs out, click it to turn the waste pile back over.</source>
-        <translation>Kliknij talię, aby odkrywać karty. W Preferencjach wybierz Dobieranie 1 lub Dobieranie 3. Gdy talia się skończy, kliknij ją, aby odwrócić odkryte karty z powrotem.</translation>
+        <translation>Kliknij talię, aby odkrywać karty. W Preferencjach wybierz dobieranie po 1 lub po 3 karty. Gdy talia się skończy, kliknij ją, aby odwrócić odkryte karty z powrotem.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -181,7 +181,7 @@
     </message>
     <message>
         <source>Deals Played</source>
-        <translation>Rozegrane gry</translation>
+        <translation>Rozegrane rozdania</translation>
     </message>
     <message>
         <source>Deck Theme: %@</source>
@@ -293,7 +293,7 @@
     </message>
     <message>
         <source>In the seven columns, place a card on one that is a rank higher and the opposite color: a red 6 on a black 7. Only a King can go into an empty column.</source>
-        <translation>W siedmiu kolumnach kładź kartę na karcie o jeden wyższej i w przeciwnym kolorze: czerwoną szóstkę na czarną siódemkę. Na puste miejsce można położyć tylko Króla.</translation>
+        <translation>W siedmiu kolumnach kładź kartę na karcie o jeden wyższej i w przeciwnym kolorze: czerwoną szóstkę na czarną siódemkę. Pustą kolumnę może zająć tylko Król.</translation>
     </message>
     <message>
         <source>Jack</source>
@@ -325,7 +325,7 @@
     </message>
     <message>
         <source>Lives in your system tray</source>
-        <translation>Mieszka w zasobniku systemowym</translation>
+        <translation>W zasobniku systemowym</translation>
     </message>
     <message>
         <source>Menu: preferences, statistics, how to play, about, and quit</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Move %1$@ to %2$@</source>
-        <translation>Przenieś %1$@ na %2$@</translation>
+        <translation>%1$@ do %2$@</translation>
     </message>
     <message>
         <source>Move all 52 cards onto the four foundation piles, one suit each, from Ace up to King. Every deal is checked first, so it can always be won.</source>
@@ -381,15 +381,15 @@
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon at the bottom of your screen to play. It looks like this:</source>
-        <translation>Murvane Solitaire mieszka w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na dole ekranu. Wygląda tak:</translation>
+        <translation>Murvane Solitaire znajduje się w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na dole ekranu. Wygląda tak:</translation>
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon at the top of your screen to play. It looks like this:</source>
-        <translation>Murvane Solitaire mieszka w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na górze ekranu. Wygląda tak:</translation>
+        <translation>Murvane Solitaire znajduje się w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na górze ekranu. Wygląda tak:</translation>
     </message>
     <message>
         <source>Murvane Solitaire lives in your system tray. Click its icon in your desktop's panel to play. It looks like this:</source>
-        <translation>Murvane Solitaire mieszka w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na panelu pulpitu. Wygląda tak:</translation>
+        <translation>Murvane Solitaire znajduje się w zasobniku systemowym. Aby zagrać, kliknij jego ikonę na panelu pulpitu. Wygląda tak:</translation>
     </message>
     <message>
         <source>Need the rules? Open the game's menu and choose How to Play.</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>No winning line found from here.</source>
-        <translation>Stąd nie da się już wygrać.</translation>
+        <translation>Stąd nie widać drogi do wygranej.</translation>
     </message>
     <message>
         <source>Ocean Tide</source>
@@ -421,7 +421,7 @@
     </message>
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
-        <translation>Wyłączone: klasyczny limit Vegas, jedno przejście przez talię przy Dobieraniu 1 i trzy przy Dobieraniu 3. Zmiana rozpoczyna nową grę.</translation>
+        <translation>Wyłączone: klasyczny limit Vegas – jedno przejście przez talię przy dobieraniu po 1 karcie i trzy przy dobieraniu po 3 karty. Zmiana rozpoczyna nową grę.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
@@ -741,11 +741,11 @@
     </message>
     <message>
         <source>column %lld</source>
-        <translation>kolumna %lld</translation>
+        <translation>kolumny %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
-        <translation>stos docelowy %lld</translation>
+        <translation>stosu docelowego %lld</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>
