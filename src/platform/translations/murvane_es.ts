@@ -405,7 +405,7 @@
     </message>
     <message>
         <source>No winning line found from here.</source>
-        <translation>No hay forma de ganar desde aquí.</translation>
+        <translation>No se encuentra forma de ganar desde aquí.</translation>
     </message>
     <message>
         <source>Ocean Tide</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
-        <translation>Desactivado: límite clásico de Vegas, una pasada por el mazo en Robar 1 y tres en Robar 3. Cambiarlo empieza una partida nueva.</translation>
+        <translation>Desactivado: límite clásico de Vegas, una pasada por el mazo con Robar 1 y tres con Robar 3. Cambiarlo empieza una partida nueva.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
@@ -709,7 +709,7 @@
     </message>
     <message>
         <source>Welcome to Murvane Solitaire</source>
-        <translation>Te damos la bienvenida a Murvane Solitaire</translation>
+        <translation>Te damos la bienvenida a Murvane Solitaire</translation>
     </message>
     <message>
         <source>White Torii</source>

@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Clubs</source>
-        <translation>Trèfles</translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>Column %2$lld: %1$lld face-down cards|one</source>
@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>Diamonds</source>
-        <translation>Carreaux</translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>Double-tap to move to the best available spot.</source>
@@ -277,7 +277,7 @@
     </message>
     <message>
         <source>Hearts</source>
-        <translation>Cœurs</translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>How to Play</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
-        <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en Tirer 1 carte et trois en Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
+        <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en mode Tirer 1 carte et trois en mode Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
@@ -561,7 +561,7 @@
     </message>
     <message>
         <source>Spades</source>
-        <translation>Piques</translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>Spring Bloom</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
-        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez-en un dans les Préférences.</translation>
+        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez l'un ou l'autre dans les Préférences.</translation>
     </message>
     <message>
         <source>Start a new game deal</source>
@@ -601,7 +601,7 @@
     </message>
     <message>
         <source>Stock pile empty. No redeals left.</source>
-        <translation>Pioche vide. Plus aucune redistribution.</translation>
+        <translation>Pioche vide. Plus aucun passage possible.</translation>
     </message>
     <message>
         <source>Stock pile empty. Tap to recycle waste.</source>
@@ -673,11 +673,11 @@
     </message>
     <message>
         <source>Unlimited Redeals</source>
-        <translation>Redistributions illimitées</translation>
+        <translation>Passages illimités</translation>
     </message>
     <message>
         <source>Unlimited redeals</source>
-        <translation>Redistributions illimitées</translation>
+        <translation>Passages illimités</translation>
     </message>
     <message>
         <source>Vegas</source>

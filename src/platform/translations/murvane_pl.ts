@@ -393,7 +393,7 @@
     </message>
     <message>
         <source>Need the rules? Open the game's menu and choose How to Play.</source>
-        <translation>Potrzebujesz zasad? Otwórz menu gry i wybierz Jak grać.</translation>
+        <translation>Potrzebujesz zasad? Otwórz menu gry i wybierz Jak grać.</translation>
     </message>
     <message>
         <source>Neon Arcade</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
-        <translation>Punktacja standardowa dodaje punkty w trakcie gry. W punktacji Vegas grasz o pieniądze: każda gra kosztuje wpisowe, a każda karta na stosie docelowym odzyskuje część stawki. Wybierz w Preferencjach.</translation>
+        <translation>Punktacja standardowa dodaje punkty w trakcie gry. W punktacji Vegas grasz o pieniądze: każda gra kosztuje wpisowe, a każda karta na stosie docelowym odzyskuje część stawki. Wybierz jedną z nich w Preferencjach.</translation>
     </message>
     <message>
         <source>Start a new game deal</source>
