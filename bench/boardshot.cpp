@@ -14,6 +14,7 @@
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
 #include "platform/Localization.h"
+#include "platform/LoginItemService.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ChoiceMenu.h"
 #include "screens/ModalScreenView.h"
@@ -21,6 +22,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -226,6 +229,24 @@ void renderTour(const QString& dir, bool large)
         s.save(name("statistics") + ".png");
         s.view->screenHost()->setConfirmingReset(true);
         s.save(name("dialog-reset-statistics") + ".png");
+    }
+    {
+        // The launch-at-login entry switched off in the desktop's startup
+        // settings: the row then carries the longest text in Preferences.
+        QTemporaryDir config;
+        const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        QDir().mkpath(config.path() + QStringLiteral("/autostart"));
+        QFile entry(config.path() + QStringLiteral("/autostart/") + QLatin1String(LoginItemService::kEntryFileName));
+        if (entry.open(QIODevice::WriteOnly))
+            entry.write(LoginItemService::entryContents(QCoreApplication::applicationFilePath()) + "Hidden=true\n");
+        entry.close();
+        Shot s(vegas, large, 3, true);
+        s.view->presentScreen(ModalScreen::preferences);
+        s.save(name("preferences-approval") + ".png");
+        qputenv("XDG_CONFIG_HOME", previous);
+        if (previous.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
     }
     for (ModalScreen screen : {ModalScreen::howToPlay, ModalScreen::about}) {
         Shot s(vegas, large, 3, true);

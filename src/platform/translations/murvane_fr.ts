@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Allow Murvane Solitaire in your desktop's Startup Applications (Autostart) settings.</source>
-        <translation>Autorisez Murvane Solitaire dans les réglages « Applications au démarrage » (démarrage automatique) de votre bureau.</translation>
+        <translation>Autorisez Murvane Solitaire dans les réglages « Applications au démarrage » (démarrage automatique) de votre bureau.</translation>
     </message>
     <message>
         <source>Auto Complete</source>
@@ -413,7 +413,7 @@
     </message>
     <message>
         <source>Off: classic Vegas limit, one pass through the stock in Draw 1 and three in Draw 3. Changing this starts a new game.</source>
-        <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en mode Tirer 1 carte et trois en mode Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
+        <translation>Désactivé : limite Vegas classique, un seul passage dans la pioche en mode Tirer 1 carte et trois en mode Tirer 3 cartes. Modifier ce réglage lance une nouvelle partie.</translation>
     </message>
     <message>
         <source>Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>Standard scoring adds points as you play. Vegas scoring plays for a bankroll: each game costs an ante, and every card on a foundation wins money back. Pick one in Preferences.</source>
-        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez l'un ou l'autre dans les Préférences.</translation>
+        <translation>Le score standard ajoute des points au fil du jeu. Le score Vegas se joue avec une cagnotte : chaque partie coûte une mise, et chaque carte posée sur une fondation rapporte de l'argent. Choisissez l'un ou l'autre dans les Préférences.</translation>
     </message>
     <message>
         <source>Start a new game deal</source>
