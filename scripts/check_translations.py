@@ -18,6 +18,7 @@ from pathlib import Path
 CALL = re.compile(r'\b(?:localized(String|Plural)|MURVANE_TEXT)\s*\(\s*(?:QStringLiteral\s*\(\s*)?(?=")')
 LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"\s*')
 PLACEHOLDER = re.compile(r'%(?:%|\d+\$(?:@|lld|d)|\.?\d*f|@|lld|d)|⌘.')  # ⌘X becomes the shortcut text
+FRENCH_BREAKABLE_SPACE = re.compile(r' [?!:;»]|« ')
 CATEGORIES = {"pl": ("one", "few", "many"), "fr": ("one", "other")}
 DEFAULT_CATEGORIES = ("one", "other")
 
@@ -66,6 +67,9 @@ def check(ts_path, keys):
             elif placeholders(entries[source]) != placeholders(key):
                 faults.append(f"{language}: placeholders differ in {source!r}: "
                               f"{placeholders(key)} vs {placeholders(entries[source])}")
+            elif language == "fr" and FRENCH_BREAKABLE_SPACE.search(entries[source]):
+                # A plain space there lets "?" or "»" wrap onto a line of its own.
+                faults.append(f"fr: use a no-break space before ? ! : ; » and after « in {source!r}")
     return faults
 
 
