@@ -5,6 +5,12 @@
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+
+#include <algorithm>
+
 namespace murvane::app {
 
 namespace {
@@ -12,20 +18,58 @@ namespace {
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64};
 const QColor kDarkGlyph(0x1d, 0x1d, 0x1f);
 const QColor kLightGlyph(0xf5, 0xf5, 0xf7);
+
+// Draws the glyph at the size the tray host asks for, when it asks: the icon
+// goes up at launch, and drawing every size in advance would hold it back.
+class TrayGlyphEngine final : public QIconEngine {
+public:
+    TrayGlyphEngine(QString name, QColor tint, QColor halo)
+        : name_(std::move(name))
+        , tint_(tint)
+        , halo_(halo)
+    {
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        auto cached = drawn_.constFind(side);
+        if (cached == drawn_.constEnd())
+            cached = drawn_.insert(side, graphics::symbolPixmap(name_, tint_, side, 1, halo_));
+        return *cached;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (int side : kIconSizes)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new TrayGlyphEngine(*this); }
+    QString key() const override { return QStringLiteral("murvane-tray-glyph"); }
+
+private:
+    QString name_;
+    QColor tint_;
+    QColor halo_;
+    QHash<int, QPixmap> drawn_;
+};
 } // namespace
 
 QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
 {
-    const QString name = symbolName(option);
     const QColor tint = darkDesktop ? kLightGlyph : kDarkGlyph;
     QColor halo = darkDesktop ? kDarkGlyph : kLightGlyph;
     halo.setAlphaF(0.85f);
-    QIcon icon;
-    for (int size : kIconSizes) {
-        icon.addPixmap(graphics::symbolPixmap(name, tint, size, 1, halo));
-        icon.addPixmap(graphics::symbolPixmap(name, tint, size, 2, halo));
-    }
-    return icon;
+    return QIcon(new TrayGlyphEngine(symbolName(option), tint, halo));
 }
 
 TrayController::TrayController(MenuBarIconOption option, QObject* parent)
@@ -34,19 +78,6 @@ TrayController::TrayController(MenuBarIconOption option, QObject* parent)
 {
     const QString title = localizedString(QStringLiteral("Murvane Solitaire"));
     tray_.setToolTip(title);
-    auto add = [this](const QString& text, const char* name, void (TrayController::*signal)()) {
-        QAction* action = menu_.addAction(text);
-        action->setObjectName(QLatin1String(name));
-        // Queued: the menu closes before the panel or a dialog opens.
-        connect(action, &QAction::triggered, this, signal, Qt::QueuedConnection);
-    };
-    add(localizedString(QStringLiteral("Open Murvane Solitaire")), "trayOpen", &TrayController::openRequested);
-    menu_.addSeparator();
-    add(localizedString(QStringLiteral("New Deal")), "trayNewDeal", &TrayController::newDealRequested);
-    add(localizedString(QStringLiteral("Preferences…")), "trayPreferences", &TrayController::preferencesRequested);
-    menu_.addSeparator();
-    add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
-    tray_.setContextMenu(&menu_);
     updateIcon();
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &TrayController::updateIcon);
     connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
@@ -61,6 +92,25 @@ TrayController::~TrayController() = default;
 
 void TrayController::follow(const SolitaireGame& game)
 {
+    // The commands act on the game, so the menu comes with it, after the
+    // icon has gone up.
+    if (!menu_) {
+        menu_ = std::make_unique<QMenu>();
+        auto add = [this](const QString& text, const char* name, void (TrayController::*signal)()) {
+            QAction* action = menu_->addAction(text);
+            action->setObjectName(QLatin1String(name));
+            // Queued: the menu closes before the panel or a dialog opens.
+            connect(action, &QAction::triggered, this, signal, Qt::QueuedConnection);
+        };
+        add(localizedString(QStringLiteral("Open Murvane Solitaire")), "trayOpen", &TrayController::openRequested);
+        menu_->addSeparator();
+        add(localizedString(QStringLiteral("New Deal")), "trayNewDeal", &TrayController::newDealRequested);
+        add(localizedString(QStringLiteral("Preferences…")), "trayPreferences",
+            &TrayController::preferencesRequested);
+        menu_->addSeparator();
+        add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
+        tray_.setContextMenu(menu_.get());
+    }
     connect(&game, &SolitaireGame::menuBarIconChanged, this, [this, &game] {
         option_ = game.menuBarIcon();
         updateIcon();

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QSystemTrayIcon>
 
+#include <memory>
 #include <optional>
 
 namespace murvane {
@@ -35,8 +36,8 @@ public:
     ~TrayController() override;
 
     void show();
-    // Keeps the symbol in step with the game's setting from now on; `game`
-    // must outlive this controller.
+    // Keeps the symbol in step with the game's setting from now on and
+    // offers the context menu; `game` must outlive this controller.
     void follow(const SolitaireGame& game);
     bool isVisible() const { return tray_.isVisible(); }
     const QSystemTrayIcon& trayIcon() const { return tray_; }
@@ -47,8 +48,9 @@ public:
     // Whether the tray host has put the shown icon in its place. Until then
     // an embedded icon reports the rectangle it had before embedding.
     bool isPlaced() const;
-    // The context menu: Open, New Deal, Preferences…, Quit.
-    QMenu* contextMenu() { return &menu_; }
+    // The context menu: Open, New Deal, Preferences…, Quit; there once the
+    // controller follows a game.
+    QMenu* contextMenu() { return menu_.get(); }
 
 Q_SIGNALS:
     // The user clicked the icon.
@@ -66,7 +68,8 @@ private:
 
     MenuBarIconOption option_;
     QRect unplacedGeometry_;
-    QMenu menu_;
+    // The menu outlives the icon that shows it.
+    std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon tray_;
     QString iconName_;
 };
