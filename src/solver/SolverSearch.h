@@ -11,6 +11,7 @@
 // "apply, test solved, visit, expand or undo" loop over the ordered moves.
 
 #include "Solver.h"
+#include "SolverSets.h"
 
 #include <array>
 #include <atomic>
@@ -83,44 +84,17 @@ private:
     int count_;
 };
 
-// Hashes of the positions already seen. Open addressing with linear probing,
-// sized up front so that a search within the reserved count never rehashes;
-// it only grows (doubling) beyond that. Exactly a set of 64-bit values: the
-// value 0, which marks an empty slot, is kept aside.
-class VisitedSet {
-public:
-    VisitedSet() = default;
-    VisitedSet(const VisitedSet&) = delete;
-    VisitedSet& operator=(const VisitedSet&) = delete;
-    ~VisitedSet();
-    void reserve(std::size_t count);
-    // True when h was not in the set (it is now).
-    bool insert(std::uint64_t h);
-    bool contains(std::uint64_t h) const;
-    // Starts loading the slot of h, for an insert that follows soon.
-    void prefetch(std::uint64_t h) const;
-    std::size_t size() const { return size_; }
-    std::size_t capacity() const { return slots_.size(); }
-
-private:
-    std::size_t slotFor(std::uint64_t h) const;
-    void grow(std::size_t newCapacity);
-
-    std::vector<std::uint64_t> slots_;
-    std::size_t size_ = 0;
-    int shift_ = 64;
-    bool hasZero_ = false;
-};
-
 // How the search stays exact and still fast: moves are generated straight
-// into their bucket order; when a position is pushed, the hashes of all its
-// children are computed at once (each child's bytes are pieced together from
-// the parent's, from the first byte that differs, and hashed as independent
-// chains side by side), so a child already seen costs one set lookup and no
-// apply or undo. A run moved straight back where it came from is skipped
-// without a lookup: it recreates the parent position, which is on the path
-// and therefore already visited. The win test still comes before the visit
-// and the budget, and nodes are counted exactly as the plain loop counts them.
+// into their bucket order. Besides its 64-bit FNV hash, every position has a
+// 128-bit key that a move changes by a few terms (one per card it moves), so
+// the keys of all children of a position cost a handful of multiplications.
+// A child whose key is among the keys of counted positions is that very
+// position again, so its hash is in the visited set: it is passed over
+// without apply, hash or undo. Only the other children are applied, hashed
+// and looked up in the visited set as before, which keeps every answer of
+// the visited set, the node count and the win test exactly those of the
+// plain "apply, test solved, visit, expand or undo" loop (two different
+// positions sharing a 128-bit key would be needed to tell them apart).
 class SolverSearch {
 public:
     struct Frame {
@@ -130,7 +104,7 @@ public:
         SolverMove applied{};   // the move that led here (when hasApplied)
         bool hasApplied = false;
         bool flipped = false;   // what apply(applied) returned
-        std::uint64_t batch = 0; // which batch of child hashes belongs to this frame
+        PositionKey key;        // this position's key
     };
 
     // Throws std::invalid_argument when the piles cannot be a position of one
@@ -200,6 +174,13 @@ public:
     // the four foundation counts, 0xFE and the stock, 0xFD and the waste,
     // finished with the recycle count.
     std::uint64_t recomputeHash() const;
+    // The position's 128-bit key, kept up to date by apply and undo: a sum
+    // of one term per card (its code times a constant of its place: column
+    // and index, or stock or waste index), plus the foundation counts and
+    // the recycle count, each times a constant; two such sums with
+    // independent constants.
+    const PositionKey& positionKey() const { return key_; }
+    PositionKey recomputeKey() const;
     // Counts the position unless already seen; false when seen or over budget.
     bool visitPosition();
     // The bounded depth-first search from the current position; once per
@@ -227,19 +208,10 @@ private:
     static constexpr int kTrailSize = kMaxHashBytes + 1;
     // Waste moves, home moves, every face-up card to every other column, a draw.
     static constexpr int kMaxMovesPerPosition = 8 + kColumnCount + kDeckSize * (kColumnCount - 1) + 1;
-    // Per child of a batch: its byte tail (written in 16-byte blocks, so with
-    // room for the last block's overrun) and the hash state before each byte.
-    static constexpr int kBlock = 16;
-    static constexpr int kTailStride = 96;
     // The hashed bytes; the tail rewrite copies a whole pile stride at a time.
     static constexpr int kSequenceSize = 160;
-    static constexpr int kMaxChains = 6;
     static_assert(kPileStride >= kDeckSize, "a pile holds at most the whole deck");
-    static_assert(kTrailSize == kMaxHashBytes + 1, "a state before every byte and after the last");
-    static_assert(kTailStride >= kMaxHashBytes + kBlock, "a tail and its last block fit a tail slot");
     static_assert(kSequenceSize >= kMaxHashBytes + kPileStride, "a pile copy at the last byte stays in bounds");
-
-    enum ChildFlag : std::uint8_t { kHashed = 0, kSkip = 1, kSolves = 2 };
 
     PileView pile(int p) const { return {store_.data() + p * kPileStride, counts_[static_cast<std::size_t>(p)]}; }
     CardCode* pileData(int p) { return store_.data() + p * kPileStride; }
@@ -252,11 +224,16 @@ private:
     void unflipTop(int col);
     void reserveMoves();
     int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
+    void undoMarked(const SolverMove& m, bool flipped);
+    void startHashing(); // for the piles as constructed
     void refreshTrail();
     void rebuildSegmentBases();
     int writeTail(int mark, std::uint8_t* out) const;
-    int writeChildTail(const SolverMove& m, std::uint8_t* out, int& start) const;
-    void hashChildren(const Frame& frame);
+    // What m adds to the key; read from the position before m.
+    PositionKey keyChange(const SolverMove& m) const;
+    // Works out the keys of the children of the frame's position.
+    void keyChildren(int start, int end);
+    bool completesFoundations(const SolverMove& m) const;
     void expand(const SolverMove* applied, bool flipped);
 
     int drawCount_;
@@ -284,22 +261,12 @@ private:
     std::array<std::uint8_t, kSequenceSize> sequence_{}; // the hashed bytes themselves
     std::array<int, kSegmentCount + 1> segmentBase_{};
 
-    // Per move of every frame on the path (indexed like moves_): the hash of
-    // the position it leads to, worked out when its frame was pushed, all
-    // children of a frame together so that their FNV chains overlap.
-    std::vector<std::uint64_t> childHash_;
-    std::vector<std::uint8_t> childFlag_;
-    std::vector<std::int16_t> childTail_; // the child's tail in its frame's batch
-    // The latest batch only: each hashed child's bytes from the first one that
-    // differs, and the hash states along them, which become the trail of the
-    // child that is expanded next (if it is from this batch).
-    std::uint64_t batch_ = 0;
-    std::vector<std::int16_t> tailOrdinal_; // per tail: its child's place among the frame's moves
-    std::vector<std::int16_t> tailStart_;   // per tail: where the child's bytes differ from here on
-    std::vector<std::int16_t> tailLength_;
-    std::vector<std::uint8_t> tails_;       // kTailStride bytes per child, in move order
-    std::uint8_t* tailOf(int child) { return tails_.data() + static_cast<std::size_t>(child) * kTailStride; }
-    std::vector<std::uint64_t> tailStates_; // kTrailSize states per hashed child
+    // The current position's key, the keys of counted positions, and per
+    // move of every frame on the path (indexed like moves_) the key of the
+    // position it leads to, worked out when its frame was pushed.
+    PositionKey key_;
+    PositionKeySet counted_;
+    std::vector<PositionKey> childKey_;
     // Where each card index lies in the tableau: column << 8 | index, or kNowhere.
     static constexpr std::uint16_t kNowhere = 0xFFFF;
     std::array<std::uint16_t, 64> where_{};

@@ -191,12 +191,14 @@ TEST(SolverHash, FaceUpBitsAndRecyclesAreHashed)
     SolverSearch a = testing::makeSearch(down);
     SolverSearch b = testing::makeSearch(up);
     EXPECT_NE(a.positionHash(), b.positionHash());
+    EXPECT_NE(a.positionKey(), b.positionKey());
 
     Position p;
     p.stock = pile("AS 2S");
     SolverSearch limited = testing::makeSearch(p, Rules{3, 10, 2});
     SolverSearch unlimited = testing::makeSearch(p, Rules{3, 10, std::nullopt});
     const std::uint64_t start = limited.positionHash();
+    const PositionKey startKey = limited.positionKey();
     EXPECT_EQ(start, unlimited.positionHash()) << "the draw count and the limit are not hashed";
     for (SolverSearch* s : {&limited, &unlimited}) {
         s->apply(move(Kind::draw, 2, 0, 0, 0, 4));
@@ -206,6 +208,9 @@ TEST(SolverHash, FaceUpBitsAndRecyclesAreHashed)
     EXPECT_EQ(unlimited.recycles(), 0) << "recycles are counted only under a limit";
     EXPECT_NE(limited.positionHash(), start);
     EXPECT_EQ(unlimited.positionHash(), start);
+    // The key tells positions apart exactly where the hash does.
+    EXPECT_NE(limited.positionKey(), startKey);
+    EXPECT_EQ(unlimited.positionKey(), startKey);
 }
 
 TEST(SolverHash, MatchesAPlainFnv1aOverThePositionBytes)
@@ -288,6 +293,7 @@ TEST(SolverApply, ApplyThenUndoRestoresEverythingOverLongRandomWalks)
                 break;
             }
             ASSERT_EQ(s.positionHash(), s.recomputeHash()) << "seed " << seed << " step " << step;
+            ASSERT_EQ(s.positionKey(), s.recomputeKey()) << "seed " << seed << " step " << step;
         }
         // Unwind completely: the deal comes back, hash and all.
         while (!path.empty()) {

@@ -113,6 +113,7 @@ struct Snapshot {
     std::array<std::uint8_t, kSuitCount> foundation{};
     std::int64_t recycles = 0;
     std::uint64_t hash = 0;
+    PositionKey key;
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -126,6 +127,7 @@ inline Snapshot snapshot(SolverSearch& s)
     snap.foundation = s.foundation();
     snap.recycles = s.recycles();
     snap.hash = s.positionHash();
+    snap.key = s.positionKey();
     return snap;
 }
 

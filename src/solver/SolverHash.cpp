@@ -1,0 +1,272 @@
+// The two identities of a solver position: the 64-bit FNV-1a hash that the
+// visited set holds, kept incrementally along the hashed byte sequence, and
+// the 128-bit key that moves change by a few terms.
+
+#include "SolverSearch.h"
+
+#include <cstring>
+
+namespace murvane::solver {
+
+namespace {
+
+constexpr std::uint64_t kFnvOffset = 0xCBF29CE484222325ULL;
+constexpr std::uint64_t kFnvPrime = 0x100000001B3ULL;
+constexpr std::uint8_t kColumnEnd = 0xFF;
+constexpr std::uint8_t kStockStart = 0xFE;
+constexpr std::uint8_t kWasteStart = 0xFD;
+constexpr std::uint8_t kHashEnd = 0xFC;
+
+constexpr std::uint64_t mix(std::uint64_t h, std::uint64_t x) { return (h ^ x) * kFnvPrime; }
+
+constexpr std::uint64_t finishHash(std::uint64_t h, std::int64_t recycles)
+{
+    return (h ^ (static_cast<std::uint64_t>(recycles) << 8) ^ kHashEnd) * kFnvPrime;
+}
+
+
+// Constants of the position key: per card code (odd, so that a card and an
+// empty place never cancel), per place in the pile store, per foundation
+// suit, and for the recycle count; two independent sets.
+struct KeyConstants {
+    std::array<std::uint64_t, 128> card{};
+    std::array<std::uint64_t, 9 * 64> place{};
+    std::array<std::uint64_t, kSuitCount> home{};
+    std::uint64_t pass = 0;
+};
+
+constexpr std::uint64_t splitMix(std::uint64_t& state)
+{
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+constexpr KeyConstants makeKeyConstants(std::uint64_t seed)
+{
+    KeyConstants k;
+    for (auto& c : k.card)
+        c = splitMix(seed) | 1;
+    for (auto& p : k.place)
+        p = splitMix(seed);
+    for (auto& h : k.home)
+        h = splitMix(seed);
+    k.pass = splitMix(seed);
+    return k;
+}
+
+constexpr KeyConstants kKeyLo = makeKeyConstants(0x5EED0001);
+constexpr KeyConstants kKeyHi = makeKeyConstants(0x5EED0002);
+
+// Card x at place `at` (pile * 64 + index).
+inline PositionKey cardTerm(CardCode x, int at)
+{
+    return {kKeyLo.card[x] * kKeyLo.place[static_cast<std::size_t>(at)],
+            kKeyHi.card[x] * kKeyHi.place[static_cast<std::size_t>(at)]};
+}
+// Card x moved from place `from` to place `to`.
+inline PositionKey moveTerm(CardCode x, int from, int to)
+{
+    const auto f = static_cast<std::size_t>(from);
+    const auto t = static_cast<std::size_t>(to);
+    return {kKeyLo.card[x] * (kKeyLo.place[t] - kKeyLo.place[f]), kKeyHi.card[x] * (kKeyHi.place[t] - kKeyHi.place[f])};
+}
+// Card x at place `at` turned face up.
+inline PositionKey flipTerm(CardCode x, int at)
+{
+    const auto a = static_cast<std::size_t>(at);
+    const auto up = static_cast<std::size_t>(x | kFaceUpBit);
+    return {(kKeyLo.card[up] - kKeyLo.card[x]) * kKeyLo.place[a], (kKeyHi.card[up] - kKeyHi.card[x]) * kKeyHi.place[a]};
+}
+inline PositionKey homeTerm(int suit)
+{
+    return {kKeyLo.home[static_cast<std::size_t>(suit)], kKeyHi.home[static_cast<std::size_t>(suit)]};
+}
+
+} // namespace
+
+// ------------------------------------------------------------------ FNV-1a
+
+std::uint64_t SolverSearch::recomputeHash() const
+{
+    std::uint64_t h = kFnvOffset;
+    for (int col = 0; col < kColumnCount; ++col) {
+        const PileView p = pile(col);
+        for (int i = 0; i < p.size(); ++i)
+            h = mix(h, p[i]);
+        h = mix(h, kColumnEnd);
+    }
+    for (const std::uint8_t n : foundation_)
+        h = mix(h, n);
+    h = mix(h, kStockStart);
+    for (int i = 0; i < count(kStockPile); ++i)
+        h = mix(h, pile(kStockPile)[i]);
+    h = mix(h, kWasteStart);
+    for (int i = 0; i < count(kWastePile); ++i)
+        h = mix(h, pile(kWastePile)[i]);
+    return finishHash(h, recycles_);
+}
+
+int SolverSearch::writeTail(int mark, std::uint8_t* out) const
+{
+    // Copies whole 64-byte blocks and advances by the real length; the tail
+    // buffer and the pile store both have the slack for it.
+    std::uint8_t* o = out;
+    int seg = mark >> 6;
+    int index = mark & 63;
+    for (; seg < kColumnCount; ++seg, index = 0) {
+        std::memcpy(o, store_.data() + seg * kPileStride + index, kPileStride);
+        o += count(seg) - index;
+        *o++ = kColumnEnd;
+    }
+    if (seg == kFoundationSegment) {
+        for (int i = index; i < kSuitCount; ++i)
+            *o++ = foundation_[static_cast<std::size_t>(i)];
+        seg = kStockSegment;
+        index = 0;
+    }
+    if (seg == kStockSegment) {
+        if (index == 0)
+            *o++ = kStockStart;
+        const int from = index == 0 ? 0 : index - 1;
+        std::memcpy(o, store_.data() + kStockPile * kPileStride + from, kPileStride);
+        o += count(kStockPile) - from;
+        index = 0;
+    }
+    if (index == 0)
+        *o++ = kWasteStart;
+    const int from = index == 0 ? 0 : index - 1;
+    std::memcpy(o, store_.data() + kWastePile * kPileStride + from, kPileStride);
+    o += count(kWastePile) - from;
+    return static_cast<int>(o - out);
+}
+
+
+void SolverSearch::rebuildSegmentBases()
+{
+    int pos = 0;
+    for (int col = 0; col < kColumnCount; ++col) {
+        segmentBase_[static_cast<std::size_t>(col)] = pos;
+        pos += count(col) + 1;
+    }
+    segmentBase_[kFoundationSegment] = pos;
+    pos += kSuitCount;
+    segmentBase_[kStockSegment] = pos;
+    pos += 1 + count(kStockPile);
+    segmentBase_[kWasteSegment] = pos;
+    pos += 1 + count(kWastePile);
+    segmentBase_[kSegmentCount] = pos;
+}
+
+void SolverSearch::refreshTrail()
+{
+    if (dirty_ == kClean)
+        return;
+    int pos = segmentBase_[static_cast<std::size_t>(dirty_ >> 6)] + (dirty_ & 63);
+    const int length = writeTail(dirty_, sequence_.data() + pos);
+    std::uint64_t h = trail_[static_cast<std::size_t>(pos)];
+    for (int t = 0; t < length; ++t) {
+        trail_[static_cast<std::size_t>(pos)] = h;
+        h = mix(h, sequence_[static_cast<std::size_t>(pos++)]);
+    }
+    trail_[static_cast<std::size_t>(pos)] = h;
+    hashState_ = h;
+    rebuildSegmentBases();
+    dirty_ = kClean;
+}
+
+std::uint64_t SolverSearch::positionHash()
+{
+    refreshTrail();
+    return finishHash(hashState_, recycles_);
+}
+
+// ------------------------------------------------------------------- keys
+
+void SolverSearch::startHashing()
+{
+    trail_[0] = kFnvOffset;
+    segmentBase_[0] = 0;
+    dirty_ = 0;
+    key_ = recomputeKey();
+}
+
+PositionKey SolverSearch::recomputeKey() const
+{
+    PositionKey k;
+    for (int p = 0; p < kPileCount; ++p) {
+        for (int i = 0; i < count(p); ++i)
+            k += cardTerm(store_[static_cast<std::size_t>(p * kPileStride + i)], p * kPileStride + i);
+    }
+    for (int s = 0; s < kSuitCount; ++s) {
+        const std::uint64_t n = foundation_[static_cast<std::size_t>(s)];
+        k += PositionKey{n * kKeyLo.home[static_cast<std::size_t>(s)], n * kKeyHi.home[static_cast<std::size_t>(s)]};
+    }
+    const auto passes = static_cast<std::uint64_t>(recycles_);
+    return k + PositionKey{passes * kKeyLo.pass, passes * kKeyHi.pass};
+}
+
+PositionKey SolverSearch::keyChange(const SolverMove& m) const
+{
+    using Kind = SolverMove::Kind;
+    const CardCode* store = store_.data();
+    const auto at = [](int pile, int index) { return pile * kPileStride + index; };
+    PositionKey k;
+    switch (m.kind) {
+    case Kind::wasteToFoundation: {
+        const int w = count(kWastePile) - 1;
+        return homeTerm(m.a) - cardTerm(store[at(kWastePile, w)], at(kWastePile, w));
+    }
+    case Kind::wasteToTableau: {
+        const int w = count(kWastePile) - 1;
+        const CardCode x = store[at(kWastePile, w)];
+        return cardTerm(static_cast<CardCode>(x | kFaceUpBit), at(m.a, count(m.a)))
+            - cardTerm(x, at(kWastePile, w));
+    }
+    case Kind::tableauToFoundation: {
+        const int n = count(m.a);
+        k = homeTerm(m.b) - cardTerm(store[at(m.a, n - 1)], at(m.a, n - 1));
+        if (n >= 2 && !codeIsFaceUp(store[at(m.a, n - 2)]))
+            k += flipTerm(store[at(m.a, n - 2)], at(m.a, n - 2));
+        return k;
+    }
+    case Kind::tableauToTableau: {
+        const int from = at(m.a, m.b);
+        const int to = at(m.c, count(m.c));
+        for (int i = 0; i < m.d; ++i)
+            k += moveTerm(store[from + i], from + i, to + i);
+        if (m.b >= 1 && !codeIsFaceUp(store[from - 1]))
+            k += flipTerm(store[from - 1], from - 1);
+        return k;
+    }
+    case Kind::draw: {
+        // The stock top goes first and ends up lowest of the cards turned.
+        const int top = at(kStockPile, count(kStockPile) - 1);
+        const int to = at(kWastePile, count(kWastePile));
+        for (int i = 0; i < m.a; ++i)
+            k += moveTerm(store[top - i], top - i, to + i);
+        return k;
+    }
+    case Kind::recycle: {
+        const int w = count(kWastePile);
+        for (int i = 0; i < w; ++i)
+            k += moveTerm(store[at(kWastePile, i)], at(kWastePile, i), at(kStockPile, w - 1 - i));
+        if (maxRecycles_)
+            k += PositionKey{kKeyLo.pass, kKeyHi.pass};
+        return k;
+    }
+    }
+    return k;
+}
+
+void SolverSearch::keyChildren(int start, int end)
+{
+    for (int j = start; j < end; ++j) {
+        const PositionKey k = key_ + keyChange(moves_[static_cast<std::size_t>(j)]);
+        childKey_[static_cast<std::size_t>(j)] = k;
+        counted_.prefetch(k);
+    }
+}
+
+} // namespace murvane::solver

@@ -1,0 +1,398 @@
+// Move generation, apply and undo of the solver's position model.
+
+#include "SolverSearch.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstddef>
+#include <cstring>
+
+namespace murvane::solver {
+
+namespace {
+
+constexpr std::uint8_t kKingRankIndex = 12;
+constexpr std::uint8_t kFullFoundation = 13;
+constexpr std::uint64_t kKingCards = (std::uint64_t{1} << 12) | (std::uint64_t{1} << 25)
+    | (std::uint64_t{1} << 38) | (std::uint64_t{1} << 51);
+
+// Per-code lookups (all 128 codes, face-up bit included), so move
+// generation does no division.
+struct CodeTable {
+    std::array<std::uint8_t, 128> rank{};
+    std::array<std::uint8_t, 128> suit{};
+    std::array<bool, 128> red{};
+    // The cards that may lie on this one (the other colour, one rank lower)
+    // and that this one may lie on (the other colour, one rank higher), as
+    // bits by card index.
+    std::array<std::uint64_t, 128> below{};
+    std::array<std::uint64_t, 128> above{};
+};
+constexpr CodeTable makeCodeTable()
+{
+    CodeTable t;
+    for (int c = 0; c < 128; ++c) {
+        const auto code = static_cast<CardCode>(c);
+        const int rank = codeRankIndex(code);
+        t.rank[c] = static_cast<std::uint8_t>(rank);
+        t.suit[c] = static_cast<std::uint8_t>(codeSuit(code));
+        t.red[c] = codeIsRed(code);
+        // Spades and clubs are black, hearts and diamonds red.
+        const int other1 = codeIsRed(code) ? 0 : 1;
+        const int other2 = codeIsRed(code) ? 3 : 2;
+        if (rank > 0)
+            t.below[c] = (std::uint64_t{1} << (other1 * kRanksPerSuit + rank - 1))
+                | (std::uint64_t{1} << (other2 * kRanksPerSuit + rank - 1));
+        if (rank < kRanksPerSuit - 1)
+            t.above[c] = (std::uint64_t{1} << (other1 * kRanksPerSuit + rank + 1))
+                | (std::uint64_t{1} << (other2 * kRanksPerSuit + rank + 1));
+    }
+    return t;
+}
+constexpr CodeTable kCodes = makeCodeTable();
+
+} // namespace
+
+bool SolverSearch::isSolved() const
+{
+    return foundation_[0] == kFullFoundation && foundation_[1] == kFullFoundation
+        && foundation_[2] == kFullFoundation && foundation_[3] == kFullFoundation;
+}
+
+bool SolverSearch::completesFoundations(const SolverMove& m) const
+{
+    // Only a card going home can complete the foundations.
+    using Kind = SolverMove::Kind;
+    if (m.kind != Kind::wasteToFoundation && m.kind != Kind::tableauToFoundation)
+        return false;
+    const int suit = m.kind == Kind::wasteToFoundation ? m.a : m.b;
+    for (int s = 0; s < kSuitCount; ++s) {
+        if (foundation_[static_cast<std::size_t>(s)] + (s == suit ? 1 : 0) != kFullFoundation)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Writes a move record with one 8-byte store (the two bytes beyond it belong
+// to the next slot, which the next move overwrites): the batch reads the moves
+// back at once, and a load spanning several small stores would stall.
+inline void writeMove(SolverMove* out, SolverMove::Kind kind, int a, int b, int c, int d, int bucket)
+{
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::uint64_t packed = static_cast<std::uint64_t>(kind) | static_cast<std::uint64_t>(a & 0xFF) << 8
+            | static_cast<std::uint64_t>(b & 0xFF) << 16 | static_cast<std::uint64_t>(c & 0xFF) << 24
+            | static_cast<std::uint64_t>(d & 0xFF) << 32 | static_cast<std::uint64_t>(bucket & 0xFF) << 40;
+        static_assert(offsetof(SolverMove, bucket) == 5);
+        std::memcpy(static_cast<void*>(out), &packed, sizeof packed);
+    } else {
+        *out = SolverMove{kind, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b),
+                          static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(d),
+                          static_cast<std::uint8_t>(bucket)};
+    }
+}
+
+} // namespace
+
+void SolverSearch::reserveMoves()
+{
+    // One slot more than the most moves a position can have, for the wide
+    // store of the last one.
+    const std::size_t needed = static_cast<std::size_t>(moveCount_ + kMaxMovesPerPosition + 1);
+    if (moves_.size() < needed) {
+        const std::size_t size = std::max(needed, 2 * moves_.size());
+        moves_.resize(size);
+        childKey_.resize(size);
+    }
+}
+
+void SolverSearch::generateOrderedMoves()
+{
+    // Bucket by bucket, each in generation order, which is what a stable
+    // ordering of the plain generation order by bucket leaves. Instead of trying every
+    // card on every column, ask which cards each column takes and look them
+    // up among the face-up cards of the tableau.
+    using Kind = SolverMove::Kind;
+    reserveMoves();
+    SolverMove* out = moves_.data() + moveCount_;
+    const auto emit = [&out](Kind kind, int a, int b, int c, int d, int bucket) {
+        writeMove(out++, kind, a, b, c, d, bucket);
+    };
+    const std::uint64_t up = faceUpCards_;
+
+    // Run moves keyed by source column, source index and destination (the
+    // generation order), and the columns whose top card can go home.
+    std::array<std::uint32_t, 2 * kColumnCount + kSuitCount * kColumnCount> runs;
+    int runCount = 0;
+    unsigned emptyColumns = 0;
+    unsigned homeColumns = 0;
+    for (int k = 0; k < kColumnCount; ++k) {
+        const int n = count(k);
+        if (n == 0) {
+            emptyColumns |= 1u << k;
+            continue;
+        }
+        const CardCode top = pileData(k)[n - 1];
+        if (!codeIsFaceUp(top))
+            continue;
+        if (foundation_[kCodes.suit[top]] == kCodes.rank[top])
+            homeColumns |= 1u << k;
+        for (std::uint64_t cards = kCodes.below[top] & up; cards != 0; cards &= cards - 1) {
+            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
+            if ((at >> 8) != k)
+                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | k);
+        }
+    }
+    if (emptyColumns != 0) {
+        // A King already at the bottom of its column never moves to an empty one.
+        for (std::uint64_t kings = kKingCards & up; kings != 0; kings &= kings - 1) {
+            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(kings))];
+            if ((at & 0xFF) == 0)
+                continue;
+            for (unsigned e = emptyColumns; e != 0; e &= e - 1)
+                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | std::countr_zero(e));
+        }
+    }
+    for (int r = 1; r < runCount; ++r) {
+        const std::uint32_t key = runs[static_cast<std::size_t>(r)];
+        int j = r;
+        for (; j > 0 && runs[static_cast<std::size_t>(j - 1)] > key; --j)
+            runs[static_cast<std::size_t>(j)] = runs[static_cast<std::size_t>(j - 1)];
+        runs[static_cast<std::size_t>(j)] = key;
+    }
+    // Which runs uncover a face-down card (bucket 1, the others are bucket 3).
+    std::uint64_t uncovering = 0;
+    int uncoveringCount = 0;
+    for (int r = 0; r < runCount; ++r) {
+        const std::uint32_t run = runs[static_cast<std::size_t>(r)];
+        const int i = static_cast<int>(run >> 12);
+        const int p = static_cast<int>(run >> 4 & 0xFF);
+        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1])) {
+            uncovering |= std::uint64_t{1} << r;
+            ++uncoveringCount;
+        }
+    }
+    const auto emitRuns = [&](bool wantUncovering, int bucket) {
+        for (int r = 0; r < runCount; ++r) {
+            if (((uncovering >> r) & 1) != static_cast<std::uint64_t>(wantUncovering))
+                continue;
+            const std::uint32_t run = runs[static_cast<std::size_t>(r)];
+            const int i = static_cast<int>(run >> 12);
+            const int p = static_cast<int>(run >> 4 & 0xFF);
+            emit(Kind::tableauToTableau, i, p, static_cast<int>(run & 0xF), count(i) - p, bucket);
+        }
+    };
+
+    const int wasteCount = count(kWastePile);
+    const CardCode w = wasteCount > 0 ? pileData(kWastePile)[wasteCount - 1] : CardCode{0};
+    // Bucket 0: home moves, the waste first.
+    if (wasteCount > 0 && foundation_[kCodes.suit[w]] == kCodes.rank[w])
+        emit(Kind::wasteToFoundation, kCodes.suit[w], 0, 0, 0, 0);
+    for (unsigned h = homeColumns; h != 0; h &= h - 1) {
+        const int i = std::countr_zero(h);
+        emit(Kind::tableauToFoundation, i, kCodes.suit[pileData(i)[count(i) - 1]], 0, 0, 0);
+    }
+    // Bucket 1.
+    if (uncovering != 0)
+        emitRuns(true, 1);
+    // Bucket 2: the waste card onto a column whose face-up top takes it.
+    if (wasteCount > 0) {
+        unsigned columns = kCodes.rank[w] == kKingRankIndex ? emptyColumns : 0u;
+        for (std::uint64_t cards = kCodes.above[w] & up; cards != 0; cards &= cards - 1) {
+            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
+            if ((at & 0xFF) == count(at >> 8) - 1)
+                columns |= 1u << (at >> 8);
+        }
+        for (; columns != 0; columns &= columns - 1)
+            emit(Kind::wasteToTableau, std::countr_zero(columns), 0, 0, 0, 2);
+    }
+    // Bucket 3, then the stock.
+    if (runCount > uncoveringCount)
+        emitRuns(false, 3);
+    if (count(kStockPile) > 0) {
+        emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4);
+    } else if (wasteCount > 0 && (!maxRecycles_ || recycles_ < *maxRecycles_)) {
+        emit(Kind::recycle, 0, 0, 0, 0, 5);
+    }
+    moveCount_ = static_cast<int>(out - moves_.data());
+}
+
+void SolverSearch::truncateMoves(int count)
+{
+    moveCount_ = std::clamp(count, 0, moveCount_);
+}
+
+void SolverSearch::unflipTop(int col)
+{
+    CardCode& top = pileData(col)[count(col) - 1];
+    top = static_cast<CardCode>(top & ~kFaceUpBit);
+    faceUpCards_ &= ~(std::uint64_t{1} << (top & kCardIndexMask));
+}
+
+bool SolverSearch::flipTop(int col)
+{
+    const int n = count(col);
+    if (n == 0 || codeIsFaceUp(pileData(col)[n - 1]))
+        return false;
+    pileData(col)[n - 1] |= kFaceUpBit;
+    faceUpCards_ |= std::uint64_t{1} << (pileData(col)[n - 1] & kCardIndexMask);
+    return true;
+}
+
+int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
+{
+    using Kind = SolverMove::Kind;
+    flipped = false;
+    switch (m.kind) {
+    case Kind::wasteToFoundation:
+        --counts_[kWastePile];
+        ++foundation_[m.a];
+        return (kFoundationSegment << 6) + m.a;
+    case Kind::wasteToTableau: {
+        const int n = count(m.a);
+        const CardCode w = pileData(kWastePile)[--counts_[kWastePile]];
+        pileData(m.a)[n] = static_cast<CardCode>(w | kFaceUpBit);
+        where_[w] = static_cast<std::uint16_t>(m.a << 8 | n);
+        faceUpCards_ |= std::uint64_t{1} << w;
+        ++counts_[m.a];
+        return columnMark(m.a, n);
+    }
+    case Kind::tableauToFoundation: {
+        const int n = --counts_[m.a];
+        where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
+        faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
+        ++foundation_[m.b];
+        flipped = flipTop(m.a);
+        return columnMark(m.a, n - (flipped ? 1 : 0));
+    }
+    case Kind::tableauToTableau: {
+        const int n = count(m.c);
+        CardCode* dst = pileData(m.c) + n;
+        const CardCode* src = pileData(m.a) + m.b;
+        for (int i = 0; i < m.d; ++i) {
+            dst[i] = src[i];
+            where_[src[i] & kCardIndexMask] = static_cast<std::uint16_t>(m.c << 8 | (n + i));
+        }
+        counts_[m.c] = static_cast<std::uint8_t>(n + m.d);
+        counts_[m.a] = m.b;
+        flipped = flipTop(m.a);
+        return std::min(columnMark(m.c, n), columnMark(m.a, m.b - (flipped ? 1 : 0)));
+    }
+    case Kind::draw: {
+        CardCode* stock = pileData(kStockPile);
+        CardCode* waste = pileData(kWastePile);
+        const int s = count(kStockPile);
+        const int w = count(kWastePile);
+        for (int i = 0; i < m.a; ++i)
+            waste[w + i] = stock[s - 1 - i];
+        counts_[kStockPile] = static_cast<std::uint8_t>(s - m.a);
+        counts_[kWastePile] = static_cast<std::uint8_t>(w + m.a);
+        return stockMark(s - m.a);
+    }
+    case Kind::recycle: {
+        CardCode* stock = pileData(kStockPile);
+        const CardCode* waste = pileData(kWastePile);
+        const int w = count(kWastePile);
+        for (int i = 0; i < w; ++i)
+            stock[i] = waste[w - 1 - i];
+        counts_[kStockPile] = static_cast<std::uint8_t>(w);
+        counts_[kWastePile] = 0;
+        if (maxRecycles_)
+            ++recycles_;
+        return stockMark(0);
+    }
+    }
+    return 0;
+}
+
+bool SolverSearch::apply(const SolverMove& m)
+{
+    key_ += keyChange(m);
+    bool flipped = false;
+    markDirty(applyMarked(m, flipped));
+    return flipped;
+}
+
+void SolverSearch::undo(const SolverMove& m, bool flipped)
+{
+    undoMarked(m, flipped);
+    key_ = key_ - keyChange(m);
+}
+
+void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
+{
+    using Kind = SolverMove::Kind;
+    switch (m.kind) {
+    case Kind::wasteToFoundation:
+        markDirty((kFoundationSegment << 6) + m.a);
+        --foundation_[m.a];
+        pileData(kWastePile)[counts_[kWastePile]++] =
+            static_cast<CardCode>(m.a * kRanksPerSuit + foundation_[m.a]);
+        return;
+    case Kind::wasteToTableau: {
+        const int n = --counts_[m.a];
+        where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
+        faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
+        pileData(kWastePile)[counts_[kWastePile]++] = static_cast<CardCode>(pileData(m.a)[n] & ~kFaceUpBit);
+        markDirty(columnMark(m.a, n));
+        return;
+    }
+    case Kind::tableauToFoundation: {
+        const int n = count(m.a);
+        if (flipped)
+            unflipTop(m.a);
+        markDirty(columnMark(m.a, n - (flipped ? 1 : 0)));
+        --foundation_[m.b];
+        const int card = m.b * kRanksPerSuit + foundation_[m.b];
+        pileData(m.a)[n] = static_cast<CardCode>(card | kFaceUpBit);
+        where_[static_cast<std::size_t>(card)] = static_cast<std::uint16_t>(m.a << 8 | n);
+        faceUpCards_ |= std::uint64_t{1} << card;
+        ++counts_[m.a];
+        return;
+    }
+    case Kind::tableauToTableau: {
+        const int n = count(m.a);
+        if (flipped)
+            unflipTop(m.a);
+        const int from = count(m.c) - m.d;
+        markDirty(std::min(columnMark(m.a, n - (flipped ? 1 : 0)), columnMark(m.c, from)));
+        CardCode* dst = pileData(m.a) + n;
+        const CardCode* src = pileData(m.c) + from;
+        for (int i = 0; i < m.d; ++i) {
+            dst[i] = src[i];
+            where_[src[i] & kCardIndexMask] = static_cast<std::uint16_t>(m.a << 8 | (n + i));
+        }
+        counts_[m.a] = static_cast<std::uint8_t>(n + m.d);
+        counts_[m.c] = static_cast<std::uint8_t>(from);
+        return;
+    }
+    case Kind::draw: {
+        CardCode* stock = pileData(kStockPile);
+        const CardCode* waste = pileData(kWastePile);
+        const int s = count(kStockPile);
+        const int w = count(kWastePile);
+        markDirty(stockMark(s));
+        for (int i = 0; i < m.a; ++i)
+            stock[s + i] = waste[w - 1 - i];
+        counts_[kStockPile] = static_cast<std::uint8_t>(s + m.a);
+        counts_[kWastePile] = static_cast<std::uint8_t>(w - m.a);
+        return;
+    }
+    case Kind::recycle: {
+        const CardCode* stock = pileData(kStockPile);
+        CardCode* waste = pileData(kWastePile);
+        const int s = count(kStockPile);
+        markDirty(stockMark(0));
+        for (int i = 0; i < s; ++i)
+            waste[i] = stock[s - 1 - i];
+        counts_[kWastePile] = static_cast<std::uint8_t>(s);
+        counts_[kStockPile] = 0;
+        if (maxRecycles_)
+            --recycles_;
+        return;
+    }
+    }
+}
+
+} // namespace murvane::solver

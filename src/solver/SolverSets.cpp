@@ -1,0 +1,150 @@
+#include "SolverSets.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace murvane::solver {
+
+namespace {
+
+constexpr std::size_t kMinSlots = 16;
+constexpr std::size_t kMaxSpareSlots = std::size_t{1} << 20;
+
+// Keep the load at or below one half.
+std::size_t slotsFor(std::size_t count)
+{
+    return std::bit_ceil(std::max(kMinSlots, 2 * (count + 1)));
+}
+
+// One cleared table of each kind kept per thread between searches: a solve is
+// often short, and a fresh table costs more in page faults than the search
+// itself.
+template <class Slot>
+std::vector<Slot>& spareSlots()
+{
+    thread_local std::vector<Slot> spare;
+    return spare;
+}
+
+template <class Slot>
+void keepAsSpare(std::vector<Slot>& slots)
+{
+    if (slots.empty() || slots.size() > kMaxSpareSlots)
+        return;
+    std::fill(slots.begin(), slots.end(), Slot{});
+    spareSlots<Slot>().swap(slots);
+}
+
+// Takes the spare table when it has exactly the wanted size.
+template <class Slot>
+bool takeSpare(std::vector<Slot>& slots, std::size_t wanted)
+{
+    std::vector<Slot>& spare = spareSlots<Slot>();
+    if (spare.size() != wanted)
+        return false;
+    slots.swap(spare);
+    return true;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- VisitedSet
+
+VisitedSet::~VisitedSet() { keepAsSpare(slots_); }
+
+void VisitedSet::reserve(std::size_t count)
+{
+    const std::size_t wanted = slotsFor(count);
+    if (wanted <= slots_.size())
+        return;
+    if (size_ == 0 && !hasZero_ && takeSpare(slots_, wanted)) {
+        shift_ = 64 - std::countr_zero(wanted);
+        return;
+    }
+    grow(wanted);
+}
+
+void VisitedSet::grow(std::size_t newCapacity)
+{
+    std::vector<std::uint64_t> old(newCapacity, 0);
+    old.swap(slots_);
+    shift_ = 64 - std::countr_zero(newCapacity);
+    const std::size_t mask = newCapacity - 1;
+    for (const std::uint64_t h : old) {
+        if (h == 0)
+            continue;
+        std::size_t i = detail::slotOf(h, shift_);
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = h;
+    }
+}
+
+bool VisitedSet::contains(std::uint64_t h) const
+{
+    if (h == 0)
+        return hasZero_;
+    if (slots_.empty())
+        return false;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = detail::slotOf(h, shift_);; i = (i + 1) & mask) {
+        if (slots_[i] == h)
+            return true;
+        if (slots_[i] == 0)
+            return false;
+    }
+}
+
+bool VisitedSet::insert(std::uint64_t h)
+{
+    if (h == 0) {
+        if (hasZero_)
+            return false;
+        hasZero_ = true;
+        ++size_;
+        return true;
+    }
+    if (2 * (size_ + 1) > slots_.size())
+        grow(std::max(kMinSlots, 2 * slots_.size()));
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = detail::slotOf(h, shift_);
+    while (slots_[i] != 0) {
+        if (slots_[i] == h)
+            return false;
+        i = (i + 1) & mask;
+    }
+    slots_[i] = h;
+    ++size_;
+    return true;
+}
+
+// ------------------------------------------------------------ PositionKeySet
+
+PositionKeySet::~PositionKeySet() { keepAsSpare(slots_); }
+
+void PositionKeySet::reserve(std::size_t count)
+{
+    const std::size_t wanted = slotsFor(count);
+    if (wanted <= slots_.size() || size_ != 0)
+        return;
+    if (!takeSpare(slots_, wanted))
+        slots_.assign(wanted, PositionKey{});
+    shift_ = 64 - std::countr_zero(wanted);
+}
+
+void PositionKeySet::insert(const PositionKey& k)
+{
+    // A key left out only costs a hash later, so a full table stops taking keys.
+    if ((k.lo | k.hi) == 0 || 2 * (size_ + 1) > slots_.size())
+        return;
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = detail::slotOf(k.lo, shift_);
+    for (; (slots_[i].lo | slots_[i].hi) != 0; i = (i + 1) & mask) {
+        if (slots_[i] == k)
+            return;
+    }
+    slots_[i] = k;
+    ++size_;
+}
+
+} // namespace murvane::solver
