@@ -24,10 +24,12 @@ constexpr std::uint64_t finishHash(std::uint64_t h, std::int64_t recycles)
     return (h ^ (static_cast<std::uint64_t>(recycles) << 8) ^ kHashEnd) * kFnvPrime;
 }
 
-
-// Constants of the position key: per card code (odd, so that a card and an
-// empty place never cancel), per place in the pile store, per foundation
-// suit, and for the recycle count; two independent sets.
+// Constants of the position key, two independent sets. A card is worth a
+// constant per code (odd, face-up bit included) times the constant of its
+// place, and place (pile, index) is worth pile + index * step: a run that
+// moves keeps its order, so its change is the sum of its cards times the
+// difference of two places. The foundation counts and the recycle count
+// are worth a constant each per unit.
 struct KeyConstants {
     std::array<std::uint64_t, 128> card{};
     std::array<std::uint64_t, 9 * 64> place{};
@@ -48,8 +50,12 @@ constexpr KeyConstants makeKeyConstants(std::uint64_t seed)
     KeyConstants k;
     for (auto& c : k.card)
         c = splitMix(seed) | 1;
-    for (auto& p : k.place)
-        p = splitMix(seed);
+    const std::uint64_t step = splitMix(seed);
+    for (std::size_t pile = 0; pile < 9; ++pile) {
+        const std::uint64_t base = splitMix(seed);
+        for (std::size_t i = 0; i < 64; ++i)
+            k.place[pile * 64 + i] = base + i * step;
+    }
     for (auto& h : k.home)
         h = splitMix(seed);
     k.pass = splitMix(seed);
@@ -65,13 +71,15 @@ inline PositionKey cardTerm(CardCode x, int at)
     return {kKeyLo.card[x] * kKeyLo.place[static_cast<std::size_t>(at)],
             kKeyHi.card[x] * kKeyHi.place[static_cast<std::size_t>(at)]};
 }
-// Card x moved from place `from` to place `to`.
-inline PositionKey moveTerm(CardCode x, int from, int to)
+// Cards worth `sum` (card constants added up) moved from place `from` to
+// place `to`, keeping their order.
+inline PositionKey moveTerm(const PositionKey& sum, int from, int to)
 {
     const auto f = static_cast<std::size_t>(from);
     const auto t = static_cast<std::size_t>(to);
-    return {kKeyLo.card[x] * (kKeyLo.place[t] - kKeyLo.place[f]), kKeyHi.card[x] * (kKeyHi.place[t] - kKeyHi.place[f])};
+    return {sum.lo * (kKeyLo.place[t] - kKeyLo.place[f]), sum.hi * (kKeyHi.place[t] - kKeyHi.place[f])};
 }
+inline PositionKey cardValue(CardCode x) { return {kKeyLo.card[x], kKeyHi.card[x]}; }
 // Card x at place `at` turned face up.
 inline PositionKey flipTerm(CardCode x, int at)
 {
@@ -85,6 +93,8 @@ inline PositionKey homeTerm(int suit)
 }
 
 } // namespace
+
+// ------------------------------------------------------------------ FNV-1a
 
 // ------------------------------------------------------------------ FNV-1a
 
@@ -108,71 +118,58 @@ std::uint64_t SolverSearch::recomputeHash() const
     return finishHash(h, recycles_);
 }
 
-int SolverSearch::writeTail(int mark, std::uint8_t* out) const
-{
-    // Copies whole 64-byte blocks and advances by the real length; the tail
-    // buffer and the pile store both have the slack for it.
-    std::uint8_t* o = out;
-    int seg = mark >> 6;
-    int index = mark & 63;
-    for (; seg < kColumnCount; ++seg, index = 0) {
-        std::memcpy(o, store_.data() + seg * kPileStride + index, kPileStride);
-        o += count(seg) - index;
-        *o++ = kColumnEnd;
-    }
-    if (seg == kFoundationSegment) {
-        for (int i = index; i < kSuitCount; ++i)
-            *o++ = foundation_[static_cast<std::size_t>(i)];
-        seg = kStockSegment;
-        index = 0;
-    }
-    if (seg == kStockSegment) {
-        if (index == 0)
-            *o++ = kStockStart;
-        const int from = index == 0 ? 0 : index - 1;
-        std::memcpy(o, store_.data() + kStockPile * kPileStride + from, kPileStride);
-        o += count(kStockPile) - from;
-        index = 0;
-    }
-    if (index == 0)
-        *o++ = kWasteStart;
-    const int from = index == 0 ? 0 : index - 1;
-    std::memcpy(o, store_.data() + kWastePile * kPileStride + from, kPileStride);
-    o += count(kWastePile) - from;
-    return static_cast<int>(o - out);
-}
-
-
-void SolverSearch::rebuildSegmentBases()
-{
-    int pos = 0;
-    for (int col = 0; col < kColumnCount; ++col) {
-        segmentBase_[static_cast<std::size_t>(col)] = pos;
-        pos += count(col) + 1;
-    }
-    segmentBase_[kFoundationSegment] = pos;
-    pos += kSuitCount;
-    segmentBase_[kStockSegment] = pos;
-    pos += 1 + count(kStockPile);
-    segmentBase_[kWasteSegment] = pos;
-    pos += 1 + count(kWastePile);
-    segmentBase_[kSegmentCount] = pos;
-}
 
 void SolverSearch::refreshTrail()
 {
+    // Hashes from the first byte changed, straight from the piles, noting
+    // the state before every byte on the way.
     if (dirty_ == kClean)
         return;
-    int pos = segmentBase_[static_cast<std::size_t>(dirty_ >> 6)] + (dirty_ & 63);
-    const int length = writeTail(dirty_, sequence_.data() + pos);
-    std::uint64_t h = trail_[static_cast<std::size_t>(pos)];
-    for (int t = 0; t < length; ++t) {
-        trail_[static_cast<std::size_t>(pos)] = h;
-        h = mix(h, sequence_[static_cast<std::size_t>(pos++)]);
+    int seg = dirty_ >> 6;
+    int index = dirty_ & 63;
+    std::uint64_t* trail = trail_.data();
+    std::uint64_t h = trail[dirty_];
+    for (; seg < kColumnCount; ++seg, index = 0) {
+        const CardCode* cards = store_.data() + seg * kPileStride;
+        std::uint64_t* states = trail + (seg << 6);
+        const int n = count(seg);
+        for (; index < n; ++index) {
+            states[index] = h;
+            h = mix(h, cards[index]);
+        }
+        states[n] = h;
+        h = mix(h, kColumnEnd);
     }
-    trail_[static_cast<std::size_t>(pos)] = h;
+    if (seg == kFoundationSegment) {
+        std::uint64_t* states = trail + (kFoundationSegment << 6);
+        for (; index < kSuitCount; ++index) {
+            states[index] = h;
+            h = mix(h, foundation_[static_cast<std::size_t>(index)]);
+        }
+        seg = kStockSegment;
+        index = 0;
+    }
+    // The stock segment is 0xFE and then the stock; the waste's 0xFD and the waste.
+    const auto pileSegment = [&](int pile, int segment, std::uint8_t start) {
+        std::uint64_t* states = trail + (segment << 6);
+        if (index == 0) {
+            states[0] = h;
+            h = mix(h, start);
+            index = 1;
+        }
+        const CardCode* cards = store_.data() + pile * kPileStride - 1;
+        const int n = count(pile);
+        for (; index <= n; ++index) {
+            states[index] = h;
+            h = mix(h, cards[index]);
+        }
+        states[n + 1] = h;
+        index = 0;
+    };
+    if (seg == kStockSegment)
+        pileSegment(kStockPile, kStockSegment, kStockStart);
+    pileSegment(kWastePile, kWasteSegment, kWasteStart);
     hashState_ = h;
-    rebuildSegmentBases();
     dirty_ = kClean;
 }
 
@@ -187,7 +184,6 @@ std::uint64_t SolverSearch::positionHash()
 void SolverSearch::startHashing()
 {
     trail_[0] = kFnvOffset;
-    segmentBase_[0] = 0;
     dirty_ = 0;
     key_ = recomputeKey();
 }
@@ -233,9 +229,10 @@ PositionKey SolverSearch::keyChange(const SolverMove& m) const
     }
     case Kind::tableauToTableau: {
         const int from = at(m.a, m.b);
-        const int to = at(m.c, count(m.c));
+        PositionKey run;
         for (int i = 0; i < m.d; ++i)
-            k += moveTerm(store[from + i], from + i, to + i);
+            run += cardValue(store[from + i]);
+        k = moveTerm(run, from, at(m.c, count(m.c)));
         if (m.b >= 1 && !codeIsFaceUp(store[from - 1]))
             k += flipTerm(store[from - 1], from - 1);
         return k;
@@ -245,13 +242,13 @@ PositionKey SolverSearch::keyChange(const SolverMove& m) const
         const int top = at(kStockPile, count(kStockPile) - 1);
         const int to = at(kWastePile, count(kWastePile));
         for (int i = 0; i < m.a; ++i)
-            k += moveTerm(store[top - i], top - i, to + i);
+            k += moveTerm(cardValue(store[top - i]), top - i, to + i);
         return k;
     }
     case Kind::recycle: {
         const int w = count(kWastePile);
         for (int i = 0; i < w; ++i)
-            k += moveTerm(store[at(kWastePile, i)], at(kWastePile, i), at(kStockPile, w - 1 - i));
+            k += moveTerm(cardValue(store[at(kWastePile, i)]), at(kWastePile, i), at(kStockPile, w - 1 - i));
         if (maxRecycles_)
             k += PositionKey{kKeyLo.pass, kKeyHi.pass};
         return k;
