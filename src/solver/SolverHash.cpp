@@ -2,11 +2,14 @@
 // visited set holds, kept incrementally along the hashed byte sequence, and
 // the 128-bit key that moves change by a few terms.
 
+#include "SolverKeys.h"
 #include "SolverSearch.h"
 
 #include <cstring>
 
 namespace murvane::solver {
+
+using namespace keys;
 
 namespace {
 
@@ -24,77 +27,7 @@ constexpr std::uint64_t finishHash(std::uint64_t h, std::int64_t recycles)
     return (h ^ (static_cast<std::uint64_t>(recycles) << 8) ^ kHashEnd) * kFnvPrime;
 }
 
-// Constants of the position key, two independent sets. A card is worth a
-// constant per code (odd, face-up bit included) times the constant of its
-// place, and place (pile, index) is worth pile + index * step: a run that
-// moves keeps its order, so its change is the sum of its cards times the
-// difference of two places. The foundation counts and the recycle count
-// are worth a constant each per unit.
-struct KeyConstants {
-    std::array<std::uint64_t, 128> card{};
-    std::array<std::uint64_t, 9 * 64> place{};
-    std::array<std::uint64_t, kSuitCount> home{};
-    std::uint64_t pass = 0;
-};
-
-constexpr std::uint64_t splitMix(std::uint64_t& state)
-{
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    return z ^ (z >> 31);
-}
-
-constexpr KeyConstants makeKeyConstants(std::uint64_t seed)
-{
-    KeyConstants k;
-    for (auto& c : k.card)
-        c = splitMix(seed) | 1;
-    const std::uint64_t step = splitMix(seed);
-    for (std::size_t pile = 0; pile < 9; ++pile) {
-        const std::uint64_t base = splitMix(seed);
-        for (std::size_t i = 0; i < 64; ++i)
-            k.place[pile * 64 + i] = base + i * step;
-    }
-    for (auto& h : k.home)
-        h = splitMix(seed);
-    k.pass = splitMix(seed);
-    return k;
-}
-
-constexpr KeyConstants kKeyLo = makeKeyConstants(0x5EED0001);
-constexpr KeyConstants kKeyHi = makeKeyConstants(0x5EED0002);
-
-// Card x at place `at` (pile * 64 + index).
-inline PositionKey cardTerm(CardCode x, int at)
-{
-    return {kKeyLo.card[x] * kKeyLo.place[static_cast<std::size_t>(at)],
-            kKeyHi.card[x] * kKeyHi.place[static_cast<std::size_t>(at)]};
-}
-// Cards worth `sum` (card constants added up) moved from place `from` to
-// place `to`, keeping their order.
-inline PositionKey moveTerm(const PositionKey& sum, int from, int to)
-{
-    const auto f = static_cast<std::size_t>(from);
-    const auto t = static_cast<std::size_t>(to);
-    return {sum.lo * (kKeyLo.place[t] - kKeyLo.place[f]), sum.hi * (kKeyHi.place[t] - kKeyHi.place[f])};
-}
-inline PositionKey cardValue(CardCode x) { return {kKeyLo.card[x], kKeyHi.card[x]}; }
-// Card x at place `at` turned face up.
-inline PositionKey flipTerm(CardCode x, int at)
-{
-    const auto a = static_cast<std::size_t>(at);
-    const auto up = static_cast<std::size_t>(x | kFaceUpBit);
-    return {(kKeyLo.card[up] - kKeyLo.card[x]) * kKeyLo.place[a], (kKeyHi.card[up] - kKeyHi.card[x]) * kKeyHi.place[a]};
-}
-inline PositionKey homeTerm(int suit)
-{
-    return {kKeyLo.home[static_cast<std::size_t>(suit)], kKeyHi.home[static_cast<std::size_t>(suit)]};
-}
-
 } // namespace
-
-// ------------------------------------------------------------------ FNV-1a
 
 // ------------------------------------------------------------------ FNV-1a
 
@@ -119,57 +52,84 @@ std::uint64_t SolverSearch::recomputeHash() const
 }
 
 
-void SolverSearch::refreshTrail()
+int SolverSearch::writeTail(int mark, std::uint8_t* out) const
 {
-    // Hashes from the first byte changed, straight from the piles, noting
-    // the state before every byte on the way.
-    if (dirty_ == kClean)
-        return;
-    int seg = dirty_ >> 6;
-    int index = dirty_ & 63;
-    std::uint64_t* trail = trail_.data();
-    std::uint64_t h = trail[dirty_];
+    // Copies whole 64-byte blocks and advances by the real length; the tail
+    // buffer and the pile store both have the slack for it.
+    std::uint8_t* o = out;
+    int seg = mark >> 6;
+    int index = mark & 63;
     for (; seg < kColumnCount; ++seg, index = 0) {
-        const CardCode* cards = store_.data() + seg * kPileStride;
-        std::uint64_t* states = trail + (seg << 6);
-        const int n = count(seg);
-        for (; index < n; ++index) {
-            states[index] = h;
-            h = mix(h, cards[index]);
-        }
-        states[n] = h;
-        h = mix(h, kColumnEnd);
+        std::memcpy(o, store_.data() + seg * kPileStride + index, kPileStride);
+        o += count(seg) - index;
+        *o++ = kColumnEnd;
     }
     if (seg == kFoundationSegment) {
-        std::uint64_t* states = trail + (kFoundationSegment << 6);
-        for (; index < kSuitCount; ++index) {
-            states[index] = h;
-            h = mix(h, foundation_[static_cast<std::size_t>(index)]);
-        }
+        for (int i = index; i < kSuitCount; ++i)
+            *o++ = foundation_[static_cast<std::size_t>(i)];
         seg = kStockSegment;
         index = 0;
     }
-    // The stock segment is 0xFE and then the stock; the waste's 0xFD and the waste.
-    const auto pileSegment = [&](int pile, int segment, std::uint8_t start) {
-        std::uint64_t* states = trail + (segment << 6);
-        if (index == 0) {
-            states[0] = h;
-            h = mix(h, start);
-            index = 1;
-        }
-        const CardCode* cards = store_.data() + pile * kPileStride - 1;
-        const int n = count(pile);
-        for (; index <= n; ++index) {
-            states[index] = h;
-            h = mix(h, cards[index]);
-        }
-        states[n + 1] = h;
+    if (seg == kStockSegment) {
+        if (index == 0)
+            *o++ = kStockStart;
+        const int from = index == 0 ? 0 : index - 1;
+        std::memcpy(o, store_.data() + kStockPile * kPileStride + from, kPileStride);
+        o += count(kStockPile) - from;
         index = 0;
-    };
-    if (seg == kStockSegment)
-        pileSegment(kStockPile, kStockSegment, kStockStart);
-    pileSegment(kWastePile, kWasteSegment, kWasteStart);
-    hashState_ = h;
+    }
+    if (index == 0)
+        *o++ = kWasteStart;
+    const int from = index == 0 ? 0 : index - 1;
+    std::memcpy(o, store_.data() + kWastePile * kPileStride + from, kPileStride);
+    o += count(kWastePile) - from;
+    return static_cast<int>(o - out);
+}
+
+
+void SolverSearch::rebuildSegmentBases()
+{
+    int pos = 0;
+    for (int col = 0; col < kColumnCount; ++col) {
+        segmentBase_[static_cast<std::size_t>(col)] = pos;
+        pos += count(col) + 1;
+    }
+    segmentBase_[kFoundationSegment] = pos;
+    pos += kSuitCount;
+    segmentBase_[kStockSegment] = pos;
+    pos += 1 + count(kStockPile);
+    segmentBase_[kWasteSegment] = pos;
+    pos += 1 + count(kWastePile);
+    segmentBase_[kSegmentCount] = pos;
+}
+
+
+void SolverSearch::refreshTrail()
+{
+    // Lays out the bytes from the first one changed, then hashes them in one
+    // loop, four at a time: running past the end only writes states nobody
+    // reads (there is room for them), and the state at the end is kept.
+    if (dirty_ == kClean)
+        return;
+    const int pos = segmentBase_[static_cast<std::size_t>(dirty_ >> 6)] + (dirty_ & 63);
+    const int end = pos + writeTail(dirty_, sequence_.data() + pos);
+    const std::uint8_t* bytes = sequence_.data();
+    std::uint64_t* trail = trail_.data();
+    std::uint64_t h = trail[pos];
+    int t = pos;
+    for (; t < end; t += 4) {
+        trail[t] = h;
+        h = mix(h, bytes[t]);
+        trail[t + 1] = h;
+        h = mix(h, bytes[t + 1]);
+        trail[t + 2] = h;
+        h = mix(h, bytes[t + 2]);
+        trail[t + 3] = h;
+        h = mix(h, bytes[t + 3]);
+    }
+    trail[t] = h;
+    hashState_ = trail[end];
+    rebuildSegmentBases();
     dirty_ = kClean;
 }
 
@@ -184,6 +144,7 @@ std::uint64_t SolverSearch::positionHash()
 void SolverSearch::startHashing()
 {
     trail_[0] = kFnvOffset;
+    segmentBase_[0] = 0;
     dirty_ = 0;
     key_ = recomputeKey();
 }
@@ -197,10 +158,10 @@ PositionKey SolverSearch::recomputeKey() const
     }
     for (int s = 0; s < kSuitCount; ++s) {
         const std::uint64_t n = foundation_[static_cast<std::size_t>(s)];
-        k += PositionKey{n * kKeyLo.home[static_cast<std::size_t>(s)], n * kKeyHi.home[static_cast<std::size_t>(s)]};
+        k += times(homeTerm(s), PositionKey{n, n});
     }
     const auto passes = static_cast<std::uint64_t>(recycles_);
-    return k + PositionKey{passes * kKeyLo.pass, passes * kKeyHi.pass};
+    return k + times(passTerm(), PositionKey{passes, passes});
 }
 
 PositionKey SolverSearch::keyChange(const SolverMove& m) const
@@ -250,20 +211,11 @@ PositionKey SolverSearch::keyChange(const SolverMove& m) const
         for (int i = 0; i < w; ++i)
             k += moveTerm(cardValue(store[at(kWastePile, i)]), at(kWastePile, i), at(kStockPile, w - 1 - i));
         if (maxRecycles_)
-            k += PositionKey{kKeyLo.pass, kKeyHi.pass};
+            k += passTerm();
         return k;
     }
     }
     return k;
-}
-
-void SolverSearch::keyChildren(int start, int end)
-{
-    for (int j = start; j < end; ++j) {
-        const PositionKey k = key_ + keyChange(moves_[static_cast<std::size_t>(j)]);
-        childKey_[static_cast<std::size_t>(j)] = k;
-        counted_.prefetch(k);
-    }
 }
 
 } // namespace murvane::solver

@@ -1,5 +1,6 @@
 // Move generation, apply and undo of the solver's position model.
 
+#include "SolverKeys.h"
 #include "SolverSearch.h"
 
 #include <algorithm>
@@ -116,9 +117,16 @@ void SolverSearch::generateOrderedMoves()
     using Kind = SolverMove::Kind;
     reserveMoves();
     SolverMove* out = moves_.data() + moveCount_;
-    const auto emit = [&out](Kind kind, int a, int b, int c, int d, int bucket) {
+    // Each move comes with the key of the position it leads to, and the
+    // slot of that key in the counted set starts loading.
+    PositionKey* keyOut = childKey_.data() + moveCount_;
+    const auto emit = [&](Kind kind, int a, int b, int c, int d, int bucket, const PositionKey& key) {
         writeMove(out++, kind, a, b, c, d, bucket);
+        *keyOut++ = key;
+        counted_.prefetch(key);
     };
+    const auto placeOf = [](int pile, int index) { return pile * kPileStride + index; };
+    const CardCode* store = store_.data();
     const std::uint64_t up = faceUpCards_;
 
     // Run moves keyed by source column, source index and destination (the
@@ -180,18 +188,33 @@ void SolverSearch::generateOrderedMoves()
             const std::uint32_t run = runs[static_cast<std::size_t>(r)];
             const int i = static_cast<int>(run >> 12);
             const int p = static_cast<int>(run >> 4 & 0xFF);
-            emit(Kind::tableauToTableau, i, p, static_cast<int>(run & 0xF), count(i) - p, bucket);
+            const int k = static_cast<int>(run & 0xF);
+            const int from = placeOf(i, p);
+            PositionKey sum;
+            for (int x = from; x < placeOf(i, count(i)); ++x)
+                sum += keys::cardValue(store[x]);
+            PositionKey key = key_ + keys::moveTerm(sum, from, placeOf(k, count(k)));
+            if (wantUncovering)
+                key += keys::flipTerm(store[from - 1], from - 1);
+            emit(Kind::tableauToTableau, i, p, k, count(i) - p, bucket, key);
         }
     };
 
     const int wasteCount = count(kWastePile);
     const CardCode w = wasteCount > 0 ? pileData(kWastePile)[wasteCount - 1] : CardCode{0};
+    // The key without the waste top.
+    const PositionKey wasteOff = key_ - keys::cardTerm(w, placeOf(kWastePile, wasteCount - 1));
     // Bucket 0: home moves, the waste first.
     if (wasteCount > 0 && foundation_[kCodes.suit[w]] == kCodes.rank[w])
-        emit(Kind::wasteToFoundation, kCodes.suit[w], 0, 0, 0, 0);
+        emit(Kind::wasteToFoundation, kCodes.suit[w], 0, 0, 0, 0, wasteOff + keys::homeTerm(kCodes.suit[w]));
     for (unsigned h = homeColumns; h != 0; h &= h - 1) {
         const int i = std::countr_zero(h);
-        emit(Kind::tableauToFoundation, i, kCodes.suit[pileData(i)[count(i) - 1]], 0, 0, 0);
+        const int n = count(i);
+        const CardCode top = store[placeOf(i, n - 1)];
+        PositionKey key = key_ + keys::homeTerm(kCodes.suit[top]) - keys::cardTerm(top, placeOf(i, n - 1));
+        if (n >= 2 && !codeIsFaceUp(store[placeOf(i, n - 2)]))
+            key += keys::flipTerm(store[placeOf(i, n - 2)], placeOf(i, n - 2));
+        emit(Kind::tableauToFoundation, i, kCodes.suit[top], 0, 0, 0, key);
     }
     // Bucket 1.
     if (uncovering != 0)
@@ -204,16 +227,25 @@ void SolverSearch::generateOrderedMoves()
             if ((at & 0xFF) == count(at >> 8) - 1)
                 columns |= 1u << (at >> 8);
         }
-        for (; columns != 0; columns &= columns - 1)
-            emit(Kind::wasteToTableau, std::countr_zero(columns), 0, 0, 0, 2);
+        const auto up = static_cast<CardCode>(w | kFaceUpBit);
+        for (; columns != 0; columns &= columns - 1) {
+            const int k = std::countr_zero(columns);
+            emit(Kind::wasteToTableau, k, 0, 0, 0, 2, wasteOff + keys::cardTerm(up, placeOf(k, count(k))));
+        }
     }
     // Bucket 3, then the stock.
     if (runCount > uncoveringCount)
         emitRuns(false, 3);
     if (count(kStockPile) > 0) {
-        emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4);
+        const int turned = std::min(drawCount_, count(kStockPile));
+        // The stock top goes first and ends up lowest of the cards turned.
+        const int top = placeOf(kStockPile, count(kStockPile) - 1);
+        PositionKey key = key_;
+        for (int i = 0; i < turned; ++i)
+            key += keys::moveTerm(keys::cardValue(store[top - i]), top - i, placeOf(kWastePile, wasteCount + i));
+        emit(Kind::draw, turned, 0, 0, 0, 4, key);
     } else if (wasteCount > 0 && (!maxRecycles_ || recycles_ < *maxRecycles_)) {
-        emit(Kind::recycle, 0, 0, 0, 0, 5);
+        emit(Kind::recycle, 0, 0, 0, 0, 5, key_ + keyChange(SolverMove{Kind::recycle, 0, 0, 0, 0, 5}));
     }
     moveCount_ = static_cast<int>(out - moves_.data());
 }

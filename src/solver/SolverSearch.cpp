@@ -133,7 +133,6 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
         f.flipped = flipped;
     }
     f.key = key_;
-    keyChildren(f.start, f.end);
     frames_.push_back(f);
 }
 

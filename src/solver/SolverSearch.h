@@ -206,7 +206,13 @@ private:
     static constexpr int kClean = kSegmentCount << 6;
     // Waste moves, home moves, every face-up card to every other column, a draw.
     static constexpr int kMaxMovesPerPosition = 8 + kColumnCount + kDeckSize * (kColumnCount - 1) + 1;
-    static_assert(kPileStride >= kDeckSize + 2, "a pile and its marker fit one segment");
+    static constexpr int kMaxHashBytes = kDeckSize + kColumnCount + kSuitCount + 2;
+    // The hashed bytes; the tail rewrite copies a whole pile stride at a time,
+    // and hashing runs up to three bytes past the end.
+    static constexpr int kSequenceSize = 160;
+    static constexpr int kTrailSize = kMaxHashBytes + 4;
+    static_assert(kPileStride >= kDeckSize, "a pile holds at most the whole deck");
+    static_assert(kSequenceSize >= kMaxHashBytes + kPileStride, "a pile copy at the last byte stays in bounds");
 
     PileView pile(int p) const { return {store_.data() + p * kPileStride, counts_[static_cast<std::size_t>(p)]}; }
     CardCode* pileData(int p) { return store_.data() + p * kPileStride; }
@@ -222,10 +228,10 @@ private:
     void undoMarked(const SolverMove& m, bool flipped);
     void startHashing(); // for the piles as constructed
     void refreshTrail();
+    void rebuildSegmentBases();
+    int writeTail(int mark, std::uint8_t* out) const;
     // What m adds to the key; read from the position before m.
     PositionKey keyChange(const SolverMove& m) const;
-    // Works out the keys of the children of the frame's position.
-    void keyChildren(int start, int end);
     bool completesFoundations(const SolverMove& m) const;
     void expand(const SolverMove* applied, bool flipped);
 
@@ -245,12 +251,14 @@ private:
     int moveCount_ = 0;
     std::vector<Frame> frames_;
 
-    // Incremental hash of the current position: trail_[mark] is the FNV
-    // state before the byte at that mark (segment * 64 + index); valid up to
-    // the mark dirty_.
+    // Incremental hash of the current position: trail_[p] is the FNV state
+    // before byte p of the hashed sequence, segmentBase_[s] where segment s
+    // starts in it; valid up to the mark dirty_.
     int dirty_ = 0;
     std::uint64_t hashState_ = 0;
-    std::array<std::uint64_t, kSegmentCount * 64> trail_{};
+    std::array<std::uint64_t, kTrailSize> trail_{};
+    std::array<std::uint8_t, kSequenceSize> sequence_{}; // the hashed bytes themselves
+    std::array<int, kSegmentCount + 1> segmentBase_{};
 
     // The current position's key, the keys of counted positions, and per
     // move of every frame on the path (indexed like moves_) the key of the
