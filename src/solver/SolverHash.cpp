@@ -147,6 +147,8 @@ void SolverSearch::startHashing()
     segmentBase_[0] = 0;
     dirty_ = 0;
     key_ = recomputeKey();
+    for (int col = 0; col < kColumnCount; ++col)
+        sumColumnFrom(col, 0);
 }
 
 PositionKey SolverSearch::recomputeKey() const
@@ -190,9 +192,8 @@ PositionKey SolverSearch::keyChange(const SolverMove& m) const
     }
     case Kind::tableauToTableau: {
         const int from = at(m.a, m.b);
-        PositionKey run;
-        for (int i = 0; i < m.d; ++i)
-            run += cardValue(store[from + i]);
+        const PositionKey run = columnSums_[static_cast<std::size_t>(at(m.a, count(m.a)))]
+            - columnSums_[static_cast<std::size_t>(from)];
         k = moveTerm(run, from, at(m.c, count(m.c)));
         if (m.b >= 1 && !codeIsFaceUp(store[from - 1]))
             k += flipTerm(store[from - 1], from - 1);

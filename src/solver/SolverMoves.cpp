@@ -14,6 +14,7 @@ namespace {
 
 constexpr std::uint8_t kKingRankIndex = 12;
 constexpr std::uint8_t kFullFoundation = 13;
+constexpr std::uint64_t kNoCard = std::uint64_t{1} << 63;
 constexpr std::uint64_t kKingCards = (std::uint64_t{1} << 12) | (std::uint64_t{1} << 25)
     | (std::uint64_t{1} << 38) | (std::uint64_t{1} << 51);
 
@@ -144,12 +145,16 @@ void SolverSearch::generateOrderedMoves()
         const CardCode top = pileData(k)[n - 1];
         if (!codeIsFaceUp(top))
             continue;
-        if (foundation_[kCodes.suit[top]] == kCodes.rank[top])
-            homeColumns |= 1u << k;
-        for (std::uint64_t cards = kCodes.below[top] & up; cards != 0; cards &= cards - 1) {
-            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
-            if ((at >> 8) != k)
-                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | k);
+        homeColumns |= static_cast<unsigned>(foundation_[kCodes.suit[top]] == kCodes.rank[top]) << k;
+        // At most two cards fit on a top; a marker bit stands for "none"
+        // (where_ of an index past the deck is kNowhere), so both are taken
+        // without branching on how many there are.
+        const std::uint64_t cards = (kCodes.below[top] & up) | kNoCard;
+        const std::uint64_t rest = (cards & (cards - 1)) | kNoCard;
+        for (const std::uint64_t c : {cards, rest}) {
+            const unsigned at = where_[static_cast<std::size_t>(std::countr_zero(c))];
+            runs[static_cast<std::size_t>(runCount)] = at << 4 | static_cast<unsigned>(k);
+            runCount += static_cast<int>(at != kNowhere && static_cast<int>(at >> 8) != k);
         }
     }
     if (emptyColumns != 0) {
@@ -190,9 +195,8 @@ void SolverSearch::generateOrderedMoves()
             const int p = static_cast<int>(run >> 4 & 0xFF);
             const int k = static_cast<int>(run & 0xF);
             const int from = placeOf(i, p);
-            PositionKey sum;
-            for (int x = from; x < placeOf(i, count(i)); ++x)
-                sum += keys::cardValue(store[x]);
+            const PositionKey sum = columnSums_[static_cast<std::size_t>(placeOf(i, count(i)))]
+                - columnSums_[static_cast<std::size_t>(from)];
             PositionKey key = key_ + keys::moveTerm(sum, from, placeOf(k, count(k)));
             if (wantUncovering)
                 key += keys::flipTerm(store[from - 1], from - 1);
@@ -255,11 +259,20 @@ void SolverSearch::truncateMoves(int count)
     moveCount_ = std::clamp(count, 0, moveCount_);
 }
 
+void SolverSearch::sumColumnFrom(int col, int index)
+{
+    const CardCode* cards = pileData(col);
+    PositionKey* sums = columnSums_.data() + col * kPileStride;
+    for (int i = index; i < count(col); ++i)
+        sums[i + 1] = sums[i] + keys::cardValue(cards[i]);
+}
+
 void SolverSearch::unflipTop(int col)
 {
     CardCode& top = pileData(col)[count(col) - 1];
     top = static_cast<CardCode>(top & ~kFaceUpBit);
     faceUpCards_ &= ~(std::uint64_t{1} << (top & kCardIndexMask));
+    sumColumnFrom(col, count(col) - 1);
 }
 
 bool SolverSearch::flipTop(int col)
@@ -269,6 +282,7 @@ bool SolverSearch::flipTop(int col)
         return false;
     pileData(col)[n - 1] |= kFaceUpBit;
     faceUpCards_ |= std::uint64_t{1} << (pileData(col)[n - 1] & kCardIndexMask);
+    sumColumnFrom(col, n - 1);
     return true;
 }
 
@@ -288,6 +302,7 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
         where_[w] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << w;
         ++counts_[m.a];
+        sumColumnFrom(m.a, n);
         return columnMark(m.a, n);
     }
     case Kind::tableauToFoundation: {
@@ -308,6 +323,7 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
         }
         counts_[m.c] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.a] = m.b;
+        sumColumnFrom(m.c, n);
         flipped = flipTop(m.a);
         return std::min(columnMark(m.c, n), columnMark(m.a, m.b - (flipped ? 1 : 0)));
     }
@@ -381,6 +397,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
         where_[static_cast<std::size_t>(card)] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << card;
         ++counts_[m.a];
+        sumColumnFrom(m.a, n);
         return;
     }
     case Kind::tableauToTableau: {
@@ -397,6 +414,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
         }
         counts_[m.a] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.c] = static_cast<std::uint8_t>(from);
+        sumColumnFrom(m.a, n);
         return;
     }
     case Kind::draw: {

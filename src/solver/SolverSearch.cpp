@@ -156,7 +156,7 @@ bool SolverSearch::search()
             const int j = f.next++;
             const SolverMove m = moves_[static_cast<std::size_t>(j)];
             // The win counts even for a position seen before or past the budget.
-            if (completesFoundations(m)) {
+            if (oneCardToGo() && completesFoundations(m)) {
                 apply(m);
                 return true;
             }

@@ -222,6 +222,7 @@ private:
     static int stockMark(int index) { return (kStockSegment << 6) + 1 + index; }
     void markDirty(int mark) { dirty_ = mark < dirty_ ? mark : dirty_; }
     bool flipTop(int col);
+    void sumColumnFrom(int col, int index); // columnSums_ from that index up
     void unflipTop(int col);
     void reserveMoves();
     int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
@@ -233,6 +234,11 @@ private:
     // What m adds to the key; read from the position before m.
     PositionKey keyChange(const SolverMove& m) const;
     bool completesFoundations(const SolverMove& m) const;
+    // A cheap first test for the above: 51 cards home.
+    bool oneCardToGo() const
+    {
+        return foundation_[0] + foundation_[1] + foundation_[2] + foundation_[3] == kDeckSize - 1;
+    }
     void expand(const SolverMove* applied, bool flipped);
 
     int drawCount_;
@@ -270,6 +276,9 @@ private:
     static constexpr std::uint16_t kNowhere = 0xFFFF;
     std::array<std::uint16_t, 64> where_{};
     std::uint64_t faceUpCards_ = 0; // bit per card index: face up in the tableau
+    // Per column, the sums of the key's card values of its lowest 0, 1, 2...
+    // cards, so that a run's sum is one subtraction.
+    std::array<PositionKey, kColumnCount * kPileStride> columnSums_{};
 };
 
 } // namespace murvane::solver
