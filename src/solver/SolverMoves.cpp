@@ -101,11 +101,11 @@ void SolverSearch::reserveMoves()
 {
     // One slot more than the most moves a position can have, for the wide
     // store of the last one.
-    const std::size_t needed = static_cast<std::size_t>(moveCount_ + kMaxMovesPerPosition + 1);
-    if (moves_.size() < needed) {
-        const std::size_t size = std::max(needed, 2 * moves_.size());
-        moves_.resize(size);
-        childKey_.resize(size);
+    const int needed = moveCount_ + kMaxMovesPerPosition + 1;
+    if (moveCapacity_ < needed) {
+        moveCapacity_ = std::max(needed, 2 * moveCapacity_);
+        moves_.resize(static_cast<std::size_t>(moveCapacity_));
+        childKey_.resize(static_cast<std::size_t>(moveCapacity_));
     }
 }
 
@@ -118,13 +118,11 @@ void SolverSearch::generateOrderedMoves()
     using Kind = SolverMove::Kind;
     reserveMoves();
     SolverMove* out = moves_.data() + moveCount_;
-    // Each move comes with the key of the position it leads to, and the
-    // slot of that key in the counted set starts loading.
+    // Each move comes with the key of the position it leads to.
     PositionKey* keyOut = childKey_.data() + moveCount_;
     const auto emit = [&](Kind kind, int a, int b, int c, int d, int bucket, const PositionKey& key) {
         writeMove(out++, kind, a, b, c, d, bucket);
         *keyOut++ = key;
-        counted_.prefetch(key);
     };
     const auto placeOf = [](int pile, int index) { return pile * kPileStride + index; };
     const CardCode* store = store_.data();

@@ -133,6 +133,7 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
         f.flipped = flipped;
     }
     f.key = key_;
+    f.oneCardToGo = oneCardToGo();
     frames_.push_back(f);
 }
 
@@ -156,7 +157,7 @@ bool SolverSearch::search()
             const int j = f.next++;
             const SolverMove m = moves_[static_cast<std::size_t>(j)];
             // The win counts even for a position seen before or past the budget.
-            if (oneCardToGo() && completesFoundations(m)) {
+            if (f.oneCardToGo && completesFoundations(m)) {
                 apply(m);
                 return true;
             }

@@ -105,6 +105,7 @@ public:
         bool hasApplied = false;
         bool flipped = false;   // what apply(applied) returned
         PositionKey key;        // this position's key
+        bool oneCardToGo = false; // 51 cards home: a child may win
     };
 
     // Throws std::invalid_argument when the piles cannot be a position of one
@@ -255,6 +256,7 @@ private:
     VisitedSet visited_;
     std::vector<SolverMove> moves_; // storage; the first moveCount_ are live
     int moveCount_ = 0;
+    int moveCapacity_ = 0; // moves_ and childKey_ entries
     std::vector<Frame> frames_;
 
     // Incremental hash of the current position: trail_[p] is the FNV state

@@ -100,11 +100,6 @@ public:
                 return false;
         }
     }
-    void prefetch(const PositionKey& k) const
-    {
-        if (!slots_.empty())
-            detail::prefetchRead(slots_.data() + detail::slotOf(k.lo, shift_));
-    }
     std::size_t size() const { return size_; }
 
 private:
