@@ -54,14 +54,20 @@ std::uint64_t SolverSearch::recomputeHash() const
 
 int SolverSearch::writeTail(int mark, std::uint8_t* out) const
 {
-    // Copies whole 64-byte blocks and advances by the real length; the tail
-    // buffer and the pile store both have the slack for it.
+    // Copies whole blocks and advances by the real length; the tail buffer
+    // and the pile store both have the slack for it. A column in play holds
+    // at most 19 cards, so one 32-byte block nearly always does.
+    constexpr int kColumnBlock = 32;
     std::uint8_t* o = out;
     int seg = mark >> 6;
     int index = mark & 63;
     for (; seg < kColumnCount; ++seg, index = 0) {
-        std::memcpy(o, store_.data() + seg * kPileStride + index, kPileStride);
-        o += count(seg) - index;
+        const CardCode* from = store_.data() + seg * kPileStride + index;
+        const int n = count(seg) - index;
+        std::memcpy(o, from, kColumnBlock);
+        if (n > kColumnBlock)
+            std::memcpy(o + kColumnBlock, from + kColumnBlock, kPileStride - kColumnBlock);
+        o += n;
         *o++ = kColumnEnd;
     }
     if (seg == kFoundationSegment) {
@@ -85,7 +91,6 @@ int SolverSearch::writeTail(int mark, std::uint8_t* out) const
     o += count(kWastePile) - from;
     return static_cast<int>(o - out);
 }
-
 
 void SolverSearch::rebuildSegmentBases()
 {
