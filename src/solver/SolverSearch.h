@@ -123,8 +123,8 @@ public:
                                 const std::vector<SolverCard>& waste,
                                 const std::array<int, kSuitCount>& foundation);
 
-    // Builds a search, reserves the visited set for min(maxNodes, 65536)
-    // hashes, runs it and discards it. Answers false for piles the
+    // Builds a search, reserves the visited set (and the key set) for
+    // min(maxNodes, 65536) positions, runs it and discards it. Answers false for piles the
     // constructor rejects. nodesOut, when given, receives the nodes counted;
     // stop, when given, is polled every kStopPollNodes positions and ends
     // the search (not winnable, stoppedOut set) once it is true.
@@ -143,7 +143,7 @@ public:
     std::optional<int> maxRecycles() const { return maxRecycles_; }
 
     // The position, read-only: it changes only through apply and undo, which
-    // keep the incremental hash in step.
+    // keep the incremental hash and the key in step.
     PileView column(int col) const { return pile(col); }
     PileView stock() const { return pile(kStockPile); }
     PileView waste() const { return pile(kWastePile); }
@@ -176,10 +176,10 @@ public:
     // finished with the recycle count.
     std::uint64_t recomputeHash() const;
     // The position's 128-bit key, kept up to date by apply and undo: a sum
-    // of one term per card (its code times a constant of its place: column
-    // and index, or stock or waste index), plus the foundation counts and
-    // the recycle count, each times a constant; two such sums with
-    // independent constants.
+    // of one term per card (a constant of its code times a constant of its
+    // place: column and index, or stock or waste index), plus the
+    // foundation counts and the recycle count, each times a constant; two
+    // such sums with independent constants (see SolverKeys.h).
     const PositionKey& positionKey() const { return key_; }
     PositionKey recomputeKey() const;
     // Counts the position unless already seen; false when seen or over budget.
