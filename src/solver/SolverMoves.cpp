@@ -265,6 +265,23 @@ void SolverSearch::sumColumnFrom(int col, int index)
         sums[i + 1] = sums[i] + keys::cardValue(cards[i]);
 }
 
+void SolverSearch::moveRun(int from, int index, int to, int at, int n)
+{
+    // Copies the cards, notes where they went and extends the destination's
+    // sums as it goes.
+    const CardCode* src = pileData(from) + index;
+    CardCode* dst = pileData(to) + at;
+    PositionKey* sums = columnSums_.data() + to * kPileStride + at;
+    PositionKey sum = sums[0];
+    for (int i = 0; i < n; ++i) {
+        const CardCode c = src[i];
+        dst[i] = c;
+        where_[c & kCardIndexMask] = static_cast<std::uint16_t>(to << 8 | (at + i));
+        sum += keys::cardValue(c);
+        sums[i + 1] = sum;
+    }
+}
+
 void SolverSearch::unflipTop(int col)
 {
     CardCode& top = pileData(col)[count(col) - 1];
@@ -313,15 +330,9 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
     }
     case Kind::tableauToTableau: {
         const int n = count(m.c);
-        CardCode* dst = pileData(m.c) + n;
-        const CardCode* src = pileData(m.a) + m.b;
-        for (int i = 0; i < m.d; ++i) {
-            dst[i] = src[i];
-            where_[src[i] & kCardIndexMask] = static_cast<std::uint16_t>(m.c << 8 | (n + i));
-        }
+        moveRun(m.a, m.b, m.c, n, m.d);
         counts_[m.c] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.a] = m.b;
-        sumColumnFrom(m.c, n);
         flipped = flipTop(m.a);
         return std::min(columnMark(m.c, n), columnMark(m.a, m.b - (flipped ? 1 : 0)));
     }
@@ -404,15 +415,9 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
             unflipTop(m.a);
         const int from = count(m.c) - m.d;
         markDirty(std::min(columnMark(m.a, n - (flipped ? 1 : 0)), columnMark(m.c, from)));
-        CardCode* dst = pileData(m.a) + n;
-        const CardCode* src = pileData(m.c) + from;
-        for (int i = 0; i < m.d; ++i) {
-            dst[i] = src[i];
-            where_[src[i] & kCardIndexMask] = static_cast<std::uint16_t>(m.a << 8 | (n + i));
-        }
+        moveRun(m.c, from, m.a, n, m.d);
         counts_[m.a] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.c] = static_cast<std::uint8_t>(from);
-        sumColumnFrom(m.a, n);
         return;
     }
     case Kind::draw: {

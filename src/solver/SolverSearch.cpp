@@ -154,16 +154,16 @@ bool SolverSearch::search()
     for (;;) {
         Frame& f = frames_.back();
         if (f.next < f.end) {
-            const int j = f.next++;
-            const SolverMove m = moves_[static_cast<std::size_t>(j)];
+            const auto j = static_cast<std::size_t>(f.next++);
             // The win counts even for a position seen before or past the budget.
-            if (f.oneCardToGo && completesFoundations(m)) {
-                apply(m);
+            if (f.oneCardToGo && completesFoundations(moves_[j])) {
+                apply(moves_[j]);
                 return true;
             }
-            const PositionKey& key = childKey_[static_cast<std::size_t>(j)];
+            const PositionKey& key = childKey_[j];
             if (counted_.contains(key))
                 continue;
+            const SolverMove m = moves_[j];
             bool flipped = false;
             markDirty(applyMarked(m, flipped));
             if (!visited_.insert(positionHash())) {

@@ -224,6 +224,8 @@ private:
     void markDirty(int mark) { dirty_ = mark < dirty_ ? mark : dirty_; }
     bool flipTop(int col);
     void sumColumnFrom(int col, int index); // columnSums_ from that index up
+    // Puts n cards of column `from` from `index` up at index `at` of column `to`.
+    void moveRun(int from, int index, int to, int at, int n);
     void unflipTop(int col);
     void reserveMoves();
     int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
