@@ -14,7 +14,6 @@ namespace {
 
 constexpr std::uint8_t kKingRankIndex = 12;
 constexpr std::uint8_t kFullFoundation = 13;
-constexpr std::uint64_t kNoCard = std::uint64_t{1} << 63;
 constexpr std::uint64_t kKingCards = (std::uint64_t{1} << 12) | (std::uint64_t{1} << 25)
     | (std::uint64_t{1} << 38) | (std::uint64_t{1} << 51);
 
@@ -144,15 +143,10 @@ void SolverSearch::generateOrderedMoves()
         if (!codeIsFaceUp(top))
             continue;
         homeColumns |= static_cast<unsigned>(foundation_[kCodes.suit[top]] == kCodes.rank[top]) << k;
-        // At most two cards fit on a top; a marker bit stands for "none"
-        // (where_ of an index past the deck is kNowhere), so both are taken
-        // without branching on how many there are.
-        const std::uint64_t cards = (kCodes.below[top] & up) | kNoCard;
-        const std::uint64_t rest = (cards & (cards - 1)) | kNoCard;
-        for (const std::uint64_t c : {cards, rest}) {
-            const unsigned at = where_[static_cast<std::size_t>(std::countr_zero(c))];
-            runs[static_cast<std::size_t>(runCount)] = at << 4 | static_cast<unsigned>(k);
-            runCount += static_cast<int>(at != kNowhere && static_cast<int>(at >> 8) != k);
+        for (std::uint64_t cards = kCodes.below[top] & up; cards != 0; cards &= cards - 1) {
+            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
+            if ((at >> 8) != k)
+                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | k);
         }
     }
     if (emptyColumns != 0) {
