@@ -153,17 +153,28 @@ bool SolverSearch::search()
     // keys would fail the visit, so it is passed over without being applied.
     for (;;) {
         Frame& f = frames_.back();
-        if (f.next < f.end) {
-            const auto j = static_cast<std::size_t>(f.next++);
-            // The win counts even for a position seen before or past the budget.
-            if (f.oneCardToGo && completesFoundations(moves_[j])) {
-                apply(moves_[j]);
-                return true;
+        // Pass over the children already counted (the most of them) in a
+        // tight loop; stop at the first one to apply.
+        int j = f.next;
+        if (f.oneCardToGo) {
+            for (; j < f.end; ++j) {
+                // The win counts even for a position seen before or past the budget.
+                if (completesFoundations(moves_[static_cast<std::size_t>(j)])) {
+                    apply(moves_[static_cast<std::size_t>(j)]);
+                    return true;
+                }
+                if (!counted_.contains(childKey_[static_cast<std::size_t>(j)]))
+                    break;
             }
-            const PositionKey& key = childKey_[j];
-            if (counted_.contains(key))
-                continue;
-            const SolverMove m = moves_[j];
+        } else {
+            const PositionKey* keys = childKey_.data();
+            while (j < f.end && counted_.contains(keys[j]))
+                ++j;
+        }
+        f.next = j + 1;
+        if (j < f.end) {
+            const SolverMove m = moves_[static_cast<std::size_t>(j)];
+            const PositionKey key = childKey_[static_cast<std::size_t>(j)];
             bool flipped = false;
             markDirty(applyMarked(m, flipped));
             if (!visited_.insert(positionHash())) {
