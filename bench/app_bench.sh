@@ -42,7 +42,8 @@ for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(tr -dc '0-9' < "$work/display")"
 trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
   --SetPartialStrut true --transparent false >/dev/null 2>&1 &
-pids+=($!)
+trayer_pid=$!
+pids+=($trayer_pid)
 for _ in $(seq 1 100); do xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break; sleep 0.1; done
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset DBUS_SESSION_BUS_ADDRESS
@@ -62,6 +63,7 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 # A third argument "returning" launches with a store that has already greeted
 # the player, as every launch after the first does.
 measure() {
+  kill -0 "$trayer_pid" 2>/dev/null || { echo "app_bench.sh: the tray host (trayer) has stopped" >&2; exit 1; }
   local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
   mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
   if [ "${3:-}" = returning ]; then

@@ -90,7 +90,9 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     // embeds it while the game below restores or deals. Nothing the icon asks
     // for can run before the game exists: requests arrive through the event
     // loop, which starts after this function.
-    if (options_.useTray.value_or(true)) {
+    if (options_.useTray.value_or(QSystemTrayIcon::isSystemTrayAvailable())) {
+        // Closing the panel must not end a program that lives in the tray.
+        QApplication::setQuitOnLastWindowClosed(false);
         tray_ = std::make_unique<TrayController>(readSetting(*store_, stored::menuBarIcon));
         connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
         connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
@@ -101,12 +103,7 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
         // Sends the icon to the tray host now rather than when the loop
         // starts; no input, connection or other socket is served here.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
-        if (!options_.useTray && !QSystemTrayIcon::isSystemTrayAvailable())
-            tray_.reset();
     }
-    // Closing the panel must not end a program that lives in the tray.
-    if (tray_)
-        QApplication::setQuitOnLastWindowClosed(false);
 
     game_ = std::make_unique<SolitaireGame>(*store_, /*verifyDeals=*/true);
     // A quit in the same turn as a move would otherwise drop its save.
