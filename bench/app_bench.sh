@@ -17,7 +17,7 @@ case "${1:-}" in
   "") echo "$usage" >&2; exit 2 ;;
 esac
 build="$1"
-runs="${2:-5}"
+runs="${2:-15}"
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: runs must be a positive number" >&2; echo "$usage" >&2; exit 2; }
 presses="${3:-500}"
 [[ "$presses" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: presses must be a positive number" >&2; echo "$usage" >&2; exit 2; }
@@ -61,7 +61,8 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # One launch: prints "<ms to icon> <VmHWM kB> <VmRSS kB> <switches in 5 s>".
 # A third argument "returning" launches with a store that has already greeted
-# the player, as every launch after the first does.
+# the player, as every launch after the first does. A fourth, "quick", stops
+# the program once its icon shows and prints only the time.
 measure() {
   kill -0 "$trayer_pid" 2>/dev/null || { echo "app_bench.sh: the tray host (trayer) has stopped" >&2; exit 1; }
   local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
@@ -79,6 +80,10 @@ measure() {
     sleep 0.005
   done
   t1=$(now_ms)
+  if [ "${4:-}" = quick ]; then
+    sleep 0.5; kill -TERM $pid; wait $pid 2>/dev/null; sleep 0.3
+    echo "$((t1 - t0))"; return
+  fi
   sleep 4 # let start-up work (deal preparation) finish
   local hwm rss s0 s1
   hwm=$(awk '/^VmHWM/ {print $2}' /proc/$pid/status); rss=$(awk '/^VmRSS/ {print $2}' /proc/$pid/status)
@@ -88,21 +93,30 @@ measure() {
 }
 
 # Interleaved, so a change in the machine's load falls on all three alike.
+# Launch times come from quick launches back to back (a launch after seconds
+# of idle meets a slowed-down processor); memory and wake-ups from three
+# launches left to settle.
 names="baseline game-first game-returning"
-for name in $names; do : > "$work/$name"; done
+for name in $names; do : > "$work/$name.time"; : > "$work/$name"; done
 for _ in $(seq 1 "$runs"); do
+  measure "$baseline" app_baseline_tray "" quick >> "$work/baseline.time"
+  measure "$game" murvane-solitaire "" quick >> "$work/game-first.time"
+  measure "$game" murvane-solitaire returning quick >> "$work/game-returning.time"
+done
+for _ in 1 2 3; do
   measure "$baseline" app_baseline_tray >> "$work/baseline"
   measure "$game" murvane-solitaire >> "$work/game-first"
   measure "$game" murvane-solitaire returning >> "$work/game-returning"
 done
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
-printf '%-28s %9s %12s %7s %12s %7s\n' "median of $runs runs" baseline "first launch" ratio "returning" ratio
-for row in "launch to tray icon (ms):1" "peak resident VmHWM (kB):2" "idle resident VmRSS (kB):3" "idle wake-ups in 5 s:4"; do
-  label="${row%%:*}"; c="${row##*:}"
-  b=$(col baseline "$c"); f=$(col game-first "$c"); r=$(col game-returning "$c")
+printf '%-28s %9s %12s %7s %12s %7s\n' "median" baseline "first launch" ratio "returning" ratio
+for row in "launch to tray icon (ms):1:.time" "peak resident VmHWM (kB):2:" "idle resident VmRSS (kB):3:" "idle wake-ups in 5 s:4:"; do
+  IFS=: read -r label c suffix <<< "$row"
+  b=$(col "baseline$suffix" "$c"); f=$(col "game-first$suffix" "$c"); r=$(col "game-returning$suffix" "$c")
   ratio() { awk -v b="$b" -v g="$1" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }'; }
   printf '%-28s %9s %12s %7s %12s %7s\n' "$label" "$b" "$f" "$(ratio "$f")" "$r" "$(ratio "$r")"
 done
+echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3)"
 
 echo
 home="$work/home-panel"; mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
