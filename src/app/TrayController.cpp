@@ -94,31 +94,35 @@ void TrayController::follow(const SolitaireGame& game)
 {
     // The commands act on the game, so the menu comes with it, after the
     // icon has gone up.
-    if (!menu_) {
-        menu_ = std::make_unique<QMenu>();
-        auto add = [this](const QString& text, const char* name, void (TrayController::*signal)()) {
-            QAction* action = menu_->addAction(text);
-            action->setObjectName(QLatin1String(name));
-            // Queued: the menu closes before the panel or a dialog opens.
-            connect(action, &QAction::triggered, this, signal, Qt::QueuedConnection);
-        };
-        add(localizedString(QStringLiteral("Open Murvane Solitaire")), "trayOpen", &TrayController::openRequested);
-        menu_->addSeparator();
-        add(localizedString(QStringLiteral("New Deal")), "trayNewDeal", &TrayController::newDealRequested);
-        add(localizedString(QStringLiteral("Preferences…")), "trayPreferences",
-            &TrayController::preferencesRequested);
-        menu_->addSeparator();
-        add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
-        tray_.setContextMenu(menu_.get());
-    }
-    connect(&game, &SolitaireGame::menuBarIconChanged, this, [this, &game] {
-        option_ = game.menuBarIcon();
-        updateIcon();
-    });
-    if (option_ != game.menuBarIcon()) {
-        option_ = game.menuBarIcon();
-        updateIcon();
-    }
+    buildMenu();
+    connect(&game, &SolitaireGame::menuBarIconChanged, this, [this, &game] { showOption(game.menuBarIcon()); });
+    showOption(game.menuBarIcon());
+}
+
+void TrayController::buildMenu()
+{
+    menu_ = std::make_unique<QMenu>();
+    auto add = [this](const QString& text, const char* name, void (TrayController::*signal)()) {
+        QAction* action = menu_->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        // Queued: the menu closes before the panel or a dialog opens.
+        connect(action, &QAction::triggered, this, signal, Qt::QueuedConnection);
+    };
+    add(localizedString(QStringLiteral("Open Murvane Solitaire")), "trayOpen", &TrayController::openRequested);
+    menu_->addSeparator();
+    add(localizedString(QStringLiteral("New Deal")), "trayNewDeal", &TrayController::newDealRequested);
+    add(localizedString(QStringLiteral("Preferences…")), "trayPreferences", &TrayController::preferencesRequested);
+    menu_->addSeparator();
+    add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
+    tray_.setContextMenu(menu_.get());
+}
+
+void TrayController::showOption(MenuBarIconOption option)
+{
+    if (option == option_)
+        return;
+    option_ = option;
+    updateIcon();
 }
 
 void TrayController::show()
@@ -144,7 +148,6 @@ std::optional<QRect> TrayController::iconGeometry() const
 
 void TrayController::updateIcon()
 {
-    iconName_ = symbolName(option_);
     tray_.setIcon(menuBarIconImage(option_, SystemAppearance::instance().isDark()));
 }
 

@@ -37,12 +37,13 @@ public:
 
     void show();
     // Keeps the symbol in step with the game's setting from now on and
-    // offers the context menu; `game` must outlive this controller.
+    // offers the context menu; `game` must outlive this controller. Called
+    // once.
     void follow(const SolitaireGame& game);
     bool isVisible() const { return tray_.isVisible(); }
     const QSystemTrayIcon& trayIcon() const { return tray_; }
     // The symbol name currently shown, for tests and the welcome window.
-    QString iconName() const { return iconName_; }
+    QString iconName() const { return symbolName(option_); }
     // The icon's rectangle on screen, when the tray reports one.
     std::optional<QRect> iconGeometry() const;
     // Whether the tray host has put the shown icon in its place. Until then
@@ -64,6 +65,8 @@ Q_SIGNALS:
     void shown();
 
 private:
+    void buildMenu();
+    void showOption(MenuBarIconOption option);
     void updateIcon();
 
     MenuBarIconOption option_;
@@ -71,7 +74,6 @@ private:
     // The menu outlives the icon that shows it.
     std::unique_ptr<QMenu> menu_;
     QSystemTrayIcon tray_;
-    QString iconName_;
 };
 
 } // namespace murvane::app
