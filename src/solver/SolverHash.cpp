@@ -5,6 +5,7 @@
 #include "SolverKeys.h"
 #include "SolverSearch.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace murvane::solver {
@@ -92,6 +93,30 @@ int SolverSearch::writeTail(int mark, std::uint8_t* out) const
     return static_cast<int>(o - out);
 }
 
+int SolverSearch::writeAll(std::uint8_t* out) const
+{
+    // writeTail(0, out) without its bookkeeping: whole blocks copied, the
+    // real lengths added up.
+    std::uint8_t* o = out;
+    const CardCode* piles = store_.data();
+    for (int col = 0; col < kColumnCount; ++col) {
+        std::memcpy(o, piles + col * kPileStride, 32);
+        if (count(col) > 32) [[unlikely]]
+            std::memcpy(o + 32, piles + col * kPileStride + 32, kPileStride - 32);
+        o += count(col);
+        *o++ = kColumnEnd;
+    }
+    std::memcpy(o, foundation_.data(), kSuitCount);
+    o += kSuitCount;
+    *o++ = kStockStart;
+    std::memcpy(o, piles + kStockPile * kPileStride, kPileStride);
+    o += count(kStockPile);
+    *o++ = kWasteStart;
+    std::memcpy(o, piles + kWastePile * kPileStride, kPileStride);
+    o += count(kWastePile);
+    return static_cast<int>(o - out);
+}
+
 void SolverSearch::rebuildSegmentBases()
 {
     int pos = 0;
@@ -141,7 +166,65 @@ void SolverSearch::refreshTrail()
 std::uint64_t SolverSearch::positionHash()
 {
     refreshTrail();
-    return finishHash(hashState_, recycles_);
+    return finishHash(hashState_, recycles_) & hashMask_;
+}
+
+// ---------------------------------------------------------- batched hashes
+
+bool SolverSearch::queueHash()
+{
+    PendingHash& p = pending_[static_cast<std::size_t>(pendingCount_)];
+    p.length = writeAll(p.bytes.data());
+    p.recycles = recycles_;
+    return ++pendingCount_ < kHashBatch || hashPending();
+}
+
+bool SolverSearch::hashPending()
+{
+    // One FNV chain waits on its multiply at every byte, but four
+    // independent chains keep the multiplier busy: positions are hashed four
+    // side by side over the bytes all four have, then each finishes alone.
+    // The hashes are then looked up in the order the positions were counted,
+    // as the plain search would have.
+    std::array<std::uint64_t, kHashBatch> hashes;
+    std::array<int, kHashBatch> done{};
+    const auto bytesOf = [this](int i) { return pending_[static_cast<std::size_t>(i)].bytes.data(); };
+    const auto lengthOf = [this](int i) { return pending_[static_cast<std::size_t>(i)].length; };
+    hashes.fill(kFnvOffset);
+    for (int i = 0; i + 4 <= pendingCount_; i += 4) {
+        const std::uint8_t* a = bytesOf(i);
+        const std::uint8_t* b = bytesOf(i + 1);
+        const std::uint8_t* c = bytesOf(i + 2);
+        const std::uint8_t* d = bytesOf(i + 3);
+        const int common = std::min({lengthOf(i), lengthOf(i + 1), lengthOf(i + 2), lengthOf(i + 3)});
+        std::uint64_t ha = kFnvOffset, hb = kFnvOffset, hc = kFnvOffset, hd = kFnvOffset;
+        for (int t = 0; t < common; ++t) {
+            ha = mix(ha, a[t]);
+            hb = mix(hb, b[t]);
+            hc = mix(hc, c[t]);
+            hd = mix(hd, d[t]);
+        }
+        const std::size_t at = static_cast<std::size_t>(i);
+        hashes[at] = ha;
+        hashes[at + 1] = hb;
+        hashes[at + 2] = hc;
+        hashes[at + 3] = hd;
+        std::fill_n(done.begin() + i, 4, common);
+    }
+    for (int i = 0; i < pendingCount_; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        std::uint64_t h = hashes[at];
+        for (int t = done[at]; t < lengthOf(i); ++t)
+            h = mix(h, bytesOf(i)[t]);
+        hashes[at] = finishHash(h, pending_[at].recycles) & hashMask_;
+        visited_.prefetch(hashes[at]);
+    }
+    for (int i = 0; i < pendingCount_; ++i) {
+        if (!visited_.insert(hashes[static_cast<std::size_t>(i)]))
+            hashClash_ = true;
+    }
+    pendingCount_ = 0;
+    return !hashClash_;
 }
 
 // ------------------------------------------------------------------- keys

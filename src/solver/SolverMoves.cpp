@@ -96,16 +96,11 @@ inline void writeMove(SolverMove* out, SolverMove::Kind kind, int a, int b, int 
 
 } // namespace
 
-void SolverSearch::reserveMoves()
+void SolverSearch::growMoves()
 {
-    // One slot more than the most moves a position can have, for the wide
-    // store of the last one.
-    const int needed = moveCount_ + kMaxMovesPerPosition + 1;
-    if (moveCapacity_ < needed) {
-        moveCapacity_ = std::max(needed, 2 * moveCapacity_);
-        moves_.resize(static_cast<std::size_t>(moveCapacity_));
-        childKey_.resize(static_cast<std::size_t>(moveCapacity_));
-    }
+    moveCapacity_ = std::max(moveCount_ + kMaxMovesPerPosition + 1, 2 * moveCapacity_);
+    moves_.resize(static_cast<std::size_t>(moveCapacity_));
+    childKey_.resize(static_cast<std::size_t>(moveCapacity_));
 }
 
 void SolverSearch::generateOrderedMoves()

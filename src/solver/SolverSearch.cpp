@@ -89,12 +89,8 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     if (!isValidPosition(tableau, stock, waste, foundation))
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
-    constexpr std::int64_t kVisitedReserve = 65536;
-    constexpr std::size_t kMoveReserve = 1024;
-    const auto reserve = static_cast<std::size_t>(std::clamp<std::int64_t>(maxNodes, 0, kVisitedReserve));
-    s.visited_.reserve(reserve);
-    s.counted_.reserve(reserve);
-    s.moves_.reserve(kMoveReserve);
+    s.reserveTables();
+    s.setBatchedHashing(true);
     s.stop_ = stop;
     const bool won = s.search();
     if (nodesOut)
@@ -102,6 +98,25 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     if (stoppedOut)
         *stoppedOut = s.stopped_;
     return won;
+}
+
+void SolverSearch::reserveTables()
+{
+    constexpr std::size_t kMoveReserve = 1024;
+    const auto reserve = static_cast<std::size_t>(std::clamp<std::int64_t>(maxNodes_, 0, kReservedPositions));
+    visited_.reserve(reserve);
+    counted_.reserve(reserve);
+    moves_.reserve(kMoveReserve);
+}
+
+bool SolverSearch::setBatchedHashing(bool on)
+{
+    // The key set takes up to one key more than reserved for (the position
+    // past the budget is counted too).
+    batchedHashing_ = on && maxNodes_ <= kReservedPositions;
+    if (batchedHashing_)
+        reserveTables();
+    return batchedHashing_;
 }
 
 bool SolverSearch::visitPosition()
@@ -139,6 +154,39 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
 
 bool SolverSearch::search()
 {
+    const bool won = runSearch();
+    if (!hashClash_ || stopped_)
+        return won;
+    // Two positions counted in a batch share a hash, so the search should
+    // have passed over the later one: search again, one hash at a time.
+    rewind();
+    batchedHashing_ = false;
+    return runSearch();
+}
+
+void SolverSearch::rewind()
+{
+    if (hasLoose_)
+        undoMarked(loose_, looseFlipped_);
+    for (auto f = frames_.rbegin(); f != frames_.rend(); ++f) {
+        if (f->hasApplied)
+            undoMarked(f->applied, f->flipped);
+    }
+    hasLoose_ = false;
+    frames_.clear();
+    moveCount_ = 0;
+    visited_.clear();
+    counted_.clear();
+    nodes_ = 0;
+    exhausted_ = false;
+    pendingCount_ = 0;
+    hashClash_ = false;
+    dirty_ = 0;
+    key_ = recomputeKey();
+}
+
+bool SolverSearch::runSearch()
+{
     if (isSolved())
         return true;
     if (!visitPosition())
@@ -151,6 +199,8 @@ bool SolverSearch::search()
     // Each move is tried as: apply, test solved, visit, then expand the new
     // position or undo. A child whose key is among the counted positions'
     // keys would fail the visit, so it is passed over without being applied.
+    // In batches, the visit's hash look-up is made later (see hashPending),
+    // and every way out of the loop looks up what is left.
     for (;;) {
         Frame& f = frames_.back();
         // Pass over the children already counted (the most of them) in a
@@ -160,8 +210,9 @@ bool SolverSearch::search()
             for (; j < f.end; ++j) {
                 // The win counts even for a position seen before or past the budget.
                 if (completesFoundations(moves_[static_cast<std::size_t>(j)])) {
-                    apply(moves_[static_cast<std::size_t>(j)]);
-                    return true;
+                    const SolverMove m = moves_[static_cast<std::size_t>(j)];
+                    leaveApplied(m, apply(m));
+                    return !batchedHashing_ || hashPending();
                 }
                 if (!counted_.contains(childKey_[static_cast<std::size_t>(j)]))
                     break;
@@ -177,7 +228,12 @@ bool SolverSearch::search()
             const PositionKey key = childKey_[static_cast<std::size_t>(j)];
             bool flipped = false;
             markDirty(applyMarked(m, flipped));
-            if (!visited_.insert(positionHash())) {
+            if (batchedHashing_) {
+                if (!queueHash()) {
+                    leaveApplied(m, flipped);
+                    return false; // search() starts over
+                }
+            } else if (!visited_.insert(positionHash())) {
                 // Another position with the same hash was counted.
                 undoMarked(m, flipped);
                 continue;
@@ -186,10 +242,14 @@ bool SolverSearch::search()
             counted_.insert(key);
             if (++nodes_ > maxNodes_) {
                 exhausted_ = true;
+                if (batchedHashing_)
+                    hashPending();
+                leaveApplied(m, flipped);
                 return false;
             }
             if (stop_ && nodes_ % kStopPollNodes == 0 && stop_->load(std::memory_order_relaxed)) {
                 stopped_ = true;
+                leaveApplied(m, flipped);
                 return false;
             }
             expand(&m, flipped); // invalidates f
@@ -200,8 +260,11 @@ bool SolverSearch::search()
         moveCount_ -= done.end - done.start;
         if (done.hasApplied)
             undoMarked(done.applied, done.flipped);
-        if (frames_.empty())
+        if (frames_.empty()) {
+            if (batchedHashing_)
+                hashPending();
             return false;
+        }
         key_ = frames_.back().key;
     }
 }

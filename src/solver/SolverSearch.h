@@ -95,6 +95,10 @@ private:
 // the visited set, the node count and the win test exactly those of the
 // plain "apply, test solved, visit, expand or undo" loop (two different
 // positions sharing a 128-bit key would be needed to tell them apart).
+// Those children are new positions, so their hashes are almost never taken:
+// in batches (setBatchedHashing) the search goes on as if they were not,
+// hashes them several at once and checks afterwards, starting over the
+// plain way in the rare case that one was.
 class SolverSearch {
 public:
     struct Frame {
@@ -124,7 +128,8 @@ public:
                                 const std::array<int, kSuitCount>& foundation);
 
     // Builds a search, reserves the visited set (and the key set) for
-    // min(maxNodes, 65536) positions, runs it and discards it. Answers false for piles the
+    // min(maxNodes, kReservedPositions) positions, runs it (hashes in batches
+    // where it can) and discards it. Answers false for piles the
     // constructor rejects. nodesOut, when given, receives the nodes counted;
     // stop, when given, is polled every kStopPollNodes positions and ends
     // the search (not winnable, stoppedOut set) once it is true.
@@ -188,6 +193,19 @@ public:
     // instance. Answers true as soon as a move completes the foundations
     // (the piles are then left in the winning position).
     bool search();
+    // How search() looks up the hashes of new positions. One at a time (the
+    // default): hash, look up, then go on. In batches: a position whose key
+    // is new is taken to be new, and the hashes are worked out several at a
+    // time in independent chains and looked up afterwards; should one turn
+    // out to be taken already, search() goes back and searches again one at
+    // a time. Both give the same answer and node count; batches are faster.
+    // They need the key set to hold every counted key, so they are refused
+    // (false) for a node budget beyond kReservedPositions.
+    bool setBatchedHashing(bool on);
+    static constexpr std::int64_t kReservedPositions = 65536;
+    // Keeps only the low `bits` bits of every position hash, so that tests
+    // can make different positions share one.
+    void narrowHashes(int bits) { hashMask_ = bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1; }
 
 private:
     // Piles live side by side in one byte array, so copying a fixed 64 bytes
@@ -227,13 +245,21 @@ private:
     // Puts n cards of column `from` from `index` up at index `at` of column `to`.
     void moveRun(int from, int index, int to, int at, int n);
     void unflipTop(int col);
-    void reserveMoves();
+    // Room for one more position's moves, with one slot to spare for the
+    // wide store of the last one.
+    void reserveMoves()
+    {
+        if (moveCapacity_ < moveCount_ + kMaxMovesPerPosition + 1) [[unlikely]]
+            growMoves();
+    }
+    void growMoves();
     int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
     void undoMarked(const SolverMove& m, bool flipped);
     void startHashing(); // for the piles as constructed
     void refreshTrail();
     void rebuildSegmentBases();
     int writeTail(int mark, std::uint8_t* out) const;
+    int writeAll(std::uint8_t* out) const; // the whole sequence, as writeTail(0, out)
     // What m adds to the key; read from the position before m.
     PositionKey keyChange(const SolverMove& m) const;
     bool completesFoundations(const SolverMove& m) const;
@@ -243,6 +269,16 @@ private:
         return foundation_[0] + foundation_[1] + foundation_[2] + foundation_[3] == kDeckSize - 1;
     }
     void expand(const SolverMove* applied, bool flipped);
+    void reserveTables();
+    bool runSearch();
+    // Goes back to the position search() started from, forgetting every
+    // counted position.
+    void rewind();
+    // Copies the current position's bytes into the batch; false when the
+    // batch, full and looked up then, had a hash taken already.
+    bool queueHash();
+    // Looks up the batch; false when a hash was taken already.
+    bool hashPending();
 
     int drawCount_;
     std::int64_t maxNodes_;
@@ -269,6 +305,31 @@ private:
     std::array<std::uint64_t, kTrailSize> trail_{};
     std::array<std::uint8_t, kSequenceSize> sequence_{}; // the hashed bytes themselves
     std::array<int, kSegmentCount + 1> segmentBase_{};
+
+    // Counted positions whose hashes are still to be looked up: the hashed
+    // bytes of each (with room for whole-block copies).
+    static constexpr int kHashBatch = 16;
+    struct PendingHash {
+        std::array<std::uint8_t, kSequenceSize> bytes;
+        int length;
+        std::int64_t recycles;
+    };
+    bool batchedHashing_ = false;
+    bool hashClash_ = false;
+    int pendingCount_ = 0;
+    std::array<PendingHash, kHashBatch> pending_;
+    std::uint64_t hashMask_ = ~std::uint64_t{0};
+    // A move applied but not on the frame stack when the search ended, for
+    // rewind().
+    bool hasLoose_ = false;
+    bool looseFlipped_ = false;
+    SolverMove loose_{};
+    void leaveApplied(const SolverMove& m, bool flipped)
+    {
+        loose_ = m;
+        looseFlipped_ = flipped;
+        hasLoose_ = true;
+    }
 
     // The current position's key, the keys of counted positions, and per
     // move of every frame on the path (indexed like moves_) the key of the

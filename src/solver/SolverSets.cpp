@@ -64,6 +64,13 @@ void VisitedSet::reserve(std::size_t count)
     grow(wanted);
 }
 
+void VisitedSet::clear()
+{
+    std::fill(slots_.begin(), slots_.end(), 0);
+    size_ = 0;
+    hasZero_ = false;
+}
+
 void VisitedSet::grow(std::size_t newCapacity)
 {
     std::vector<std::uint64_t> old(newCapacity, 0);
@@ -130,6 +137,12 @@ void PositionKeySet::reserve(std::size_t count)
     if (!takeSpare(slots_, wanted))
         slots_.assign(wanted, PositionKey{});
     shift_ = 64 - std::countr_zero(wanted);
+}
+
+void PositionKeySet::clear()
+{
+    std::fill(slots_.begin(), slots_.end(), PositionKey{});
+    size_ = 0;
 }
 
 void PositionKeySet::insert(const PositionKey& k)

@@ -39,6 +39,7 @@ public:
     VisitedSet& operator=(const VisitedSet&) = delete;
     ~VisitedSet();
     void reserve(std::size_t count);
+    void clear();
     // True when h was not in the set (it is now).
     bool insert(std::uint64_t h);
     bool contains(std::uint64_t h) const;
@@ -86,6 +87,7 @@ public:
     PositionKeySet& operator=(const PositionKeySet&) = delete;
     ~PositionKeySet();
     void reserve(std::size_t count);
+    void clear();
     void insert(const PositionKey& k);
     bool contains(const PositionKey& k) const
     {

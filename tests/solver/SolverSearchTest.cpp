@@ -229,6 +229,50 @@ TEST(SolverSearch, AgreesWithThePlainImplementationOnRandomDeals)
     }
 }
 
+TEST(SolverSearch, BatchedHashLookUpsAnswerAsOneAtATimeEvenWhenHashesClash)
+{
+    // Hashes cut down to a few bits make different positions share one all
+    // the time. Looking hashes up in batches must then notice, start over
+    // and still answer, node for node and ending on the same position, as
+    // looking each up at once does. Mid-game positions bring wins in.
+    std::mt19937_64 random(77);
+    bool narrowingMattered = false;
+    for (int d = 0; d < 16; ++d) {
+        SolverSearch walk = testing::makeSearch(testing::randomDeal(random), Rules{1, 10, std::nullopt});
+        for (int step = 0; step < d * 6; ++step) {
+            const std::vector<SolverMove> sorted = testing::ordered(walk);
+            if (sorted.empty())
+                break;
+            walk.apply(sorted.front());
+        }
+        const Position p = testing::positionOf(walk);
+        for (const NamedRules& named : kNamedRules) {
+            const Rules r{named.drawCount, 3000, named.maxRecycles};
+            std::int64_t fullHashNodes = 0;
+            for (const int bits : {64, 16, 11}) {
+                const std::string what = "position " + std::to_string(d) + " " + std::string(named.name) + " "
+                    + std::to_string(bits) + " bits";
+                SolverSearch single = testing::makeSearch(p, r);
+                SolverSearch batched = testing::makeSearch(p, r);
+                single.narrowHashes(bits);
+                batched.narrowHashes(bits);
+                ASSERT_TRUE(batched.setBatchedHashing(true));
+                const bool won = single.search();
+                EXPECT_EQ(batched.search(), won) << what;
+                EXPECT_EQ(batched.nodes(), single.nodes()) << what;
+                EXPECT_EQ(batched.recomputeHash(), single.recomputeHash()) << what;
+                if (bits == 64)
+                    fullHashNodes = single.nodes();
+                narrowingMattered |= single.nodes() != fullHashNodes;
+            }
+        }
+    }
+    EXPECT_TRUE(narrowingMattered) << "no hash clash changed a search";
+    // The key set cannot promise to hold every key beyond its reserve.
+    EXPECT_FALSE(testing::makeSearch(Position{}, Rules{1, SolverSearch::kReservedPositions + 1, std::nullopt})
+                     .setBatchedHashing(true));
+}
+
 TEST(SolverSearch, AgreesWithThePlainImplementationPastTheReservedSetSize)
 {
     // A budget above 65536 makes the visited set grow during the search.
