@@ -89,8 +89,8 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     if (!isValidPosition(tableau, stock, waste, foundation))
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
-    s.reserveTables();
-    s.setBatchedHashing(true);
+    if (!s.setBatchedHashing(true)) // reserves the tables when it can
+        s.reserveTables();
     s.stop_ = stop;
     const bool won = s.search();
     if (nodesOut)
