@@ -95,25 +95,27 @@ int SolverSearch::writeTail(int mark, std::uint8_t* out) const
 
 int SolverSearch::writeAll(std::uint8_t* out) const
 {
-    // writeTail(0, out) without its bookkeeping: whole blocks copied, the
-    // real lengths added up.
+    // writeTail(0, out) without its bookkeeping: a block that nearly always
+    // holds the whole pile is copied, the rest of the pile only when it does
+    // not; the real lengths are added up.
     std::uint8_t* o = out;
-    const CardCode* piles = store_.data();
+    const auto copyPile = [&o, this](int pile, int block) {
+        const CardCode* cards = store_.data() + pile * kPileStride;
+        std::memcpy(o, cards, static_cast<std::size_t>(block));
+        if (count(pile) > block) [[unlikely]]
+            std::memcpy(o + block, cards + block, static_cast<std::size_t>(kPileStride - block));
+        o += count(pile);
+    };
     for (int col = 0; col < kColumnCount; ++col) {
-        std::memcpy(o, piles + col * kPileStride, 32);
-        if (count(col) > 32) [[unlikely]]
-            std::memcpy(o + 32, piles + col * kPileStride + 32, kPileStride - 32);
-        o += count(col);
+        copyPile(col, 16);
         *o++ = kColumnEnd;
     }
     std::memcpy(o, foundation_.data(), kSuitCount);
     o += kSuitCount;
     *o++ = kStockStart;
-    std::memcpy(o, piles + kStockPile * kPileStride, kPileStride);
-    o += count(kStockPile);
+    copyPile(kStockPile, 32);
     *o++ = kWasteStart;
-    std::memcpy(o, piles + kWastePile * kPileStride, kPileStride);
-    o += count(kWastePile);
+    copyPile(kWastePile, 32);
     return static_cast<int>(o - out);
 }
 
@@ -198,7 +200,14 @@ bool SolverSearch::hashPending()
         const std::uint8_t* d = bytesOf(i + 3);
         const int common = std::min({lengthOf(i), lengthOf(i + 1), lengthOf(i + 2), lengthOf(i + 3)});
         std::uint64_t ha = kFnvOffset, hb = kFnvOffset, hc = kFnvOffset, hd = kFnvOffset;
-        for (int t = 0; t < common; ++t) {
+        int t = 0;
+        for (; t + 2 <= common; t += 2) {
+            ha = mix(mix(ha, a[t]), a[t + 1]);
+            hb = mix(mix(hb, b[t]), b[t + 1]);
+            hc = mix(mix(hc, c[t]), c[t + 1]);
+            hd = mix(mix(hd, d[t]), d[t + 1]);
+        }
+        if (t < common) {
             ha = mix(ha, a[t]);
             hb = mix(hb, b[t]);
             hc = mix(hc, c[t]);
