@@ -201,13 +201,13 @@ bool SolverSearch::hashPending()
         const int common = std::min({lengthOf(i), lengthOf(i + 1), lengthOf(i + 2), lengthOf(i + 3)});
         std::uint64_t ha = kFnvOffset, hb = kFnvOffset, hc = kFnvOffset, hd = kFnvOffset;
         int t = 0;
-        for (; t + 2 <= common; t += 2) {
-            ha = mix(mix(ha, a[t]), a[t + 1]);
-            hb = mix(mix(hb, b[t]), b[t + 1]);
-            hc = mix(mix(hc, c[t]), c[t + 1]);
-            hd = mix(mix(hd, d[t]), d[t + 1]);
+        for (; t + 4 <= common; t += 4) {
+            ha = mix(mix(mix(mix(ha, a[t]), a[t + 1]), a[t + 2]), a[t + 3]);
+            hb = mix(mix(mix(mix(hb, b[t]), b[t + 1]), b[t + 2]), b[t + 3]);
+            hc = mix(mix(mix(mix(hc, c[t]), c[t + 1]), c[t + 2]), c[t + 3]);
+            hd = mix(mix(mix(mix(hd, d[t]), d[t + 1]), d[t + 2]), d[t + 3]);
         }
-        if (t < common) {
+        for (; t < common; ++t) {
             ha = mix(ha, a[t]);
             hb = mix(hb, b[t]);
             hc = mix(hc, c[t]);
