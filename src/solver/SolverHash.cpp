@@ -181,6 +181,16 @@ bool SolverSearch::queueHash()
     return ++pendingCount_ < kHashBatch || hashPending();
 }
 
+bool SolverSearch::settleHashes()
+{
+    if (copyDue_) {
+        copyDue_ = false;
+        if (!queueHash())
+            return false;
+    }
+    return hashPending();
+}
+
 bool SolverSearch::hashPending()
 {
     // One FNV chain waits on its multiply at every byte, but four

@@ -180,6 +180,7 @@ void SolverSearch::rewind()
     nodes_ = 0;
     exhausted_ = false;
     pendingCount_ = 0;
+    copyDue_ = false;
     hashClash_ = false;
     dirty_ = 0;
     key_ = recomputeKey();
@@ -210,9 +211,11 @@ bool SolverSearch::runSearch()
             for (; j < f.end; ++j) {
                 // The win counts even for a position seen before or past the budget.
                 if (completesFoundations(moves_[static_cast<std::size_t>(j)])) {
+                    if (batchedHashing_ && !settleHashes())
+                        return false;
                     const SolverMove m = moves_[static_cast<std::size_t>(j)];
                     leaveApplied(m, apply(m));
-                    return !batchedHashing_ || hashPending();
+                    return true;
                 }
                 if (!counted_.contains(childKey_[static_cast<std::size_t>(j)]))
                     break;
@@ -223,16 +226,21 @@ bool SolverSearch::runSearch()
                 ++j;
         }
         f.next = j + 1;
+        // The position counted last is copied for hashing only now that it
+        // is about to change: the bytes its move wrote one at a time have
+        // reached the cache by then, and the wide copy does not wait on them.
+        if (copyDue_) {
+            copyDue_ = false;
+            if (!queueHash())
+                return false; // search() starts over
+        }
         if (j < f.end) {
             const SolverMove m = moves_[static_cast<std::size_t>(j)];
             const PositionKey key = childKey_[static_cast<std::size_t>(j)];
             bool flipped = false;
             markDirty(applyMarked(m, flipped));
             if (batchedHashing_) {
-                if (!queueHash()) {
-                    leaveApplied(m, flipped);
-                    return false; // search() starts over
-                }
+                copyDue_ = true;
             } else if (!visited_.insert(positionHash())) {
                 // Another position with the same hash was counted.
                 undoMarked(m, flipped);
@@ -243,7 +251,7 @@ bool SolverSearch::runSearch()
             if (++nodes_ > maxNodes_) {
                 exhausted_ = true;
                 if (batchedHashing_)
-                    hashPending();
+                    settleHashes();
                 leaveApplied(m, flipped);
                 return false;
             }
@@ -262,7 +270,7 @@ bool SolverSearch::runSearch()
             undoMarked(done.applied, done.flipped);
         if (frames_.empty()) {
             if (batchedHashing_)
-                hashPending();
+                settleHashes();
             return false;
         }
         key_ = frames_.back().key;

@@ -279,6 +279,8 @@ private:
     bool queueHash();
     // Looks up the batch; false when a hash was taken already.
     bool hashPending();
+    // Copies the position counted last if still due, then looks up the batch.
+    bool settleHashes();
 
     int drawCount_;
     std::int64_t maxNodes_;
@@ -316,6 +318,7 @@ private:
     };
     bool batchedHashing_ = false;
     bool hashClash_ = false;
+    bool copyDue_ = false; // the current position is counted and not yet copied
     int pendingCount_ = 0;
     std::array<PendingHash, kHashBatch> pending_;
     std::uint64_t hashMask_ = ~std::uint64_t{0};
