@@ -263,11 +263,15 @@ bool SolverSearch::runSearch()
             expand(&m, flipped); // invalidates f
             continue;
         }
-        const Frame done = f;
+        // Only the fields needed: a frame pushed a moment ago is still on its
+        // way to the cache in narrow stores, and a wide copy would wait on them.
+        moveCount_ -= f.end - f.start;
+        const bool hasApplied = f.hasApplied;
+        const SolverMove applied = f.applied;
+        const bool flipped = f.flipped;
         frames_.pop_back();
-        moveCount_ -= done.end - done.start;
-        if (done.hasApplied)
-            undoMarked(done.applied, done.flipped);
+        if (hasApplied)
+            undoMarked(applied, flipped);
         if (frames_.empty()) {
             if (batchedHashing_)
                 settleHashes();
