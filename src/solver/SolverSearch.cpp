@@ -138,7 +138,9 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
 {
     const int start = moveCount_;
     generateOrderedMoves();
-    Frame f;
+    // Filled in place: a frame built aside would be copied wide while its
+    // fields were still in narrow stores.
+    Frame& f = frames_.emplace_back();
     f.start = start;
     f.next = start;
     f.end = moveCount_;
@@ -149,7 +151,6 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
     }
     f.key = key_;
     f.oneCardToGo = oneCardToGo();
-    frames_.push_back(f);
 }
 
 bool SolverSearch::search()
