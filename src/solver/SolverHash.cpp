@@ -183,12 +183,7 @@ bool SolverSearch::queueHash()
 
 bool SolverSearch::settleHashes()
 {
-    if (copyDue_) {
-        copyDue_ = false;
-        if (!queueHash())
-            return false;
-    }
-    return hashPending();
+    return copyIfDue() && hashPending();
 }
 
 bool SolverSearch::hashPending()

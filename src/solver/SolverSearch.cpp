@@ -230,11 +230,8 @@ bool SolverSearch::runSearch()
         // The position counted last is copied for hashing only now that it
         // is about to change: the bytes its move wrote one at a time have
         // reached the cache by then, and the wide copy does not wait on them.
-        if (copyDue_) {
-            copyDue_ = false;
-            if (!queueHash())
-                return false; // search() starts over
-        }
+        if (!copyIfDue())
+            return false; // search() starts over
         if (j < f.end) {
             const SolverMove m = moves_[static_cast<std::size_t>(j)];
             const PositionKey key = childKey_[static_cast<std::size_t>(j)];

@@ -279,7 +279,15 @@ private:
     bool queueHash();
     // Looks up the batch; false when a hash was taken already.
     bool hashPending();
-    // Copies the position counted last if still due, then looks up the batch.
+    // Copies the position counted last if that is still due; false as queueHash.
+    bool copyIfDue()
+    {
+        if (!copyDue_)
+            return true;
+        copyDue_ = false;
+        return queueHash();
+    }
+    // Copies what is due, then looks up the batch.
     bool settleHashes();
 
     int drawCount_;
