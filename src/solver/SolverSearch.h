@@ -274,6 +274,13 @@ private:
     // Goes back to the position search() started from, forgetting every
     // counted position.
     void rewind();
+    // Notes m, applied as the search ends, for rewind().
+    void leaveApplied(const SolverMove& m, bool flipped)
+    {
+        loose_ = m;
+        looseFlipped_ = flipped;
+        hasLoose_ = true;
+    }
     // Copies the current position's bytes into the batch; false when the
     // batch, full and looked up then, had a hash taken already.
     bool queueHash();
@@ -335,12 +342,6 @@ private:
     bool hasLoose_ = false;
     bool looseFlipped_ = false;
     SolverMove loose_{};
-    void leaveApplied(const SolverMove& m, bool flipped)
-    {
-        loose_ = m;
-        looseFlipped_ = flipped;
-        hasLoose_ = true;
-    }
 
     // The current position's key, the keys of counted positions, and per
     // move of every frame on the path (indexed like moves_) the key of the
