@@ -105,6 +105,22 @@ void SolverSearch::growMoves()
 
 void SolverSearch::generateOrderedMoves()
 {
+    generateMoves(kNoRun);
+}
+
+std::uint32_t SolverSearch::undoingRun(const SolverMove& applied, bool flipped) const
+{
+    // The run just moved from column a (index b) onto column c goes back
+    // the same way to the position before, which has been counted: unless
+    // the move turned a card face up there, that is the same piles again.
+    if (applied.kind != SolverMove::Kind::tableauToTableau || flipped)
+        return kNoRun;
+    const int at = count(applied.c) - applied.d;
+    return static_cast<std::uint32_t>(applied.c << 12 | at << 4 | applied.a);
+}
+
+void SolverSearch::generateMoves(std::uint32_t skipRun)
+{
     // Bucket by bucket, each in generation order, which is what a stable
     // ordering of the plain generation order by bucket leaves. Instead of trying every
     // card on every column, ask which cards each column takes and look them
@@ -140,8 +156,9 @@ void SolverSearch::generateOrderedMoves()
         homeColumns |= static_cast<unsigned>(foundation_[kCodes.suit[top]] == kCodes.rank[top]) << k;
         for (std::uint64_t cards = kCodes.below[top] & up; cards != 0; cards &= cards - 1) {
             const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
-            if ((at >> 8) != k)
-                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | k);
+            const auto run = static_cast<std::uint32_t>(at << 4 | k);
+            if ((at >> 8) != k && run != skipRun)
+                runs[static_cast<std::size_t>(runCount++)] = run;
         }
     }
     if (emptyColumns != 0) {
@@ -150,8 +167,11 @@ void SolverSearch::generateOrderedMoves()
             const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(kings))];
             if ((at & 0xFF) == 0)
                 continue;
-            for (unsigned e = emptyColumns; e != 0; e &= e - 1)
-                runs[static_cast<std::size_t>(runCount++)] = static_cast<std::uint32_t>(at << 4 | std::countr_zero(e));
+            for (unsigned e = emptyColumns; e != 0; e &= e - 1) {
+                const auto run = static_cast<std::uint32_t>(at << 4 | std::countr_zero(e));
+                if (run != skipRun)
+                    runs[static_cast<std::size_t>(runCount++)] = run;
+            }
         }
     }
     for (int r = 1; r < runCount; ++r) {

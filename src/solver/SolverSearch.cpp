@@ -137,7 +137,9 @@ bool SolverSearch::visitPosition()
 void SolverSearch::expand(const SolverMove* applied, bool flipped)
 {
     const int start = moveCount_;
-    generateOrderedMoves();
+    // The move straight back is left out: its child would only be passed
+    // over as counted, and no such move wins.
+    generateMoves(applied ? undoingRun(*applied, flipped) : kNoRun);
     // Filled in place: a frame built aside would be copied wide while its
     // fields were still in narrow stores.
     Frame& f = frames_.emplace_back();

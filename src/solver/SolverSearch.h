@@ -253,6 +253,14 @@ private:
             growMoves();
     }
     void growMoves();
+    // generateOrderedMoves without the run move skipRun (source column << 12
+    // | source index << 4 | destination column), whose child is known to be
+    // counted; kNoRun omits nothing.
+    static constexpr std::uint32_t kNoRun = 0xFFFFFFFF;
+    void generateMoves(std::uint32_t skipRun);
+    // The run move that takes the position straight back to the one before
+    // `applied`, as generateMoves takes it, or kNoRun.
+    std::uint32_t undoingRun(const SolverMove& applied, bool flipped) const;
     int applyMarked(const SolverMove& m, bool& flipped); // returns the first byte changed
     void undoMarked(const SolverMove& m, bool flipped);
     void startHashing(); // for the piles as constructed
