@@ -10,10 +10,18 @@ namespace {
 constexpr std::size_t kMinSlots = 16;
 constexpr std::size_t kMaxSpareSlots = std::size_t{1} << 20;
 
-// Keep the load at or below one half.
-std::size_t slotsFor(std::size_t count)
+// Free slots keep the probes short: the key set, asked several times per
+// position and mostly about keys it holds, stays at most a quarter full; the
+// visited set, asked once per new position, at most half.
+constexpr std::size_t kVisitedSpread = 2;
+constexpr std::size_t kKeySpread = 4;
+bool overLoaded(std::size_t count, std::size_t slots, std::size_t spread)
 {
-    return std::bit_ceil(std::max(kMinSlots, 2 * (count + 1)));
+    return spread * count > slots;
+}
+std::size_t slotsFor(std::size_t count, std::size_t spread)
+{
+    return std::bit_ceil(std::max(kMinSlots, spread * (count + 1)));
 }
 
 // One cleared table of each kind kept per thread between searches: a solve is
@@ -54,7 +62,7 @@ VisitedSet::~VisitedSet() { keepAsSpare(slots_); }
 
 void VisitedSet::reserve(std::size_t count)
 {
-    const std::size_t wanted = slotsFor(count);
+    const std::size_t wanted = slotsFor(count, kVisitedSpread);
     if (wanted <= slots_.size())
         return;
     if (size_ == 0 && !hasZero_ && takeSpare(slots_, wanted)) {
@@ -111,7 +119,7 @@ bool VisitedSet::insert(std::uint64_t h)
         ++size_;
         return true;
     }
-    if (2 * (size_ + 1) > slots_.size())
+    if (overLoaded(size_ + 1, slots_.size(), kVisitedSpread))
         grow(std::max(kMinSlots, 2 * slots_.size()));
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = detail::slotOf(h, shift_);
@@ -131,7 +139,7 @@ PositionKeySet::~PositionKeySet() { keepAsSpare(slots_); }
 
 void PositionKeySet::reserve(std::size_t count)
 {
-    const std::size_t wanted = slotsFor(count);
+    const std::size_t wanted = slotsFor(count, kKeySpread);
     if (wanted <= slots_.size() || size_ != 0)
         return;
     if (!takeSpare(slots_, wanted))
@@ -148,7 +156,7 @@ void PositionKeySet::clear()
 void PositionKeySet::insert(const PositionKey& k)
 {
     // A key left out only costs a hash later, so a full table stops taking keys.
-    if ((k.lo | k.hi) == 0 || 2 * (size_ + 1) > slots_.size())
+    if ((k.lo | k.hi) == 0 || overLoaded(size_ + 1, slots_.size(), kKeySpread))
         return;
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = detail::slotOf(k.lo, shift_);
