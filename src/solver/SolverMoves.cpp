@@ -139,28 +139,40 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
     const std::uint64_t up = faceUpCards_;
 
     // Run moves keyed by source column, source index and destination (the
-    // generation order), and the columns whose top card can go home.
+    // generation order). A face-up card fits on a top of the other colour,
+    // one rank higher: shifting the tops' rank bits down one finds all the
+    // cards that fit somewhere at once.
+    const std::uint64_t tops = topCards_;
     std::array<std::uint32_t, 2 * kColumnCount + kSuitCount * kColumnCount> runs;
     int runCount = 0;
     unsigned emptyColumns = 0;
-    unsigned homeColumns = 0;
-    for (int k = 0; k < kColumnCount; ++k) {
-        const int n = count(k);
-        if (n == 0) {
-            emptyColumns |= 1u << k;
-            continue;
-        }
-        const CardCode top = pileData(k)[n - 1];
-        if (!codeIsFaceUp(top))
-            continue;
-        homeColumns |= static_cast<unsigned>(foundation_[kCodes.suit[top]] == kCodes.rank[top]) << k;
-        for (std::uint64_t cards = kCodes.below[top] & up; cards != 0; cards &= cards - 1) {
-            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
+    for (int k = 0; k < kColumnCount; ++k)
+        emptyColumns |= static_cast<unsigned>(count(k) == 0) << k;
+    constexpr std::uint64_t kSuitBits = (std::uint64_t{1} << kRanksPerSuit) - 1;
+    // Spades and clubs are black, hearts and diamonds red.
+    const std::uint64_t blackTops = (tops | tops >> (3 * kRanksPerSuit)) & kSuitBits;
+    const std::uint64_t redTops = (tops >> kRanksPerSuit | tops >> (2 * kRanksPerSuit)) & kSuitBits;
+    const std::uint64_t fits = (redTops >> 1) | (blackTops >> 1) << kRanksPerSuit
+        | (blackTops >> 1) << (2 * kRanksPerSuit) | (redTops >> 1) << (3 * kRanksPerSuit);
+    for (std::uint64_t movers = fits & up; movers != 0; movers &= movers - 1) {
+        const int card = std::countr_zero(movers);
+        const std::uint16_t at = where_[static_cast<std::size_t>(card)];
+        for (std::uint64_t onto = kCodes.above[static_cast<std::size_t>(card)] & tops; onto != 0; onto &= onto - 1) {
+            const int k = where_[static_cast<std::size_t>(std::countr_zero(onto))] >> 8;
             const auto run = static_cast<std::uint32_t>(at << 4 | k);
             if ((at >> 8) != k && run != skipRun)
                 runs[static_cast<std::size_t>(runCount++)] = run;
         }
     }
+    // The columns whose top card can go home: the next card of each suit.
+    std::uint64_t nextHome = 0;
+    for (int s = 0; s < kSuitCount; ++s) {
+        const int f = foundation_[static_cast<std::size_t>(s)];
+        nextHome |= f < kFullFoundation ? std::uint64_t{1} << (s * kRanksPerSuit + f) : 0;
+    }
+    unsigned homeColumns = 0;
+    for (std::uint64_t cards = tops & nextHome; cards != 0; cards &= cards - 1)
+        homeColumns |= 1u << (where_[static_cast<std::size_t>(std::countr_zero(cards))] >> 8);
     if (emptyColumns != 0) {
         // A King already at the bottom of its column never moves to an empty one.
         for (std::uint64_t kings = kKingCards & up; kings != 0; kings &= kings - 1) {
@@ -233,11 +245,8 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
     // Bucket 2: the waste card onto a column whose face-up top takes it.
     if (wasteCount > 0) {
         unsigned columns = kCodes.rank[w] == kKingRankIndex ? emptyColumns : 0u;
-        for (std::uint64_t cards = kCodes.above[w] & up; cards != 0; cards &= cards - 1) {
-            const std::uint16_t at = where_[static_cast<std::size_t>(std::countr_zero(cards))];
-            if ((at & 0xFF) == count(at >> 8) - 1)
-                columns |= 1u << (at >> 8);
-        }
+        for (std::uint64_t cards = kCodes.above[w] & tops; cards != 0; cards &= cards - 1)
+            columns |= 1u << (where_[static_cast<std::size_t>(std::countr_zero(cards))] >> 8);
         const auto up = static_cast<CardCode>(w | kFaceUpBit);
         for (; columns != 0; columns &= columns - 1) {
             const int k = std::countr_zero(columns);
@@ -321,28 +330,35 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
         return (kFoundationSegment << 6) + m.a;
     case Kind::wasteToTableau: {
         const int n = count(m.a);
+        dropTop(m.a);
         const CardCode w = pileData(kWastePile)[--counts_[kWastePile]];
         pileData(m.a)[n] = static_cast<CardCode>(w | kFaceUpBit);
         where_[w] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << w;
         ++counts_[m.a];
+        topCards_ |= std::uint64_t{1} << w;
         sumColumnFrom(m.a, n);
         return columnMark(m.a, n);
     }
     case Kind::tableauToFoundation: {
+        dropTop(m.a);
         const int n = --counts_[m.a];
         where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
         faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
         ++foundation_[m.b];
         flipped = flipTop(m.a);
+        raiseTop(m.a);
         return columnMark(m.a, n - (flipped ? 1 : 0));
     }
     case Kind::tableauToTableau: {
+        // The run's top card stays a top.
         const int n = count(m.c);
+        dropTop(m.c);
         moveRun(m.a, m.b, m.c, n, m.d);
         counts_[m.c] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.a] = m.b;
         flipped = flipTop(m.a);
+        raiseTop(m.a);
         return std::min(columnMark(m.c, n), columnMark(m.a, m.b - (flipped ? 1 : 0)));
     }
     case Kind::draw: {
@@ -397,15 +413,18 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
             static_cast<CardCode>(m.a * kRanksPerSuit + foundation_[m.a]);
         return;
     case Kind::wasteToTableau: {
+        dropTop(m.a);
         const int n = --counts_[m.a];
         where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
         faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
         pileData(kWastePile)[counts_[kWastePile]++] = static_cast<CardCode>(pileData(m.a)[n] & ~kFaceUpBit);
+        raiseTop(m.a);
         markDirty(columnMark(m.a, n));
         return;
     }
     case Kind::tableauToFoundation: {
         const int n = count(m.a);
+        dropTop(m.a);
         if (flipped)
             unflipTop(m.a);
         markDirty(columnMark(m.a, n - (flipped ? 1 : 0)));
@@ -414,12 +433,15 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
         pileData(m.a)[n] = static_cast<CardCode>(card | kFaceUpBit);
         where_[static_cast<std::size_t>(card)] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << card;
+        topCards_ |= std::uint64_t{1} << card;
         ++counts_[m.a];
         sumColumnFrom(m.a, n);
         return;
     }
     case Kind::tableauToTableau: {
+        // The run's top card stays a top.
         const int n = count(m.a);
+        dropTop(m.a);
         if (flipped)
             unflipTop(m.a);
         const int from = count(m.c) - m.d;
@@ -427,6 +449,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
         moveRun(m.c, from, m.a, n, m.d);
         counts_[m.a] = static_cast<std::uint8_t>(n + m.d);
         counts_[m.c] = static_cast<std::uint8_t>(from);
+        raiseTop(m.c);
         return;
     }
     case Kind::draw: {

@@ -68,6 +68,8 @@ SolverSearch::SolverSearch(const std::array<std::vector<SolverCard>, kColumnCoun
                 faceUpCards_ |= std::uint64_t{1} << (c & kCardIndexMask);
         }
     }
+    for (int col = 0; col < kColumnCount; ++col)
+        raiseTop(col);
     fill(kStockPile, stock, false);
     fill(kWastePile, waste, false);
     for (std::size_t s = 0; s < kSuitCount; ++s)

@@ -361,6 +361,19 @@ private:
     static constexpr std::uint16_t kNowhere = 0xFFFF;
     std::array<std::uint16_t, 64> where_{};
     std::uint64_t faceUpCards_ = 0; // bit per card index: face up in the tableau
+    std::uint64_t topCards_ = 0;    // bit per card index: face up on top of a column
+    // Keep topCards_ in step: the column's top stops being one, or becomes
+    // one when it is face up.
+    void dropTop(int col)
+    {
+        if (count(col) > 0)
+            topCards_ &= ~(std::uint64_t{1} << (pileData(col)[count(col) - 1] & kCardIndexMask));
+    }
+    void raiseTop(int col)
+    {
+        if (count(col) > 0 && codeIsFaceUp(pileData(col)[count(col) - 1]))
+            topCards_ |= std::uint64_t{1} << (pileData(col)[count(col) - 1] & kCardIndexMask);
+    }
     // Per column, the sums of the key's card values of its lowest 0, 1, 2...
     // cards, so that a run's sum is one subtraction.
     std::array<PositionKey, kColumnCount * kPileStride> columnSums_{};
