@@ -193,23 +193,20 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
             runs[static_cast<std::size_t>(j)] = runs[static_cast<std::size_t>(j - 1)];
         runs[static_cast<std::size_t>(j)] = key;
     }
-    // Which runs uncover a face-down card (bucket 1, the others are bucket 3).
+    // Which runs uncover a face-down card (bucket 1, the others are bucket 3),
+    // worked out without a branch per run. A run from the bottom of its
+    // column reads its own card, face up, instead of the one below it.
     std::uint64_t uncovering = 0;
-    int uncoveringCount = 0;
     for (int r = 0; r < runCount; ++r) {
         const std::uint32_t run = runs[static_cast<std::size_t>(r)];
-        const int i = static_cast<int>(run >> 12);
         const int p = static_cast<int>(run >> 4 & 0xFF);
-        if (p > 0 && !codeIsFaceUp(pileData(i)[p - 1])) {
-            uncovering |= std::uint64_t{1} << r;
-            ++uncoveringCount;
-        }
+        const int below = placeOf(static_cast<int>(run >> 12), p) - (p > 0 ? 1 : 0);
+        uncovering |= static_cast<std::uint64_t>(!codeIsFaceUp(store[below])) << r;
     }
-    const auto emitRuns = [&](bool wantUncovering, int bucket) {
-        for (int r = 0; r < runCount; ++r) {
-            if (((uncovering >> r) & 1) != static_cast<std::uint64_t>(wantUncovering))
-                continue;
-            const std::uint32_t run = runs[static_cast<std::size_t>(r)];
+    const std::uint64_t allRuns = (std::uint64_t{1} << runCount) - 1;
+    const auto emitRuns = [&](std::uint64_t which, bool uncover, int bucket) {
+        for (; which != 0; which &= which - 1) {
+            const std::uint32_t run = runs[static_cast<std::size_t>(std::countr_zero(which))];
             const int i = static_cast<int>(run >> 12);
             const int p = static_cast<int>(run >> 4 & 0xFF);
             const int k = static_cast<int>(run & 0xF);
@@ -217,7 +214,7 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
             const PositionKey sum = columnSums_[static_cast<std::size_t>(placeOf(i, count(i)))]
                 - columnSums_[static_cast<std::size_t>(from)];
             PositionKey key = key_ + keys::moveTerm(sum, from, placeOf(k, count(k)));
-            if (wantUncovering)
+            if (uncover)
                 key += keys::flipTerm(store[from - 1], from - 1);
             emit(Kind::tableauToTableau, i, p, k, count(i) - p, bucket, key);
         }
@@ -240,8 +237,7 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
         emit(Kind::tableauToFoundation, i, kCodes.suit[top], 0, 0, 0, key);
     }
     // Bucket 1.
-    if (uncovering != 0)
-        emitRuns(true, 1);
+    emitRuns(uncovering, true, 1);
     // Bucket 2: the waste card onto a column whose face-up top takes it.
     if (wasteCount > 0) {
         unsigned columns = kCodes.rank[w] == kKingRankIndex ? emptyColumns : 0u;
@@ -254,8 +250,7 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
         }
     }
     // Bucket 3, then the stock.
-    if (runCount > uncoveringCount)
-        emitRuns(false, 3);
+    emitRuns(allRuns & ~uncovering, false, 3);
     if (count(kStockPile) > 0) {
         const int turned = std::min(drawCount_, count(kStockPile));
         // The stock top goes first and ends up lowest of the cards turned.
