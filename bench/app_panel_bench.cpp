@@ -120,6 +120,7 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
         const DealRules rules = game.currentDealRules();
         std::vector<double> ready;
         std::vector<double> notReady;
+        std::vector<double> notReadyDeal; // of which inside newDeal()
         QElapsedTimer total;
         total.start();
         for (int i = 0; static_cast<int>(notReady.size()) < presses && total.elapsed() < 120000; ++i) {
@@ -141,11 +142,14 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
             if (!watcher.painted)
                 std::printf("  press %d: no paint within 5 s (new deal took %.1f ms)\n", i, dealMs);
             (prepared ? ready : notReady).push_back(t.nsecsElapsed() / 1e6);
+            if (!prepared)
+                notReadyDeal.push_back(dealMs);
         }
-        std::printf("new deal to painted, %-13s  no prepared deal: n %zu p50 %.1f p90 %.1f p99 %.1f max %.1f ms;"
-                    "  prepared: n %zu p50 %.2f ms\n",
+        std::printf("new deal to painted, %-13s  no prepared deal: n %zu p50 %.1f p90 %.1f p99 %.1f max %.1f ms"
+                    " (in newDeal: p50 %.1f p99 %.1f);  prepared: n %zu p50 %.2f ms\n",
                     setting.name, notReady.size(), percentile(notReady, 0.5), percentile(notReady, 0.9),
-                    percentile(notReady, 0.99), percentile(notReady, 1.0), ready.size(), percentile(ready, 0.5));
+                    percentile(notReady, 0.99), percentile(notReady, 1.0), percentile(notReadyDeal, 0.5),
+                    percentile(notReadyDeal, 0.99), ready.size(), percentile(ready, 0.5));
         std::fflush(stdout);
     }
     qApp->removeEventFilter(&watcher);
