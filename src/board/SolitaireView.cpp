@@ -13,6 +13,7 @@
 #include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
+#include "graphics/CardView.h"
 #include "graphics/RenderCache.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 
 #include <cmath>
 
@@ -82,6 +84,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
         connect(&game, signal, this, &SolitaireView::dropStaleDrag);
     connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
     connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
+    connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::startWarmingFaces);
     connect(&game, &SolitaireGame::drawCountChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
@@ -238,11 +241,45 @@ void SolitaireView::relayout()
         screen_->setGeometry(QRect(QPoint(0, 0), size));
     }
     update();
+    startWarmingFaces();
     if (size != lastSize_) {
         lastSize_ = size;
         updateGeometry();
         Q_EMIT boardSizeChanged(size);
     }
+}
+
+void SolitaireView::startWarmingFaces()
+{
+    if (!faceWarmer_) {
+        faceWarmer_ = new QTimer(this);
+        faceWarmer_->setSingleShot(true);
+        connect(faceWarmer_, &QTimer::timeout, this, &SolitaireView::warmFaces);
+    }
+    // Not before the board's first paint after opening, which it would delay.
+    constexpr int kWarmAfterMs = 100;
+    warmedFaces_ = 0;
+    faceWarmer_->start(kWarmAfterMs);
+}
+
+void SolitaireView::warmFaces()
+{
+    // A few faces per turn of the event loop keep input and painting
+    // prompt; a face already in the cache costs a look-up.
+    constexpr int kFacesPerTurn = 2;
+    if (!isVisible())
+        return; // the next show starts again
+    graphics::CardView view;
+    view.appearance = appearance();
+    view.scale = geometry_.scale();
+    view.showsCornerSuit = game_.showsCornerSuit();
+    const qreal dpr = devicePixelRatioF();
+    for (int n = 0; n < kFacesPerTurn && warmedFaces_ < kDeckSize; ++n, ++warmedFaces_) {
+        view.card = Card::make(kAllSuits[size_t(warmedFaces_ / 13)], warmedFaces_ % 13 + 1, true);
+        view.prepare(dpr);
+    }
+    if (warmedFaces_ < kDeckSize)
+        faceWarmer_->start(0);
 }
 
 void SolitaireView::syncReduceMotion()
@@ -345,6 +382,7 @@ void SolitaireView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     resetForShow();
+    startWarmingFaces();
 }
 
 void SolitaireView::paintEvent(QPaintEvent*)

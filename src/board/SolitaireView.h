@@ -22,6 +22,8 @@
 #include <array>
 #include <optional>
 
+class QTimer;
+
 namespace murvane {
 
 class SolitaireGame;
@@ -137,6 +139,11 @@ private:
     // Repaints the piles whose picture differs from the one last asked for.
     void updateChangedPiles();
     void dropStaleDrag();
+    // Renders the faces of the deck into the cache a few at a time while
+    // the board is shown and idle, from the first, so that the first deals
+    // of a session do not wait for their faces to be drawn.
+    void startWarmingFaces();
+    void warmFaces();
     graphics::Appearance appearance() const;
 
     SolitaireGame& game_;
@@ -163,6 +170,8 @@ private:
     QSize lastSize_;
     qreal renderedScale_ = 0;
     graphics::Appearance renderedLook_;
+    QTimer* faceWarmer_ = nullptr;
+    int warmedFaces_ = 0; // of the deck, in suit and rank order
 };
 
 } // namespace murvane

@@ -93,6 +93,11 @@ void CardView::paint(QPainter& painter, QPointF topLeft, const QRectF& covered) 
     detail::drawLayer(painter, topLeft - QPointF(margin, margin), facePixmap(*this, dpr), covered);
 }
 
+void CardView::prepare(qreal devicePixelRatio) const
+{
+    facePixmap(*this, clampDevicePixelRatio(devicePixelRatio));
+}
+
 void CardView::paint(QPainter& painter, const QRectF& frame, bool cached) const
 {
     const QSizeF s = size();

@@ -34,6 +34,9 @@ struct CardView {
     void paint(QPainter& painter, QPointF topLeft, const QRectF& covered) const;
     // Paints centred in `frame` (the frame need not be card-sized).
     void paint(QPainter& painter, const QRectF& frame, bool cached = true) const;
+    // Renders the face into the cache that the cached paints draw from, for
+    // a screen of this device pixel ratio, ahead of its first paint.
+    void prepare(qreal devicePixelRatio) const;
 
     // "Queen of Hearts"; "Face down card" when the card is face down.
     QString accessibilityLabel() const { return card.accessibilityName(); }

@@ -7,10 +7,12 @@
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/PileView.h"
+#include "graphics/RenderCache.h"
 #include "platform/SystemAppearance.h"
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QPaintEvent>
 
 using namespace murvane;
@@ -170,4 +172,33 @@ TEST_F(PaintTest, AMoveRepaintsOnlyThePilesItChanges)
         EXPECT_TRUE(recorder.painted.subtracted(allowed).isEmpty())
             << step.what << ": repainted outside the changed piles";
     }
+}
+
+// Shown and left idle, the board renders every face of the deck ahead of
+// its first deal, so dealing then draws faces from the cache only. Hidden,
+// it renders nothing.
+TEST_F(PaintTest, IdleBoardRendersTheWholeDeckAheadOfTheDeals)
+{
+    using graphics::RenderCache::count;
+    using graphics::RenderElement;
+    Position p;
+    p.tableau = {"KS", "", "", "", "", "", ""};
+    load(p);
+    view->hide();
+    graphics::RenderCache::clear();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 300)
+        QApplication::processEvents();
+    EXPECT_EQ(count(RenderElement::face), 0);
+
+    view->show();
+    waited.restart();
+    while (count(RenderElement::face) < kDeckSize && waited.elapsed() < 5000)
+        QApplication::processEvents();
+    EXPECT_EQ(count(RenderElement::face), kDeckSize);
+    game->newDeal();
+    view->repaint();
+    EXPECT_EQ(graphics::RenderCache::renderCount(RenderElement::face), kDeckSize)
+        << "the new deal rendered a face of its own";
 }
