@@ -22,11 +22,8 @@ constexpr std::uint64_t kKingCards = (std::uint64_t{1} << 12) | (std::uint64_t{1
 struct CodeTable {
     std::array<std::uint8_t, 128> rank{};
     std::array<std::uint8_t, 128> suit{};
-    std::array<bool, 128> red{};
-    // The cards that may lie on this one (the other colour, one rank lower)
-    // and that this one may lie on (the other colour, one rank higher), as
+    // The cards this one may lie on (the other colour, one rank higher), as
     // bits by card index.
-    std::array<std::uint64_t, 128> below{};
     std::array<std::uint64_t, 128> above{};
 };
 constexpr CodeTable makeCodeTable()
@@ -37,13 +34,9 @@ constexpr CodeTable makeCodeTable()
         const int rank = codeRankIndex(code);
         t.rank[c] = static_cast<std::uint8_t>(rank);
         t.suit[c] = static_cast<std::uint8_t>(codeSuit(code));
-        t.red[c] = codeIsRed(code);
         // Spades and clubs are black, hearts and diamonds red.
         const int other1 = codeIsRed(code) ? 0 : 1;
         const int other2 = codeIsRed(code) ? 3 : 2;
-        if (rank > 0)
-            t.below[c] = (std::uint64_t{1} << (other1 * kRanksPerSuit + rank - 1))
-                | (std::uint64_t{1} << (other2 * kRanksPerSuit + rank - 1));
         if (rank < kRanksPerSuit - 1)
             t.above[c] = (std::uint64_t{1} << (other1 * kRanksPerSuit + rank + 1))
                 | (std::uint64_t{1} << (other2 * kRanksPerSuit + rank + 1));
