@@ -116,8 +116,8 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
 {
     // Bucket by bucket, each in generation order, which is what a stable
     // ordering of the plain generation order by bucket leaves. Instead of trying every
-    // card on every column, ask which cards each column takes and look them
-    // up among the face-up cards of the tableau.
+    // card on every column, find the face-up cards that fit on some column's
+    // top, all at once from a mask of the tops, and look up where they lie.
     using Kind = SolverMove::Kind;
     reserveMoves();
     SolverMove* out = moves_.data() + moveCount_;
