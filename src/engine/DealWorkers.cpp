@@ -42,25 +42,35 @@ public:
     explicit DealSearch(DealRules rules) : rules_(rules) {}
     const DealRules& rules() const { return rules_; }
 
-    // Runs attempts on the calling thread until none is left for it.
-    // beforeAttempt, when given, may block (a paused preparation).
+    // Runs attempts on the calling thread until none is left for it: checks
+    // handed over first, lowest number first, then new ones. beforeAttempt,
+    // when given, may block (a paused preparation).
     void work(const DealWorkers::Trial& trial, Role role, const std::function<void()>& beforeAttempt = {})
     {
         for (;;) {
             if (beforeAttempt)
                 beforeAttempt();
             Running attempt;
+            std::unique_ptr<PausedCheck> handedOver;
             {
                 std::lock_guard lock(mutex_);
                 if (!hasWorkFor(role))
                     return;
-                attempt.number = next_++;
+                if (role == Role::urgent && !parked_.empty()) {
+                    const auto lowest = std::min_element(parked_.begin(), parked_.end(),
+                                                         [](const Parked& a, const Parked& b) { return a.number < b.number; });
+                    attempt.number = lowest->number;
+                    handedOver = std::move(lowest->check);
+                    parked_.erase(lowest);
+                } else {
+                    attempt.number = next_++;
+                }
                 running_.push_back(&attempt);
             }
             DealTrial result;
             bool ok = true;
             try {
-                result = trial(rules_, attempt.number, attempt.stop);
+                result = handedOver ? handedOver->resume(attempt.stop) : trial(rules_, attempt.number, attempt.stop);
             } catch (...) {
                 ok = false; // counted as tried; the others carry on
             }
@@ -68,8 +78,13 @@ public:
             if (attempt.abandoned)
                 continue; // already struck off when its search was taken over
             running_.erase(std::find(running_.begin(), running_.end(), &attempt));
-            if (ok && result.completed)
+            if (ok && result.completed) {
                 record(attempt.number, std::move(result));
+            } else if (ok && attempt.handOver && result.paused && !decided_ && !cancelled_) {
+                parked_.push_back({attempt.number, std::move(result.paused)});
+            }
+            if (attempt.handOver)
+                handOverSettled_.notify_all();
             settle();
         }
     }
@@ -80,18 +95,34 @@ public:
         return hasWorkFor(role);
     }
 
-    // The urgent path continues this search: the background thread's check
-    // in progress is struck off (its outcome would not change which attempt
-    // wins, only delay it) and it takes no further attempts.
+    // The urgent path continues this search: the background thread takes no
+    // further attempts, and the check it is making is asked to stop and be
+    // handed over (see awaitHandOver).
     void takeOver()
     {
         std::lock_guard lock(mutex_);
         takenOver_ = true;
         for (Running* r : running_) {
-            r->abandoned = true;
+            r->handOver = true;
             r->stop.store(true, std::memory_order_relaxed);
         }
-        running_.clear();
+    }
+
+    // Waits up to `patience` for the checks asked to be handed over to stop
+    // (they are then carried on by the urgent path where they got to) or to
+    // finish. One that does not is struck off: at low priority it may not
+    // get a core for a while, and its outcome would not change which attempt
+    // wins, only delay it.
+    void awaitHandOver(std::chrono::microseconds patience)
+    {
+        std::unique_lock lock(mutex_);
+        const auto handingOver = [](const Running* r) { return r->handOver; };
+        handOverSettled_.wait_for(lock, patience, [&] {
+            return std::none_of(running_.begin(), running_.end(), handingOver);
+        });
+        for (Running* r : running_)
+            r->abandoned = r->handOver;
+        running_.erase(std::remove_if(running_.begin(), running_.end(), handingOver), running_.end());
         settle();
     }
     bool isTakenOver()
@@ -104,6 +135,7 @@ public:
     {
         std::lock_guard lock(mutex_);
         cancelled_ = true;
+        parked_.clear();
         for (Running* r : running_)
             r->stop.store(true, std::memory_order_relaxed);
         decidedChanged_.notify_all();
@@ -122,12 +154,22 @@ private:
         int number = 0;
         std::atomic<bool> stop{false};
         bool abandoned = false;
+        bool handOver = false; // to be parked for the urgent path when it stops
+    };
+    // A check handed over, waiting to be carried on.
+    struct Parked {
+        int number = 0;
+        std::unique_ptr<PausedCheck> check;
     };
 
     bool hasWorkFor(Role role) const
     {
-        return !decided_ && !cancelled_ && !(role == Role::background && takenOver_)
-            && next_ <= SolitaireGame::kDealAttempts && next_ < bestVerified_;
+        if (decided_ || cancelled_)
+            return false;
+        if (role == Role::urgent && !parked_.empty())
+            return true;
+        return !(role == Role::background && takenOver_) && next_ <= SolitaireGame::kDealAttempts
+            && next_ < bestVerified_;
     }
 
     void record(int number, DealTrial&& result)
@@ -151,11 +193,15 @@ private:
     {
         if (decided_)
             return;
+        // Handed-over checks above the best verified attempt no longer matter.
+        parked_.erase(std::remove_if(parked_.begin(), parked_.end(),
+                                     [this](const Parked& p) { return p.number > bestVerified_; }),
+                      parked_.end());
         const bool lowerRunning = std::any_of(running_.begin(), running_.end(),
                                               [this](const Running* r) { return r->number < bestVerified_; });
-        if (best_ && !lowerRunning) {
+        if (best_ && !lowerRunning && parked_.empty()) {
             answer_ = std::move(best_);
-        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty()) {
+        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty() && parked_.empty()) {
             answer_ = std::move(lastUnverified_); // may be empty if every check failed
         } else {
             return;
@@ -169,6 +215,7 @@ private:
     const DealRules rules_;
     std::mutex mutex_;
     std::condition_variable decidedChanged_;
+    std::condition_variable handOverSettled_;
     int next_ = 1;
     int bestVerified_ = INT_MAX;
     int lastUnverifiedNumber_ = 0;
@@ -176,6 +223,7 @@ private:
     std::optional<DealWorkers::Deal> lastUnverified_;
     std::optional<DealWorkers::Deal> answer_;
     std::vector<Running*> running_;
+    std::vector<Parked> parked_;
     bool decided_ = false;
     bool takenOver_ = false;
     bool cancelled_ = false;
@@ -189,25 +237,58 @@ int DealWorkers::defaultHelperCount()
     return cores > 1 ? int(cores) - 1 : 0;
 }
 
+namespace {
+
+// One shuffle and its solver search, kept together so that a check cut short
+// can be carried on.
+class ShuffleCheck final : public PausedCheck {
+public:
+    ShuffleCheck(SolitaireGame::Layout layout, const DealRules& rules)
+        : layout_(std::move(layout))
+        , solve_(solverColumns(layout_), toSolverCards(layout_.stock), {}, {0, 0, 0, 0}, int(rules.drawCount),
+                 SolitaireGame::kSolverNodeBudget,
+                 rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt)
+    {
+    }
+
+    DealTrial resume(const std::atomic<bool>& stop) override
+    {
+        const solver::SolveResult r = solve_.run(&stop);
+        DealTrial trial;
+        trial.layout = layout_;
+        trial.isWinnable = r.isWinnable;
+        trial.completed = !r.stopped;
+        return trial;
+    }
+
+private:
+    static std::array<std::vector<solver::SolverCard>, kColumnCount> solverColumns(const SolitaireGame::Layout& layout)
+    {
+        std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
+        for (int c = 0; c < kColumnCount; ++c)
+            columns[c] = toSolverCards(layout.tableau[c]);
+        return columns;
+    }
+
+    const SolitaireGame::Layout layout_;
+    solver::Solve solve_;
+};
+
+} // namespace
+
 DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::atomic<bool>& stop)
 {
-    DealTrial trial;
-    trial.layout = SolitaireGame::makeShuffledDeal();
-    std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
-    for (int c = 0; c < kColumnCount; ++c)
-        columns[c] = toSolverCards(trial.layout.tableau[c]);
-    const std::optional<int> maxRecycles =
-        rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
-    const solver::SolveResult r = solver::solve(columns, toSolverCards(trial.layout.stock), {}, {0, 0, 0, 0},
-                                                int(rules.drawCount), SolitaireGame::kSolverNodeBudget,
-                                                maxRecycles, &stop);
-    trial.isWinnable = r.isWinnable;
-    trial.completed = !r.stopped;
+    auto check = std::make_unique<ShuffleCheck>(SolitaireGame::makeShuffledDeal(), rules);
+    DealTrial trial = check->resume(stop);
+    if (!trial.completed)
+        trial.paused = std::move(check);
     return trial;
 }
 
-DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial)
+DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial,
+                         std::chrono::microseconds handOverPatience)
     : trial_(std::move(trial))
+    , handOverPatience_(handOverPatience)
     , onFinished_(std::move(onFinished))
 {
 #ifdef __linux__
@@ -274,6 +355,7 @@ QList<QPair<DealRules, DealWorkers::Deal>> DealWorkers::takeFinished()
 DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
 {
     std::shared_ptr<DealSearch> search;
+    bool handingOver = false;
     {
         std::lock_guard lock(mutex_);
         for (qsizetype i = 0; i < finished_.size(); ++i) {
@@ -289,12 +371,15 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
         if (background_ && background_->rules() == rules && !background_->isTakenOver()) {
             search = background_;
             search->takeOver();
+            handingOver = true;
         } else {
             search = std::make_shared<DealSearch>(rules);
         }
         urgent_ = search;
     }
     changed_.notify_all();
+    if (handingOver)
+        search->awaitHandOver(handOverPatience_);
     search->work(trial_, DealSearch::Role::urgent);
     std::optional<Deal> answer = search->waitForAnswer();
     {

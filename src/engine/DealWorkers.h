@@ -11,6 +11,7 @@
 #include <QPair>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -25,11 +26,24 @@ namespace murvane {
 
 class DealSearch;
 
+struct DealTrial;
+
+// A check cut short that can be carried on exactly where it stopped, on any
+// thread (one at a time).
+class PausedCheck {
+public:
+    virtual ~PausedCheck() = default;
+    // As the check would have answered; cut short again when `stop` turns
+    // true, and then may be resumed again.
+    virtual DealTrial resume(const std::atomic<bool>& stop) = 0;
+};
+
 // One shuffle checked under a rule set.
 struct DealTrial {
     SolitaireGame::Layout layout;
     bool isWinnable = false;
     bool completed = true; // false when `stop` cut the check short
+    std::unique_ptr<PausedCheck> paused; // when cut short: what carries it on, if anything
 };
 
 class DealWorkers {
@@ -42,9 +56,12 @@ public:
     // helpers: threads that join a search for a deal needed now, besides
     // the caller. onFinished runs on the constructing thread's event loop
     // when a background preparation has finished (see takeFinished()).
+    // handOverPatience: how long findNow() waits for the check a running
+    // preparation is making to be handed over (see findNow()).
     explicit DealWorkers(std::function<void()> onFinished, int helpers = defaultHelperCount(),
-                         Trial trial = solvedShuffle);
-    // Stops every search (a check in progress gives up within a thousand
+                         Trial trial = solvedShuffle,
+                         std::chrono::microseconds handOverPatience = kHandOverPatience);
+    // Stops every search (a check in progress gives up within a few dozen
     // positions) and joins every thread; nothing is reported afterwards.
     ~DealWorkers();
     DealWorkers(const DealWorkers&) = delete;
@@ -52,8 +69,12 @@ public:
 
     // One helper per core beyond the caller's.
     static int defaultHelperCount();
-    // The real trial: a fresh shuffle, checked within the node budget.
+    // The real trial: a fresh shuffle, checked within the node budget; cut
+    // short, it can be carried on.
     static DealTrial solvedShuffle(const DealRules& rules, int attempt, const std::atomic<bool>& stop);
+    // A preparation's check polls for a hand-over every few microseconds of
+    // its own time; longer than this, it is not running and is dropped.
+    static constexpr std::chrono::microseconds kHandOverPatience{250};
 
     // Queues background preparation of these rule sets, in order.
     void prepare(const QList<DealRules>& rules);
@@ -61,8 +82,10 @@ public:
     // the helpers together; the first verified shuffle in attempt order is
     // dealt, else the last one unverified. A preparation of the same rules
     // is taken over rather than raced: a finished one is used at once, a
-    // running one is continued here (its shuffles count toward the 500) and
-    // a queued one is dropped. Other preparations pause meanwhile.
+    // running one is continued here (its shuffles count toward the 500, and
+    // the check it is making is carried on where it got to, unless it does
+    // not stop within the hand-over patience) and a queued one is dropped.
+    // Other preparations pause meanwhile.
     Deal findNow(const DealRules& rules);
     // Preparations finished since the last call, oldest first.
     QList<QPair<DealRules, Deal>> takeFinished();
@@ -74,6 +97,7 @@ private:
     void notifyOwner();
 
     Trial trial_;
+    std::chrono::microseconds handOverPatience_;
     std::function<void()> onFinished_;
     int wakeFd_ = -1;
     QSocketNotifier* wakeNotifier_ = nullptr;

@@ -5,6 +5,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -31,8 +32,8 @@ struct SolveResult {
 // positions; piles that cannot come from one deck (a card given twice, a
 // suit index above 3, a rank outside 1...13, a count outside 0...255) answer
 // not winnable with 0 nodes. Safe to call from several threads at once.
-// When stop is given and becomes true, the search gives up within about a
-// thousand positions and answers not winnable, stopped.
+// When stop is given and becomes true, the search gives up within a few
+// dozen positions and answers not winnable, stopped.
 SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
                   const std::vector<SolverCard>& stock,
                   const std::vector<SolverCard>& waste,
@@ -40,5 +41,29 @@ SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,
                   int drawCount, std::int64_t maxNodes,
                   std::optional<int> maxRecycles,
                   const std::atomic<bool>* stop = nullptr);
+
+class SolverSearch;
+
+// The same search, kept between calls so that one stopped part-way can be
+// carried on later, on any thread (one at a time), exactly where it stopped:
+// the answer and node count are those of a search never stopped.
+class Solve {
+public:
+    Solve(const std::array<std::vector<SolverCard>, 7>& tableau, const std::vector<SolverCard>& stock,
+          const std::vector<SolverCard>& waste, const std::array<int, 4>& foundation, int drawCount,
+          std::int64_t maxNodes, std::optional<int> maxRecycles);
+    ~Solve();
+    Solve(const Solve&) = delete;
+    Solve& operator=(const Solve&) = delete;
+
+    // Searches until the answer is known or stop turns true (stopped set);
+    // after a stop, call again to go on. Once answered, answers the same.
+    SolveResult run(const std::atomic<bool>* stop = nullptr);
+
+private:
+    std::unique_ptr<SolverSearch> search_; // null for piles that cannot be a position
+    SolveResult result_;
+    bool answered_ = false;
+};
 
 } // namespace murvane::solver

@@ -91,8 +91,7 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
     if (!isValidPosition(tableau, stock, waste, foundation))
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
-    if (!s.setBatchedHashing(true)) // reserves the tables when it can
-        s.reserveTables();
+    s.prepareFastest();
     s.stop_ = stop;
     const bool won = s.search();
     if (nodesOut)
@@ -109,6 +108,12 @@ void SolverSearch::reserveTables()
     visited_.reserve(reserve);
     counted_.reserve(reserve);
     moves_.reserve(kMoveReserve);
+}
+
+void SolverSearch::prepareFastest()
+{
+    if (!setBatchedHashing(true)) // reserves the tables when it can
+        reserveTables();
 }
 
 bool SolverSearch::setBatchedHashing(bool on)
@@ -159,7 +164,7 @@ void SolverSearch::expand(const SolverMove* applied, bool flipped)
 
 bool SolverSearch::search()
 {
-    const bool won = runSearch();
+    const bool won = stopped_ ? resumeSearch() : runSearch();
     if (!hashClash_ || stopped_)
         return won;
     // Two positions counted in a batch share a hash, so the search should
@@ -201,7 +206,21 @@ bool SolverSearch::runSearch()
     frames_.clear();
     frames_.reserve(kFrameReserve);
     expand(nullptr, false);
+    return searchOn();
+}
 
+bool SolverSearch::resumeSearch()
+{
+    // Stopped right after counting the move left applied, before expanding
+    // its position: expand it now and go on as if never stopped.
+    stopped_ = false;
+    hasLoose_ = false;
+    expand(&loose_, looseFlipped_);
+    return searchOn();
+}
+
+bool SolverSearch::searchOn()
+{
     // Each move is tried as: apply, test solved, visit, then expand the new
     // position or undo. A child whose key is among the counted positions'
     // keys would fail the visit, so it is passed over without being applied.

@@ -140,7 +140,8 @@ public:
                            std::int64_t maxNodes, std::optional<int> maxRecycles,
                            std::int64_t* nodesOut = nullptr, const std::atomic<bool>* stop = nullptr,
                            bool* stoppedOut = nullptr);
-    static constexpr std::int64_t kStopPollNodes = 1024;
+    // Often enough that a stopped search lets go of its core at once.
+    static constexpr std::int64_t kStopPollNodes = 64;
 
     // Constants.
     int drawCount() const { return drawCount_; }
@@ -190,9 +191,18 @@ public:
     // Counts the position unless already seen; false when seen or over budget.
     bool visitPosition();
     // The bounded depth-first search from the current position; once per
-    // instance. Answers true as soon as a move completes the foundations
-    // (the piles are then left in the winning position).
+    // instance, unless it stopped (see setStopFlag): then it may be called
+    // again, on any thread, and carries on exactly where it stopped, with
+    // the answer and node count of a search never stopped. Answers true as
+    // soon as a move completes the foundations (the piles are then left in
+    // the winning position).
     bool search();
+    // Polled every kStopPollNodes positions: once true, search() returns
+    // false with stopped() set.
+    void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool stopped() const { return stopped_; }
+    // What isWinnable sets up: batched hashing and reserved tables.
+    void prepareFastest();
     // How search() looks up the hashes of new positions. One at a time (the
     // default): hash, look up, then go on. In batches: a position whose key
     // is new is taken to be new, and the hashes are worked out several at a
@@ -279,6 +289,8 @@ private:
     void expand(const SolverMove* applied, bool flipped);
     void reserveTables();
     bool runSearch();
+    bool resumeSearch();
+    bool searchOn(); // the search loop, from the frames as they are
     // Goes back to the position search() started from, forgetting every
     // counted position.
     void rewind();

@@ -154,8 +154,8 @@ struct ScriptedTrials {
                 + std::chrono::microseconds(std::uniform_int_distribution<int>(0, sliceUs)(random));
             while (std::chrono::steady_clock::now() < until)
                 if (stop.load())
-                    return DealTrial{{}, false, false};
-            return DealTrial{SolitaireGame::makeShuffledDeal(), winning.count(attempt) > 0, true};
+                    return DealTrial{{}, false, false, nullptr};
+            return DealTrial{SolitaireGame::makeShuffledDeal(), winning.count(attempt) > 0, true, nullptr};
         };
     }
 };
@@ -238,6 +238,55 @@ TEST(DealWorkersTest, ADealNeededNowTakesOverThePreparationOfItsRules)
     EXPECT_EQ(finished[0].second.attempts, 21);
 }
 
+TEST(DealWorkersTest, TheCheckAPreparationIsMakingIsCarriedOnWhereItGotTo)
+{
+    // Attempt 1 passes after 40 slices of work; every other attempt fails at
+    // once. Taken over part-way, attempt 1 must be finished by the urgent
+    // path from where it stopped: struck off, the deal would be the 500th,
+    // unverified, and restarted it would take more than 40 slices.
+    class SteppedCheck final : public PausedCheck {
+    public:
+        SteppedCheck(int slices, bool wins, std::atomic<int>& sliceCount)
+            : slices_(slices), wins_(wins), sliceCount_(sliceCount) {}
+        DealTrial resume(const std::atomic<bool>& stop) override
+        {
+            for (; done_ < slices_; ++done_, ++sliceCount_) {
+                if (stop.load())
+                    return DealTrial{{}, false, false, nullptr};
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
+            }
+            return DealTrial{SolitaireGame::makeShuffledDeal(), wins_, true, nullptr};
+        }
+
+    private:
+        int slices_;
+        int done_ = 0;
+        bool wins_;
+        std::atomic<int>& sliceCount_;
+    };
+    std::atomic<int> firstSlices{0};
+    std::atomic<int> otherSlices{0};
+    std::atomic<int> firstStarts{0};
+    const DealWorkers::Trial trial = [&](const DealRules&, int attempt, const std::atomic<bool>& stop) {
+        firstStarts += attempt == 1 ? 1 : 0;
+        auto check = std::make_unique<SteppedCheck>(attempt == 1 ? 40 : 1, attempt == 1,
+                                                    attempt == 1 ? firstSlices : otherSlices);
+        DealTrial t = check->resume(stop);
+        if (!t.completed)
+            t.paused = std::move(check);
+        return t;
+    };
+    DealWorkers workers({}, 1, trial, std::chrono::seconds(10));
+    workers.prepare({DealRules::drawThreeLimited()});
+    while (firstSlices.load() < 5)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const auto deal = workers.findNow(DealRules::drawThreeLimited());
+    EXPECT_EQ(deal.attempts, 1);
+    EXPECT_TRUE(deal.isVerified);
+    EXPECT_EQ(firstSlices.load(), 40);
+    EXPECT_EQ(firstStarts.load(), 1);
+}
+
 TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
 {
     // Checks that only end when told to: destruction must still return.
@@ -247,7 +296,7 @@ TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
         ++started;
         while (!stop.load())
             std::this_thread::sleep_for(std::chrono::microseconds(200));
-        return DealTrial{{}, false, false};
+        return DealTrial{{}, false, false, nullptr};
     };
     {
         DealWorkers workers([&reports] { ++reports; }, 1, endless);

@@ -273,6 +273,54 @@ TEST(SolverSearch, BatchedHashLookUpsAnswerAsOneAtATimeEvenWhenHashesClash)
                      .setBatchedHashing(true));
 }
 
+TEST(SolverSearch, AStoppedSearchCarriedOnAnswersAsOneNeverStopped)
+{
+    // Stopped at every poll and carried on each time, in batches or one hash
+    // at a time, with clashing hashes too: the same answer, node count and
+    // final position as a search left alone.
+    std::mt19937_64 random(31);
+    for (int d = 0; d < 6; ++d) {
+        const Position p = testing::randomDeal(random);
+        for (const NamedRules& named : kNamedRules) {
+            const Rules r{named.drawCount, 4000, named.maxRecycles};
+            for (const bool batched : {true, false}) {
+                for (const int bits : {64, 11}) {
+                    const std::string what = "deal " + std::to_string(d) + " " + std::string(named.name)
+                        + (batched ? " batched " : " single ") + std::to_string(bits) + " bits";
+                    SolverSearch alone = testing::makeSearch(p, r);
+                    SolverSearch stopped = testing::makeSearch(p, r);
+                    for (SolverSearch* s : {&alone, &stopped}) {
+                        s->narrowHashes(bits);
+                        s->setBatchedHashing(batched);
+                    }
+                    const bool won = alone.search();
+                    const std::atomic<bool> stop{true};
+                    stopped.setStopFlag(&stop);
+                    int stops = 0;
+                    bool answer = stopped.search();
+                    for (; stopped.stopped(); answer = stopped.search())
+                        ++stops;
+                    EXPECT_EQ(answer, won) << what;
+                    EXPECT_EQ(stopped.nodes(), alone.nodes()) << what;
+                    EXPECT_EQ(stopped.recomputeHash(), alone.recomputeHash()) << what;
+                    EXPECT_GE(stops, (alone.nodes() - 1) / SolverSearch::kStopPollNodes) << what;
+                }
+            }
+        }
+    }
+
+    // Carried on by another thread, as a deal check handed over is.
+    const Position p = testing::randomDeal(random);
+    const SolveResult alone = testing::solvePosition(p, Rules{3, 10000, std::nullopt});
+    Solve solve(p.tableau, p.stock, p.waste, p.foundation, 3, 10000, std::nullopt);
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(solve.run(&stop).stopped);
+    const SolveResult carried = std::async(std::launch::async, [&solve] { return solve.run(); }).get();
+    EXPECT_FALSE(carried.stopped);
+    EXPECT_EQ(carried.isWinnable, alone.isWinnable);
+    EXPECT_EQ(carried.nodes, alone.nodes);
+}
+
 TEST(SolverSearch, AgreesWithThePlainImplementationPastTheReservedSetSize)
 {
     // A budget above 65536 makes the visited set grow during the search.
