@@ -6,7 +6,8 @@
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 
 namespace murvane {
 
@@ -33,13 +34,27 @@ Pile fromSaved(const QList<SavedCard>& cards)
 
 } // namespace
 
+namespace {
+const QEvent::Type kSaveEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+} // namespace
+
 void SolitaireGame::scheduleSave()
 {
     if (saveIsScheduled_ || isRestoring_)
         return;
     saveIsScheduled_ = true;
-    // Runs after the current turn; dropped with the game if it goes away first.
-    QMetaObject::invokeMethod(this, &SolitaireGame::saveGame, Qt::QueuedConnection);
+    // Runs after the current turn, behind the repaint the change asked for
+    // (posted at low priority), so the board shows the change first; dropped
+    // with the game if it goes away first.
+    QCoreApplication::postEvent(this, new QEvent(kSaveEvent), Qt::LowEventPriority - 1);
+}
+
+bool SolitaireGame::event(QEvent* e)
+{
+    if (e->type() != kSaveEvent)
+        return QObject::event(e);
+    saveGame();
+    return true;
 }
 
 void SolitaireGame::saveGame()

@@ -228,6 +228,9 @@ public:
     bool restoreSavedGame();
     bool saveIsScheduled() const { return saveIsScheduled_; }
 
+protected:
+    bool event(QEvent* e) override; // runs the scheduled save
+
 Q_SIGNALS:
     void stockChanged();
     void wasteChanged();

@@ -15,6 +15,9 @@
 #include <QElapsedTimer>
 #include <QPaintEvent>
 
+#include <functional>
+#include <optional>
+
 using namespace murvane;
 using namespace murvane::testing;
 
@@ -171,6 +174,40 @@ TEST_F(PaintTest, AMoveRepaintsOnlyThePilesItChanges)
         EXPECT_FALSE(recorder.painted.isEmpty()) << step.what;
         EXPECT_TRUE(recorder.painted.subtracted(allowed).isEmpty())
             << step.what << ": repainted outside the changed piles";
+    }
+}
+
+TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
+{
+    // Saving waits behind the repaint the change asked for, in the same turn.
+    Position p;
+    p.tableau = {"KS", "-5C QH", "AS", "-9D 8C", "", "-2C 7H", "KD"};
+    load(p);
+    QApplication::processEvents();
+    struct FirstPaint : QObject {
+        SolitaireGame* game = nullptr;
+        std::optional<bool> saveWasPending;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && !saveWasPending)
+                saveWasPending = game->saveIsScheduled();
+            return false;
+        }
+    } watcher;
+    watcher.game = game.get();
+    for (int c = 0; c < kColumnCount; ++c)
+        view->pileView(BoardFocus::tableau(c))->installEventFilter(&watcher);
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a move", [&] { game->moveToBestSpot(game->tableau()[2].last(), view->dragState()); }},
+        {"a new deal", [&] { game->newDeal(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        watcher.saveWasPending.reset();
+        change();
+        ASSERT_TRUE(game->saveIsScheduled()) << what;
+        QApplication::processEvents();
+        EXPECT_EQ(watcher.saveWasPending, std::optional<bool>(true)) << what;
+        EXPECT_FALSE(game->saveIsScheduled()) << what << ": saved in the same turn";
     }
 }
 
