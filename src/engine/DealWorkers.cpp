@@ -57,8 +57,8 @@ public:
                 if (!hasWorkFor(role))
                     return;
                 if (role == Role::urgent && !parked_.empty()) {
-                    const auto lowest = std::min_element(parked_.begin(), parked_.end(),
-                                                         [](const Parked& a, const Parked& b) { return a.number < b.number; });
+                    const auto byNumber = [](const Parked& a, const Parked& b) { return a.number < b.number; };
+                    const auto lowest = std::min_element(parked_.begin(), parked_.end(), byNumber);
                     attempt.number = lowest->number;
                     handedOver = std::move(lowest->check);
                     parked_.erase(lowest);

@@ -112,6 +112,23 @@ std::uint32_t SolverSearch::undoingRun(const SolverMove& applied, bool flipped) 
     return static_cast<std::uint32_t>(applied.c << 12 | at << 4 | applied.a);
 }
 
+const SolverSearch::StockTerms& SolverSearch::stockTerms()
+{
+    if (stockTermsAt_ == stockChanges_)
+        return stockTerms_;
+    stockTermsAt_ = stockChanges_;
+    using Kind = SolverMove::Kind;
+    const int wasteCount = count(kWastePile);
+    const int stockCount = count(kStockPile);
+    const int wasteTop = kWastePile * kPileStride + wasteCount - 1;
+    const auto turned = static_cast<std::uint8_t>(std::min(drawCount_, stockCount));
+    stockTerms_.wasteOff = wasteCount > 0 ? PositionKey{} - keys::cardTerm(store_[wasteTop], wasteTop) : PositionKey{};
+    stockTerms_.draw = stockCount > 0 ? keyChange(SolverMove{Kind::draw, turned, 0, 0, 0, 4}) : PositionKey{};
+    stockTerms_.recycle = stockCount == 0 && wasteCount > 0 ? keyChange(SolverMove{Kind::recycle, 0, 0, 0, 0, 5})
+                                                            : PositionKey{};
+    return stockTerms_;
+}
+
 void SolverSearch::generateMoves(std::uint32_t skipRun)
 {
     // Bucket by bucket, each in generation order, which is what a stable
@@ -138,9 +155,13 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
     const std::uint64_t tops = topCards_;
     std::array<std::uint32_t, 2 * kColumnCount + kSuitCount * kColumnCount> runs;
     int runCount = 0;
-    unsigned emptyColumns = 0;
-    for (int k = 0; k < kColumnCount; ++k)
-        emptyColumns |= static_cast<unsigned>(count(k) == 0) << k;
+    // The empty columns: a bit per zero count, found in all of them at once.
+    std::uint64_t counts;
+    std::memcpy(&counts, counts_.data(), sizeof counts);
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    const std::uint64_t zeroBytes = ~(((counts & kLow7) + kLow7) | counts | kLow7); // 0x80 per zero byte
+    const auto emptyColumns =
+        static_cast<unsigned>(((zeroBytes >> 7) * 0x0102040810204080ULL) >> 56) & ((1u << kColumnCount) - 1);
     constexpr std::uint64_t kSuitBits = (std::uint64_t{1} << kRanksPerSuit) - 1;
     // Spades and clubs are black, hearts and diamonds red.
     const std::uint64_t blackTops = (tops | tops >> (3 * kRanksPerSuit)) & kSuitBits;
@@ -157,14 +178,9 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
                 runs[static_cast<std::size_t>(runCount++)] = run;
         }
     }
-    // The columns whose top card can go home: the next card of each suit.
-    std::uint64_t nextHome = 0;
-    for (int s = 0; s < kSuitCount; ++s) {
-        const int f = foundation_[static_cast<std::size_t>(s)];
-        nextHome |= f < kFullFoundation ? std::uint64_t{1} << (s * kRanksPerSuit + f) : 0;
-    }
+    // The columns whose top card can go home.
     unsigned homeColumns = 0;
-    for (std::uint64_t cards = tops & nextHome; cards != 0; cards &= cards - 1)
+    for (std::uint64_t cards = tops & nextHome_; cards != 0; cards &= cards - 1)
         homeColumns |= 1u << (where_[static_cast<std::size_t>(std::countr_zero(cards))] >> 8);
     if (emptyColumns != 0) {
         // A King already at the bottom of its column never moves to an empty one.
@@ -215,8 +231,9 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
 
     const int wasteCount = count(kWastePile);
     const CardCode w = wasteCount > 0 ? pileData(kWastePile)[wasteCount - 1] : CardCode{0};
+    const StockTerms& terms = stockTerms();
     // The key without the waste top.
-    const PositionKey wasteOff = key_ - keys::cardTerm(w, placeOf(kWastePile, wasteCount - 1));
+    const PositionKey wasteOff = key_ + terms.wasteOff;
     // Bucket 0: home moves, the waste first.
     if (wasteCount > 0 && foundation_[kCodes.suit[w]] == kCodes.rank[w])
         emit(Kind::wasteToFoundation, kCodes.suit[w], 0, 0, 0, 0, wasteOff + keys::homeTerm(kCodes.suit[w]));
@@ -244,17 +261,10 @@ void SolverSearch::generateMoves(std::uint32_t skipRun)
     }
     // Bucket 3, then the stock.
     emitRuns(allRuns & ~uncovering, false, 3);
-    if (count(kStockPile) > 0) {
-        const int turned = std::min(drawCount_, count(kStockPile));
-        // The stock top goes first and ends up lowest of the cards turned.
-        const int top = placeOf(kStockPile, count(kStockPile) - 1);
-        PositionKey key = key_;
-        for (int i = 0; i < turned; ++i)
-            key += keys::moveTerm(keys::cardValue(store[top - i]), top - i, placeOf(kWastePile, wasteCount + i));
-        emit(Kind::draw, turned, 0, 0, 0, 4, key);
-    } else if (wasteCount > 0 && (!maxRecycles_ || recycles_ < *maxRecycles_)) {
-        emit(Kind::recycle, 0, 0, 0, 0, 5, key_ + keyChange(SolverMove{Kind::recycle, 0, 0, 0, 0, 5}));
-    }
+    if (count(kStockPile) > 0)
+        emit(Kind::draw, std::min(drawCount_, count(kStockPile)), 0, 0, 0, 4, key_ + terms.draw);
+    else if (wasteCount > 0 && (!maxRecycles_ || recycles_ < *maxRecycles_))
+        emit(Kind::recycle, 0, 0, 0, 0, 5, key_ + terms.recycle);
     moveCount_ = static_cast<int>(out - moves_.data());
 }
 
@@ -315,11 +325,14 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
     case Kind::wasteToFoundation:
         --counts_[kWastePile];
         ++foundation_[m.a];
+        refreshNextHome(m.a);
+        ++stockChanges_;
         return (kFoundationSegment << 6) + m.a;
     case Kind::wasteToTableau: {
         const int n = count(m.a);
         dropTop(m.a);
         const CardCode w = pileData(kWastePile)[--counts_[kWastePile]];
+        ++stockChanges_;
         pileData(m.a)[n] = static_cast<CardCode>(w | kFaceUpBit);
         where_[w] = static_cast<std::uint16_t>(m.a << 8 | n);
         faceUpCards_ |= std::uint64_t{1} << w;
@@ -334,6 +347,7 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
         where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
         faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
         ++foundation_[m.b];
+        refreshNextHome(m.b);
         flipped = flipTop(m.a);
         raiseTop(m.a);
         return columnMark(m.a, n - (flipped ? 1 : 0));
@@ -358,6 +372,7 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
             waste[w + i] = stock[s - 1 - i];
         counts_[kStockPile] = static_cast<std::uint8_t>(s - m.a);
         counts_[kWastePile] = static_cast<std::uint8_t>(w + m.a);
+        ++stockChanges_;
         return stockMark(s - m.a);
     }
     case Kind::recycle: {
@@ -368,6 +383,7 @@ int SolverSearch::applyMarked(const SolverMove& m, bool& flipped)
             stock[i] = waste[w - 1 - i];
         counts_[kStockPile] = static_cast<std::uint8_t>(w);
         counts_[kWastePile] = 0;
+        ++stockChanges_;
         if (maxRecycles_)
             ++recycles_;
         return stockMark(0);
@@ -397,6 +413,8 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
     case Kind::wasteToFoundation:
         markDirty((kFoundationSegment << 6) + m.a);
         --foundation_[m.a];
+        refreshNextHome(m.a);
+        ++stockChanges_;
         pileData(kWastePile)[counts_[kWastePile]++] =
             static_cast<CardCode>(m.a * kRanksPerSuit + foundation_[m.a]);
         return;
@@ -406,6 +424,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
         where_[pileData(m.a)[n] & kCardIndexMask] = kNowhere;
         faceUpCards_ &= ~(std::uint64_t{1} << (pileData(m.a)[n] & kCardIndexMask));
         pileData(kWastePile)[counts_[kWastePile]++] = static_cast<CardCode>(pileData(m.a)[n] & ~kFaceUpBit);
+        ++stockChanges_;
         raiseTop(m.a);
         markDirty(columnMark(m.a, n));
         return;
@@ -417,6 +436,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
             unflipTop(m.a);
         markDirty(columnMark(m.a, n - (flipped ? 1 : 0)));
         --foundation_[m.b];
+        refreshNextHome(m.b);
         const int card = m.b * kRanksPerSuit + foundation_[m.b];
         pileData(m.a)[n] = static_cast<CardCode>(card | kFaceUpBit);
         where_[static_cast<std::size_t>(card)] = static_cast<std::uint16_t>(m.a << 8 | n);
@@ -450,6 +470,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
             stock[s + i] = waste[w - 1 - i];
         counts_[kStockPile] = static_cast<std::uint8_t>(s + m.a);
         counts_[kWastePile] = static_cast<std::uint8_t>(w - m.a);
+        ++stockChanges_;
         return;
     }
     case Kind::recycle: {
@@ -461,6 +482,7 @@ void SolverSearch::undoMarked(const SolverMove& m, bool flipped)
             waste[i] = stock[s - 1 - i];
         counts_[kWastePile] = static_cast<std::uint8_t>(s);
         counts_[kStockPile] = 0;
+        ++stockChanges_;
         if (maxRecycles_)
             --recycles_;
         return;

@@ -74,6 +74,8 @@ SolverSearch::SolverSearch(const std::array<std::vector<SolverCard>, kColumnCoun
     fill(kWastePile, waste, false);
     for (std::size_t s = 0; s < kSuitCount; ++s)
         foundation_[s] = static_cast<std::uint8_t>(foundation[s]);
+    for (int s = 0; s < kSuitCount; ++s)
+        refreshNextHome(s);
     startHashing();
 }
 

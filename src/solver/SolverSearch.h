@@ -373,6 +373,27 @@ private:
     static constexpr std::uint16_t kNowhere = 0xFFFF;
     std::array<std::uint16_t, 64> where_{};
     std::uint64_t faceUpCards_ = 0; // bit per card index: face up in the tableau
+    std::uint64_t nextHome_ = 0;    // bit per card index: the next card of its suit to go home
+    void refreshNextHome(int suit)
+    {
+        constexpr std::uint64_t kSuitBits = (std::uint64_t{1} << kRanksPerSuit) - 1;
+        const int f = foundation_[static_cast<std::size_t>(suit)];
+        nextHome_ &= ~(kSuitBits << (suit * kRanksPerSuit));
+        nextHome_ |= f < kRanksPerSuit ? std::uint64_t{1} << (suit * kRanksPerSuit + f) : 0;
+    }
+    // What the stock and waste moves add to the key depends on those two
+    // piles alone, which most moves leave as they are: worked out once per
+    // arrangement. stockChanges_ counts every apply and undo that touches
+    // them; the terms are valid while it still equals stockTermsAt_.
+    struct StockTerms {
+        PositionKey wasteOff; // taking the waste top away
+        PositionKey draw;
+        PositionKey recycle;
+    };
+    std::uint32_t stockChanges_ = 0;
+    std::uint32_t stockTermsAt_ = ~std::uint32_t{0};
+    StockTerms stockTerms_;
+    const StockTerms& stockTerms();
     std::uint64_t topCards_ = 0;    // bit per card index: face up on top of a column
     // Keep topCards_ in step: the column's top stops being one, or becomes
     // one when it is face up.
