@@ -37,105 +37,68 @@ void lowerThisThreadsPriority()
 // deals that verify quickly from being favoured.
 class DealSearch {
 public:
-    enum class Role { background, urgent };
-
     explicit DealSearch(DealRules rules) : rules_(rules) {}
     const DealRules& rules() const { return rules_; }
 
-    // Runs attempts on the calling thread until none is left for it: checks
-    // handed over first, lowest number first, then new ones. beforeAttempt,
-    // when given, may block (a paused preparation).
-    void work(const DealWorkers::Trial& trial, Role role, const std::function<void()>& beforeAttempt = {})
+    // Runs attempts on the calling thread until none is left. A preparation
+    // passes yieldCores, which blocks while a deal is needed now: it is
+    // called before each attempt and after a check of this search was
+    // paused (see pause()), which then carries on where it stopped.
+    void work(const DealWorkers::Trial& trial, const std::function<void()>& yieldCores = {})
     {
         for (;;) {
-            if (beforeAttempt)
-                beforeAttempt();
+            if (yieldCores)
+                yieldCores();
             Running attempt;
-            std::unique_ptr<PausedCheck> handedOver;
             {
                 std::lock_guard lock(mutex_);
-                if (!hasWorkFor(role))
+                if (!hasWorkLocked())
                     return;
-                if (role == Role::urgent && !parked_.empty()) {
-                    const auto byNumber = [](const Parked& a, const Parked& b) { return a.number < b.number; };
-                    const auto lowest = std::min_element(parked_.begin(), parked_.end(), byNumber);
-                    attempt.number = lowest->number;
-                    handedOver = std::move(lowest->check);
-                    parked_.erase(lowest);
-                } else {
-                    attempt.number = next_++;
-                }
+                attempt.number = next_++;
                 running_.push_back(&attempt);
             }
             DealTrial result;
             bool ok = true;
             try {
-                result = handedOver ? handedOver->resume(attempt.stop) : trial(rules_, attempt.number, attempt.stop);
+                result = trial(rules_, attempt.number, attempt.stop);
+                const std::unique_ptr<PausedCheck> check = std::move(result.paused);
+                while (!result.completed && check && yieldCores && goOnAfterPause(attempt)) {
+                    yieldCores();
+                    result = check->resume(attempt.stop);
+                }
             } catch (...) {
                 ok = false; // counted as tried; the others carry on
             }
             std::lock_guard lock(mutex_);
-            if (attempt.abandoned)
-                continue; // already struck off when its search was taken over
             running_.erase(std::find(running_.begin(), running_.end(), &attempt));
-            if (ok && result.completed) {
+            if (ok && result.completed)
                 record(attempt.number, std::move(result));
-            } else if (ok && attempt.handOver && result.paused && !decided_ && !cancelled_) {
-                parked_.push_back({attempt.number, std::move(result.paused)});
-            }
-            if (attempt.handOver)
-                handOverSettled_.notify_all();
             settle();
         }
     }
 
-    bool hasWork(Role role)
+    bool hasWork()
     {
         std::lock_guard lock(mutex_);
-        return hasWorkFor(role);
+        return hasWorkLocked();
     }
 
-    // The urgent path continues this search: the background thread takes no
-    // further attempts, and the check it is making is asked to stop and be
-    // handed over (see awaitHandOver).
-    void takeOver()
+    // Asks the checks in progress to stop and wait (a deal is needed now);
+    // they are carried on afterwards exactly where they stopped, so the
+    // search answers as if never paused.
+    void pause()
     {
         std::lock_guard lock(mutex_);
-        takenOver_ = true;
         for (Running* r : running_) {
-            r->handOver = true;
+            r->paused = true;
             r->stop.store(true, std::memory_order_relaxed);
         }
-    }
-
-    // Waits up to `patience` for the checks asked to be handed over to stop
-    // (they are then carried on by the urgent path where they got to) or to
-    // finish. One that does not is struck off: at low priority it may not
-    // get a core for a while, and its outcome would not change which attempt
-    // wins, only delay it.
-    void awaitHandOver(std::chrono::microseconds patience)
-    {
-        std::unique_lock lock(mutex_);
-        const auto handingOver = [](const Running* r) { return r->handOver; };
-        handOverSettled_.wait_for(lock, patience, [&] {
-            return std::none_of(running_.begin(), running_.end(), handingOver);
-        });
-        for (Running* r : running_)
-            r->abandoned = r->handOver;
-        running_.erase(std::remove_if(running_.begin(), running_.end(), handingOver), running_.end());
-        settle();
-    }
-    bool isTakenOver()
-    {
-        std::lock_guard lock(mutex_);
-        return takenOver_;
     }
 
     void cancel()
     {
         std::lock_guard lock(mutex_);
         cancelled_ = true;
-        parked_.clear();
         for (Running* r : running_)
             r->stop.store(true, std::memory_order_relaxed);
         decidedChanged_.notify_all();
@@ -153,23 +116,24 @@ private:
     struct Running {
         int number = 0;
         std::atomic<bool> stop{false};
-        bool abandoned = false;
-        bool handOver = false; // to be parked for the urgent path when it stops
-    };
-    // A check handed over, waiting to be carried on.
-    struct Parked {
-        int number = 0;
-        std::unique_ptr<PausedCheck> check;
+        bool paused = false; // stopped by pause(), to be carried on
     };
 
-    bool hasWorkFor(Role role) const
+    // After a check stopped: whether it was paused and should carry on
+    // (then it may run again) rather than give up.
+    bool goOnAfterPause(Running& attempt)
     {
-        if (decided_ || cancelled_)
+        std::lock_guard lock(mutex_);
+        if (!attempt.paused || decided_ || cancelled_)
             return false;
-        if (role == Role::urgent && !parked_.empty())
-            return true;
-        return !(role == Role::background && takenOver_) && next_ <= SolitaireGame::kDealAttempts
-            && next_ < bestVerified_;
+        attempt.paused = false;
+        attempt.stop.store(false, std::memory_order_relaxed);
+        return true;
+    }
+
+    bool hasWorkLocked() const
+    {
+        return !decided_ && !cancelled_ && next_ <= SolitaireGame::kDealAttempts && next_ < bestVerified_;
     }
 
     void record(int number, DealTrial&& result)
@@ -193,15 +157,11 @@ private:
     {
         if (decided_)
             return;
-        // Handed-over checks above the best verified attempt no longer matter.
-        parked_.erase(std::remove_if(parked_.begin(), parked_.end(),
-                                     [this](const Parked& p) { return p.number > bestVerified_; }),
-                      parked_.end());
         const bool lowerRunning = std::any_of(running_.begin(), running_.end(),
                                               [this](const Running* r) { return r->number < bestVerified_; });
-        if (best_ && !lowerRunning && parked_.empty()) {
+        if (best_ && !lowerRunning) {
             answer_ = std::move(best_);
-        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty() && parked_.empty()) {
+        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty()) {
             answer_ = std::move(lastUnverified_); // may be empty if every check failed
         } else {
             return;
@@ -215,7 +175,6 @@ private:
     const DealRules rules_;
     std::mutex mutex_;
     std::condition_variable decidedChanged_;
-    std::condition_variable handOverSettled_;
     int next_ = 1;
     int bestVerified_ = INT_MAX;
     int lastUnverifiedNumber_ = 0;
@@ -223,9 +182,7 @@ private:
     std::optional<DealWorkers::Deal> lastUnverified_;
     std::optional<DealWorkers::Deal> answer_;
     std::vector<Running*> running_;
-    std::vector<Parked> parked_;
     bool decided_ = false;
-    bool takenOver_ = false;
     bool cancelled_ = false;
 };
 
@@ -285,10 +242,8 @@ DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::ato
     return trial;
 }
 
-DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial,
-                         std::chrono::microseconds handOverPatience)
+DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial)
     : trial_(std::move(trial))
-    , handOverPatience_(handOverPatience)
     , onFinished_(std::move(onFinished))
 {
 #ifdef __linux__
@@ -352,10 +307,17 @@ QList<QPair<DealRules, DealWorkers::Deal>> DealWorkers::takeFinished()
     return std::exchange(finished_, {});
 }
 
+bool DealWorkers::isPreparing(const DealRules& rules)
+{
+    std::lock_guard lock(mutex_);
+    return std::find(queue_.begin(), queue_.end(), rules) != queue_.end()
+        || (background_ && background_->rules() == rules)
+        || std::any_of(finished_.begin(), finished_.end(), [&rules](const auto& f) { return f.first == rules; });
+}
+
 DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
 {
     std::shared_ptr<DealSearch> search;
-    bool handingOver = false;
     {
         std::lock_guard lock(mutex_);
         for (qsizetype i = 0; i < finished_.size(); ++i) {
@@ -365,22 +327,13 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
                 return deal;
             }
         }
-        queue_.erase(std::remove(queue_.begin(), queue_.end(), rules), queue_.end());
-        // A search already taken over has been dealt; its thread may not
-        // have let go of it yet.
-        if (background_ && background_->rules() == rules && !background_->isTakenOver()) {
-            search = background_;
-            search->takeOver();
-            handingOver = true;
-        } else {
-            search = std::make_shared<DealSearch>(rules);
-        }
+        search = std::make_shared<DealSearch>(rules);
         urgent_ = search;
+        if (background_)
+            background_->pause();
     }
     changed_.notify_all();
-    if (handingOver)
-        search->awaitHandOver(handOverPatience_);
-    search->work(trial_, DealSearch::Role::urgent);
+    search->work(trial_);
     std::optional<Deal> answer = search->waitForAnswer();
     {
         std::lock_guard lock(mutex_);
@@ -396,7 +349,7 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
 void DealWorkers::waitWhileFindingNow()
 {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return cancelled_ || !urgent_ || urgent_ == background_; });
+    changed_.wait(lock, [this] { return cancelled_ || !urgent_; });
 }
 
 void DealWorkers::backgroundLoop()
@@ -411,12 +364,10 @@ void DealWorkers::backgroundLoop()
         queue_.pop_front();
         const std::shared_ptr<DealSearch> search = background_;
         lock.unlock();
-        search->work(trial_, DealSearch::Role::background, [this] { waitWhileFindingNow(); });
-        // Only this thread works on a search nobody took over, so its
-        // answer is known once work() returns.
-        std::optional<Deal> answer;
-        if (!search->isTakenOver())
-            answer = search->waitForAnswer();
+        search->work(trial_, [this] { waitWhileFindingNow(); });
+        // Only this thread works on a preparation, so its answer is known
+        // once work() returns.
+        const std::optional<Deal> answer = search->waitForAnswer();
         lock.lock();
         background_.reset();
         if (cancelled_)
@@ -424,7 +375,7 @@ void DealWorkers::backgroundLoop()
         // A search whose every check failed delivers nothing: its rules stay
         // marked as being prepared, and new deals under them are found on
         // the spot.
-        if (answer && !search->isTakenOver()) {
+        if (answer) {
             finished_.append({search->rules(), std::move(*answer)});
             notifyOwner();
         }
@@ -436,13 +387,13 @@ void DealWorkers::helperLoop()
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [this] {
-            return cancelled_ || (urgent_ && urgent_->hasWork(DealSearch::Role::urgent));
+            return cancelled_ || (urgent_ && urgent_->hasWork());
         });
         if (cancelled_)
             return;
         const std::shared_ptr<DealSearch> search = urgent_;
         lock.unlock();
-        search->work(trial_, DealSearch::Role::urgent);
+        search->work(trial_);
         lock.lock();
     }
 }

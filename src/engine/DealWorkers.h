@@ -11,7 +11,6 @@
 #include <QPair>
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -56,11 +55,8 @@ public:
     // helpers: threads that join a search for a deal needed now, besides
     // the caller. onFinished runs on the constructing thread's event loop
     // when a background preparation has finished (see takeFinished()).
-    // handOverPatience: how long findNow() waits for the check a running
-    // preparation is making to be handed over (see findNow()).
     explicit DealWorkers(std::function<void()> onFinished, int helpers = defaultHelperCount(),
-                         Trial trial = solvedShuffle,
-                         std::chrono::microseconds handOverPatience = kHandOverPatience);
+                         Trial trial = solvedShuffle);
     // Stops every search (a check in progress gives up within a few dozen
     // positions) and joins every thread; nothing is reported afterwards.
     ~DealWorkers();
@@ -72,21 +68,21 @@ public:
     // The real trial: a fresh shuffle, checked within the node budget; cut
     // short, it can be carried on.
     static DealTrial solvedShuffle(const DealRules& rules, int attempt, const std::atomic<bool>& stop);
-    // A preparation's check polls for a hand-over every few microseconds of
-    // its own time; longer than this, it is not running and is dropped.
-    static constexpr std::chrono::microseconds kHandOverPatience{250};
 
     // Queues background preparation of these rule sets, in order.
     void prepare(const QList<DealRules>& rules);
     // A deal for `rules` now: up to 500 shuffles checked by the caller and
     // the helpers together; the first verified shuffle in attempt order is
-    // dealt, else the last one unverified. A preparation of the same rules
-    // is taken over rather than raced: a finished one is used at once, a
-    // running one is continued here (its shuffles count toward the 500, and
-    // the check it is making is carried on where it got to, unless it does
-    // not stop within the hand-over patience) and a queued one is dropped.
-    // Other preparations pause meanwhile.
+    // dealt, else the last one unverified. A finished preparation of these
+    // rules is used instead, at once. Preparations never compete for the
+    // cores meanwhile: the check in progress stops within a few dozen
+    // positions and carries on where it stopped once the deal is found, and
+    // queued ones wait, so a preparation of these rules still delivers the
+    // next deal, chosen as if it had never paused.
     Deal findNow(const DealRules& rules);
+    // Whether a deal for `rules` is queued, being prepared, or finished and
+    // not yet taken.
+    bool isPreparing(const DealRules& rules);
     // Preparations finished since the last call, oldest first.
     QList<QPair<DealRules, Deal>> takeFinished();
 
@@ -97,7 +93,6 @@ private:
     void notifyOwner();
 
     Trial trial_;
-    std::chrono::microseconds handOverPatience_;
     std::function<void()> onFinished_;
     int wakeFd_ = -1;
     QSocketNotifier* wakeNotifier_ = nullptr;

@@ -120,9 +120,11 @@ void SolitaireGame::dealCards()
         deal = *it;
         preparedDeals_.erase(it);
     } else {
-        // Any preparation of these rules is taken over by the search here.
+        // A preparation of these rules pauses meanwhile and still delivers
+        // the next deal; a finished one is taken here.
         deal = dealWorkers_ ? dealWorkers_->findNow(rules) : findVerifiedDeal(rules);
-        preparingRules_.remove(rules);
+        if (!dealWorkers_ || !dealWorkers_->isPreparing(rules))
+            preparingRules_.remove(rules);
     }
     setTableau(deal.tableau);
     setStock(deal.stock);

@@ -203,47 +203,13 @@ TEST(DealWorkersTest, DealsTheFirstPassingAttemptWhateverTheTiming)
     }
 }
 
-TEST(DealWorkersTest, ADealNeededNowTakesOverThePreparationOfItsRules)
+TEST(DealWorkersTest, ADealNeededNowPausesThePreparationWhichThenCarriesOn)
 {
-    ScriptedTrials script;
-    script.sliceUs = 3000;
-    for (int n = 21; n <= 500; ++n)
-        script.winning.insert(n);
-    std::atomic<int> reports{0};
-    DealWorkers workers([&reports] { ++reports; }, 1, script.trial());
-    workers.prepare({DealRules::drawOneLimited()});
-    while (script.calls.load() < 4)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    const auto deal = workers.findNow(DealRules::drawOneLimited());
-    // Continued, not restarted: the shuffles already tried count, and no
-    // attempt is made twice.
-    EXPECT_EQ(deal.attempts, 21);
-    EXPECT_TRUE(deal.isVerified);
-    for (const auto& tries : script.triesOf)
-        EXPECT_LE(tries.load(), 1);
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(workers.takeFinished().isEmpty()); // nothing is delivered twice
-    EXPECT_EQ(reports.load(), 0);
-
-    // Other rules keep preparing in the background and are reported.
-    workers.prepare({DealRules::unlimited()});
-    QElapsedTimer clock;
-    clock.start();
-    while (reports.load() == 0 && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    const auto finished = workers.takeFinished();
-    ASSERT_EQ(finished.size(), 1);
-    EXPECT_EQ(finished[0].first, DealRules::unlimited());
-    EXPECT_EQ(finished[0].second.attempts, 21);
-}
-
-TEST(DealWorkersTest, TheCheckAPreparationIsMakingIsCarriedOnWhereItGotTo)
-{
-    // Attempt 1 passes after 40 slices of work; every other attempt fails at
-    // once. Taken over part-way, attempt 1 must be finished by the urgent
-    // path from where it stopped: struck off, the deal would be the 500th,
-    // unverified, and restarted it would take more than 40 slices.
+    // The preparation's first check passes after 40 slices of work; every
+    // other check takes ten and passes from attempt 3 on. A deal
+    // needed part-way through is found with every core while the
+    // preparation waits; the preparation then finishes that same check
+    // from where it stopped and delivers it.
     class SteppedCheck final : public PausedCheck {
     public:
         SteppedCheck(int slices, bool wins, std::atomic<int>& sliceCount)
@@ -264,27 +230,44 @@ TEST(DealWorkersTest, TheCheckAPreparationIsMakingIsCarriedOnWhereItGotTo)
         bool wins_;
         std::atomic<int>& sliceCount_;
     };
+    std::atomic<int> calls{0};
     std::atomic<int> firstSlices{0};
     std::atomic<int> otherSlices{0};
-    std::atomic<int> firstStarts{0};
     const DealWorkers::Trial trial = [&](const DealRules&, int attempt, const std::atomic<bool>& stop) {
-        firstStarts += attempt == 1 ? 1 : 0;
-        auto check = std::make_unique<SteppedCheck>(attempt == 1 ? 40 : 1, attempt == 1,
-                                                    attempt == 1 ? firstSlices : otherSlices);
+        const bool first = calls++ == 0;
+        auto check = std::make_unique<SteppedCheck>(first ? 40 : 10, first || attempt >= 3,
+                                                    first ? firstSlices : otherSlices);
         DealTrial t = check->resume(stop);
         if (!t.completed)
             t.paused = std::move(check);
         return t;
     };
-    DealWorkers workers({}, 1, trial, std::chrono::seconds(10));
-    workers.prepare({DealRules::drawThreeLimited()});
+    std::atomic<int> reports{0};
+    DealWorkers workers([&reports] { ++reports; }, 1, trial);
+    const DealRules rules = DealRules::drawOneLimited();
+    workers.prepare({rules});
     while (firstSlices.load() < 5)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    const auto deal = workers.findNow(DealRules::drawThreeLimited());
-    EXPECT_EQ(deal.attempts, 1);
+    const int before = firstSlices.load();
+    const auto deal = workers.findNow(rules);
+    // At most the slice it was in and one finished meanwhile, where running
+    // on it would have made about twenty.
+    EXPECT_LE(firstSlices.load(), before + 2) << "the preparation kept a core";
+    EXPECT_EQ(deal.attempts, 3);
     EXPECT_TRUE(deal.isVerified);
-    EXPECT_EQ(firstSlices.load(), 40);
-    EXPECT_EQ(firstStarts.load(), 1);
+    EXPECT_TRUE(workers.isPreparing(rules));
+
+    QElapsedTimer clock;
+    clock.start();
+    while (reports.load() == 0 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    const auto finished = workers.takeFinished();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0].first, rules);
+    EXPECT_EQ(finished[0].second.attempts, 1); // the very check it was making
+    EXPECT_TRUE(finished[0].second.isVerified);
+    EXPECT_EQ(firstSlices.load(), 40); // carried on, not started again
+    EXPECT_FALSE(workers.isPreparing(rules));
 }
 
 TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
