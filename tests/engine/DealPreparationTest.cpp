@@ -322,7 +322,7 @@ TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
 TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)
 {
     // Presses that catch the preparation at every stage: queued, running,
-    // just taken over, finished but not yet stored.
+    // paused by the press, finished but not yet stored.
     InMemorySettingsStore store;
     SolitaireGame game(store, true);
     for (int i = 0; i < 60; ++i) {
