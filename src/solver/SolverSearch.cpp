@@ -72,10 +72,10 @@ SolverSearch::SolverSearch(const std::array<std::vector<SolverCard>, kColumnCoun
         raiseTop(col);
     fill(kStockPile, stock, false);
     fill(kWastePile, waste, false);
-    for (std::size_t s = 0; s < kSuitCount; ++s)
-        foundation_[s] = static_cast<std::uint8_t>(foundation[s]);
-    for (int s = 0; s < kSuitCount; ++s)
+    for (int s = 0; s < kSuitCount; ++s) {
+        foundation_[static_cast<std::size_t>(s)] = static_cast<std::uint8_t>(foundation[static_cast<std::size_t>(s)]);
         refreshNextHome(s);
+    }
     startHashing();
 }
 
