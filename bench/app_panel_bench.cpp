@@ -168,7 +168,6 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
             }
             QCoreApplication::processEvents(); // nothing left over from the last press
             const bool prepared = game.preparedDeals().contains(rules);
-
             QElapsedTimer t;
             t.start();
             game.newDeal();

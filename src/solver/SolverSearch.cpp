@@ -94,7 +94,7 @@ bool SolverSearch::isWinnable(const std::array<std::vector<SolverCard>, kColumnC
         return false;
     SolverSearch s(tableau, stock, waste, foundation, drawCount, maxNodes, maxRecycles);
     s.prepareFastest();
-    s.stop_ = stop;
+    s.setStopFlag(stop);
     const bool won = s.search();
     if (nodesOut)
         *nodesOut = s.nodes_;
