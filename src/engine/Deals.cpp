@@ -4,7 +4,11 @@
 
 #include "engine/DealWorkers.h"
 
+#include "solver/DealNumbers.h"
+
 #include <QRandomGenerator>
+
+#include <algorithm>
 
 #include <array>
 
@@ -92,6 +96,21 @@ DealRules SolitaireGame::currentDealRules() const
 
 void SolitaireGame::newDeal()
 {
+    replaceDeal(nullptr);
+}
+
+void SolitaireGame::playDeal(const DealRequest& request)
+{
+    replaceDeal(&request);
+}
+
+std::int64_t SolitaireGame::openingScore() const
+{
+    return scoringMode_ == ScoringMode::vegas ? -kVegasAnte : 0;
+}
+
+void SolitaireGame::replaceDeal(const DealRequest* request)
+{
     cancelAutoComplete();
     if (hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_)
         setStatistic(Statistic::currentStreak, 0);
@@ -100,8 +119,27 @@ void SolitaireGame::newDeal()
     gameHasBeenCreditedWin_ = false;
     setRedealsUsed(0);
     setHistory({});
-    setScore(scoringMode_ == ScoringMode::vegas ? -kVegasAnte : 0);
-    dealCards();
+    setScore(openingScore());
+    if (request) {
+        // Numbered deals are always verified: the number names the deal the
+        // solver picks, so it must not depend on how the game was built.
+        if (request->number) {
+            const DealRules rules = currentDealRules();
+            origin_ = dealtFrom(solver::findNumberedDeal(*request->number, int(rules.drawCount),
+                                                         rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles))
+                                                                           : std::nullopt)
+                                    .deck);
+            origin_.number = request->number;
+        } else if (request->deck) {
+            origin_ = dealtFrom(*request->deck);
+        }
+        setTableau(origin_.tableau);
+        setStock(origin_.stock);
+    } else {
+        dealCards();
+        origin_ = DealOrigin{tableau_, stock_, std::nullopt, vegasBankroll_};
+    }
+    origin_.openingBankroll = vegasBankroll_;
     setWaste({});
     setFoundations({});
 }
@@ -168,6 +206,29 @@ void SolitaireGame::storePreparedDeal(const DealRules& rules, const Deal& deal)
     preparingRules_.remove(rules);
     preparedDeals_.insert(rules, deal);
     Q_EMIT preparedDealStored();
+}
+
+bool SolitaireGame::canRestartDeal() const
+{
+    if (!origin_.isKnown())
+        return false;
+    return hasWon_ || stock_ != origin_.stock || tableau_ != origin_.tableau || !waste_.isEmpty()
+        || std::any_of(foundations_.begin(), foundations_.end(), [](const Pile& p) { return !p.isEmpty(); })
+        || score_ != openingScore() || redealsUsed_ != 0 || vegasBankroll_ != origin_.openingBankroll;
+}
+
+void SolitaireGame::restartDeal(DragState& drag)
+{
+    if (!canRestartDeal())
+        return;
+    cancelAutoComplete();
+    pushUndoSnapshot();
+    // The deal stays counted and a credited win stays credited, so playing
+    // it again changes no statistic and winning it again credits nothing.
+    restoreSnapshot(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), origin_.openingBankroll,
+                                 hasStartedCurrentDeal_, 0},
+                    drag);
+    setHasWon(false);
 }
 
 } // namespace murvane

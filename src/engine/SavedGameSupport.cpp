@@ -1,10 +1,13 @@
 // Saving the game in progress after each main-thread turn, and restoring it.
 
 #include "engine/SolitaireGame.h"
+#include "engine/SolverCards.h"
 
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
+#include "solver/DealCode.h"
+#include "solver/DealNumbers.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -30,6 +33,58 @@ Pile fromSaved(const QList<SavedCard>& cards)
     for (const SavedCard& c : cards)
         out.append(Card::make(suitFromRaw(c.suit).value_or(Suit::spades), c.rank, c.isFaceUp));
     return out;
+}
+
+// The deal as dealt, with the ids of the same cards in the restored
+// position so that a restart moves those cards. A record from before the
+// dealt layout was saved, or one whose layout was not a deal of the same
+// 52 cards, gives an unknown deal: it plays on, but Restart Deal and Copy
+// Deal Code are unavailable until the next deal.
+DealOrigin restoredOrigin(const SavedGame& record, const Table& now)
+{
+    if (!record.dealt || record.dealt->tableau.size() != kColumnCount)
+        return {};
+    DealOrigin origin;
+    origin.stock = fromSaved(record.dealt->stock);
+    for (int c = 0; c < kColumnCount; ++c)
+        origin.tableau[c] = fromSaved(record.dealt->tableau[c]);
+    solver::DealLayout layout;
+    for (int c = 0; c < kColumnCount; ++c)
+        layout.tableau[std::size_t(c)] = toSolverCards(origin.tableau[c]);
+    layout.stock = toSolverCards(origin.stock);
+    if (!solver::deckOfLayout(layout))
+        return {};
+    for (const SavedCard& c : record.dealt->stock)
+        if (!suitFromRaw(c.suit))
+            return {};
+    for (const auto& column : record.dealt->tableau)
+        for (const SavedCard& c : column)
+            if (!suitFromRaw(c.suit))
+                return {};
+
+    QHash<int, CardId> ids;
+    auto note = [&ids](const Pile& pile) {
+        for (const Card& c : pile)
+            ids.insert(suitIndex(c.suit) * 13 + int(c.rank), c.id);
+    };
+    note(now.stock);
+    note(now.waste);
+    for (const Pile& p : now.foundations)
+        note(p);
+    for (const Pile& p : now.tableau)
+        note(p);
+    auto reuse = [&ids](Pile& pile) {
+        for (Card& c : pile)
+            c.id = ids.value(suitIndex(c.suit) * 13 + int(c.rank), c.id);
+    };
+    reuse(origin.stock);
+    for (Pile& p : origin.tableau)
+        reuse(p);
+    const std::optional<std::int64_t> number = record.dealt->number;
+    if (number && *number >= solver::kFirstDealNumber && *number <= solver::kLastDealNumber)
+        origin.number = std::uint32_t(*number);
+    origin.openingBankroll = record.dealt->openingBankroll;
+    return origin;
 }
 
 } // namespace
@@ -88,6 +143,14 @@ SavedGame SolitaireGame::makeSavedGame() const
     if (hasPassLimit())
         g.passesAllowed = passesAllowed();
     g.wasAutoCompleting = isAutoCompleting_;
+    if (origin_.isKnown()) {
+        SavedDeal dealt{toSaved(origin_.stock), {}, std::nullopt, origin_.openingBankroll};
+        for (const Pile& p : origin_.tableau)
+            dealt.tableau.append(toSaved(p));
+        if (origin_.number)
+            dealt.number = *origin_.number;
+        g.dealt = std::move(dealt);
+    }
     return g;
 }
 
@@ -125,6 +188,7 @@ bool SolitaireGame::restoreSavedGame()
     setRedealsUsed(record->redealsUsed);
     setHasWon(false);
     setHistory({});
+    origin_ = restoredOrigin(*record, table());
     isRestoring_ = false;
 
     if (record->wasAutoCompleting && autoCompleteMode_ == AutoCompleteMode::enabled)

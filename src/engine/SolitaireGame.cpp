@@ -264,6 +264,7 @@ void SolitaireGame::markDealStarted()
     if (scoringMode_ == ScoringMode::vegas)
         setStatistic(Statistic::vegasBankroll,
                      std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
+    origin_.openingBankroll = vegasBankroll_;
 }
 
 void SolitaireGame::checkForWin()
@@ -290,6 +291,7 @@ void SolitaireGame::resetStatistics()
     cancelAutoComplete();
     for (Statistic which : kAllStatistics)
         setStatistic(which, 0);
+    origin_.openingBankroll = 0; // a restart cannot bring back what the reset cleared
     setHistory({});
 }
 

@@ -5,6 +5,7 @@
 // properties and call its operations, and never change cards themselves.
 
 #include "engine/Card.h"
+#include "engine/DealOrigin.h"
 #include "engine/DragState.h"
 #include "engine/MoveChoice.h"
 #include "engine/Settings.h"
@@ -218,6 +219,16 @@ public:
     static Deal findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled = nullptr);
     void dealCards();
     void prepareUpcomingDeals();
+    // Replaces the deal in progress exactly as newDeal() does, with the
+    // numbered deal (found under the current rules) or the exact layout asked for.
+    void playDeal(const DealRequest& request);
+    const DealOrigin& dealOrigin() const { return origin_; }
+    // Puts the deal back as dealt, as if every step were undone, in one undo
+    // step: score, bankroll (the ante stays charged once) and passes as right
+    // after the deal; no statistic changes. Nothing when the deal is unknown
+    // or still as dealt.
+    void restartDeal(DragState& drag);
+    bool canRestartDeal() const;
     const QHash<DealRules, Deal>& preparedDeals() const { return preparedDeals_; }
     const QSet<DealRules>& preparingRules() const { return preparingRules_; }
 
@@ -311,6 +322,8 @@ private:
     void scoreFoundationToTableau();
     void scoreFlip();
 
+    void replaceDeal(const DealRequest* request);
+    std::int64_t openingScore() const;
     void storePreparedDeal(const DealRules& rules, const Deal& deal);
     std::unique_ptr<DealWorkers> makeDealWorkers();
 
@@ -350,6 +363,7 @@ private:
     const bool verifyDeals_;
     bool saveIsScheduled_ = false;
     bool isRestoring_ = false;
+    DealOrigin origin_;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the game goes away.

@@ -40,6 +40,9 @@ const QString redealsUsed = QStringLiteral("redealsUsed");
 const QString scoringMode = QStringLiteral("scoringMode");
 const QString passesAllowed = QStringLiteral("passesAllowed");
 const QString wasAutoCompleting = QStringLiteral("wasAutoCompleting");
+const QString dealt = QStringLiteral("dealt");
+const QString number = QStringLiteral("number");
+const QString openingBankroll = QStringLiteral("openingBankroll");
 const QString suit = QStringLiteral("suit");
 const QString rank = QStringLiteral("rank");
 const QString isFaceUp = QStringLiteral("isFaceUp");
@@ -168,6 +171,25 @@ std::optional<bool> boolValue(const QJsonValue& value)
     return value.toBool();
 }
 
+std::optional<SavedDeal> decodeDealt(const QJsonValue& value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    auto stock = decodePile(object.value(key::stock));
+    auto tableau = decodePiles(object.value(key::tableau));
+    const auto bankroll = integerValue(object.value(key::openingBankroll));
+    if (!stock || !tableau || !bankroll)
+        return std::nullopt;
+    SavedDeal dealt{std::move(*stock), std::move(*tableau), std::nullopt, *bankroll};
+    if (object.contains(key::number)) {
+        dealt.number = integerValue(object.value(key::number));
+        if (!dealt.number)
+            return std::nullopt;
+    }
+    return dealt;
+}
+
 // ---- validation ----
 
 bool allCardsWellFormed(const SavedGame& game)
@@ -266,6 +288,15 @@ QByteArray encodeSavedGame(const SavedGame& game)
     if (game.passesAllowed)
         object.insert(key::passesAllowed, qint64(*game.passesAllowed));
     object.insert(key::wasAutoCompleting, game.wasAutoCompleting);
+    if (game.dealt) {
+        QJsonObject dealt;
+        dealt.insert(key::stock, encodePile(game.dealt->stock));
+        dealt.insert(key::tableau, encodePiles(game.dealt->tableau));
+        if (game.dealt->number)
+            dealt.insert(key::number, qint64(*game.dealt->number));
+        dealt.insert(key::openingBankroll, qint64(game.dealt->openingBankroll));
+        object.insert(key::dealt, dealt);
+    }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
@@ -316,6 +347,7 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
     game.scoringMode = scoringMode.toString();
     game.passesAllowed = passesAllowed;
     game.wasAutoCompleting = *wasAutoCompleting;
+    game.dealt = decodeDealt(object.value(key::dealt));
     return game;
 }
 

@@ -20,6 +20,15 @@ struct SavedCard {
     friend bool operator==(const SavedCard&, const SavedCard&) = default;
 };
 
+// The deal as it was dealt, so that it can be restarted after a relaunch.
+struct SavedDeal {
+    QList<SavedCard> stock;
+    QList<QList<SavedCard>> tableau;
+    std::optional<std::int64_t> number; // when played by number
+    std::int64_t openingBankroll = 0;   // the bankroll a restart puts back
+    friend bool operator==(const SavedDeal&, const SavedDeal&) = default;
+};
+
 struct SavedGame {
     static constexpr std::int64_t kCurrentVersion = 1;
 
@@ -35,6 +44,9 @@ struct SavedGame {
     QString scoringMode;                     // "Standard" or "Vegas"
     std::optional<std::int64_t> passesAllowed; // present only under a pass limit
     bool wasAutoCompleting = false;
+    // Optional key "dealt": absent from records written before it existed,
+    // and dropped (the record still restores) when it is malformed.
+    std::optional<SavedDeal> dealt;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
@@ -42,7 +54,8 @@ struct SavedGame {
 QByteArray encodeSavedGame(const SavedGame& game);
 
 // Parses and type-checks the document: every key but "passesAllowed" must be
-// present with its JSON type; integers must be integral and fit in 64 bits.
+// present with its JSON type; integers must be integral and fit in 64 bits;
+// an unusable "dealt" object is left out rather than refused.
 // Gives nothing for anything else. Hostile input is cheap to refuse:
 // documents over 64 KiB are not parsed, and no array may hold more than 52
 // elements. Does not check the card rules.

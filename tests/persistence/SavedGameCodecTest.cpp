@@ -90,6 +90,38 @@ TEST(SavedGameCodec, AcceptsOtherLayoutsAndIgnoresUnknownKeys)
     EXPECT_EQ(*decoded, sampleGame());
 }
 
+// The deal as dealt rides along under "dealt"; the record restores without
+// it (written before it existed) and with a damaged one, which is dropped.
+TEST(SavedGameCodec, DealtLayoutIsOptionalAndNeverRefusesTheRecord)
+{
+    SavedGame game = sampleGame();
+    game.dealt = SavedDeal{game.stock, game.tableau, 4242, -152};
+    const auto decoded = decodeSavedGame(encodeSavedGame(game));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(*decoded, game);
+    game.dealt->number.reset();
+    EXPECT_EQ(decodeSavedGame(encodeSavedGame(game))->dealt, game.dealt);
+    EXPECT_FALSE(decodeSavedGame(toBytes(sampleObject()))->dealt);
+
+    const QJsonObject good = QJsonDocument::fromJson(encodeSavedGame(game)).object()["dealt"].toObject();
+    const std::function<void(QJsonObject&)> damages[] = {
+        [](QJsonObject& d) { d.remove("stock"); },
+        [](QJsonObject& d) { d["tableau"] = 3; },
+        [](QJsonObject& d) { d.remove("openingBankroll"); },
+        [](QJsonObject& d) { d["number"] = "42"; },
+        [](QJsonObject& d) { d["number"] = 4.5; },
+    };
+    for (const auto& damage : damages) {
+        QJsonObject object = sampleObject();
+        QJsonObject dealt = good;
+        damage(dealt);
+        object["dealt"] = dealt;
+        const auto damaged = decodeSavedGame(toBytes(object));
+        ASSERT_TRUE(damaged.has_value());
+        EXPECT_FALSE(damaged->dealt.has_value());
+    }
+}
+
 TEST(SavedGameCodec, MissingPassesAllowedMeansNoPassLimit)
 {
     const auto decoded = decodeSavedGame(toBytes(sampleObject()));

@@ -1,0 +1,59 @@
+#pragma once
+// Which deal is being played: the layout as it was dealt (for Restart Deal
+// and the deal code) and its number when it was played by number. Also the
+// player's typed request for a particular deal.
+
+#include "engine/Card.h"
+
+#include "solver/DealText.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace murvane {
+
+struct DealOrigin {
+    Tableau tableau;                    // as dealt: only each column's top card face up
+    Pile stock;                         // as dealt: 24 face-down cards, last = top
+    std::optional<std::uint32_t> number; // when played by number
+    // The bankroll right after the deal's ante was charged (or when it
+    // started); Restart puts it back, so the ante is charged only once.
+    std::int64_t openingBankroll = 0;
+
+    // False for a deal restored from a record written before the dealt
+    // layout was saved: such a deal can be neither restarted nor shared.
+    bool isKnown() const { return !stock.isEmpty(); }
+};
+
+// A particular deal to play: a number (dealt under the current rules) or an
+// exact layout (from a code).
+struct DealRequest {
+    std::optional<std::uint32_t> number;
+    std::optional<solver::Deck> deck;
+};
+
+enum class DealInputError { none, empty, numberOutOfRange, notADeal, mistypedCode };
+
+struct DealInput {
+    std::optional<DealRequest> request;
+    DealInputError error = DealInputError::none;
+};
+
+// What the player typed in Play Deal: surrounding spaces are ignored; digits
+// are a number (1 to 2147483647), anything else must be a deal code.
+DealInput readDealInput(const QString& text);
+// The message shown under the field; empty for none.
+QString dealInputMessage(DealInputError error);
+
+// The layout a deck deals, with new cards.
+DealOrigin dealtFrom(const solver::Deck& deck);
+// The deal's code ("K7Q2XM-…"), empty when the deal is not known.
+QString dealCode(const DealOrigin& origin);
+// The line Copy Deal Code puts on the clipboard: the code, the number when
+// there is one, and the rules it is played under ("Draw 3, Vegas, 3 passes").
+QString dealShareLine(const DealOrigin& origin, std::int64_t drawCount, bool isVegas,
+                      std::optional<std::int64_t> passesAllowed);
+
+} // namespace murvane

@@ -1,0 +1,296 @@
+// Restart Deal, numbered deals and played codes: the deal comes back exactly
+// as dealt, in one undo step, without touching any statistic, also after a
+// relaunch.
+
+#include "support/Positions.h"
+
+#include "solver/DealCode.h"
+#include "solver/DealNumbers.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+void drainEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Cards by suit, rank and face only: a relaunch gives cards new identities.
+QString describe(const Pile& pile)
+{
+    QStringList out;
+    for (const Card& c : pile)
+        out << QStringLiteral("%1%2%3").arg(c.isFaceUp ? "" : "-").arg(c.rank).arg(suitIndex(c.suit));
+    return out.join(' ');
+}
+QString describe(const Tableau& tableau, const Pile& stock)
+{
+    QStringList out;
+    for (const Pile& p : tableau)
+        out << describe(p);
+    return out.join('|') + QStringLiteral(" / ") + describe(stock);
+}
+
+// Draws, and sends the waste's top card to its best spot, so that score,
+// bankroll, passes and piles all move away from the deal.
+void play(SolitaireGame& game, int steps)
+{
+    DragState drag;
+    for (int i = 0; i < steps; ++i) {
+        if (i % 2 == 0 || game.waste().isEmpty())
+            game.drawFromStock(drag);
+        else
+            game.moveToBestSpot(game.waste().last(), drag);
+    }
+}
+
+} // namespace
+
+TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
+{
+    const struct {
+        const char* scoring;
+        int steps;
+        bool relaunch;
+    } cases[] = {
+        {"Standard", 5, false}, {"Standard", 150, false}, {"Standard", 40, true},
+        {"Vegas", 5, false},    {"Vegas", 150, false},    {"Vegas", 150, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.scoring << ' ' << c.steps << (c.relaunch ? " relaunched" : ""));
+        InMemorySettingsStore store;
+        storeRules(store, c.scoring, true, 1);
+        store.setInteger(keys::currentStreak, 3);
+        store.setInteger(keys::vegasBankroll, 500);
+        auto game = std::make_unique<SolitaireGame>(store, false);
+        const QString dealt = describe(game->tableau(), game->stock());
+        const std::int64_t opening = game->score();
+        EXPECT_FALSE(game->canRestartDeal()); // nothing to put back yet
+        play(*game, c.steps);
+        ASSERT_TRUE(game->canRestartDeal());
+        const std::int64_t bankrollAfterAnte = QString(c.scoring) == "Vegas" ? 448 : 500;
+        if (c.relaunch) {
+            drainEvents();
+            game = std::make_unique<SolitaireGame>(store, false);
+            ASSERT_TRUE(game->canRestartDeal());
+        }
+        const qsizetype historyBefore = game->history().size();
+        DragState drag;
+        game->restartDeal(drag);
+        EXPECT_EQ(describe(game->tableau(), game->stock()), dealt);
+        EXPECT_TRUE(game->waste().isEmpty());
+        for (const Pile& f : game->foundations())
+            EXPECT_TRUE(f.isEmpty());
+        EXPECT_EQ(game->score(), opening);
+        EXPECT_EQ(game->vegasBankroll(), bankrollAfterAnte);
+        EXPECT_EQ(store.integerForKey(keys::vegasBankroll), bankrollAfterAnte);
+        EXPECT_EQ(game->redealsUsed(), 0);
+        EXPECT_EQ(game->dealsCount(), 1);
+        EXPECT_EQ(game->currentStreak(), 3);
+        EXPECT_EQ(game->history().size(), std::min<qsizetype>(historyBefore + 1, SolitaireGame::kUndoLimit));
+        EXPECT_FALSE(game->canRestartDeal());
+        EXPECT_TRUE(invariantsHold(*game));
+        // Playing on counts nothing new; abandoning it breaks the streak as usual.
+        play(*game, 3);
+        EXPECT_EQ(game->dealsCount(), 1);
+        EXPECT_GE(game->vegasBankroll(), bankrollAfterAnte); // the ante is not charged again
+        EXPECT_TRUE(game->newDealBreaksStreak());
+    }
+}
+
+TEST(RestartDealTest, OneUndoTakesTheRestartBack)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Vegas", true, 3);
+    SolitaireGame game(store, false);
+    play(game, 30);
+    const QString before = describe(game.tableau(), game.stock()) + describe(game.waste());
+    const std::int64_t score = game.score();
+    const std::int64_t bankroll = game.vegasBankroll();
+    const std::int64_t passes = game.redealsUsed();
+    DragState drag;
+    game.restartDeal(drag);
+    game.undo(drag);
+    EXPECT_EQ(describe(game.tableau(), game.stock()) + describe(game.waste()), before);
+    EXPECT_EQ(game.score(), score);
+    EXPECT_EQ(game.vegasBankroll(), bankroll);
+    EXPECT_EQ(game.redealsUsed(), passes);
+    game.redo(drag);
+    EXPECT_FALSE(game.canRestartDeal());
+}
+
+TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Standard", true, 1);
+    store.setInteger(keys::currentStreak, 2);
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    p.tableau = {"KC", "", "", "", "", "", ""};
+    p.score = 600;
+    p.hasStartedCurrentDeal = true;
+    SavedGame record = p.record(ScoringMode::standard, std::nullopt);
+    // Dealt from the ordered deck.
+    const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
+    auto saved = [](const std::vector<solver::SolverCard>& cards) {
+        QList<SavedCard> out;
+        for (const auto& c : cards)
+            out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
+        return out;
+    };
+    record.dealt = SavedDeal{saved(layout.stock), {}, 4242, 0};
+    for (const auto& column : layout.tableau)
+        record.dealt->tableau.append(saved(column));
+    store.setData(keys::savedGame, encodeSavedGame(record));
+    SolitaireGame game(store, false);
+    ASSERT_EQ(game.dealOrigin().number, 4242u);
+    EXPECT_EQ(dealCode(game.dealOrigin()), QString::fromStdString(solver::encodeDealCode(solver::orderedDeck())));
+
+    game.move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    ASSERT_TRUE(game.hasWon());
+    EXPECT_EQ(game.solvedCount(), 1);
+    DragState drag;
+    game.restartDeal(drag);
+    EXPECT_FALSE(game.hasWon());
+    EXPECT_EQ(game.score(), 0);
+    EXPECT_EQ(game.tableau()[6].size(), 7);
+    EXPECT_EQ(game.solvedCount(), 1);
+    EXPECT_EQ(game.currentStreak(), 3);
+    EXPECT_TRUE(game.gameHasBeenCreditedWin());
+    EXPECT_FALSE(game.newDealBreaksStreak());
+    EXPECT_TRUE(invariantsHold(game));
+}
+
+// Records written before the dealt layout was saved still restore; their
+// deal cannot be restarted or shared until the next deal. A dealt layout
+// that is not a deal is dropped the same way.
+TEST(RestartDealTest, OlderAndDamagedRecordsRestoreWithoutRestart)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Standard", true, 1);
+    Position p;
+    p.tableau = {"KC", "-2H 9D", "", "", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    auto game = loadGame(store, p);
+    EXPECT_FALSE(game->dealOrigin().isKnown());
+    EXPECT_FALSE(game->canRestartDeal());
+    EXPECT_TRUE(dealCode(game->dealOrigin()).isEmpty());
+    DragState drag;
+    game->restartDeal(drag);
+    EXPECT_EQ(game->tableau()[0].size(), 1);
+
+    SavedGame record = p.record(ScoringMode::standard, std::nullopt);
+    record.dealt = SavedDeal{record.stock, record.tableau, 7, 0}; // not a fresh layout
+    store.setData(keys::savedGame, encodeSavedGame(record));
+    SolitaireGame damaged(store, false);
+    EXPECT_EQ(damaged.tableau()[1].size(), 2); // restored all the same
+    EXPECT_FALSE(damaged.dealOrigin().isKnown());
+
+    game->newDeal();
+    EXPECT_TRUE(game->dealOrigin().isKnown());
+    EXPECT_FALSE(game->dealOrigin().number);
+}
+
+TEST(NumberedDealTest, SameNumberSameDealAndCodesPlayTheirLayout)
+{
+    const struct {
+        const char* scoring;
+        bool unlimited;
+        std::int64_t draw;
+        const char* rules;
+    } cases[] = {
+        {"Standard", true, 1, "unlimited"},
+        {"Vegas", false, 1, "draw1-limited"},
+        {"Vegas", false, 3, "draw3-limited"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rules);
+        QString first;
+        for (int run = 0; run < 2; ++run) {
+            InMemorySettingsStore store;
+            storeRules(store, c.scoring, c.unlimited, c.draw);
+            SolitaireGame game(store, false);
+            game.playDeal(DealRequest{4242, std::nullopt});
+            EXPECT_EQ(game.dealOrigin().number, 4242u);
+            const QString dealt = describe(game.tableau(), game.stock());
+            if (run == 0)
+                first = dealt;
+            EXPECT_EQ(dealt, first);
+            const solver::NamedRules r = *solver::rulesNamed(c.rules);
+            EXPECT_EQ(dealCode(game.dealOrigin()),
+                      QString::fromStdString(solver::encodeDealCode(
+                          solver::findNumberedDeal(4242, r.drawCount, r.maxRecycles).deck)));
+            EXPECT_TRUE(invariantsHold(game));
+        }
+        // The code plays exactly that layout in another home, without a number.
+        InMemorySettingsStore other;
+        SolitaireGame game(other, false);
+        DealRequest request;
+        const solver::NamedRules r = *solver::rulesNamed(c.rules);
+        request.deck = solver::findNumberedDeal(4242, r.drawCount, r.maxRecycles).deck;
+        game.playDeal(request);
+        EXPECT_EQ(describe(game.tableau(), game.stock()), first);
+        EXPECT_FALSE(game.dealOrigin().number);
+    }
+}
+
+TEST(NumberedDealTest, PlayingADealReplacesTheOneInProgressLikeNewDeal)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Vegas", true, 1);
+    store.setInteger(keys::currentStreak, 5);
+    SolitaireGame game(store, false);
+    play(game, 4);
+    EXPECT_EQ(game.dealsCount(), 1);
+    game.playDeal(DealRequest{42, std::nullopt});
+    EXPECT_EQ(game.currentStreak(), 0); // a started, unwon deal was abandoned
+    EXPECT_EQ(game.score(), -SolitaireGame::kVegasAnte);
+    EXPECT_TRUE(game.history().isEmpty());
+    EXPECT_FALSE(game.hasStartedCurrentDeal());
+    play(game, 1);
+    EXPECT_EQ(game.dealsCount(), 2); // counts like any other deal
+    drainEvents();
+    SolitaireGame relaunched(store, false);
+    EXPECT_EQ(relaunched.dealOrigin().number, 42u);
+}
+
+TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
+{
+    const QString code = QString::fromStdString(solver::encodeDealCode(solver::orderedDeck()));
+    QString typo = code;
+    typo[3] = typo[3] == QLatin1Char('7') ? QLatin1Char('8') : QLatin1Char('7');
+    const struct {
+        QString text;
+        DealInputError error;
+        std::optional<std::uint32_t> number;
+    } cases[] = {
+        {"", DealInputError::empty, {}},
+        {"   ", DealInputError::empty, {}},
+        {"0", DealInputError::numberOutOfRange, {}},
+        {"-5", DealInputError::numberOutOfRange, {}},
+        {"2147483648", DealInputError::numberOutOfRange, {}},
+        {"abc", DealInputError::notADeal, {}},
+        {"4.2", DealInputError::notADeal, {}},
+        {" 42 ", DealInputError::none, 42u},
+        {"2147483647", DealInputError::none, 2147483647u},
+        {typo, DealInputError::mistypedCode, {}},
+        {code, DealInputError::none, {}},
+        {" " + code.toLower() + " ", DealInputError::none, {}},
+    };
+    for (const auto& c : cases) {
+        const DealInput input = readDealInput(c.text);
+        EXPECT_EQ(input.error, c.error) << c.text.toStdString();
+        EXPECT_EQ(input.request.has_value(), c.error == DealInputError::none) << c.text.toStdString();
+        EXPECT_EQ(dealInputMessage(c.error).isEmpty(), c.error == DealInputError::none);
+        if (input.request)
+            EXPECT_EQ(input.request->number, c.number) << c.text.toStdString();
+    }
+}
