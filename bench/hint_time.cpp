@@ -1,7 +1,15 @@
-// Time to answer a hint from mid-game positions, per rule set, against deal
-// verification's search on the same positions in the same run. A position is
-// a fixed deal after a seeded run of random legal moves, so it may be won,
-// lost or undecided, as positions are when a player asks.
+// The hint against the exact all-moves search it replaced (old: that search
+// alone, 15,000 positions, its line as found), on the same positions in one
+// run, per rule set:
+//  - first hints on verified deals: how often no line is found, line length,
+//    foundation-to-column moves and immediate reversals per line;
+//  - following the hints to the win (as the game does, along the line kept
+//    between hints): reversals and hints undoing the previous hint;
+//  - mid-game positions (a verified deal part-way along its line, then a few
+//    random legal moves): of those a 1,000,000-position search wins, how
+//    often no line is found, and whether "lost" is ever said of one;
+//  - latency p50/p99 on all of them against deal verification's search
+//    (10,000 positions) on the same positions.
 #include "solver_bench_support.h"
 #include "solver/HintSearch.h"
 #include "solver/Solver.h"
@@ -10,6 +18,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <string_view>
@@ -21,32 +30,33 @@ namespace {
 
 struct RuleSet {
     const char* name;
-    int drawCount;
-    std::optional<int> recycles; // none: unlimited
+    int drawCount;                   // as played
+    std::optional<int> recyclesLeft; // none: unlimited passes
+    NamedRules verification;         // as the deal was verified
 };
-constexpr RuleSet kRuleSets[] = {{"unlimited", 3, std::nullopt}, {"draw1-limited", 1, 0}, {"draw3-limited", 3, 2}};
-constexpr int kVerificationBudget = 10000;
+const RuleSet kRuleSets[] = {
+    {"standard-draw1", 1, std::nullopt, {"", 3, std::nullopt}},
+    {"standard-draw3", 3, std::nullopt, {"", 3, std::nullopt}},
+    {"vegas-draw1", 1, 0, {"", 1, 0}},
+    {"vegas-draw3", 3, 2, {"", 3, 2}},
+};
+constexpr std::int64_t kOldBudget = 15000;
+constexpr std::int64_t kProofNodes = 1000000;
 
 struct Options {
-    std::int64_t budget = kHintNodeBudget;
-    int positions = 1000;
-    int movesIn = 20; // random legal moves played before asking
+    int deals = 1000;    // verified deals per rule set, first hint
+    int follow = 200;    // of them, followed to the win
+    int positions = 500; // mid-game positions per rule set
 };
 
 void usage(std::FILE* out)
 {
-    std::fprintf(out, "usage: hint_time [--budget N] [--positions N] [--moves N]\n"
-                      "  times the hint search (default budget %lld) and deal verification's search\n"
-                      "  (10000) on N mid-game positions per rule set (default 1000), each a fixed\n"
-                      "  deal after --moves random legal moves (default 20)\n",
-                 static_cast<long long>(kHintNodeBudget));
-}
-
-template <class Int>
-bool parseNumber(std::string_view text, Int& value)
-{
-    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc{} && ptr == text.data() + text.size() && value >= 0;
+    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N]\n"
+                      "  old (all-moves search, %lld positions) against new (budget %lld + %lld) per rule set:\n"
+                      "  first hints on N verified deals (default 1000), N of them followed to the win\n"
+                      "  (default 200), N mid-game positions (default 500) checked by a %lld-position search\n",
+                 static_cast<long long>(kOldBudget), static_cast<long long>(kHintBudget.lineNodes),
+                 static_cast<long long>(kHintBudget.proofNodes), static_cast<long long>(kProofNodes));
 }
 
 std::optional<Options> parseOptions(int argc, char** argv)
@@ -58,20 +68,19 @@ std::optional<Options> parseOptions(int argc, char** argv)
             usage(stdout);
             std::exit(0);
         }
-        const bool known = arg == "--budget" || arg == "--positions" || arg == "--moves";
-        if (!known || i + 1 >= argc) {
-            std::fprintf(stderr, "hint_time: %s '%s'\n", known ? "missing value for" : "unknown option", argv[i]);
+        int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions : nullptr;
+        if (!target || i + 1 >= argc) {
+            std::fprintf(stderr, "hint_time: %s '%s'\n", target ? "missing value for" : "unknown option", argv[i]);
             return std::nullopt;
         }
         const std::string_view value = argv[++i];
-        const bool ok = arg == "--budget"      ? parseNumber(value, o.budget)
-                        : arg == "--positions" ? parseNumber(value, o.positions) && o.positions > 0
-                                               : parseNumber(value, o.movesIn);
-        if (!ok) {
+        const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), *target);
+        if (ec != std::errc{} || ptr != value.data() + value.size() || *target < 0) {
             std::fprintf(stderr, "hint_time: bad value '%s' for %s\n", argv[i], argv[i - 1]);
             return std::nullopt;
         }
     }
+    o.follow = std::min(o.follow, o.deals);
     return o;
 }
 
@@ -96,14 +105,66 @@ bool playRandomMove(HintPosition& p, std::mt19937_64& rng)
 
 double percentile(std::vector<double> v, double q)
 {
+    if (v.empty())
+        return 0;
     std::sort(v.begin(), v.end());
     return v[std::min(v.size() - 1, std::size_t(q * double(v.size())))];
 }
 
-double millisSince(std::chrono::steady_clock::time_point start)
+template <class F>
+double timed(F&& f)
 {
+    const auto start = std::chrono::steady_clock::now();
+    f();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
 }
+
+struct LineFigures {
+    int lines = 0;
+    long long moves = 0;
+    std::size_t longest = 0;
+    long long foundationToColumn = 0;
+    long long reversals = 0;
+    void add(const HintPosition& start, const std::vector<HintMove>& line)
+    {
+        ++lines;
+        moves += static_cast<long long>(line.size());
+        longest = std::max(longest, line.size());
+        HintPosition p = start;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            foundationToColumn += line[i].kind == HintMove::Kind::foundationToColumn;
+            if (i + 1 < line.size())
+                reversals += isReversal(p, line[i], line[i + 1]);
+            applyHintMove(p, line[i]);
+        }
+    }
+    void print(const char* who) const
+    {
+        const double n = std::max(1, lines);
+        std::printf("    %s: %d lines, average %.1f moves (longest %zu), foundation-to-column %.2f, reversals %.2f per line\n",
+                    who, lines, double(moves) / n, longest, double(foundationToColumn) / n, double(reversals) / n);
+    }
+};
+
+// Follows the hints to the win as the game does: each hint is the next move
+// of the line kept from the last search, which must stay legal; counts the
+// hints that undo the hint before.
+struct Following {
+    int games = 0, won = 0, undoing = 0;
+    void follow(HintPosition p, const std::vector<HintMove>& line)
+    {
+        ++games;
+        HintPosition before = p; // the position before the previous hint
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (i > 0 && isReversal(before, line[i - 1], line[i]))
+                ++undoing;
+            before = p;
+            if (!applyHintMove(p, line[i]))
+                return;
+        }
+        won += std::all_of(p.foundation.begin(), p.foundation.end(), [](int n) { return n == kRanksPerSuit; });
+    }
+};
 
 } // namespace
 
@@ -114,31 +175,92 @@ int main(int argc, char** argv)
         usage(stderr);
         return 2;
     }
-    const auto deals = bench::fixedDeals(options->positions);
+    using V = HintResult::Verdict;
+    std::printf("old: all-moves search, %lld positions; new: hint (line %lld, proof %lld); proof of winnable: %lld\n",
+                static_cast<long long>(kOldBudget), static_cast<long long>(kHintBudget.lineNodes),
+                static_cast<long long>(kHintBudget.proofNodes), static_cast<long long>(kProofNodes));
     for (const RuleSet& rules : kRuleSets) {
-        std::vector<double> hintMs, verifyMs;
-        int wins = 0, lost = 0, spent = 0;
+        std::mt19937_64 shuffle(20240601);
         std::mt19937_64 rng(0x51A7E);
-        for (const DealLayout& d : deals) {
-            HintPosition p{d.tableau, d.stock, {}, {0, 0, 0, 0}, rules.drawCount, rules.recycles};
-            for (int i = 0; i < options->movesIn && playRandomMove(p, rng); ++i) {
+        std::vector<double> oldMs, newMs, verifyMs;
+        int oldNoLine = 0, newNoLine = 0;
+        LineFigures oldLines, newLines;
+        Following oldFollow, newFollow;
+        std::vector<HintPosition> midGame;
+        auto timeAll = [&](const HintPosition& p, HintResult& o, HintResult& n) {
+            verifyMs.push_back(timed([&] { solve(p.tableau, p.stock, p.waste, p.foundation, p.drawCount, kDefaultMaxNodes, p.recyclesLeft); }));
+            oldMs.push_back(timed([&] { o = searchAllMoves(p, kOldBudget); }));
+            newMs.push_back(timed([&] { n = findHint(p); }));
+        };
+        for (int d = 0; d < options->deals; ++d) {
+            DealLayout layout;
+            do {
+                Deck deck = orderedDeck();
+                shuffleDeck(deck, shuffle);
+                layout = dealLayout(deck);
+            } while (!SolverSearch::isWinnable(layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.verification.drawCount,
+                                               kDefaultMaxNodes, rules.verification.maxRecycles));
+            const HintPosition start{layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.drawCount, rules.recyclesLeft};
+            HintResult o, n;
+            timeAll(start, o, n);
+            oldNoLine += o.verdict != V::winningLine;
+            newNoLine += n.verdict != V::winningLine;
+            if (o.verdict == V::winningLine)
+                oldLines.add(start, o.line);
+            if (n.verdict == V::winningLine) {
+                newLines.add(start, n.line);
+                if (d < options->follow) {
+                    newFollow.follow(start, n.line);
+                    if (o.verdict == V::winningLine)
+                        oldFollow.follow(start, o.line);
+                }
+                if (d < options->positions) {
+                    // Part-way along the line, then a few moves of the player's own.
+                    HintPosition p = start;
+                    const std::size_t along = std::uniform_int_distribution<std::size_t>(0, n.line.size() * 7 / 10)(rng);
+                    for (std::size_t i = 0; i < along; ++i)
+                        applyHintMove(p, n.line[i]);
+                    for (int i = std::uniform_int_distribution<int>(0, 8)(rng); i > 0 && playRandomMove(p, rng); --i) {
+                    }
+                    midGame.push_back(p);
+                }
             }
-            auto start = std::chrono::steady_clock::now();
-            solve(p.tableau, p.stock, p.waste, p.foundation, p.drawCount, kVerificationBudget, p.recyclesLeft);
-            verifyMs.push_back(millisSince(start));
-            start = std::chrono::steady_clock::now();
-            const HintResult r = findHint(p, options->budget);
-            hintMs.push_back(millisSince(start));
-            wins += r.verdict == HintResult::Verdict::winningLine;
-            lost += r.verdict == HintResult::Verdict::provedLost;
-            spent += r.verdict == HintResult::Verdict::budgetSpent;
         }
-        std::printf("%s, budget %lld, %zu positions after %d moves: hint p50 %.2f ms p99 %.1f ms max %.1f ms; "
-                    "verification p50 %.2f ms p99 %.2f ms (hint p99 = %.1fx); line %d, lost %d, budget spent %d\n",
-                    rules.name, static_cast<long long>(options->budget), deals.size(), options->movesIn,
-                    percentile(hintMs, 0.5), percentile(hintMs, 0.99), percentile(hintMs, 1.0),
-                    percentile(verifyMs, 0.5), percentile(verifyMs, 0.99),
-                    percentile(hintMs, 0.99) / std::max(1e-6, percentile(verifyMs, 0.99)), wins, lost, spent);
+        std::printf("%s, %d verified deals, first hint: no line found old %d (%.1f %%), new %d (%.1f %%)\n", rules.name,
+                    options->deals, oldNoLine, 100.0 * oldNoLine / std::max(1, options->deals), newNoLine,
+                    100.0 * newNoLine / std::max(1, options->deals));
+        oldLines.print("old");
+        newLines.print("new");
+        std::printf("    followed to the win on %d deals: old won %d/%d, hints undoing the one before %d; new won %d/%d, %d\n",
+                    options->follow, oldFollow.won, oldFollow.games, oldFollow.undoing, newFollow.won, newFollow.games,
+                    newFollow.undoing);
+        int winnable = 0, oldMissed = 0, newMissed = 0, oldWrongLost = 0, newWrongLost = 0, newLost = 0, oldLost = 0;
+        for (const HintPosition& p : midGame) {
+            HintResult o, n;
+            timeAll(p, o, n);
+            oldLost += o.verdict == V::provedLost;
+            newLost += n.verdict == V::provedLost;
+            // A line is its own proof of a win, and so is the large search.
+            const bool provedByLarge
+                = solve(p.tableau, p.stock, p.waste, p.foundation, p.drawCount, kProofNodes, p.recyclesLeft).isWinnable;
+            const bool wins = provedByLarge || n.verdict == V::winningLine || o.verdict == V::winningLine;
+            winnable += provedByLarge;
+            oldMissed += provedByLarge && o.verdict != V::winningLine;
+            newMissed += provedByLarge && n.verdict != V::winningLine;
+            oldWrongLost += wins && o.verdict == V::provedLost;
+            newWrongLost += wins && n.verdict == V::provedLost;
+        }
+        std::printf("    %zu mid-game positions, %d won by the large search: no line found old %d (%.1f %%), new %d (%.2f %%);"
+                    " \"lost\" said old %d, new %d, wrongly old %d, new %d\n",
+                    midGame.size(), winnable, oldMissed, 100.0 * oldMissed / std::max(1, winnable), newMissed,
+                    100.0 * newMissed / std::max(1, winnable), oldLost, newLost, oldWrongLost, newWrongLost);
+        const double verifyP99 = std::max(1e-6, percentile(verifyMs, 0.99));
+        std::printf("    latency over %zu positions: old p50 %.2f p99 %.1f ms (%.1fx verification), new p50 %.2f p99 %.1f ms"
+                    " (%.1fx); verification p50 %.2f p99 %.2f ms\n",
+                    newMs.size(), percentile(oldMs, 0.5), percentile(oldMs, 0.99), percentile(oldMs, 0.99) / verifyP99,
+                    percentile(newMs, 0.5), percentile(newMs, 0.99), percentile(newMs, 0.99) / verifyP99,
+                    percentile(verifyMs, 0.5), verifyP99);
+        std::fflush(stdout);
     }
     return 0;
 }

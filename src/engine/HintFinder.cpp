@@ -108,8 +108,8 @@ bool samePosition(const solver::HintPosition& a, const solver::HintPosition& b)
 
 } // namespace
 
-HintFinder::HintFinder(SolitaireGame& game, std::int64_t budget, QObject* parent)
-    : QObject(parent), game_(game), budget_(budget > 0 ? budget : solver::kHintNodeBudget)
+HintFinder::HintFinder(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
+    : QObject(parent), game_(game), budget_(budget)
 {
     for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
                         &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})

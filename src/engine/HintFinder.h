@@ -32,7 +32,8 @@ class HintFinder : public QObject {
     Q_OBJECT
 public:
     // budget: distinct positions the search may visit.
-    explicit HintFinder(SolitaireGame& game, std::int64_t budget = -1, QObject* parent = nullptr);
+    explicit HintFinder(SolitaireGame& game, const solver::HintBudget& budget = solver::kHintBudget,
+                        QObject* parent = nullptr);
     // Stops a running search and waits for it (within about a thousand positions).
     ~HintFinder() override;
 
@@ -58,7 +59,7 @@ private:
     void joinWorker();
 
     SolitaireGame& game_;
-    std::int64_t budget_;
+    solver::HintBudget budget_;
     std::thread worker_;
     std::atomic<bool> stop_{false};
     bool searching_ = false;

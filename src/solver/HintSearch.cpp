@@ -1,5 +1,7 @@
 #include "solver/HintSearch.h"
 
+#include "solver/DealText.h"
+
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -347,9 +349,226 @@ bool isValid(const HintPosition& p)
     return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
 }
 
+
+// ------------------------------------------------------- shortening a line
+
+// A line step named by the card it moves, not by where that card lies, so
+// that cutting an earlier step leaves the later ones meaning the same: "the
+// Nine of Spades to column 4" moves the Nine from wherever it is then, and
+// does nothing when it is already there.
+struct Step {
+    enum class Kind : std::uint8_t { draw, recycle, home, column };
+    Kind kind = Kind::draw;
+    int card = 0; // card index, home and column
+    int toColumn = 0;
+};
+
+enum class Resolved { move, noop, illegal };
+
+Resolved resolve(const State& s, const Step& step, HintMove& out)
+{
+    using K = HintMove::Kind;
+    if (step.kind == Step::Kind::draw) {
+        out = {K::draw};
+        return s.stockLen > 0 ? Resolved::move : Resolved::illegal;
+    }
+    if (step.kind == Step::Kind::recycle) {
+        out = {K::recycle};
+        return s.stockLen == 0 && s.wasteLen > 0 && s.recyclesLeft != 0 ? Resolved::move : Resolved::illegal;
+    }
+    const int suit = step.card / kRanksPerSuit;
+    const int rank = step.card % kRanksPerSuit + 1;
+    const CardCode code = cardCode(suit, rank, true);
+    enum class From { waste, column, foundation } from;
+    int fromColumn = 0, index = 0;
+    if (s.wasteLen > 0 && (s.waste[std::size_t(s.wasteLen - 1)] & kCardIndexMask) == step.card) {
+        from = From::waste;
+    } else if (s.found[std::size_t(suit)] >= rank) {
+        if (s.found[std::size_t(suit)] != rank)
+            return Resolved::illegal;
+        from = From::foundation;
+    } else {
+        from = From::column;
+        fromColumn = -1;
+        for (int c = 0; c < kColumnCount && fromColumn < 0; ++c)
+            for (int i = 0; i < s.colLen[std::size_t(c)]; ++i)
+                if ((s.col[std::size_t(c)][std::size_t(i)] & kCardIndexMask) == step.card) {
+                    if (!codeIsFaceUp(s.col[std::size_t(c)][std::size_t(i)]))
+                        return Resolved::illegal;
+                    fromColumn = c;
+                    index = i;
+                    break;
+                }
+        if (fromColumn < 0)
+            return Resolved::illegal; // in the stock or under the waste top
+    }
+    if (step.kind == Step::Kind::home) {
+        if (from == From::foundation)
+            return Resolved::noop;
+        if (!fitsFoundation(s, code))
+            return Resolved::illegal;
+        if (from == From::waste) {
+            out = {K::wasteToFoundation, 0, 0, 0, suit};
+            return Resolved::move;
+        }
+        if (index != s.colLen[std::size_t(fromColumn)] - 1)
+            return Resolved::illegal;
+        out = {K::columnToFoundation, fromColumn, 0, 0, suit};
+        return Resolved::move;
+    }
+    if (from == From::column && fromColumn == step.toColumn)
+        return Resolved::noop;
+    if (!fitsColumn(s, step.toColumn, code))
+        return Resolved::illegal;
+    switch (from) {
+    case From::waste: out = {K::wasteToColumn, 0, 0, step.toColumn, 0}; break;
+    case From::column: out = {K::columnToColumn, fromColumn, index, step.toColumn, 0}; break;
+    case From::foundation: out = {K::foundationToColumn, 0, 0, step.toColumn, suit}; break;
+    }
+    return Resolved::move;
+}
+
+Step stepOf(const State& s, const HintMove& m)
+{
+    using K = HintMove::Kind;
+    auto index = [](CardCode c) { return int(c & kCardIndexMask); };
+    switch (m.kind) {
+    case K::draw: return {Step::Kind::draw};
+    case K::recycle: return {Step::Kind::recycle};
+    case K::wasteToFoundation: return {Step::Kind::home, index(s.waste[std::size_t(s.wasteLen - 1)])};
+    case K::wasteToColumn: return {Step::Kind::column, index(s.waste[std::size_t(s.wasteLen - 1)]), m.toColumn};
+    case K::columnToFoundation:
+        return {Step::Kind::home, index(s.col[std::size_t(m.fromColumn)][std::size_t(s.colLen[std::size_t(m.fromColumn)] - 1)])};
+    case K::columnToColumn:
+        return {Step::Kind::column, index(s.col[std::size_t(m.fromColumn)][std::size_t(m.startIndex)]), m.toColumn};
+    case K::foundationToColumn:
+        return {Step::Kind::column, m.suitIndex * kRanksPerSuit + s.found[std::size_t(m.suitIndex)] - 1, m.toColumn};
+    }
+    return {};
+}
+
+// Plays steps from `from` on, from `s`; true when they end in a won game.
+// `out`, when given, receives the moves played.
+bool replay(State s, const std::vector<Step>& steps, std::size_t from, std::vector<HintMove>* out = nullptr)
+{
+    for (std::size_t i = from; i < steps.size(); ++i) {
+        if (isWon(s))
+            return true;
+        HintMove m;
+        const Resolved r = resolve(s, steps[i], m);
+        if (r == Resolved::illegal)
+            return false;
+        if (r == Resolved::noop)
+            continue;
+        apply(s, m);
+        if (out)
+            out->push_back(m);
+    }
+    return isWon(s);
+}
+
+// Cuts out every step, and every pass through the stock with nothing
+// played from it, that the win does without. Cutting a card's step lets its
+// next step move it from where it was before: a card moved and moved
+// straight back loses both moves, a card sent home and taken back down
+// becomes one column move, and a card taken from the foundation that the
+// win does not need stays there. Each cut is kept only when the rest still
+// plays out to the win.
+std::vector<HintMove> shorten(const State& start, const std::vector<HintMove>& line, const std::atomic<bool>* stop)
+{
+    std::vector<Step> steps;
+    steps.reserve(line.size());
+    std::vector<State> before; // before[i]: the position before steps[i]
+    before.reserve(line.size() + 1);
+    State s = start;
+    for (const HintMove& m : line) {
+        before.push_back(s);
+        steps.push_back(stepOf(s, m));
+        apply(s, m);
+    }
+    auto refresh = [&](std::size_t from) {
+        before.resize(from + 1);
+        State at = before[from];
+        for (std::size_t i = from; i + 1 < steps.size(); ++i) {
+            HintMove m;
+            if (resolve(at, steps[i], m) == Resolved::move)
+                apply(at, m);
+            before.push_back(at);
+        }
+    };
+    auto tryCut = [&](std::size_t first, std::size_t last) { // [first, last)
+        std::vector<Step> shorter(steps.begin(), steps.begin() + std::ptrdiff_t(first));
+        shorter.insert(shorter.end(), steps.begin() + std::ptrdiff_t(last), steps.end());
+        if (!replay(before[first], shorter, first))
+            return false;
+        steps = std::move(shorter);
+        if (first < steps.size())
+            refresh(first);
+        return true;
+    };
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            if (stop && stop->load(std::memory_order_relaxed))
+                return line;
+            const bool stockOnly = steps[i].kind == Step::Kind::draw || steps[i].kind == Step::Kind::recycle;
+            if (!stockOnly) {
+                while (i < steps.size() && tryCut(i, i + 1))
+                    changed = true;
+                continue;
+            }
+            // A pass through the stock: its draws and the recycle ending it.
+            std::size_t end = i;
+            while (end < steps.size() && steps[end].kind == Step::Kind::draw)
+                ++end;
+            if (end < steps.size() && steps[end].kind == Step::Kind::recycle && (i == 0 || steps[i - 1].kind == Step::Kind::recycle)
+                && tryCut(i, end + 1)) {
+                changed = true;
+                --i;
+            }
+        }
+    }
+    // A run moved off a face-down card and straight back onto it once turned
+    // up cannot be cut; a later step played between the two keeps the line
+    // from taking a move straight back.
+    auto undoesPrevious = [&](std::size_t i) {
+        const Step& a = steps[i];
+        const Step& b = steps[i + 1];
+        if (a.kind != Step::Kind::column || b.kind != Step::Kind::column || a.card != b.card)
+            return false;
+        HintMove m;
+        return resolve(before[i], a, m) == Resolved::move && m.kind == HintMove::Kind::columnToColumn
+            && m.fromColumn == b.toColumn;
+    };
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
+        if (!undoesPrevious(i))
+            continue;
+        for (std::size_t k = i + 2; k < std::min(steps.size(), i + 8); ++k) {
+            std::vector<Step> moved = steps;
+            const Step back = moved[i + 1];
+            moved.erase(moved.begin() + std::ptrdiff_t(i + 1));
+            moved.insert(moved.begin() + std::ptrdiff_t(k), back);
+            if (!replay(before[i], moved, i))
+                continue;
+            const std::vector<Step> kept = std::exchange(steps, std::move(moved));
+            refresh(i);
+            bool clean = true;
+            for (std::size_t j = i; j + 1 < steps.size() && j <= k; ++j)
+                clean = clean && !undoesPrevious(j);
+            if (clean)
+                break;
+            steps = kept;
+            refresh(i);
+        }
+    }
+    std::vector<HintMove> result;
+    replay(start, steps, 0, &result);
+    return result;
+}
+
 } // namespace
 
-HintResult findHint(const HintPosition& position, std::int64_t maxNodes, const std::atomic<bool>* stop)
+HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, const std::atomic<bool>* stop)
 {
     HintResult result;
     if (!isValid(position))
@@ -408,6 +627,117 @@ HintResult findHint(const HintPosition& position, std::int64_t maxNodes, const s
     }
     result.verdict = HintResult::Verdict::provedLost;
     return result;
+}
+
+namespace {
+
+// Deal verification's search, with its move order and a larger budget: the
+// line it wins with, none when it found none, or nullopt when stopped.
+std::optional<std::vector<HintMove>> verificationLine(const HintPosition& p, int drawCount, std::int64_t maxNodes,
+                                                      const std::atomic<bool>* stop, bool& stopped)
+{
+    SolverSearch search(p.tableau, p.stock, p.waste, p.foundation, drawCount, maxNodes, p.recyclesLeft);
+    search.prepareFastest();
+    search.setStopFlag(stop);
+    if (!search.search()) {
+        stopped = search.stopped();
+        return std::nullopt;
+    }
+    using K = HintMove::Kind;
+    using SK = SolverMove::Kind;
+    std::vector<HintMove> line;
+    for (const SolverMove& m : search.winningLine()) {
+        switch (m.kind) {
+        case SK::wasteToFoundation: line.push_back({K::wasteToFoundation, 0, 0, 0, m.a}); break;
+        case SK::wasteToTableau: line.push_back({K::wasteToColumn, 0, 0, m.a, 0}); break;
+        case SK::tableauToFoundation: line.push_back({K::columnToFoundation, m.a, 0, 0, m.b}); break;
+        case SK::tableauToTableau: line.push_back({K::columnToColumn, m.a, m.b, m.c, 0}); break;
+        case SK::recycle: line.push_back({K::recycle}); break;
+        case SK::draw:
+            // Turning three is turning one three times, so a line found for
+            // a larger draw also plays with a smaller one.
+            for (int i = 0; i < m.a; i += p.drawCount)
+                line.push_back({K::draw});
+            break;
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop)
+{
+    HintResult result;
+    if (!isValid(position))
+        return result;
+    const State start = toState(position);
+    if (isWon(start)) {
+        result.verdict = HintResult::Verdict::winningLine;
+        return result;
+    }
+    auto stopped = [&] {
+        result.verdict = HintResult::Verdict::stopped;
+        return result;
+    };
+    // Deals with unlimited passes are verified with a draw of three, which
+    // a draw of one can follow: with a draw of one, that search comes after
+    // a short one of its own (whose lines draw less) and before the long one.
+    const int drawCount = std::max(1, position.drawCount);
+    struct Stage {
+        int drawCount;
+        std::int64_t nodes;
+    };
+    std::vector<Stage> stages;
+    if (!position.recyclesLeft && drawCount < 3)
+        stages = {{drawCount, std::min(budget.lineNodes, kDefaultMaxNodes)}, {3, std::min(budget.lineNodes, kDefaultMaxNodes)}};
+    if (stages.empty() || budget.lineNodes > kDefaultMaxNodes)
+        stages.push_back({drawCount, budget.lineNodes});
+    for (const Stage& stage : stages) {
+        bool wasStopped = false;
+        const auto line = verificationLine(position, stage.drawCount, stage.nodes, stop, wasStopped);
+        if (wasStopped)
+            return stopped();
+        if (line) {
+            result.verdict = HintResult::Verdict::winningLine;
+            result.line = shorten(start, *line, stop);
+            return result;
+        }
+    }
+    result = searchAllMoves(position, budget.proofNodes, stop);
+    if (result.verdict == HintResult::Verdict::winningLine)
+        result.line = shorten(start, result.line, stop);
+    return result;
+}
+
+bool isReversal(const HintPosition& before, const HintMove& first, const HintMove& second)
+{
+    if (!isValid(before))
+        return false;
+    State s = toState(before);
+    std::vector<HintMove> legal;
+    legalMoves(s, true, legal);
+    if (std::find(legal.begin(), legal.end(), first) == legal.end())
+        return false;
+    const Step a = stepOf(s, first);
+    apply(s, first);
+    legal.clear();
+    legalMoves(s, true, legal);
+    if (std::find(legal.begin(), legal.end(), second) == legal.end())
+        return false;
+    const Step b = stepOf(s, second);
+    using SK = Step::Kind;
+    if (a.kind == SK::draw || a.kind == SK::recycle || b.kind == SK::draw || b.kind == SK::recycle || a.card != b.card)
+        return false;
+    // The same card again, back where it came from.
+    using K = HintMove::Kind;
+    switch (first.kind) {
+    case K::columnToColumn: return second.kind == K::columnToColumn && second.toColumn == first.fromColumn;
+    case K::columnToFoundation:
+    case K::wasteToFoundation: return second.kind == K::foundationToColumn;
+    case K::foundationToColumn: return second.kind == K::columnToFoundation;
+    default: return false;
+    }
 }
 
 bool applyHintMove(HintPosition& position, const HintMove& move)

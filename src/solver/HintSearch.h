@@ -1,10 +1,15 @@
 #pragma once
-// The hint search: an exact, bounded depth-first search over the solver's
-// card codes that tries every move the rules allow, including a foundation
-// card back to a column, which deal verification leaves out. Because nothing
-// legal is skipped (only positions already seen, and a whole column moved to
-// another empty column, which merely swaps two columns), running out of
-// positions is a proof that the game can no longer be won.
+// The hint search. A winning line is looked for first with deal
+// verification's own search (its move order, a larger budget), so that a
+// position verification wins always gets a line, and only then with an
+// exact search that tries every move the rules allow, including a
+// foundation card back to a column. That exact search compares positions
+// whole (never by hash), and skips nothing legal but positions already seen
+// and a whole column moved to another empty one (a mere swap of two
+// columns), so running out of positions there is a proof that the game can
+// no longer be won. A line found is shortened before it is shown: moves the
+// win does without are cut out, which also removes a card moved and moved
+// straight back.
 
 #include "solver/SolverSearch.h"
 
@@ -55,16 +60,31 @@ struct HintPosition {
     std::optional<int> recyclesLeft; // none: the waste may be turned over freely
 };
 
-// The default budget: distinct positions the hint may visit. One and a half
-// times deal verification's, and as many as answer within 150 ms at the
-// 99th percentile on a loaded two-core machine (bench/hint_time).
-inline constexpr std::int64_t kHintNodeBudget = 15000;
+// Distinct positions each stage may visit. Deal verification's search
+// counts lineNodes (ten times its own budget of 10,000); the exact search
+// counts proofNodes. Together they answer within 150 ms at the 99th
+// percentile on a loaded two-core machine (bench/hint_time).
+struct HintBudget {
+    std::int64_t lineNodes = 0;
+    std::int64_t proofNodes = 0;
+};
+inline constexpr HintBudget kHintBudget{100000, 15000};
 
 // Searches from `position`. Piles that cannot come from one deck answer
 // budgetSpent with no line (the search never claims a loss it did not
-// prove). `stop` is polled every 1024 positions.
-HintResult findHint(const HintPosition& position, std::int64_t maxNodes = kHintNodeBudget,
+// prove). `stop` is polled every few dozen positions.
+HintResult findHint(const HintPosition& position, const HintBudget& budget = kHintBudget,
                     const std::atomic<bool>* stop = nullptr);
+
+// The exact search alone, with every legal move, and its line as found
+// (not shortened): the only stage that can prove a game lost.
+HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes,
+                          const std::atomic<bool>* stop = nullptr);
+
+// Whether `second`, played straight after `first` from `before`, moves the
+// card or run `first` moved straight back (a column move undone, a card
+// sent home and taken back down).
+bool isReversal(const HintPosition& before, const HintMove& first, const HintMove& second);
 
 // Applies one move to the position by the same rules; false (and the
 // position unchanged) when the move is not legal there.

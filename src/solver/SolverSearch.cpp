@@ -176,6 +176,18 @@ bool SolverSearch::search()
     return runSearch();
 }
 
+std::vector<SolverMove> SolverSearch::winningLine() const
+{
+    std::vector<SolverMove> line;
+    line.reserve(frames_.size() + 1);
+    for (const Frame& f : frames_)
+        if (f.hasApplied)
+            line.push_back(f.applied);
+    if (hasLoose_)
+        line.push_back(loose_); // the move that completed the foundations
+    return line;
+}
+
 void SolverSearch::rewind()
 {
     if (hasLoose_)

@@ -197,6 +197,9 @@ public:
     // soon as a move completes the foundations (the piles are then left in
     // the winning position).
     bool search();
+    // After search() answered true: the moves from the starting position to
+    // the win, in order (empty when the start was already won).
+    std::vector<SolverMove> winningLine() const;
     // Polled every kStopPollNodes positions: once true, search() returns
     // false with stopped() set.
     void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }

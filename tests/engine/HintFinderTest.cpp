@@ -82,6 +82,59 @@ TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
     }
 }
 
+// A fresh verified deal under each rule set, played by following the hints
+// through the game's own moves: the hints win it, and none moves a card or
+// run straight back to the pile it just left (nor takes a card home and
+// straight back down).
+TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
+{
+    struct Rules {
+        QString scoring;
+        bool unlimited;
+        std::int64_t draw;
+    };
+    const Rules ruleSets[] = {{"Standard", true, 1}, {"Standard", true, 3}, {"Vegas", false, 1}, {"Vegas", false, 3}};
+    for (const Rules& rules : ruleSets) {
+        SCOPED_TRACE(::testing::Message() << rules.scoring.toStdString() << " draw " << rules.draw);
+        InMemorySettingsStore rulesStore;
+        storeRules(rulesStore, rules.scoring, rules.unlimited, rules.draw);
+        SolitaireGame game(rulesStore, true);
+        HintFinder finder(game);
+        struct Played {
+            Card card;
+            DragSource source;
+            MoveTarget target;
+        };
+        std::optional<Played> last;
+        int hints = 0;
+        for (; hints < 400 && !game.hasWon(); ++hints) {
+            const auto hint = ask(finder);
+            ASSERT_TRUE(hint);
+            ASSERT_TRUE(hint->showsOnBoard()) << hint->text.toStdString();
+            if (hint->kind != Hint::Kind::move) {
+                game.drawFromStock(drag);
+                last.reset();
+                continue;
+            }
+            const Move& m = hint->move;
+            const Played now{game.cards(m.source).first(), m.source, m.target};
+            if (last && last->card == now.card) {
+                const bool fromWhereItWent = (last->target.kind == MoveTarget::Kind::tableau) ==
+                                                 (now.source.kind == DragSource::Kind::tableau) &&
+                                             last->target.index == now.source.index;
+                const bool backWhereItCame =
+                    (last->source.kind == DragSource::Kind::tableau && now.target == MoveTarget::tableau(last->source.index)) ||
+                    (last->target.kind == MoveTarget::Kind::foundation && now.target.kind == MoveTarget::Kind::tableau) ||
+                    (last->source.kind == DragSource::Kind::foundation && now.target.kind == MoveTarget::Kind::foundation);
+                EXPECT_FALSE(fromWhereItWent && backWhereItCame) << "hint " << hints << ": " << hint->text.toStdString();
+            }
+            ASSERT_TRUE(game.move(m.source, m.target)) << hint->text.toStdString();
+            last = now;
+        }
+        EXPECT_TRUE(game.hasWon()) << hints << " hints";
+    }
+}
+
 TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 {
     auto game = loadGame(store, dead());
@@ -89,7 +142,7 @@ TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
     const auto score = game->score();
     const auto deals = game->dealsCount();
 
-    HintFinder tight(*game, 1);
+    HintFinder tight(*game, {1, 1});
     const auto unknown = ask(tight);
     ASSERT_TRUE(unknown);
     EXPECT_EQ(unknown->kind, Hint::Kind::noLineFound);
@@ -125,7 +178,7 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
 
     // Going away mid-search stops the search instead of waiting it out.
     auto other = std::make_unique<SolitaireGame>(store, false);
-    auto busy = std::make_unique<HintFinder>(*other, std::int64_t(1) << 40);
+    auto busy = std::make_unique<HintFinder>(*other, solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
     busy->request();
     busy.reset();
 }

@@ -61,7 +61,7 @@ TEST(HintSearch, ProvesOnlyWhatItSearched)
     EXPECT_GT(dead.nodes, 1);
     EXPECT_TRUE(dead.line.empty());
 
-    const HintResult cut = findHint(deadPosition(), 1);
+    const HintResult cut = findHint(deadPosition(), {1, 1});
     EXPECT_EQ(cut.verdict, Verdict::budgetSpent);
 
     HintPosition broken = deadPosition();
@@ -70,7 +70,7 @@ TEST(HintSearch, ProvesOnlyWhatItSearched)
 
     std::atomic<bool> stop{true};
     std::mt19937_64 random(7);
-    const HintResult stopped = findHint(hintPosition(testing::randomDeal(random)), 1 << 20, &stop);
+    const HintResult stopped = findHint(hintPosition(testing::randomDeal(random)), {1 << 20, 1 << 20}, &stop);
     EXPECT_TRUE(stopped.verdict == Verdict::stopped || stopped.verdict == Verdict::winningLine);
 }
 
@@ -85,7 +85,7 @@ TEST(HintSearch, TakesCardsBackFromTheFoundation)
 }
 
 // Random deals under every rule set: a found line plays out, and a deal the
-// verification search wins is never called lost.
+// verification search wins always gets a line (never "lost", never "no line").
 TEST(HintSearch, AgreesWithDealVerification)
 {
     struct Case {
@@ -99,11 +99,12 @@ TEST(HintSearch, AgreesWithDealVerification)
         for (int deal = 0; deal < 12; ++deal) {
             const testing::Position p = testing::randomDeal(random);
             const HintPosition hp = hintPosition(p, c.drawCount, c.recycles);
-            const HintResult hint = findHint(hp);
+            const HintResult hint = findHint(hp, {kDefaultMaxNodes, 2000});
             const bool verified = testing::solvePosition(p, {c.drawCount, 10000, c.recycles}).isWinnable;
             SCOPED_TRACE(::testing::Message() << "draw " << c.drawCount << " deal " << deal);
             if (verified) {
                 EXPECT_NE(hint.verdict, Verdict::provedLost);
+                EXPECT_EQ(hint.verdict, Verdict::winningLine);
             }
             if (hint.verdict == Verdict::winningLine) {
                 ++lines;
@@ -112,6 +113,68 @@ TEST(HintSearch, AgreesWithDealVerification)
         }
     }
     EXPECT_GT(lines, 0);
+}
+
+// Lines go forward: no move straight back, nothing taken down from the
+// foundation that the win does without, and far shorter than the search's
+// own path. Each rule set's deals are verified as the game verifies them.
+TEST(HintSearch, LinesFromVerifiedDealsGoForward)
+{
+    struct Case {
+        int drawCount;
+        std::optional<int> recycles;
+        int verifiedWithDraw;
+    };
+    const Case cases[] = {{1, std::nullopt, 3}, {3, std::nullopt, 3}, {1, 0, 1}, {3, 2, 3}};
+    std::mt19937_64 random(77);
+    for (const Case& c : cases) {
+        for (int found = 0; found < 6;) {
+            const testing::Position p = testing::randomDeal(random);
+            if (!testing::solvePosition(p, {c.verifiedWithDraw, kDefaultMaxNodes, c.recycles}).isWinnable)
+                continue;
+            ++found;
+            SCOPED_TRACE(::testing::Message() << "draw " << c.drawCount << " deal " << found);
+            const HintPosition hp = hintPosition(p, c.drawCount, c.recycles);
+            const HintResult hint = findHint(hp);
+            ASSERT_EQ(hint.verdict, Verdict::winningLine);
+            EXPECT_TRUE(linePlaysToWin(hp, hint.line));
+            EXPECT_LT(hint.line.size(), 200u);
+            HintPosition at = hp;
+            for (std::size_t i = 0; i + 1 < hint.line.size(); ++i) {
+                EXPECT_NE(hint.line[i].kind, HintMove::Kind::foundationToColumn) << "move " << i;
+                EXPECT_FALSE(isReversal(at, hint.line[i], hint.line[i + 1])) << "move " << i;
+                applyHintMove(at, hint.line[i]);
+            }
+        }
+    }
+}
+
+// What counts as a move straight back: the same card or run returned to
+// the pile it just left, or a card sent home and straight back down.
+TEST(HintSearch, NamesMovesStraightBack)
+{
+    testing::Position p;
+    p.tableau = {pile("TD 9S*"), pile("TH*"), pile("JS*"), {}, {}, {}, {}};
+    p.stock = pile("TS QS KS JH QH KH JD QD KD");
+    p.foundation = {8, 9, 9, 13};
+    const HintPosition hp = hintPosition(p);
+    using K = HintMove::Kind;
+    const HintMove nineOver{K::columnToColumn, 0, 1, 1, 0}, nineBack{K::columnToColumn, 1, 1, 0, 0},
+        nineHome{K::columnToFoundation, 0, 0, 0, 0}, nineDown{K::foundationToColumn, 0, 0, 1, 0},
+        nineHomeFromOne{K::columnToFoundation, 1, 0, 0, 0}, tenOver{K::columnToColumn, 0, 0, 2, 0};
+    struct Case {
+        HintMove first, second;
+        bool reversal;
+    } const cases[] = {
+        {nineOver, nineBack, true},          // back onto the Ten it turned up
+        {nineHome, nineDown, true},          // home and straight back down
+        {nineOver, nineHomeFromOne, false},  // on, then home: forward
+        {nineOver, tenOver, false},          // another card
+        {nineBack, nineOver, false},         // not legal from here
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isReversal(hp, c.first, c.second), c.reversal)
+            << int(c.first.kind) << " then " << int(c.second.kind);
 }
 
 TEST(HintSearch, RejectsIllegalMoves)
