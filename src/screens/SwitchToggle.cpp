@@ -4,6 +4,7 @@
 
 #include <QFocusEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 
 #include <cmath>
 
@@ -16,12 +17,17 @@ SwitchToggle::SwitchToggle(const QString& accessibleLabel, qreal scale, QWidget*
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(accessibleLabel);
+    // The accessible "Toggle" action (and any other setChecked() or toggle())
+    // bypasses nextCheckState(); such a change is taken back and asked for
+    // like a click, so no channel shows a state that was never applied.
+    connect(this, &QAbstractButton::toggled, this, &SwitchToggle::takeBackOutsideChange);
 }
 
 void SwitchToggle::setOn(bool on)
 {
     if (on == isChecked())
         return;
+    const QScopedValueRollback<bool> showing(showing_, true);
     setChecked(on);
     update();
 }
@@ -40,12 +46,24 @@ void SwitchToggle::refresh()
 
 void SwitchToggle::nextCheckState()
 {
-    const bool wanted = !isChecked();
-    Q_EMIT toggleRequested(wanted);
+    request(!isChecked());
+}
+
+void SwitchToggle::request(bool on)
+{
+    Q_EMIT toggleRequested(on);
     if (source_)
         refresh();
     else
-        setOn(wanted);
+        setOn(on);
+}
+
+void SwitchToggle::takeBackOutsideChange(bool checked)
+{
+    if (showing_)
+        return;
+    setOn(!checked);
+    request(checked);
 }
 
 QSize SwitchToggle::sizeHint() const

@@ -1,9 +1,9 @@
 #pragma once
 // The on/off switch of the preference rows: a small capsule track (accent
-// when on) with a round knob. A click or Space asks for the other state
-// through `toggleRequested`; the switch then shows whatever its state source
-// says, so an owner that asks first (or refuses) keeps it truthful.
-// Without a state source it simply flips.
+// when on) with a round knob. A click, Space or an assistive technology's
+// toggle asks for the other state through `toggleRequested`; the switch then
+// shows whatever its state source says, so an owner that asks first (or
+// refuses) keeps it truthful. Without a state source it simply flips.
 
 #include <QAbstractButton>
 
@@ -42,7 +42,12 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void request(bool on);
+    void takeBackOutsideChange(bool checked);
+
     qreal scale_ = 1;
+    // Set while the switch itself changes what it shows.
+    bool showing_ = false;
     bool keyboardFocus_ = false;
     std::function<bool()> source_;
 };

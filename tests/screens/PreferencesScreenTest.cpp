@@ -359,3 +359,71 @@ TEST(Preferences, LaunchAtLoginSwitchFollowsTheAutostartEntry)
     else
         qputenv("XDG_CONFIG_HOME", previous);
 }
+
+TEST(Preferences, EverySwitchChannelGoesThroughTheSameRequest)
+{
+    QTemporaryDir config;
+    ASSERT_TRUE(config.isValid());
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const QString entry = config.path() + "/autostart/" + LoginItemService::kEntryFileName;
+
+    // Qt's accessible button flips the checked state itself on "Toggle",
+    // bypassing the click path.
+    using Channel = std::function<void(SwitchToggle*)>;
+    auto accessible = [](const QString& action) {
+        return [action](SwitchToggle* toggle) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(toggle);
+            ASSERT_TRUE(iface && iface->actionInterface());
+            ASSERT_TRUE(iface->actionInterface()->actionNames().contains(action));
+            iface->actionInterface()->doAction(action);
+        };
+    };
+    const std::pair<const char*, Channel> channels[] = {
+        {"pointer", [](SwitchToggle* t) { QTest::mouseClick(t, Qt::LeftButton); }},
+        {"space", [](SwitchToggle* t) { t->setFocus(); QTest::keyClick(t, Qt::Key_Space); }},
+        {"accessible toggle", accessible(QAccessibleActionInterface::toggleAction())},
+    };
+    // What each switch changes, read from where it is kept.
+    using Stored = std::function<bool(const PreferencesHost&)>;
+    const std::pair<const char*, Stored> switches[] = {
+        {"launchAtLoginToggle", [&entry](const PreferencesHost&) { return QFile::exists(entry); }},
+        {"cornerSuitToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::showsCornerSuit); }},
+        {"autoCompleteToggle",
+         [](const PreferencesHost& h) { return h.store.stringForKey(keys::autoCompleteMode) != rawValue(AutoCompleteMode::disabled); }},
+        {"unlimitedRedealsToggle",
+         [](const PreferencesHost& h) { return h.store.boolForKey(keys::unlimitedRedeals); }},
+    };
+    for (const auto& [name, stored] : switches) {
+        for (const auto& [channel, act] : channels) {
+            SCOPED_TRACE(std::string(name) + " by " + channel);
+            PreferencesHost host(ScoringMode::vegas, false, 1); // a fresh deal: nothing asks first
+            SwitchToggle* toggle = host.toggle(name);
+            const bool before = stored(host);
+            ASSERT_EQ(toggle->isOn(), before);
+            act(toggle);
+            EXPECT_EQ(stored(host), !before);
+            EXPECT_EQ(toggle->isOn(), !before);
+            act(toggle);
+            EXPECT_EQ(stored(host), before);
+            EXPECT_EQ(toggle->isOn(), before);
+        }
+    }
+
+    // Mid-deal the redeals switch asks first, whichever channel flips it, and
+    // shows the old state until the player confirms.
+    for (const auto& [channel, act] : channels) {
+        SCOPED_TRACE(channel);
+        PreferencesHost host(ScoringMode::vegas, false, 1, Deal::inProgress);
+        SwitchToggle* toggle = host.toggle("unlimitedRedealsToggle");
+        act(toggle);
+        EXPECT_TRUE(host.view->hasPendingRulesChange());
+        EXPECT_FALSE(toggle->isOn());
+        EXPECT_FALSE(host.game->unlimitedRedeals());
+    }
+
+    if (previous.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", previous);
+}
