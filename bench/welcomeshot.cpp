@@ -1,14 +1,18 @@
 // Renders the welcome window's content to PNG files: light, dark, the largest
-// text size, and the wording for a desktop without a tray. With --languages
-// de,pl (or all) it writes the same set once per language, into
-// <output-dir>/<language>/.
+// text size, and the wording for a desktop without a tray; and the tray's
+// context menu, light and dark. With --languages de,pl (or all) it writes the
+// same set once per language, into <output-dir>/<language>/.
+#include "app/TrayController.h"
 #include "app/WelcomeView.h"
+#include "engine/SolitaireGame.h"
+#include "persistence/SettingsStore.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "ToolArguments.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 
 #include <cstdio>
 
@@ -18,7 +22,8 @@ int main(int argc, char** argv)
 {
     QString dir;
     QStringList languages;
-    const QString description = QStringLiteral("Renders the first-run welcome window to PNG files.");
+    const QString description =
+        QStringLiteral("Renders the first-run welcome window and the tray's menu to PNG files.");
     if (const int status = bench::parseShotToolArguments(argc, argv, description, dir, &languages); status >= 0)
         return status;
     QApplication app(argc, argv);
@@ -55,6 +60,22 @@ int main(int argc, char** argv)
             const bool saved = view.grab().save(path);
             std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
             ok &= saved;
+        }
+        for (bool dark : {false, true}) {
+            appearance.setDark(dark);
+            appearance.setTextScale(1.0);
+            InMemorySettingsStore store;
+            SolitaireGame game(store, false);
+            app::TrayController tray(game.menuBarIcon());
+            tray.follow(game);
+            QMenu* menu = tray.contextMenu();
+            menu->popup(QPoint(0, 0));
+            QApplication::processEvents();
+            const QString path = folder + (dark ? QStringLiteral("/tray-menu-dark.png") : QStringLiteral("/tray-menu-light.png"));
+            const bool saved = menu->grab().save(path);
+            std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+            ok &= saved;
+            menu->hide();
         }
     }
     return ok ? 0 : 1;

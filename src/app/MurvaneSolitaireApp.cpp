@@ -3,6 +3,7 @@
 #include "DynamicTypeCapModifier.h"
 #include "PlatformChoice.h"
 #include "TrayController.h"
+#include "TrayHostWatch.h"
 #include "WelcomeWindowController.h"
 #include "engine/SolitaireGame.h"
 #include "engine/StoredSettings.h"
@@ -11,7 +12,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include "board/SolitaireView.h"
@@ -90,16 +90,12 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     // embeds it while the game below restores or deals. Nothing the icon asks
     // for can run before the game exists: requests arrive through the event
     // loop, which starts after this function.
-    if (options_.useTray.value_or(QSystemTrayIcon::isSystemTrayAvailable())) {
-        // Closing the panel must not end a program that lives in the tray.
-        QApplication::setQuitOnLastWindowClosed(false);
-        tray_ = std::make_unique<TrayController>(readSetting(*store_, stored::menuBarIcon));
-        connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
-        connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
-        connect(tray_.get(), &TrayController::newDealRequested, this, &MurvaneSolitaireApp::newDealFromTray);
-        connect(tray_.get(), &TrayController::preferencesRequested, this, &MurvaneSolitaireApp::preferencesFromTray);
-        connect(tray_.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        tray_->show();
+    if (!options_.useTray)
+        trayHost_ = options_.trayHostWatch ? options_.trayHostWatch() : makeDesktopTrayHostWatch();
+    if (options_.useTray.value_or(trayHost_ && trayHost_->hostPresent())) {
+        // From here on Qt follows the host, should it go and come back.
+        trayHost_.reset();
+        createTray(readSetting(*store_, stored::menuBarIcon));
         // Sends the icon to the tray host now rather than when the loop
         // starts; no input, connection or other socket is served here.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
@@ -117,10 +113,48 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
         // No tray to live in: the game is an ordinary window, and closing it
         // ends the program, as the last window of any application does.
         createPanel(PanelWindow::Style::window);
-        connect(panel_.get(), &PanelWindow::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        quitWithWindow_ = connect(panel_.get(), &PanelWindow::closed, qApp, &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
         showPanel();
+        if (trayHost_)
+            connect(trayHost_.get(), &TrayHostWatch::hostAppeared, this, &MurvaneSolitaireApp::adoptLateTray);
     }
     return StartResult::running;
+}
+
+void MurvaneSolitaireApp::createTray(MenuBarIconOption option)
+{
+    // Closing the panel must not end a program that lives in the tray.
+    QApplication::setQuitOnLastWindowClosed(false);
+    tray_ = std::make_unique<TrayController>(option);
+    connect(tray_.get(), &TrayController::panelToggleRequested, this, &MurvaneSolitaireApp::togglePanel);
+    connect(tray_.get(), &TrayController::openRequested, this, &MurvaneSolitaireApp::showPanel);
+    connect(tray_.get(), &TrayController::newDealRequested, this, &MurvaneSolitaireApp::newDealFromTray);
+    connect(tray_.get(), &TrayController::preferencesRequested, this, &MurvaneSolitaireApp::preferencesFromTray);
+    connect(tray_.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    tray_->show();
+}
+
+void MurvaneSolitaireApp::adoptLateTray()
+{
+    if (tray_ || !game_)
+        return;
+    // Once the icon is up, a host that goes and comes back is Qt's to follow.
+    // Deferred: the watch is reporting right now.
+    trayHost_.release()->deleteLater();
+    createTray(game_->menuBarIcon());
+    tray_->follow(*game_);
+    disconnect(quitWithWindow_);
+    auto moveIntoTray = [this] {
+        // Deferred: the window may be reporting its own close right now.
+        if (panel_)
+            panel_.release()->deleteLater();
+        createPanel(trayPanelStyle());
+    };
+    if (panel_ && panel_->isOpen())
+        connect(panel_.get(), &PanelWindow::closed, this, moveIntoTray, Qt::SingleShotConnection);
+    else
+        moveIntoTray();
 }
 
 void MurvaneSolitaireApp::createPanel(PanelWindow::Style style)

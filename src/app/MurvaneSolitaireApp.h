@@ -7,6 +7,7 @@
 #include "PanelWindow.h"
 #include "SingleInstanceGuard.h"
 #include "WelcomeCheck.h"
+#include "engine/Settings.h"
 
 #include <QObject>
 #include <QPointer>
@@ -24,6 +25,7 @@ class SolitaireGame;
 namespace murvane::app {
 
 class TrayController;
+class TrayHostWatch;
 
 class MurvaneSolitaireApp : public QObject {
     Q_OBJECT
@@ -35,6 +37,9 @@ public:
         std::function<std::unique_ptr<SettingsStore>()> openStore;
         // Whether to use the tray; by default asks the desktop.
         std::optional<bool> useTray;
+        // Where "the desktop" is asked when `useTray` is unset, and told
+        // about a tray host that comes up later; by default its own hosts.
+        std::function<std::unique_ptr<TrayHostWatch>()> trayHostWatch;
         // Builds the panel's content; by default the game board.
         PanelWindow::ContentFactory panelContent;
         // Keep the board alive while the panel is closed instead of building
@@ -87,6 +92,11 @@ Q_SIGNALS:
     void welcomeCheckDone(bool greeted);
 
 private:
+    void createTray(MenuBarIconOption option);
+    // A tray host came up while the game was an ordinary window: the icon
+    // goes up now, the window stays until the player closes it, and from
+    // then on the game lives in the tray.
+    void adoptLateTray();
     void createPanel(PanelWindow::Style style);
     void scheduleWelcomeCheck();
     void runWelcomeCheck();
@@ -99,8 +109,10 @@ private:
     std::unique_ptr<SettingsStore> store_;
     bool storeIsDurable_ = false;
     std::unique_ptr<SolitaireGame> game_;
+    std::unique_ptr<TrayHostWatch> trayHost_;
     std::unique_ptr<TrayController> tray_;
     std::unique_ptr<PanelWindow> panel_;
+    QMetaObject::Connection quitWithWindow_;
 };
 
 } // namespace murvane::app

@@ -4,6 +4,7 @@
 #include "graphics/Symbols.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
+#include "screens/ScreenStyle.h"
 
 #include <QHash>
 #include <QIconEngine>
@@ -79,7 +80,10 @@ TrayController::TrayController(MenuBarIconOption option, QObject* parent)
     const QString title = localizedString(QStringLiteral("Murvane Solitaire"));
     tray_.setToolTip(title);
     updateIcon();
-    connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &TrayController::updateIcon);
+    connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, [this] {
+        updateIcon();
+        styleMenu();
+    });
     connect(&tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         // Left click, double click and middle click all open the game; the
         // context-menu click is left to the tray host.
@@ -114,7 +118,18 @@ void TrayController::buildMenu()
     add(localizedString(QStringLiteral("Preferences…")), "trayPreferences", &TrayController::preferencesRequested);
     menu_->addSeparator();
     add(localizedString(QStringLiteral("Quit Murvane Solitaire")), "trayQuit", &TrayController::quitRequested);
+    styleMenu();
     tray_.setContextMenu(menu_.get());
+}
+
+void TrayController::styleMenu()
+{
+    // Where the tray host shows Qt's own menu (XEmbed), it looks like the
+    // board's menu; a StatusNotifierItem host draws its own from the actions.
+    if (!menu_)
+        return;
+    const screens::ScreenPalette palette = screens::ScreenPalette::current();
+    menu_->setStyleSheet(screens::menuStyleSheet(1.0, palette.dark, palette.primary(), palette.accent()));
 }
 
 void TrayController::showOption(MenuBarIconOption option)

@@ -66,6 +66,7 @@ Q_SIGNALS:
 
 private:
     void buildMenu();
+    void styleMenu();
     void showOption(MenuBarIconOption option);
     void updateIcon();
 

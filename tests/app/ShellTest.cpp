@@ -6,6 +6,8 @@
 #include "app/PanelWindow.h"
 #include "app/SingleInstanceGuard.h"
 #include "app/TrayController.h"
+#include "app/TrayHostWatch.h"
+#include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
@@ -14,6 +16,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLockFile>
+#include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -64,6 +67,18 @@ MurvaneSolitaireApp::Options testOptions(const QString& key, int* storesOpened =
     options.showWelcomeWindow = [](const QString&) {};
     return options;
 }
+
+// A tray host the test brings up when it likes.
+class FakeTrayHost : public TrayHostWatch {
+public:
+    bool hostPresent() const override { return present; }
+    void appear()
+    {
+        present = true;
+        Q_EMIT hostAppeared();
+    }
+    bool present = false;
+};
 
 } // namespace
 
@@ -147,6 +162,49 @@ TEST(Shell, WithoutATrayTheGameIsAnOrdinaryWindow)
     EXPECT_EQ(app.game().tableau().size(), 7);
 }
 
+TEST(Shell, ATrayHostThatComesUpLaterGetsTheIconAndTheGameMovesThere)
+{
+    struct RestoreQuitOnClose {
+        ~RestoreQuitOnClose() { QApplication::setQuitOnLastWindowClosed(true); }
+    } restore;
+    FakeTrayHost* host = nullptr;
+    MurvaneSolitaireApp::Options options = testOptions(uniqueKey("shell"));
+    options.trayHostWatch = [&host] {
+        auto watch = std::make_unique<FakeTrayHost>();
+        host = watch.get();
+        return watch;
+    };
+    MurvaneSolitaireApp app(options);
+    ASSERT_EQ(app.start(), MurvaneSolitaireApp::StartResult::running);
+    ASSERT_NE(host, nullptr);
+    EXPECT_FALSE(app.usesTray());
+    QPointer<PanelWindow> window = app.panel();
+    ASSERT_TRUE(window && window->isOpen());
+    app.game().setMenuBarIcon(MenuBarIconOption::club);
+
+    host->appear();
+    ASSERT_TRUE(app.usesTray());
+    EXPECT_TRUE(app.tray()->isVisible());
+    EXPECT_EQ(app.tray()->iconName(), QStringLiteral("suit.club.fill"));
+    ASSERT_NE(app.tray()->contextMenu(), nullptr);
+    EXPECT_FALSE(QApplication::quitOnLastWindowClosed());
+    // The window the player has open stays open, and stays the window.
+    EXPECT_EQ(app.panel(), window.data());
+    EXPECT_TRUE(window->isOpen());
+    host->appear(); // reported again: nothing new
+    EXPECT_EQ(app.panel(), window.data());
+
+    // Closed, it gives way to the tray's panel, which the icon opens.
+    window->closePanel();
+    ASSERT_NE(app.panel(), nullptr);
+    EXPECT_NE(app.panel()->style(), PanelWindow::Style::window);
+    EXPECT_FALSE(app.panel()->isOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 5000);
+    Q_EMIT const_cast<QSystemTrayIcon&>(app.tray()->trayIcon()).activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(app.panel()->isOpen());
+    app.panel()->closePanel();
+}
+
 TEST(Shell, WelcomeCheckRunsAfterStartUpAndOnlyForNewUsers)
 {
     auto store = std::make_unique<InMemorySettingsStore>();
@@ -198,6 +256,28 @@ TEST(Shell, TrayIconFollowsTheMenuBarIconSetting)
     EXPECT_NE(tray.trayIcon().icon().cacheKey(), spadeKey);
     game.setMenuBarIcon(MenuBarIconOption::heart);
     EXPECT_EQ(tray.iconName(), QStringLiteral("suit.heart.fill"));
+}
+
+TEST(Shell, TrayMenuLooksLikeTheBoardsMenuInBothAppearances)
+{
+    SystemAppearance& appearance = SystemAppearance::instance();
+    const bool wasDark = appearance.isDark();
+    InMemorySettingsStore store;
+    SolitaireGame game(store, false);
+    TrayController tray(MenuBarIconOption::spade);
+    tray.follow(game);
+    SolitaireView board(game);
+    auto* boardMenu = board.findChild<QMenu*>(QStringLiteral("moreMenu"));
+    ASSERT_NE(boardMenu, nullptr);
+    QStringList looks;
+    for (bool dark : {false, true, false}) {
+        appearance.setDark(dark); // a live change: both follow it
+        EXPECT_FALSE(tray.contextMenu()->styleSheet().isEmpty()) << dark;
+        EXPECT_EQ(tray.contextMenu()->styleSheet(), boardMenu->styleSheet()) << dark;
+        looks << tray.contextMenu()->styleSheet();
+    }
+    EXPECT_NE(looks[0], looks[1]);
+    appearance.setDark(wasDark);
 }
 
 TEST(Shell, TrayImagesDifferPerOptionAndReadOnBothPanels)

@@ -6,7 +6,8 @@ accessibility bus up, and everything after start-up goes through AT-SPI
 It reads the stock's label, draws with the stock's default action, performs
 a named "Move to ..." action on a card and sees the board change, undoes
 with the Undo button's action, and plays a draw with Left then Return. The
-saved game in the settings file confirms each step.
+saved game in the settings file confirms each step. In Preferences it flips
+switches through their "Toggle" action and reads the stored settings.
 
 Every wait is bounded. Exit status 0 means every check passed.
 """
@@ -181,6 +182,38 @@ def play(pyatspi):
     e2e.screenshot("a11y-3-keyboard-draw.png")
 
 
+def stored_setting(key):
+    raw = e2e.read_conf()
+    return e2e.conf_values(raw).get(key) if raw else None
+
+
+def toggle_switches(pyatspi):
+    """Every switch's accessible "Toggle" must change the setting it shows."""
+    key("ctrl+comma")
+    # (switch, stored key, stored values at first, stored after Toggle, checked after Toggle)
+    cases = [
+        ("Show suit in card corner", "Murvane_ShowsCornerSuit", ["false", None], "true", True),
+        ("Auto Complete", "Murvane_AutoCompleteMode", ["Enabled", None], "Disabled", False),
+    ]
+    for label, setting, off, on, checked in cases:
+        switch = find(pyatspi, lambda n: n.name == label and n.getRoleName() != "label", "the %r switch" % label)
+        _, names = actions_of(switch)
+        toggle = next((n for n in names if n.lower() == "toggle"), None)
+        check(toggle is not None, "the %r switch offers a Toggle action (%r)" % (label, names))
+        before = stored_setting(setting)
+        check(before in off, "%s starts as %r" % (setting, before))
+        do_action(switch, toggle)
+        wait_for(lambda: stored_setting(setting) == on, 5, "%s to be stored as %r after Toggle" % (setting, on))
+        switch.clear_cache()
+        check(switch.getState().contains(pyatspi.STATE_CHECKED) == checked,
+              "the %r switch shows the stored setting (%s=%s)" % (label, setting, on))
+        do_action(switch, toggle)
+        wait_for(lambda: stored_setting(setting) in off, 5, "%s to be stored back after a second Toggle" % setting)
+        log("ok: %r toggled through its action, stored and shown both ways" % label)
+    e2e.screenshot("a11y-4-preferences.png")
+    key("Escape")
+
+
 def main():
     os.makedirs(e2e.ARTEFACTS, exist_ok=True)
     check(e2e.read_conf() is None, "the store starts empty")
@@ -209,6 +242,7 @@ def main():
     wait_for(lambda: game_app(pyatspi), 20, "the game on the accessibility bus")
 
     play(pyatspi)
+    toggle_switches(pyatspi)
 
     key("ctrl+q")
     check(first.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")

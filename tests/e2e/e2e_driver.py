@@ -5,6 +5,9 @@ land, a drag that must snap back and a double-click, checking each through
 the saved game in the settings file; closes the panel with an outside click;
 checks that a second launch hands over without touching the store; quits
 (Ctrl+Q) and relaunches, checking the game came back; quits with SIGTERM.
+Then starts the game before any tray host, brings an XEmbed tray (and then a
+StatusNotifierItem watcher) up three seconds later, and checks the icon
+arrives and the game moves into the tray.
 
 Every wait is bounded. Exit status 0 means every check passed.
 """
@@ -556,6 +559,131 @@ def main():
     # --- SIGTERM ends it cleanly ---
     quit_by_sigterm(again)
     check(not os.path.exists(CONF + ".lock"), "no settings lock file left behind")
+
+    late_tray_hosts()
+
+
+# --- Tray hosts that come up after the game ------------------------------------------
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+REGISTRATIONS = os.path.join(WORK, "registrations")
+LATE_HOST_DELAY = 3.0
+
+
+def start_helper(args, log_name):
+    proc = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=open(os.path.join(WORK, log_name), "ab"),
+                            text=True, start_new_session=True)
+    processes.append(proc)  # stopped with the games, however the run ends
+    with open(PIDS, "a") as f:
+        f.write("%d\n" % proc.pid)
+    return proc
+
+
+def stop(proc):
+    if proc.poll() is None:
+        try:
+            os.killpg(proc.pid, signal.SIGTERM)
+        except OSError:
+            pass
+        proc.wait(timeout=10)
+
+
+def xembed_host_up():
+    return '("panel" "trayer")' in run("xwininfo", "-root", "-tree").stdout
+
+
+def start_xembed_host():
+    edge = os.environ.get("MURVANE_E2E_TRAY_EDGE", "top")
+    proc = start_helper(["trayer", "--edge", edge, "--align", "right", "--widthtype", "request", "--height", "32",
+                         "--SetDockType", "true", "--SetPartialStrut", "true", "--transparent", "false"],
+                        "trayer-late.log")
+    wait_for(xembed_host_up, 10, "the tray host to start")
+    return proc
+
+
+def start_sni_watcher():
+    proc = start_helper(["/usr/bin/python3", os.path.join(HERE, "sni_watcher.py"), REGISTRATIONS], "watcher.log")
+    if "watcher ready" not in proc.stdout.readline():
+        raise Failure("the StatusNotifierWatcher did not start")
+    return proc
+
+
+def registrations():
+    try:
+        with open(REGISTRATIONS) as f:
+            return [line.split() for line in f if line.strip()]
+    except OSError:
+        return []
+
+
+def activate_item(item):
+    result = run("dbus-send", "--session", "--print-reply", "--dest=" + item, "/StatusNotifierItem",
+                 "org.kde.StatusNotifierItem.Activate", "int32:640", "int32:12", timeout=15)
+    if result.returncode != 0:
+        raise Failure("Activate failed: " + result.stderr.strip())
+
+
+def start_without_tray():
+    game = launch()
+    wait_for(panel, 20, "the game's ordinary window, with no tray host")
+    check(tray_icon() is None, "without a tray host the game opens its ordinary window")
+    time.sleep(LATE_HOST_DELAY)
+    return game
+
+
+def late_tray_hosts():
+    # The run's own tray host goes first; the game is not running.
+    with open(os.path.join(WORK, "trayer.pid")) as f:
+        os.kill(int(f.read()), signal.SIGTERM)
+    wait_for(lambda: not xembed_host_up(), 10, "the first tray host to go")
+
+    # XEmbed: the tray selection's new owner.
+    game = start_without_tray()
+    host = start_xembed_host()
+    came_up = time.monotonic()
+    icon = wait_for(tray_icon, 5, "the icon in the tray host that came up after the game")
+    log("the icon was in the late tray %.2f s after the host came up" % (time.monotonic() - came_up))
+    screenshot("e2e-7-late-tray.png")
+    check(panel() is not None, "the window open when the tray came stays open")
+    click(icon["x"] + icon["w"] / 2, icon["y"] + icon["h"] / 2)
+    wait_for(lambda: panel() is None, 10, "the icon's click to close the window")
+    time.sleep(GESTURE_GAP)
+    icon, pan = open_panel()
+    check(pan["y"] > icon["y"] and pan["w"] == BOARD_WIDTH, "the icon opens the panel below it: the game lives in the tray")
+    close_panel_outside(pan)
+    check(game.poll() is None, "closing the panel leaves the game running")
+    # The reverse: a host that dies and comes back gets the icon back.
+    stop(host)
+    wait_for(lambda: tray_icon() is None, 10, "the icon to go with its host")
+    host = start_xembed_host()
+    icon, pan = open_panel()
+    check(pan["y"] > icon["y"], "a tray host that came back shows the icon, and it opens the panel")
+    close_panel_outside(pan)
+    quit_by_sigterm(game)
+    stop(host)
+
+    # StatusNotifierItem: the watcher's name appearing on the session bus.
+    game = start_without_tray()
+    already = len(registrations())
+    watcher = start_sni_watcher()
+    came_up = time.monotonic()
+    regs = wait_for(lambda: (lambda r: r if len(r) > already else None)(registrations()), 5,
+                    "the item to register with the watcher that came up after the game")
+    log("the item registered %.2f s after the watcher came up" % (time.monotonic() - came_up))
+    item = regs[-1][1]
+    time.sleep(1.0)  # Qt acts on activations a moment after registering
+    check(panel() is not None, "the window open when the watcher came stays open")
+    activate_item(item)
+    wait_for(lambda: panel() is None, 10, "activating the item to close the window")
+    time.sleep(GESTURE_GAP)
+    activate_item(item)
+    pan = wait_for(panel, 10, "activating the item to open the panel")
+    check(pan["w"] == BOARD_WIDTH, "the item opens the tray's panel")
+    screenshot("e2e-8-late-sni.png")
+    close_panel_outside(pan)
+    check(game.poll() is None, "closing the panel leaves the game running")
+    quit_by_sigterm(game)
+    stop(watcher)
 
 
 def run_driver(body, failure_screenshot):

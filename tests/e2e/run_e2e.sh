@@ -39,6 +39,7 @@ export DISPLAY="$xvfb_display"
 trayer --edge "$tray_edge" --align right --widthtype request --height 32 \
   --SetDockType true --SetPartialStrut true --transparent false >"$work/trayer.log" 2>&1 &
 pids+=($!)
+echo $! >"$work/trayer.pid" # the driver replaces it with tray hosts that come up late
 for _ in $(seq 1 100); do
   xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break
   sleep 0.1
