@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "platform/Localization.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -25,28 +27,48 @@ constexpr ToolkitOption kToolkitOptions[] = {
     {"sync", false},
 };
 
-QString programName(const QStringList& arguments)
+QString unrecognized(const QString& argument)
 {
-    const QString name = arguments.isEmpty() ? QString() : QFileInfo(arguments.first()).fileName();
-    return name.isEmpty() ? QStringLiteral("murvane-solitaire") : name;
+    return localizedString(QStringLiteral("unrecognized argument '%@'"), {argument});
+}
+
+// The first unknown option as it was typed ("--bogus", "-x", "--bogus=1"
+// shows as "--bogus"), so the message names what the user wrote.
+QString typedUnknownOption(const QStringList& arguments, const QStringList& unknownNames)
+{
+    if (unknownNames.isEmpty())
+        return {};
+    const QString& name = unknownNames.first();
+    for (const QString& argument : arguments.mid(1)) {
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        if (typed == QLatin1String("--") + name || typed == QLatin1Char('-') + name)
+            return typed;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
 } // namespace
 
+QString programName(const QString& argument0)
+{
+    const QString name = QFileInfo(argument0).fileName();
+    return name.isEmpty() ? QStringLiteral("murvane-solitaire") : name;
+}
+
 CommandLine parseCommandLine(const QStringList& arguments)
 {
-    const QString program = programName(arguments);
+    const QString program = programName(arguments.isEmpty() ? QString() : arguments.first());
     QCommandLineParser parser;
     // -platform, -style: the toolkit's options are single-dash words.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Klondike solitaire that lives in the system tray."));
+    parser.setApplicationDescription(localizedString(QStringLiteral("Klondike solitaire that lives in the system tray.")));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
+                                  localizedString(QStringLiteral("Show this help and exit.")));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+                                     localizedString(QStringLiteral("Show the version and exit.")));
     const QCommandLineOption open(QStringLiteral("open"),
-                                  QStringLiteral("Open the game's panel at once. If the game is already "
-                                                 "running, its panel opens."));
+                                  localizedString(QStringLiteral("Open the game's panel at once. If the game is "
+                                                                 "already running, its panel opens.")));
     parser.addOptions({help, version, open});
     for (const ToolkitOption& option : kToolkitOptions) {
         QCommandLineOption passThrough(QString::fromLatin1(option.name));
@@ -57,7 +79,8 @@ CommandLine parseCommandLine(const QStringList& arguments)
     }
 
     CommandLine result;
-    const QString usage = QStringLiteral("Usage: %1 [--open] [--help] [--version]\n").arg(program);
+    const QString usage =
+        localizedString(QStringLiteral("Usage: %@ [--open] [--help] [--version]"), {program}) + QLatin1Char('\n');
     auto fail = [&](const QString& message) {
         result.outcome = CommandLine::Outcome::exit;
         result.exitCode = kUsageError;
@@ -65,14 +88,21 @@ CommandLine parseCommandLine(const QStringList& arguments)
         result.output = QStringLiteral("%1: %2\n%3").arg(program, message, usage);
         return result;
     };
-    if (!parser.parse(arguments))
-        return fail(parser.errorText());
+    // The parser's own messages are English only; ours are translated and
+    // say the same of an unknown option and of a stray word.
+    if (!parser.parse(arguments)) {
+        if (const QString unknown = typedUnknownOption(arguments, parser.unknownOptionNames()); !unknown.isEmpty())
+            return fail(unrecognized(unknown));
+        // The only other refusal: a toolkit option at the end, without its value.
+        return fail(localizedString(QStringLiteral("option '%@' needs a value"), {arguments.last()}));
+    }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return fail(unrecognized(parser.positionalArguments().first()));
 
     if (parser.isSet(help)) {
         result.outcome = CommandLine::Outcome::exit;
-        result.output = usage + QLatin1Char('\n') + parser.applicationDescription() + QStringLiteral("\n\nOptions:\n");
+        result.output = usage + QLatin1Char('\n') + parser.applicationDescription() + QStringLiteral("\n\n")
+            + localizedString(QStringLiteral("Options:")) + QLatin1Char('\n');
         for (const QCommandLineOption& option : {help, version, open}) {
             QStringList names;
             for (const QString& name : option.names())

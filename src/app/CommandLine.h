@@ -22,6 +22,9 @@ struct CommandLine {
     bool openPanel = false;
 };
 
+// The name messages start with: the command's file name as it was run.
+QString programName(const QString& argument0);
+
 // `arguments` includes the program name first, as argv does.
 CommandLine parseCommandLine(const QStringList& arguments);
 

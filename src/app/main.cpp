@@ -1,5 +1,6 @@
 // Program entry: hands control to the event loop with the application.
 #include "CommandLine.h"
+#include "DisplayGuard.h"
 #include "MurvaneSolitaireApp.h"
 #include "PlatformChoice.h"
 #include "TerminationSignals.h"
@@ -7,6 +8,8 @@
 #include "platform/PopupAccessibility.h"
 
 #include <QApplication>
+
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -22,7 +25,9 @@ int main(int argc, char** argv)
     // Must precede the application object, or screen readers never see the
     // popup panel.
     murvane::installPopupAwareAccessibility();
-    QApplication application(argc, argv);
+    std::optional<QApplication> application;
+    murvane::app::constructWithDisplayGuard(murvane::app::programName(QString::fromLocal8Bit(argv[0])),
+                                            [&] { application.emplace(argc, argv); });
     QApplication::setApplicationName(QStringLiteral("Murvane Solitaire"));
     QApplication::setOrganizationName(QStringLiteral("Kestrune"));
     QApplication::setApplicationVersion(QStringLiteral(MURVANE_VERSION));
@@ -36,7 +41,7 @@ int main(int argc, char** argv)
     if (app.start() == murvane::app::MurvaneSolitaireApp::StartResult::handedOver)
         return 0;
     murvane::app::TerminationSignals terminationSignals;
-    QObject::connect(&terminationSignals, &murvane::app::TerminationSignals::terminationRequested, &application,
+    QObject::connect(&terminationSignals, &murvane::app::TerminationSignals::terminationRequested, &*application,
                      &QCoreApplication::quit);
-    return application.exec();
+    return application->exec();
 }

@@ -9,6 +9,7 @@
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
+#include "platform/Localization.h"
 #include "screens/GlassButton.h"
 
 #include <QApplication>
@@ -291,6 +292,42 @@ TEST(CommandLine, AnswersHelpVersionOpenAndRefusesTheRest)
         EXPECT_EQ(line.openPanel, c.openPanel) << qPrintable(label);
         EXPECT_EQ(line.toStandardError, c.exitCode != 0) << qPrintable(label);
         EXPECT_TRUE(line.output.contains(QString::fromUtf8(c.says))) << qPrintable(label + ": " + line.output);
+    }
+}
+
+TEST(CommandLine, RefusalsShareOneWordingAndEverythingIsTranslated)
+{
+    struct RestoreLanguage {
+        ~RestoreLanguage() { setApplicationLanguage(QStringLiteral("en")); }
+    } restore;
+    auto answer = [](const QStringList& args) {
+        return parseCommandLine(QStringList {QStringLiteral("/usr/bin/murvane-solitaire")} + args).output;
+    };
+    auto firstLine = [&](const QStringList& args) { return answer(args).section(QLatin1Char('\n'), 0, 0); };
+    const struct {
+        const char* language;
+        const char* unrecognized; // with "%1" for what was typed
+        const char* needsValue;
+        const char* helpLine;
+    } cases[] = {
+        {"en", "murvane-solitaire: unrecognized argument '%1'", "murvane-solitaire: option '-platform' needs a value",
+         "Show this help and exit."},
+        {"fr", "murvane-solitaire: argument non reconnu «\u00a0%1\u00a0»",
+         "murvane-solitaire: l’option «\u00a0-platform\u00a0» attend une valeur", "Affiche cette aide et quitte."},
+        {"de", "murvane-solitaire: unbekanntes Argument „%1“", "murvane-solitaire: Option „-platform“ braucht einen Wert",
+         "Zeigt diese Hilfe an und beendet."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        setApplicationLanguage(QString::fromLatin1(c.language));
+        const QString unrecognized = QString::fromUtf8(c.unrecognized);
+        // An unknown option, with or without a value, and a stray word read alike.
+        EXPECT_EQ(firstLine({QStringLiteral("--bogus")}), unrecognized.arg(QStringLiteral("--bogus")));
+        EXPECT_EQ(firstLine({QStringLiteral("--bogus=1")}), unrecognized.arg(QStringLiteral("--bogus")));
+        EXPECT_EQ(firstLine({QStringLiteral("-x")}), unrecognized.arg(QStringLiteral("-x")));
+        EXPECT_EQ(firstLine({QStringLiteral("stray")}), unrecognized.arg(QStringLiteral("stray")));
+        EXPECT_EQ(firstLine({QStringLiteral("-platform")}), QString::fromUtf8(c.needsValue));
+        EXPECT_TRUE(answer({QStringLiteral("--help")}).contains(QString::fromUtf8(c.helpLine)));
     }
 }
 

@@ -304,6 +304,10 @@
         <translation>König</translation>
     </message>
     <message>
+        <source>Klondike solitaire that lives in the system tray.</source>
+        <translation>Klondike-Solitär, das im Infobereich wohnt.</translation>
+    </message>
+    <message>
         <source>Large</source>
         <translation>Groß</translation>
     </message>
@@ -432,6 +436,14 @@
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
+        <source>Open the game's panel at once. If the game is already running, its panel opens.</source>
+        <translation>Öffnet das Spiel sofort. Läuft es bereits, öffnet sich sein Fenster.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
         <source>Pass %lld of %lld</source>
         <translation>Runde %lld von %lld</translation>
     </message>
@@ -518,6 +530,14 @@
     <message>
         <source>Show suit in card corner</source>
         <translation>Farbe in der Kartenecke zeigen</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zeigt die Version an und beendet.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zeigt diese Hilfe an und beendet.</translation>
     </message>
     <message>
         <source>Solid Amber</source>
@@ -680,6 +700,10 @@
         <translation>Unbegrenzte Runden</translation>
     </message>
     <message>
+        <source>Usage: %@ [--open] [--help] [--version]</source>
+        <translation>Aufruf: %@ [--open] [--help] [--version]</translation>
+    </message>
+    <message>
         <source>Vegas</source>
         <translation>Vegas</translation>
     </message>
@@ -728,12 +752,24 @@
         <translation>Ihr Desktop hat keinen Infobereich, darum öffnet sich Murvane Solitaire stattdessen als Fenster. Wo es einen Infobereich gibt, sieht sein Symbol so aus:</translation>
     </message>
     <message>
+        <source>cannot connect to a display (DISPLAY and WAYLAND_DISPLAY are unset or unreachable)</source>
+        <translation>keine Verbindung zu einer Anzeige möglich (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt oder nicht erreichbar)</translation>
+    </message>
+    <message>
         <source>column %lld</source>
         <translation>Reihe %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
         <translation>Zielstapel %lld</translation>
+    </message>
+    <message>
+        <source>option '%@' needs a value</source>
+        <translation>Option „%@“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unrecognized argument '%@'</source>
+        <translation>unbekanntes Argument „%@“</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

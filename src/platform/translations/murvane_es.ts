@@ -304,6 +304,10 @@
         <translation>Rey</translation>
     </message>
     <message>
+        <source>Klondike solitaire that lives in the system tray.</source>
+        <translation>Solitario Klondike que vive en la bandeja del sistema.</translation>
+    </message>
+    <message>
         <source>Large</source>
         <translation>Grande</translation>
     </message>
@@ -432,6 +436,14 @@
         <translation>Abrir Preferencias</translation>
     </message>
     <message>
+        <source>Open the game's panel at once. If the game is already running, its panel opens.</source>
+        <translation>Abre el juego enseguida. Si ya está en marcha, se abre su panel.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
         <source>Pass %lld of %lld</source>
         <translation>Pasada %lld de %lld</translation>
     </message>
@@ -518,6 +530,14 @@
     <message>
         <source>Show suit in card corner</source>
         <translation>Mostrar el palo en la esquina</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
     </message>
     <message>
         <source>Solid Amber</source>
@@ -680,6 +700,10 @@
         <translation>Pasadas ilimitadas</translation>
     </message>
     <message>
+        <source>Usage: %@ [--open] [--help] [--version]</source>
+        <translation>Uso: %@ [--open] [--help] [--version]</translation>
+    </message>
+    <message>
         <source>Vegas</source>
         <translation>Vegas</translation>
     </message>
@@ -728,12 +752,24 @@
         <translation>Tu escritorio no tiene bandeja del sistema, así que Murvane Solitaire se abre en una ventana. Donde hay bandeja, su icono tiene este aspecto:</translation>
     </message>
     <message>
+        <source>cannot connect to a display (DISPLAY and WAYLAND_DISPLAY are unset or unreachable)</source>
+        <translation>no se puede conectar con una pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas o no responden)</translation>
+    </message>
+    <message>
         <source>column %lld</source>
         <translation>la columna %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
         <translation>la fundación %lld</translation>
+    </message>
+    <message>
+        <source>option '%@' needs a value</source>
+        <translation>la opción «%@» necesita un valor</translation>
+    </message>
+    <message>
+        <source>unrecognized argument '%@'</source>
+        <translation>argumento no reconocido «%@»</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

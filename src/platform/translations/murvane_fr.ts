@@ -304,6 +304,10 @@
         <translation>Roi</translation>
     </message>
     <message>
+        <source>Klondike solitaire that lives in the system tray.</source>
+        <translation>Un jeu de patience Klondike qui vit dans la zone de notification.</translation>
+    </message>
+    <message>
         <source>Large</source>
         <translation>Grande</translation>
     </message>
@@ -432,6 +436,14 @@
         <translation>Ouvrir les préférences</translation>
     </message>
     <message>
+        <source>Open the game's panel at once. If the game is already running, its panel opens.</source>
+        <translation>Ouvre tout de suite le jeu. S’il est déjà lancé, c’est sa fenêtre qui s’ouvre.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
         <source>Pass %lld of %lld</source>
         <translation>Passage %lld sur %lld</translation>
     </message>
@@ -518,6 +530,14 @@
     <message>
         <source>Show suit in card corner</source>
         <translation>Afficher la couleur dans le coin des cartes</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Solid Amber</source>
@@ -680,6 +700,10 @@
         <translation>Passages illimités</translation>
     </message>
     <message>
+        <source>Usage: %@ [--open] [--help] [--version]</source>
+        <translation>Utilisation : %@ [--open] [--help] [--version]</translation>
+    </message>
+    <message>
         <source>Vegas</source>
         <translation>Vegas</translation>
     </message>
@@ -728,12 +752,24 @@
         <translation>Votre bureau n'a pas de zone de notification : Murvane Solitaire s'ouvre donc dans une fenêtre. Là où elle existe, son icône ressemble à ceci :</translation>
     </message>
     <message>
+        <source>cannot connect to a display (DISPLAY and WAYLAND_DISPLAY are unset or unreachable)</source>
+        <translation>impossible de se connecter à un écran (DISPLAY et WAYLAND_DISPLAY sont vides ou injoignables)</translation>
+    </message>
+    <message>
         <source>column %lld</source>
         <translation>la colonne %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
         <translation>la fondation %lld</translation>
+    </message>
+    <message>
+        <source>option '%@' needs a value</source>
+        <translation>l’option « %@ » attend une valeur</translation>
+    </message>
+    <message>
+        <source>unrecognized argument '%@'</source>
+        <translation>argument non reconnu « %@ »</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>

@@ -312,6 +312,10 @@
         <translation>Król</translation>
     </message>
     <message>
+        <source>Klondike solitaire that lives in the system tray.</source>
+        <translation>Pasjans Klondike, który mieszka w zasobniku systemowym.</translation>
+    </message>
+    <message>
         <source>Large</source>
         <translation>Duży</translation>
     </message>
@@ -440,6 +444,14 @@
         <translation>Otwórz Preferencje</translation>
     </message>
     <message>
+        <source>Open the game's panel at once. If the game is already running, its panel opens.</source>
+        <translation>Od razu otwiera panel gry. Jeśli gra już działa, otwiera się jej panel.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
         <source>Pass %lld of %lld</source>
         <translation>Przejście %lld z %lld</translation>
     </message>
@@ -526,6 +538,14 @@
     <message>
         <source>Show suit in card corner</source>
         <translation>Pokazuj kolor w rogu karty</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Pokazuje wersję i kończy.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Pokazuje tę pomoc i kończy.</translation>
     </message>
     <message>
         <source>Solid Amber</source>
@@ -692,6 +712,10 @@
         <translation>Nieograniczone przejścia</translation>
     </message>
     <message>
+        <source>Usage: %@ [--open] [--help] [--version]</source>
+        <translation>Użycie: %@ [--open] [--help] [--version]</translation>
+    </message>
+    <message>
         <source>Vegas</source>
         <translation>Vegas</translation>
     </message>
@@ -740,12 +764,24 @@
         <translation>Twój pulpit nie ma zasobnika systemowego, więc Murvane Solitaire otwiera się w oknie. Tam, gdzie zasobnik jest, ikona wygląda tak:</translation>
     </message>
     <message>
+        <source>cannot connect to a display (DISPLAY and WAYLAND_DISPLAY are unset or unreachable)</source>
+        <translation>nie można połączyć się z ekranem (DISPLAY i WAYLAND_DISPLAY nie są ustawione lub są nieosiągalne)</translation>
+    </message>
+    <message>
         <source>column %lld</source>
         <translation>kolumny %lld</translation>
     </message>
     <message>
         <source>foundation %lld</source>
         <translation>stosu docelowego %lld</translation>
+    </message>
+    <message>
+        <source>option '%@' needs a value</source>
+        <translation>opcja „%@” wymaga wartości</translation>
+    </message>
+    <message>
+        <source>unrecognized argument '%@'</source>
+        <translation>nierozpoznany argument „%@”</translation>
     </message>
     <message>
         <source>© 2026 Kestrune LLC</source>
