@@ -111,7 +111,8 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
         createPanel(trayPanelStyle());
     } else {
         // No tray to live in: the game is an ordinary window, and closing it
-        // ends the program, as the last window of any application does.
+        // ends the program, as the last window of any application does;
+        // unless a tray host comes up meanwhile (adoptLateTray).
         createPanel(PanelWindow::Style::window);
         quitWithWindow_ = connect(panel_.get(), &PanelWindow::closed, qApp, &QCoreApplication::quit,
                                   Qt::QueuedConnection);
