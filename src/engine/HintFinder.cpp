@@ -16,7 +16,9 @@ namespace {
 using solver::HintMove;
 using solver::HintResult;
 
-solver::HintPosition positionOf(const SolitaireGame& game)
+} // namespace
+
+solver::HintPosition hintPositionOf(const SolitaireGame& game)
 {
     solver::HintPosition p;
     for (int c = 0; c < kColumnCount; ++c)
@@ -31,6 +33,8 @@ solver::HintPosition positionOf(const SolitaireGame& game)
         p.recyclesLeft = int(std::max<std::int64_t>(0, game.passesAllowed() - 1 - game.redealsUsed()));
     return p;
 }
+
+namespace {
 
 // The game's foundation pile that takes a card of this suit next (its own
 // pile, or the first empty one for an Ace), or that holds the suit on top.
@@ -148,7 +152,7 @@ bool HintFinder::request()
         searching_ = true;
         Q_EMIT isSearchingChanged();
     }
-    worker_ = std::thread([this, id, generation, position = positionOf(game_), budget = budget_] {
+    worker_ = std::thread([this, id, generation, position = hintPositionOf(game_), budget = budget_] {
         const HintResult r = solver::findHint(position, budget, &stop_);
         QMetaObject::invokeMethod(
             this, [this, id, generation, r, position] { finish(id, generation, r, position); }, Qt::QueuedConnection);
@@ -186,7 +190,7 @@ bool HintFinder::followLine()
 {
     if (lineNext_ >= line_.size())
         return false;
-    const solver::HintPosition now = positionOf(game_);
+    const solver::HintPosition now = hintPositionOf(game_);
     if (!samePosition(now, lineAt_)) {
         solver::HintPosition next = lineAt_;
         if (lineNext_ + 1 >= line_.size() || !solver::applyHintMove(next, line_[lineNext_]) ||

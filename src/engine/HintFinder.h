@@ -28,6 +28,9 @@ struct Hint {
     bool showsOnBoard() const { return kind == Kind::move || kind == Kind::draw || kind == Kind::recycle; }
 };
 
+// The piles as the hint search takes them.
+solver::HintPosition hintPositionOf(const SolitaireGame& game);
+
 class HintFinder : public QObject {
     Q_OBJECT
 public:

@@ -60,6 +60,7 @@ void SolitaireGame::readSettings()
     vegasBankroll_ = readSetting(s, stored::vegasBankroll);
     unlimitedRedeals_ = readSetting(s, stored::unlimitedRedeals);
     showsCornerSuit_ = readSetting(s, stored::showsCornerSuit);
+    tellsWhenLost_ = readSetting(s, stored::tellsWhenLost);
     hasSeenWelcome_ = readSetting(s, stored::hasSeenWelcome);
     drawCount_ = readSetting(s, stored::drawCount);
     cardTheme_ = readSetting(s, stored::cardTheme);
@@ -226,6 +227,11 @@ void SolitaireGame::setScoringMode(ScoringMode value)
 void SolitaireGame::setShowsCornerSuit(bool value)
 {
     assignSetting(showsCornerSuit_, value, stored::showsCornerSuit, &SolitaireGame::showsCornerSuitChanged);
+}
+
+void SolitaireGame::setTellsWhenLost(bool value)
+{
+    assignSetting(tellsWhenLost_, value, stored::tellsWhenLost, &SolitaireGame::tellsWhenLostChanged);
 }
 
 void SolitaireGame::setHasSeenWelcome(bool value)

@@ -134,6 +134,7 @@ public:
     bool unlimitedRedeals() const { return unlimitedRedeals_; }
     bool hasSeenWelcome() const { return hasSeenWelcome_; }
     bool showsCornerSuit() const { return showsCornerSuit_; }
+    bool tellsWhenLost() const { return tellsWhenLost_; } // the lost-game notice
     ScoringMode scoringMode() const { return scoringMode_; }
     // Each setter writes the store as its setting's write policy says
     // (StoredSettings.h); the rule settings may deal a new game.
@@ -145,6 +146,7 @@ public:
     void setUnlimitedRedeals(bool value);
     void setHasSeenWelcome(bool value);
     void setShowsCornerSuit(bool value);
+    void setTellsWhenLost(bool value);
     void setScoringMode(ScoringMode value);
 
     // --- Statistics (written through to the store) ------------------------
@@ -262,6 +264,7 @@ Q_SIGNALS:
     void unlimitedRedealsChanged();
     void hasSeenWelcomeChanged();
     void showsCornerSuitChanged();
+    void tellsWhenLostChanged();
     void scoringModeChanged();
     void cardThemeChanged();
     void dealsCountChanged();
@@ -351,6 +354,7 @@ private:
     bool unlimitedRedeals_ = true;
     bool hasSeenWelcome_ = false;
     bool showsCornerSuit_ = false;
+    bool tellsWhenLost_ = true;
     ScoringMode scoringMode_ = ScoringMode::standard;
     CardBackTheme cardTheme_ = CardBackTheme::onyx;
     std::int64_t dealsCount_ = 0;

@@ -30,6 +30,8 @@ using W = WritePolicy;
 inline const StoredSetting<DrawMode> drawCount{keys::drawCount, DrawMode::one(), W::everyAssignment};
 inline const StoredSetting<bool> unlimitedRedeals{keys::unlimitedRedeals, true, W::onChange};
 inline const StoredSetting<bool> showsCornerSuit{keys::showsCornerSuit, false, W::onChange};
+// Added later: a store without it reads as on.
+inline const StoredSetting<bool> tellsWhenLost{keys::tellsWhenLost, true, W::onChange};
 inline const StoredSetting<bool> hasSeenWelcome{keys::hasSeenWelcome, false, W::everyAssignment};
 inline const StoredSetting<ScoringMode> scoringMode{keys::scoringMode, ScoringMode::standard, W::onChange};
 inline const StoredSetting<BoardSize> boardSize{keys::boardSize, BoardSize::standard, W::everyAssignment};

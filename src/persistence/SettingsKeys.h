@@ -8,6 +8,7 @@ namespace murvane::keys {
 inline const QString drawCount = QStringLiteral("Murvane_DrawCount");
 inline const QString unlimitedRedeals = QStringLiteral("Murvane_UnlimitedRedeals");
 inline const QString showsCornerSuit = QStringLiteral("Murvane_ShowsCornerSuit");
+inline const QString tellsWhenLost = QStringLiteral("Murvane_TellsWhenLost");
 inline const QString hasSeenWelcome = QStringLiteral("Murvane_HasSeenWelcome");
 inline const QString scoringMode = QStringLiteral("Murvane_ScoringMode");
 inline const QString boardSize = QStringLiteral("Murvane_BoardSize");

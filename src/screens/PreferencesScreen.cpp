@@ -246,6 +246,12 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     });
     QObject::connect(&game, &SolitaireGame::autoCompleteModeChanged, autoComplete, &SwitchToggle::refresh);
     section->addRow(toggleRow(localizedString(QStringLiteral("Auto-Complete")), autoComplete, t));
+
+    const QString lostTitle = localizedString(QStringLiteral("Tell me when a game is lost"));
+    auto* lost = makeSwitch(lostTitle, "tellsWhenLostToggle", t, [&game] { return game.tellsWhenLost(); });
+    QObject::connect(lost, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.setTellsWhenLost(on); });
+    QObject::connect(&game, &SolitaireGame::tellsWhenLostChanged, lost, &SwitchToggle::refresh);
+    section->addRow(toggleRow(lostTitle, lost, t));
     return section;
 }
 

@@ -64,6 +64,10 @@
         <translation>Erlauben Sie Murvane Solitaire in den Autostart-Einstellungen Ihres Desktops.</translation>
     </message>
     <message>
+        <source>Tell me when a game is lost</source>
+        <translation>Mitteilen, wenn ein Spiel verloren ist</translation>
+    </message>
+    <message>
         <source>Auto Complete</source>
         <translation>Automatisch beenden</translation>
     </message>

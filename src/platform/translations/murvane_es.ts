@@ -64,6 +64,10 @@
         <translation>Permite Murvane Solitaire en los ajustes de Aplicaciones al inicio (arranque automático) de tu escritorio.</translation>
     </message>
     <message>
+        <source>Tell me when a game is lost</source>
+        <translation>Avisarme cuando una partida esté perdida</translation>
+    </message>
+    <message>
         <source>Auto Complete</source>
         <translation>Completar automáticamente</translation>
     </message>

@@ -64,6 +64,10 @@
         <translation>Autorisez Murvane Solitaire dans les réglages « Applications au démarrage » (démarrage automatique) de votre bureau.</translation>
     </message>
     <message>
+        <source>Tell me when a game is lost</source>
+        <translation>Me prévenir quand une partie est perdue</translation>
+    </message>
+    <message>
         <source>Auto Complete</source>
         <translation>Fin automatique</translation>
     </message>

@@ -68,6 +68,10 @@
         <translation>Zezwól na Murvane Solitaire w ustawieniach programów startowych (autostartu) swojego pulpitu.</translation>
     </message>
     <message>
+        <source>Tell me when a game is lost</source>
+        <translation>Powiadamiaj, gdy gry nie da się już wygrać</translation>
+    </message>
+    <message>
         <source>Auto Complete</source>
         <translation>Dokończ automatycznie</translation>
     </message>

@@ -1,0 +1,157 @@
+// The notice that a game is lost: told once when proved, the verdicts kept
+// for undo and redo, nothing searched when switched off, and nothing stored
+// changed by the check.
+#include "engine/HintFinder.h"
+#include "engine/LostGameWatcher.h"
+#include "engine/SolitaireGame.h"
+#include "engine/StoredSettings.h"
+#include "persistence/SavedGame.h"
+#include "support/Positions.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+// Every top is a heart, no column is empty, the aces are buried: lost. The
+// King of Diamonds can still be drawn and sent home, which changes the piles
+// and leaves it lost.
+Position dead()
+{
+    Position p;
+    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
+                 "-5H 8H", "-6H 7H"};
+    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    return p;
+}
+
+// Won by taking hearts and clubs back down from their foundations.
+Position winnable()
+{
+    Position p;
+    p.tableau = {"-3S -4S -5S -6S -7S -8S -9S -TS -JS -QS -KS -AS 2S", "", "", "", "", "", ""};
+    p.foundations = {"", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD",
+                     "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    return p;
+}
+
+class LostGameWatcherTest : public ::testing::Test {
+protected:
+    InMemorySettingsStore store;
+    DragState drag;
+    LostGameWatcherTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
+
+    // Lets queued checks start and finish.
+    static void settle(LostGameWatcher& watcher)
+    {
+        for (int round = 0; round < 3; ++round) {
+            QCoreApplication::processEvents();
+            QSignalSpy done(&watcher, &LostGameWatcher::isCheckingChanged);
+            while (watcher.isChecking())
+                done.wait(5000);
+            QCoreApplication::processEvents();
+        }
+    }
+};
+
+TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
+{
+    auto game = loadGame(store, dead());
+    LostGameWatcher watcher(*game);
+    QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+    settle(watcher);
+    ASSERT_EQ(told.count(), 1);
+    EXPECT_EQ(told.first().at(0).toString(), HintFinder::lostText());
+    EXPECT_EQ(watcher.searches(), 1);
+
+    game->drawFromStock(drag); // still lost: not told again
+    settle(watcher);
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(watcher.searches(), 2);
+
+    game->undo(drag); // both positions are known: nothing searched again
+    settle(watcher);
+    game->redo(drag);
+    settle(watcher);
+    EXPECT_EQ(told.count(), 1);
+    EXPECT_EQ(watcher.searches(), 2);
+}
+
+TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
+{
+    auto game = loadGame(store, winnable());
+    {
+        LostGameWatcher watcher(*game);
+        QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+        settle(watcher);
+        EXPECT_EQ(told.count(), 0);
+        EXPECT_EQ(watcher.searches(), 1);
+    }
+
+    InMemorySettingsStore offStore;
+    offStore.setString(keys::autoCompleteMode, "Disabled");
+    offStore.setBool(keys::tellsWhenLost, false);
+    auto off = loadGame(offStore, dead());
+    EXPECT_FALSE(off->tellsWhenLost());
+    LostGameWatcher watcher(*off);
+    QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+    settle(watcher);
+    off->drawFromStock(drag);
+    settle(watcher);
+    EXPECT_EQ(told.count(), 0);
+    EXPECT_EQ(watcher.searches(), 0); // nothing searched at all
+
+    off->setTellsWhenLost(true); // switched on: the position is checked now
+    settle(watcher);
+    EXPECT_EQ(told.count(), 1);
+}
+
+TEST_F(LostGameWatcherTest, TheSwitchIsStoredAndOnByDefault)
+{
+    InMemorySettingsStore fresh;
+    EXPECT_TRUE(readSetting(fresh, stored::tellsWhenLost)); // a store from before the switch
+    SolitaireGame game(fresh, false);
+    EXPECT_TRUE(game.tellsWhenLost());
+    QSignalSpy changed(&game, &SolitaireGame::tellsWhenLostChanged);
+    game.setTellsWhenLost(false);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(fresh.rawValue(keys::tellsWhenLost), QVariant(false));
+    SolitaireGame again(fresh, false);
+    EXPECT_FALSE(again.tellsWhenLost());
+}
+
+TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
+{
+    auto game = loadGame(store, dead());
+    game->drawFromStock(drag);
+    QCoreApplication::processEvents();
+    const SavedGame before = game->makeSavedGame();
+    const int writes = store.totalWrites();
+    const auto score = game->score();
+    const auto undoSteps = game->history().size();
+    const bool saveScheduled = game->saveIsScheduled();
+    {
+        LostGameWatcher watcher(*game);
+        QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+        settle(watcher);
+        EXPECT_EQ(told.count(), 1);
+    }
+    EXPECT_EQ(game->makeSavedGame(), before);
+    EXPECT_EQ(store.totalWrites(), writes);
+    EXPECT_EQ(game->score(), score);
+    EXPECT_EQ(game->history().size(), undoSteps);
+    EXPECT_EQ(game->saveIsScheduled(), saveScheduled);
+
+    // Going away mid-check stops the search instead of waiting it out.
+    auto busyGame = std::make_unique<SolitaireGame>(store, false);
+    auto busy = std::make_unique<LostGameWatcher>(
+        *busyGame, solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
+    QCoreApplication::processEvents();
+    busy.reset();
+}
+
+} // namespace
