@@ -1,9 +1,10 @@
 // Renders the board in a few states to PNG files for a visual check:
 //   QT_QPA_PLATFORM=offscreen boardshot [output-dir]
-// Writes standard, large, in-progress, drag, solved and dark boards. With
-// --languages de,pl (or all) it renders instead, per language, every screen
-// and dialog of the panel at both game sizes into <output-dir>/<language>/,
-// to check that translated texts wrap rather than clip.
+// Writes standard, large, in-progress, drag, solved, dark and increased-
+// contrast boards. With --languages de,pl (or all) it renders instead, per
+// language, every screen and dialog of the panel at both game sizes into
+// <output-dir>/<language>/, to check that translated texts wrap rather than
+// clip.
 
 #include "board/SolitaireView.h"
 #include "board/BoardHeader.h"
@@ -277,11 +278,12 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    for (bool dark : {false, true}) {
+    for (const auto& [dark, contrast] : {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
         SystemAppearance::instance().setDark(dark);
+        SystemAppearance::instance().setIncreasedContrast(contrast);
         // Still pictures: show the final score, not a frame of its count.
         SystemAppearance::instance().setReduceMotion(true);
-        const QString suffix = dark ? QStringLiteral("-dark") : QStringLiteral("-light");
+        const QString suffix = QLatin1String(dark ? "-dark" : "-light") + QLatin1String(contrast ? "-contrast" : "");
         Shot(std::nullopt).save(dir + "/board-standard" + suffix + ".png");
         Shot(std::nullopt, true, 3).save(dir + "/board-large" + suffix + ".png");
         Shot(inProgress(), false, 3).save(dir + "/board-progress" + suffix + ".png");
@@ -314,6 +316,7 @@ int main(int argc, char** argv)
             s.save(dir + "/board-dialog" + suffix + ".png");
         }
     }
+    SystemAppearance::instance().setIncreasedContrast(false);
     {
         // The header's menu on its own.
         SystemAppearance::instance().setDark(false);

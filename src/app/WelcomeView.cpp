@@ -19,7 +19,7 @@ namespace murvane::app {
 
 namespace {
 
-using screens::ScreenPalette;
+using graphics::ChromePalette;
 using screens::scaledFont;
 
 // The picture's metrics at scale 1.
@@ -36,15 +36,15 @@ const char* const kStatusSymbols[] = {"wifi", "battery.100percent"};
 
 // The window's own background, following the desktop's appearance rather
 // than a palette that may not know it is dark.
-QColor windowBackground(const ScreenPalette& palette)
+QColor windowBackground(const ChromePalette& palette)
 {
-    return palette.dark ? QColor(0x2b, 0x2b, 0x2d) : QColor(0xf2, 0xf2, 0xf4);
+    return palette.dark() ? QColor(0x2b, 0x2b, 0x2d) : QColor(0xf2, 0xf2, 0xf4);
 }
 
 // The faintest fill of the platform: a tint of the text colour.
-QColor faintestFill(const ScreenPalette& palette)
+QColor faintestFill(const ChromePalette& palette)
 {
-    return palette.dark ? QColor(255, 255, 255, 22) : QColor(0, 0, 0, 14);
+    return palette.dark() ? QColor(255, 255, 255, 22) : QColor(0, 0, 0, 14);
 }
 
 // The locale's own short time, without seconds: "9:41 AM" in English,
@@ -123,7 +123,7 @@ QSize WelcomePanelPicture::sizeHint() const
 
 void WelcomePanelPicture::paintEvent(QPaintEvent*)
 {
-    const ScreenPalette palette = ScreenPalette::current();
+    const ChromePalette palette = screens::currentPalette();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = QRectF(rect());
@@ -197,7 +197,7 @@ WelcomeView::WelcomeView(const QString& iconName, std::function<void()> onDismis
     , onDismiss_(std::move(onDismiss))
     , s_(SystemAppearance::instance().textScale())
 {
-    const ScreenPalette palette = ScreenPalette::current();
+    const ChromePalette palette = screens::currentPalette();
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(int(std::lround(14 * s_)));
     const int pad = int(std::lround(28 * s_));
@@ -263,7 +263,7 @@ WelcomeView::WelcomeView(const QString& iconName, std::function<void()> onDismis
 void WelcomeView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), windowBackground(ScreenPalette::current()));
+    p.fillRect(rect(), windowBackground(screens::currentPalette()));
 }
 
 } // namespace murvane::app

@@ -12,7 +12,7 @@ qreal boardScale(bool largeBoard, qreal textScale)
     // A broken text factor must not collapse or explode the board.
     if (!std::isfinite(textScale) || textScale <= 0)
         textScale = 1;
-    return (largeBoard ? kLargeBoardFactor : 1.0) * textScale;
+    return graphics::boardSizeFactor(largeBoard ? BoardSize::large : BoardSize::standard) * textScale;
 }
 
 qreal fanStep(std::int64_t n)
@@ -42,7 +42,7 @@ QSizeF BoardGeometry::boardSize() const
 
 QRectF BoardGeometry::headerRect() const
 {
-    return QRectF(kInset * s_, kInset * s_, (kBoardWidth - 2 * kInset) * s_, kHeaderHeight * s_);
+    return graphics::ChromeMetrics::headerRect(s_);
 }
 
 QRectF BoardGeometry::topRowRect() const

@@ -5,6 +5,8 @@
 // these functions, so they cannot disagree.
 
 #include "engine/Card.h"
+#include "graphics/CardGeometry.h"
+#include "graphics/ChromeStyle.h"
 
 #include <QHash>
 #include <QPointF>
@@ -17,14 +19,15 @@
 
 namespace murvane::board {
 
-// Base lengths at scale 1.
-inline constexpr qreal kBoardWidth = 375;
-inline constexpr qreal kInset = 14;
-inline constexpr qreal kStackSpacing = 12;       // header, top row, columns row
-inline constexpr qreal kHeaderHeight = 40;       // glass container around the header row
+// Base lengths at scale 1. The frame and the header are the chrome's, which
+// the screens share; the card is the card graphics'.
+inline constexpr qreal kBoardWidth = graphics::ChromeMetrics::panelWidth;
+inline constexpr qreal kInset = graphics::ChromeMetrics::inset;
+inline constexpr qreal kStackSpacing = graphics::ChromeMetrics::stackSpacing; // header, top row, columns row
+inline constexpr qreal kHeaderHeight = graphics::ChromeMetrics::headerHeight;  // glass container around the header row
 inline constexpr qreal kRowFrameWidth = 344;     // top row and columns row
-inline constexpr qreal kCardWidth = 44;
-inline constexpr qreal kCardHeight = 64;
+using graphics::kCardWidth;
+using graphics::kCardHeight;
 inline constexpr qreal kTopRowSpacing = 8;
 inline constexpr qreal kColumnSpacing = 6;
 inline constexpr qreal kWasteWidthDrawThree = 84;
@@ -33,13 +36,13 @@ inline constexpr qreal kColumnsMinHeight = 330;
 inline constexpr qreal kFanStep = 20;
 inline constexpr qreal kMinFanStep = 11;
 inline constexpr qreal kFanHeight = 260;         // room for one card plus the fan
-inline constexpr qreal kLargeBoardFactor = 1.18;
 inline constexpr qreal kDragThreshold = 10;      // not scaled
 inline constexpr qreal kFocusRingWidth = 2.5;    // not scaled
 inline constexpr qreal kSolvedOverlayCentreX = 187.5;
 inline constexpr qreal kSolvedOverlayCentreY = 190;
 
-// S: 1.18 for the large board, times the user's text-size factor.
+// S: the large board's factor (graphics::kLargeSizeFactor) for the large
+// board, times the user's text-size factor.
 qreal boardScale(bool largeBoard, qreal textScale);
 
 // Fan step of a column of n cards at scale 1 (20, squeezed to fit 260, never

@@ -1,11 +1,11 @@
 #include "board/BoardHeader.h"
 
 #include "board/BoardGeometry.h"
-#include "board/BoardPalette.h"
 #include "board/HeaderControls.h"
 #include "board/HintLayer.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
+#include "graphics/ChromeStyle.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ScreenStyle.h"
@@ -65,7 +65,10 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
     row_->addWidget(title_, 0, Qt::AlignVCenter);
     row_->addWidget(score_, 0, Qt::AlignVCenter);
     row_->addWidget(pass_, 0, Qt::AlignVCenter);
-    row_->addStretch(1);
+    // Takes the free room, but never less than keeps the texts clear of the
+    // buttons: past that the title gives way (it shrinks, then is cut).
+    textGap_ = new QSpacerItem(0, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
+    row_->addSpacerItem(textGap_);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     buttons->addWidget(newDeal_);
@@ -157,33 +160,37 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
 {
     scale_ = scale;
     appearance_ = appearance;
-    const int hpad = qRound(10 * scale), vpad = qRound(6 * scale);
+    using Chrome = graphics::ChromeMetrics;
+    const graphics::ChromePalette palette(appearance);
+    const int hpad = qRound(Chrome::headerPaddingH * scale), vpad = qRound(Chrome::headerPaddingV * scale);
     row_->setContentsMargins(hpad, vpad, hpad, vpad);
-    row_->setSpacing(qRound(6 * scale));
+    const int spacing = qRound(Chrome::headerSpacing * scale);
+    row_->setSpacing(spacing);
+    // The row adds its spacing beside the buttons already.
+    textGap_->changeSize(std::max(0, qRound(Chrome::headerTextGap * scale) - spacing), 0,
+                         QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
     if (auto* buttons = qobject_cast<QHBoxLayout*>(row_->itemAt(row_->count() - 1)->layout()))
-        buttons->setSpacing(qRound(8 * scale));
+        buttons->setSpacing(qRound(Chrome::headerGroupSpacing * scale));
 
     QFont titleFont = font();
-    titleFont.setPixelSize(std::max(1, qRound(13 * scale)));
+    titleFont.setPixelSize(std::max(1, qRound(Chrome::headerTitleSize * scale)));
     titleFont.setWeight(QFont::DemiBold);
     title_->setBaseFont(titleFont);
-    title_->setColor(primaryText(appearance));
+    title_->setColor(palette.primary());
 
     score_->setScale(scale);
-    score_->setColor(secondaryText(appearance));
+    score_->setColor(palette.secondary());
 
     QFont passFont = font();
     passFont.setPixelSize(std::max(1, qRound(10 * scale)));
     passFont.setWeight(QFont::Medium);
     pass_->setFont(passFont);
     QPalette pal = pass_->palette();
-    pal.setColor(QPalette::WindowText, secondaryText(appearance));
+    pal.setColor(QPalette::WindowText, palette.secondary());
     pass_->setPalette(pal);
 
     // The menu follows the board's scale and look rather than the desktop style.
-    const QColor text = primaryText(appearance);
-    const QColor accent = accentColor(appearance);
-    menu_->setStyleSheet(screens::menuStyleSheet(scale, appearance.dark, text, accent));
+    screens::stylePopupMenu(menu_, scale, appearance);
 
     for (RoundSymbolButton* b : {newDeal_, undo_, more_}) {
         b->setScale(scale);
@@ -224,7 +231,8 @@ void BoardHeader::refreshUndo()
 void BoardHeader::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintGlass(painter, QRectF(rect()), 12 * scale_, appearance_);
+    graphics::paintGlass(painter, QRectF(rect()), graphics::ChromeMetrics::headerCornerRadius * scale_, appearance_,
+                         graphics::GlassLevel::header);
 }
 
 } // namespace murvane::board

@@ -11,6 +11,7 @@ class QAction;
 class QHBoxLayout;
 class QLabel;
 class QMenu;
+class QSpacerItem;
 
 namespace murvane {
 class SolitaireView;
@@ -57,6 +58,7 @@ private:
 
     SolitaireView& view_;
     QHBoxLayout* row_ = nullptr;
+    QSpacerItem* textGap_ = nullptr;
     FittedLabel* title_ = nullptr;
     ScoreLabel* score_ = nullptr;
     QLabel* pass_ = nullptr;

@@ -2,15 +2,15 @@
 
 #include "board/BoardGeometry.h"
 #include "board/BoardHeader.h"
-#include "board/BoardPalette.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
-#include "graphics/PaintUtil.h"
+#include "graphics/ChromeStyle.h"
 #include "platform/Localization.h"
 
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -18,12 +18,8 @@ namespace murvane::board {
 
 namespace {
 constexpr qreal kPadding = 24;
-constexpr qreal kRadius = 16;
-constexpr qreal kShadowBlur = 16;
-constexpr qreal kShadowY = 6;
-constexpr qreal kShadowOpacity = 0.3;
 // Room around the card for its shadow, at scale 1.
-constexpr qreal kShadowRoom = 2 * kShadowBlur + kShadowY;
+constexpr qreal kShadowRoom = graphics::ChromeMetrics::floatingShadowRoom;
 
 // Desktops without a colour emoji font would show "🎉" as an empty box; we
 // draw a small party popper in its place there.
@@ -153,22 +149,22 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
     score_->setFont(sized(font(), 12 * scale, QFont::Medium));
     playAgain_->setFont(sized(font(), 12 * scale, QFont::DemiBold));
     playAgain_->setMinimumWidth(qRound(110 * scale));
-    const QColor accent = accentColor(appearance);
-    playAgain_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: white; border: none;"
+    const graphics::ChromePalette colours(appearance);
+    const QColor accent = colours.accent();
+    playAgain_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %6; border: none;"
                                              " border-radius: %2px; padding: %3px %4px; }"
                                              "QPushButton:pressed { background: %5; }")
                                   .arg(accent.name())
                                   .arg(qRound(11 * scale))
                                   .arg(qRound(4 * scale))
                                   .arg(qRound(12 * scale))
-                                  .arg(accent.darker(120).name()));
+                                  .arg(accent.darker(120).name(), colours.accentText().name()));
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, primaryText(appearance));
+    pal.setColor(QPalette::WindowText, colours.primary());
     title_->setPalette(pal);
     emoji_->setPalette(pal);
-    pal.setColor(QPalette::WindowText, secondaryText(appearance));
+    pal.setColor(QPalette::WindowText, colours.secondary());
     score_->setPalette(pal);
-    shadow_ = {};
     place();
 }
 
@@ -188,25 +184,12 @@ void GameSolvedOverlay::place()
     resize(sizeHint());
     const QPointF centre(kSolvedOverlayCentreX * scale_, kSolvedOverlayCentreY * scale_);
     move((centre - QPointF(width(), height()) / 2).toPoint());
-    shadow_ = {};
 }
 
 void GameSolvedOverlay::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF card = cardRect();
-    const qreal radius = kRadius * scale_;
-    const qreal blur = kShadowBlur * scale_;
-    if (shadow_.isNull() || shadow_.deviceIndependentSize() != card.size() + QSizeF(2, 2) * 2 * blur)
-        shadow_ = graphics::detail::shadowImage(card.size(), radius, blur, kShadowOpacity, 2 * blur,
-                                                graphics::detail::painterDevicePixelRatio(painter));
-    painter.drawImage(card.topLeft() + QPointF(-2 * blur, -2 * blur + kShadowY * scale_), shadow_);
-    // The win card floats over cards, so its glass is nearly opaque.
-    const QPainterPath path = graphics::detail::continuousRoundedRect(card, radius);
-    painter.fillPath(path, appearance_.dark ? QColor(48, 48, 54, 245) : QColor(250, 250, 252, 245));
-    painter.setPen(QPen(appearance_.dark ? QColor(255, 255, 255, 40) : QColor(0, 0, 0, 28), 1));
-    painter.drawPath(path);
+    graphics::paintFloatingCard(painter, cardRect(), scale_, appearance_);
 }
 
 } // namespace murvane::board

@@ -5,7 +5,6 @@
 
 #include "graphics/Appearance.h"
 
-#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -44,7 +43,6 @@ private:
     QPushButton* playAgain_ = nullptr;
     qreal scale_ = 1;
     graphics::Appearance appearance_;
-    QImage shadow_;
 };
 
 } // namespace murvane::board

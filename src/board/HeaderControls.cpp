@@ -1,6 +1,6 @@
 #include "board/HeaderControls.h"
 
-#include "board/BoardPalette.h"
+#include "graphics/ChromeStyle.h"
 #include "graphics/Symbols.h"
 
 #include <QKeyEvent>
@@ -12,8 +12,7 @@
 namespace murvane::board {
 
 namespace {
-constexpr qreal kButtonLabel = 16;  // symbol frame
-constexpr qreal kButtonPadding = 6; // around the symbol
+using Chrome = graphics::ChromeMetrics;
 constexpr int kBounceMs = 350;
 constexpr int kCountMs = 500;
 } // namespace
@@ -36,7 +35,7 @@ RoundSymbolButton::RoundSymbolButton(const QString& symbol, QWidget* parent)
 void RoundSymbolButton::setScale(qreal scale)
 {
     scale_ = scale;
-    const int d = qRound((kButtonLabel + 2 * kButtonPadding) * scale);
+    const int d = qRound(Chrome::headerButtonSize * scale);
     setFixedSize(d, d);
     update();
 }
@@ -69,7 +68,7 @@ void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
 
 QSize RoundSymbolButton::sizeHint() const
 {
-    const int d = qRound((kButtonLabel + 2 * kButtonPadding) * scale_);
+    const int d = qRound(Chrome::headerButtonSize * scale_);
     return QSize(d, d);
 }
 
@@ -78,21 +77,22 @@ void RoundSymbolButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect());
-    paintGlass(painter, r, r.height() / 2, appearance_);
+    const graphics::ChromePalette palette(appearance_);
+    graphics::paintGlass(painter, r, r.height() / 2, appearance_);
     if (isDown())
         painter.fillPath([&] { QPainterPath p; p.addEllipse(r.adjusted(1, 1, -1, -1)); return p; }(),
-                         appearance_.dark ? QColor(255, 255, 255, 30) : QColor(0, 0, 0, 20));
+                         palette.pressedTint());
 
-    // 12-point symbol in its 16 x 16 frame, lifted once by the bounce.
+    // The header symbol, lifted once by the bounce.
     qreal lift = 0, grow = 1;
     if (bounce_.state() == QAbstractAnimation::Running) {
         const qreal t = bounce_.currentValue().toReal();
         lift = std::sin(t * M_PI) * 3 * scale_;
         grow = 1 + 0.12 * std::sin(t * M_PI);
     }
-    const qreal side = 12 * scale_ * grow;
+    const qreal side = Chrome::headerSymbolSize * scale_ * grow;
     const QRectF box(r.center().x() - side / 2, r.center().y() - side / 2 - lift, side, side);
-    QColor tint = primaryText(appearance_);
+    QColor tint = palette.primary();
     if (!isEnabled())
         tint.setAlphaF(tint.alphaF() * 0.3);
     graphics::paintSymbol(painter, symbol_, box, tint);

@@ -1,11 +1,11 @@
 #include "board/HintLayer.h"
 
 #include "board/BoardAnnouncer.h"
-#include "board/BoardPalette.h"
 #include "board/PilePainter.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardGeometry.h"
+#include "graphics/ChromeStyle.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -97,7 +97,7 @@ void HintLayer::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(opacity_);
     const PileScene scene = view_.pileScene();
-    const QColor accent = accentColor(scene.appearance);
+    const QColor accent = graphics::ChromePalette(scene.appearance).accent();
     const qreal s = scene.geometry.scale();
 
     if (!shown_->showsOnBoard()) {

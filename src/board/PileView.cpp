@@ -1,10 +1,10 @@
 #include "board/PileView.h"
 
-#include "board/BoardPalette.h"
 #include "board/KeyboardNavigation.h"
 #include "board/PilePainter.h"
 #include "board/SolitaireView.h"
 #include "graphics/CardGeometry.h"
+#include "graphics/ChromeStyle.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -64,7 +64,7 @@ void PileView::paintEvent(QPaintEvent*)
     const PileScene scene = view_.pileScene();
     paintPile(painter, scene, pile_);
     if (view_.showKeyboardFocus() && view_.focusedSlot() == pile_)
-        paintFocusRing(painter, scene, pile_, accentColor(scene.appearance));
+        paintFocusRing(painter, scene, pile_, graphics::ChromePalette(scene.appearance).focusRing());
 }
 
 void PileView::focusInEvent(QFocusEvent* event)

@@ -3,7 +3,6 @@
 #include "board/BoardAccessibility.h"
 #include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
-#include "board/BoardPalette.h"
 #include "board/BoardSurface.h"
 #include "board/CardFlightLayer.h"
 #include "board/DragPreviewLayer.h"
@@ -14,10 +13,12 @@
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardView.h"
+#include "graphics/ChromeStyle.h"
 #include "graphics/RenderCache.h"
 #include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ModalScreenView.h"
+#include "screens/ScreenStyle.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -144,8 +145,7 @@ QSize SolitaireView::sizeHint() const
 
 graphics::Appearance SolitaireView::appearance() const
 {
-    const SystemAppearance& sys = SystemAppearance::instance();
-    return graphics::Appearance{sys.isDark(), sys.increasedContrast()};
+    return screens::currentAppearance();
 }
 
 board::PileScene SolitaireView::pileScene() const
@@ -388,7 +388,7 @@ void SolitaireView::showEvent(QShowEvent* event)
 void SolitaireView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), board::boardBackground(appearance()));
+    painter.fillRect(rect(), graphics::ChromePalette(appearance()).background());
 }
 
 } // namespace murvane

@@ -131,16 +131,38 @@ QString CardBackView::accessibilityLabel() const
     return localizedString(QStringLiteral("Card Back, Theme: %@"), {localizedName(theme)});
 }
 
+namespace {
+
+RenderKey backKey(const CardBackView& view, qreal scale, qreal dpr)
+{
+    return RenderKey{.element = RenderElement::back,
+                     .variant = int(view.theme),
+                     .scale = keyMilli(scale),
+                     .ratio = keyMilli(dpr),
+                     .flags = appearanceBits(view.appearance),
+                     .colour = view.deepPurple.rgba()};
+}
+
+} // namespace
+
+QPixmap bareBackPixmap(const CardBackView& view, qreal devicePixelRatio)
+{
+    const qreal dpr = clampDevicePixelRatio(devicePixelRatio);
+    const qreal s = backMetrics(view.scale).cornerRadius / 5; // the clamped scale
+    RenderKey key = backKey(view, s, dpr);
+    key.name = QStringLiteral("bare");
+    return RenderCache::get<QPixmap>(key, [&] {
+        CardBackView copy = view;
+        copy.scale = s;
+        return detail::layer(copy.size(), dpr, [&](QPainter& p) { copy.paintUncached(p, QPointF(0, 0)); });
+    });
+}
+
 QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio)
 {
     const qreal dpr = clampDevicePixelRatio(devicePixelRatio);
     const qreal s = backMetrics(view.scale).cornerRadius / 5; // the clamped scale
-    const RenderKey key{.element = RenderElement::back,
-                        .variant = int(view.theme),
-                        .scale = keyMilli(s),
-                        .ratio = keyMilli(dpr),
-                        .flags = appearanceBits(view.appearance),
-                        .colour = view.deepPurple.rgba()};
+    const RenderKey key = backKey(view, s, dpr);
     return RenderCache::get<QPixmap>(key, [&] {
         CardBackView copy = view;
         copy.scale = s;

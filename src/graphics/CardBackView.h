@@ -44,5 +44,8 @@ struct CardBackView {
 // The flattened back with its shadow, from the render cache; the pixmap's
 // logical origin is the frame's top-left minus shadowMargin(scale).
 QPixmap backPixmap(const CardBackView& view, qreal devicePixelRatio);
+// The flattened back alone, without a shadow (for a picker that draws its
+// own), from the render cache; the pixmap's origin is the frame's top-left.
+QPixmap bareBackPixmap(const CardBackView& view, qreal devicePixelRatio);
 
 } // namespace murvane::graphics

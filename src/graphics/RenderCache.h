@@ -1,7 +1,7 @@
 #pragma once
-// The one cache behind every drawn element: card faces, card backs, empty
-// slots, shadows, symbols (outlines and tinted layers), text outlines and
-// the board's glass panels. It is bounded by bytes
+// The one cache behind every drawn element: card faces, card backs (on the
+// board and in the theme picker), empty slots, shadows, symbols (outlines
+// and tinted layers), text outlines and the chrome's glass. It is bounded by bytes
 // (an estimate of each entry's memory) and evicts the least recently used
 // entry first. Keys carry everything an element depends on (scale, device
 // pixel ratio, appearance), so a stale entry is never drawn; clear() only

@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmapCache>
 #include <QScrollArea>
 
 #include <cmath>
@@ -22,33 +21,14 @@ QSizeF swatchCardSize(qreal t)
     return graphics::CardBackView::size(t * CardSwatch::kCardScale);
 }
 
-// The back without its board shadow (the swatch draws its own), rendered once
-// per theme, scale, pixel ratio and appearance.
-QPixmap swatchFace(CardBackTheme theme, qreal scale, qreal dpr, const ScreenPalette& palette)
+// The back without its board shadow: the swatch draws its own.
+QPixmap swatchFace(CardBackTheme theme, qreal scale, qreal dpr, const graphics::Appearance& appearance)
 {
-    const QString key = QStringLiteral("murvane-swatch-%1-%2-%3-%4-%5")
-                            .arg(int(theme))
-                            .arg(scale, 0, 'f', 4)
-                            .arg(dpr, 0, 'f', 2)
-                            .arg(int(palette.dark))
-                            .arg(int(palette.increasedContrast));
-    QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
-        return pixmap;
     graphics::CardBackView view;
     view.theme = theme;
     view.scale = scale;
-    view.appearance = {palette.dark, palette.increasedContrast};
-    const QSizeF size = view.size();
-    pixmap = QPixmap(QSize(int(std::ceil(size.width() * dpr)), int(std::ceil(size.height() * dpr))));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    view.paintUncached(p, QPointF(0, 0));
-    p.end();
-    QPixmapCache::insert(key, pixmap);
-    return pixmap;
+    view.appearance = appearance;
+    return graphics::bareBackPixmap(view, dpr);
 }
 
 } // namespace
@@ -93,12 +73,13 @@ void CardSwatch::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const ScreenPalette palette = ScreenPalette::current();
+    const graphics::ChromePalette palette = currentPalette();
     const QRectF card = cardRect();
     const qreal cardRadius = graphics::backMetrics(scale_ * kCardScale).cornerRadius;
 
-    paintSoftShadow(p, card, cardRadius, 2, 1, selected_ ? 0.30 : 0.10);
-    p.drawPixmap(card.topLeft(), swatchFace(theme_, scale_ * kCardScale, devicePixelRatioF(), palette));
+    graphics::paintSoftShadow(p, card, cardRadius, 2, QPointF(0, 1), selected_ ? 0.30 : 0.10);
+    p.drawPixmap(card.topLeft(),
+                 swatchFace(theme_, scale_ * kCardScale, devicePixelRatioF(), palette.appearance()));
 
     if (selected_) {
         p.setPen(QPen(palette.accent(), kRingWidth));

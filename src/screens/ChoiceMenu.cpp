@@ -94,8 +94,8 @@ void ChoiceMenu::rebuildMenu()
     menu_->clear();
     // The list follows the screen's scale and look, not the desktop style,
     // so it grows with the text and turns dark with the panel.
-    const ScreenPalette palette = ScreenPalette::current();
-    menu_->setStyleSheet(menuStyleSheet(scale(), palette.dark, palette.primary(), palette.accent(), kMenuItemLeading));
+    const graphics::ChromePalette palette = currentPalette();
+    stylePopupMenu(menu_, scale(), palette.appearance(), kMenuItemLeading);
     const QIcon check = checkmarkIcon(palette.primary());
     const QIcon blank = blankIcon();
     for (int i = 0; i < titles_.size(); ++i) {

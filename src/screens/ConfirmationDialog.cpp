@@ -22,7 +22,7 @@ ConfirmationDialog::ConfirmationDialog(qreal scale, const ConfirmationTexts& tex
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 
-    card_ = new GlassSurface(GlassLevel::card, kCornerRadius * scale_, this);
+    card_ = new GlassSurface(graphics::GlassLevel::card, graphics::ChromeMetrics::floatingCornerRadius * scale_, this);
     card_->setObjectName(dialogID);
     card_->setAccessibleName(title);
     card_->setAccessibleDescription(message);
@@ -107,7 +107,7 @@ void ConfirmationDialog::setScale(qreal scale)
 void ConfirmationDialog::applyScale()
 {
     const qreal s = scale_;
-    const ScreenPalette palette = ScreenPalette::current();
+    const graphics::ChromePalette palette = currentPalette();
 
     titleLabel_->setFont(scaledFont(kTitleSize * s, QFont::Bold));
     messageLabel_->setFont(scaledFont(kMessageSize * s, QFont::Normal));
@@ -125,7 +125,7 @@ void ConfirmationDialog::applyScale()
     cardLayout_->setContentsMargins(pad, pad, pad, pad);
     cardLayout_->setSpacing(qRound(kSpacing * s));
     buttonRow_->setSpacing(qRound(kSpacing * s));
-    card_->setRadius(kCornerRadius * s);
+    card_->setRadius(graphics::ChromeMetrics::floatingCornerRadius * s);
     card_->setFixedWidth(qRound(kCardWidth * s));
     placeCard();
     update();
@@ -151,8 +151,7 @@ void ConfirmationDialog::paintEvent(QPaintEvent*)
     QColor dim(0, 0, 0);
     dim.setAlphaF(float(kBackdropOpacity));
     p.fillRect(rect(), dim);
-    paintSoftShadow(p, QRectF(card_->geometry()), kCornerRadius * scale_, kShadowRadius * scale_,
-                    kShadowOffsetY * scale_, kShadowOpacity);
+    graphics::paintFloatingShadow(p, QRectF(card_->geometry()), scale_);
 }
 
 void ConfirmationDialog::resizeEvent(QResizeEvent* event)

@@ -49,13 +49,9 @@ public:
     static constexpr qreal kCardWidth = 260;
     static constexpr qreal kCardPadding = 18;
     static constexpr qreal kSpacing = 10;
-    static constexpr qreal kCornerRadius = 16;
     static constexpr qreal kTitleSize = 14;
     static constexpr qreal kMessageSize = 11;
     static constexpr qreal kButtonTextSize = 11;
-    static constexpr qreal kShadowRadius = 16;
-    static constexpr qreal kShadowOffsetY = 6;
-    static constexpr qreal kShadowOpacity = 0.30;
     static constexpr qreal kBackdropOpacity = 0.25;
 
     ConfirmationDialog(qreal scale, const ConfirmationTexts& texts, QWidget* parent);

@@ -130,7 +130,7 @@ void GlassButton::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const ScreenPalette palette = ScreenPalette::current();
+    const graphics::ChromePalette palette = currentPalette();
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = std::min(r.width(), r.height()) / 2;
 
@@ -146,12 +146,10 @@ void GlassButton::paintEvent(QPaintEvent*)
         p.drawRoundedRect(r, radius, radius);
         labelColour = palette.accentText();
     } else {
-        paintGlass(p, r, radius, palette);
+        graphics::paintGlass(p, QRectF(rect()), radius, palette.appearance());
         if (isDown() || hovered_) {
-            QColor tint = palette.dark ? QColor(255, 255, 255) : QColor(0, 0, 0);
-            tint.setAlpha(isDown() ? 36 : 14);
             p.setPen(Qt::NoPen);
-            p.setBrush(tint);
+            p.setBrush(isDown() ? palette.pressedTint() : palette.hoverTint());
             p.drawRoundedRect(r, radius, radius);
         }
         if (destructive_)
@@ -161,7 +159,7 @@ void GlassButton::paintEvent(QPaintEvent*)
         labelColour.setAlphaF(labelColour.alphaF() * 0.4f);
 
     if (hasFocus() && keyboardFocus_) {
-        QPen ring(palette.accent(), 2);
+        QPen ring(palette.focusRing(), 2);
         p.setPen(ring);
         p.setBrush(Qt::NoBrush);
         const QRectF fr = r.adjusted(1, 1, -1, -1);

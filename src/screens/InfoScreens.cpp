@@ -73,7 +73,7 @@ protected:
         QPainter p(this);
         QRectF box(0, 0, side_, side_);
         box.moveCenter(QRectF(rect()).center());
-        graphics::paintSymbol(p, symbol_, box, ScreenPalette::current().accent());
+        graphics::paintSymbol(p, symbol_, box, currentPalette().accent());
     }
 
 private:

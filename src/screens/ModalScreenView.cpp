@@ -21,6 +21,8 @@
 
 namespace murvane::screens {
 
+using Chrome = graphics::ChromeMetrics;
+
 ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal boardScale, QWidget* parent)
     : QWidget(parent), game_(game), screen_(screen), boardScale_(sanitizedScale(boardScale)),
       textScale_(screenTextScale(game)), loginItems_(std::make_unique<LoginItemService>()),
@@ -54,7 +56,7 @@ ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal 
     scroll_->viewport()->setAutoFillBackground(false);
     columnLayout_->addWidget(scroll_, 1);
 
-    isDark_ = ScreenPalette::current().dark;
+    appearance_ = currentAppearance();
     applyBoardScale();
     rebuildBody();
 
@@ -68,7 +70,7 @@ ModalScreenView::~ModalScreenView() = default;
 void ModalScreenView::buildHeader()
 {
     // The header's glass group: one opaque bar behind the title and buttons.
-    header_ = new GlassSurface(GlassLevel::header, kHeaderCornerRadius * boardScale_, column_);
+    header_ = new GlassSurface(graphics::GlassLevel::header, Chrome::headerCornerRadius * boardScale_, column_);
     header_->setObjectName(QStringLiteral("screenHeader"));
     headerLayout_ = new QHBoxLayout(header_);
 
@@ -101,9 +103,9 @@ void ModalScreenView::buildHeader()
     closeButton_->setToolTip(localizedString(QStringLiteral("Close")));
     closeButton_->setAccessibleName(localizedString(QStringLiteral("Close")));
     closeButton_->setShape(GlassButton::Shape::circle);
-    closeButton_->setSymbol(QStringLiteral("xmark"), kHeaderSymbolSize, kHeaderSymbolFrame);
+    closeButton_->setSymbol(QStringLiteral("xmark"), Chrome::headerSymbolSize, Chrome::headerSymbolFrame);
     closeButton_->setLabelFont(kHeaderButtonTextSize, QFont::Medium);
-    closeButton_->setPadding((kHeaderButtonSize - kHeaderSymbolFrame) / 2, (kHeaderButtonSize - kHeaderSymbolFrame) / 2);
+    closeButton_->setPadding((Chrome::headerButtonSize - Chrome::headerSymbolFrame) / 2, (Chrome::headerButtonSize - Chrome::headerSymbolFrame) / 2);
     connect(closeButton_, &QAbstractButton::clicked, this, &ModalScreenView::closeRequested);
     buttonGroup_->addWidget(closeButton_);
 
@@ -125,25 +127,23 @@ void ModalScreenView::applyBoardScale()
     const qreal b = boardScale_;
     // The header lands on the board header's pixels: the same rectangle,
     // rounded out to whole pixels the same way.
-    const int columnWidth = qRound(kColumnWidth * b);
-    const QRect header = QRectF(kColumnPadding * b, kColumnPadding * b, (kColumnWidth - 2 * kColumnPadding) * b,
-                                kHeaderHeight * b)
-                             .toAlignedRect();
+    const int columnWidth = qRound(Chrome::panelWidth * b);
+    const QRect header = Chrome::headerRect(b).toAlignedRect();
     column_->setFixedWidth(columnWidth);
     columnLayout_->setContentsMargins(header.left(), header.top(), columnWidth - header.right() - 1,
-                                      qRound(kColumnPadding * b));
-    columnLayout_->setSpacing(qRound(kColumnSpacing * b));
-    headerLayout_->setSpacing(qRound(kHeaderSpacing * b));
-    headerLayout_->setContentsMargins(qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b),
-                                      qRound(kHeaderPaddingH * b), qRound(kHeaderPaddingV * b));
+                                      qRound(Chrome::inset * b));
+    columnLayout_->setSpacing(qRound(Chrome::stackSpacing * b));
+    headerLayout_->setSpacing(qRound(Chrome::headerSpacing * b));
+    headerLayout_->setContentsMargins(qRound(Chrome::headerPaddingH * b), qRound(Chrome::headerPaddingV * b),
+                                      qRound(Chrome::headerPaddingH * b), qRound(Chrome::headerPaddingV * b));
     header_->setFixedHeight(header.height());
-    header_->setRadius(kHeaderCornerRadius * b);
-    buttonGroup_->setSpacing(qRound(kHeaderGroupSpacing * b));
+    header_->setRadius(Chrome::headerCornerRadius * b);
+    buttonGroup_->setSpacing(qRound(Chrome::headerGroupSpacing * b));
 
     // A slim overlay-style indicator instead of the style's full scroll bar.
-    const ScreenPalette look = ScreenPalette::current();
+    const graphics::ChromePalette look = currentPalette();
     QColor handle = look.primary();
-    handle.setAlpha(look.dark ? 90 : 70);
+    handle.setAlpha(look.dark() ? 90 : 70);
     scroll_->verticalScrollBar()->setStyleSheet(
         QStringLiteral("QScrollBar:vertical { background: transparent; width: %1px; margin: 0; }"
                        "QScrollBar::handle:vertical { background: %2; border-radius: %3px; min-height: %4px;"
@@ -156,17 +156,17 @@ void ModalScreenView::applyBoardScale()
             .arg(qRound(24 * b))
             .arg(qRound(3 * b)));
 
-    title_->setFont(scaledFont(kTitleSize * b, QFont::DemiBold));
+    title_->setFont(scaledFont(Chrome::headerTitleSize * b, QFont::DemiBold));
     QPalette tp = title_->palette();
-    tp.setColor(QPalette::WindowText, ScreenPalette::current().primary());
+    tp.setColor(QPalette::WindowText, look.primary());
     title_->setPalette(tp);
 
     if (resetButton_) {
         resetButton_->setScale(b);
-        resetButton_->setFixedHeight(qRound(kHeaderButtonSize * b));
+        resetButton_->setFixedHeight(qRound(Chrome::headerButtonSize * b));
     }
     closeButton_->setScale(b);
-    closeButton_->setFixedSize(qRound(kHeaderButtonSize * b), qRound(kHeaderButtonSize * b));
+    closeButton_->setFixedSize(qRound(Chrome::headerButtonSize * b), qRound(Chrome::headerButtonSize * b));
     for (ConfirmationDialog* d : {resetDialog_.data(), rulesDialog_.data()})
         if (d)
             d->setScale(b);
@@ -185,10 +185,10 @@ void ModalScreenView::updateTextScale()
 void ModalScreenView::updateAppearance()
 {
     updateTextScale();
-    const bool dark = ScreenPalette::current().dark;
-    if (dark == isDark_)
+    const graphics::Appearance appearance = currentAppearance();
+    if (appearance == appearance_)
         return;
-    isDark_ = dark;
+    appearance_ = appearance;
     applyBoardScale(); // header colours
     queueBodyRebuild();
 }

@@ -17,6 +17,7 @@
 // view: a dialog left open, or a pending rule change, is dropped with it.
 
 #include "engine/Settings.h"
+#include "graphics/Appearance.h"
 #include "platform/LoginItemService.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
@@ -48,23 +49,10 @@ struct PendingRulesChange {
 class ModalScreenView : public QWidget {
     Q_OBJECT
 public:
-    // Frame and header at scale 1 (times b).
-    static constexpr qreal kColumnWidth = 375;
-    static constexpr qreal kColumnPadding = 14;
-    static constexpr qreal kColumnSpacing = 12;
-    static constexpr qreal kHeaderSpacing = 6;
-    static constexpr qreal kHeaderGroupSpacing = 8;
-    static constexpr qreal kTitleSize = 13;
+    // The frame and the header bar are the chrome's (graphics::ChromeMetrics,
+    // times b), the board header's own: opening a screen swaps the header's
+    // contents without a jump. At scale 1 (times b):
     static constexpr qreal kHeaderButtonTextSize = 12;
-    static constexpr qreal kHeaderSymbolSize = 12;
-    static constexpr qreal kHeaderSymbolFrame = 16;
-    // The header bar matches the board's header exactly (place, height,
-    // button size), so opening a screen swaps its contents without a jump.
-    static constexpr qreal kHeaderHeight = 40;
-    static constexpr qreal kHeaderPaddingH = 10;
-    static constexpr qreal kHeaderPaddingV = 6;
-    static constexpr qreal kHeaderButtonSize = 28;
-    static constexpr qreal kHeaderCornerRadius = 12;
     static constexpr qreal kScrollBarWidth = 10;
     // Body default font at scale 1 (times t).
     static constexpr qreal kBodyFontSize = 13;
@@ -137,7 +125,7 @@ private:
     qreal boardScale_ = 1;
     qreal textScale_ = 1;
     bool bodyRebuildQueued_ = false;
-    bool isDark_ = false;
+    graphics::Appearance appearance_;
 
     QWidget* column_ = nullptr;
     GlassSurface* header_ = nullptr;

@@ -34,12 +34,12 @@ QLabel* wrappingLabel(const QString& text, QWidget* parent)
 
 void setSecondaryColour(QWidget* label)
 {
-    setTextColour(label, ScreenPalette::current().secondary());
+    setTextColour(label, currentPalette().secondary());
 }
 
 void setPrimaryColour(QWidget* label)
 {
-    setTextColour(label, ScreenPalette::current().primary());
+    setTextColour(label, currentPalette().primary());
 }
 
 Divider::Divider(QWidget* parent) : QWidget(parent)
@@ -52,7 +52,7 @@ Divider::Divider(QWidget* parent) : QWidget(parent)
 void Divider::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), ScreenPalette::current().divider());
+    p.fillRect(rect(), currentPalette().divider());
 }
 
 GroupBox::GroupBox(qreal textScale, QWidget* parent) : QWidget(parent), scale_(sanitizedScale(textScale))
@@ -86,7 +86,7 @@ void GroupBox::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const ScreenPalette palette = ScreenPalette::current();
+    const graphics::ChromePalette palette = currentPalette();
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal radius = kCornerRadius * scale_;
     p.setPen(QPen(palette.groupBorder(), 1));

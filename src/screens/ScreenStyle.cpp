@@ -8,9 +8,8 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
-#include <QLinearGradient>
+#include <QMenu>
 #include <QPainter>
-#include <QPainterPath>
 #include <QVariant>
 #include <QWidget>
 
@@ -35,8 +34,7 @@ qreal sanitizedScale(qreal scale)
 
 qreal screenTextScale(BoardSize size, qreal systemTextScale)
 {
-    const qreal factor = size == BoardSize::large ? kLargeTextFactor : 1.0;
-    return sanitizedScale(sanitizedScale(systemTextScale) * factor);
+    return sanitizedScale(sanitizedScale(systemTextScale) * graphics::boardSizeFactor(size));
 }
 
 qreal screenTextScale(const SolitaireGame& game)
@@ -57,135 +55,50 @@ QFont scaledFont(qreal size, QFont::Weight weight)
     return font;
 }
 
-ScreenPalette ScreenPalette::current()
+graphics::Appearance currentAppearance()
 {
-    ScreenPalette p;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        const auto& appearance = SystemAppearance::instance();
-        p.dark = appearance.isDark();
-        p.increasedContrast = appearance.increasedContrast();
-    }
-    return p;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return {};
+    const auto& appearance = SystemAppearance::instance();
+    return {appearance.isDark(), appearance.increasedContrast()};
 }
 
-QColor ScreenPalette::primary() const
+graphics::ChromePalette currentPalette()
 {
-    return dark ? QColor(255, 255, 255, 235) : QColor(0, 0, 0, 222);
+    return graphics::ChromePalette(currentAppearance());
 }
 
-QColor ScreenPalette::secondary() const
+QString menuStyleSheet(qreal scale, const graphics::Appearance& appearance, qreal itemLeading)
 {
-    if (increasedContrast)
-        return dark ? QColor(255, 255, 255, 200) : QColor(0, 0, 0, 190);
-    return dark ? QColor(255, 255, 255, 140) : QColor(0, 0, 0, 128);
-}
-
-QColor ScreenPalette::accent() const
-{
-    return dark ? QColor(10, 132, 255) : QColor(0, 122, 255);
-}
-
-QColor ScreenPalette::accentText() const
-{
-    return QColor(Qt::white);
-}
-
-QColor ScreenPalette::destructive() const
-{
-    return dark ? QColor(255, 69, 58) : QColor(215, 0, 21);
-}
-
-QColor ScreenPalette::divider() const
-{
-    const int alpha = increasedContrast ? 70 : 30;
-    return dark ? QColor(255, 255, 255, alpha) : QColor(0, 0, 0, alpha);
-}
-
-QColor ScreenPalette::groupFill() const
-{
-    return dark ? QColor(255, 255, 255, 16) : QColor(0, 0, 0, 10);
-}
-
-QColor ScreenPalette::groupBorder() const
-{
-    const int alpha = increasedContrast ? 80 : 18;
-    return dark ? QColor(255, 255, 255, alpha) : QColor(0, 0, 0, alpha);
-}
-
-void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
-                GlassLevel level)
-{
-    if (rect.isEmpty())
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    radius = std::min(radius, std::min(rect.width(), rect.height()) / 2);
-
-    QPainterPath shape;
-    shape.addRoundedRect(rect, radius, radius);
-
-    // A faint vertical sheen stands in for the frosted blur.
-    // Cards and the header bar are opaque: there is no blur here, and a
-    // translucent fill lets ranks and suits behind bleed into the text.
-    QLinearGradient fill(rect.topLeft(), rect.bottomLeft());
-    if (level == GlassLevel::card) {
-        if (palette.dark) {
-            fill.setColorAt(0, QColor(58, 58, 62));
-            fill.setColorAt(1, QColor(44, 44, 48));
-        } else {
-            fill.setColorAt(0, QColor(252, 252, 253));
-            fill.setColorAt(1, QColor(240, 240, 243));
-        }
-    } else if (level == GlassLevel::header) {
-        // The board header's translucent glass as it looks over the panel,
-        // so opening a screen changes nothing but the header's contents.
-        if (palette.dark) {
-            fill.setColorAt(0, QColor(56, 56, 60));
-            fill.setColorAt(1, QColor(53, 53, 57));
-        } else {
-            fill.setColorAt(0, QColor(250, 250, 251));
-            fill.setColorAt(1, QColor(247, 247, 249));
-        }
-    } else if (palette.dark) {
-        fill.setColorAt(0, QColor(255, 255, 255, 38));
-        fill.setColorAt(1, QColor(255, 255, 255, 22));
-    } else {
-        fill.setColorAt(0, QColor(255, 255, 255, 200));
-        fill.setColorAt(1, QColor(250, 250, 252, 165));
-    }
-    painter.fillPath(shape, fill);
-
-    // Hairline rim: one device pixel, inset by half so it stays inside.
-    const qreal hairline = 1.0;
-    QRectF rim = rect.adjusted(hairline / 2, hairline / 2, -hairline / 2, -hairline / 2);
-    QPainterPath rimPath;
-    rimPath.addRoundedRect(rim, std::max<qreal>(0, radius - hairline / 2),
-                           std::max<qreal>(0, radius - hairline / 2));
-    int rimAlpha = palette.increasedContrast ? 110 : (palette.dark ? 45 : 30);
-    QColor rimColour = palette.dark ? QColor(255, 255, 255, rimAlpha) : QColor(0, 0, 0, rimAlpha);
-    QPen pen(rimColour, hairline);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(rimPath);
-    painter.restore();
-}
-
-QString menuStyleSheet(qreal scale, bool dark, const QColor& text, const QColor& accent, qreal itemLeading)
-{
+    const graphics::ChromePalette palette(appearance);
     const auto px = [scale](qreal v) { return QString::number(qRound(v * scale)); };
+    const auto rgba = [](const QColor& c) {
+        return QStringLiteral("rgba(%1, %2, %3, %4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alpha());
+    };
     return QStringLiteral("QMenu { background: %1; border: 1px solid %2; border-radius: %3px; padding: %4px;"
                           " font-size: %5px; }"
                           "QMenu::item { color: %6; padding: %7px %8px %7px %9px; border-radius: %10px; }"
-                          "QMenu::item:selected { background: %11; color: white; }"
+                          "QMenu::item:selected { background: %11; color: %12; }"
                           "QMenu::separator { height: 1px; background: %2; margin: %4px %7px; }")
-        .arg(dark ? QStringLiteral("#2c2c30") : QStringLiteral("#fafafc"),
-             dark ? QStringLiteral("#48484e") : QStringLiteral("#d0d0d6"), px(8), px(4), px(13), text.name(), px(4),
-             px(12), px(itemLeading))
-        .arg(px(5), accent.name());
+        .arg(palette.raisedFill().name(), rgba(palette.edge()), px(kPopupCornerRadius), px(4), px(13),
+             rgba(palette.primary()), px(4), px(12), px(itemLeading))
+        .arg(px(5), palette.accent().name(), palette.accentText().name());
 }
 
-GlassSurface::GlassSurface(GlassLevel level, qreal radius, QWidget* parent)
+void stylePopupMenu(QMenu* menu, qreal scale, const graphics::Appearance& appearance, qreal itemLeading)
+{
+    if (!menu)
+        return;
+    // A frameless, see-through window lets the style sheet's rounded border
+    // be the list's outline; otherwise its square window shows at the corners.
+    if (!menu->testAttribute(Qt::WA_TranslucentBackground)) {
+        menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+        menu->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    menu->setStyleSheet(menuStyleSheet(scale, appearance, itemLeading));
+}
+
+GlassSurface::GlassSurface(graphics::GlassLevel level, qreal radius, QWidget* parent)
     : QWidget(parent), level_(level), radius_(radius)
 {
 }
@@ -199,32 +112,7 @@ void GlassSurface::setRadius(qreal radius)
 void GlassSurface::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    paintGlass(p, QRectF(rect()), radius_, ScreenPalette::current(), level_);
-}
-
-void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
-                     qreal offsetY, qreal opacity)
-{
-    if (rect.isEmpty() || radius <= 0 || opacity <= 0)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    // Stacked translucent rings approximate a blur without an offscreen pass.
-    const int steps = std::clamp(int(std::ceil(radius)), 4, 24);
-    const QRectF base = rect.translated(0, offsetY);
-    const qreal perStep = opacity / steps * 1.6;
-    for (int i = steps; i >= 1; --i) {
-        const qreal grow = radius * (qreal(i) / steps) - radius / 2;
-        const qreal falloff = 1.0 - qreal(i) / (steps + 1);
-        QColor c(0, 0, 0);
-        c.setAlphaF(float(std::min<qreal>(1.0, perStep * falloff)));
-        painter.setBrush(c);
-        const QRectF r = base.adjusted(-grow, -grow, grow, grow);
-        const qreal cr = std::max<qreal>(0, cornerRadius + grow);
-        painter.drawRoundedRect(r, cr, cr);
-    }
-    painter.restore();
+    graphics::paintGlass(p, QRectF(rect()), radius_, currentAppearance(), level_);
 }
 
 namespace {

@@ -1,13 +1,15 @@
 #pragma once
 // Shared look of the full-panel screens and their dialogs: the two scale
-// factors, fonts at point sizes that follow them, the named colours, and the
-// glass material (a translucent rounded fill with a hairline rim, no blur).
+// factors, fonts at point sizes that follow them, the desktop's current look
+// and the pop-up list style. Colours, glass and shadow are the chrome style
+// the board uses too (graphics/ChromeStyle.h).
 //
 // Lengths are logical pixels at scale 1 multiplied by a scale factor: b (the
 // board scale) for the frame, header and dialogs, t (the screen text scale)
 // for everything inside a screen body.
 
 #include "engine/Settings.h"
+#include "graphics/ChromeStyle.h"
 
 #include <QColor>
 #include <QFont>
@@ -15,7 +17,7 @@
 #include <QString>
 #include <QWidget>
 
-class QPainter;
+class QMenu;
 class QWidget;
 
 namespace murvane {
@@ -28,70 +30,42 @@ namespace screens {
 // every length must stay positive and finite.
 qreal sanitizedScale(qreal scale);
 
-// The large board size makes screen text 18% larger.
-inline constexpr qreal kLargeTextFactor = 1.18;
-
-// t: the user's text-size factor times 1.18 for the large board size.
+// t: the user's text-size factor times the large board's factor.
 qreal screenTextScale(const SolitaireGame& game);
 qreal screenTextScale(BoardSize size, qreal systemTextScale);
 
 // The system font at `size` logical pixels (already scaled) and a weight.
 QFont scaledFont(qreal size, QFont::Weight weight = QFont::Normal);
 
-// The look currently asked for by the desktop.
-struct ScreenPalette {
-    bool dark = false;
-    bool increasedContrast = false;
+// The look the desktop asks for now, and the chrome's colours in it.
+graphics::Appearance currentAppearance();
+graphics::ChromePalette currentPalette();
 
-    static ScreenPalette current();
+// Corner radius of a pop-up list at scale 1.
+inline constexpr qreal kPopupCornerRadius = 8;
 
-    QColor primary() const;
-    QColor secondary() const;
-    QColor accent() const;
-    QColor accentText() const;  // text on an accent fill
-    QColor destructive() const; // text of a destructive button
-    QColor divider() const;
-    QColor groupFill() const;   // the group-box container
-    QColor groupBorder() const;
-};
-
-// How much of the board shows through a glass shape.
-enum class GlassLevel {
-    control, // buttons: light and see-through
-    card,    // dialog cards: opaque, so nothing behind reads through the text
-    header,  // the screen header bar: opaque, the board header's tone
-};
-
-// Fills `rect` as glass with the given corner radius and draws its hairline
-// rim. A radius of half the height gives a capsule.
-void paintGlass(QPainter& painter, const QRectF& rect, qreal radius, const ScreenPalette& palette,
-                GlassLevel level = GlassLevel::control);
-
-// The style sheet of a pop-up list (the board's menu, a choice menu's list):
-// it follows the panel's scale and look instead of the desktop style.
-// `itemLeading` is the room before an item's text at scale 1, for a check.
-QString menuStyleSheet(qreal scale, bool dark, const QColor& text, const QColor& accent, qreal itemLeading = 12);
+// Gives a pop-up list (the board's menu, a choice menu's list, the tray's
+// menu) the panel's look instead of the desktop style: its scale, colours
+// and rounded corners. `itemLeading` is the room before an item's text at
+// scale 1, for a check.
+void stylePopupMenu(QMenu* menu, qreal scale, const graphics::Appearance& appearance, qreal itemLeading = 12);
+// The style sheet behind it, for a menu whose window is not ours to shape.
+QString menuStyleSheet(qreal scale, const graphics::Appearance& appearance, qreal itemLeading = 12);
 
 // A widget filled with glass: the dialog card and the screen header bar.
 // Everything on it is its children.
 class GlassSurface : public QWidget {
 public:
-    GlassSurface(GlassLevel level, qreal radius, QWidget* parent);
+    GlassSurface(graphics::GlassLevel level, qreal radius, QWidget* parent);
     void setRadius(qreal radius);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    GlassLevel level_;
+    graphics::GlassLevel level_;
     qreal radius_;
 };
-
-// A soft drop shadow under a rounded rectangle: black at `opacity`, spread
-// over `radius`, shifted by `offsetY`.
-void paintSoftShadow(QPainter& painter, const QRectF& rect, qreal cornerRadius, qreal radius,
-                     qreal offsetY, qreal opacity);
-
 
 // Marks a widget for assistive technologies: a heading, a modal dialog, an
 // element to leave out, or one element that speaks for all its children (its

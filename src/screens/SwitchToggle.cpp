@@ -75,14 +75,14 @@ void SwitchToggle::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const ScreenPalette palette = ScreenPalette::current();
+    const graphics::ChromePalette palette = currentPalette();
     QSizeF size(kWidth * scale_, kHeight * scale_);
     QRectF track(QPointF(0, 0), size);
     track.moveCenter(QRectF(rect()).center());
     track.adjust(0.5, 0.5, -0.5, -0.5);
     const qreal r = track.height() / 2;
 
-    QColor fill = isChecked() ? palette.accent() : (palette.dark ? QColor(255, 255, 255, 45) : QColor(0, 0, 0, 38));
+    QColor fill = isChecked() ? palette.accent() : (palette.dark() ? QColor(255, 255, 255, 45) : QColor(0, 0, 0, 38));
     if (!isEnabled())
         fill.setAlphaF(fill.alphaF() * 0.5f);
     p.setPen(Qt::NoPen);
@@ -99,7 +99,7 @@ void SwitchToggle::paintEvent(QPaintEvent*)
     p.drawEllipse(knobRect);
 
     if (hasFocus() && keyboardFocus_) {
-        p.setPen(QPen(palette.accent(), 2));
+        p.setPen(QPen(palette.focusRing(), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(track.adjusted(-1, -1, 1, 1), r + 1, r + 1);
     }

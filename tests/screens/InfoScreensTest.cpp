@@ -3,6 +3,9 @@
 #include "ScreensTestSupport.h"
 
 #include "board/BoardGeometry.h"
+#include "board/BoardHeader.h"
+#include "board/SolitaireView.h"
+#include "graphics/ChromeStyle.h"
 #include "graphics/Symbols.h"
 #include "platform/SystemAppearance.h"
 
@@ -107,13 +110,54 @@ TEST(ScreenFrame, HeaderSitsExactlyWhereTheBoardHeaderIs)
             QCoreApplication::processEvents();
             const QRect header(view.header()->mapTo(&view, QPoint(0, 0)), view.header()->size());
             EXPECT_EQ(header, geometry.headerRect().toAlignedRect()) << scale;
-            const int button = qRound(ModalScreenView::kHeaderButtonSize * scale);
+            const int button = qRound(graphics::ChromeMetrics::headerButtonSize * scale);
             EXPECT_EQ(view.closeButton()->size(), QSize(button, button));
             // The close button takes the place of the board's rightmost button.
             EXPECT_EQ(view.header()->width() - view.closeButton()->geometry().right() - 1,
-                      qRound(ModalScreenView::kHeaderPaddingH * scale));
+                      qRound(graphics::ChromeMetrics::headerPaddingH * scale));
         }
     }
+}
+
+TEST(ScreenFrame, HeaderLooksExactlyLikeTheBoardHeader)
+{
+    // The darkest (light) or brightest (dark) pixel in a strip: the ink of a text.
+    const auto ink = [](const QImage& image, QRect strip, bool dark) {
+        int best = dark ? 0 : 255 * 3;
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x) {
+                const QRgb c = image.pixel(x, y);
+                const int sum = qRed(c) + qGreen(c) + qBlue(c);
+                best = dark ? std::max(best, sum) : std::min(best, sum);
+            }
+        return best;
+    };
+    for (const auto& [dark, contrast] : {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
+        SystemAppearance::instance().setDark(dark);
+        SystemAppearance::instance().setIncreasedContrast(contrast);
+        for (qreal scale : {1.0, 1.18}) {
+            test::GameFixture fixture;
+            fixture.game->setBoardSize(scale > 1 ? BoardSize::large : BoardSize::standard);
+            SolitaireView board(*fixture.game);
+            board.show();
+            ModalScreenView view(*fixture.game, ModalScreen::preferences, board.boardScale(), &fixture.panel);
+            view.setGeometry(fixture.panel.rect());
+            view.show();
+            test::settle();
+            const QImage ours = view.header()->grab().toImage();
+            const QImage boards = board.header()->grab().toImage();
+            ASSERT_EQ(ours.size(), boards.size());
+            // Bare glass between the texts and the buttons, and the hairline.
+            for (const QPoint at : {QPoint(ours.width() * 3 / 5, ours.height() / 2), QPoint(ours.width() / 2, 0)})
+                EXPECT_EQ(ours.pixel(at), boards.pixel(at)) << dark << contrast << scale << at.x() << at.y();
+            // Both titles in the same ink.
+            const QRect titles(qRound(graphics::ChromeMetrics::headerPaddingH * scale), 0,
+                               qRound(40 * scale), ours.height());
+            EXPECT_EQ(ink(ours, titles, dark), ink(boards, titles, dark)) << dark << contrast << scale;
+        }
+    }
+    SystemAppearance::instance().setDark(false);
+    SystemAppearance::instance().setIncreasedContrast(false);
 }
 
 TEST(ScreenFrame, NothingBehindADialogCardReadsThrough)

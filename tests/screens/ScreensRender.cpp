@@ -24,18 +24,12 @@ namespace {
 
 // Stands in for the panel's own background.
 class Panel : public QWidget {
-public:
-    explicit Panel(bool dark) : dark_(dark) {}
-
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.fillRect(rect(), dark_ ? QColor(36, 36, 40) : QColor(236, 236, 240));
+        p.fillRect(rect(), currentPalette().background());
     }
-
-private:
-    bool dark_;
 };
 
 void save(QWidget& w, const QString& dir, const QString& name)
@@ -50,7 +44,7 @@ void saveBody(ModalScreenView& view, const QString& dir, const QString& name)
     QWidget* body = view.scrollArea()->widget();
     const int height = body->hasHeightForWidth() ? body->heightForWidth(body->width()) : body->sizeHint().height();
     QPixmap pixmap(body->width(), std::max(height, body->height()));
-    pixmap.fill(ScreenPalette::current().dark ? QColor(36, 36, 40) : QColor(236, 236, 240));
+    pixmap.fill(currentPalette().background());
     body->render(&pixmap, QPoint(), QRegion(), QWidget::DrawChildren);
     pixmap.save(dir + "/" + name + ".png");
 }
@@ -85,7 +79,7 @@ int main(int argc, char** argv)
             game.setBoardSize(size.board);
             const qreal b = screenTextScale(game);
             for (ModalScreen screen : EnumCases<ModalScreen>::all) {
-                Panel panel(dark);
+                Panel panel;
                 panel.resize(qRound(375 * b), qRound(530 * b));
                 ModalScreenView view(game, screen, b, &panel);
                 view.setGeometry(panel.rect());
