@@ -562,7 +562,8 @@ std::vector<HintMove> shorten(const State& start, const std::vector<HintMove>& l
         }
     }
     std::vector<HintMove> result;
-    replay(start, steps, 0, &result);
+    if (!replay(start, steps, 0, &result))
+        return line; // never expected: every cut was played out before it was kept
     return result;
 }
 
