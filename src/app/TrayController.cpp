@@ -128,8 +128,7 @@ void TrayController::styleMenu()
     // board's menu; a StatusNotifierItem host draws its own from the actions.
     if (!menu_)
         return;
-    const screens::ScreenPalette palette = screens::ScreenPalette::current();
-    menu_->setStyleSheet(screens::menuStyleSheet(1.0, palette.dark, palette.primary(), palette.accent()));
+    screens::stylePopupMenu(menu_.get(), 1.0, screens::currentAppearance());
 }
 
 void TrayController::showOption(MenuBarIconOption option)
