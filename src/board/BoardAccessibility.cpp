@@ -1,6 +1,5 @@
 #include "board/BoardAccessibility.h"
 
-#include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
 
@@ -181,13 +180,6 @@ QStringList moveActionNames(const SolitaireGame& game, const DragSource& source)
     for (const MoveTarget& target : game.legalTargets(source))
         names.append(moveActionName(game, target));
     return names;
-}
-
-bool boardAcceptsActions(const SolitaireView& view)
-{
-    const SolitaireGame& game = view.game();
-    return !game.isShowingScreen() && !view.isConfirmingNewDeal() && !game.isAutoCompleting()
-        && !view.dragState().dragSource();
 }
 
 } // namespace murvane::board

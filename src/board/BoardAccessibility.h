@@ -16,7 +16,6 @@
 
 namespace murvane {
 class SolitaireGame;
-class SolitaireView;
 } // namespace murvane
 
 namespace murvane::board {
@@ -60,9 +59,6 @@ bool hasDefaultAction(const SolitaireGame& game, const PileId& pile, const PileE
 QString moveActionName(const SolitaireGame& game, const MoveTarget& target);
 // One name per legal target of the source, in the game's order.
 QStringList moveActionNames(const SolitaireGame& game, const DragSource& source);
-
-// The board takes accessibility requests only when it takes pointer input.
-bool boardAcceptsActions(const SolitaireView& view);
 
 // Installs the factory for the board's interfaces; later calls do nothing.
 void installBoardAccessibility();

@@ -4,11 +4,11 @@
 
 #include "board/BoardAccessibility.h"
 #include "board/BoardAnnouncer.h"
+#include "board/BoardContext.h"
 #include "board/BoardSurface.h"
 #include "board/CardFlightLayer.h"
 #include "board/DragPreviewLayer.h"
 #include "board/PileView.h"
-#include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
 
 #include <QAccessible>
@@ -81,8 +81,8 @@ public:
     {
         if (!isValid())
             return {};
-        const BoardGeometry& g = view().boardGeometry();
-        const SolitaireGame& game = view().game();
+        const BoardGeometry& g = board().boardGeometry();
+        const SolitaireGame& game = board().game();
         if (pile_.kind == PileId::Kind::tableau && element_.kind != PileElement::Kind::marker) {
             const auto n = game.tableau()[size_t(pile_.index)].size();
             return toScreen(widget_, g.columnCardRect(pile_.index, element_.index, n));
@@ -134,22 +134,22 @@ public:
 
     void doAction(const QString& name) override
     {
-        if (!isValid() || !boardAcceptsActions(view()))
+        if (!isValid() || !board().takesInput(InputChannel::accessibilityAction))
             return;
-        SolitaireGame& game = view().game();
+        SolitaireGame& game = board().game();
         const auto source = elementSource(game, pile_, element_);
         if (!source)
             return;
         if (name == pressAction()) {
             if (hasDefaultAction(game, pile_, element_))
-                game.moveToBestSpot(pileCards(game, pile_)[element_.index], view().dragState());
+                game.moveToBestSpot(pileCards(game, pile_)[element_.index], board().dragState());
             return;
         }
         // The name, not the position in a list read earlier, picks the target,
         // and the game checks it once more before anything moves.
         for (const MoveTarget& target : game.legalTargets(*source)) {
             if (moveActionName(game, target) == name) {
-                game.moveIfLegal(*source, target, view().dragState());
+                game.moveIfLegal(*source, target, board().dragState());
                 return;
             }
         }
@@ -158,8 +158,8 @@ public:
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    SolitaireView& view() const { return widget_->view(); }
-    const SolitaireGame& game() const { return widget_->view().game(); }
+    BoardContext& board() const { return widget_->board(); }
+    const SolitaireGame& game() const { return widget_->board().game(); }
 
     QPointer<PileView> widget_;
     PileId pile_;
@@ -185,11 +185,11 @@ public:
 
     PileView* pileView() const { return static_cast<PileView*>(widget()); }
     const PileId& pile() const { return pileView()->pile(); }
-    SolitaireView& view() const { return pileView()->view(); }
+    BoardContext& board() const { return pileView()->board(); }
 
     QString text(QAccessible::Text t) const override
     {
-        const SolitaireGame& game = view().game();
+        const SolitaireGame& game = board().game();
         if (t == QAccessible::Name) {
             if (pile().kind == PileId::Kind::stock)
                 return stockLabel(game);
@@ -198,7 +198,7 @@ public:
         }
         if (t == QAccessible::Description) {
             // What the last action did, while this pile keeps the focus.
-            if (const BoardAnnouncer* announcer = view().announcer();
+            if (const BoardAnnouncer* announcer = board().announcer();
                 announcer && announcer->pile() == pile() && !announcer->text().isEmpty())
                 return announcer->text();
             if (pile().kind == PileId::Kind::stock && game.stock().isEmpty())
@@ -208,11 +208,11 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override { return int(pileElements(view().game(), pile()).size()); }
+    int childCount() const override { return int(pileElements(board().game(), pile()).size()); }
 
     QAccessibleInterface* child(int index) const override
     {
-        const QList<PileElement> elements = pileElements(view().game(), pile());
+        const QList<PileElement> elements = pileElements(board().game(), pile());
         if (index < 0 || index >= elements.size())
             return nullptr;
         const PileElement& element = elements[index];
@@ -238,7 +238,7 @@ public:
         for (auto it = children_.constBegin(); it != children_.constEnd(); ++it) {
             if (QAccessible::accessibleInterface(*it) == child) {
                 const auto* element = static_cast<const PileElementAccessible*>(child);
-                return int(pileElements(view().game(), pile()).indexOf(element->element()));
+                return int(pileElements(board().game(), pile()).indexOf(element->element()));
             }
         }
         return -1;
@@ -258,10 +258,10 @@ public:
     {
         if (pile().kind == PileId::Kind::stock && name == pressAction()) {
             // The same as a click on the stock: draw, or turn the waste over.
-            if (!boardAcceptsActions(view()))
+            if (!board().takesInput(InputChannel::accessibilityAction))
                 return;
-            view().setFocusedSlot(PileId::stock());
-            view().game().drawFromStock(view().dragState());
+            board().setFocusedSlot(PileId::stock());
+            board().game().drawFromStock(board().dragState());
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -276,8 +276,9 @@ private:
 // screen is up.
 class BoardAccessible : public QAccessibleWidget {
 public:
-    explicit BoardAccessible(SolitaireView* view)
-        : QAccessibleWidget(view, QAccessible::Pane)
+    BoardAccessible(QWidget* widget, const BoardContext& board)
+        : QAccessibleWidget(widget, QAccessible::Pane)
+        , board_(board)
     {
     }
 
@@ -295,26 +296,28 @@ public:
 private:
     QList<QWidget*> shown() const
     {
-        auto* view = static_cast<SolitaireView*>(widget());
         QList<QWidget*> list;
-        for (QObject* o : view->children()) {
+        for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (!w || w->isWindow() || w == view->dragPreviewLayer() || w == view->flightLayer())
+            if (!w || w->isWindow() || qobject_cast<DragPreviewLayer*>(w) || qobject_cast<CardFlightLayer*>(w))
                 continue;
-            if (w == view->surface() && view->game().isShowingScreen())
+            if (qobject_cast<BoardSurface*>(w) && board_.layer() == BoardLayer::screen)
                 continue;
             list.append(w);
         }
         return list;
     }
+
+    const BoardContext& board_;
 };
 
 QAccessibleInterface* boardFactory(const QString&, QObject* object)
 {
     if (auto* pile = qobject_cast<PileView*>(object))
         return new PileAccessible(pile);
-    if (auto* view = qobject_cast<SolitaireView*>(object))
-        return new BoardAccessible(view);
+    // The board is the one widget that is also the context of its parts.
+    if (auto* board = dynamic_cast<BoardContext*>(object); board && object->isWidgetType())
+        return new BoardAccessible(static_cast<QWidget*>(object), *board);
     if (auto* announcement = qobject_cast<AnnouncementLabel*>(object))
         return new QAccessibleWidget(announcement, QAccessible::StatusBar);
     return nullptr;

@@ -1,8 +1,8 @@
 #include "board/BoardAnnouncer.h"
 
 #include "board/BoardHeader.h"
-#include "board/PileView.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
+#include "board/KeyboardNavigation.h"
 #include "engine/SolitaireGame.h"
 #include "platform/Localization.h"
 
@@ -20,13 +20,14 @@ AnnouncementLabel::AnnouncementLabel(QWidget* parent)
     setFixedSize(0, 0);
 }
 
-BoardAnnouncer::BoardAnnouncer(SolitaireView& view, QWidget* labelParent)
-    : QObject(&view)
-    , view_(view)
+BoardAnnouncer::BoardAnnouncer(const BoardContext& board, PileWidget pileWidget, QWidget* labelParent)
+    : QObject(labelParent)
+    , board_(board)
+    , pileWidget_(std::move(pileWidget))
     , label_(new AnnouncementLabel(labelParent))
-    , layout_(layoutOf(view.game()))
+    , layout_(layoutOf(board.game()))
 {
-    SolitaireGame& game = view.game();
+    SolitaireGame& game = board.game();
     for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
                         &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
         connect(&game, signal, this, &BoardAnnouncer::schedule);
@@ -42,10 +43,9 @@ BoardAnnouncer::BoardAnnouncer(SolitaireView& view, QWidget* labelParent)
         schedule();
     });
     connect(&game, &SolitaireGame::hasWonChanged, this, [this] {
-        won_ = view_.game().hasWon();
+        won_ = board_.game().hasWon();
         schedule();
     });
-    connect(&view, &SolitaireView::focusedSlotChanged, this, &BoardAnnouncer::clearForFocus);
 }
 
 BoardAnnouncer::Layout BoardAnnouncer::layoutOf(const SolitaireGame& game)
@@ -154,12 +154,12 @@ void BoardAnnouncer::schedule()
 void BoardAnnouncer::announce()
 {
     scheduled_ = false;
-    const SolitaireGame& game = view_.game();
+    const SolitaireGame& game = board_.game();
     const Layout now = layoutOf(game);
     QString text;
     if (won_ && game.hasWon())
         text = localizedString(QStringLiteral("Game Solved. Final Score: %@"),
-                               {BoardHeader::scoreText(view_, game.score())});
+                               {BoardHeader::scoreText(game, game.score())});
     else if (undone_)
         text = localizedString(QStringLiteral("Move undone."));
     else if (redone_)
@@ -172,18 +172,22 @@ void BoardAnnouncer::announce()
         return;
     if (QAccessible::isActive()) {
         // The piles' names follow their top cards.
-        for (const BoardFocus& pile : view_.pileFoci()) {
-            QAccessibleEvent changed(view_.pileView(pile), QAccessible::NameChanged);
+        auto nameChanged = [this](const BoardFocus& pile) {
+            QAccessibleEvent changed(pileWidget_(pile), QAccessible::NameChanged);
             QAccessible::updateAccessibility(&changed);
-        }
+        };
+        for (const BoardFocus& pile : topRowFocusOrder())
+            nameChanged(pile);
+        for (const BoardFocus& pile : bottomRowFocusOrder())
+            nameChanged(pile);
     }
     if (text.isEmpty())
         return;
     text_ = text;
-    pile_ = view_.focusedSlot();
+    pile_ = board_.focusedSlot();
     label_->setAccessibleName(text);
     if (pile_ && QAccessible::isActive()) {
-        QAccessibleEvent changed(view_.pileView(*pile_), QAccessible::DescriptionChanged);
+        QAccessibleEvent changed(pileWidget_(*pile_), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);
     }
 }
@@ -191,7 +195,7 @@ void BoardAnnouncer::announce()
 void BoardAnnouncer::announceText(const QString& text)
 {
     text_ = text;
-    pile_ = view_.focusedSlot();
+    pile_ = board_.focusedSlot();
     label_->setAccessibleName(text);
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(label_, QAccessible::NameChanged);

@@ -12,14 +12,16 @@
 #include <QObject>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 namespace murvane {
 class SolitaireGame;
-class SolitaireView;
 } // namespace murvane
 
 namespace murvane::board {
+
+class BoardContext;
 
 // The status element: no size, nothing drawn; only its accessible name.
 class AnnouncementLabel : public QWidget {
@@ -31,7 +33,10 @@ public:
 class BoardAnnouncer : public QObject {
     Q_OBJECT
 public:
-    BoardAnnouncer(SolitaireView& view, QWidget* labelParent);
+    // `pileWidget` names the widget of each pile, whose accessible name
+    // and description change with the piles.
+    using PileWidget = std::function<QWidget*(const BoardFocus&)>;
+    BoardAnnouncer(const BoardContext& board, PileWidget pileWidget, QWidget* labelParent);
 
     // The latest announcement, and the pile that held the focus then (the
     // description is dropped when the focus moves on).
@@ -40,6 +45,8 @@ public:
     AnnouncementLabel* label() const { return label_; }
     // Says something that is not a change of the piles (a hint).
     void announceText(const QString& text);
+    // The focus moved on: the last announcement no longer describes its pile.
+    void clearForFocus();
 
     // What changed between two layouts, as one sentence or more; empty when
     // nothing worth saying happened. Exposed for tests.
@@ -56,9 +63,9 @@ public:
 private:
     void schedule();
     void announce();
-    void clearForFocus();
 
-    SolitaireView& view_;
+    const BoardContext& board_;
+    PileWidget pileWidget_;
     AnnouncementLabel* label_;
     Layout layout_;
     QString text_;

@@ -2,8 +2,7 @@
 
 #include "board/BoardGeometry.h"
 #include "board/HeaderControls.h"
-#include "board/HintLayer.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/ChromeStyle.h"
 #include "platform/Localization.h"
@@ -24,9 +23,9 @@ QString tooltipWithShortcut(const QString& key, const QString& glyphs, const QKe
     return text.replace(glyphs, shortcut.toString(QKeySequence::NativeText));
 }
 
-BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
+BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
 {
     setObjectName(QStringLiteral("boardHeader"));
     row_ = new QHBoxLayout(this);
@@ -39,7 +38,7 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
 
     score_ = new ScoreLabel(this);
     score_->setObjectName(QStringLiteral("scoreLabel"));
-    score_->setFormatter([this](std::int64_t v) { return scoreText(view_, v); });
+    score_->setFormatter([this](std::int64_t v) { return scoreText(board_.game(), v); });
 
     pass_ = new QLabel(this);
     pass_->setObjectName(QStringLiteral("passCounter"));
@@ -78,11 +77,11 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
 
     buildMenu();
 
-    SolitaireGame& game = view.game();
-    connect(newDeal_, &QAbstractButton::clicked, &view, &SolitaireView::requestNewDeal);
+    SolitaireGame& game = board.game();
+    connect(newDeal_, &QAbstractButton::clicked, this, &BoardHeader::newDealRequested);
     connect(undo_, &QAbstractButton::clicked, this, [this] {
-        if (view_.game().canUndo())
-            view_.game().undo(view_.dragState());
+        if (board_.takesInput(InputChannel::undoRedo) && board_.game().canUndo())
+            board_.game().undo(board_.dragState());
     });
     connect(more_, &QAbstractButton::clicked, this, &BoardHeader::openMenu);
 
@@ -90,7 +89,7 @@ BoardHeader::BoardHeader(SolitaireView& view, QWidget* parent)
     connect(&game, &SolitaireGame::scoringModeChanged, this, [this] {
         // Same number, new format ("0" becomes "$0"): the label and its
         // spoken text both change without a score change.
-        score_->setValue(view_.game().score(), false);
+        score_->setValue(board_.game().score(), false);
         score_->update();
         refreshScore();
         refreshPass();
@@ -111,9 +110,9 @@ bool BoardHeader::reduceMotion() const
     return SystemAppearance::instance().reduceMotion();
 }
 
-QString BoardHeader::scoreText(const SolitaireView& view, std::int64_t score)
+QString BoardHeader::scoreText(const SolitaireGame& game, std::int64_t score)
 {
-    if (view.game().scoringMode() == ScoringMode::vegas)
+    if (game.scoringMode() == ScoringMode::vegas)
         return formatVegasAmount(score);
     return QString::number(score);
 }
@@ -123,18 +122,18 @@ void BoardHeader::buildMenu()
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("moreMenu"));
     QAction* hint = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
-    connect(hint, &QAction::triggered, &view_, [this] { view_.hintLayer()->requestHint(); });
+    connect(hint, &QAction::triggered, this, &BoardHeader::hintRequested);
     menu_->addSeparator();
     for (ModalScreen screen : EnumCases<ModalScreen>::all) {
         QAction* action = menu_->addAction(localizedString(rawValue(screen)));
         if (screen == ModalScreen::preferences)
             action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
-        connect(action, &QAction::triggered, &view_, [this, screen] { view_.presentScreen(screen); });
+        connect(action, &QAction::triggered, this, [this, screen] { Q_EMIT screenRequested(screen); });
     }
     menu_->addSeparator();
     quit_ = menu_->addAction(localizedString(QStringLiteral("Quit Murvane Solitaire")));
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit_, &QAction::triggered, &view_, &SolitaireView::quitRequested);
+    connect(quit_, &QAction::triggered, this, &BoardHeader::quitRequested);
 }
 
 QList<QAction*> BoardHeader::menuActions() const
@@ -208,14 +207,14 @@ void BoardHeader::refresh()
 
 void BoardHeader::refreshScore()
 {
-    const SolitaireGame& game = view_.game();
+    const SolitaireGame& game = board_.game();
     score_->setValue(game.score(), !reduceMotion());
-    score_->setAccessibleName(localizedString(QStringLiteral("Current score: %@"), {scoreText(view_, game.score())}));
+    score_->setAccessibleName(localizedString(QStringLiteral("Current score: %@"), {scoreText(game, game.score())}));
 }
 
 void BoardHeader::refreshPass()
 {
-    const SolitaireGame& game = view_.game();
+    const SolitaireGame& game = board_.game();
     const auto text = game.passText();
     pass_->setVisible(text.has_value());
     pass_->setText(text.value_or(QString()));
@@ -225,7 +224,7 @@ void BoardHeader::refreshPass()
 
 void BoardHeader::refreshUndo()
 {
-    undo_->setEnabled(view_.game().canUndo());
+    undo_->setEnabled(board_.game().canUndo());
 }
 
 void BoardHeader::paintEvent(QPaintEvent*)

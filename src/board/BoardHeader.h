@@ -1,8 +1,9 @@
 #pragma once
 // The header: title, score, pass counter, and the new-deal, undo and menu
-// buttons in a glass container. Reads the game; button actions go through
-// the view, which owns the dialog and screen state.
+// buttons in a glass container. Reads the game; what only the board does
+// (the dialog, the screens, hints, quitting) it asks for by signal.
 
+#include "engine/Settings.h"
 #include "graphics/Appearance.h"
 
 #include <QWidget>
@@ -14,11 +15,12 @@ class QMenu;
 class QSpacerItem;
 
 namespace murvane {
-class SolitaireView;
+class SolitaireGame;
 }
 
 namespace murvane::board {
 
+class BoardContext;
 class FittedLabel;
 class RoundSymbolButton;
 class ScoreLabel;
@@ -26,7 +28,7 @@ class ScoreLabel;
 class BoardHeader : public QWidget {
     Q_OBJECT
 public:
-    BoardHeader(SolitaireView& view, QWidget* parent);
+    BoardHeader(BoardContext& board, QWidget* parent);
 
     // Rebuilds sizes and fonts for the board scale and appearance.
     void applyScale(qreal scale, const graphics::Appearance& appearance);
@@ -43,7 +45,13 @@ public:
     QList<QAction*> menuActions() const;
 
     // "1234" in Standard, "-$52" in Vegas.
-    static QString scoreText(const SolitaireView& view, std::int64_t score);
+    static QString scoreText(const SolitaireGame& game, std::int64_t score);
+
+Q_SIGNALS:
+    void newDealRequested();
+    void screenRequested(murvane::ModalScreen screen);
+    void hintRequested();
+    void quitRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,7 +64,7 @@ private:
     void openMenu();
     bool reduceMotion() const;
 
-    SolitaireView& view_;
+    BoardContext& board_;
     QHBoxLayout* row_ = nullptr;
     QSpacerItem* textGap_ = nullptr;
     FittedLabel* title_ = nullptr;

@@ -1,6 +1,6 @@
 #include "board/BoardSurface.h"
 
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 
 #include <QLineF>
@@ -23,16 +23,16 @@ PileCounts countsOf(const SolitaireGame& game)
 
 } // namespace
 
-BoardSurface::BoardSurface(SolitaireView& view, QWidget* parent)
+BoardSurface::BoardSurface(BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
 {
     setObjectName(QStringLiteral("boardSurface"));
 }
 
 std::optional<PileHit> BoardSurface::hitAt(QPointF point) const
 {
-    return hitTest(view_.boardGeometry(), countsOf(view_.game()), point);
+    return hitTest(board_.boardGeometry(), countsOf(board_.game()), point);
 }
 
 std::optional<DragCandidate> BoardSurface::dragCandidateAt(QPointF point) const
@@ -40,8 +40,8 @@ std::optional<DragCandidate> BoardSurface::dragCandidateAt(QPointF point) const
     const auto hit = hitAt(point);
     if (!hit || !hit->card)
         return std::nullopt;
-    const SolitaireGame& game = view_.game();
-    const BoardGeometry& g = view_.boardGeometry();
+    const SolitaireGame& game = board_.game();
+    const BoardGeometry& g = board_.boardGeometry();
     const qreal defaultStep = DragPositionState::kDefaultStackStep * g.scale();
     const int j = *hit->card;
     switch (hit->pile.kind) {
@@ -64,12 +64,6 @@ std::optional<DragCandidate> BoardSurface::dragCandidateAt(QPointF point) const
     return std::nullopt;
 }
 
-bool BoardSurface::acceptsPointer() const
-{
-    const SolitaireGame& game = view_.game();
-    return !game.isAutoCompleting() && !game.isShowingScreen() && !view_.isConfirmingNewDeal();
-}
-
 void BoardSurface::cancelPointer()
 {
     press_.reset();
@@ -77,12 +71,12 @@ void BoardSurface::cancelPointer()
 
 bool BoardSurface::beginPress(QMouseEvent* event)
 {
-    view_.setShowKeyboardFocus(false);
+    board_.setShowKeyboardFocus(false);
     // Another button pressed during a drag must not forget the drag: its
     // cards would stay hidden and the next drag would drop them instead.
     if (event->button() != Qt::LeftButton)
         return false;
-    if (!acceptsPointer()) {
+    if (!board_.takesInput(InputChannel::pointer)) {
         press_.reset();
         return false;
     }
@@ -110,12 +104,12 @@ void BoardSurface::mouseDoubleClickEvent(QMouseEvent* event)
 
 bool BoardSurface::playDoubleClick(QPointF point)
 {
-    if (view_.dragState().dragSource())
+    if (board_.dragState().dragSource())
         return false;
     const auto candidate = dragCandidateAt(point);
     if (!candidate)
         return false;
-    SolitaireGame& game = view_.game();
+    SolitaireGame& game = board_.game();
     const Pile cards = game.cards(candidate->source);
     if (cards.isEmpty())
         return false;
@@ -124,8 +118,8 @@ bool BoardSurface::playDoubleClick(QPointF point)
         if (cards.size() != 1)
             return false;
     }
-    view_.setFocusedSlot(candidate->focus);
-    game.moveToBestSpot(cards.first(), view_.dragState());
+    board_.setFocusedSlot(candidate->focus);
+    game.moveToBestSpot(cards.first(), board_.dragState());
     return game.cards(candidate->source) != cards;
 }
 
@@ -137,19 +131,19 @@ void BoardSurface::mouseMoveEvent(QMouseEvent* event)
     if (!press_->dragging) {
         if (!press_->candidate || QLineF(press_->origin, point).length() < kDragThreshold)
             return;
-        if (!acceptsPointer()) {
+        if (!board_.takesInput(InputChannel::pointer)) {
             press_.reset();
             return;
         }
         press_->dragging = true;
-        DragState& drag = view_.dragState();
+        DragState& drag = board_.dragState();
         if (!drag.dragSource()) {
             drag.setDragSource(press_->candidate->source);
-            view_.dragPosition().setStackStep(press_->candidate->stackStep);
-            view_.setFocusedSlot(press_->candidate->focus);
+            board_.dragPosition().setStackStep(press_->candidate->stackStep);
+            board_.setFocusedSlot(press_->candidate->focus);
         }
     }
-    view_.dragPosition().setLocation(point);
+    board_.dragPosition().setLocation(point);
 }
 
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
@@ -159,23 +153,23 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     const Press press = *press_;
     press_.reset();
     const QPointF point = event->position();
-    SolitaireGame& game = view_.game();
-    DragState& drag = view_.dragState();
+    SolitaireGame& game = board_.game();
+    DragState& drag = board_.dragState();
 
     if (press.dragging) {
-        game.dropDraggedCards(view_.slotFrames(), drag, point);
+        game.dropDraggedCards(board_.slotFrames(), drag, point);
         // A refused drop (auto-complete started, game won) must not leave
         // the cards hidden in their pile.
         drag.clear();
-        view_.dragPosition().reset();
+        board_.dragPosition().reset();
         return;
     }
     // A click is a press and a release both on the stock; sliding off it
     // before letting go draws nothing.
     const auto releasedOn = hitAt(point);
     if (press.hit && press.hit->pile.kind == PileId::Kind::stock && releasedOn &&
-        releasedOn->pile.kind == PileId::Kind::stock && acceptsPointer()) {
-        view_.setFocusedSlot(PileId::stock());
+        releasedOn->pile.kind == PileId::Kind::stock && board_.takesInput(InputChannel::pointer)) {
+        board_.setFocusedSlot(PileId::stock());
         game.drawFromStock(drag);
     }
 }

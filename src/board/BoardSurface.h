@@ -12,11 +12,9 @@
 
 #include <optional>
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 // What a press on a card may start.
 struct DragCandidate {
@@ -28,7 +26,7 @@ struct DragCandidate {
 class BoardSurface : public QWidget {
     Q_OBJECT
 public:
-    BoardSurface(SolitaireView& view, QWidget* parent);
+    BoardSurface(BoardContext& board, QWidget* parent);
 
     // The drag a press at `point` could start, if any (face-up column cards,
     // the top waste card, a foundation's top card).
@@ -45,13 +43,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool acceptsPointer() const;
     // Starts a left-button press; false when the press is ignored.
     bool beginPress(QMouseEvent* event);
     // True when the double-click moved the card away.
     bool playDoubleClick(QPointF point);
 
-    SolitaireView& view_;
+    BoardContext& board_;
     struct Press {
         QPointF origin;
         std::optional<PileHit> hit;

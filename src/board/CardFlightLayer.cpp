@@ -1,7 +1,7 @@
 #include "board/CardFlightLayer.h"
 
 #include "board/PilePainter.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardGeometry.h"
 
@@ -9,9 +9,9 @@
 
 namespace murvane::board {
 
-CardFlightLayer::CardFlightLayer(SolitaireView& view, QWidget* parent)
+CardFlightLayer::CardFlightLayer(const BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
 {
     setObjectName(QStringLiteral("cardFlightLayer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -40,8 +40,8 @@ void CardFlightLayer::stepped(const MoveRecord& step, bool animated)
     land(); // a step that comes before the last flight ended lands it first
     if (!animated || step.cards.size() != 1)
         return;
-    const SolitaireGame& game = view_.game();
-    const BoardGeometry& g = view_.boardGeometry();
+    const SolitaireGame& game = board_.game();
+    const BoardGeometry& g = board_.boardGeometry();
     // The piles already show the step; the source is laid out as it was.
     switch (step.source.kind) {
     case DragSource::Kind::tableau:
@@ -83,7 +83,7 @@ QRect CardFlightLayer::dirtyRect() const
 {
     if (!card_)
         return {};
-    const qreal m = graphics::shadowMargin(view_.boardScale()) + 1;
+    const qreal m = graphics::shadowMargin(board_.boardScale()) + 1;
     return currentFrame().adjusted(-m, -m, m, m).toAlignedRect();
 }
 
@@ -100,7 +100,7 @@ void CardFlightLayer::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintCard(painter, view_.pileScene(), *card_, currentFrame());
+    paintCard(painter, board_.pileScene(), *card_, currentFrame());
 }
 
 } // namespace murvane::board

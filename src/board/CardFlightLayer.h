@@ -11,16 +11,14 @@
 
 #include <optional>
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 class CardFlightLayer : public QWidget {
     Q_OBJECT
 public:
-    CardFlightLayer(SolitaireView& view, QWidget* parent);
+    CardFlightLayer(const BoardContext& board, QWidget* parent);
 
     // The card in the air, hidden in its destination pile until it lands.
     std::optional<CardId> flyingCard() const;
@@ -41,7 +39,7 @@ private:
     void progressed();
     QRect dirtyRect() const;
 
-    SolitaireView& view_;
+    const BoardContext& board_;
     QVariantAnimation animation_;
     std::optional<Card> card_;
     QRectF from_, to_;

@@ -1,7 +1,7 @@
 #include "board/DragPreviewLayer.h"
 
 #include "board/PilePainter.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardGeometry.h"
 
@@ -9,28 +9,28 @@
 
 namespace murvane::board {
 
-DragPreviewLayer::DragPreviewLayer(SolitaireView& view, QWidget* parent)
+DragPreviewLayer::DragPreviewLayer(const BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
 {
     setObjectName(QStringLiteral("dragPreviewLayer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    connect(&view.dragState(), &DragState::dragSourceChanged, this, &DragPreviewLayer::sourceChanged);
-    connect(&view.dragPosition(), &DragPositionState::changed, this, &DragPreviewLayer::positionChanged);
+    connect(&board.dragState(), &DragState::dragSourceChanged, this, &DragPreviewLayer::sourceChanged);
+    connect(&board.dragPosition(), &DragPositionState::changed, this, &DragPreviewLayer::positionChanged);
 }
 
 void DragPreviewLayer::sourceChanged()
 {
-    const auto& source = view_.dragState().dragSource();
-    movingCards_ = source ? view_.game().cards(*source) : Pile();
+    const auto& source = board_.dragState().dragSource();
+    movingCards_ = source ? board_.game().cards(*source) : Pile();
     positionChanged();
 }
 
 QRectF DragPreviewLayer::cardFrame(int i) const
 {
-    const DragPositionState& pos = view_.dragPosition();
-    const qreal s = view_.boardScale();
+    const DragPositionState& pos = board_.dragPosition();
+    const qreal s = board_.boardScale();
     if (i >= 0)
         return BoardGeometry::previewCardRect(pos.location(), pos.stackStep(), i, s);
     const int n = int(movingCards_.size());
@@ -40,9 +40,9 @@ QRectF DragPreviewLayer::cardFrame(int i) const
 
 QRect DragPreviewLayer::dirtyRect() const
 {
-    if (movingCards_.isEmpty() || !view_.dragState().dragSource())
+    if (movingCards_.isEmpty() || !board_.dragState().dragSource())
         return {};
-    const qreal m = graphics::shadowMargin(view_.boardScale()) + 1;
+    const qreal m = graphics::shadowMargin(board_.boardScale()) + 1;
     return cardFrame(-1).adjusted(-m, -m, m, m).toAlignedRect();
 }
 
@@ -56,11 +56,11 @@ void DragPreviewLayer::positionChanged()
 
 void DragPreviewLayer::paintEvent(QPaintEvent*)
 {
-    if (movingCards_.isEmpty() || !view_.dragState().dragSource())
+    if (movingCards_.isEmpty() || !board_.dragState().dragSource())
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const PileScene scene = view_.pileScene();
+    const PileScene scene = board_.pileScene();
     for (int i = 0; i < movingCards_.size(); ++i)
         paintCard(painter, scene, movingCards_[i], cardFrame(i));
 }

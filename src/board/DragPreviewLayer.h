@@ -8,16 +8,14 @@
 #include <QRectF>
 #include <QWidget>
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 class DragPreviewLayer : public QWidget {
     Q_OBJECT
 public:
-    DragPreviewLayer(SolitaireView& view, QWidget* parent);
+    DragPreviewLayer(const BoardContext& board, QWidget* parent);
 
     const Pile& movingCards() const { return movingCards_; }
     // Board frame of moving card i, or the whole group for i = -1.
@@ -31,7 +29,7 @@ private:
     void positionChanged();
     QRect dirtyRect() const;
 
-    SolitaireView& view_;
+    const BoardContext& board_;
     Pile movingCards_;
     QRect lastPainted_;
 };

@@ -2,12 +2,13 @@
 
 #include "board/BoardGeometry.h"
 #include "board/BoardHeader.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/ChromeStyle.h"
 #include "platform/Localization.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -89,6 +90,38 @@ protected:
     }
 };
 
+// Return deals again as Space does (a button outside a dialog ignores it).
+// Arrows are the board's (they go to the piles), not a walk along the
+// focus chain as a plain button makes them.
+class PlayAgainButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (event->modifiers() & ~Qt::KeypadModifier)
+                break;
+            event->accept();
+            if (!event->isAutoRepeat())
+                animateClick();
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            event->ignore();
+            return;
+        default:
+            break;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 QFont sized(QFont f, qreal px, QFont::Weight weight)
 {
     f.setPixelSize(std::max(1, qRound(px)));
@@ -97,9 +130,9 @@ QFont sized(QFont f, qreal px, QFont::Weight weight)
 }
 } // namespace
 
-GameSolvedOverlay::GameSolvedOverlay(SolitaireView& view, QWidget* parent)
+GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
 {
     setObjectName(QStringLiteral("gameSolvedOverlay"));
     auto* stack = new QVBoxLayout(this);
@@ -109,7 +142,7 @@ GameSolvedOverlay::GameSolvedOverlay(SolitaireView& view, QWidget* parent)
     title_ = new QLabel(localizedString(QStringLiteral("Game Solved")), this);
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("finalScoreLabel"));
-    playAgain_ = new QPushButton(localizedString(QStringLiteral("Play Again")), this);
+    playAgain_ = new PlayAgainButton(localizedString(QStringLiteral("Play Again")), this);
     playAgain_->setObjectName(QStringLiteral("playAgainButton"));
     playAgain_->setCursor(Qt::PointingHandCursor);
     for (QLabel* l : {emoji_, title_, score_})
@@ -124,15 +157,15 @@ GameSolvedOverlay::GameSolvedOverlay(SolitaireView& view, QWidget* parent)
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
     // No confirmation: the game is won, nothing is abandoned.
-    connect(playAgain_, &QPushButton::clicked, &view.game(), &SolitaireGame::newDeal);
-    connect(&view.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
-    connect(&view.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
+    connect(playAgain_, &QPushButton::clicked, &board.game(), &SolitaireGame::newDeal);
+    connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
     refresh();
 }
 
 void GameSolvedOverlay::refresh()
 {
-    const QString score = BoardHeader::scoreText(view_, view_.game().score());
+    const QString score = BoardHeader::scoreText(board_.game(), board_.game().score());
     score_->setText(localizedString(QStringLiteral("Final Score: %@"), {score}));
     setAccessibleName(localizedString(QStringLiteral("Game Solved. Final Score: %@"), {score}));
     place();

@@ -11,16 +11,14 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 class GameSolvedOverlay : public QWidget {
     Q_OBJECT
 public:
-    GameSolvedOverlay(SolitaireView& view, QWidget* parent);
+    GameSolvedOverlay(BoardContext& board, QWidget* parent);
 
     void applyScale(qreal scale, const graphics::Appearance& appearance);
     void refresh();
@@ -35,7 +33,7 @@ protected:
 private:
     void place();
 
-    SolitaireView& view_;
+    BoardContext& board_;
     QLabel* emoji_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* score_ = nullptr;

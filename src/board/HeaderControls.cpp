@@ -63,7 +63,18 @@ void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
             animateClick();
         return;
     }
-    QAbstractButton::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        // The board's: with no pile focused an arrow goes to the stock. A
+        // plain button would walk the focus chain instead.
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
+    }
 }
 
 QSize RoundSymbolButton::sizeHint() const

@@ -29,7 +29,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Return and Enter press the button as Space does.
+    // Return and Enter press the button as Space does; arrows are left to
+    // the board.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

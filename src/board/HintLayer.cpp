@@ -1,8 +1,7 @@
 #include "board/HintLayer.h"
 
-#include "board/BoardAnnouncer.h"
 #include "board/PilePainter.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
@@ -13,10 +12,10 @@
 
 namespace murvane::board {
 
-HintLayer::HintLayer(SolitaireView& view, QWidget* parent)
+HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
-    , finder_(view.game())
+    , board_(board)
+    , finder_(board.game())
     , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("hintLayer"));
@@ -36,14 +35,12 @@ HintLayer::HintLayer(SolitaireView& view, QWidget* parent)
     // Whatever changes the piles makes a shown move meaningless.
     for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
                         &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
-        connect(&view.game(), signal, this, &HintLayer::dismiss);
+        connect(&board.game(), signal, this, &HintLayer::dismiss);
 }
 
 void HintLayer::requestHint()
 {
-    SolitaireGame& game = view_.game();
-    if (game.isShowingScreen() || view_.isConfirmingNewDeal() || view_.dragState().dragSource() ||
-        game.isAutoCompleting() || game.hasWon())
+    if (!board_.takesInput(InputChannel::hint))
         return;
     dismiss();
     finder_.request();
@@ -63,12 +60,11 @@ void HintLayer::dismiss()
 void HintLayer::show(const Hint& hint)
 {
     // A hint that arrives while something else took over the board is not shown.
-    SolitaireGame& game = view_.game();
-    if (game.isShowingScreen() || view_.isConfirmingNewDeal() || view_.dragState().dragSource())
+    if (!board_.takesInput(InputChannel::hint))
         return;
     shown_ = hint;
     raise();
-    view_.announcer()->announceText(hint.text);
+    Q_EMIT announced(hint.text);
     timer_->start(hint.showsOnBoard() ? kShowMs : kMessageMs);
     fadeTo(1);
 }
@@ -76,7 +72,7 @@ void HintLayer::show(const Hint& hint)
 void HintLayer::fadeTo(qreal opacity)
 {
     fade_.stop();
-    if (view_.game().reduceMotionEnabled()) {
+    if (board_.game().reduceMotionEnabled()) {
         opacity_ = opacity;
         update();
         if (opacity <= 0)
@@ -96,7 +92,7 @@ void HintLayer::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(opacity_);
-    const PileScene scene = view_.pileScene();
+    const PileScene scene = board_.pileScene();
     const QColor accent = graphics::ChromePalette(scene.appearance).accent();
     const qreal s = scene.geometry.scale();
 
@@ -133,7 +129,7 @@ void HintLayer::paintEvent(QPaintEvent*)
                           : move.source.kind == DragSource::Kind::waste ? PileId::waste()
                                                                          : PileId::foundation(move.source.index);
     const PilePicture picture = pilePicture(scene, source);
-    const int count = int(view_.game().cards(move.source).size());
+    const int count = int(board_.game().cards(move.source).size());
     if (picture.cards.empty() || count == 0)
         return;
     const int first = std::max(0, int(picture.cards.size()) - count);

@@ -13,11 +13,9 @@
 
 class QTimer;
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 class HintLayer : public QWidget {
     Q_OBJECT
@@ -26,7 +24,7 @@ public:
     static constexpr int kMessageMs = 4000;
     static constexpr int kFadeMs = 150;
 
-    HintLayer(SolitaireView& view, QWidget* parent);
+    HintLayer(BoardContext& board, QWidget* parent);
 
     // The menu item and the H key: ignored while a screen, a dialog, a drag
     // or auto-complete is up.
@@ -37,6 +35,10 @@ public:
     HintFinder& finder() { return finder_; }
     const std::optional<Hint>& shownHint() const { return shown_; }
 
+Q_SIGNALS:
+    // The shown hint's text, for screen readers.
+    void announced(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -44,7 +46,7 @@ private:
     void show(const Hint& hint);
     void fadeTo(qreal opacity);
 
-    SolitaireView& view_;
+    BoardContext& board_;
     HintFinder finder_;
     std::optional<Hint> shown_;
     QTimer* timer_ = nullptr;

@@ -1,7 +1,6 @@
 #include "board/KeyboardNavigation.h"
 
-#include "board/HintLayer.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 
 #include <QKeyEvent>
@@ -104,12 +103,12 @@ BoardFocus focusAfterMove(const std::optional<BoardFocus>& from, FocusMove move)
     return BoardFocus::stock(); // out-of-range index: start over
 }
 
-void playFocusedPile(SolitaireView& view)
+void playFocusedPile(BoardContext& board)
 {
-    SolitaireGame& game = view.game();
-    DragState& drag = view.dragState();
-    const auto focus = view.focusedSlot();
-    if (!focus || game.isAutoCompleting() || drag.dragSource())
+    SolitaireGame& game = board.game();
+    DragState& drag = board.dragState();
+    const auto focus = board.focusedSlot();
+    if (!focus || !board.takesInput(InputChannel::playKey))
         return;
     switch (focus->kind) {
     case BoardFocus::Kind::stock:
@@ -134,43 +133,52 @@ void playFocusedPile(SolitaireView& view)
     }
 }
 
-bool handleBoardKey(SolitaireView& view, const QKeyEvent& event)
+bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::function<void()>& requestHint)
 {
-    SolitaireGame& game = view.game();
-    // A screen or the abandon dialog owns the keyboard; the board sees nothing.
-    if (game.isShowingScreen() || view.isConfirmingNewDeal())
-        return false;
     const int key = event.key();
+    const auto channel = [&]() -> std::optional<InputChannel> {
+        if (arrowOf(key))
+            return InputChannel::focusKey;
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+            return InputChannel::playKey;
+        if (key == Qt::Key_H)
+            return InputChannel::hint;
+        if (key >= Qt::Key_1 && key <= Qt::Key_7)
+            return InputChannel::digitKey;
+        return std::nullopt;
+    }();
+    if (!channel || hasModifiers(event))
+        return false;
+    // A screen or a dialog owns the keyboard; the board sees none of it.
+    if (board.layer() != BoardLayer::board)
+        return false;
 
-    if (const auto move = arrowOf(key)) {
-        if (hasModifiers(event))
-            return false;
-        view.setShowKeyboardFocus(true);
-        view.setFocusedSlot(focusAfterMove(view.focusedSlot(), *move));
+    switch (*channel) {
+    case InputChannel::focusKey:
+        board.setShowKeyboardFocus(true);
+        board.setFocusedSlot(focusAfterMove(board.focusedSlot(), *arrowOf(key)));
         return true;
-    }
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (hasModifiers(event) || !view.focusedSlot())
+    case InputChannel::playKey:
+        if (!board.focusedSlot())
             return false;
-        view.setShowKeyboardFocus(true);
-        playFocusedPile(view);
+        board.setShowKeyboardFocus(true);
+        playFocusedPile(board);
         return true; // handled even when nothing could be played
-    }
-    if (key == Qt::Key_H && !hasModifiers(event)) {
-        view.hintLayer()->requestHint(); // ignored during a drag or auto-complete
+    case InputChannel::hint:
+        requestHint(); // the hint asks the gate itself: the menu item also goes there
+        return true;
+    case InputChannel::digitKey: {
+        // Unlike Space, a digit the board cannot take now is passed on.
+        const auto focus = board.focusedSlot();
+        if (!focus || !board.takesInput(InputChannel::digitKey))
+            return false;
+        board.setShowKeyboardFocus(true);
+        board.game().moveFocusedPile(*focus, key - Qt::Key_1, board.dragState());
         return true;
     }
-    if (key >= Qt::Key_1 && key <= Qt::Key_7) {
-        if (hasModifiers(event) || game.isAutoCompleting() || view.dragState().dragSource())
-            return false;
-        const auto focus = view.focusedSlot();
-        if (!focus)
-            return false;
-        view.setShowKeyboardFocus(true);
-        game.moveFocusedPile(*focus, key - Qt::Key_1, view.dragState());
-        return true;
+    default:
+        return false;
     }
-    return false;
 }
 
 } // namespace murvane::board

@@ -7,15 +7,14 @@
 #include "engine/Card.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QKeyEvent;
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 enum class FocusMove { up, down, left, right };
 
@@ -29,13 +28,14 @@ const std::array<BoardFocus, 7>& bottomRowFocusOrder();
 // Returns `from` unchanged when the move leads nowhere.
 BoardFocus focusAfterMove(const std::optional<BoardFocus>& from, FocusMove move);
 
-// Handles a key addressed to the board (arrows, Space, Return, digits).
-// Returns false for keys the board passes on: anything while a screen or
-// the abandon-game dialog is up, modified digits, unknown keys.
-bool handleBoardKey(SolitaireView& view, const QKeyEvent& event);
+// Handles a key addressed to the board (arrows, Space, Return, digits, H,
+// which calls `requestHint`). Returns false for keys the board passes on:
+// anything while a screen or the abandon-game dialog is up, digits the
+// board does not take now, modified keys, unknown keys.
+bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::function<void()>& requestHint);
 
 // Space/Return: draws, or sends the focused pile's top card to its best
 // spot. Does nothing during auto-complete or a drag, or on a face-down card.
-void playFocusedPile(SolitaireView& view);
+void playFocusedPile(BoardContext& board);
 
 } // namespace murvane::board

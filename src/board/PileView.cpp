@@ -2,7 +2,7 @@
 
 #include "board/KeyboardNavigation.h"
 #include "board/PilePainter.h"
-#include "board/SolitaireView.h"
+#include "board/BoardContext.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
 
@@ -11,9 +11,9 @@
 
 namespace murvane::board {
 
-PileView::PileView(SolitaireView& view, const PileId& pile, QWidget* parent)
+PileView::PileView(BoardContext& board, const PileId& pile, QWidget* parent)
     : QWidget(parent)
-    , view_(view)
+    , board_(board)
     , pile_(pile)
 {
     setObjectName(identifier(pile));
@@ -42,7 +42,7 @@ QString PileView::identifier(const PileId& pile)
 
 QRectF PileView::paintArea() const
 {
-    const BoardGeometry& g = view_.boardGeometry();
+    const BoardGeometry& g = board_.boardGeometry();
     const QRectF body = pile_.kind == PileId::Kind::tableau ? g.columnArea(pile_.index) : g.pileFrame(pile_);
     // Card shadows and the ring's outer half spill past the frame.
     const qreal margin = graphics::shadowMargin(g.scale()) + kFocusRingWidth;
@@ -61,24 +61,24 @@ void PileView::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     // Paint in board coordinates: the surface shares the board's origin.
     painter.translate(-QPointF(pos()));
-    const PileScene scene = view_.pileScene();
+    const PileScene scene = board_.pileScene();
     paintPile(painter, scene, pile_);
-    if (view_.showKeyboardFocus() && view_.focusedSlot() == pile_)
+    if (board_.showKeyboardFocus() && board_.focusedSlot() == pile_)
         paintFocusRing(painter, scene, pile_, graphics::ChromePalette(scene.appearance).focusRing());
 }
 
 void PileView::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
-    view_.setFocusedSlot(pile_);
+    board_.setFocusedSlot(pile_);
     // Tab traversal is keyboard use: the ring follows it.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
-        view_.setShowKeyboardFocus(true);
+        board_.setShowKeyboardFocus(true);
 }
 
 void PileView::keyPressEvent(QKeyEvent* event)
 {
-    if (handleBoardKey(view_, *event))
+    if (handleBoardKey(board_, *event, [this] { Q_EMIT hintRequested(); }))
         event->accept();
     else
         QWidget::keyPressEvent(event); // passed on to the board and the panel

@@ -8,19 +8,17 @@
 
 #include <QWidget>
 
-namespace murvane {
-class SolitaireView;
-}
-
 namespace murvane::board {
+
+class BoardContext;
 
 class PileView : public QWidget {
     Q_OBJECT
 public:
-    PileView(SolitaireView& view, const PileId& pile, QWidget* parent);
+    PileView(BoardContext& board, const PileId& pile, QWidget* parent);
 
     const PileId& pile() const { return pile_; }
-    SolitaireView& view() const { return view_; }
+    BoardContext& board() const { return board_; }
     // Board area this widget covers: the pile plus room for shadows and ring.
     QRectF paintArea() const;
     void relayout();
@@ -28,13 +26,17 @@ public:
     // "stockPile", "wastePile", "foundation-2", "tableau-5".
     static QString identifier(const PileId& pile);
 
+Q_SIGNALS:
+    // The H key while this pile holds the focus.
+    void hintRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SolitaireView& view_;
+    BoardContext& board_;
     PileId pile_;
 };
 

@@ -73,7 +73,17 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     hint_ = new board::HintLayer(*this, this);
     overlay_ = new board::GameSolvedOverlay(*this, this);
     board::installBoardAccessibility();
-    announcer_ = new board::BoardAnnouncer(*this, this);
+    announcer_ = new board::BoardAnnouncer(*this, [this](const BoardFocus& pile) { return pileView(pile); }, this);
+
+    // The parts ask for what only the board does.
+    connect(header_, &board::BoardHeader::newDealRequested, this, &SolitaireView::requestNewDeal);
+    connect(header_, &board::BoardHeader::screenRequested, this, &SolitaireView::presentScreen);
+    connect(header_, &board::BoardHeader::hintRequested, hint_, &board::HintLayer::requestHint);
+    connect(header_, &board::BoardHeader::quitRequested, this, &SolitaireView::quitRequested);
+    for (board::PileView* p : piles_)
+        connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
+    connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);
+    connect(this, &SolitaireView::focusedSlotChanged, announcer_, &board::BoardAnnouncer::clearForFocus);
 
     // A move repaints only the piles whose picture it changed (the recycle
     // marker on the stock follows the waste and the pass limit).
@@ -105,15 +115,13 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
         connect(s, &QShortcut::activated, this, action);
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
-    // The board underneath a screen or the abandon dialog takes no input.
-    auto boardTakesKeys = [this] { return !game_.isShowingScreen() && !isConfirmingNewDeal_; };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this, boardTakesKeys] {
-        if (game_.canUndo() && boardTakesKeys())
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
+        if (takesInput(board::InputChannel::undoRedo) && game_.canUndo())
             game_.undo(drag_);
     });
     for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
-        shortcut(QKeySequence(keys), [this, boardTakesKeys] {
-            if (game_.canRedo() && boardTakesKeys())
+        shortcut(QKeySequence(keys), [this] {
+            if (takesInput(board::InputChannel::undoRedo) && game_.canRedo())
                 game_.redo(drag_);
         });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
@@ -307,7 +315,7 @@ void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
     adoptFocusedSlot(slot);
     if (slot) {
         board::PileView* pile = pileView(*slot);
-        if (!game_.isShowingScreen() && pile->isVisible())
+        if (layer_ != board::BoardLayer::screen && pile->isVisible())
             pile->setFocus(Qt::OtherFocusReason);
     } else if (QWidget* focused = focusWidget(); focused && qobject_cast<board::PileView*>(focused)) {
         focused->clearFocus();
@@ -322,7 +330,7 @@ void SolitaireView::platformFocusChanged(QWidget* now)
     // screens hand the focus back themselves.
     if (!now || !isAncestorOf(now) || qobject_cast<board::PileView*>(now))
         return;
-    if (game_.isShowingScreen() || isConfirmingNewDeal_ || newDealDialog_ || screen_)
+    if (layer_ != board::BoardLayer::board)
         return; // includes the moment they close and the focus passes through
     adoptFocusedSlot(std::nullopt);
 }
@@ -347,7 +355,7 @@ void SolitaireView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (board::handleBoardKey(*this, *event)) {
+    if (board::handleBoardKey(*this, *event, [this] { hint_->requestHint(); })) {
         event->accept();
         return;
     }
@@ -371,8 +379,8 @@ void SolitaireView::resetForShow()
     // The platform focus follows even when the slot did not change (it was
     // set while the piles were hidden), so activating the window lands on
     // the pile and not on the first header button.
-    if (!game_.isShowingScreen())
-        pileView(*focusedSlot_)->setFocus(Qt::OtherFocusReason);
+    if (layer_ == board::BoardLayer::board)
+        focusBoard(*focusedSlot_);
     setShowKeyboardFocus(false);
     setConfirmingNewDeal(false);
     abandonDrag();

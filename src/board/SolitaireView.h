@@ -7,6 +7,7 @@
 // its operations. It owns only view state (drag, focus, which dialog or
 // screen is up). The game must outlive the view.
 
+#include "board/BoardContext.h"
 #include "board/BoardGeometry.h"
 #include "board/PilePainter.h"
 #include "engine/DragState.h"
@@ -39,7 +40,7 @@ class BoardSurface;
 class BoardAnnouncer;
 } // namespace board
 
-class SolitaireView : public QWidget {
+class SolitaireView : public QWidget, public board::BoardContext {
     Q_OBJECT
 public:
     explicit SolitaireView(SolitaireGame& game, QWidget* parent = nullptr);
@@ -49,26 +50,22 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    SolitaireGame& game() const { return game_; }
-    // S: 1.18 for the large board, times the desktop's text-size factor.
-    qreal boardScale() const { return geometry_.scale(); }
-    const board::BoardGeometry& boardGeometry() const { return geometry_; }
-    // Frames of the 4 foundations and 7 columns in board coordinates, as
-    // handed to the drop resolution.
-    const QHash<DropSlot, QRectF>& slotFrames() const { return slotFrames_; }
+    SolitaireGame& game() const override { return game_; }
+    const board::BoardGeometry& boardGeometry() const override { return geometry_; }
+    const QHash<DropSlot, QRectF>& slotFrames() const override { return slotFrames_; }
 
-    DragState& dragState() { return drag_; }
-    const DragState& dragState() const { return drag_; }
-    DragPositionState& dragPosition() { return dragPosition_; }
-    const DragPositionState& dragPosition() const { return dragPosition_; }
+    DragState& dragState() override { return drag_; }
+    const DragState& dragState() const override { return drag_; }
+    DragPositionState& dragPosition() override { return dragPosition_; }
+    const DragPositionState& dragPosition() const override { return dragPosition_; }
 
-    // Keyboard focus: which pile holds it, and whether the ring shows.
-    std::optional<BoardFocus> focusedSlot() const { return focusedSlot_; }
-    void setFocusedSlot(const std::optional<BoardFocus>& slot);
-    bool showKeyboardFocus() const { return showKeyboardFocus_; }
-    void setShowKeyboardFocus(bool value);
+    std::optional<BoardFocus> focusedSlot() const override { return focusedSlot_; }
+    void setFocusedSlot(const std::optional<BoardFocus>& slot) override;
+    bool showKeyboardFocus() const override { return showKeyboardFocus_; }
+    void setShowKeyboardFocus(bool value) override;
 
-    bool isConfirmingNewDeal() const { return isConfirmingNewDeal_; }
+    board::BoardLayer layer() const override { return layer_; }
+    bool isConfirmingNewDeal() const { return layer_ == board::BoardLayer::newDealDialog; }
     ModalScreen presentedScreen() const { return presentedScreen_; }
 
     // The new-deal button / Ctrl+N: deals at once unless that would abandon
@@ -89,14 +86,14 @@ public:
 
     // What the pile painters need: the game, geometry, appearance and the
     // cards that are carried or in flight (not drawn in their piles).
-    board::PileScene pileScene() const;
+    board::PileScene pileScene() const override;
 
     // The pile widgets (named by their accessibility identifiers).
     board::PileView* pileView(const BoardFocus& pile) const;
     // The eleven piles in focus-chain order.
     QList<BoardFocus> pileFoci() const;
     // What the last action did, for screen readers.
-    board::BoardAnnouncer* announcer() const { return announcer_; }
+    board::BoardAnnouncer* announcer() const override { return announcer_; }
     board::BoardHeader* header() const { return header_; }
     board::BoardSurface* surface() const { return surface_; }
     board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
@@ -135,6 +132,9 @@ private:
     void updateAppearance();
     void syncReduceMotion();
     void setConfirmingNewDeal(bool value);
+    // Where the keyboard goes when the board is uncovered: "Play Again" while
+    // the win card shows, else the focused pile (the stock when none is).
+    void focusBoard(const BoardFocus& pile);
     void updatePiles();
     // Repaints the piles whose picture differs from the one last asked for.
     void updateChangedPiles();
@@ -153,7 +153,10 @@ private:
     QHash<DropSlot, QRectF> slotFrames_;
     std::optional<BoardFocus> focusedSlot_;
     bool showKeyboardFocus_ = false;
-    bool isConfirmingNewDeal_ = false;
+    // The one record of what covers the board. It changes only once the
+    // widget it names is up or gone, so the focus passing through on the
+    // way sees the layer it came from.
+    board::BoardLayer layer_ = board::BoardLayer::board;
     ModalScreen presentedScreen_ = ModalScreen::preferences;
 
     board::BoardSurface* surface_ = nullptr; // header and piles; takes the pointer

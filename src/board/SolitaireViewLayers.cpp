@@ -11,17 +11,21 @@
 #include "screens/ModalScreenView.h"
 
 #include <QApplication>
+#include <QPushButton>
 
 namespace murvane {
 
 bool SolitaireView::dismissTopmostLayer()
 {
-    if (isConfirmingNewDeal_) {
+    switch (layer_) {
+    case board::BoardLayer::board:
+        return false;
+    case board::BoardLayer::newDealDialog:
         cancelNewDeal();
         return true;
+    case board::BoardLayer::screen:
+        break;
     }
-    if (!game_.isShowingScreen())
-        return false;
     // A screen's own dialog goes before the screen.
     if (screens::ModalScreenView* screen = screen_) {
         if (screen->isConfirmingReset()) {
@@ -41,7 +45,7 @@ bool SolitaireView::dismissTopmostLayer()
 
 void SolitaireView::requestNewDeal()
 {
-    if (game_.isShowingScreen() || isConfirmingNewDeal_)
+    if (!takesInput(board::InputChannel::openLayer))
         return;
     // A fresh or already won deal is replaced silently; only abandoning a
     // game in progress breaks the streak, so only that asks.
@@ -54,7 +58,7 @@ void SolitaireView::requestNewDeal()
 
 void SolitaireView::confirmNewDeal()
 {
-    if (!isConfirmingNewDeal_)
+    if (layer_ != board::BoardLayer::newDealDialog)
         return;
     setConfirmingNewDeal(false);
     game_.newDeal();
@@ -67,9 +71,8 @@ void SolitaireView::cancelNewDeal()
 
 void SolitaireView::setConfirmingNewDeal(bool value)
 {
-    if (isConfirmingNewDeal_ == value)
+    if (isConfirmingNewDeal() == value)
         return;
-    isConfirmingNewDeal_ = value;
     if (value) {
         abandonDrag();
         auto* dialog = new screens::ConfirmationDialog(
@@ -83,25 +86,39 @@ void SolitaireView::setConfirmingNewDeal(bool value)
         connect(dialog, &screens::ConfirmationDialog::cancelled, this, &SolitaireView::cancelNewDeal);
         connect(dialog, &screens::ConfirmationDialog::confirmed, this, &SolitaireView::confirmNewDeal);
         newDealDialog_ = dialog;
+        layer_ = board::BoardLayer::newDealDialog;
         dialog->setGeometry(surface_->rect());
         dialog->raise();
         dialog->show();
         dialog->setFocus(Qt::OtherFocusReason);
-    } else if (newDealDialog_) {
-        newDealDialog_->hide();
-        newDealDialog_->deleteLater(); // we may be inside one of its signals
-        newDealDialog_ = nullptr;
-        if (focusedSlot_ && !game_.isShowingScreen())
-            pileView(*focusedSlot_)->setFocus(Qt::OtherFocusReason);
+    } else {
+        if (newDealDialog_) {
+            newDealDialog_->hide();
+            newDealDialog_->deleteLater(); // we may be inside one of its signals
+            newDealDialog_ = nullptr;
+        }
+        layer_ = board::BoardLayer::board;
+        if (focusedSlot_)
+            focusBoard(*focusedSlot_);
     }
     Q_EMIT isConfirmingNewDealChanged();
+}
+
+void SolitaireView::focusBoard(const BoardFocus& pile)
+{
+    if (overlay_->isVisibleTo(this)) {
+        overlay_->playAgainButton()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    focusedSlot_.reset();
+    setFocusedSlot(pile);
 }
 
 // --- Screens -------------------------------------------------------------------
 
 void SolitaireView::presentScreen(ModalScreen screen)
 {
-    if (isConfirmingNewDeal_ || game_.isShowingScreen())
+    if (!takesInput(board::InputChannel::openLayer))
         return;
     presentedScreen_ = screen;
     game_.setIsShowingScreen(true);
@@ -117,22 +134,25 @@ void SolitaireView::updateSolvedOverlay()
     // Screens have no backdrop of their own; the win card must not show
     // through one.
     const bool shown = game_.hasWon() && !game_.isShowingScreen();
+    if (shown == overlay_->isVisibleTo(this))
+        return;
     QWidget* focused = QApplication::focusWidget();
     const bool hadFocus = focused && overlay_->isAncestorOf(focused);
     overlay_->setVisible(shown);
-    // "Play Again" pressed from the keyboard: the new deal is played from
-    // the piles, not from whatever the focus chain offers next.
-    if (!shown && hadFocus && !game_.isShowingScreen()) {
-        const BoardFocus slot = focusedSlot_.value_or(BoardFocus::stock());
-        focusedSlot_.reset();
-        setFocusedSlot(slot);
-    }
+    if (layer_ != board::BoardLayer::board || game_.isShowingScreen())
+        return; // what covers the board hands the keyboard back when it goes
+    // The keyboard follows the card: "Play Again" while it shows (a screen
+    // reader reads it out), then the stock once it has gone.
+    if (shown)
+        overlay_->playAgainButton()->setFocus(Qt::OtherFocusReason);
+    else if (hadFocus || !focusedSlot_)
+        focusBoard(BoardFocus::stock());
 }
 
 void SolitaireView::updateScreenState()
 {
-    updateSolvedOverlay();
     if (game_.isShowingScreen()) {
+        updateSolvedOverlay();
         if (screen_)
             return;
         // The board underneath takes no input and is not drawn.
@@ -145,6 +165,7 @@ void SolitaireView::updateScreenState()
         connect(screen, &screens::ModalScreenView::closeRequested, this, &SolitaireView::dismissScreen);
         screen->setGeometry(rect());
         screen_ = screen;
+        layer_ = board::BoardLayer::screen;
         screen->raise();
         screen->show();
         screen->setFocus(Qt::OtherFocusReason);
@@ -154,10 +175,12 @@ void SolitaireView::updateScreenState()
             screen_->deleteLater();
             screen_ = nullptr;
         }
+        if (layer_ == board::BoardLayer::screen)
+            layer_ = board::BoardLayer::board;
         surface_->show();
         setShowKeyboardFocus(false);
-        focusedSlot_.reset();
-        setFocusedSlot(BoardFocus::stock());
+        updateSolvedOverlay();
+        focusBoard(BoardFocus::stock());
     }
 }
 

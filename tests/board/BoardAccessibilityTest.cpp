@@ -7,9 +7,11 @@
 #include "board/BoardAccessibility.h"
 #include "board/BoardAnnouncer.h"
 #include "board/DragPreviewLayer.h"
+#include "board/GameSolvedOverlay.h"
 #include "board/PileView.h"
 
 #include <QAccessible>
+#include <QPushButton>
 
 using namespace murvane;
 using namespace murvane::testing;
@@ -188,10 +190,10 @@ TEST_F(AccessibilityTest, StaleActionsRecheckAndDoNothing)
     moved->actionInterface()->doAction("Move to column 7");
     EXPECT_EQ(game->history().size(), history);
 
-    // No action while the abandon dialog is up.
+    // No stock action while the abandon dialog is up (the cards' actions
+    // in every state: InputGateTest).
     view->requestNewDeal();
     ASSERT_TRUE(view->isConfirmingNewDeal());
-    moved->actionInterface()->doAction("Move to column 2");
     pileIface(BoardFocus::stock())->actionInterface()->doAction(press());
     EXPECT_EQ(game->history().size(), history);
 }
@@ -253,9 +255,10 @@ TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
     const QWidget* status = view->announcer()->label();
     EXPECT_EQ(status->accessibleName(), QStringLiteral("Game Solved. Final Score: %1").arg(game->score()));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(status))->role(), QAccessible::StatusBar);
-    // The focused pile carries the news as its description.
-    ASSERT_TRUE(view->focusedSlot());
-    EXPECT_EQ(pileIface(*view->focusedSlot())->text(QAccessible::Description), status->accessibleName());
+    // The keyboard is on "Play Again", inside the card that carries the news.
+    EXPECT_TRUE(view->solvedOverlay()->playAgainButton()->hasFocus());
+    EXPECT_FALSE(view->focusedSlot());
+    EXPECT_EQ(view->solvedOverlay()->accessibleName(), status->accessibleName());
     game->undo(view->dragState());
     QTest::qWait(1);
     EXPECT_EQ(status->accessibleName(), "Move undone.");

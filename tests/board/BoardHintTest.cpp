@@ -1,6 +1,6 @@
 // Hints on the board: the H key and the menu item show the first move of a
-// winning line, say it, and end at the next key or press; H does nothing
-// under a screen or during a drag; a lost game gets its message.
+// winning line, say it, and end at the next key or press; a lost game gets
+// its message. When a hint may be asked for: InputGateTest.
 #include "BoardTestSupport.h"
 #include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
@@ -67,21 +67,6 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     EXPECT_TRUE(layer()->shownHint());
     press(onColumnCard(3, 0));
     EXPECT_FALSE(layer()->shownHint());
-}
-
-TEST_F(HintTest, IgnoredUnderAScreenOrDuringADrag)
-{
-    load(oneMoveFromHome());
-    view->presentScreen(ModalScreen::about);
-    pressH();
-    EXPECT_FALSE(layer()->shownHint());
-    view->dismissScreen();
-
-    press(onColumnCard(0, 1));
-    moveTo(onColumnCard(0, 1) + QPoint(0, 20));
-    ASSERT_TRUE(view->dragState().dragSource());
-    layer()->requestHint();
-    EXPECT_FALSE(layer()->finder().isSearching());
 }
 
 TEST_F(HintTest, ALostGameGetsItsMessage)

@@ -236,14 +236,9 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     view->setFocusedSlot(T(1));
     view->requestNewDeal(); // a started game asks first
     ASSERT_TRUE(view->isConfirmingNewDeal());
+    // Which keys reach the board under the dialog and a screen: InputGateTest.
     const auto tableauBefore = game->tableau();
     const auto stockBefore = game->stock().size();
-    for (int k : {Qt::Key_Left, Qt::Key_Down, Qt::Key_Space, Qt::Key_1, Qt::Key_H}) {
-        key(k); // the dialog holds the focus
-        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(QChar(k)));
-        QApplication::sendEvent(view->pileView(T(1)), &press); // even at a pile
-        EXPECT_FALSE(press.isAccepted());
-    }
     EXPECT_EQ(game->tableau(), tableauBefore);
     EXPECT_EQ(view->focusedSlot(), T(1));
     EXPECT_FALSE(view->showKeyboardFocus());
@@ -265,12 +260,6 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     ASSERT_TRUE(game->isShowingScreen());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
 
-    for (int k : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Return, Qt::Key_3}) {
-        key(k == Qt::Key_Left || k == Qt::Key_3 ? k : Qt::Key_Down); // nothing in the screen is pressed
-        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, QString(QChar(k)));
-        QApplication::sendEvent(view->pileView(kStock), &press); // the hidden board refuses it
-        EXPECT_FALSE(press.isAccepted());
-    }
     EXPECT_EQ(game->stock().size(), stockBefore);
     EXPECT_FALSE(view->focusedSlot());
     EXPECT_FALSE(view->showKeyboardFocus());
@@ -278,34 +267,6 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     EXPECT_FALSE(game->isShowingScreen());
     expectFocusOn(kStock);
     EXPECT_FALSE(view->showKeyboardFocus());
-}
-
-TEST_F(KeyboardTest, KeysDuringADragOrAutoCompleteMoveNothing)
-{
-    load(basic());
-    view->setFocusedSlot(T(1));
-    const QPoint from = onColumnCard(1, 1);
-    press(from);
-    moveTo(from + QPoint(0, 30));
-    ASSERT_TRUE(view->dragState().dragSource());
-    for (int k : {Qt::Key_Space, Qt::Key_Return, Qt::Key_1, Qt::Key_Right})
-        key(k, {}, true);
-    EXPECT_TRUE(game->history().isEmpty());
-    EXPECT_TRUE(view->dragState().dragSource()) << "keys do not drop the carried cards";
-    expectFocusOn(T(2));
-    release(from + QPoint(0, 30));
-
-    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
-    load(autoCompletingPosition());
-    ASSERT_TRUE(game->isAutoCompleting());
-    const auto before = foundationCards();
-    view->setFocusedSlot(T(0));
-    for (int k : {Qt::Key_Space, Qt::Key_5, Qt::Key_Return})
-        key(k);
-    EXPECT_EQ(foundationCards(), before);
-    EXPECT_EQ(game->tableau()[0].size(), 2);
-    EXPECT_TRUE(view->showKeyboardFocus()) << "Return is still handled";
-    expectFocusOn(T(0));
 }
 
 TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
@@ -332,6 +293,53 @@ TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
         // Escape closes the screen from wherever the focus is in it.
         key(Qt::Key_Escape);
         EXPECT_FALSE(game->isShowingScreen()) << rawValue(screen).toStdString();
+        expectFocusOn(kStock);
+    }
+}
+
+TEST_F(KeyboardTest, ArrowsOnAHeaderButtonGoToTheStock)
+{
+    load(basic());
+    game->drawFromStock(view->dragState()); // something to undo: the button takes focus
+    board::BoardHeader* header = view->header();
+    for (QWidget* button : {static_cast<QWidget*>(header->newDealButton()), static_cast<QWidget*>(header->undoButton()),
+                            static_cast<QWidget*>(header->menuButton())}) {
+        for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
+            view->setShowKeyboardFocus(false);
+            button->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(button->hasFocus()) << button->objectName().toStdString();
+            ASSERT_FALSE(view->focusedSlot());
+            key(k);
+            expectFocusOn(kStock);
+            EXPECT_TRUE(view->showKeyboardFocus()) << button->objectName().toStdString() << " key " << k;
+        }
+    }
+    EXPECT_EQ(game->history().size(), 1) << "an arrow presses no button";
+}
+
+TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
+{
+    for (int k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Down}) {
+        store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
+        load(autoCompletingPosition());
+        view->setFocusedSlot(T(2));
+        while (game->isAutoCompleting())
+            game->finishAutoCompleteStep();
+        ASSERT_TRUE(game->hasWon());
+        // On "Play Again", so a screen reader reads it and Return deals again.
+        QWidget* playAgain = view->solvedOverlay()->playAgainButton();
+        EXPECT_TRUE(playAgain->hasFocus()) << "key " << k;
+        EXPECT_FALSE(view->focusedSlot());
+        if (k == Qt::Key_Down) {
+            key(k); // an arrow leaves the card for the stock; the card stays
+            expectFocusOn(kStock);
+            EXPECT_TRUE(game->hasWon());
+            continue;
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(k));
+        for (int i = 0; i < 50 && game->hasWon(); ++i)
+            QTest::qWait(10); // the button's animated click
+        EXPECT_FALSE(game->hasWon()) << "key " << k;
         expectFocusOn(kStock);
     }
 }

@@ -198,21 +198,6 @@ TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
     EXPECT_FALSE(view->dragState().dragSource());
 }
 
-TEST_F(PointerTest, PointerDoesNothingDuringAutoComplete)
-{
-    store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
-    load(autoCompletingPosition());
-    ASSERT_TRUE(game->isAutoCompleting());
-    const auto historyBefore = game->history().size();
-    doubleClick(onColumnCard(1, 0));
-    drag(onColumnCard(0, 1), frame(BoardFocus::foundation(0)).center().toPoint());
-    click(frame(BoardFocus::stock()).center().toPoint());
-    EXPECT_EQ(game->tableau()[1].size(), 1);
-    EXPECT_EQ(game->tableau()[0].size(), 2);
-    EXPECT_EQ(game->history().size(), historyBefore);
-    EXPECT_FALSE(view->dragState().dragSource());
-}
-
 TEST_F(PointerTest, PressHidesTheRingButKeepsTheFocus)
 {
     load(basic());

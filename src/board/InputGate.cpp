@@ -1,0 +1,29 @@
+#include "board/InputGate.h"
+
+namespace murvane::board {
+
+bool inputTaken(InputChannel channel, const BoardInputState& state)
+{
+    // A dialog or a screen owns every input; the board underneath takes none.
+    if (state.layer != BoardLayer::board)
+        return false;
+    switch (channel) {
+    case InputChannel::focusKey:
+    case InputChannel::undoRedo:  // an undo under a drag drops the stale drag
+    case InputChannel::openLayer: // a new deal or a screen ends a drag or a run
+        return true;
+    case InputChannel::pointer:
+        // A drag is the pointer's own; the cards of a run are the engine's.
+        return !state.autoCompleting;
+    case InputChannel::playKey:
+    case InputChannel::digitKey:
+    case InputChannel::accessibilityAction:
+        return !state.autoCompleting && !state.dragging;
+    case InputChannel::hint:
+        // A won game has nothing left to hint.
+        return !state.autoCompleting && !state.dragging && !state.won;
+    }
+    return false;
+}
+
+} // namespace murvane::board

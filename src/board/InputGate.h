@@ -1,0 +1,37 @@
+#pragma once
+// The one answer to "may the board take this input now?". What is showing
+// is one value, the layer; a win, a running auto-complete and a drag in
+// progress are the other states that hold input back. Every way of playing
+// the board asks inputTaken() with its channel; nothing else decides it.
+
+namespace murvane::board {
+
+// What covers the board, front-most wins: a screen hides everything, the
+// abandon-game dialog covers the piles and the header.
+enum class BoardLayer { board, newDealDialog, screen };
+
+enum class InputChannel {
+    pointer,             // presses, clicks, double-clicks and drags on the piles
+    focusKey,            // arrows moving the keyboard focus between piles
+    playKey,             // Space/Return playing the focused pile
+    digitKey,            // 1-7 sending the focused pile to a column
+    accessibilityAction, // default and named actions of piles and cards
+    hint,                // the H key and the menu's Show Hint
+    undoRedo,            // the undo button and the undo/redo shortcuts
+    openLayer,           // new deal and the menu's screens (they open a layer)
+};
+
+struct BoardInputState {
+    BoardLayer layer = BoardLayer::board;
+    bool won = false;
+    bool autoCompleting = false;
+    bool dragging = false;
+    friend bool operator==(const BoardInputState&, const BoardInputState&) = default;
+};
+
+// Whether `channel` acts in `state`. Only the board's own conditions are
+// here; what the engine refuses by itself (a move after a win, an undo
+// during auto-complete) it keeps refusing.
+bool inputTaken(InputChannel channel, const BoardInputState& state);
+
+} // namespace murvane::board

@@ -1,0 +1,241 @@
+// Every way of playing the board against every state that holds input back:
+// each cell is entered on a fresh board, one input is made through the real
+// widget, shortcut or accessible interface, and what changed is compared
+// with what the cell expects.
+
+#include "BoardTestSupport.h"
+
+#include "board/BoardHeader.h"
+#include "board/HeaderControls.h"
+#include "board/HintLayer.h"
+#include "board/PileView.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QKeyEvent>
+
+#include <functional>
+
+using namespace murvane;
+using namespace murvane::testing;
+
+namespace {
+
+enum class State { idle, newDealDialog, screen, won, autoCompleting, dragging };
+constexpr State kStates[] = {State::idle, State::newDealDialog, State::screen,
+                             State::won,  State::autoCompleting, State::dragging};
+const char* nameOf(State s)
+{
+    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag"};
+    return names[int(s)];
+}
+
+// What the board and the game show, as far as any input can change it.
+struct Snapshot {
+    Tableau tableau;
+    Foundations foundations;
+    qsizetype history = 0;
+    qsizetype redo = 0;
+    bool won = false;
+    bool screen = false;
+    bool dialog = false;
+    std::optional<BoardFocus> focus;
+    bool hint = false;
+    bool operator==(const Snapshot&) const = default;
+};
+
+struct InputGateTest : BoardFixture {
+    // Nothing hidden and nothing left in the stock, so one position can also
+    // run auto-complete and be won. Columns: KC QD | KH | KD QC | KS. One
+    // step to undo (JD to its foundation) and one to redo (QD after it).
+    void enter(State state)
+    {
+        store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
+        Position p;
+        p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH",
+                         "AD 2D 3D 4D 5D 6D 7D 8D 9D TD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
+        p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "JD", ""};
+        p.hasStartedCurrentDeal = true;
+        load(p);
+        game->moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
+        game->moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
+        game->undo(view->dragState());
+        ASSERT_EQ(game->tableau()[0].size(), 2);
+        ASSERT_EQ(game->history().size(), 1);
+        ASSERT_EQ(game->redoHistory().size(), 1);
+        view->setFocusedSlot(BoardFocus::tableau(0));
+        switch (state) {
+        case State::idle:
+            break;
+        case State::newDealDialog:
+            view->requestNewDeal();
+            ASSERT_TRUE(view->isConfirmingNewDeal());
+            break;
+        case State::screen:
+            view->presentScreen(ModalScreen::statistics);
+            ASSERT_TRUE(game->isShowingScreen());
+            break;
+        case State::won:
+        case State::autoCompleting:
+            game->setAutoCompleteMode(AutoCompleteMode::enabled);
+            game->startAutoCompleteIfPossible();
+            ASSERT_TRUE(game->isAutoCompleting());
+            while (state == State::won && game->isAutoCompleting())
+                game->finishAutoCompleteStep();
+            ASSERT_EQ(game->hasWon(), state == State::won);
+            view->setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
+            break;
+        case State::dragging: {
+            const QPoint from = onColumnCard(2, 1); // QC
+            press(from);
+            moveTo(from + QPoint(0, 30));
+            ASSERT_EQ(view->dragState().dragSource(), DragSource::tableau(2, 1));
+            view->setFocusedSlot(BoardFocus::tableau(0)); // off the carried card's column
+            break;
+        }
+        }
+    }
+
+    Snapshot snapshot() const
+    {
+        board::HintLayer* hint = view->hintLayer();
+        return Snapshot{game->tableau(),      game->foundations(),         game->history().size(),
+                        game->redoHistory().size(), game->hasWon(),       game->isShowingScreen(),
+                        view->isConfirmingNewDeal(), view->focusedSlot(),
+                        hint->shownHint().has_value() || hint->finder().isSearching()};
+    }
+
+    // A key sent to a pile, as when the pile holds the focus; true when the
+    // board took it. Under a dialog or a screen the key first goes where the
+    // keyboard is, which must not hand it on to the board either.
+    bool keyAt(const BoardFocus& pile, int key, bool toFocusHolderFirst)
+    {
+        const QString text = (key >= Qt::Key_0 && key <= Qt::Key_9) ? QString(QChar(key)) : QString();
+        if (toFocusHolderFirst && QApplication::focusWidget()) {
+            QKeyEvent first(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(QApplication::focusWidget(), &first);
+        }
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(view->pileView(pile), &press);
+        return press.isAccepted();
+    }
+};
+
+struct Channel {
+    const char* name;
+    // One character per state, in the order of kStates: 'A' acts, '-' is
+    // refused (a key is passed on), 'k' a key the board takes without acting.
+    const char* expected;
+    // Makes the input; for a key, returns whether the board accepted it.
+    std::function<std::optional<bool>(InputGateTest&, bool covered)> input;
+    bool showsRing = false; // a key that shows the focus ring when taken
+};
+
+QAccessibleActionInterface* topCardActions(InputGateTest& t, int column)
+{
+    QAccessibleInterface* pile = QAccessible::queryAccessibleInterface(t.view->pileView(BoardFocus::tableau(column)));
+    return pile->child(pile->childCount() - 1)->actionInterface();
+}
+
+} // namespace
+
+TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
+{
+    const BoardFocus t0 = BoardFocus::tableau(0);
+    const auto key = [t0](int k) {
+        // Space and Return are not sent to a dialog's or a screen's own controls.
+        return [t0, k](InputGateTest& t, bool covered) -> std::optional<bool> {
+            return t.keyAt(t0, k, covered && k != Qt::Key_Space && k != Qt::Key_Return);
+        };
+    };
+    const auto shortcut = [](QKeyCombination keys) {
+        return [keys](InputGateTest& t, bool) -> std::optional<bool> {
+            QTest::keyClick(t.view.get(), keys.key(), keys.keyboardModifiers());
+            return std::nullopt;
+        };
+    };
+    const auto menuItem = [](int index) {
+        return [index](InputGateTest& t, bool) -> std::optional<bool> {
+            t.view->header()->menuActions().at(index)->trigger();
+            return std::nullopt;
+        };
+    };
+    const QString press = QAccessibleActionInterface::pressAction();
+    const Channel channels[] = {
+        // States: idle, dialog, screen, won, auto-complete, drag.
+        {"drag QC onto KH", "A----A",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             const QPoint target = t.frame(BoardFocus::tableau(1)).center().toPoint();
+             if (t.view->dragState().dragSource()) { // the drag in progress carries QC
+                 t.moveTo(target);
+                 t.release(target);
+             } else {
+                 t.drag(t.onColumnCard(2, 1), target);
+             }
+             return std::nullopt;
+         }},
+        {"double-click QD", "A-----",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             t.doubleClick(t.onColumnCard(0, 1));
+             return std::nullopt;
+         }},
+        {"Right", "A--AAA", key(Qt::Key_Right), true},
+        {"Space", "A--kkk", key(Qt::Key_Space), true},
+        {"Return", "A--kkk", key(Qt::Key_Return), true},
+        {"4 (QD onto KS)", "A--k--", key(Qt::Key_4), true},
+        {"H", "A--kkk", key(Qt::Key_H)},
+        {"menu: Show Hint", "A-----", menuItem(0)},
+        {"accessible press on column 1's top card", "A-----",
+         [press](InputGateTest& t, bool) -> std::optional<bool> {
+             topCardActions(t, 0)->doAction(press);
+             return std::nullopt;
+         }},
+        {"accessible move of QD to its foundation", "A-----",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             topCardActions(t, 0)->doAction(QStringLiteral("Move to foundation"));
+             return std::nullopt;
+         }},
+        {"Ctrl+Z", "A--A-A", shortcut(Qt::CTRL | Qt::Key_Z)},
+        {"undo button", "A--A-A",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             t.view->header()->undoButton()->click();
+             return std::nullopt;
+         }},
+        {"Ctrl+Shift+Z", "A----A", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"Ctrl+Y", "A----A", shortcut(Qt::CTRL | Qt::Key_Y)},
+        {"Ctrl+N", "A--AAA", shortcut(Qt::CTRL | Qt::Key_N)},
+        {"new deal button", "A--AAA",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             t.view->header()->newDealButton()->click();
+             return std::nullopt;
+         }},
+        {"Ctrl+Comma", "A--AAA", shortcut(Qt::CTRL | Qt::Key_Comma)},
+        {"menu: Statistics", "A--AAA", menuItem(2)},
+    };
+    for (const Channel& c : channels) {
+        for (size_t i = 0; i < std::size(kStates); ++i) {
+            const State state = kStates[i];
+            const char cell = c.expected[i];
+            const std::string where = std::string(c.name) + " / " + nameOf(state);
+            enter(state);
+            if (::testing::Test::HasFatalFailure())
+                return;
+            const Snapshot before = snapshot();
+            const bool ringBefore = view->showKeyboardFocus();
+            const bool covered = state == State::newDealDialog || state == State::screen;
+            const std::optional<bool> accepted = c.input(*this, covered);
+            const Snapshot after = snapshot();
+            EXPECT_EQ(after != before, cell == 'A') << where;
+            if (accepted)
+                EXPECT_EQ(*accepted, cell != '-') << where;
+            if (cell == 'k' && c.showsRing)
+                EXPECT_TRUE(view->showKeyboardFocus()) << where << ": the key was taken";
+            if (cell == '-')
+                EXPECT_EQ(view->showKeyboardFocus(), ringBefore) << where;
+            if (state == State::dragging && cell != 'A')
+                EXPECT_EQ(view->dragState().dragSource(), DragSource::tableau(2, 1)) << where << ": the drag goes on";
+            if (view->dragState().dragSource())
+                release(QPoint(1, 1));
+        }
+    }
+}
