@@ -226,14 +226,18 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
             const std::optional<bool> accepted = c.input(*this, covered);
             const Snapshot after = snapshot();
             EXPECT_EQ(after != before, cell == 'A') << where;
-            if (accepted)
+            if (accepted) {
                 EXPECT_EQ(*accepted, cell != '-') << where;
-            if (cell == 'k' && c.showsRing)
+            }
+            if (cell == 'k' && c.showsRing) {
                 EXPECT_TRUE(view->showKeyboardFocus()) << where << ": the key was taken";
-            if (cell == '-')
+            }
+            if (cell == '-') {
                 EXPECT_EQ(view->showKeyboardFocus(), ringBefore) << where;
-            if (state == State::dragging && cell != 'A')
+            }
+            if (state == State::dragging && cell != 'A') {
                 EXPECT_EQ(view->dragState().dragSource(), DragSource::tableau(2, 1)) << where << ": the drag goes on";
+            }
             if (view->dragState().dragSource())
                 release(QPoint(1, 1));
         }
