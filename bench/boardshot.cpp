@@ -101,6 +101,43 @@ SavedGame solved()
     return g;
 }
 
+// Only the stock can help: the hint is a draw.
+SavedGame drawFirst()
+{
+    SavedGame g = solved();
+    g.foundations[0] = pile({{"♠", 1}, {"♠", 2}, {"♠", 3}, {"♠", 4}, {"♠", 5}, {"♠", 6}, {"♠", 7}, {"♠", 8},
+                             {"♠", 9}, {"♠", 10}, {"♠", 11}});
+    g.stock = pile({{"♠", 12}}, false);
+    return g;
+}
+
+// Every top is a heart, no column is empty and the aces lie buried: lost.
+SavedGame lost()
+{
+    SavedGame g;
+    auto suitRun = [](const char* suit, int from, int to) {
+        QList<SavedCard> out;
+        for (int r = from; r <= to; ++r)
+            out.append(SavedCard{QString::fromUtf8(suit), r, false});
+        return out;
+    };
+    g.tableau = {suitRun("♠", 1, 6) + pile({{"♥", 13}}), suitRun("♠", 7, 12) + pile({{"♥", 12}}),
+                 pile({{"♠", 13}, {"♥", 1}, {"♥", 2}}, false) + pile({{"♥", 11}}),
+                 pile({{"♥", 3}}, false) + pile({{"♥", 10}}), pile({{"♥", 4}}, false) + pile({{"♥", 9}}),
+                 pile({{"♥", 5}}, false) + pile({{"♥", 8}}), pile({{"♥", 6}}, false) + pile({{"♥", 7}})};
+    QList<SavedCard> diamonds = suitRun("♦", 1, 12), clubs = suitRun("♣", 1, 13);
+    for (SavedCard& c : diamonds)
+        c.isFaceUp = true;
+    for (SavedCard& c : clubs)
+        c.isFaceUp = true;
+    g.foundations = {{}, {}, diamonds, clubs};
+    g.stock = pile({{"♦", 13}}, false);
+    g.score = 40;
+    g.hasStartedCurrentDeal = true;
+    g.scoringMode = QStringLiteral("Standard");
+    return g;
+}
+
 struct Shot {
     InMemorySettingsStore store;
     std::unique_ptr<SolitaireGame> game;
@@ -303,6 +340,17 @@ int main(int argc, char** argv)
             Shot s(solved());
             s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
             s.save(dir + "/board-solved" + suffix + ".png");
+        }
+        // A move hint, a draw hint and the lost-game notice nobody asked for.
+        for (const auto& [record, what] : {std::pair{solved(), "hint-move"}, std::pair{drawFirst(), "hint-draw"},
+                                           std::pair{lost(), "lost-notice"}}) {
+            Shot s(record, false, 3);
+            if (QString::fromUtf8(what) != QStringLiteral("lost-notice"))
+                s.view->hintLayer()->requestHint();
+            if (QTest::qWaitFor([&s] { return s.view->hintLayer()->shownHint().has_value(); }, 10000))
+                s.save(dir + "/board-" + what + suffix + ".png");
+            else
+                std::printf("FAILED: nothing shown for %s within 10 s\n", what);
         }
         {
             Shot s(inProgress(), false, 3);

@@ -122,6 +122,10 @@ void BoardHeader::buildMenu()
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("moreMenu"));
     QAction* hint = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
+    // The key shows beside the item. The board takes H itself, so the
+    // shortcut acts only inside the open menu.
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    hint->setShortcutContext(Qt::WidgetShortcut);
     connect(hint, &QAction::triggered, this, &BoardHeader::hintRequested);
     menu_->addSeparator();
     for (ModalScreen screen : EnumCases<ModalScreen>::all) {

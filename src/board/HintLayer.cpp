@@ -16,6 +16,7 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     : QWidget(parent)
     , board_(board)
     , finder_(board.game())
+    , lostWatcher_(board.game())
     , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("hintLayer"));
@@ -24,6 +25,8 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { fadeTo(0); });
     connect(&finder_, &HintFinder::hintFound, this, &HintLayer::show);
+    connect(&lostWatcher_, &LostGameWatcher::gameLost, this,
+            [this](const QString& text) { show(Hint{Hint::Kind::lost, {}, text}); });
     connect(&fade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
         opacity_ = v.toReal();
         update();
@@ -65,7 +68,7 @@ void HintLayer::show(const Hint& hint)
     shown_ = hint;
     raise();
     Q_EMIT announced(hint.text);
-    timer_->start(hint.showsOnBoard() ? kShowMs : kMessageMs);
+    timer_->start(hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);
     fadeTo(1);
 }
 
@@ -85,6 +88,25 @@ void HintLayer::fadeTo(qreal opacity)
     fade_.start();
 }
 
+void HintLayer::paintCaption(QPainter& painter, const PileScene& scene, qreal fontScale) const
+{
+    const qreal s = scene.geometry.scale();
+    QFont font = this->font();
+    font.setPointSizeF(font.pointSizeF() * s * fontScale);
+    painter.setFont(font);
+    const QRectF area = QRectF(rect()).adjusted(16 * s, 0, -16 * s, -24 * s);
+    const QRectF text = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, shown_->text);
+    const QRectF bubble = text.adjusted(-12 * s, -8 * s, 12 * s, 8 * s);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(scene.appearance.dark ? QColor(30, 30, 30, 235) : QColor(250, 250, 250, 240));
+    painter.drawRoundedRect(bubble, 10 * s, 10 * s);
+    painter.setPen(QPen(graphics::ChromePalette(scene.appearance).hint(), scene.appearance.increasedContrast ? 2.5 : 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(bubble, 10 * s, 10 * s);
+    painter.setPen(graphics::ChromePalette(scene.appearance).primary());
+    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, shown_->text);
+}
+
 void HintLayer::paintEvent(QPaintEvent*)
 {
     if (!shown_ || opacity_ <= 0)
@@ -93,28 +115,16 @@ void HintLayer::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setOpacity(opacity_);
     const PileScene scene = board_.pileScene();
-    const QColor accent = graphics::ChromePalette(scene.appearance).accent();
+    const QColor accent = graphics::ChromePalette(scene.appearance).hint();
     const qreal s = scene.geometry.scale();
 
     if (!shown_->showsOnBoard()) {
-        // The message sits over the lower board, clear of the header.
-        QFont font = this->font();
-        font.setPointSizeF(font.pointSizeF() * s);
-        painter.setFont(font);
-        const QRectF area = QRectF(rect()).adjusted(16 * s, 0, -16 * s, -24 * s);
-        const QRectF text = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
-                                                 shown_->text);
-        const QRectF bubble = text.adjusted(-12 * s, -8 * s, 12 * s, 8 * s);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(scene.appearance.dark ? QColor(30, 30, 30, 235) : QColor(250, 250, 250, 240));
-        painter.drawRoundedRect(bubble, 10 * s, 10 * s);
-        painter.setPen(QPen(accent, 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(bubble, 10 * s, 10 * s);
-        painter.setPen(scene.appearance.dark ? Qt::white : Qt::black);
-        painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, shown_->text);
+        paintCaption(painter, scene, 1.0);
         return;
     }
+    // The hint's words ride along at the foot of the board, as screen
+    // readers hear them.
+    paintCaption(painter, scene, 0.85);
 
     if (shown_->kind != Hint::Kind::move) {
         paintFocusRing(painter, scene, PileId::stock(), accent);

@@ -1,10 +1,13 @@
 #pragma once
-// Shows a hint on the board: the card (or run) to move raised with an accent
-// glow and the destination outlined like the focus ring, or the stock for a
-// draw; when no line was found, a short message instead. Never takes pointer
-// input; any pointer press or key ends what it shows.
+// Shows a hint on the board: the card (or run) to move raised with a glow of
+// the hint's own colour and the destination outlined in it, or the stock for
+// a draw, with the hint's words in a caption; when no line was found, a short
+// message instead. Also shows, unasked, the notice that the game can no
+// longer be won. Never takes pointer input; any pointer press or key ends
+// what it shows.
 
 #include "engine/HintFinder.h"
+#include "engine/LostGameWatcher.h"
 
 #include <QVariantAnimation>
 #include <QWidget>
@@ -12,16 +15,20 @@
 #include <optional>
 
 class QTimer;
+class QPainter;
 
 namespace murvane::board {
 
 class BoardContext;
+struct PileScene;
 
 class HintLayer : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kShowMs = 1500;
+    static constexpr int kShowMs = 3000;
     static constexpr int kMessageMs = 4000;
+    // The lost-game notice stays longer: nobody asked for it.
+    static constexpr int kNoticeMs = 8000;
     static constexpr int kFadeMs = 150;
 
     HintLayer(BoardContext& board, QWidget* parent);
@@ -45,9 +52,12 @@ protected:
 private:
     void show(const Hint& hint);
     void fadeTo(qreal opacity);
+    // The hint's words in a small bubble at the foot of the board.
+    void paintCaption(QPainter& painter, const PileScene& scene, qreal fontScale) const;
 
     BoardContext& board_;
     HintFinder finder_;
+    LostGameWatcher lostWatcher_;
     std::optional<Hint> shown_;
     QTimer* timer_ = nullptr;
     QVariantAnimation fade_;

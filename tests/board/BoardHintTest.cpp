@@ -4,6 +4,7 @@
 #include "BoardTestSupport.h"
 #include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
+#include "graphics/ChromeStyle.h"
 #include "board/HintLayer.h"
 
 #include <QSignalSpy>
@@ -81,6 +82,51 @@ TEST_F(HintTest, ALostGameGetsItsMessage)
     EXPECT_EQ(layer()->shownHint()->text, "This game can no longer be won. Undo or start a new deal.");
     EXPECT_EQ(view->announcer()->text(), layer()->shownHint()->text);
     saveShot("lost");
+}
+
+// Unasked: the board tells, once, that the game can no longer be won, and
+// screen readers hear it; switched off, it says nothing.
+TEST_F(HintTest, ALostGameIsToldWithoutAsking)
+{
+    Position p;
+    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
+                 "-5H 8H", "-6H 7H"};
+    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    for (bool on : {true, false}) {
+        store.setBool(keys::tellsWhenLost, on);
+        load(p);
+        for (int i = 0; i < (on ? 250 : 15) && !layer()->shownHint(); ++i)
+            QTest::qWait(20);
+        if (!on) {
+            EXPECT_FALSE(layer()->shownHint());
+            continue;
+        }
+        ASSERT_TRUE(layer()->shownHint());
+        EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
+        EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
+        saveShot("notice");
+    }
+}
+
+// The highlight has a colour of its own, never the focus ring's, in every
+// appearance; the menu item shows its key.
+TEST_F(HintTest, OwnColourAndTheKeyInTheMenu)
+{
+    load(oneMoveFromHome());
+    for (bool dark : {false, true})
+        for (bool contrast : {false, true}) {
+            graphics::Appearance a;
+            a.dark = dark;
+            a.increasedContrast = contrast;
+            const graphics::ChromePalette palette(a);
+            const QColor hint = palette.hint(), focus = palette.focusRing();
+            const int distance = std::abs(hint.red() - focus.red()) + std::abs(hint.green() - focus.green()) +
+                                 std::abs(hint.blue() - focus.blue());
+            EXPECT_GT(distance, 200) << dark << contrast;
+        }
+    QAction* item = view->header()->menuActions().first();
+    EXPECT_EQ(item->text(), "Show Hint");
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_H));
 }
 
 } // namespace
