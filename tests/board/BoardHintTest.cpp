@@ -95,7 +95,7 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
     for (bool on : {true, false}) {
         store.setBool(keys::tellsWhenLost, on);
         load(p);
-        for (int i = 0; i < (on ? 250 : 15) && !layer()->shownHint(); ++i)
+        for (int i = 0; i < (on ? 1500 : 15) && !layer()->shownHint(); ++i)
             QTest::qWait(20);
         if (!on) {
             EXPECT_FALSE(layer()->shownHint());
