@@ -7,11 +7,15 @@ It reads the stock's label, draws with the stock's default action, performs
 a named "Move to ..." action on a card and sees the board change, undoes
 with the Undo button's action, and plays a draw with Left then Return. The
 saved game in the settings file confirms each step. In Preferences it flips
-switches through their "Toggle" action and reads the stored settings.
+switches through their "Toggle" action and reads the stored settings. Then,
+from a stored game one move from the end, it wins with the last card's
+"Move to foundation" action, finds the keyboard focus on "Play Again", and
+deals again with Return, which hands the focus back to the stock.
 
 Every wait is bounded. Exit status 0 means every check passed.
 """
 
+import json
 import os
 import re
 import subprocess
@@ -214,6 +218,54 @@ def toggle_switches(pyatspi):
     key("Escape")
 
 
+def one_move_from_the_end():
+    """Rewrites the stored game, with the game closed, so that only the King
+    of Clubs is left to play, from column 1 to its foundation."""
+    game = e2e.saved_game()
+    check(game is not None, "a saved game to rewrite")
+    cards = [c for pile in ("stock", "waste") for c in game[pile]]
+    cards += [c for p in game["foundations"] + game["tableau"] for c in p]
+    check(len(cards) == 52, "the saved game holds the whole deck")
+    by_suit = {}
+    for c in cards:
+        by_suit.setdefault(c["suit"], []).append(dict(c, isFaceUp=True))
+    suits = sorted(by_suit, key=lambda s: by_suit[s][0]["suit"])
+    king_of_clubs = None
+    game["foundations"] = []
+    for suit in suits:
+        pile = sorted(by_suit[suit], key=lambda c: c["rank"])
+        if suit == "\u2663":
+            king_of_clubs = pile.pop()
+        game["foundations"].append(pile)
+    check(king_of_clubs is not None and king_of_clubs["rank"] == 13, "the King of Clubs set aside")
+    game.update(stock=[], waste=[], tableau=[[king_of_clubs]] + [[] for _ in range(6)],
+                hasStartedCurrentDeal=True, gameHasBeenCreditedWin=False, wasAutoCompleting=False)
+    data = "@ByteArray(%s)" % json.dumps(game)  # ASCII: the suits as \u escapes
+    value = '"%s"' % data.replace("\\", "\\\\").replace('"', '\\"')
+    lines = e2e.read_conf().decode("latin-1").splitlines()
+    out = [("Murvane_SavedGame=" + value) if l.startswith("Murvane_SavedGame=") else l
+           for l in lines if not l.startswith("Murvane_AutoCompleteMode=")]
+    out.insert(out.index("[General]") + 1 if "[General]" in out else 0, "Murvane_AutoCompleteMode=Disabled")
+    with open(e2e.CONF, "w", encoding="latin-1") as f:
+        f.write("\n".join(out) + "\n")
+
+
+def win_by_action(pyatspi):
+    # The last card goes home through its accessible action; the win card
+    # then holds the keyboard on "Play Again", which a screen reader reads.
+    king = find(pyatspi, lambda n: n.name == "King of Clubs" and "Move to foundation" in actions_of(n)[1],
+                "the King of Clubs with its move to the foundation")
+    do_action(king, "Move to foundation")
+    find(pyatspi, lambda n: n.name == "Play Again" and n.getState().contains(pyatspi.STATE_FOCUSED),
+         "the keyboard focus on Play Again after the win")
+    log("ok: the win card took the keyboard focus on Play Again")
+    e2e.screenshot("a11y-5-won.png")
+    key("Return")
+    find(pyatspi, lambda n: STOCK_LABEL.match(n.name or "") and n.getState().contains(pyatspi.STATE_FOCUSED),
+         "Return on Play Again to deal again and hand the focus to the stock")
+    log("ok: Return dealt again and the stock holds the keyboard focus")
+
+
 def main():
     os.makedirs(e2e.ARTEFACTS, exist_ok=True)
     check(e2e.read_conf() is None, "the store starts empty")
@@ -246,6 +298,17 @@ def main():
 
     key("ctrl+q")
     check(first.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")
+
+    one_move_from_the_end()
+    again = e2e.launch()
+    wait_for(e2e.tray_icon, 20, "the tray icon after the relaunch")
+    opener = e2e.launch()
+    check(opener.wait(timeout=10) == 0, "the second launch handed over")
+    wait_for(e2e.panel, 10, "the panel to show")
+    wait_for(lambda: game_app(pyatspi), 20, "the game on the accessibility bus")
+    win_by_action(pyatspi)
+    key("ctrl+q")
+    check(again.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")
 
 
 if __name__ == "__main__":
