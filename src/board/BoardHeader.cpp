@@ -135,6 +135,29 @@ void BoardHeader::buildMenu()
         connect(action, &QAction::triggered, this, [this, screen] { Q_EMIT screenRequested(screen); });
     }
     menu_->addSeparator();
+    // Which deal this is, when it was played by number; not a command.
+    QAction* dealNumber = menu_->addAction(QString());
+    dealNumber->setObjectName(QStringLiteral("dealNumberItem"));
+    dealNumber->setEnabled(false);
+    QAction* restart = menu_->addAction(localizedString(QStringLiteral("Restart Deal")));
+    restart->setObjectName(QStringLiteral("restartDealItem"));
+    restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(restart, &QAction::triggered, this, &BoardHeader::restartDealRequested);
+    QAction* copy = menu_->addAction(localizedString(QStringLiteral("Copy Deal Code")));
+    copy->setObjectName(QStringLiteral("copyDealCodeItem"));
+    connect(copy, &QAction::triggered, this, &BoardHeader::copyDealCodeRequested);
+    QAction* play = menu_->addAction(localizedString(QStringLiteral("Play Deal…")));
+    play->setObjectName(QStringLiteral("playDealItem"));
+    connect(play, &QAction::triggered, this, &BoardHeader::playDealRequested);
+    connect(menu_, &QMenu::aboutToShow, this, [this, dealNumber, restart, copy] {
+        const DealOrigin& origin = board_.game().dealOrigin();
+        dealNumber->setVisible(origin.number.has_value());
+        if (origin.number)
+            dealNumber->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
+        restart->setEnabled(board_.game().canRestartDeal());
+        copy->setEnabled(origin.isKnown());
+    });
+    menu_->addSeparator();
     quit_ = menu_->addAction(localizedString(QStringLiteral("Quit Murvane Solitaire")));
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit_, &QAction::triggered, this, &BoardHeader::quitRequested);
@@ -144,7 +167,7 @@ QList<QAction*> BoardHeader::menuActions() const
 {
     QList<QAction*> items;
     for (QAction* a : menu_->actions())
-        if (!a->isSeparator())
+        if (!a->isSeparator() && a->objectName() != QStringLiteral("dealNumberItem"))
             items.append(a);
     return items;
 }

@@ -41,7 +41,9 @@ public:
     QLabel* passLabel() const { return pass_; }
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
-    // The menu's items: Show Hint, Preferences, Statistics, How to Play, About, Quit.
+    // The menu's commands: Show Hint, Preferences, Statistics, How to Play,
+    // About, Restart Deal, Copy Deal Code, Play Deal…, Quit (the deal's
+    // number, shown above Restart Deal when there is one, is not a command).
     QList<QAction*> menuActions() const;
 
     // "1234" in Standard, "-$52" in Vegas.
@@ -52,6 +54,9 @@ Q_SIGNALS:
     void screenRequested(murvane::ModalScreen screen);
     void hintRequested();
     void quitRequested();
+    void restartDealRequested();
+    void copyDealCodeRequested();
+    void playDealRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -142,6 +142,9 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     title_ = new QLabel(localizedString(QStringLiteral("Game Solved")), this);
     score_ = new QLabel(this);
     score_->setObjectName(QStringLiteral("finalScoreLabel"));
+    deal_ = new QLabel(this);
+    deal_->setObjectName(QStringLiteral("solvedDealNumberLabel"));
+    deal_->setAlignment(Qt::AlignCenter);
     playAgain_ = new PlayAgainButton(localizedString(QStringLiteral("Play Again")), this);
     playAgain_->setObjectName(QStringLiteral("playAgainButton"));
     playAgain_->setCursor(Qt::PointingHandCursor);
@@ -152,6 +155,7 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     texts_->setSpacing(4);
     texts_->addWidget(title_);
     texts_->addWidget(score_);
+    texts_->addWidget(deal_);
     stack->addWidget(emoji_, 0, Qt::AlignHCenter);
     stack->addLayout(texts_);
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
@@ -160,6 +164,7 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     connect(playAgain_, &QPushButton::clicked, &board.game(), &SolitaireGame::newDeal);
     connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
     connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game(), &SolitaireGame::hasWonChanged, this, &GameSolvedOverlay::refresh);
     refresh();
 }
 
@@ -167,7 +172,15 @@ void GameSolvedOverlay::refresh()
 {
     const QString score = BoardHeader::scoreText(board_.game(), board_.game().score());
     score_->setText(localizedString(QStringLiteral("Final Score: %@"), {score}));
-    setAccessibleName(localizedString(QStringLiteral("Game Solved. Final Score: %@"), {score}));
+    QString spoken = localizedString(QStringLiteral("Game Solved. Final Score: %@"), {score});
+    // The number lets the player share or replay the deal just won.
+    const std::optional<std::uint32_t> number = board_.game().dealOrigin().number;
+    deal_->setVisible(number.has_value());
+    if (number) {
+        deal_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*number)}));
+        spoken += QStringLiteral(". ") + deal_->text();
+    }
+    setAccessibleName(spoken);
     place();
 }
 
@@ -180,6 +193,7 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
     emoji_->setFont(sized(font(), 32 * scale, QFont::Normal));
     title_->setFont(sized(font(), 15 * scale, QFont::Bold));
     score_->setFont(sized(font(), 12 * scale, QFont::Medium));
+    deal_->setFont(sized(font(), 11 * scale, QFont::Normal));
     playAgain_->setFont(sized(font(), 12 * scale, QFont::DemiBold));
     playAgain_->setMinimumWidth(qRound(110 * scale));
     const graphics::ChromePalette colours(appearance);
@@ -198,6 +212,7 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
     emoji_->setPalette(pal);
     pal.setColor(QPalette::WindowText, colours.secondary());
     score_->setPalette(pal);
+    deal_->setPalette(pal);
     place();
 }
 

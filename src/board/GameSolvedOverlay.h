@@ -37,6 +37,7 @@ private:
     QLabel* emoji_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* score_ = nullptr;
+    QLabel* deal_ = nullptr; // "Deal 4242" when played by number
     QVBoxLayout* texts_ = nullptr;
     QPushButton* playAgain_ = nullptr;
     qreal scale_ = 1;

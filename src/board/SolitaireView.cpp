@@ -80,6 +80,9 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(header_, &board::BoardHeader::screenRequested, this, &SolitaireView::presentScreen);
     connect(header_, &board::BoardHeader::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(header_, &board::BoardHeader::quitRequested, this, &SolitaireView::quitRequested);
+    connect(header_, &board::BoardHeader::restartDealRequested, this, &SolitaireView::requestRestartDeal);
+    connect(header_, &board::BoardHeader::copyDealCodeRequested, this, &SolitaireView::copyDealCode);
+    connect(header_, &board::BoardHeader::playDealRequested, this, &SolitaireView::requestPlayDeal);
     for (board::PileView* p : piles_)
         connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);
@@ -124,6 +127,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
             if (takesInput(board::InputChannel::undoRedo) && game_.canRedo())
                 game_.redo(drag_);
         });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { requestRestartDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
 
@@ -143,6 +147,7 @@ SolitaireView::~SolitaireView()
     qApp->removeEventFilter(this);
     delete screen_;
     delete newDealDialog_;
+    delete playDealDialog_;
 }
 
 QSize SolitaireView::sizeHint() const
@@ -244,6 +249,8 @@ void SolitaireView::relayout()
     overlay_->applyScale(s, look);
     if (newDealDialog_)
         newDealDialog_->setScale(s);
+    if (playDealDialog_)
+        playDealDialog_->setScale(s);
     if (screen_) {
         screen_->setBoardScale(s);
         screen_->setGeometry(QRect(QPoint(0, 0), size));

@@ -14,6 +14,7 @@
 #include "engine/Settings.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
+#include "screens/PlayDealDialog.h"
 
 #include <QHash>
 #include <QPointer>
@@ -73,6 +74,14 @@ public:
     void requestNewDeal();
     void confirmNewDeal();
     void cancelNewDeal();
+    // Play Deal…: the dialog for a deal number or code, on the same layer as
+    // the abandon dialog; a chosen deal replaces the one in progress exactly
+    // as New Deal does (asking first when that abandons a started game).
+    void requestPlayDeal();
+    // Restart Deal / Ctrl+R, when the board takes input.
+    void requestRestartDeal();
+    // Copy Deal Code: the deal's code, number and rules on the clipboard.
+    void copyDealCode();
     // The menu's screen items; ignored while the abandon dialog is up.
     void presentScreen(ModalScreen screen);
     void dismissScreen();
@@ -101,6 +110,7 @@ public:
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
     board::HintLayer* hintLayer() const { return hint_; }
     screens::ConfirmationDialog* newDealDialog() const { return newDealDialog_; }
+    screens::PlayDealDialog* playDealDialog() const { return playDealDialog_; }
     screens::ModalScreenView* screenHost() const { return screen_; }
 
 Q_SIGNALS:
@@ -135,6 +145,7 @@ private:
     // Where the keyboard goes when the board is uncovered: "Play Again" while
     // the win card shows, else the focused pile (the stock when none is).
     void focusBoard(const BoardFocus& pile);
+    void dealChosen(const DealRequest& request);
     void updatePiles();
     // Repaints the piles whose picture differs from the one last asked for.
     void updateChangedPiles();
@@ -169,6 +180,8 @@ private:
     board::GameSolvedOverlay* overlay_ = nullptr;
     board::BoardAnnouncer* announcer_ = nullptr;
     QPointer<screens::ConfirmationDialog> newDealDialog_;
+    QPointer<screens::PlayDealDialog> playDealDialog_;
+    std::optional<DealRequest> pendingDeal_; // chosen in Play Deal, waiting on the abandon dialog
     QPointer<screens::ModalScreenView> screen_;
     QSize lastSize_;
     qreal renderedScale_ = 0;

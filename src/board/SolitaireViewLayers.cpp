@@ -12,6 +12,10 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <utility>
 
 namespace murvane {
 
@@ -58,15 +62,74 @@ void SolitaireView::requestNewDeal()
 
 void SolitaireView::confirmNewDeal()
 {
-    if (layer_ != board::BoardLayer::newDealDialog)
+    if (layer_ != board::BoardLayer::newDealDialog || playDealDialog_)
         return;
+    const std::optional<DealRequest> chosen = std::exchange(pendingDeal_, std::nullopt);
     setConfirmingNewDeal(false);
-    game_.newDeal();
+    if (chosen)
+        game_.playDeal(*chosen);
+    else
+        game_.newDeal();
 }
 
 void SolitaireView::cancelNewDeal()
 {
+    pendingDeal_.reset();
     setConfirmingNewDeal(false);
+}
+
+// --- Play Deal, Restart Deal, Copy Deal Code -----------------------------------
+
+void SolitaireView::requestPlayDeal()
+{
+    if (!takesInput(board::InputChannel::openLayer))
+        return;
+    layer_ = board::BoardLayer::newDealDialog;
+    abandonDrag();
+    auto* dialog = new screens::PlayDealDialog(boardScale(), surface_);
+    connect(dialog, &screens::PlayDealDialog::cancelled, this, &SolitaireView::cancelNewDeal);
+    connect(dialog, &screens::PlayDealDialog::chosen, this, &SolitaireView::dealChosen);
+    playDealDialog_ = dialog;
+    dialog->setGeometry(surface_->rect());
+    dialog->raise();
+    dialog->show();
+    dialog->setFocus(Qt::OtherFocusReason);
+    Q_EMIT isConfirmingNewDealChanged();
+}
+
+void SolitaireView::dealChosen(const DealRequest& request)
+{
+    if (playDealDialog_) {
+        playDealDialog_->hide();
+        playDealDialog_->deleteLater(); // we are inside its signal
+        playDealDialog_ = nullptr;
+    }
+    if (!game_.newDealBreaksStreak()) {
+        setConfirmingNewDeal(false);
+        game_.playDeal(request);
+        return;
+    }
+    // The same question New Deal asks, on the same layer.
+    pendingDeal_ = request;
+    layer_ = board::BoardLayer::board;
+    setConfirmingNewDeal(true);
+}
+
+void SolitaireView::requestRestartDeal()
+{
+    // Like undo: one undo step, taken only when the board takes input.
+    if (!takesInput(board::InputChannel::undoRedo) || !game_.canRestartDeal())
+        return;
+    game_.restartDeal(drag_);
+}
+
+void SolitaireView::copyDealCode()
+{
+    const QString line = dealShareLine(game_.dealOrigin(), game_.drawCount(), game_.scoringMode() == ScoringMode::vegas,
+                                       game_.hasPassLimit() ? std::optional<std::int64_t>(game_.passesAllowed())
+                                                            : std::nullopt);
+    if (!dealCode(game_.dealOrigin()).isEmpty())
+        QGuiApplication::clipboard()->setText(line);
 }
 
 void SolitaireView::setConfirmingNewDeal(bool value)
@@ -92,11 +155,14 @@ void SolitaireView::setConfirmingNewDeal(bool value)
         dialog->show();
         dialog->setFocus(Qt::OtherFocusReason);
     } else {
-        if (newDealDialog_) {
-            newDealDialog_->hide();
-            newDealDialog_->deleteLater(); // we may be inside one of its signals
-            newDealDialog_ = nullptr;
+        for (QWidget* dialog : {static_cast<QWidget*>(newDealDialog_), static_cast<QWidget*>(playDealDialog_)}) {
+            if (!dialog)
+                continue;
+            dialog->hide();
+            dialog->deleteLater(); // we may be inside one of its signals
         }
+        newDealDialog_ = nullptr;
+        playDealDialog_ = nullptr;
         layer_ = board::BoardLayer::board;
         if (focusedSlot_)
             focusBoard(*focusedSlot_);

@@ -112,8 +112,10 @@ std::int64_t SolitaireGame::openingScore() const
 void SolitaireGame::replaceDeal(const DealRequest* request)
 {
     cancelAutoComplete();
-    if (hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_)
+    if (hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_) {
         setStatistic(Statistic::currentStreak, 0);
+        ruleSetStats_->record(hasNoMoveLeft() ? DealOutcome::lost : DealOutcome::abandoned);
+    }
     setHasStartedCurrentDeal(false);
     setHasWon(false);
     gameHasBeenCreditedWin_ = false;
@@ -206,6 +208,23 @@ void SolitaireGame::storePreparedDeal(const DealRules& rules, const Deal& deal)
     preparingRules_.remove(rules);
     preparedDeals_.insert(rules, deal);
     Q_EMIT preparedDealStored();
+}
+
+// Nothing to draw or recycle and no card that may move: the deal is lost.
+bool SolitaireGame::hasNoMoveLeft() const
+{
+    if (canDrawFromStock())
+        return false;
+    if (!waste_.isEmpty() && !legalTargets(DragSource::waste()).isEmpty())
+        return false;
+    for (int f = 0; f < kFoundationCount; ++f)
+        if (!foundations_[f].isEmpty() && !legalTargets(DragSource::foundation(f)).isEmpty())
+            return false;
+    for (int c = 0; c < kColumnCount; ++c)
+        for (int i = 0; i < tableau_[c].size(); ++i)
+            if (tableau_[c][i].isFaceUp && !legalTargets(DragSource::tableau(c, i)).isEmpty())
+                return false;
+    return true;
 }
 
 bool SolitaireGame::canRestartDeal() const

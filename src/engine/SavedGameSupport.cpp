@@ -143,6 +143,8 @@ SavedGame SolitaireGame::makeSavedGame() const
     if (hasPassLimit())
         g.passesAllowed = passesAllowed();
     g.wasAutoCompleting = isAutoCompleting_;
+    if (hasStartedCurrentDeal_)
+        g.startedDrawCount = RuleSetStatistics::drawMode(dealRuleSet_).count();
     if (origin_.isKnown()) {
         SavedDeal dealt{toSaved(origin_.stock), {}, std::nullopt, origin_.openingBankroll};
         for (const Pile& p : origin_.tableau)
@@ -189,6 +191,8 @@ bool SolitaireGame::restoreSavedGame()
     setHasWon(false);
     setHistory({});
     origin_ = restoredOrigin(*record, table());
+    dealRuleSet_ = RuleSetStatistics::ruleSetIndex(
+        record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : drawCount_, scoringMode_);
     isRestoring_ = false;
 
     if (record->wasAutoCompleting && autoCompleteMode_ == AutoCompleteMode::enabled)

@@ -37,6 +37,7 @@ SolitaireGame::SolitaireGame(SettingsStore& defaults, bool verifyDeals, QObject*
     connect(autoCompleteTimer_, &QTimer::timeout, this, &SolitaireGame::autoCompleteTick);
 
     readSettings();
+    ruleSetStats_ = new RuleSetStatistics(defaults_, this);
     if (restoreSavedGame())
         prepareUpcomingDeals();
     else
@@ -271,6 +272,8 @@ void SolitaireGame::markDealStarted()
         setStatistic(Statistic::vegasBankroll,
                      std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
     origin_.openingBankroll = vegasBankroll_;
+    dealRuleSet_ = RuleSetStatistics::ruleSetIndex(drawCount_, scoringMode_);
+    ruleSetStats_->countPlayed(dealRuleSet_);
 }
 
 void SolitaireGame::checkForWin()
@@ -290,6 +293,8 @@ void SolitaireGame::checkForWin()
         setStatistic(Statistic::bestStreak, currentStreak_);
     if (bestScore_ < score_)
         setStatistic(Statistic::bestScore, score_);
+    ruleSetStats_->countWon(dealRuleSet_);
+    ruleSetStats_->record(DealOutcome::won);
 }
 
 void SolitaireGame::resetStatistics()
@@ -298,6 +303,7 @@ void SolitaireGame::resetStatistics()
     for (Statistic which : kAllStatistics)
         setStatistic(which, 0);
     origin_.openingBankroll = 0; // a restart cannot bring back what the reset cleared
+    ruleSetStats_->reset();
     setHistory({});
 }
 

@@ -8,6 +8,7 @@
 #include "engine/DealOrigin.h"
 #include "engine/DragState.h"
 #include "engine/MoveChoice.h"
+#include "engine/RuleSetStatistics.h"
 #include "engine/Settings.h"
 #include "engine/StoredSettings.h"
 
@@ -211,7 +212,8 @@ public:
     QTimer* autoCompleteTimer() const { return autoCompleteTimer_; }
 
     // --- Statistics ---------------------------------------------------------
-    void resetStatistics();
+    void resetStatistics(); // also the per-rule-set counters and the outcomes
+    const RuleSetStatistics& ruleSetStatistics() const { return *ruleSetStats_; }
 
     // --- Deals ----------------------------------------------------------------
     DealRules currentDealRules() const;
@@ -326,6 +328,7 @@ private:
     void scoreFlip();
 
     void replaceDeal(const DealRequest* request);
+    bool hasNoMoveLeft() const;
     std::int64_t openingScore() const;
     void storePreparedDeal(const DealRules& rules, const Deal& deal);
     std::unique_ptr<DealWorkers> makeDealWorkers();
@@ -368,6 +371,8 @@ private:
     bool saveIsScheduled_ = false;
     bool isRestoring_ = false;
     DealOrigin origin_;
+    RuleSetStatistics* ruleSetStats_ = nullptr;
+    int dealRuleSet_ = 0; // where the deal in progress was counted
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the game goes away.

@@ -47,6 +47,20 @@ inline const StoredSetting<std::int64_t> bestStreak{keys::bestStreak, 0, W::ever
 inline const StoredSetting<std::int64_t> bestScore{keys::bestScore, 0, W::everyAssignment};
 inline const StoredSetting<std::int64_t> vegasBankroll{keys::vegasBankroll, 0, W::everyAssignment};
 
+// Per rule set, in the order of RuleSetStatistics::ruleSetIndex: Draw 1
+// Standard, Draw 3 Standard, Draw 1 Vegas, Draw 3 Vegas.
+struct RuleSetCounters {
+    StoredSetting<std::int64_t> played;
+    StoredSetting<std::int64_t> won;
+};
+inline const RuleSetCounters ruleSetCounters[4] = {
+    {{keys::draw1StandardPlayed, 0, W::everyAssignment}, {keys::draw1StandardWon, 0, W::everyAssignment}},
+    {{keys::draw3StandardPlayed, 0, W::everyAssignment}, {keys::draw3StandardWon, 0, W::everyAssignment}},
+    {{keys::draw1VegasPlayed, 0, W::everyAssignment}, {keys::draw1VegasWon, 0, W::everyAssignment}},
+    {{keys::draw3VegasPlayed, 0, W::everyAssignment}, {keys::draw3VegasWon, 0, W::everyAssignment}},
+};
+inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W::everyAssignment};
+
 } // namespace stored
 
 template <typename T>
@@ -60,6 +74,8 @@ T readSetting(const SettingsStore& store, const StoredSetting<T>& setting)
         return store.integerForKey(setting.key);
     } else if constexpr (std::is_same_v<T, DrawMode>) {
         return DrawMode::fromCount(store.integerForKey(setting.key));
+    } else if constexpr (std::is_same_v<T, QString>) {
+        return store.stringForKey(setting.key).value_or(setting.defaultValue);
     } else {
         if (const auto raw = store.stringForKey(setting.key))
             if (const auto value = enumFromRaw<T>(*raw))
@@ -77,6 +93,8 @@ void writeSetting(SettingsStore& store, const StoredSetting<T>& setting, const T
         store.setInteger(setting.key, value);
     else if constexpr (std::is_same_v<T, DrawMode>)
         store.setInteger(setting.key, value.count());
+    else if constexpr (std::is_same_v<T, QString>)
+        store.setString(setting.key, value);
     else
         store.setString(setting.key, rawValue(value));
 }

@@ -43,6 +43,7 @@ const QString wasAutoCompleting = QStringLiteral("wasAutoCompleting");
 const QString dealt = QStringLiteral("dealt");
 const QString number = QStringLiteral("number");
 const QString openingBankroll = QStringLiteral("openingBankroll");
+const QString startedDrawCount = QStringLiteral("startedDrawCount");
 const QString suit = QStringLiteral("suit");
 const QString rank = QStringLiteral("rank");
 const QString isFaceUp = QStringLiteral("isFaceUp");
@@ -288,6 +289,8 @@ QByteArray encodeSavedGame(const SavedGame& game)
     if (game.passesAllowed)
         object.insert(key::passesAllowed, qint64(*game.passesAllowed));
     object.insert(key::wasAutoCompleting, game.wasAutoCompleting);
+    if (game.startedDrawCount)
+        object.insert(key::startedDrawCount, qint64(*game.startedDrawCount));
     if (game.dealt) {
         QJsonObject dealt;
         dealt.insert(key::stock, encodePile(game.dealt->stock));
@@ -348,6 +351,7 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
     game.passesAllowed = passesAllowed;
     game.wasAutoCompleting = *wasAutoCompleting;
     game.dealt = decodeDealt(object.value(key::dealt));
+    game.startedDrawCount = integerValue(object.value(key::startedDrawCount));
     return game;
 }
 

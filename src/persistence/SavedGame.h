@@ -47,6 +47,10 @@ struct SavedGame {
     // Optional key "dealt": absent from records written before it existed,
     // and dropped (the record still restores) when it is malformed.
     std::optional<SavedDeal> dealt;
+    // Optional key "startedDrawCount": the draw count the deal was counted
+    // under in the per-rule-set statistics (Standard scoring lets it change
+    // mid-deal); absent in older records.
+    std::optional<std::int64_t> startedDrawCount;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 

@@ -22,5 +22,16 @@ inline const QString bestStreak = QStringLiteral("Murvane_BestStreak");
 inline const QString bestScore = QStringLiteral("Murvane_BestScore");
 inline const QString vegasBankroll = QStringLiteral("Murvane_VegasBankroll");
 inline const QString savedGame = QStringLiteral("Murvane_SavedGame");
+// Deals played and won per rule set (draw count and scoring mode).
+inline const QString draw1StandardPlayed = QStringLiteral("Murvane_Draw1StandardPlayed");
+inline const QString draw1StandardWon = QStringLiteral("Murvane_Draw1StandardWon");
+inline const QString draw3StandardPlayed = QStringLiteral("Murvane_Draw3StandardPlayed");
+inline const QString draw3StandardWon = QStringLiteral("Murvane_Draw3StandardWon");
+inline const QString draw1VegasPlayed = QStringLiteral("Murvane_Draw1VegasPlayed");
+inline const QString draw1VegasWon = QStringLiteral("Murvane_Draw1VegasWon");
+inline const QString draw3VegasPlayed = QStringLiteral("Murvane_Draw3VegasPlayed");
+inline const QString draw3VegasWon = QStringLiteral("Murvane_Draw3VegasWon");
+// The last 30 deals' outcomes, oldest first: "W" won, "L" lost, "A" abandoned.
+inline const QString recentDeals = QStringLiteral("Murvane_RecentDeals");
 
 } // namespace murvane::keys

@@ -26,6 +26,9 @@ const QHash<QString, QString>& englishTable()
          QStringLiteral("Stock pile. %lld card remaining. Tap to draw.")},
         {QStringLiteral("Column %2$lld: %1$lld face-down cards|one"),
          QStringLiteral("Column %2$lld: %1$lld face-down card")},
+        {QStringLiteral("%lld passes|one"), QStringLiteral("%lld pass")},
+        {QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one"),
+         QStringLiteral("Last %1$lld deal: %2$lld won, %3$lld lost, %4$lld abandoned")},
     };
     return table;
 }

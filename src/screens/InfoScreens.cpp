@@ -175,6 +175,7 @@ QList<KeyboardCommand> keyboardCommands()
         {localizedString(QStringLiteral("Undo")), shortcutText(Qt::CTRL | Qt::Key_Z)},
         {localizedString(QStringLiteral("Redo")), shortcutText(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
         {localizedString(QStringLiteral("New Deal")), shortcutText(Qt::CTRL | Qt::Key_N)},
+        {localizedString(QStringLiteral("Restart Deal")), shortcutText(Qt::CTRL | Qt::Key_R)},
         {localizedString(QStringLiteral("Open Preferences")), shortcutText(Qt::CTRL | Qt::Key_Comma)},
     };
 }

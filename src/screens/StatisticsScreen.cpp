@@ -10,6 +10,7 @@
 #include <QBoxLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 
 #include <limits>
 
@@ -60,7 +61,102 @@ private:
     QLabel* value_ = nullptr;
 };
 
+// The last deals as a row of small marks, newest on the right: filled in the
+// accent colour for a win, in the warning colour for a loss, hollow for a
+// deal given up while moves were left; empty places stay faint.
+class RecentDealsStrip : public QWidget {
+public:
+    RecentDealsStrip(qreal t, QWidget* parent) : QWidget(parent), t_(t)
+    {
+        setMinimumHeight(qRound(kMark * t_) + 2);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
+    void display(const QList<DealOutcome>& outcomes)
+    {
+        outcomes_ = outcomes;
+        update();
+    }
+    QSize sizeHint() const override
+    {
+        return {qRound(RuleSetStatistics::kRecentLimit * (kMark + kGap) * t_), qRound(kMark * t_) + 2};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const graphics::ChromePalette palette = currentPalette();
+        const int slots = RuleSetStatistics::kRecentLimit;
+        const qreal step = std::min(qreal(width()) / slots, (kMark + kGap) * t_);
+        const qreal mark = std::max<qreal>(2, step - kGap * t_);
+        const qreal left = width() - step * slots;
+        const qreal top = (height() - mark) / 2;
+        const qsizetype empty = slots - outcomes_.size();
+        for (int i = 0; i < slots; ++i) {
+            const QRectF r(left + i * step + 0.5, top + 0.5, mark - 1, mark - 1);
+            const qreal radius = mark / 4;
+            if (i < empty) {
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(palette.divider());
+            } else {
+                switch (outcomes_[i - empty]) {
+                case DealOutcome::won:
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(palette.accent());
+                    break;
+                case DealOutcome::lost:
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(palette.destructive());
+                    break;
+                case DealOutcome::abandoned:
+                    painter.setPen(QPen(palette.secondary(), std::max<qreal>(1, 1.5 * t_)));
+                    painter.setBrush(Qt::NoBrush);
+                    break;
+                }
+            }
+            painter.drawRoundedRect(r, radius, radius);
+        }
+    }
+
+private:
+    static constexpr qreal kMark = 10; // times t
+    static constexpr qreal kGap = 3;   // times t
+    qreal t_;
+    QList<DealOutcome> outcomes_;
+};
+
 } // namespace
+
+QList<StatisticRow> ruleSetRows(const SolitaireGame& game)
+{
+    QList<StatisticRow> rows;
+    const RuleSetStatistics& stats = game.ruleSetStatistics();
+    for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
+        for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
+            const int index = RuleSetStatistics::ruleSetIndex(draw, scoring);
+            const RuleSetTally t = stats.tally(index);
+            const QString label = localizedString(QStringLiteral("%1$@, %2$@"),
+                {localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3")),
+                 localizedString(rawValue(scoring))});
+            const QString value = localizedString(QStringLiteral("%1$lld played · %2$lld won · %3$@"),
+                                                  {t.played, t.won, winRateText(t.played, t.won)});
+            rows.append(StatisticRow{label, value, QStringLiteral("stat-ruleSet%1").arg(index)});
+        }
+    }
+    return rows;
+}
+
+QString recentDealsSentence(const QList<DealOutcome>& outcomes)
+{
+    if (outcomes.isEmpty())
+        return localizedString(QStringLiteral("No finished deals yet."));
+    std::int64_t won = 0, lost = 0, abandoned = 0;
+    for (DealOutcome o : outcomes)
+        (o == DealOutcome::won ? won : o == DealOutcome::lost ? lost : abandoned) += 1;
+    return localizedPlural(QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned"),
+                           outcomes.size(), {won, lost, abandoned});
+}
 
 std::int64_t gamesLost(std::int64_t dealsCount, std::int64_t solvedCount)
 {
@@ -125,6 +221,43 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
                         &SolitaireGame::currentStreakChanged, &SolitaireGame::bestStreakChanged,
                         &SolitaireGame::bestScoreChanged, &SolitaireGame::vegasBankrollChanged})
         QObject::connect(&game, signal, body, refresh);
+
+    auto* byRuleSet = new SectionBlock(localizedString(QStringLiteral("By rule set")), t, body);
+    column->insertWidget(column->indexOf(box) + 1, byRuleSet);
+    QList<StatisticRowView*> ruleViews;
+    for (const StatisticRow& data : ruleSetRows(game)) {
+        auto* view = new StatisticRowView(t, byRuleSet->box());
+        view->display(data);
+        byRuleSet->addRow(view);
+        ruleViews.append(view);
+    }
+    // The strip and its sentence, read by a screen reader as the sentence.
+    auto* recent = new QWidget(byRuleSet->box());
+    recent->setObjectName(QStringLiteral("stat-recentDeals"));
+    auto* recentColumn = new QVBoxLayout(recent);
+    recentColumn->setContentsMargins(0, kRowPadding, 0, kRowPadding);
+    recentColumn->setSpacing(kRowPadding / 2);
+    auto* strip = new RecentDealsStrip(t, recent);
+    auto* sentence = new QLabel(recent);
+    sentence->setTextFormat(Qt::PlainText);
+    sentence->setWordWrap(true);
+    sentence->setFont(scaledFont(ModalScreenView::kBodyFontSize * t * 0.85));
+    setSecondaryColour(sentence);
+    recentColumn->addWidget(strip);
+    recentColumn->addWidget(sentence);
+    setAccessibilityMark(recent, AccessibilityMark::combined);
+    byRuleSet->addRow(recent);
+    const auto refreshRuleSets = [ruleViews, strip, sentence, recent, &game] {
+        const QList<StatisticRow> rows = ruleSetRows(game);
+        for (int i = 0; i < rows.size() && i < ruleViews.size(); ++i)
+            ruleViews[i]->display(rows[i]);
+        const QList<DealOutcome>& outcomes = game.ruleSetStatistics().recent();
+        strip->display(outcomes);
+        sentence->setText(recentDealsSentence(outcomes));
+        recent->setAccessibleName(sentence->text());
+    };
+    refreshRuleSets();
+    QObject::connect(&game.ruleSetStatistics(), &RuleSetStatistics::changed, body, refreshRuleSets);
     return body;
 }
 

@@ -2,6 +2,8 @@
 // The Statistics body: the eight lifetime figures as label / value rows in
 // one group box, kept live while the screen is up.
 
+#include "engine/RuleSetStatistics.h"
+
 #include <QList>
 #include <QString>
 
@@ -26,6 +28,10 @@ struct StatisticRow {
 
 // The rows in display order, from the game's current figures.
 QList<StatisticRow> statisticRows(const SolitaireGame& game);
+// "By rule set": Draw 1 and Draw 3 under Standard, then under Vegas.
+QList<StatisticRow> ruleSetRows(const SolitaireGame& game);
+// "Last 30 deals: 12 won, 15 lost, 3 abandoned", or that none is finished yet.
+QString recentDealsSentence(const QList<DealOutcome>& outcomes);
 
 // "0.0%" with no deals, else solved / deals in percent with one decimal in
 // the application locale.

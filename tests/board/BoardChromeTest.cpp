@@ -12,8 +12,13 @@
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
+#include "screens/PlayDealDialog.h"
+#include "solver/DealCode.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -126,14 +131,15 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
 {
     load(playable());
     const QList<QAction*> items = header()->menuActions();
-    ASSERT_EQ(items.size(), 6);
+    ASSERT_EQ(items.size(), 9);
     QStringList titles;
     for (QAction* a : items)
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"Show Hint", "Preferences", "Statistics", "How to Play", "About",
-                                   "Quit Murvane Solitaire"}));
+    EXPECT_EQ(titles, (QStringList{"Show Hint", "Preferences", "Statistics", "How to Play", "About", "Restart Deal",
+                                   "Copy Deal Code", "Play Deal…", "Quit Murvane Solitaire"}));
     EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(items[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     view->setFocusedSlot(BoardFocus::tableau(3));
     items[2]->trigger();
@@ -150,7 +156,7 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics) << "remembers the last screen";
 
     QSignalSpy quit(view.get(), &SolitaireView::quitRequested);
-    items[5]->trigger();
+    items[8]->trigger();
     QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quit.count(), 2);
 }
@@ -267,4 +273,144 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     EXPECT_FALSE(game->hasWon());
     EXPECT_FALSE(overlay->isVisible());
     EXPECT_FALSE(view->isConfirmingNewDeal());
+}
+
+TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
+{
+    load(playable());
+    const QString code = QString::fromStdString(solver::encodeDealCode(solver::orderedDeck()));
+    QString typo = code;
+    typo[0] = typo[0] == QLatin1Char('1') ? QLatin1Char('2') : QLatin1Char('1');
+    const struct {
+        QString typed;
+        const char* message; // empty: plays
+    } cases[] = {
+        {"", "Enter a deal number from 1 to 2147483647, or a deal code."},
+        {"0", "Deal numbers run from 1 to 2147483647."},
+        {"-5", "Deal numbers run from 1 to 2147483647."},
+        {"abc", "Enter a deal number from 1 to 2147483647, or a deal code."},
+        {"2147483648", "Deal numbers run from 1 to 2147483647."},
+        {"4.2", "Enter a deal number from 1 to 2147483647, or a deal code."},
+        {typo, "This deal code has a typing mistake. Check it and try again."},
+        {" 42 ", ""},
+        {code, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        const Pile before = game->tableau()[6];
+        header()->menu()->actions(); // the menu item and the view's request are the same call
+        view->requestPlayDeal();
+        screens::PlayDealDialog* dialog = view->playDealDialog();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(view->isConfirmingNewDeal()) << "the board takes no input under it";
+        EXPECT_EQ(dialog->field()->accessibleName(), "Deal number or code");
+        EXPECT_TRUE(dialog->field()->hasFocus());
+        QTest::keyClicks(dialog->field(), c.typed);
+        QTest::keyClick(dialog->field(), Qt::Key_Return);
+        if (*c.message) {
+            EXPECT_EQ(dialog->errorLabel()->text(), c.message);
+            EXPECT_FALSE(dialog->errorLabel()->isHidden());
+            EXPECT_EQ(dialog->field()->accessibleDescription(), c.message);
+            EXPECT_EQ(game->tableau()[6], before) << "nothing was dealt";
+            QTest::keyClick(dialog->field(), Qt::Key_Escape);
+            EXPECT_FALSE(view->isConfirmingNewDeal());
+            EXPECT_EQ(view->playDealDialog(), nullptr);
+        } else {
+            EXPECT_FALSE(view->isConfirmingNewDeal());
+            EXPECT_EQ(game->tableau()[6].size(), 7) << "a fresh deal";
+        }
+        QApplication::processEvents();
+    }
+    EXPECT_FALSE(game->dealOrigin().number) << "the last one came from a code";
+    EXPECT_EQ(dealCode(game->dealOrigin()), code);
+}
+
+TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
+{
+    load(playable());
+    playOneMove(); // a started game: replacing it asks
+    view->requestPlayDeal();
+    QTest::keyClicks(view->playDealDialog()->field(), "4242");
+    QTest::mouseClick(view->playDealDialog()->playButton(), Qt::LeftButton);
+    auto* ask = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->title(), "Abandon this game?");
+    Q_EMIT ask->cancelled();
+    EXPECT_FALSE(game->dealOrigin().number);
+    EXPECT_EQ(game->history().size(), 1);
+
+    view->requestPlayDeal();
+    QTest::keyClicks(view->playDealDialog()->field(), "4242");
+    QTest::keyClick(view->playDealDialog()->field(), Qt::Key_Return);
+    ask = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
+    ASSERT_NE(ask, nullptr);
+    QTest::mouseClick(ask->confirmButton(), Qt::LeftButton);
+    EXPECT_EQ(game->dealOrigin().number, 4242u);
+    EXPECT_EQ(game->currentStreak(), 0);
+
+    // The menu names the deal; Restart is offered once something moved.
+    QMenu* menu = header()->menu();
+    QAction* number = menu->findChild<QAction*>("dealNumberItem");
+    QAction* restart = menu->findChild<QAction*>("restartDealItem");
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(number->isVisible());
+    EXPECT_EQ(number->text(), "Deal 4242");
+    EXPECT_FALSE(number->isEnabled());
+    EXPECT_FALSE(restart->isEnabled());
+    const QString dealt = [&] {
+        QString out;
+        for (const Pile& p : game->tableau())
+            for (const Card& c : p)
+                out += c.accessibilityName();
+        return out;
+    }();
+    game->drawFromStock(view->dragState());
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(restart->isEnabled());
+    QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(game->waste().isEmpty());
+    EXPECT_EQ(game->stock().size(), 24);
+    QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier); // the restart is one undo step
+    EXPECT_FALSE(game->waste().isEmpty());
+    view->presentScreen(ModalScreen::statistics);
+    QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(game->waste().isEmpty()) << "a screen is up";
+    view->dismissScreen();
+
+    menu->findChild<QAction*>("copyDealCodeItem")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString("Murvane Solitaire deal %1, number 4242 (Draw 1, Standard, unlimited passes)")
+                  .arg(dealCode(game->dealOrigin())));
+
+    // The win card shows the number under the score, and says it.
+    Position won;
+    won.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                       "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    won.tableau = {"KC", "", "", "", "", "", ""};
+    for (const std::optional<std::int64_t> dealNumber : {std::optional<std::int64_t>{}, std::optional<std::int64_t>{4242}}) {
+        SavedGame record = won.record(ScoringMode::standard, std::nullopt);
+        const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
+        auto saved = [](const std::vector<solver::SolverCard>& cards) {
+            QList<SavedCard> out;
+            for (const auto& c : cards)
+                out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
+            return out;
+        };
+        record.dealt = SavedDeal{saved(layout.stock), {}, dealNumber, 0};
+        for (const auto& column : layout.tableau)
+            record.dealt->tableau.append(saved(column));
+        store.setData(keys::savedGame, encodeSavedGame(record));
+        view.reset();
+        game = std::make_unique<SolitaireGame>(store, false);
+        view = std::make_unique<SolitaireView>(*game);
+        view->show();
+        game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+        ASSERT_TRUE(view->solvedOverlay()->isVisible());
+        auto* label = view->solvedOverlay()->findChild<QLabel*>("solvedDealNumberLabel");
+        EXPECT_EQ(label->isHidden(), !dealNumber);
+        if (dealNumber) {
+            EXPECT_EQ(label->text(), "Deal 4242");
+            EXPECT_TRUE(view->solvedOverlay()->accessibleName().endsWith(". Deal 4242"));
+        }
+    }
 }

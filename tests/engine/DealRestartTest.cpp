@@ -294,3 +294,73 @@ TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
             EXPECT_EQ(input.request->number, c.number) << c.text.toStdString();
     }
 }
+
+TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Standard", true, 1);
+    auto game = std::make_unique<SolitaireGame>(store, false);
+    const RuleSetStatistics& stats = game->ruleSetStatistics();
+    play(*game, 2);
+    game->setDrawCount(3); // Standard: the deal goes on, still counted as Draw 1
+    play(*game, 2);
+    EXPECT_EQ(stats.tally(0).played, 1);
+    EXPECT_EQ(stats.tally(1).played, 0);
+    game->setScoringMode(ScoringMode::vegas); // deals anew: the started deal was abandoned
+    play(*game, 1);
+    EXPECT_EQ(stats.tally(3).played, 1);
+    EXPECT_EQ(store.integerForKey(keys::draw3VegasPlayed), 1);
+    EXPECT_EQ(store.integerForKey(keys::draw1StandardPlayed), 1);
+    EXPECT_EQ(stats.recent(), QList<DealOutcome>{DealOutcome::abandoned});
+    EXPECT_EQ(game->dealsCount(), 2); // the lifetime rows count both
+    game->newDeal();
+
+    // A win is credited to the rule set the deal was counted under, also
+    // after a relaunch and a later switch of the draw count.
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    p.tableau = {"KC", "", "", "", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    storeRules(store, "Vegas", true, 3);
+    game.reset();
+    game = loadGame(store, p);
+    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_EQ(game->ruleSetStatistics().tally(3).won, 1);
+    EXPECT_EQ(game->ruleSetStatistics().recent(),
+              (QList<DealOutcome>{DealOutcome::abandoned, DealOutcome::abandoned, DealOutcome::won}));
+
+    // Stuck: nothing to draw, no pass left, no card that may move.
+    storeRules(store, "Vegas", false, 1);
+    Position stuck;
+    stuck.tableau = {"2S", "2C", "3S", "3C", "4S", "4C", "5S"};
+    stuck.waste = "KS";
+    stuck.leftoverToWaste = true;
+    stuck.hasStartedCurrentDeal = true;
+    game.reset();
+    game = loadGame(store, stuck);
+    game->newDeal();
+    EXPECT_EQ(game->ruleSetStatistics().recent().last(), DealOutcome::lost);
+    EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWL"));
+
+    // Thirty-one outcomes keep the last thirty; a relaunch reads them back.
+    store.setString(keys::recentDeals, QString(29, QLatin1Char('W')) + QStringLiteral("Lx"));
+    game.reset();
+    store.removeObject(keys::savedGame);
+    game = std::make_unique<SolitaireGame>(store, false);
+    play(*game, 1);
+    game->newDeal();
+    EXPECT_EQ(game->ruleSetStatistics().recent().size(), 30);
+    EXPECT_EQ(game->ruleSetStatistics().recent().first(), DealOutcome::won);
+    EXPECT_EQ(game->ruleSetStatistics().recent().last(), DealOutcome::abandoned);
+
+    game->resetStatistics();
+    for (int r = 0; r < RuleSetStatistics::kRuleSets; ++r) {
+        EXPECT_EQ(game->ruleSetStatistics().tally(r).played, 0);
+        EXPECT_EQ(game->ruleSetStatistics().tally(r).won, 0);
+    }
+    EXPECT_TRUE(game->ruleSetStatistics().recent().isEmpty());
+    EXPECT_EQ(store.integerForKey(keys::draw1StandardPlayed), 0);
+    EXPECT_EQ(store.integerForKey(keys::draw3VegasWon), 0);
+    EXPECT_EQ(store.stringForKey(keys::recentDeals), QString());
+}

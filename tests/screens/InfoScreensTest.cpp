@@ -70,7 +70,8 @@ TEST(HowToPlay, ParagraphsUseOurSymbolsAndKeysArePlatformShortcuts)
     QStringList keys;
     for (const KeyboardCommand& k : keyboardCommands())
         keys.append(k.keys);
-    EXPECT_EQ(keys, (QStringList{"← ↑ ↓ →", "Space", "1–7", "H", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+N", "Ctrl+,"}));
+    EXPECT_EQ(keys, (QStringList{"← ↑ ↓ →", "Space", "1–7", "H", "Ctrl+Z", "Ctrl+Shift+Z", "Ctrl+N", "Ctrl+R",
+                                 "Ctrl+,"}));
     EXPECT_TRUE(accessibleElements(host.view).contains(element(QAccessible::StaticText, "Undo, Ctrl+Z")))
         << accessibleElements(host.view).join("\n").toStdString();
 }

@@ -19,12 +19,16 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         const char* lost;
         const char* rate;
         const char* money;
+        const char* recent; // as stored, oldest first
+        const char* sentence;
     };
     const Case cases[] = {
-        {"no deals", 0, 0, 0, "0", "0.0%", "$0"},
-        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10"},
-        {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52"},
-        {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240"},
+        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet."},
+        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned"},
+        {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52", "WWLAAW?",
+         "Last 6 deals: 3 won, 1 lost, 2 abandoned"},
+        {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240", "WLLWAAWWWWWWLLLLLLLLLLLLLLLAAAWL",
+         "Last 30 deals: 8 won, 17 lost, 5 abandoned"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -33,6 +37,9 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         store.setInteger(keys::solvedCount, c.solved);
         store.setInteger(keys::vegasBankroll, c.bankroll);
         store.setInteger(keys::bestScore, -3);
+        store.setInteger(keys::draw3VegasPlayed, c.deals);
+        store.setInteger(keys::draw3VegasWon, c.solved);
+        store.setString(keys::recentDeals, c.recent);
         SolitaireGame game(store, false);
         QWidget panel;
         panel.resize(375, 600);
@@ -52,11 +59,19 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-bestScore"), "Best Score: -3");
         EXPECT_EQ(spoken("stat-vegasBankroll"), QString("Vegas Bankroll: ") + c.money);
         EXPECT_EQ(statisticRows(game).size(), 8);
+        // By rule set: Draw 1 and Draw 3 under Standard, then under Vegas.
+        EXPECT_EQ(spoken("stat-ruleSet0"), "Draw 1, Standard: 0 played · 0 won · 0.0%");
+        EXPECT_EQ(spoken("stat-ruleSet3"),
+                  QString("Draw 3, Vegas: %1 played · %2 won · %3").arg(c.deals).arg(c.solved).arg(c.rate));
+        EXPECT_EQ(ruleSetRows(game).size(), 4);
+        EXPECT_EQ(spoken("stat-recentDeals"), c.sentence);
 
         // Live: a reset shows the zeroed figures at once.
         game.resetStatistics();
         EXPECT_EQ(spoken("stat-winRate"), "Win Rate: 0.0%");
         EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
+        EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · 0.0%");
+        EXPECT_EQ(spoken("stat-recentDeals"), "No finished deals yet.");
     }
 }
 

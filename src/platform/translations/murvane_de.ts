@@ -779,5 +779,93 @@
         <source>© 2026 Kestrune LLC</source>
         <translation>© 2026 Kestrune LLC</translation>
     </message>
+    <message>
+        <source>Enter a deal number from 1 to 2147483647, or a deal code.</source>
+        <translation>Geben Sie eine Spielnummer von 1 bis 2147483647 oder einen Spielcode ein.</translation>
+    </message>
+    <message>
+        <source>Deal numbers run from 1 to 2147483647.</source>
+        <translation>Spielnummern reichen von 1 bis 2147483647.</translation>
+    </message>
+    <message>
+        <source>This deal code has a typing mistake. Check it and try again.</source>
+        <translation>Dieser Spielcode enthält einen Tippfehler. Prüfen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>unlimited passes</source>
+        <translation>unbegrenzte Runden</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@, number %2$lld (%3$@)</source>
+        <translation>Murvane Solitaire, Spiel %1$@, Nummer %2$lld (%3$@)</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@ (%2$@)</source>
+        <translation>Murvane Solitaire, Spiel %1$@ (%2$@)</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@</source>
+        <translation>%1$@, %2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · %3$@</source>
+        <translation>%1$lld gespielt · %2$lld gewonnen · %3$@</translation>
+    </message>
+    <message>
+        <source>No finished deals yet.</source>
+        <translation>Noch kein Spiel beendet.</translation>
+    </message>
+    <message>
+        <source>By rule set</source>
+        <translation>Nach Regeln</translation>
+    </message>
+    <message>
+        <source>Restart Deal</source>
+        <translation>Spiel neu starten</translation>
+    </message>
+    <message>
+        <source>Copy Deal Code</source>
+        <translation>Spielcode kopieren</translation>
+    </message>
+    <message>
+        <source>Play Deal…</source>
+        <translation>Spiel wählen…</translation>
+    </message>
+    <message>
+        <source>Play Deal</source>
+        <translation>Spiel wählen</translation>
+    </message>
+    <message>
+        <source>Deal %lld</source>
+        <translation>Spiel %lld</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Deal number or code</source>
+        <translation>Spielnummer oder -code</translation>
+    </message>
+    <message>
+        <source>Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.</source>
+        <translation>Geben Sie eine Nummer ein, um dasselbe Spiel wie alle anderen zu spielen, oder fügen Sie einen geteilten Spielcode ein.</translation>
+    </message>
+    <message>
+        <source>%lld passes|one</source>
+        <translation>%lld Runde</translation>
+    </message>
+    <message>
+        <source>%lld passes|other</source>
+        <translation>%lld Runden</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one</source>
+        <translation>%1$lld letztes Spiel: %2$lld gewonnen, %3$lld verloren, %4$lld aufgegeben</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
+        <translation>Letzte %1$lld Spiele: %2$lld gewonnen, %3$lld verloren, %4$lld aufgegeben</translation>
+    </message>
 </context>
 </TS>

@@ -779,5 +779,93 @@
         <source>© 2026 Kestrune LLC</source>
         <translation>© 2026 Kestrune LLC</translation>
     </message>
+    <message>
+        <source>Enter a deal number from 1 to 2147483647, or a deal code.</source>
+        <translation>Escribe un número de reparto del 1 al 2147483647 o un código de reparto.</translation>
+    </message>
+    <message>
+        <source>Deal numbers run from 1 to 2147483647.</source>
+        <translation>Los números de reparto van del 1 al 2147483647.</translation>
+    </message>
+    <message>
+        <source>This deal code has a typing mistake. Check it and try again.</source>
+        <translation>Este código de reparto tiene un error de escritura. Revísalo e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>unlimited passes</source>
+        <translation>pasadas ilimitadas</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@, number %2$lld (%3$@)</source>
+        <translation>Murvane Solitaire, reparto %1$@, número %2$lld (%3$@)</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@ (%2$@)</source>
+        <translation>Murvane Solitaire, reparto %1$@ (%2$@)</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@</source>
+        <translation>%1$@, %2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · %3$@</source>
+        <translation>%1$lld jugadas · %2$lld ganadas · %3$@</translation>
+    </message>
+    <message>
+        <source>No finished deals yet.</source>
+        <translation>Todavía no hay repartos terminados.</translation>
+    </message>
+    <message>
+        <source>By rule set</source>
+        <translation>Por reglas</translation>
+    </message>
+    <message>
+        <source>Restart Deal</source>
+        <translation>Reiniciar reparto</translation>
+    </message>
+    <message>
+        <source>Copy Deal Code</source>
+        <translation>Copiar código del reparto</translation>
+    </message>
+    <message>
+        <source>Play Deal…</source>
+        <translation>Jugar un reparto…</translation>
+    </message>
+    <message>
+        <source>Play Deal</source>
+        <translation>Jugar un reparto</translation>
+    </message>
+    <message>
+        <source>Deal %lld</source>
+        <translation>Reparto %lld</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Deal number or code</source>
+        <translation>Número o código de reparto</translation>
+    </message>
+    <message>
+        <source>Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.</source>
+        <translation>Escribe un número para jugar el mismo reparto que los demás o pega un código de reparto compartido.</translation>
+    </message>
+    <message>
+        <source>%lld passes|one</source>
+        <translation>%lld pasada</translation>
+    </message>
+    <message>
+        <source>%lld passes|other</source>
+        <translation>%lld pasadas</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one</source>
+        <translation>%1$lld último reparto: %2$lld ganado, %3$lld perdido, %4$lld abandonado</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
+        <translation>Últimos %1$lld repartos: %2$lld ganados, %3$lld perdidos, %4$lld abandonados</translation>
+    </message>
 </context>
 </TS>

@@ -779,5 +779,93 @@
         <source>© 2026 Kestrune LLC</source>
         <translation>© 2026 Kestrune LLC</translation>
     </message>
+    <message>
+        <source>Enter a deal number from 1 to 2147483647, or a deal code.</source>
+        <translation>Saisissez un numéro de donne de 1 à 2147483647, ou un code de donne.</translation>
+    </message>
+    <message>
+        <source>Deal numbers run from 1 to 2147483647.</source>
+        <translation>Les numéros de donne vont de 1 à 2147483647.</translation>
+    </message>
+    <message>
+        <source>This deal code has a typing mistake. Check it and try again.</source>
+        <translation>Ce code de donne contient une faute de frappe. Vérifiez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>unlimited passes</source>
+        <translation>passages illimités</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@, number %2$lld (%3$@)</source>
+        <translation>Murvane Solitaire, donne %1$@, numéro %2$lld (%3$@)</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@ (%2$@)</source>
+        <translation>Murvane Solitaire, donne %1$@ (%2$@)</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@</source>
+        <translation>%1$@, %2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · %3$@</source>
+        <translation>%1$lld jouées · %2$lld gagnées · %3$@</translation>
+    </message>
+    <message>
+        <source>No finished deals yet.</source>
+        <translation>Aucune donne terminée pour l’instant.</translation>
+    </message>
+    <message>
+        <source>By rule set</source>
+        <translation>Par règles</translation>
+    </message>
+    <message>
+        <source>Restart Deal</source>
+        <translation>Recommencer la donne</translation>
+    </message>
+    <message>
+        <source>Copy Deal Code</source>
+        <translation>Copier le code de la donne</translation>
+    </message>
+    <message>
+        <source>Play Deal…</source>
+        <translation>Jouer une donne…</translation>
+    </message>
+    <message>
+        <source>Play Deal</source>
+        <translation>Jouer une donne</translation>
+    </message>
+    <message>
+        <source>Deal %lld</source>
+        <translation>Donne %lld</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Deal number or code</source>
+        <translation>Numéro ou code de donne</translation>
+    </message>
+    <message>
+        <source>Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.</source>
+        <translation>Saisissez un numéro pour jouer la même donne que tout le monde, ou collez un code de donne partagé.</translation>
+    </message>
+    <message>
+        <source>%lld passes|one</source>
+        <translation>%lld passage</translation>
+    </message>
+    <message>
+        <source>%lld passes|other</source>
+        <translation>%lld passages</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one</source>
+        <translation>%1$lld dernière donne : %2$lld gagnée, %3$lld perdue, %4$lld abandonnée</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
+        <translation>%1$lld dernières donnes : %2$lld gagnées, %3$lld perdues, %4$lld abandonnées</translation>
+    </message>
 </context>
 </TS>

@@ -791,5 +791,101 @@
         <source>© 2026 Kestrune LLC</source>
         <translation>© 2026 Kestrune LLC</translation>
     </message>
+    <message>
+        <source>Enter a deal number from 1 to 2147483647, or a deal code.</source>
+        <translation>Wpisz numer rozdania od 1 do 2147483647 albo kod rozdania.</translation>
+    </message>
+    <message>
+        <source>Deal numbers run from 1 to 2147483647.</source>
+        <translation>Numery rozdań to liczby od 1 do 2147483647.</translation>
+    </message>
+    <message>
+        <source>This deal code has a typing mistake. Check it and try again.</source>
+        <translation>W tym kodzie rozdania jest literówka. Sprawdź go i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>unlimited passes</source>
+        <translation>bez limitu przejść</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@, number %2$lld (%3$@)</source>
+        <translation>Murvane Solitaire, rozdanie %1$@, numer %2$lld (%3$@)</translation>
+    </message>
+    <message>
+        <source>Murvane Solitaire deal %1$@ (%2$@)</source>
+        <translation>Murvane Solitaire, rozdanie %1$@ (%2$@)</translation>
+    </message>
+    <message>
+        <source>%1$@, %2$@</source>
+        <translation>%1$@, %2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · %3$@</source>
+        <translation>rozegrane: %1$lld · wygrane: %2$lld · %3$@</translation>
+    </message>
+    <message>
+        <source>No finished deals yet.</source>
+        <translation>Nie ma jeszcze zakończonych rozdań.</translation>
+    </message>
+    <message>
+        <source>By rule set</source>
+        <translation>Według zasad</translation>
+    </message>
+    <message>
+        <source>Restart Deal</source>
+        <translation>Zacznij rozdanie od nowa</translation>
+    </message>
+    <message>
+        <source>Copy Deal Code</source>
+        <translation>Kopiuj kod rozdania</translation>
+    </message>
+    <message>
+        <source>Play Deal…</source>
+        <translation>Zagraj rozdanie…</translation>
+    </message>
+    <message>
+        <source>Play Deal</source>
+        <translation>Zagraj rozdanie</translation>
+    </message>
+    <message>
+        <source>Deal %lld</source>
+        <translation>Rozdanie %lld</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Zagraj</translation>
+    </message>
+    <message>
+        <source>Deal number or code</source>
+        <translation>Numer lub kod rozdania</translation>
+    </message>
+    <message>
+        <source>Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.</source>
+        <translation>Wpisz numer, aby zagrać to samo rozdanie co inni, albo wklej udostępniony kod rozdania.</translation>
+    </message>
+    <message>
+        <source>%lld passes|one</source>
+        <translation>%lld przejście</translation>
+    </message>
+    <message>
+        <source>%lld passes|few</source>
+        <translation>%lld przejścia</translation>
+    </message>
+    <message>
+        <source>%lld passes|many</source>
+        <translation>%lld przejść</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one</source>
+        <translation>Ostatnie %1$lld rozdanie: wygrane %2$lld, przegrane %3$lld, porzucone %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|few</source>
+        <translation>Ostatnie %1$lld rozdania: wygrane %2$lld, przegrane %3$lld, porzucone %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|many</source>
+        <translation>Ostatnich %1$lld rozdań: wygrane %2$lld, przegrane %3$lld, porzucone %4$lld</translation>
+    </message>
 </context>
 </TS>
