@@ -19,12 +19,15 @@
 #include "platform/SystemAppearance.h"
 #include "screens/ChoiceMenu.h"
 #include "screens/ModalScreenView.h"
+#include "screens/PlayDealDialog.h"
+#include "solver/DealCode.h"
 #include "ToolArguments.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -138,6 +141,24 @@ SavedGame lost()
     return g;
 }
 
+// The record played as deal `number`, dealt from the ordered deck.
+SavedGame numbered(SavedGame g, std::int64_t number)
+{
+    SavedDeal dealt{{}, {}, number, 0};
+    const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
+    auto saved = [](const std::vector<solver::SolverCard>& cards) {
+        QList<SavedCard> out;
+        for (const auto& c : cards)
+            out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
+        return out;
+    };
+    dealt.stock = saved(layout.stock);
+    for (const auto& column : layout.tableau)
+        dealt.tableau.append(saved(column));
+    g.dealt = dealt;
+    return g;
+}
+
 struct Shot {
     InMemorySettingsStore store;
     std::unique_ptr<SolitaireGame> game;
@@ -147,6 +168,15 @@ struct Shot {
                   bool longStatistics = false)
     {
         if (longStatistics) {
+            store.setInteger(keys::draw1StandardPlayed, 9120);
+            store.setInteger(keys::draw1StandardWon, 5010);
+            store.setInteger(keys::draw3StandardPlayed, 2100);
+            store.setInteger(keys::draw3StandardWon, 820);
+            store.setInteger(keys::draw1VegasPlayed, 425);
+            store.setInteger(keys::draw1VegasWon, 122);
+            store.setInteger(keys::draw3VegasPlayed, 700);
+            store.setInteger(keys::draw3VegasWon, 220);
+            store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
             // Figures as long as a keen player's, so the rows show their widest.
             store.setInteger(keys::dealsCount, 12345);
             store.setInteger(keys::solvedCount, 6172);
@@ -240,6 +270,23 @@ void renderTour(const QString& dir, bool large)
         Shot s(vegas, large, 3, true);
         s.view->requestNewDeal();
         s.save(name("dialog-abandon") + ".png");
+    }
+    {
+        Shot s(numbered(vegas, 4242), large, 3, true);
+        savePopup(s.view->header()->menu(), name("board-menu-numbered") + ".png");
+        s.view->requestPlayDeal();
+        QTest::keyClicks(s.view->playDealDialog()->field(), QStringLiteral("4.2"));
+        s.view->playDealDialog()->submit();
+        s.save(name("dialog-play-deal-error") + ".png");
+    }
+    {
+        SavedGame g = numbered(solved(), 4242);
+        g.scoringMode = QStringLiteral("Vegas");
+        g.passesAllowed = 3;
+        g.score = -12350;
+        Shot s(g, large, 3, true);
+        s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+        s.save(name("win-numbered") + ".png");
     }
     {
         SavedGame g = solved();
@@ -363,6 +410,27 @@ int main(int argc, char** argv)
             s.game->moveToBestSpot(s.game->tableau()[5].last(), s.view->dragState());
             s.view->requestNewDeal();
             s.save(dir + "/board-dialog" + suffix + ".png");
+        }
+        for (bool large : {false, true}) {
+            const QString size = large ? QStringLiteral("-large") : QStringLiteral("-standard");
+            {
+                Shot s(numbered(inProgress(), 4242), large, 3);
+                savePopup(s.view->header()->menu(), dir + "/deals-menu" + size + suffix + ".png");
+                s.view->requestPlayDeal();
+                QTest::keyClicks(s.view->playDealDialog()->field(), QStringLiteral("2147483648"));
+                s.view->playDealDialog()->submit();
+                s.save(dir + "/deals-dialog-error" + size + suffix + ".png");
+            }
+            {
+                Shot s(numbered(solved(), 4242), large);
+                s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+                s.save(dir + "/deals-win" + size + suffix + ".png");
+            }
+            {
+                Shot s(inProgress(), large, 3, false, true);
+                s.view->presentScreen(ModalScreen::statistics);
+                saveScrolled(s, dir + "/deals-statistics" + size + suffix);
+            }
         }
     }
     SystemAppearance::instance().setIncreasedContrast(false);

@@ -3,7 +3,9 @@
 // 10000 nodes, up to 500 shuffles. Two ways, alternating trial by trial so
 // both see the same machine load:
 //   serial  - one thread, shuffles from std::random_device (the baseline);
-//   workers - the game's own path (DealWorkers::findNow), every core.
+//   workers - the game's own path (DealWorkers::findNow), every core;
+//   numbered - Play Deal with a number: the number's own shuffles in order,
+//              one thread, as the game deals it (numbers 1, 2, 3, ...).
 //
 //   solver_dealtime [--seconds S] [--trials N] [--quit] [RULES...]
 //
@@ -15,6 +17,7 @@
 #include "solver_bench_support.h"
 
 #include "engine/DealWorkers.h"
+#include "solver/DealNumbers.h"
 
 #include <QCoreApplication>
 
@@ -160,6 +163,8 @@ int main(int argc, char** argv)
                                                                       : std::nullopt};
         Samples serial;
         Samples parallel;
+        Samples numbered;
+        std::uint32_t number = 0;
         const auto begin = Clock::now();
         while (static_cast<long>(serial.times.size()) < trials
                && std::chrono::duration<double>(Clock::now() - begin).count() < seconds) {
@@ -173,9 +178,15 @@ int main(int argc, char** argv)
             const murvane::SolitaireGame::Deal deal = workers.findNow(dealRules);
             parallel.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
                          static_cast<long>(deal.attempts), deal.isVerified);
+
+            start = Clock::now();
+            const NumberedDeal byNumber = findNumberedDeal(++number, r.drawCount, r.maxRecycles);
+            numbered.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(), byNumber.attempt,
+                         byNumber.isVerified);
         }
         serial.print(r.name, "serial", nullptr);
         parallel.print(r.name, "workers", &serial);
+        numbered.print(r.name, "numbered", &serial);
         const double perShuffle = static_cast<double>(serial.times.size() + parallel.times.size()
                                                       - static_cast<std::size_t>(serial.unverified + parallel.unverified))
             / static_cast<double>(std::max(serial.shuffles + parallel.shuffles, 1L));

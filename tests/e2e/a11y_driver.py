@@ -10,7 +10,9 @@ saved game in the settings file confirms each step. In Preferences it flips
 switches through their "Toggle" action and reads the stored settings. Then,
 from a stored game one move from the end, it wins with the last card's
 "Move to foundation" action, finds the keyboard focus on "Play Again", and
-deals again with Return, which hands the focus back to the stock.
+deals again with Return, which hands the focus back to the stock. From
+the menu it plays deal 4242 by number, restarts it with Ctrl+R, copies its
+code, and last plays that code in a second home (its own HOME and config).
 
 Every wait is bounded. Exit status 0 means every check passed.
 """
@@ -186,6 +188,104 @@ def play(pyatspi):
     e2e.screenshot("a11y-3-keyboard-draw.png")
 
 
+def menu_command(pyatspi, label):
+    """Opens the header's menu through its button's action and runs an item."""
+    button = find(pyatspi, lambda n: (n.name or "").startswith("Menu: preferences") and n.getRoleName() != "label",
+                  "the menu button")
+    _, names = actions_of(button)
+    check(bool(names), "the menu button has an action (%r)" % names)
+    do_action(button, names[0])
+    item = find(pyatspi, lambda n: n.name == label and n.getRoleName() == "menu item", "the menu's %r item" % label)
+    _, names = actions_of(item)
+    check(bool(names), "the %r item has an action (%r)" % (label, names))
+    do_action(item, names[0])
+
+
+def dealt_piles(game):
+    return {"stock": [e2e.card(c) for c in game["dealt"]["stock"]],
+            "tableau": [[e2e.card(c) for c in p] for p in game["dealt"]["tableau"]]}
+
+
+def clipboard_text():
+    import tkinter
+    root = tkinter.Tk()
+    root.withdraw()
+    try:
+        return root.clipboard_get()
+    except tkinter.TclError:
+        return None
+    finally:
+        root.destroy()
+
+
+def play_deal(pyatspi, typed):
+    menu_command(pyatspi, "Play Deal…")
+    find(pyatspi, lambda n: n.name == "Deal number or code" and n.getRoleName() in ("text", "entry"),
+         "the Play Deal field")
+    e2e.run("xdotool", "type", "--delay", "40", typed)
+    key("Return")
+
+
+def deal_by_number(pyatspi):
+    """Deal 4242 by number (the started game asks first), restart it, copy its code."""
+    play_deal(pyatspi, "4242")
+    confirm = find(pyatspi, lambda n: n.name == "New Deal" and n.getRoleName() == "push button",
+                   "the abandon dialog's New Deal button")
+    do_action(confirm, actions_of(confirm)[1][0])
+    game = wait_for(lambda: (lambda g: g if g and (g.get("dealt") or {}).get("number") == 4242 else None)(
+        e2e.saved_game()), 10, "deal 4242 to be saved")
+    dealt = dealt_piles(game)
+    now = e2e.piles(game)
+    check(now["stock"] == dealt["stock"] and now["tableau"] == dealt["tableau"], "deal 4242 is laid out as dealt")
+    e2e.screenshot("a11y-5-deal-4242.png")
+
+    stock, _ = stock_count(pyatspi)
+    _, names = actions_of(stock)
+    do_action(stock, names[0])
+    drawn = e2e.piles(e2e.wait_for_change(now, 5, "the draw to be saved"))
+    check(len(drawn["waste"]) == 1, "a card was drawn")
+    key("ctrl+r")
+    restarted = e2e.piles(e2e.wait_for_change(drawn, 5, "Ctrl+R to be saved"))
+    check(restarted["stock"] == dealt["stock"] and restarted["tableau"] == dealt["tableau"]
+          and not restarted["waste"], "Ctrl+R put deal 4242 back as dealt")
+    log("ok: deal 4242 played by number and restarted")
+
+    menu_command(pyatspi, "Copy Deal Code")
+    line = wait_for(lambda: (lambda t: t if t and t.startswith("Murvane Solitaire deal ") else None)(clipboard_text()),
+                    5, "the deal code on the clipboard")
+    match = re.match(r"^Murvane Solitaire deal (\S+), number 4242 \(Draw 1, Standard, unlimited passes\)$", line)
+    check(match is not None, "the copied line names the code, the number and the rules: %r" % line)
+    return match.group(1), dealt
+
+
+def deal_from_code_in_second_home(pyatspi, code, dealt):
+    """A fresh home plays the copied code and gets the same layout, without a number."""
+    home = os.path.join(e2e.WORK, "home2")
+    config = os.path.join(e2e.WORK, "config2")
+    os.makedirs(home, exist_ok=True)
+    os.environ["HOME"] = home
+    os.environ["XDG_CONFIG_HOME"] = config
+    e2e.CONF = os.path.join(config, "Kestrune", "Murvane Solitaire.conf")
+    check(e2e.read_conf() is None, "the second home's store starts empty")
+    first = e2e.launch()
+    welcome = wait_for(e2e.welcome_window, 20, "the second home's welcome window")
+    e2e.run("xdotool", "windowfocus", "--sync", welcome)
+    key("Return")
+    wait_for(lambda: e2e.welcome_window() is None, 10, "Return to close the welcome window")
+    second = e2e.launch()
+    check(second.wait(timeout=10) == 0, "the second launch handed over")
+    wait_for(e2e.panel, 10, "the panel to show")
+    wait_for(lambda: game_app(pyatspi), 20, "the second home's game on the accessibility bus")
+    play_deal(pyatspi, code)
+    game = wait_for(lambda: (lambda g: g if g and g.get("dealt") and dealt_piles(g) == dealt else None)(
+        e2e.saved_game()), 10, "the copied code's deal to be saved in the second home")
+    check("number" not in game["dealt"], "a deal played from a code has no number")
+    e2e.screenshot("a11y-6-second-home.png")
+    log("ok: the copied code dealt the same layout in a second home")
+    key("ctrl+q")
+    check(first.wait(timeout=10) == 0, "Ctrl+Q quits the second home's game")
+
+
 def stored_setting(key):
     raw = e2e.read_conf()
     return e2e.conf_values(raw).get(key) if raw else None
@@ -295,6 +395,7 @@ def main():
 
     play(pyatspi)
     toggle_switches(pyatspi)
+    code, dealt = deal_by_number(pyatspi)
 
     key("ctrl+q")
     check(first.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")
@@ -309,6 +410,7 @@ def main():
     win_by_action(pyatspi)
     key("ctrl+q")
     check(again.wait(timeout=10) == 0, "Ctrl+Q quits with status 0")
+    deal_from_code_in_second_home(pyatspi, code, dealt)
 
 
 if __name__ == "__main__":
