@@ -121,6 +121,9 @@ void BoardHeader::buildMenu()
 {
     menu_ = new QMenu(this);
     menu_->setObjectName(QStringLiteral("moreMenu"));
+    // An item run through its accessible action leaves a pop-up open that
+    // would keep the keyboard from the dialog or screen it opened.
+    connect(menu_, &QMenu::triggered, menu_, &QWidget::hide);
     QAction* hint = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
     // The key shows beside the item. The board takes H itself, so the
     // shortcut acts only inside the open menu.
