@@ -61,14 +61,15 @@ struct HintPosition {
 };
 
 // Distinct positions each stage may visit. Deal verification's search
-// counts lineNodes (ten times its own budget of 10,000); the exact search
-// counts proofNodes. Together they answer within 150 ms at the 99th
-// percentile on a loaded two-core machine (bench/hint_time).
+// counts lineNodes (four times its own budget of 10,000); the exact search
+// counts proofNodes. Where neither finds anything, the two together take
+// about as long as the old search alone, within 150 ms at the 99th
+// percentile on a loaded two-core machine (bench/hint_time --unverified).
 struct HintBudget {
     std::int64_t lineNodes = 0;
     std::int64_t proofNodes = 0;
 };
-inline constexpr HintBudget kHintBudget{100000, 15000};
+inline constexpr HintBudget kHintBudget{40000, 15000};
 
 // Searches from `position`. Piles that cannot come from one deck answer
 // budgetSpent with no line (the search never claims a loss it did not
