@@ -2,14 +2,20 @@
 #include "engine/SolverCards.h"
 
 #include "solver/Solver.h"
+#include "solver/SpareTables.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
 #include <optional>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #ifdef __linux__
 #include <sys/eventfd.h>
 #include <sys/resource.h>
@@ -25,6 +31,16 @@ void lowerThisThreadsPriority()
 {
 #ifdef __linux__
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+}
+
+// Frees this thread's solver tables and gives the memory back to the system
+// (glibc keeps freed memory of a thread's arena otherwise).
+void releaseSolverTables()
+{
+    solver::releaseSpareTables();
+#if defined(__GLIBC__)
+    malloc_trim(0);
 #endif
 }
 
@@ -242,10 +258,17 @@ DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::ato
     return trial;
 }
 
-DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial)
+DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial trial,
+                         std::chrono::milliseconds keepTablesFor)
     : trial_(std::move(trial))
     , onFinished_(std::move(onFinished))
+    , keepTablesFor_(keepTablesFor)
 {
+    if (QCoreApplication::instance()) {
+        ownerTablesTimer_ = new QTimer;
+        ownerTablesTimer_->setSingleShot(true);
+        QObject::connect(ownerTablesTimer_, &QTimer::timeout, ownerTablesTimer_, &releaseSolverTables);
+    }
 #ifdef __linux__
     if (QCoreApplication::instance()) {
         wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
@@ -285,6 +308,7 @@ DealWorkers::~DealWorkers()
     for (std::thread& t : threads_)
         t.join();
     delete wakeNotifier_;
+    delete ownerTablesTimer_;
 #ifdef __linux__
     if (wakeFd_ >= 0)
         close(wakeFd_);
@@ -340,6 +364,8 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
         urgent_.reset();
     }
     changed_.notify_all();
+    if (ownerTablesTimer_ && ownerTablesTimer_->thread() == QThread::currentThread())
+        ownerTablesTimer_->start(keepTablesFor_);
     if (answer)
         return std::move(*answer);
     // Every check failed (out of memory, say): fall back to the plain loop.
@@ -352,13 +378,25 @@ void DealWorkers::waitWhileFindingNow()
     changed_.wait(lock, [this] { return cancelled_ || !urgent_; });
 }
 
+template <class Ready>
+bool DealWorkers::waitForWork(std::unique_lock<std::mutex>& lock, Ready ready)
+{
+    auto wake = [&] { return cancelled_ || ready(); };
+    if (!changed_.wait_for(lock, keepTablesFor_, wake)) {
+        lock.unlock();
+        releaseSolverTables();
+        lock.lock();
+        changed_.wait(lock, wake);
+    }
+    return !cancelled_;
+}
+
 void DealWorkers::backgroundLoop()
 {
     lowerThisThreadsPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return cancelled_ || (!queue_.empty() && !urgent_); });
-        if (cancelled_)
+        if (!waitForWork(lock, [this] { return !queue_.empty() && !urgent_; }))
             return;
         background_ = std::make_shared<DealSearch>(queue_.front());
         queue_.pop_front();
@@ -386,10 +424,7 @@ void DealWorkers::helperLoop()
 {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] {
-            return cancelled_ || (urgent_ && urgent_->hasWork());
-        });
-        if (cancelled_)
+        if (!waitForWork(lock, [this] { return urgent_ && urgent_->hasWork(); }))
             return;
         const std::shared_ptr<DealSearch> search = urgent_;
         lock.unlock();

@@ -11,6 +11,7 @@
 #include <QPair>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -20,6 +21,7 @@
 #include <vector>
 
 class QSocketNotifier;
+class QTimer;
 
 namespace murvane {
 
@@ -55,13 +57,19 @@ public:
     // helpers: threads that join a search for a deal needed now, besides
     // the caller. onFinished runs on the constructing thread's event loop
     // when a background preparation has finished (see takeFinished()).
+    // A thread that has found nothing to do for `keepTablesFor` frees the
+    // solver tables it keeps between searches, the constructing thread too
+    // (through its event loop) after a deal found now.
     explicit DealWorkers(std::function<void()> onFinished, int helpers = defaultHelperCount(),
-                         Trial trial = solvedShuffle);
+                         Trial trial = solvedShuffle, std::chrono::milliseconds keepTablesFor = kKeepTablesFor);
     // Stops every search (a check in progress gives up within a few dozen
     // positions) and joins every thread; nothing is reported afterwards.
     ~DealWorkers();
     DealWorkers(const DealWorkers&) = delete;
     DealWorkers& operator=(const DealWorkers&) = delete;
+
+    // Long enough for a player's next New Deal to find the tables warm.
+    static constexpr std::chrono::milliseconds kKeepTablesFor{3000};
 
     // One helper per core beyond the caller's.
     static int defaultHelperCount();
@@ -91,11 +99,17 @@ private:
     void helperLoop();
     void waitWhileFindingNow();
     void notifyOwner();
+    // Waits on changed_ until `ready`; once idle for keepTablesFor_, frees
+    // this thread's solver tables first. False when cancelled.
+    template <class Ready>
+    bool waitForWork(std::unique_lock<std::mutex>& lock, Ready ready);
 
     Trial trial_;
     std::function<void()> onFinished_;
     int wakeFd_ = -1;
     QSocketNotifier* wakeNotifier_ = nullptr;
+    const std::chrono::milliseconds keepTablesFor_;
+    QTimer* ownerTablesTimer_ = nullptr; // frees the constructing thread's tables
 
     std::mutex mutex_;
     std::condition_variable changed_;

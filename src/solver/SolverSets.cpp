@@ -1,6 +1,8 @@
 #include "SolverSets.h"
+#include "SpareTables.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <cstring>
 #include <type_traits>
@@ -37,11 +39,29 @@ void zeroSlots(std::vector<Slot>& slots)
 
 // One cleared table of each kind kept per thread between searches: a solve is
 // often short, and a fresh table costs more in page faults than the search
-// itself.
+// itself. What they hold is counted for all threads together.
+std::atomic<std::size_t> heldSpareBytes{0};
+
 template <class Slot>
-std::vector<Slot>& spareSlots()
+struct Spare {
+    std::vector<Slot> slots;
+    Spare() = default;
+    Spare(const Spare&) = delete;
+    Spare& operator=(const Spare&) = delete;
+    ~Spare() { set({}); }
+    // Takes `replacement` in and hands what was held back through it.
+    void set(std::vector<Slot>&& replacement)
+    {
+        heldSpareBytes -= slots.capacity() * sizeof(Slot);
+        slots.swap(replacement);
+        heldSpareBytes += slots.capacity() * sizeof(Slot);
+    }
+};
+
+template <class Slot>
+Spare<Slot>& spareSlots()
 {
-    thread_local std::vector<Slot> spare;
+    thread_local Spare<Slot> spare;
     return spare;
 }
 
@@ -51,17 +71,19 @@ void keepAsSpare(std::vector<Slot>& slots)
     if (slots.empty() || slots.size() > kMaxSpareSlots)
         return;
     zeroSlots(slots);
-    spareSlots<Slot>().swap(slots);
+    spareSlots<Slot>().set(std::move(slots));
 }
 
 // Takes the spare table when it has exactly the wanted size.
 template <class Slot>
 bool takeSpare(std::vector<Slot>& slots, std::size_t wanted)
 {
-    std::vector<Slot>& spare = spareSlots<Slot>();
-    if (spare.size() != wanted)
+    Spare<Slot>& spare = spareSlots<Slot>();
+    if (spare.slots.size() != wanted)
         return false;
-    slots.swap(spare);
+    std::vector<Slot> taken;
+    spare.set(std::move(taken));
+    slots.swap(taken);
     return true;
 }
 
@@ -178,5 +200,15 @@ void PositionKeySet::insert(const PositionKey& k)
     slots_[i] = k;
     ++size_;
 }
+
+// ---------------------------------------------------------- spare tables
+
+void releaseSpareTables()
+{
+    spareSlots<std::uint64_t>().set({});
+    spareSlots<PositionKey>().set({});
+}
+
+std::size_t spareTableBytes() { return heldSpareBytes.load(); }
 
 } // namespace murvane::solver

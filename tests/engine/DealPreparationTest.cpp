@@ -2,6 +2,7 @@
 
 #include "engine/DealWorkers.h"
 #include "solver/Solver.h"
+#include "solver/SpareTables.h"
 #include "support/Positions.h"
 
 #include <QCoreApplication>
@@ -268,6 +269,46 @@ TEST(DealWorkersTest, ADealNeededNowPausesThePreparationWhichThenCarriesOn)
     EXPECT_TRUE(finished[0].second.isVerified);
     EXPECT_EQ(firstSlices.load(), 40); // carried on, not started again
     EXPECT_FALSE(workers.isPreparing(rules));
+}
+
+// The solver tables each thread keeps between searches stay while work may
+// follow soon, and are given back once the thread has idled a while: the
+// preparing thread after its preparation, the caller after a deal found now.
+TEST(DealWorkersTest, IdleThreadsGiveTheirSolverTablesBack)
+{
+    using namespace std::chrono_literals;
+    auto heldAfter = [](std::chrono::milliseconds wait) {
+        QElapsedTimer clock;
+        clock.start();
+        while (solver::spareTableBytes() > 0 && clock.elapsed() < wait.count()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(5);
+        }
+        return solver::spareTableBytes();
+    };
+    const struct {
+        const char* name;
+        std::chrono::milliseconds keep;
+        bool givenBack;
+    } cases[] = {{"busy lately", std::chrono::hours(1), false}, {"idle", 50ms, true}};
+    for (const auto& c : cases) {
+        solver::releaseSpareTables(); // what earlier searches left on this thread
+        ASSERT_EQ(solver::spareTableBytes(), 0u) << c.name;
+        DealWorkers workers({}, 1, DealWorkers::solvedShuffle, c.keep);
+        workers.prepare({DealRules::unlimited()});
+        QElapsedTimer clock;
+        clock.start();
+        while (workers.takeFinished().isEmpty() && clock.elapsed() < 300000)
+            QThread::msleep(5);
+        // Long enough for the release when one is due, short otherwise.
+        const auto wait = c.givenBack ? std::chrono::milliseconds(5s) : 200ms;
+        EXPECT_EQ(heldAfter(wait) == 0, c.givenBack) << c.name << ", preparing thread";
+        workers.findNow(DealRules::drawOneLimited());
+        EXPECT_EQ(heldAfter(wait) == 0, c.givenBack) << c.name << ", caller after a deal found now";
+    }
+    // Threads that end take their tables with them.
+    solver::releaseSpareTables();
+    EXPECT_EQ(solver::spareTableBytes(), 0u);
 }
 
 TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
