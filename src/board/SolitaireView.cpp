@@ -49,6 +49,19 @@ int pileSlot(const BoardFocus& pile)
     return 0;
 }
 
+// The scale and look the render cache was last filled for. The board is
+// built anew on every open of the panel, so this outlives it: a new board at
+// the same scale and look paints from what the last one drew.
+struct RenderedFor {
+    qreal scale = 0;
+    graphics::Appearance look;
+};
+RenderedFor& renderedFor()
+{
+    static RenderedFor rendered;
+    return rendered;
+}
+
 } // namespace
 
 SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
@@ -228,12 +241,12 @@ void SolitaireView::relayout()
     slotFrames_ = geometry_.slotFrames();
     const QSize size = sizeHint();
     const graphics::Appearance look = appearance();
-    if (s != renderedScale_ || look != renderedLook_) {
+    RenderedFor& rendered = renderedFor();
+    if (s != rendered.scale || look != rendered.look) {
         // Nothing drawn at the old scale or look is drawn again: free it now
         // rather than wait for the cache to push it out.
         graphics::RenderCache::clear();
-        renderedScale_ = s;
-        renderedLook_ = look;
+        rendered = {s, look};
     }
 
     setFixedSize(size);

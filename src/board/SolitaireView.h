@@ -184,8 +184,6 @@ private:
     std::optional<DealRequest> pendingDeal_; // chosen in Play Deal, waiting on the abandon dialog
     QPointer<screens::ModalScreenView> screen_;
     QSize lastSize_;
-    qreal renderedScale_ = 0;
-    graphics::Appearance renderedLook_;
     QTimer* faceWarmer_ = nullptr;
     int warmedFaces_ = 0; // of the deck, in suit and rank order
 };

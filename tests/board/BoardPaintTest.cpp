@@ -211,6 +211,27 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
     }
 }
 
+// The panel builds a new board on every open; at the same scale and look it
+// paints from what the last board drew rather than drawing it all again.
+TEST_F(PaintTest, BoardBuiltAgainPaintsFromTheLastBoardsRenders)
+{
+    using graphics::RenderCache::count;
+    using graphics::RenderCache::renderCount;
+    using graphics::RenderElement;
+    Position p;
+    p.tableau = {"KS", "QH", "", "", "", "", ""};
+    load(p);
+    view->repaint();
+    const int held = count(RenderElement::face);
+    const int rendered = renderCount(RenderElement::face);
+    ASSERT_GE(held, 2);
+    view = std::make_unique<SolitaireView>(*game);
+    view->show();
+    EXPECT_EQ(count(RenderElement::face), held) << "the new board emptied the cache";
+    view->repaint();
+    EXPECT_EQ(renderCount(RenderElement::face), rendered) << "the new board drew its faces again";
+}
+
 // Shown and left idle, the board renders every face of the deck ahead of
 // its first deal, so dealing then draws faces from the cache only. Hidden,
 // it renders nothing.
