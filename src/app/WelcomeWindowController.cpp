@@ -1,6 +1,5 @@
 #include "WelcomeWindowController.h"
 
-#include "graphics/AppIcon.h"
 #include "platform/Localization.h"
 
 #include <QCloseEvent>
@@ -41,7 +40,8 @@ void WelcomeWindowController::show(const QString& iconName, TrayPlace place)
                                             | Qt::WindowCloseButtonHint);
     window->setObjectName(QStringLiteral("welcomeWindow"));
     window->setWindowTitle(localizedString(QStringLiteral("Welcome")));
-    window->setWindowIcon(graphics::appIconSet());
+    // The icon is the application's own (set once for every window): a set
+    // of its own would be rendered again and outlive the window.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     QPointer<WelcomeWindowController> self(this);
     auto* view = new WelcomeView(iconName, [self] {

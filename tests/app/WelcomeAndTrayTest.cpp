@@ -13,9 +13,11 @@
 #include "screens/GlassButton.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QPixmap>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -157,11 +159,18 @@ TEST(Welcome, EveryWayOfClosingEndsTheWindow)
 TEST(Welcome, WindowIsTitledFixedAndCentred)
 {
     WelcomeCleanup cleanup;
+    // The application's icon, not a copy of its own that outlives the window.
+    QPixmap mark(16, 16);
+    mark.fill(Qt::red);
+    const QIcon appIcon = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon(mark));
     WelcomeWindowController& controller = WelcomeWindowController::shared();
     controller.show(QStringLiteral("suit.spade.fill"), TrayPlace::noTray);
     QWidget* window = controller.window();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Welcome"));
+    EXPECT_EQ(window->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+    QApplication::setWindowIcon(appIcon);
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
