@@ -10,3 +10,7 @@ target_link_libraries(app_panel_bench PRIVATE murvaneapp)
 # The welcome window rendered to PNG (a developer tool).
 add_executable(welcomeshot ${CMAKE_CURRENT_LIST_DIR}/welcomeshot.cpp)
 target_link_libraries(welcomeshot PRIVATE murvaneapp)
+
+# The panel opened and closed in a loop, for profiling the open path.
+add_executable(panel_opens ${CMAKE_CURRENT_LIST_DIR}/panel_opens.cpp)
+target_link_libraries(panel_opens PRIVATE murvaneapp)
