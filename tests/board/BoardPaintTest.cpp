@@ -221,7 +221,10 @@ TEST_F(PaintTest, BoardBuiltAgainPaintsFromTheLastBoardsRenders)
     Position p;
     p.tableau = {"KS", "QH", "", "", "", "", ""};
     load(p);
-    view->repaint();
+    QElapsedTimer waited;
+    waited.start();
+    while (count(RenderElement::face) < 2 && waited.elapsed() < 5000)
+        QApplication::processEvents();
     const int held = count(RenderElement::face);
     const int rendered = renderCount(RenderElement::face);
     ASSERT_GE(held, 2);
