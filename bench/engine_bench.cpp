@@ -122,6 +122,18 @@ void BM_MoveToBestSpotAndUndo(benchmark::State& state)
 }
 BENCHMARK(BM_MoveToBestSpotAndUndo);
 
+// New Deal replacing a started deal: the streak rule, the shuffle and the
+// bookkeeping around it (no solver: an unverified game).
+void BM_NewDealAfterAMove(benchmark::State& state)
+{
+    Midgame m;
+    for (auto _ : state) {
+        m.game->drawFromStock(m.drag);
+        m.game->newDeal();
+    }
+}
+BENCHMARK(BM_NewDealAfterAMove);
+
 void BM_MakeShuffledDeal(benchmark::State& state)
 {
     for (auto _ : state)
