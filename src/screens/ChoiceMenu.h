@@ -52,6 +52,9 @@ Q_SIGNALS:
     void optionChosen(int index);
     void currentIndexChanged(int index);
 
+protected:
+    int menuAnchorRow() const override { return current_; }
+
 private:
     void rebuildMenu();
 

@@ -240,7 +240,18 @@ void GlassButton::popUpMenu()
 {
     if (!menu_)
         return;
-    menu_->popup(mapToGlobal(QPoint(0, height() + 2)));
+    // Inside the panel, clear of its inset, never past its edges.
+    QWidget* panel = window();
+    const int margin = qRound(graphics::ChromeMetrics::inset * scale_);
+    const QRect bounds =
+        QRect(panel->mapToGlobal(QPoint(0, 0)), panel->size()).adjusted(margin, margin, -margin, -margin);
+    menu_->ensurePolished();
+    const QSize listSize = menu_->sizeHint();
+    std::optional<int> itemCentreY;
+    const int row = menuAnchorRow();
+    if (const QList<QAction*> actions = menu_->actions(); row >= 0 && row < actions.size())
+        itemCentreY = menu_->actionGeometry(actions[row]).center().y();
+    menu_->popup(popupPosition(QRect(mapToGlobal(QPoint(0, 0)), size()), listSize, itemCentreY, bounds));
 }
 
 } // namespace murvane::screens

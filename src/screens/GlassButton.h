@@ -66,6 +66,9 @@ protected:
 
 private:
     void popUpMenu();
+    // The menu item to open over the button (a chosen option), or -1 to open
+    // the menu below it.
+    virtual int menuAnchorRow() const { return -1; }
     QFont labelFont() const;
     QSizeF contentSize() const;
 

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPainterPath>
+#include <QRegion>
 #include <QPainter>
 #include <QVariant>
 #include <QWidget>
@@ -85,17 +87,61 @@ QString menuStyleSheet(qreal scale, const graphics::Appearance& appearance, qrea
         .arg(px(5), palette.accent().name(), palette.accentText().name());
 }
 
+namespace {
+
+// Cuts a pop-up list's window to its rounded outline whenever it changes
+// size. A mask needs no compositing manager, unlike a see-through window,
+// whose corners turn black on a plain X server.
+class RoundedCorners : public QObject {
+public:
+    RoundedCorners(QMenu* menu, qreal radius) : QObject(menu), radius_(radius) {}
+    void setRadius(qreal radius) { radius_ = radius; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            auto* widget = static_cast<QWidget*>(watched);
+            QPainterPath outline;
+            outline.addRoundedRect(QRectF(widget->rect()), radius_, radius_);
+            widget->setMask(QRegion(outline.toFillPolygon().toPolygon()));
+        }
+        return false;
+    }
+
+private:
+    qreal radius_;
+};
+
+} // namespace
+
 void stylePopupMenu(QMenu* menu, qreal scale, const graphics::Appearance& appearance, qreal itemLeading)
 {
     if (!menu)
         return;
-    // A frameless, see-through window lets the style sheet's rounded border
-    // be the list's outline; otherwise its square window shows at the corners.
-    if (!menu->testAttribute(Qt::WA_TranslucentBackground)) {
-        menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
-        menu->setAttribute(Qt::WA_TranslucentBackground);
+    const qreal radius = qRound(kPopupCornerRadius * scale);
+    RoundedCorners* corners = nullptr;
+    for (QObject* child : menu->children())
+        if ((corners = dynamic_cast<RoundedCorners*>(child)))
+            break;
+    if (corners) {
+        corners->setRadius(radius);
+    } else {
+        menu->setWindowFlags(menu->windowFlags() | Qt::NoDropShadowWindowHint);
+        menu->installEventFilter(new RoundedCorners(menu, radius));
     }
     menu->setStyleSheet(menuStyleSheet(scale, appearance, itemLeading));
+}
+
+QPoint popupPosition(const QRect& anchor, const QSize& size, std::optional<int> itemCentreY, const QRect& bounds)
+{
+    // Right edges aligned: the controls that open lists sit at a row's end.
+    int x = anchor.right() + 1 - size.width();
+    // The chosen item over the control, as a pop-up button does; a list
+    // without one opens below it.
+    int y = itemCentreY ? anchor.center().y() - *itemCentreY : anchor.bottom() + 1;
+    x = std::max(bounds.left(), std::min(x, bounds.right() + 1 - size.width()));
+    y = std::max(bounds.top(), std::min(y, bounds.bottom() + 1 - size.height()));
+    return {x, y};
 }
 
 GlassSurface::GlassSurface(graphics::GlassLevel level, qreal radius, QWidget* parent)

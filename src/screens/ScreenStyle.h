@@ -17,6 +17,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QMenu;
 class QWidget;
 
@@ -49,6 +51,11 @@ inline constexpr qreal kPopupCornerRadius = 8;
 // and rounded corners. `itemLeading` is the room before an item's text at
 // scale 1, for a check.
 void stylePopupMenu(QMenu* menu, qreal scale, const graphics::Appearance& appearance, qreal itemLeading = 12);
+// Where a pop-up list of `size` opens for the control at `anchor`: right
+// edges aligned, the item whose centre lies `itemCentreY` below the list's
+// top over the control's centre (without one, just below the control), and
+// moved as little as needed to lie inside `bounds`. Global coordinates.
+QPoint popupPosition(const QRect& anchor, const QSize& size, std::optional<int> itemCentreY, const QRect& bounds);
 // The style sheet behind it, for a menu whose window is not ours to shape.
 QString menuStyleSheet(qreal scale, const graphics::Appearance& appearance, qreal itemLeading = 12);
 

@@ -9,6 +9,8 @@
 #include "board/BoardHeader.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
+#include "graphics/ChromeStyle.h"
+#include "platform/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
@@ -413,4 +415,36 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
             EXPECT_TRUE(view->solvedOverlay()->accessibleName().endsWith(". Deal 4242"));
         }
     }
+TEST_F(ChromeTest, HeaderTextsKeepClearOfTheButtonsInEveryLanguageAndSize)
+{
+    // The longest texts a player meets: a four-digit Vegas bankroll and the
+    // last of three passes.
+    store.setString(keys::scoringMode, QStringLiteral("Vegas"));
+    store.setBool(keys::unlimitedRedeals, false);
+    store.setInteger(keys::drawCount, 3);
+    for (const char* language : {"en", "fr", "de", "es", "pl"}) {
+        setApplicationLanguage(QString::fromLatin1(language));
+        for (bool large : {false, true}) {
+            store.setString(keys::boardSize, QLatin1String(large ? "Large" : "Standard"));
+            Position p = playable();
+            p.score = -1234;
+            p.redealsUsed = 2;
+            load(p);
+            QApplication::processEvents();
+            const qreal s = view->boardScale();
+            board::BoardHeader* h = header();
+            QLabel* pass = h->passLabel();
+            ASSERT_TRUE(pass->isVisibleTo(view.get())) << language;
+            ASSERT_TRUE(pass->text().contains(QLatin1String("3/3"))) << language;
+            // Nothing squeezed below what it needs: the title gives way first.
+            EXPECT_GE(pass->width(), pass->sizeHint().width()) << language << large;
+            EXPECT_GE(h->scoreLabel()->width(), h->scoreLabel()->sizeHint().width()) << language << large;
+            EXPECT_GE(h->titleLabel()->width(), h->titleLabel()->minimumSizeHint().width()) << language << large;
+            const int textsEnd = std::max(pass->geometry().right(), h->scoreLabel()->geometry().right()) + 1;
+            EXPECT_GE(h->newDealButton()->x() - textsEnd, qRound(graphics::ChromeMetrics::headerTextGap * s))
+                << language << (large ? " large" : " standard");
+            EXPECT_LE(h->menuButton()->geometry().right(), h->width()) << language << large;
+        }
+    }
+    setApplicationLanguage(QStringLiteral("en"));
 }

@@ -1,7 +1,12 @@
 #include "screens/ChoiceMenu.h"
+#include "screens/ModalScreenView.h"
 #include "ScreensTestSupport.h"
 
+#include "board/BoardGeometry.h"
+#include "platform/SystemAppearance.h"
+
 #include <QMenu>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -141,4 +146,47 @@ TEST(ChoiceMenu, SizeFollowsItsScaleAndNeverStretches)
     EXPECT_GT(large.sizeHint().width(), small.sizeHint().width());
     EXPECT_GT(large.sizeHint().height(), small.sizeHint().height());
     EXPECT_EQ(small.sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
+}
+
+TEST(ChoiceMenu, ListsOpenInsideThePanelWithRoundedCorners)
+{
+    for (bool dark : {false, true})
+        for (const auto& [size, text] : {std::pair{BoardSize::standard, 1.0},
+                                         {BoardSize::large, SystemAppearance::kMaxTextScale}}) {
+            SystemAppearance::instance().setDark(dark);
+            SystemAppearance::instance().setTextScale(text);
+            test::GameFixture f;
+            f.game->setBoardSize(size);
+            const qreal b = board::boardScale(size == BoardSize::large, text);
+            f.panel.resize(board::BoardGeometry(b, 3).boardSize().toSize());
+            ModalScreenView view(*f.game, ModalScreen::preferences, b, &f.panel);
+            view.setGeometry(f.panel.rect());
+            view.show();
+            settle();
+            const QRect panel(f.panel.mapToGlobal(QPoint(0, 0)), f.panel.size());
+            for (const char* name : {"drawCountPicker", "scoringModePicker", "boardSizePicker"}) {
+                auto* menu = view.findChild<ChoiceMenu*>(QLatin1String(name));
+                ASSERT_NE(menu, nullptr) << name;
+                view.scrollArea()->ensureWidgetVisible(menu);
+                settle();
+                menu->click();
+                QMenu* popup = menu->popupMenu();
+                ASSERT_TRUE(popup->isVisible()) << name;
+                const QRect list = popup->geometry();
+                EXPECT_TRUE(panel.contains(list)) << name << " dark " << dark << " text " << text;
+                // The chosen item sits on the control.
+                const QRect chosen(popup->mapToGlobal(popup->actionGeometry(popup->actions()[menu->currentIndex()]).topLeft()),
+                                   popup->actionGeometry(popup->actions()[menu->currentIndex()]).size());
+                const QPoint centre = menu->mapToGlobal(menu->rect().center());
+                EXPECT_LE(std::abs(chosen.center().y() - centre.y()), 1) << name;
+                // Rounded: the window's corners are cut away, its middle is not.
+                const QRegion shape = popup->mask();
+                EXPECT_FALSE(shape.contains(QPoint(0, 0))) << name;
+                EXPECT_FALSE(shape.contains(QPoint(list.width() - 1, list.height() - 1))) << name;
+                EXPECT_TRUE(shape.contains(QPoint(list.width() / 2, list.height() / 2))) << name;
+                popup->hide();
+            }
+        }
+    SystemAppearance::instance().setDark(false);
+    SystemAppearance::instance().setTextScale(1.0);
 }
