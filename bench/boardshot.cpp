@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -239,6 +240,27 @@ void savePopup(QMenu* menu, const QString& path)
     menu->hide();
 }
 
+// The panel with a choice menu's list open where it opens, as a player sees
+// it: the list is a window of its own, so it is laid over the panel's picture.
+void savePicker(Shot& s, screens::ChoiceMenu* menu, const QString& path)
+{
+    s.view->screenHost()->scrollArea()->ensureWidgetVisible(menu);
+    QApplication::processEvents();
+    menu->click();
+    QMenu* list = menu->popupMenu();
+    QApplication::processEvents();
+    QPixmap shot = s.view->grab();
+    {
+        QPainter p(&shot);
+        const QPoint at = s.view->mapFromGlobal(list->mapToGlobal(QPoint(0, 0)));
+        if (!list->mask().isEmpty())
+            p.setClipRegion(list->mask().translated(at));
+        p.drawPixmap(at, list->grab());
+    }
+    std::printf("%s %s\n", shot.save(path) ? "wrote" : "FAILED", qPrintable(path));
+    list->hide();
+}
+
 // Every screen and dialog of the panel in one language at one game size.
 void renderTour(const QString& dir, bool large)
 {
@@ -304,6 +326,7 @@ void renderTour(const QString& dir, bool large)
         for (const char* picker : {"drawCountPicker", "scoringModePicker", "boardSizePicker"}) {
             auto* menu = s.view->screenHost()->findChild<screens::ChoiceMenu*>(QLatin1String(picker));
             savePopup(menu->popupMenu(), name("preferences") + "-" + QLatin1String(picker) + ".png");
+            savePicker(s, menu, name("preferences") + "-" + QLatin1String(picker) + "-open.png");
         }
         s.view->screenHost()->setPendingRulesChange({[] {}});
         s.save(name("dialog-rules-change") + ".png");
@@ -404,6 +427,8 @@ int main(int argc, char** argv)
             Shot s(inProgress(), false, 3);
             s.view->presentScreen(ModalScreen::preferences);
             s.save(dir + "/board-screen" + suffix + ".png");
+            savePicker(s, s.view->screenHost()->findChild<screens::ChoiceMenu*>(QStringLiteral("boardSizePicker")),
+                       dir + "/board-screen-menu" + suffix + ".png");
         }
         {
             Shot s(inProgress(), false, 3);
@@ -448,6 +473,12 @@ int main(int argc, char** argv)
     SystemAppearance::instance().setDark(false);
     SystemAppearance::instance().setTextScale(SystemAppearance::kMaxTextScale);
     Shot(inProgress(), true, 3).save(dir + "/board-largest-text.png");
+    {
+        Shot s(inProgress(), true, 3);
+        s.view->presentScreen(ModalScreen::preferences);
+        savePicker(s, s.view->screenHost()->findChild<screens::ChoiceMenu*>(QStringLiteral("scoringModePicker")),
+                   dir + "/board-largest-text-menu.png");
+    }
     // A long Vegas bankroll in the header and on the win card, at both board
     // sizes and both ends of the text sizes, light and dark.
     for (bool dark : {false, true})

@@ -415,6 +415,8 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
             EXPECT_TRUE(view->solvedOverlay()->accessibleName().endsWith(". Deal 4242"));
         }
     }
+}
+
 TEST_F(ChromeTest, HeaderTextsKeepClearOfTheButtonsInEveryLanguageAndSize)
 {
     // The longest texts a player meets: a four-digit Vegas bankroll and the
