@@ -9,6 +9,7 @@
 #include "app/PanelWindow.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
+#include "engine/SolitaireGameTestPeer.h"
 #include "persistence/SettingsStore.h"
 #include "platform/PopupAccessibility.h"
 #include "ToolArguments.h"
@@ -151,7 +152,7 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
                                    Setting{"draw1-limited", true, 1}}) {
         game.setScoringMode(setting.limited ? ScoringMode::vegas : ScoringMode::standard);
         game.setUnlimitedRedeals(!setting.limited);
-        game.setDrawCount(setting.draw);
+        game.setDrawMode(DrawMode::fromCount(setting.draw));
         const DealRules rules = game.currentDealRules();
         std::vector<double> ready;
         std::vector<double> notReady;
@@ -163,11 +164,11 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
             if (i % 5 == 0) {
                 QElapsedTimer wait;
                 wait.start();
-                while (!game.preparedDeals().contains(rules) && wait.elapsed() < 5000)
+                while (!peer(game).preparedDeals().contains(rules) && wait.elapsed() < 5000)
                     waitFor(&game, &SolitaireGame::preparedDealStored, 100);
             }
             QCoreApplication::processEvents(); // nothing left over from the last press
-            const bool prepared = game.preparedDeals().contains(rules);
+            const bool prepared = peer(game).preparedDeals().contains(rules);
             QElapsedTimer t;
             t.start();
             game.newDeal();
@@ -251,7 +252,7 @@ int main(int argc, char** argv)
     // Let background deal preparation finish before timing anything else.
     QElapsedTimer prep;
     prep.start();
-    while (!app.game().preparingRules().isEmpty() && prep.elapsed() < 20000)
+    while (!peer(app.game()).preparingRules().isEmpty() && prep.elapsed() < 20000)
         waitFor(&app.game(), &SolitaireGame::preparedDealStored, 500);
     std::printf("background deal preparation done %.0f ms after start-up\n", prep.nsecsElapsed() / 1e6);
 

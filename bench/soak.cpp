@@ -13,6 +13,7 @@
 
 #include "ToolArguments.h"
 #include "engine/SolitaireGame.h"
+#include "engine/SolitaireGameTestPeer.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SavedGame.h"
 
@@ -96,7 +97,7 @@ QString Soak::run(Action action)
         break;
     case offeredMove: {
         const DragSource source = anySource();
-        const auto targets = g.legalTargets(source);
+        const auto targets = peer(g).legalTargets(source);
         if (!targets.isEmpty())
             g.moveIfLegal(source, targets[below(int(targets.size()))], drag_);
         break;
@@ -128,7 +129,7 @@ QString Soak::run(Action action)
     case digitKey: {
         const BoardFocus focus[] = {BoardFocus::tableau(below(7)), BoardFocus::waste(), BoardFocus::stock(),
                                     BoardFocus::foundation(below(4))};
-        g.moveFocusedPile(focus[below(10) < 7 ? 0 : 1 + below(3)], below(7), drag_);
+        moveFocusedPile(g, focus[below(10) < 7 ? 0 : 1 + below(3)], below(7), drag_);
         break;
     }
     case undo:
@@ -136,14 +137,14 @@ QString Soak::run(Action action)
         break;
     case autoStep:
         if (g.isAutoCompleting())
-            g.finishAutoCompleteStep();
+            peer(g).finishAutoCompleteStep();
         break;
     case deal:
         g.newDeal();
         break;
     case ruleChange:
         switch (below(4)) {
-        case 0: g.setDrawCount(below(2) ? 3 : 1); break;
+        case 0: g.setDrawMode(DrawMode::fromCount(below(2) ? 3 : 1)); break;
         case 1: g.setScoringMode(below(2) ? ScoringMode::vegas : ScoringMode::standard); break;
         case 2: g.setUnlimitedRedeals(below(2)); break;
         default: g.setAutoCompleteMode(below(2) ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
@@ -168,13 +169,13 @@ QString Soak::run(Action action)
 QString Soak::relaunchAndCompare()
 {
     QCoreApplication::processEvents(); // the pending save, then the flush
-    const SavedGame before = game_->makeSavedGame();
+    const SavedGame before = peer(*game_).makeSavedGame();
     const bool won = game_->hasWon();
     const std::int64_t deals = game_->dealsCount();
     game_.reset();
     store_.reset();
     open();
-    const SavedGame after = game_->makeSavedGame();
+    const SavedGame after = peer(*game_).makeSavedGame();
     if (game_->dealsCount() != deals)
         return QStringLiteral("statistics changed across a relaunch");
     if (won)
@@ -190,7 +191,7 @@ QString Soak::relaunchAndCompare()
 QString Soak::check() const
 {
     const SolitaireGame& g = *game_;
-    if (!isConsistentPosition(g.makeSavedGame()))
+    if (!isConsistentPosition(peer(g).makeSavedGame()))
         return QStringLiteral("the position is not a consistent deal");
     std::set<std::uint64_t> ids;
     std::int64_t home = 0;
@@ -209,7 +210,7 @@ QString Soak::check() const
         return QStringLiteral("two cards share an identity");
     if (g.hasWon() && home != kDeckSize)
         return QStringLiteral("won with cards off the foundations");
-    if (g.history().size() > SolitaireGame::kUndoLimit)
+    if (peer(g).history().size() > SolitaireGame::kUndoLimit)
         return QStringLiteral("the undo history outgrew its bound");
     if (g.vegasBankroll() < SolitaireGame::kVegasBankrollFloor)
         return QStringLiteral("the bankroll fell below its floor");

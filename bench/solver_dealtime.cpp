@@ -175,7 +175,7 @@ int main(int argc, char** argv)
             serial.nodes += found.nodes;
 
             start = Clock::now();
-            const murvane::SolitaireGame::Deal deal = workers.findNow(dealRules);
+            const murvane::Deal deal = workers.findNow(dealRules);
             parallel.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
                          static_cast<long>(deal.attempts), deal.isVerified);
 

@@ -263,8 +263,8 @@ void MurvaneSolitaireApp::preferencesFromTray()
 
 void MurvaneSolitaireApp::writePendingSave()
 {
-    if (game_ && game_->saveIsScheduled())
-        game_->saveGame();
+    if (game_)
+        game_->saveNowIfScheduled();
 }
 
 } // namespace murvane::app

@@ -48,7 +48,7 @@ QList<PileElement> pileElements(const SolitaireGame& game, const PileId& pile)
     int first = 0;
     switch (pile.kind) {
     case PileId::Kind::waste:
-        first = n - visibleWasteCount(n, game.drawCount());
+        first = n - visibleWasteCount(n, game.drawMode());
         break;
     case PileId::Kind::foundation:
         first = n - 1;
@@ -78,7 +78,7 @@ QString stockLabel(const SolitaireGame& game)
         text = localizedString(QStringLiteral("Stock pile empty. Tap to recycle waste."));
     else
         text = localizedString(QStringLiteral("Stock pile empty. No redeals left."));
-    if (const auto pass = game.passDescription())
+    if (const auto pass = passDescription(game))
         text += QLatin1Char(' ') + *pass + QLatin1Char('.');
     return text;
 }
@@ -129,7 +129,7 @@ QString elementIdentifier(const SolitaireGame& game, const PileId& pile, const P
     case PileId::Kind::waste: {
         if (isTopCard(game, pile, element))
             return QStringLiteral("wasteTopCard");
-        const qsizetype firstShown = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawCount());
+        const qsizetype firstShown = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawMode());
         return QStringLiteral("wasteCard-%1").arg(element.index - firstShown);
     }
     case PileId::Kind::tableau:
@@ -177,7 +177,7 @@ QString moveActionName(const SolitaireGame& game, const MoveTarget& target)
 QStringList moveActionNames(const SolitaireGame& game, const DragSource& source)
 {
     QStringList names;
-    for (const MoveTarget& target : game.legalTargets(source))
+    for (const MoveTarget& target : moves::legalTargets(game.table(), source))
         names.append(moveActionName(game, target));
     return names;
 }

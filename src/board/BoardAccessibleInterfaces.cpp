@@ -88,7 +88,7 @@ public:
             return toScreen(widget_, g.columnCardRect(pile_.index, element_.index, n));
         }
         if (pile_.kind == PileId::Kind::waste && element_.kind == PileElement::Kind::card) {
-            const qsizetype first = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawCount());
+            const qsizetype first = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawMode());
             return toScreen(widget_, g.wasteCardRect(int(element_.index - first)));
         }
         return toScreen(widget_, g.pileFrame(pile_));
@@ -147,7 +147,7 @@ public:
         }
         // The name, not the position in a list read earlier, picks the target,
         // and the game checks it once more before anything moves.
-        for (const MoveTarget& target : game.legalTargets(*source)) {
+        for (const MoveTarget& target : moves::legalTargets(game.table(), *source)) {
             if (moveActionName(game, target) == name) {
                 game.moveIfLegal(*source, target, board().dragState());
                 return;

@@ -6,9 +6,8 @@
 // (a description change on the focused object is spoken) and the name of a
 // status element that automation and review commands can read.
 
-#include "engine/Card.h"
+#include "engine/MoveChoice.h"
 
-#include <QHash>
 #include <QObject>
 #include <QWidget>
 
@@ -48,31 +47,23 @@ public:
     // The focus moved on: the last announcement no longer describes its pile.
     void clearForFocus();
 
-    // What changed between two layouts, as one sentence or more; empty when
-    // nothing worth saying happened. Exposed for tests.
-    struct Place {
-        enum class Kind { stock, waste, foundation, tableau } kind = Kind::stock;
-        int index = 0;
-        int position = 0;
-        bool isFaceUp = false;
-    };
-    using Layout = QHash<std::uint64_t, Place>;
-    static Layout layoutOf(const SolitaireGame& game);
-    static QString describe(const SolitaireGame& game, const Layout& before, const Layout& after);
+    // What a change of the piles did, as one sentence or more; empty when
+    // nothing worth saying happened (a new deal). Read from the game as it is
+    // right after the change. Exposed for tests.
+    static QString describe(const SolitaireGame& game, const MoveRecord& change);
 
 private:
+    void noteChange(const MoveRecord& change);
     void schedule();
     void announce();
 
     const BoardContext& board_;
     PileWidget pileWidget_;
     AnnouncementLabel* label_;
-    Layout layout_;
+    QString pending_; // what the turn's latest change said
     QString text_;
     std::optional<BoardFocus> pile_;
     bool scheduled_ = false;
-    bool undone_ = false;
-    bool redone_ = false;
     bool won_ = false;
 };
 

@@ -22,15 +22,14 @@ qreal fanStep(std::int64_t n)
     return std::max((kFanHeight - kCardHeight) / qreal(n - 1), kMinFanStep);
 }
 
-int visibleWasteCount(std::int64_t wasteSize, std::int64_t drawCount)
+int visibleWasteCount(std::int64_t wasteSize, DrawMode draw)
 {
-    const std::int64_t k = DrawMode::fromCount(drawCount).count();
-    return int(std::clamp<std::int64_t>(wasteSize, 0, k));
+    return int(std::clamp<std::int64_t>(wasteSize, 0, draw.count()));
 }
 
-BoardGeometry::BoardGeometry(qreal scale, std::int64_t drawCount)
+BoardGeometry::BoardGeometry(qreal scale, DrawMode draw)
     : s_(scale)
-    , drawCount_(DrawMode::fromCount(drawCount).count())
+    , draw_(draw)
 {
 }
 
@@ -60,7 +59,7 @@ QRectF BoardGeometry::columnsRowRect() const
 
 QRectF BoardGeometry::pileFrame(const PileId& pile) const
 {
-    const qreal wasteWidth = drawCount_ == DrawMode::three().count() ? kWasteWidthDrawThree : kCardWidth;
+    const qreal wasteWidth = draw_ == DrawMode::three() ? kWasteWidthDrawThree : kCardWidth;
     const qreal contentWidth = kCardWidth + kTopRowSpacing + wasteWidth + kFoundationCount * (kTopRowSpacing + kCardWidth);
     const QRectF top = topRowRect();
     const qreal rowStart = top.left() + (kRowFrameWidth - contentWidth) / 2 * s_;
@@ -108,7 +107,7 @@ QRectF BoardGeometry::columnCardRect(int column, int j, std::int64_t n) const
 QRectF BoardGeometry::wasteCardRect(int i) const
 {
     const QRectF waste = pileFrame(PileId::waste());
-    const qreal dx = drawCount_ == DrawMode::three().count() ? kWasteFanStep * i * s_ : 0;
+    const qreal dx = draw_ == DrawMode::three() ? kWasteFanStep * i * s_ : 0;
     return QRectF(waste.left() + dx, waste.top(), kCardWidth * s_, kCardHeight * s_);
 }
 
@@ -135,7 +134,7 @@ std::optional<PileHit> hitTest(const BoardGeometry& g, const PileCounts& counts,
 
     if (g.pileFrame(PileId::waste()).contains(p)) {
         // Later waste cards lie on top of earlier ones.
-        const int shown = visibleWasteCount(counts.waste, g.drawCount());
+        const int shown = visibleWasteCount(counts.waste, g.drawMode());
         for (int i = shown - 1; i >= 0; --i)
             if (g.wasteCardRect(i).contains(p))
                 return PileHit{PileId::waste(), int(counts.waste - shown + i)};

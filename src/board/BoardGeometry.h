@@ -5,6 +5,7 @@
 // these functions, so they cannot disagree.
 
 #include "engine/Card.h"
+#include "engine/Settings.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
 
@@ -50,17 +51,17 @@ qreal boardScale(bool largeBoard, qreal textScale);
 qreal fanStep(std::int64_t cardCount);
 
 // Which waste cards show: the last min(k, size) where k is 3 for Draw 3.
-int visibleWasteCount(std::int64_t wasteSize, std::int64_t drawCount);
+int visibleWasteCount(std::int64_t wasteSize, DrawMode draw);
 
 // One pile of the eleven.
 using PileId = BoardFocus;
 
 class BoardGeometry {
 public:
-    BoardGeometry(qreal scale, std::int64_t drawCount);
+    BoardGeometry(qreal scale, DrawMode draw);
 
     qreal scale() const { return s_; }
-    std::int64_t drawCount() const { return drawCount_; }
+    DrawMode drawMode() const { return draw_; }
     bool operator==(const BoardGeometry&) const = default;
 
     QSizeF boardSize() const;
@@ -92,7 +93,7 @@ public:
 
 private:
     qreal s_;
-    std::int64_t drawCount_;
+    DrawMode draw_;
 };
 
 // What lies under a point: a pile and, for cards, the card's index within

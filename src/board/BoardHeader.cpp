@@ -94,7 +94,7 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
         refreshScore();
         refreshPass();
     });
-    for (auto signal : {&SolitaireGame::redealsUsedChanged, &SolitaireGame::drawCountChanged,
+    for (auto signal : {&SolitaireGame::redealsUsedChanged, &SolitaireGame::drawModeChanged,
                         &SolitaireGame::unlimitedRedealsChanged})
         connect(&game, signal, this, &BoardHeader::refreshPass);
     connect(&game, &SolitaireGame::historyChanged, this, &BoardHeader::refreshUndo);
@@ -248,7 +248,7 @@ void BoardHeader::refreshPass()
     const auto text = game.passText();
     pass_->setVisible(text.has_value());
     pass_->setText(text.value_or(QString()));
-    pass_->setAccessibleName(game.passDescription().value_or(text.value_or(QString())));
+    pass_->setAccessibleName(passDescription(game).value_or(text.value_or(QString())));
     score_->updateGeometry();
 }
 

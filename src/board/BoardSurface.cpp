@@ -110,7 +110,7 @@ bool BoardSurface::playDoubleClick(QPointF point)
     if (!candidate)
         return false;
     SolitaireGame& game = board_.game();
-    const Pile cards = game.cards(candidate->source);
+    const Pile cards = moves::cardsFor(game.table(), candidate->source);
     if (cards.isEmpty())
         return false;
     if (candidate->source.kind == DragSource::Kind::tableau) {
@@ -120,7 +120,7 @@ bool BoardSurface::playDoubleClick(QPointF point)
     }
     board_.setFocusedSlot(candidate->focus);
     game.moveToBestSpot(cards.first(), board_.dragState());
-    return game.cards(candidate->source) != cards;
+    return moves::cardsFor(game.table(), candidate->source) != cards;
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)

@@ -35,10 +35,12 @@ QRectF CardFlightLayer::currentFrame() const
     return QRectF(from_.topLeft() + (to_.topLeft() - from_.topLeft()) * t, from_.size());
 }
 
-void CardFlightLayer::stepped(const MoveRecord& step, bool animated)
+void CardFlightLayer::follow(const MoveRecord& step)
 {
+    if (step.kind != MoveRecord::Kind::autoCompleteStep)
+        return;
     land(); // a step that comes before the last flight ended lands it first
-    if (!animated || step.cards.size() != 1)
+    if (!step.animated || step.cards.size() != 1)
         return;
     const SolitaireGame& game = board_.game();
     const BoardGeometry& g = board_.boardGeometry();
@@ -48,7 +50,7 @@ void CardFlightLayer::stepped(const MoveRecord& step, bool animated)
         from_ = g.columnCardRect(step.source.index, step.source.startIndex, step.source.startIndex + 1);
         break;
     case DragSource::Kind::waste: {
-        const int shown = visibleWasteCount(game.waste().size() + 1, g.drawCount());
+        const int shown = visibleWasteCount(game.waste().size() + 1, g.drawMode());
         from_ = g.wasteCardRect(shown - 1);
         break;
     }

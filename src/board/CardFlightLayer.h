@@ -25,8 +25,9 @@ public:
     QRectF currentFrame() const;
     QVariantAnimation& animation() { return animation_; }
 
-    // Starts the flight of a step the game has just made.
-    void stepped(const MoveRecord& step, bool animated);
+    // Follows the game's report of a change of the piles: an auto-complete
+    // step the game animates starts its flight; any step lands the last one.
+    void follow(const MoveRecord& change);
     void land();
 
 Q_SIGNALS:

@@ -5,6 +5,7 @@
 #include "engine/SolitaireGame.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
+#include "platform/SystemAppearance.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -75,7 +76,7 @@ void HintLayer::show(const Hint& hint)
 void HintLayer::fadeTo(qreal opacity)
 {
     fade_.stop();
-    if (board_.game().reduceMotionEnabled()) {
+    if (SystemAppearance::instance().reduceMotion()) {
         opacity_ = opacity;
         update();
         if (opacity <= 0)
@@ -139,7 +140,7 @@ void HintLayer::paintEvent(QPaintEvent*)
                           : move.source.kind == DragSource::Kind::waste ? PileId::waste()
                                                                          : PileId::foundation(move.source.index);
     const PilePicture picture = pilePicture(scene, source);
-    const int count = int(board_.game().cards(move.source).size());
+    const int count = int(moves::cardsFor(board_.game().table(), move.source).size());
     if (picture.cards.empty() || count == 0)
         return;
     const int first = std::max(0, int(picture.cards.size()) - count);

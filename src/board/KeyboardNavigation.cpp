@@ -173,7 +173,7 @@ bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::func
         if (!focus || !board.takesInput(InputChannel::digitKey))
             return false;
         board.setShowKeyboardFocus(true);
-        board.game().moveFocusedPile(*focus, key - Qt::Key_1, board.dragState());
+        moveFocusedPile(board.game(), *focus, key - Qt::Key_1, board.dragState());
         return true;
     }
     default:

@@ -101,7 +101,7 @@ PilePicture pilePicture(const PileScene& scene, const PileId& pile)
         break;
     case PileId::Kind::waste: {
         const Pile& waste = game.waste();
-        const int shown = visibleWasteCount(waste.size(), g.drawCount());
+        const int shown = visibleWasteCount(waste.size(), g.drawMode());
         const int first = int(waste.size()) - shown;
         picture.markerFrame = cardFrame(scene, frame.topLeft());
         for (int i = 0; i < shown; ++i) {

@@ -24,7 +24,7 @@ namespace murvane::board {
 
 struct PileScene {
     const SolitaireGame* game = nullptr;
-    BoardGeometry geometry{1.0, 1};
+    BoardGeometry geometry{1.0, DrawMode::one()};
     graphics::Appearance appearance;
     // Cards being carried stay in their pile but are not drawn there.
     std::optional<DragSource> carried;

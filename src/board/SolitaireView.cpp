@@ -112,11 +112,11 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
     connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
     connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::startWarmingFaces);
-    connect(&game, &SolitaireGame::drawCountChanged, this, &SolitaireView::relayout);
+    connect(&game, &SolitaireGame::drawModeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
     connect(&game, &SolitaireGame::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
-    connect(&game, &SolitaireGame::autoCompleteStepped, flight_, &board::CardFlightLayer::stepped);
+    connect(&game, &SolitaireGame::pilesChanged, flight_, &board::CardFlightLayer::follow);
     connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updateChangedPiles);
     // The preview layer repaints its own cards' area.
     connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updateChangedPiles);
@@ -229,7 +229,7 @@ void SolitaireView::dropStaleDrag()
     // A deal or undo under a drag in flight (by shortcut) changes what the
     // source refers to; dropping it then would move cards nobody picked up.
     const auto& source = drag_.dragSource();
-    if (!source || game_.cards(*source) == preview_->movingCards())
+    if (!source || moves::cardsFor(game_.table(), *source) == preview_->movingCards())
         return;
     abandonDrag();
 }
@@ -237,7 +237,7 @@ void SolitaireView::dropStaleDrag()
 void SolitaireView::relayout()
 {
     const qreal s = board::boardScale(game_.boardSize() == BoardSize::large, SystemAppearance::instance().textScale());
-    geometry_ = board::BoardGeometry(s, game_.drawCount());
+    geometry_ = board::BoardGeometry(s, game_.drawMode());
     slotFrames_ = geometry_.slotFrames();
     const QSize size = sizeHint();
     const graphics::Appearance look = appearance();

@@ -160,7 +160,7 @@ private:
     SolitaireGame& game_;
     DragState drag_;
     DragPositionState dragPosition_;
-    board::BoardGeometry geometry_{1.0, 1};
+    board::BoardGeometry geometry_{1.0, DrawMode::one()};
     QHash<DropSlot, QRectF> slotFrames_;
     std::optional<BoardFocus> focusedSlot_;
     bool showKeyboardFocus_ = false;

@@ -35,28 +35,27 @@ std::optional<AutoCompleteMove> SolitaireGame::nextAutoCompleteMove() const
     return moves::nextAutoCompleteMove(table());
 }
 
-// A step is a bare transfer: no snapshot, no flip, no win check.
+// A step is a bare checked transfer: no snapshot (the run is one undo step),
+// no flip, no win check. It bypasses move(), which refuses to act during a run.
 std::optional<MoveRecord> SolitaireGame::autoCompleteStep()
 {
     const auto next = nextAutoCompleteMove();
     if (!next)
         return std::nullopt;
     const Move chosen = next->toMove(tableau_);
-    Pile moving = moves::cardsFor(table(), chosen.source);
-    if (!moves::isPlayable(table(), chosen.source, moving, chosen.target))
+    std::optional<Pile> moving = playableCards(chosen.source, chosen.target);
+    if (!moving)
         return std::nullopt;
-    return transfer(chosen.source, chosen.target, std::move(moving));
-}
-
-bool SolitaireGame::performAutoCompleteStep()
-{
-    return autoCompleteStep().has_value();
+    MoveRecord record = transfer(chosen.source, chosen.target, std::move(*moving));
+    record.kind = MoveRecord::Kind::autoCompleteStep;
+    record.animated = !reduceMotionEnabled_;
+    return record;
 }
 
 void SolitaireGame::finishAutoCompleteStep()
 {
     if (const auto step = autoCompleteStep()) {
-        Q_EMIT autoCompleteStepped(*step, !reduceMotionEnabled_);
+        Q_EMIT pilesChanged(*step);
         return;
     }
     autoCompleteTimer_->stop();

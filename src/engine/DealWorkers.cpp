@@ -5,7 +5,7 @@
 #include "solver/SpareTables.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
+#include <QObject>
 #include <QThread>
 #include <QTimer>
 
@@ -17,7 +17,6 @@
 #include <malloc.h>
 #endif
 #ifdef __linux__
-#include <sys/eventfd.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -45,6 +44,16 @@ void releaseSolverTables()
 }
 
 } // namespace
+
+// The wake-up from a worker thread to the owner's: a signal without
+// arguments, so nothing but Qt's own event crosses threads with it.
+class DealWorkersWake : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+Q_SIGNALS:
+    void finished();
+};
 
 // One search for a verified deal under one rule set, shared by whichever
 // threads work on it. Attempts are numbered as handed out; the answer is the
@@ -121,7 +130,7 @@ public:
     }
 
     // Blocks until the answer is known (or the search was cancelled).
-    std::optional<DealWorkers::Deal> waitForAnswer()
+    std::optional<Deal> waitForAnswer()
     {
         std::unique_lock lock(mutex_);
         decidedChanged_.wait(lock, [this] { return decided_ || cancelled_; });
@@ -149,12 +158,12 @@ private:
 
     bool hasWorkLocked() const
     {
-        return !decided_ && !cancelled_ && next_ <= SolitaireGame::kDealAttempts && next_ < bestVerified_;
+        return !decided_ && !cancelled_ && next_ <= kDealAttempts && next_ < bestVerified_;
     }
 
     void record(int number, DealTrial&& result)
     {
-        DealWorkers::Deal deal{std::move(result.layout.tableau), std::move(result.layout.stock), number,
+        Deal deal{std::move(result.layout.tableau), std::move(result.layout.stock), number,
                                result.isWinnable};
         if (result.isWinnable) {
             if (number < bestVerified_) {
@@ -177,7 +186,7 @@ private:
                                               [this](const Running* r) { return r->number < bestVerified_; });
         if (best_ && !lowerRunning) {
             answer_ = std::move(best_);
-        } else if (!best_ && next_ > SolitaireGame::kDealAttempts && running_.empty()) {
+        } else if (!best_ && next_ > kDealAttempts && running_.empty()) {
             answer_ = std::move(lastUnverified_); // may be empty if every check failed
         } else {
             return;
@@ -194,9 +203,9 @@ private:
     int next_ = 1;
     int bestVerified_ = INT_MAX;
     int lastUnverifiedNumber_ = 0;
-    std::optional<DealWorkers::Deal> best_;
-    std::optional<DealWorkers::Deal> lastUnverified_;
-    std::optional<DealWorkers::Deal> answer_;
+    std::optional<Deal> best_;
+    std::optional<Deal> lastUnverified_;
+    std::optional<Deal> answer_;
     std::vector<Running*> running_;
     bool decided_ = false;
     bool cancelled_ = false;
@@ -216,10 +225,10 @@ namespace {
 // can be carried on.
 class ShuffleCheck final : public PausedCheck {
 public:
-    ShuffleCheck(SolitaireGame::Layout layout, const DealRules& rules)
+    ShuffleCheck(Layout layout, const DealRules& rules)
         : layout_(std::move(layout))
         , solve_(solverColumns(layout_), toSolverCards(layout_.stock), {}, {0, 0, 0, 0}, int(rules.drawCount),
-                 SolitaireGame::kSolverNodeBudget,
+                 kSolverNodeBudget,
                  rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt)
     {
     }
@@ -235,7 +244,7 @@ public:
     }
 
 private:
-    static std::array<std::vector<solver::SolverCard>, kColumnCount> solverColumns(const SolitaireGame::Layout& layout)
+    static std::array<std::vector<solver::SolverCard>, kColumnCount> solverColumns(const Layout& layout)
     {
         std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
         for (int c = 0; c < kColumnCount; ++c)
@@ -243,7 +252,7 @@ private:
         return columns;
     }
 
-    const SolitaireGame::Layout layout_;
+    const Layout layout_;
     solver::Solve solve_;
 };
 
@@ -251,7 +260,7 @@ private:
 
 DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::atomic<bool>& stop)
 {
-    auto check = std::make_unique<ShuffleCheck>(SolitaireGame::makeShuffledDeal(), rules);
+    auto check = std::make_unique<ShuffleCheck>(makeShuffledDeal(), rules);
     DealTrial trial = check->resume(stop);
     if (!trial.completed)
         trial.paused = std::move(check);
@@ -269,21 +278,13 @@ DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial tr
         ownerTablesTimer_->setSingleShot(true);
         QObject::connect(ownerTablesTimer_, &QTimer::timeout, ownerTablesTimer_, &releaseSolverTables);
     }
-#ifdef __linux__
     if (QCoreApplication::instance()) {
-        wakeFd_ = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-        if (wakeFd_ >= 0) {
-            wakeNotifier_ = new QSocketNotifier(wakeFd_, QSocketNotifier::Read);
-            QObject::connect(wakeNotifier_, &QSocketNotifier::activated, wakeNotifier_, [this] {
-                std::uint64_t count = 0;
-                while (read(wakeFd_, &count, sizeof count) > 0) {
-                }
-                if (onFinished_)
-                    onFinished_();
-            });
-        }
+        wake_ = new DealWorkersWake();
+        QObject::connect(wake_, &DealWorkersWake::finished, wake_, [this] {
+            if (onFinished_)
+                onFinished_();
+        }, Qt::QueuedConnection);
     }
-#endif
     // Without threads every search simply runs on the caller.
     try {
         threads_.emplace_back([this] { backgroundLoop(); });
@@ -307,12 +308,8 @@ DealWorkers::~DealWorkers()
     changed_.notify_all();
     for (std::thread& t : threads_)
         t.join();
-    delete wakeNotifier_;
+    delete wake_; // drops a wake-up still queued
     delete ownerTablesTimer_;
-#ifdef __linux__
-    if (wakeFd_ >= 0)
-        close(wakeFd_);
-#endif
 }
 
 void DealWorkers::prepare(const QList<DealRules>& rules)
@@ -325,7 +322,7 @@ void DealWorkers::prepare(const QList<DealRules>& rules)
     changed_.notify_all();
 }
 
-QList<QPair<DealRules, DealWorkers::Deal>> DealWorkers::takeFinished()
+QList<QPair<DealRules, Deal>> DealWorkers::takeFinished()
 {
     std::lock_guard lock(mutex_);
     return std::exchange(finished_, {});
@@ -339,7 +336,7 @@ bool DealWorkers::isPreparing(const DealRules& rules)
         || std::any_of(finished_.begin(), finished_.end(), [&rules](const auto& f) { return f.first == rules; });
 }
 
-DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
+Deal DealWorkers::findNow(const DealRules& rules)
 {
     std::shared_ptr<DealSearch> search;
     {
@@ -369,7 +366,7 @@ DealWorkers::Deal DealWorkers::findNow(const DealRules& rules)
     if (answer)
         return std::move(*answer);
     // Every check failed (out of memory, say): fall back to the plain loop.
-    return SolitaireGame::findVerifiedDeal(rules);
+    return findVerifiedDeal(rules);
 }
 
 void DealWorkers::waitWhileFindingNow()
@@ -435,12 +432,10 @@ void DealWorkers::helperLoop()
 
 void DealWorkers::notifyOwner()
 {
-#ifdef __linux__
-    if (wakeFd_ >= 0) {
-        const std::uint64_t one = 1;
-        [[maybe_unused]] const auto written = write(wakeFd_, &one, sizeof one);
-    }
-#endif
+    if (wake_)
+        Q_EMIT wake_->finished();
 }
 
 } // namespace murvane
+
+#include "DealWorkers.moc"

@@ -3,9 +3,10 @@
 // per rule set ahead of time, and helpers that let a deal needed right now
 // use every core. Hand-over between threads goes through standard mutexes
 // and atomics only, so race checkers see all of it; the owner hears of
-// finished preparations on its own thread through an event descriptor.
+// finished preparations on its own thread through a queued Qt signal, which
+// carries nothing but the wake-up.
 
-#include "engine/SolitaireGame.h"
+#include "engine/Deal.h"
 
 #include <QList>
 #include <QPair>
@@ -20,12 +21,12 @@
 #include <thread>
 #include <vector>
 
-class QSocketNotifier;
 class QTimer;
 
 namespace murvane {
 
 class DealSearch;
+class DealWorkersWake;
 
 struct DealTrial;
 
@@ -41,7 +42,7 @@ public:
 
 // One shuffle checked under a rule set.
 struct DealTrial {
-    SolitaireGame::Layout layout;
+    Layout layout;
     bool isWinnable = false;
     bool completed = true; // false when `stop` cut the check short
     std::unique_ptr<PausedCheck> paused; // when cut short: what carries it on, if anything
@@ -49,7 +50,6 @@ struct DealTrial {
 
 class DealWorkers {
 public:
-    using Deal = SolitaireGame::Deal;
     // Shuffles and checks one deal; `attempt` counts from 1 within a search.
     // Must give up soon after `stop` turns true. Runs on any thread.
     using Trial = std::function<DealTrial(const DealRules& rules, int attempt, const std::atomic<bool>& stop)>;
@@ -106,8 +106,7 @@ private:
 
     Trial trial_;
     std::function<void()> onFinished_;
-    int wakeFd_ = -1;
-    QSocketNotifier* wakeNotifier_ = nullptr;
+    DealWorkersWake* wake_ = nullptr; // lives on the constructing thread
     const std::chrono::milliseconds keepTablesFor_;
     QTimer* ownerTablesTimer_ = nullptr; // frees the constructing thread's tables
 

@@ -46,7 +46,7 @@ private:
 
 } // namespace
 
-SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
+Layout makeShuffledDeal()
 {
     std::array<Card, kDeckSize> deck;
     int n = 0;
@@ -74,7 +74,7 @@ SolitaireGame::Layout SolitaireGame::makeShuffledDeal()
     return layout;
 }
 
-SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
+Deal findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
 {
     static const std::atomic<bool> never{false};
     Deal deal;
@@ -90,7 +90,7 @@ SolitaireGame::Deal SolitaireGame::findVerifiedDeal(const DealRules& rules, cons
 DealRules SolitaireGame::currentDealRules() const
 {
     if (hasPassLimit())
-        return DealRules{drawCount_.count(), drawCount_.recyclesAllowed()};
+        return DealRules{drawMode_.count(), drawMode_.recyclesAllowed()};
     return DealRules::unlimited();
 }
 
@@ -144,6 +144,7 @@ void SolitaireGame::replaceDeal(const DealRequest* request)
     origin_.openingBankroll = vegasBankroll_;
     setWaste({});
     setFoundations({});
+    reportPiles(MoveRecord::Kind::deal);
 }
 
 void SolitaireGame::dealCards()
@@ -248,6 +249,7 @@ void SolitaireGame::restartDeal(DragState& drag)
                                  hasStartedCurrentDeal_, 0},
                     drag);
     setHasWon(false);
+    reportPiles(MoveRecord::Kind::deal);
 }
 
 } // namespace murvane

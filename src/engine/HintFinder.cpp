@@ -28,9 +28,10 @@ solver::HintPosition hintPositionOf(const SolitaireGame& game)
     for (const Pile& f : game.foundations())
         if (!f.isEmpty())
             p.foundation[std::size_t(suitIndex(f.last().suit))] = int(f.size());
-    p.drawCount = int(game.drawCount());
-    if (game.hasPassLimit())
-        p.recyclesLeft = int(std::max<std::int64_t>(0, game.passesAllowed() - 1 - game.redealsUsed()));
+    const DealRules rules = game.currentDealRules();
+    p.drawCount = int(game.drawMode().count());
+    if (rules.maxRecycles)
+        p.recyclesLeft = int(std::max<std::int64_t>(0, *rules.maxRecycles - game.redealsUsed()));
     return p;
 }
 

@@ -29,14 +29,20 @@ struct Move {
     friend bool operator==(const Move&, const Move&) = default;
 };
 
-// What a performed move did: the cards that moved (bottom first, as they now
-// lie), from where, to where, and the columns whose new top card the move
-// turned face up. Views animate from this instead of asking the rules again.
+// What a change of the piles did, as the game reports it: for a move or an
+// auto-complete step the cards that moved (bottom first, as they now lie),
+// from where, to where; for a draw the cards drawn (the last one on top);
+// the columns whose new top card the change turned face up. Undo, redo, a
+// recycle and a new or restored deal carry their kind only. Views announce
+// and animate from this instead of asking the rules again.
 struct MoveRecord {
+    enum class Kind { move, autoCompleteStep, flip, draw, recycle, undo, redo, deal };
+    Kind kind = Kind::move;
     Pile cards;
     DragSource source;
     MoveTarget target;
     QList<int> flippedColumns;
+    bool animated = false; // an auto-complete step the board flies (reduce motion off)
 };
 
 // One step chosen by auto-complete.

@@ -2,54 +2,51 @@
 
 #include "engine/SolitaireGame.h"
 
+#include "platform/Localization.h"
+
+#include <algorithm>
 #include <utility>
 
 namespace murvane {
-
-// --- Placement -----------------------------------------------------------------
-
-bool SolitaireGame::canPlaceOnTableau(const Card& card, int column) const
-{
-    return moves::canPlaceOnTableau(table(), card, column);
-}
-
-bool SolitaireGame::canPlaceOnFoundation(const Card& card, int pile) const
-{
-    return moves::canPlaceOnFoundation(table(), card, pile);
-}
-
-Pile SolitaireGame::cards(const DragSource& source) const
-{
-    return moves::cardsFor(table(), source);
-}
-
-QList<MoveTarget> SolitaireGame::legalTargets(const DragSource& source) const
-{
-    return moves::legalTargets(table(), source);
-}
 
 // --- The move path -----------------------------------------------------------------
 
 std::optional<MoveRecord> SolitaireGame::move(const DragSource& source, const MoveTarget& target)
 {
-    Pile moving = moves::cardsFor(table(), source);
-    if (!moves::isPlayable(table(), source, moving, target))
+    // While won nothing moves; an auto-complete run moves its own cards
+    // (autoCompleteStep) and nothing else.
+    if (hasWon_ || isAutoCompleting_)
+        return std::nullopt;
+    std::optional<Pile> moving = playableCards(source, target);
+    if (!moving)
         return std::nullopt;
     // Bookkeeping first, so the snapshot already includes the deal start.
     markDealStarted();
     pushUndoSnapshot();
-    MoveRecord record = transfer(source, target, std::move(moving));
+    MoveRecord record = transfer(source, target, std::move(*moving));
     record.flippedColumns = flipExposedCards();
     checkForWin();
+    Q_EMIT pilesChanged(record);
     startAutoCompleteIfPossible();
     return record;
 }
 
+std::optional<Pile> SolitaireGame::playableCards(const DragSource& source, const MoveTarget& target) const
+{
+    Pile moving = moves::cardsFor(table(), source);
+    if (!moves::isPlayable(table(), source, moving, target))
+        return std::nullopt;
+    return moving;
+}
+
 // Takes the cards off their pile, puts them on the target and scores the
-// move. Callers have checked the move with moves::isPlayable.
+// move. Callers have checked the move with playableCards().
 MoveRecord SolitaireGame::transfer(const DragSource& source, const MoveTarget& target, Pile moving)
 {
-    MoveRecord record{std::move(moving), source, target, {}};
+    MoveRecord record;
+    record.cards = std::move(moving);
+    record.source = source;
+    record.target = target;
     Tableau columns = tableau_;
     switch (source.kind) {
     case DragSource::Kind::waste: {
@@ -105,21 +102,20 @@ QList<int> SolitaireGame::flipExposedCards()
 
 // --- Asking for a move -----------------------------------------------------------
 
-// Accessibility actions and digit keys: only targets the board offers, and
-// never while the game is won or auto-completing.
+// Never while the game is won or auto-completing: such a request leaves the
+// drag alone too.
 void SolitaireGame::moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag)
 {
-    if (hasWon_ || isAutoCompleting_ || !legalTargets(source).contains(target))
+    if (hasWon_ || isAutoCompleting_ || !moves::legalTargets(table(), source).contains(target))
         return;
-    cancelAutoComplete();
     drag.clear();
     move(source, target);
 }
 
-void SolitaireGame::moveFocusedPile(const BoardFocus& focus, int toColumn, DragState& drag)
+void moveFocusedPile(SolitaireGame& game, const BoardFocus& focus, int toColumn, DragState& drag)
 {
-    if (const auto source = moves::sourceForFocus(table(), focus, toColumn))
-        moveIfLegal(*source, MoveTarget::tableau(toColumn), drag);
+    if (const auto source = moves::sourceForFocus(game.table(), focus, toColumn))
+        game.moveIfLegal(*source, MoveTarget::tableau(toColumn), drag);
 }
 
 void SolitaireGame::moveToBestSpot(const Card& card, DragState& drag)
@@ -143,15 +139,19 @@ void SolitaireGame::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, 
     if (!source)
         return;
     drag.clear();
-    if (cards(*source).isEmpty())
+    if (moves::cardsFor(table(), *source).isEmpty())
         return;
     if (const auto target = moves::dropTarget(table(), *source, slotFrames, point)) {
         move(*source, *target);
         return; // no haptic engine on this platform
     }
     // Nowhere to land: the cards stay, and the usual tail still runs.
-    flipExposedCards();
+    MoveRecord flips;
+    flips.kind = MoveRecord::Kind::flip;
+    flips.flippedColumns = flipExposedCards();
     checkForWin();
+    if (!flips.flippedColumns.isEmpty())
+        Q_EMIT pilesChanged(flips);
     startAutoCompleteIfPossible();
 }
 

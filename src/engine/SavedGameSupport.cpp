@@ -112,6 +112,12 @@ bool SolitaireGame::event(QEvent* e)
     return true;
 }
 
+void SolitaireGame::saveNowIfScheduled()
+{
+    if (saveIsScheduled_)
+        saveGame();
+}
+
 void SolitaireGame::saveGame()
 {
     saveIsScheduled_ = false;
@@ -194,6 +200,7 @@ bool SolitaireGame::restoreSavedGame()
     dealRuleSet_ = RuleSetStatistics::ruleSetIndex(
         record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : drawCount_, scoringMode_);
     isRestoring_ = false;
+    reportPiles(MoveRecord::Kind::deal);
 
     if (record->wasAutoCompleting && autoCompleteMode_ == AutoCompleteMode::enabled)
         startAutoCompleteIfPossible();

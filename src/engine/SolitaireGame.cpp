@@ -63,7 +63,7 @@ void SolitaireGame::readSettings()
     showsCornerSuit_ = readSetting(s, stored::showsCornerSuit);
     tellsWhenLost_ = readSetting(s, stored::tellsWhenLost);
     hasSeenWelcome_ = readSetting(s, stored::hasSeenWelcome);
-    drawCount_ = readSetting(s, stored::drawCount);
+    drawMode_ = readSetting(s, stored::drawCount);
     cardTheme_ = readSetting(s, stored::cardTheme);
     boardSize_ = readSetting(s, stored::boardSize);
     scoringMode_ = readSetting(s, stored::scoringMode);
@@ -170,6 +170,13 @@ void SolitaireGame::setRedoCount(std::int64_t value)
     Q_EMIT redoCountChanged();
 }
 
+void SolitaireGame::reportPiles(MoveRecord::Kind kind)
+{
+    MoveRecord record;
+    record.kind = kind;
+    Q_EMIT pilesChanged(record);
+}
+
 void SolitaireGame::setIsShowingScreen(bool value)
 {
     if (isShowingScreen_ == value)
@@ -205,23 +212,43 @@ void SolitaireGame::setCardTheme(CardBackTheme value)
     assignSetting(cardTheme_, value, stored::cardTheme, &SolitaireGame::cardThemeChanged);
 }
 
-void SolitaireGame::setDrawCount(std::int64_t value)
+// A rule change deals anew only where it changes the rules of the deal in
+// play: the draw only under a pass limit (it sets the number of passes), the
+// redeals only under Vegas. None of these depends on the setting it answers
+// for, so it reads the same before and after the assignment.
+bool SolitaireGame::ruleChangeDeals(RuleSetting setting) const
 {
-    if (assignSetting(drawCount_, DrawMode::fromCount(value), stored::drawCount, &SolitaireGame::drawCountChanged)
-        && hasPassLimit())
+    switch (setting) {
+    case RuleSetting::drawMode: return hasPassLimit();
+    case RuleSetting::scoringMode: return true;
+    case RuleSetting::unlimitedRedeals: return scoringMode_ == ScoringMode::vegas;
+    }
+    return true;
+}
+
+bool SolitaireGame::ruleChangeAbandonsDeal(RuleSetting setting) const
+{
+    return newDealBreaksStreak() && ruleChangeDeals(setting);
+}
+
+void SolitaireGame::setDrawMode(DrawMode value)
+{
+    if (assignSetting(drawMode_, value, stored::drawCount, &SolitaireGame::drawModeChanged)
+        && ruleChangeDeals(RuleSetting::drawMode))
         newDeal();
 }
 
 void SolitaireGame::setUnlimitedRedeals(bool value)
 {
     if (assignSetting(unlimitedRedeals_, value, stored::unlimitedRedeals, &SolitaireGame::unlimitedRedealsChanged)
-        && scoringMode_ == ScoringMode::vegas)
+        && ruleChangeDeals(RuleSetting::unlimitedRedeals))
         newDeal();
 }
 
 void SolitaireGame::setScoringMode(ScoringMode value)
 {
-    if (assignSetting(scoringMode_, value, stored::scoringMode, &SolitaireGame::scoringModeChanged))
+    if (assignSetting(scoringMode_, value, stored::scoringMode, &SolitaireGame::scoringModeChanged)
+        && ruleChangeDeals(RuleSetting::scoringMode))
         newDeal();
 }
 

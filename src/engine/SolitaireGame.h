@@ -5,6 +5,7 @@
 // properties and call its operations, and never change cards themselves.
 
 #include "engine/Card.h"
+#include "engine/Deal.h"
 #include "engine/DealOrigin.h"
 #include "engine/DragState.h"
 #include "engine/MoveChoice.h"
@@ -30,22 +31,11 @@ namespace murvane {
 
 class DealWorkers;
 class SettingsStore;
+class SolitaireGameTestPeer;
 struct SavedGame;
 
-// The cache key of prepared deals: the rules a deal was verified under.
-struct DealRules {
-    std::int64_t drawCount = 3;
-    std::optional<std::int64_t> maxRecycles; // none = unlimited
-    friend bool operator==(const DealRules&, const DealRules&) = default;
-
-    static DealRules unlimited() { return {3, std::nullopt}; }
-    static DealRules drawOneLimited() { return {1, 0}; }
-    static DealRules drawThreeLimited() { return {3, 2}; }
-};
-inline size_t qHash(const DealRules& r, size_t seed = 0)
-{
-    return ::qHash(r.drawCount * 1000 + (r.maxRecycles ? *r.maxRecycles : 999), seed);
-}
+// The settings whose change may deal a new game.
+enum class RuleSetting { drawMode, scoringMode, unlimitedRedeals };
 
 class SolitaireGame : public QObject {
     Q_OBJECT
@@ -56,7 +46,6 @@ class SolitaireGame : public QObject {
     Q_PROPERTY(qint64 score READ score NOTIFY scoreChanged)
     Q_PROPERTY(qint64 redealsUsed READ redealsUsed NOTIFY redealsUsedChanged)
     Q_PROPERTY(bool isShowingScreen READ isShowingScreen WRITE setIsShowingScreen NOTIFY isShowingScreenChanged)
-    Q_PROPERTY(qint64 drawCount READ drawCount WRITE setDrawCount NOTIFY drawCountChanged)
     Q_PROPERTY(bool unlimitedRedeals READ unlimitedRedeals WRITE setUnlimitedRedeals NOTIFY unlimitedRedealsChanged)
     Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY hasSeenWelcomeChanged)
     Q_PROPERTY(bool showsCornerSuit READ showsCornerSuit WRITE setShowsCornerSuit NOTIFY showsCornerSuitChanged)
@@ -68,24 +57,11 @@ class SolitaireGame : public QObject {
     Q_PROPERTY(qint64 vegasBankroll READ vegasBankroll NOTIFY vegasBankrollChanged)
 
 public:
-    // A laid-out deal ready to install.
-    struct Deal {
-        Tableau tableau;
-        Pile stock;
-        std::int64_t attempts = 0; // shuffles made to find it, 1...500
-        bool isVerified = false;
-    };
-    struct Layout {
-        Tableau tableau;
-        Pile stock;
-    };
-
     static constexpr int kUndoLimit = 100;
-    static constexpr int kDealAttempts = 500;
-    static constexpr std::int64_t kSolverNodeBudget = 10000;
+    static constexpr int kDealAttempts = murvane::kDealAttempts;
+    static constexpr std::int64_t kSolverNodeBudget = murvane::kSolverNodeBudget;
     static constexpr int kAutoCompleteIntervalMs = 75;
     static constexpr int kAutoCompleteAnimationMs = 80;
-    static constexpr qreal kDropTolerance = moves::kDropTolerance;
     static constexpr std::int64_t kVegasAnte = 52;
     static constexpr std::int64_t kVegasBankrollFloor = -100000;
 
@@ -106,32 +82,19 @@ public:
     bool isShowingScreen() const { return isShowingScreen_; }
     void setIsShowingScreen(bool value);
     bool hasWon() const { return hasWon_; }
-    std::int64_t undoCount() const { return undoCount_; }
-    // Redos performed since the object was created; like undoCount, only
-    // observed (the board announces each redo).
-    std::int64_t redoCount() const { return redoCount_; }
     bool isAutoCompleting() const { return isAutoCompleting_; }
-    bool reduceMotionEnabled() const { return reduceMotionEnabled_; }
+    // The board copies the desktop's setting here; auto-complete steps are
+    // then reported as not animated.
     void setReduceMotionEnabled(bool value) { reduceMotionEnabled_ = value; }
     std::int64_t score() const { return score_; }
-    const QList<GameSnapshot>& history() const { return history_; }
-    // The positions undo took back, newest last; emptied by every new undo
-    // step (move, draw, auto-complete run) and whenever the history is
-    // replaced (new deal, restore, statistics reset). Never saved.
-    const QList<GameSnapshot>& redoHistory() const { return redoHistory_; }
-    bool hasAutoCompleteTask() const;
-    bool hasStartedCurrentDeal() const { return hasStartedCurrentDeal_; }
-    bool gameHasBeenCreditedWin() const { return gameHasBeenCreditedWin_; }
     std::int64_t redealsUsed() const { return redealsUsed_; }
-    bool verifyDeals() const { return verifyDeals_; }
 
     // --- Settings (written through to the store) --------------------------
     MenuBarIconOption menuBarIcon() const { return menuBarIcon_; }
     AutoCompleteMode autoCompleteMode() const { return autoCompleteMode_; }
     BoardSize boardSize() const { return boardSize_; }
     CardBackTheme cardTheme() const { return cardTheme_; }
-    std::int64_t drawCount() const { return drawCount_.count(); }
-    DrawMode drawMode() const { return drawCount_; }
+    DrawMode drawMode() const { return drawMode_; }
     bool unlimitedRedeals() const { return unlimitedRedeals_; }
     bool hasSeenWelcome() const { return hasSeenWelcome_; }
     bool showsCornerSuit() const { return showsCornerSuit_; }
@@ -143,7 +106,7 @@ public:
     void setAutoCompleteMode(AutoCompleteMode value);
     void setBoardSize(BoardSize value);
     void setCardTheme(CardBackTheme value);
-    void setDrawCount(std::int64_t value); // anything but 3 means Draw 1
+    void setDrawMode(DrawMode value);
     void setUnlimitedRedeals(bool value);
     void setHasSeenWelcome(bool value);
     void setShowsCornerSuit(bool value);
@@ -160,31 +123,27 @@ public:
     // True when a new deal now would break the winning streak; the board and
     // Preferences ask for confirmation first.
     bool newDealBreaksStreak() const { return hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_; }
+    // Whether changing this setting now would abandon a deal in progress: it
+    // deals anew (see the setters) and a new deal would break the streak.
+    bool ruleChangeAbandonsDeal(RuleSetting setting) const;
 
     // --- Moves ------------------------------------------------------------
     void newDeal();
-    bool canPlaceOnTableau(const Card& card, int column) const;
-    bool canPlaceOnFoundation(const Card& card, int pile) const;
-    Pile cards(const DragSource& source) const;
-    QList<MoveTarget> legalTargets(const DragSource& source) const;
-    // The one move path. Checks the placement rules (an illegal or
-    // impossible move changes nothing and gives none), then in this order:
-    // marks the deal started, pushes an undo snapshot, moves the cards,
-    // scores, turns up exposed column cards, checks for a win and considers
-    // auto-complete. Every user operation that moves cards ends here.
+    // The one move path. Does nothing (and gives nothing) while the game is
+    // won or auto-completing, or when the placement rules refuse the move;
+    // otherwise, in this order: marks the deal started, pushes an undo
+    // snapshot, moves the cards, scores, turns up exposed column cards,
+    // checks for a win, reports the change and considers auto-complete.
+    // Every user operation that moves cards ends here.
     std::optional<MoveRecord> move(const DragSource& source, const MoveTarget& target);
+    // Accessibility actions and digit keys: only targets the board offers.
     void moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag);
-    void moveFocusedPile(const BoardFocus& focus, int toColumn, DragState& drag);
+    void moveToBestSpot(const Card& card, DragState& drag);
+    void dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, DragState& drag, QPointF point);
 
     // --- Stock and passes -------------------------------------------------
     void drawFromStock(DragState& drag);
-    bool hasPassLimit() const;
-    std::int64_t passesAllowed() const { return drawCount_.passesAllowed(); }
     bool canRecycleWaste() const; // a pass is left; does not look at the waste
-    // Whether a stock click would draw or recycle anything now.
-    bool canDrawFromStock() const;
-    std::optional<QString> passText() const;        // "Pass 2/3"
-    std::optional<QString> passDescription() const; // "Pass 2 of 3"
 
     // --- Undo ---------------------------------------------------------------
     void undo(DragState& drag);
@@ -198,31 +157,10 @@ public:
     // Something to redo, and no auto-complete run in progress.
     bool canRedo() const;
 
-    // --- Best spot, drops, auto-complete --------------------------------------
-    void moveToBestSpot(const Card& card, DragState& drag);
-    void dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, DragState& drag, QPointF point);
-    void startAutoCompleteIfPossible();
-    std::optional<AutoCompleteMove> nextAutoCompleteMove() const;
-    bool performAutoCompleteStep();
-    // Applies one auto-complete move and reports it; none when no move is left.
-    std::optional<MoveRecord> autoCompleteStep();
-    void finishAutoCompleteStep();
-    bool isTopCard(const Card& card) const;
-    // The running task's timer; tests drive it through finishAutoCompleteStep().
-    QTimer* autoCompleteTimer() const { return autoCompleteTimer_; }
-
-    // --- Statistics ---------------------------------------------------------
     void resetStatistics(); // also the per-rule-set counters and the outcomes
     const RuleSetStatistics& ruleSetStatistics() const { return *ruleSetStats_; }
-
-    // --- Deals ----------------------------------------------------------------
+    // The rules new deals are verified under now.
     DealRules currentDealRules() const;
-    static Layout makeShuffledDeal();
-    // Up to 500 shuffles, each checked within the node budget; the last one is
-    // used unverified when none passes. Safe to call from any thread.
-    static Deal findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled = nullptr);
-    void dealCards();
-    void prepareUpcomingDeals();
     // Replaces the deal in progress exactly as newDeal() does, with the
     // numbered deal (found under the current rules) or the exact layout asked for.
     void playDeal(const DealRequest& request);
@@ -233,15 +171,8 @@ public:
     // or still as dealt.
     void restartDeal(DragState& drag);
     bool canRestartDeal() const;
-    const QHash<DealRules, Deal>& preparedDeals() const { return preparedDeals_; }
-    const QSet<DealRules>& preparingRules() const { return preparingRules_; }
-
-    // --- Saved game -------------------------------------------------------------
-    void scheduleSave();
-    void saveGame();
-    SavedGame makeSavedGame() const;
-    bool restoreSavedGame();
-    bool saveIsScheduled() const { return saveIsScheduled_; }
+    // Writes a save the current turn scheduled at once (before quitting).
+    void saveNowIfScheduled();
 
 protected:
     bool event(QEvent* e) override; // runs the scheduled save
@@ -262,7 +193,7 @@ Q_SIGNALS:
     void menuBarIconChanged();
     void autoCompleteModeChanged();
     void boardSizeChanged();
-    void drawCountChanged();
+    void drawModeChanged();
     void unlimitedRedealsChanged();
     void hasSeenWelcomeChanged();
     void showsCornerSuitChanged();
@@ -275,14 +206,42 @@ Q_SIGNALS:
     void bestStreakChanged();
     void bestScoreChanged();
     void vegasBankrollChanged();
-    // Emitted after each step of an auto-complete run with what it moved;
-    // `animated` is false when reduce motion is on. The board flies the card
-    // from the step's source to its target.
-    void autoCompleteStepped(const murvane::MoveRecord& step, bool animated);
+    // Every change of the piles, once it is complete: a move, an
+    // auto-complete step, a draw, a recycle, an undo, a redo, a new or
+    // restored deal. The board announces it and flies auto-complete steps.
+    void pilesChanged(const murvane::MoveRecord& change);
     // Emitted when a background preparation stored a deal (tests wait on it).
     void preparedDealStored();
 
 private:
+    friend class SolitaireGameTestPeer;
+
+    // Observed only (the header bounces, tests count).
+    std::int64_t undoCount() const { return undoCount_; }
+    std::int64_t redoCount() const { return redoCount_; }
+    bool hasPassLimit() const;
+    std::int64_t passesAllowed() const { return drawMode_.passesAllowed(); }
+    // Whether a stock click would draw or recycle anything now.
+    bool canDrawFromStock() const;
+    // Whether a change of this setting deals a new game.
+    bool ruleChangeDeals(RuleSetting setting) const;
+
+    bool hasAutoCompleteTask() const;
+    void startAutoCompleteIfPossible();
+    std::optional<AutoCompleteMove> nextAutoCompleteMove() const;
+    // Applies one auto-complete move and reports it; none when no move is left.
+    std::optional<MoveRecord> autoCompleteStep();
+    void finishAutoCompleteStep();
+    // The cards a move would carry, when the placement rules allow it.
+    std::optional<Pile> playableCards(const DragSource& source, const MoveTarget& target) const;
+
+    void dealCards();
+    void prepareUpcomingDeals();
+    void scheduleSave();
+    void saveGame();
+    SavedGame makeSavedGame() const;
+    bool restoreSavedGame();
+
     // Assignments that notify on a real change and schedule a save.
     void setStock(const Pile& pile);
     void setWaste(const Pile& pile);
@@ -296,6 +255,9 @@ private:
     void setHasStartedCurrentDeal(bool value);
     void setUndoCount(std::int64_t value);
     void setRedoCount(std::int64_t value);
+    // Reports a change of the piles that moved no single group (a draw
+    // reports its cards itself).
+    void reportPiles(MoveRecord::Kind kind);
 
     // The six counters, each written through on every assignment.
     enum class Statistic { deals, solved, currentStreak, bestStreak, bestScore, vegasBankroll };
@@ -350,22 +312,22 @@ private:
     bool hasStartedCurrentDeal_ = false;
     std::int64_t redealsUsed_ = 0;
     SettingsStore& defaults_;
-    MenuBarIconOption menuBarIcon_ = MenuBarIconOption::spade;
-    AutoCompleteMode autoCompleteMode_ = AutoCompleteMode::enabled;
-    BoardSize boardSize_ = BoardSize::standard;
-    DrawMode drawCount_ = DrawMode::one();
-    bool unlimitedRedeals_ = true;
-    bool hasSeenWelcome_ = false;
-    bool showsCornerSuit_ = false;
-    bool tellsWhenLost_ = true;
-    ScoringMode scoringMode_ = ScoringMode::standard;
-    CardBackTheme cardTheme_ = CardBackTheme::onyx;
-    std::int64_t dealsCount_ = 0;
-    std::int64_t solvedCount_ = 0;
-    std::int64_t currentStreak_ = 0;
-    std::int64_t bestStreak_ = 0;
-    std::int64_t bestScore_ = 0;
-    std::int64_t vegasBankroll_ = 0;
+    MenuBarIconOption menuBarIcon_ = stored::menuBarIcon.defaultValue;
+    AutoCompleteMode autoCompleteMode_ = stored::autoCompleteMode.defaultValue;
+    BoardSize boardSize_ = stored::boardSize.defaultValue;
+    DrawMode drawMode_ = stored::drawCount.defaultValue;
+    bool unlimitedRedeals_ = stored::unlimitedRedeals.defaultValue;
+    bool hasSeenWelcome_ = stored::hasSeenWelcome.defaultValue;
+    bool showsCornerSuit_ = stored::showsCornerSuit.defaultValue;
+    bool tellsWhenLost_ = stored::tellsWhenLost.defaultValue;
+    ScoringMode scoringMode_ = stored::scoringMode.defaultValue;
+    CardBackTheme cardTheme_ = stored::cardTheme.defaultValue;
+    std::int64_t dealsCount_ = stored::dealsCount.defaultValue;
+    std::int64_t solvedCount_ = stored::solvedCount.defaultValue;
+    std::int64_t currentStreak_ = stored::currentStreak.defaultValue;
+    std::int64_t bestStreak_ = stored::bestStreak.defaultValue;
+    std::int64_t bestScore_ = stored::bestScore.defaultValue;
+    std::int64_t vegasBankroll_ = stored::vegasBankroll.defaultValue;
     bool gameHasBeenCreditedWin_ = false;
     const bool verifyDeals_;
     bool saveIsScheduled_ = false;
@@ -378,5 +340,14 @@ private:
     // The deal threads; stopped and joined when the game goes away.
     std::unique_ptr<DealWorkers> dealWorkers_;
 };
+
+// The pass counter under a pass limit, "Pass 2/3", and as read aloud,
+// "Pass 2 of 3"; none without a limit.
+std::optional<QString> passText(const SolitaireGame& game);
+std::optional<QString> passDescription(const SolitaireGame& game);
+
+// Digit keys: the cards of the focused pile that fit the column, moved there
+// when the board offers the move.
+void moveFocusedPile(SolitaireGame& game, const BoardFocus& focus, int toColumn, DragState& drag);
 
 } // namespace murvane

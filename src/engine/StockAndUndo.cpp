@@ -15,6 +15,18 @@ bool SolitaireGame::hasPassLimit() const
     return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_;
 }
 
+namespace {
+
+// The passes of the deal in play; none without a pass limit.
+std::optional<std::int64_t> passesAllowed(const SolitaireGame& game)
+{
+    if (!game.currentDealRules().maxRecycles)
+        return std::nullopt;
+    return game.drawMode().passesAllowed();
+}
+
+} // namespace
+
 bool SolitaireGame::canRecycleWaste() const
 {
     return !hasPassLimit() || redealsUsed_ + 1 < passesAllowed();
@@ -25,20 +37,20 @@ bool SolitaireGame::canDrawFromStock() const
     return !hasWon_ && (!stock_.isEmpty() || (!waste_.isEmpty() && canRecycleWaste()));
 }
 
-std::optional<QString> SolitaireGame::passText() const
+std::optional<QString> passText(const SolitaireGame& game)
 {
-    if (!hasPassLimit())
+    const auto passes = passesAllowed(game);
+    if (!passes)
         return std::nullopt;
-    return localizedString(QStringLiteral("Pass %lld/%lld"),
-                           {std::min(passesAllowed(), redealsUsed_ + 1), passesAllowed()});
+    return localizedString(QStringLiteral("Pass %lld/%lld"), {std::min(*passes, game.redealsUsed() + 1), *passes});
 }
 
-std::optional<QString> SolitaireGame::passDescription() const
+std::optional<QString> passDescription(const SolitaireGame& game)
 {
-    if (!hasPassLimit())
+    const auto passes = passesAllowed(game);
+    if (!passes)
         return std::nullopt;
-    return localizedString(QStringLiteral("Pass %lld of %lld"),
-                           {std::min(passesAllowed(), redealsUsed_ + 1), passesAllowed()});
+    return localizedString(QStringLiteral("Pass %lld of %lld"), {std::min(*passes, game.redealsUsed() + 1), *passes});
 }
 
 void SolitaireGame::drawFromStock(DragState& drag)
@@ -49,18 +61,22 @@ void SolitaireGame::drawFromStock(DragState& drag)
     markDealStarted();
     drag.clear();
     pushUndoSnapshot();
+    MoveRecord record;
     if (!stock_.isEmpty()) {
         Pile s = stock_;
         Pile w = waste_;
-        const qsizetype n = std::min<qsizetype>(drawCount_.count(), s.size());
+        const qsizetype n = std::min<qsizetype>(drawMode_.count(), s.size());
         for (qsizetype i = 0; i < n; ++i) {
             Card card = s.takeLast();
             card.isFaceUp = true;
             w.append(card);
+            record.cards.append(card);
         }
+        record.kind = MoveRecord::Kind::draw;
         setStock(s);
         setWaste(w);
     } else {
+        record.kind = MoveRecord::Kind::recycle;
         Pile s;
         s.reserve(waste_.size());
         for (auto it = waste_.crbegin(); it != waste_.crend(); ++it) {
@@ -71,9 +87,10 @@ void SolitaireGame::drawFromStock(DragState& drag)
         setStock(s);
         setWaste({});
         setRedealsUsed(redealsUsed_ + 1);
-        if (scoringMode_ == ScoringMode::standard && drawCount_ == DrawMode::one())
+        if (scoringMode_ == ScoringMode::standard && drawMode_ == DrawMode::one())
             setScore(std::max<std::int64_t>(score_ - 100, 0));
     }
+    Q_EMIT pilesChanged(record);
     startAutoCompleteIfPossible();
 }
 
@@ -136,6 +153,7 @@ void SolitaireGame::undo(DragState& drag)
     restoreSnapshot(snapshot, drag);
     setHasWon(false);
     setUndoCount(undoCount_ + 1);
+    reportPiles(MoveRecord::Kind::undo);
 }
 
 void SolitaireGame::redo(DragState& drag)
@@ -151,6 +169,7 @@ void SolitaireGame::redo(DragState& drag)
     setHasWon(false);
     checkForWin();
     setRedoCount(redoCount_ + 1);
+    reportPiles(MoveRecord::Kind::redo);
 }
 
 } // namespace murvane

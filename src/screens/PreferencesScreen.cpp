@@ -29,24 +29,16 @@ constexpr qreal kIconPadding = 4;      // times t
 constexpr int kIconSpacing = 6;        // fixed
 constexpr int kGridPadding = 4;        // fixed, around the card-back grid
 
-bool dealInProgress(const SolitaireGame& game)
-{
-    return game.hasStartedCurrentDeal() && !game.gameHasBeenCreditedWin();
-}
-
+// The game says whether the change abandons the deal in progress; this only
+// asks and shows the dialog.
 void writeRule(ModalScreenView& host, RuleSetting setting, bool changes, std::function<void()> apply)
 {
     if (!changes)
         return;
-    if (ruleChangeNeedsConfirmation(host.game(), setting))
+    if (host.game().ruleChangeAbandonsDeal(setting))
         host.setPendingRulesChange({std::move(apply)});
     else
         apply();
-}
-
-std::int64_t normalizedDrawCount(std::int64_t drawCount)
-{
-    return drawCount == 1 ? 1 : 3;
 }
 
 // Calls `onView` when the watched widget is shown and whenever scrolling
@@ -199,12 +191,11 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     SolitaireGame& game = host.game();
     auto* section = new SectionBlock(localizedString(QStringLiteral("GAMEPLAY")), t, parent);
 
-    auto* draw = choiceMenu<std::int64_t>(
-        {1, 3}, [](const std::int64_t& v) { return drawCountTitle(v); },
-        [&game] { return normalizedDrawCount(game.drawCount()); },
-        [&host](const std::int64_t& v) { requestDrawCount(host, v); },
+    auto* draw = choiceMenu<DrawMode>(
+        {DrawMode::one(), DrawMode::three()}, [](const DrawMode& v) { return displayName(v); },
+        [&game] { return game.drawMode(); }, [&host](const DrawMode& v) { requestDrawMode(host, v); },
         localizedString(QStringLiteral("Stock Deal Mode")), "drawCountPicker", t);
-    QObject::connect(&game, &SolitaireGame::drawCountChanged, draw, &ChoiceMenu::refresh);
+    QObject::connect(&game, &SolitaireGame::drawModeChanged, draw, &ChoiceMenu::refresh);
     section->addRow(new PreferenceRow(localizedString(QStringLiteral("Deal Mode")), draw, t));
 
     auto* scoring = choiceMenu<ScoringMode>(
@@ -279,24 +270,10 @@ SectionBlock* makeCardsSection(ModalScreenView& host, qreal t, QWidget* parent)
 
 } // namespace
 
-bool ruleChangeNeedsConfirmation(const SolitaireGame& game, RuleSetting setting)
-{
-    if (!dealInProgress(game))
-        return false;
-    switch (setting) {
-    case RuleSetting::drawCount: return game.hasPassLimit();
-    case RuleSetting::scoringMode: return true;
-    case RuleSetting::unlimitedRedeals: return game.scoringMode() == ScoringMode::vegas;
-    }
-    return true;
-}
-
-void requestDrawCount(ModalScreenView& host, std::int64_t drawCount)
+void requestDrawMode(ModalScreenView& host, DrawMode mode)
 {
     SolitaireGame& game = host.game();
-    const std::int64_t wanted = normalizedDrawCount(drawCount);
-    writeRule(host, RuleSetting::drawCount, wanted != normalizedDrawCount(game.drawCount()),
-              [&game, wanted] { game.setDrawCount(wanted); });
+    writeRule(host, RuleSetting::drawMode, mode != game.drawMode(), [&game, mode] { game.setDrawMode(mode); });
 }
 
 void requestScoringMode(ModalScreenView& host, ScoringMode mode)
@@ -336,9 +313,9 @@ QString displayName(ScoringMode mode)
                                                       : QStringLiteral(MURVANE_TEXT("Standard")));
 }
 
-QString drawCountTitle(std::int64_t drawCount)
+QString displayName(DrawMode mode)
 {
-    return localizedString(drawCount == 1 ? QStringLiteral(MURVANE_TEXT("Draw 1"))
+    return localizedString(mode == DrawMode::one() ? QStringLiteral(MURVANE_TEXT("Draw 1"))
                                           : QStringLiteral(MURVANE_TEXT("Draw 3")));
 }
 

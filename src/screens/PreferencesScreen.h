@@ -22,19 +22,10 @@ namespace screens {
 
 class ModalScreenView;
 
-// The settings whose change deals a new game.
-enum class RuleSetting { drawCount, scoringMode, unlimitedRedeals };
-
-// Whether a change of `setting` now abandons a deal in progress and so must
-// be confirmed: a deal has started and not been won, and the change really
-// deals anew (draw count only while passes are limited, unlimited redeals
-// only under Vegas).
-bool ruleChangeNeedsConfirmation(const SolitaireGame& game, RuleSetting setting);
-
-// Writes through the confirmation rule: an unchanged value does nothing, a
-// change that needs confirmation becomes the host's pending rules change,
-// anything else is assigned at once.
-void requestDrawCount(ModalScreenView& host, std::int64_t drawCount);
+// Writes a rule setting: an unchanged value does nothing, a change that
+// abandons the deal in progress (SolitaireGame::ruleChangeAbandonsDeal)
+// becomes the host's pending rules change, anything else is assigned at once.
+void requestDrawMode(ModalScreenView& host, DrawMode mode);
 void requestScoringMode(ModalScreenView& host, ScoringMode mode);
 void requestUnlimitedRedeals(ModalScreenView& host, bool unlimited);
 
@@ -42,7 +33,7 @@ void requestUnlimitedRedeals(ModalScreenView& host, bool unlimited);
 QString displayName(MenuBarIconOption option);
 QString displayName(BoardSize size);
 QString displayName(ScoringMode mode);
-QString drawCountTitle(std::int64_t drawCount); // "Draw 1", anything else "Draw 3"
+QString displayName(DrawMode mode); // "Draw 1", "Draw 3"
 
 // The approval hint under Launch at Login while the desktop keeps our
 // autostart entry switched off.

@@ -177,25 +177,25 @@ TEST_F(AccessibilityTest, StaleActionsRecheckAndDoNothing)
     ASSERT_EQ(actions->actionNames(), (QStringList{press(), "Move to column 1", "Move to column 2"}));
     actions->doAction("Move to column 1");
     ASSERT_EQ(game->tableau()[0].size(), 2);
-    const auto history = game->history().size();
+    const auto history = peer(*game).history().size();
     // The card has gone: the old element is stale and refuses everything.
     EXPECT_FALSE(nine->isValid());
     actions->doAction("Move to column 2");
     actions->doAction(press());
-    EXPECT_EQ(game->history().size(), history);
+    EXPECT_EQ(peer(*game).history().size(), history);
 
     // A live card asked for a move that is no longer legal does nothing.
     QAccessibleInterface* moved = pileIface(BoardFocus::tableau(0))->child(1);
     moved->actionInterface()->doAction("Move to column 1");
     moved->actionInterface()->doAction("Move to column 7");
-    EXPECT_EQ(game->history().size(), history);
+    EXPECT_EQ(peer(*game).history().size(), history);
 
     // No stock action while the abandon dialog is up (the cards' actions
     // in every state: InputGateTest).
     view->requestNewDeal();
     ASSERT_TRUE(view->isConfirmingNewDeal());
     pileIface(BoardFocus::stock())->actionInterface()->doAction(press());
-    EXPECT_EQ(game->history().size(), history);
+    EXPECT_EQ(peer(*game).history().size(), history);
 }
 
 TEST_F(AccessibilityTest, ScreensHideTheBoardAndTheDragPreviewIsNeverExposed)
@@ -229,10 +229,13 @@ TEST(BoardAnnouncerText, DescribesDrawsRecyclesAndFlips)
     auto game = loadGame(store, p);
     using Announcer = board::BoardAnnouncer;
     DragState drag;
+    QString said;
+    QObject::connect(game.get(), &SolitaireGame::pilesChanged,
+                     [&](const MoveRecord& change) { said = Announcer::describe(*game, change); });
     auto step = [&](auto&& action) {
-        const Announcer::Layout before = Announcer::layoutOf(*game);
+        said.clear();
         action();
-        return Announcer::describe(*game, before, Announcer::layoutOf(*game));
+        return said;
     };
     const QString drew = step([&] { game->drawFromStock(drag); });
     EXPECT_EQ(drew, "Drew " + game->waste().last().accessibilityName() + ".");
@@ -249,7 +252,7 @@ TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
     while (game->isAutoCompleting())
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
     ASSERT_TRUE(game->hasWon());
     QTest::qWait(1);
     const QWidget* status = view->announcer()->label();

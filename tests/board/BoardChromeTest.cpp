@@ -48,7 +48,7 @@ TEST_F(ChromeTest, UndoIsEnabledOnlyWithHistoryAndOutsideAutoComplete)
     load(playable());
     EXPECT_FALSE(header()->undoButton()->isEnabled());
     QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier); // nothing to undo
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 
     playOneMove();
     EXPECT_TRUE(header()->undoButton()->isEnabled());
@@ -59,8 +59,8 @@ TEST_F(ChromeTest, UndoIsEnabledOnlyWithHistoryAndOutsideAutoComplete)
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
     ASSERT_TRUE(game->isAutoCompleting());
-    game->finishAutoCompleteStep(); // one step leaves history behind
-    ASSERT_FALSE(game->history().isEmpty());
+    peer(*game).finishAutoCompleteStep(); // one step leaves history behind
+    ASSERT_FALSE(peer(*game).history().isEmpty());
     EXPECT_FALSE(header()->undoButton()->isEnabled());
 }
 
@@ -118,15 +118,15 @@ TEST_F(ChromeTest, AbandonDialogCancelsAndConfirms)
     // What it holds back while it is up: InputGateTest.
     Q_EMIT dialog->cancelled();
     EXPECT_FALSE(view->isConfirmingNewDeal());
-    EXPECT_EQ(game->history().size(), 1) << "cancel leaves the game untouched";
+    EXPECT_EQ(peer(*game).history().size(), 1) << "cancel leaves the game untouched";
 
     QTest::mouseClick(header()->newDealButton(), Qt::LeftButton);
     dialog = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
     EXPECT_FALSE(view->isConfirmingNewDeal());
-    EXPECT_TRUE(game->history().isEmpty());
-    EXPECT_FALSE(game->hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
 }
 
 TEST_F(ChromeTest, MenuOpensScreensAndQuits)
@@ -258,7 +258,7 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     p.wasAutoCompleting = true;
     load(p);
     while (game->isAutoCompleting())
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
     ASSERT_TRUE(game->hasWon());
     auto* overlay = view->solvedOverlay();
     EXPECT_TRUE(overlay->isVisible());

@@ -18,17 +18,17 @@ TEST(BoardGeometryTest, BoardWidthFollowsBoardSizeAndTextScale)
     for (const Case& c : {Case{false, 1.0, 375}, Case{true, 1.0, 442.5}, Case{false, 1.5, 562.5},
                           Case{true, 0.0, 442.5} /* broken factor falls back to 1 */}) {
         const qreal s = boardScale(c.large, c.textScale);
-        const BoardGeometry g(s, 1);
+        const BoardGeometry g(s, DrawMode::one());
         EXPECT_DOUBLE_EQ(g.boardSize().width(), c.width) << c.large << " " << c.textScale;
         // Every part grows by the same factor.
-        EXPECT_DOUBLE_EQ(g.boardSize().height(), BoardGeometry(1, 1).boardSize().height() * s);
+        EXPECT_DOUBLE_EQ(g.boardSize().height(), BoardGeometry(1, DrawMode::one()).boardSize().height() * s);
         EXPECT_DOUBLE_EQ(g.pileFrame(PileId::stock()).width(), 44 * s);
     }
 }
 
 TEST(BoardGeometryTest, HeightStacksHeaderTopRowAndColumns)
 {
-    const BoardGeometry g(1, 3);
+    const BoardGeometry g(1, DrawMode::three());
     EXPECT_DOUBLE_EQ(g.boardSize().height(), kHeaderHeight + 12 + 64 + 12 + 330 + 28);
     EXPECT_DOUBLE_EQ(g.topRowRect().top(), g.headerRect().bottom() + 12);
     EXPECT_DOUBLE_EQ(g.columnsRowRect().top(), g.topRowRect().bottom() + 12);
@@ -47,7 +47,7 @@ TEST(BoardGeometryTest, FanStepsShrinkPastTenCardsAndStopAtEleven)
 
     // A 19-card column reaches 262 below its top at scale 1, scaled with S.
     for (qreal s : {1.0, 1.18}) {
-        const BoardGeometry g(s, 1);
+        const BoardGeometry g(s, DrawMode::one());
         const QRectF last = g.columnCardRect(3, 18, 19);
         EXPECT_NEAR(last.bottom() - g.pileFrame(PileId::tableau(3)).top(), 262 * s, 1e-9);
         EXPECT_LE(last.bottom(), g.columnsRowRect().bottom());
@@ -56,7 +56,7 @@ TEST(BoardGeometryTest, FanStepsShrinkPastTenCardsAndStopAtEleven)
 
 TEST(BoardGeometryTest, WasteWidthAndFanDependOnDrawCount)
 {
-    const BoardGeometry one(1, 1), three(1, 3);
+    const BoardGeometry one(1, DrawMode::one()), three(1, DrawMode::three());
     EXPECT_DOUBLE_EQ(one.pileFrame(PileId::waste()).width(), 44);
     EXPECT_DOUBLE_EQ(three.pileFrame(PileId::waste()).width(), 84);
     const qreal left3 = three.pileFrame(PileId::waste()).left();
@@ -64,10 +64,10 @@ TEST(BoardGeometryTest, WasteWidthAndFanDependOnDrawCount)
         EXPECT_DOUBLE_EQ(three.wasteCardRect(i).left() - left3, 16.0 * i);
     EXPECT_DOUBLE_EQ(one.wasteCardRect(0).left(), one.pileFrame(PileId::waste()).left());
 
-    EXPECT_EQ(visibleWasteCount(10, 1), 1);
-    EXPECT_EQ(visibleWasteCount(10, 3), 3);
-    EXPECT_EQ(visibleWasteCount(2, 3), 2);
-    EXPECT_EQ(visibleWasteCount(0, 3), 0);
+    EXPECT_EQ(visibleWasteCount(10, DrawMode::one()), 1);
+    EXPECT_EQ(visibleWasteCount(10, DrawMode::three()), 3);
+    EXPECT_EQ(visibleWasteCount(2, DrawMode::three()), 2);
+    EXPECT_EQ(visibleWasteCount(0, DrawMode::three()), 0);
 
     // Draw 3 fills the 344 frame exactly; Draw 1 is 40 narrower and centred.
     const QRectF row = three.topRowRect();
@@ -80,7 +80,7 @@ TEST(BoardGeometryTest, WasteWidthAndFanDependOnDrawCount)
 TEST(BoardGeometryTest, PilesAreSpacedAndCentredOnTheBoard)
 {
     for (qreal s : {1.0, 1.18}) {
-        const BoardGeometry g(s, 3);
+        const BoardGeometry g(s, DrawMode::three());
         EXPECT_NEAR(g.topRowRect().center().x(), g.boardSize().width() / 2, 1e-9);
         for (int c = 1; c < kColumnCount; ++c)
             EXPECT_NEAR(g.pileFrame(PileId::tableau(c)).left() - g.pileFrame(PileId::tableau(c - 1)).right(), 6 * s,
@@ -94,7 +94,7 @@ TEST(BoardGeometryTest, PilesAreSpacedAndCentredOnTheBoard)
 
 TEST(BoardGeometryTest, SlotFramesAreTheFoundationAndColumnTopFrames)
 {
-    const BoardGeometry g(1.18, 3);
+    const BoardGeometry g(1.18, DrawMode::three());
     const auto frames = g.slotFrames();
     ASSERT_EQ(frames.size(), kFoundationCount + kColumnCount);
     for (int f = 0; f < kFoundationCount; ++f)
@@ -110,7 +110,7 @@ TEST(BoardGeometryTest, SlotFramesAreTheFoundationAndColumnTopFrames)
 TEST(BoardGeometryTest, HitTestRoundTripsEveryPaintedCard)
 {
     // The centre of every painted card's visible strip maps back to that card.
-    for (std::int64_t draw : {1, 3}) {
+    for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
         const BoardGeometry g(1.18, draw);
         PileCounts counts;
         counts.waste = 5;
@@ -129,7 +129,7 @@ TEST(BoardGeometryTest, HitTestRoundTripsEveryPaintedCard)
         const int shown = visibleWasteCount(counts.waste, draw);
         const QRectF top = g.wasteCardRect(shown - 1);
         EXPECT_EQ(hitTest(g, counts, QPointF(top.right() - 2, top.center().y())), (PileHit{PileId::waste(), 4}));
-        if (draw == 3) {
+        if (draw == DrawMode::three()) {
             EXPECT_EQ(hitTest(g, counts, QPointF(g.wasteCardRect(0).left() + 2, top.center().y())),
                       (PileHit{PileId::waste(), 2}));
         }
@@ -148,7 +148,7 @@ TEST(BoardGeometryTest, HitTestRoundTripsEveryPaintedCard)
 
 TEST(BoardGeometryTest, FocusRingFramesTheTopCardAndPreviewCentresTheGrabbedCard)
 {
-    const BoardGeometry g(1.18, 3);
+    const BoardGeometry g(1.18, DrawMode::three());
     EXPECT_EQ(g.focusRingRect(PileId::tableau(2), 0), g.pileFrame(PileId::tableau(2)));
     EXPECT_EQ(g.focusRingRect(PileId::tableau(2), 12), g.columnCardRect(2, 11, 12));
     EXPECT_EQ(g.focusRingRect(PileId::waste(), 0).width(), 84 * 1.18);

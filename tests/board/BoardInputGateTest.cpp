@@ -61,8 +61,8 @@ struct InputGateTest : BoardFixture {
         game->moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
         game->undo(view->dragState());
         ASSERT_EQ(game->tableau()[0].size(), 2);
-        ASSERT_EQ(game->history().size(), 1);
-        ASSERT_EQ(game->redoHistory().size(), 1);
+        ASSERT_EQ(peer(*game).history().size(), 1);
+        ASSERT_EQ(peer(*game).redoHistory().size(), 1);
         view->setFocusedSlot(BoardFocus::tableau(0));
         switch (state) {
         case State::idle:
@@ -81,7 +81,7 @@ struct InputGateTest : BoardFixture {
             game->startAutoCompleteIfPossible();
             ASSERT_TRUE(game->isAutoCompleting());
             while (state == State::won && game->isAutoCompleting())
-                game->finishAutoCompleteStep();
+                peer(*game).finishAutoCompleteStep();
             ASSERT_EQ(game->hasWon(), state == State::won);
             view->setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
             break;
@@ -99,8 +99,8 @@ struct InputGateTest : BoardFixture {
     Snapshot snapshot() const
     {
         board::HintLayer* hint = view->hintLayer();
-        return Snapshot{game->tableau(),      game->foundations(),         game->history().size(),
-                        game->redoHistory().size(), game->hasWon(),       game->isShowingScreen(),
+        return Snapshot{game->tableau(),      game->foundations(),         peer(*game).history().size(),
+                        peer(*game).redoHistory().size(), game->hasWon(),       game->isShowingScreen(),
                         view->isConfirmingNewDeal(), view->focusedSlot(),
                         hint->shownHint().has_value() || hint->finder().isSearching()};
     }

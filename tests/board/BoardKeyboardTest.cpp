@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, ArrowKeysMoveThePlatformFocusAndShowTheRing)
     for (int i = 0; i < 10; ++i)
         key(Qt::Key_Left, {}, true);
     expectFocusOn(T(0));
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 }
 
 TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
@@ -131,10 +131,10 @@ TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
     for (const Case& c : cases) {
         view->setFocusedSlot(c.focus);
         view->setShowKeyboardFocus(false);
-        const auto before = game->history().size();
+        const auto before = peer(*game).history().size();
         key(c.key);
         EXPECT_TRUE(c.played()) << "pile kind " << int(c.focus.kind);
-        EXPECT_EQ(game->history().size(), before + 1);
+        EXPECT_EQ(peer(*game).history().size(), before + 1);
         EXPECT_TRUE(view->showKeyboardFocus());
         expectFocusOn(c.focus);
     }
@@ -314,7 +314,7 @@ TEST_F(KeyboardTest, ArrowsOnAHeaderButtonGoToTheStock)
             EXPECT_TRUE(view->showKeyboardFocus()) << button->objectName().toStdString() << " key " << k;
         }
     }
-    EXPECT_EQ(game->history().size(), 1) << "an arrow presses no button";
+    EXPECT_EQ(peer(*game).history().size(), 1) << "an arrow presses no button";
 }
 
 TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
@@ -324,7 +324,7 @@ TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
         load(autoCompletingPosition());
         view->setFocusedSlot(T(2));
         while (game->isAutoCompleting())
-            game->finishAutoCompleteStep();
+            peer(*game).finishAutoCompleteStep();
         ASSERT_TRUE(game->hasWon());
         // On "Play Again", so a screen reader reads it and Return deals again.
         QWidget* playAgain = view->solvedOverlay()->playAgainButton();
@@ -349,7 +349,7 @@ TEST_F(KeyboardTest, PlayAgainFromTheKeyboardHandsTheFocusBackToThePiles)
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
     while (game->isAutoCompleting())
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
     ASSERT_TRUE(game->hasWon());
     QWidget* playAgain = view->solvedOverlay()->playAgainButton();
     playAgain->setFocus(Qt::TabFocusReason);

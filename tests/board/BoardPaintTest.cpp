@@ -190,7 +190,7 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
         bool eventFilter(QObject*, QEvent* event) override
         {
             if (event->type() == QEvent::Paint && !saveWasPending)
-                saveWasPending = game->saveIsScheduled();
+                saveWasPending = peer(*game).saveIsScheduled();
             return false;
         }
     } watcher;
@@ -204,10 +204,10 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
     for (const auto& [what, change] : changes) {
         watcher.saveWasPending.reset();
         change();
-        ASSERT_TRUE(game->saveIsScheduled()) << what;
+        ASSERT_TRUE(peer(*game).saveIsScheduled()) << what;
         QApplication::processEvents();
         EXPECT_EQ(watcher.saveWasPending, std::optional<bool>(true)) << what;
-        EXPECT_FALSE(game->saveIsScheduled()) << what << ": saved in the same turn";
+        EXPECT_FALSE(peer(*game).saveIsScheduled()) << what << ": saved in the same turn";
     }
 }
 

@@ -65,7 +65,7 @@ TEST_F(PointerTest, DoubleClickBelowTheTopCardOrOnAFaceDownCardDoesNothing)
     load(basic());
     doubleClick(onColumnCard(3, 0)); // KD under QC
     doubleClick(onColumnCard(1, 0)); // face-down card
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->tableau()[3].size(), 2);
 }
 
@@ -92,7 +92,7 @@ TEST_F(PointerTest, DragStartsAtTenPointsAndCentresTheGrabbedCard)
     release(QPoint(1, 1)); // nowhere
     EXPECT_FALSE(view->dragState().dragSource());
     EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->tableau()[1].size(), 2);
     EXPECT_FALSE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
 }
@@ -146,7 +146,7 @@ TEST_F(PointerTest, DropsThatFindNoTargetChangeNothing)
     drag(onColumnCard(1, 1), frame(BoardFocus::tableau(1)).center().toPoint());
     drag(onColumnCard(1, 1), frame(BoardFocus::tableau(4)).center().toPoint());
     drag(onColumnCard(1, 1), frame(BoardFocus::stock()).center().toPoint());
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->tableau()[1].size(), 2);
 }
 
@@ -184,7 +184,7 @@ TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
 {
     store.setInteger(keys::drawCount, 3);
     load(basic());
-    ASSERT_EQ(game->drawCount(), 3);
+    ASSERT_EQ(game->drawMode().count(), 3);
     const auto stockBefore = game->stock().size();
     drag(onColumnCard(1, 0), frame(BoardFocus::tableau(0)).center().toPoint()); // face-down 5C
     drag(QPoint(2, 300), frame(BoardFocus::tableau(0)).center().toPoint());     // margin
@@ -193,7 +193,7 @@ TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
     doubleClick(QPointF(under.left() + 3, under.center().y()).toPoint());
     doubleClick(frame(BoardFocus::tableau(5)).center().toPoint()); // empty column
     click(view->boardGeometry().headerRect().bottomLeft().toPoint() + QPoint(4, 5));
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->stock().size(), stockBefore);
     EXPECT_FALSE(view->dragState().dragSource());
 }
@@ -219,7 +219,7 @@ TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
     EXPECT_FALSE(view->dragState().dragSource());
     EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
     release(QPoint(200, 300)); // the stale release moves nothing
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 }
 
 TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
@@ -229,11 +229,11 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     ASSERT_TRUE(game->isAutoCompleting());
     board::CardFlightLayer* flight = view->flightLayer();
 
-    const auto next = game->nextAutoCompleteMove();
+    const auto next = peer(*game).nextAutoCompleteMove();
     ASSERT_TRUE(next);
     const Card moving = game->tableau()[size_t(next->column)].last();
     game->setReduceMotionEnabled(false);
-    game->finishAutoCompleteStep();
+    peer(*game).finishAutoCompleteStep();
     ASSERT_EQ(flight->flyingCard(), moving.id);
     // It starts where the card lay and is hidden in the pile it lands on.
     const QRectF from = view->boardGeometry().columnCardRect(next->column, 1, 2);
@@ -243,7 +243,7 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     EXPECT_FALSE(flight->flyingCard()) << "the card lands when the flight ends";
 
     game->setReduceMotionEnabled(true);
-    game->finishAutoCompleteStep();
+    peer(*game).finishAutoCompleteStep();
     EXPECT_FALSE(flight->flyingCard());
 }
 
@@ -260,5 +260,5 @@ TEST_F(PointerTest, ADealUnderADragInFlightCancelsTheDrag)
     moveTo(frame(BoardFocus::tableau(0)).center().toPoint());
     release(frame(BoardFocus::tableau(0)).center().toPoint());
     EXPECT_EQ(game->tableau(), dealt);
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 }

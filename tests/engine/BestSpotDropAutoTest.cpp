@@ -47,9 +47,9 @@ TEST_F(BestSpotTest, FoundationCardWithNowhereToGoChangesNothing)
     p.foundations = {"AS 2S 3S", "", "", ""};
     auto game = load(p);
     game->moveToBestSpot(findCard(*game, "3S"), drag);
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->foundations()[0].size(), 3);
-    EXPECT_FALSE(game->hasStartedCurrentDeal());
+    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
 }
 
 TEST_F(BestSpotTest, FoundationCardGoesToTheLeftmostColumnThatTakesIt)
@@ -72,7 +72,7 @@ TEST_F(BestSpotTest, AceGoesToTheLeftmostFoundationThatTakesIt)
     auto game = load(p);
     game->moveToBestSpot(findCard(*game, "AH"), drag);
     EXPECT_EQ(game->foundations()[1].size(), 1);
-    EXPECT_EQ(game->history().size(), 1);
+    EXPECT_EQ(peer(*game).history().size(), 1);
 }
 
 TEST_F(BestSpotTest, CardInsideAColumnTakesItsRunToAColumnNotAFoundation)
@@ -93,7 +93,7 @@ TEST_F(BestSpotTest, KingAtAColumnBaseStaysButAKingOnCardsMoves)
     p.tableau = {"KH", "5S", "6S", "", "7S", "8S", "-4D KS"};
     auto game = load(p);
     game->moveToBestSpot(findCard(*game, "KH"), drag);
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->tableau()[0].size(), 1);
     game->moveToBestSpot(findCard(*game, "KS"), drag);
     EXPECT_EQ(game->tableau()[3].size(), 1);
@@ -107,7 +107,7 @@ TEST_F(BestSpotTest, FaceDownAndUnknownCardsAreNeverSent)
     auto game = load(p);
     game->moveToBestSpot(findCard(*game, "KS"), drag);
     game->moveToBestSpot(Card::make(Suit::spades, 13, true), drag); // not on the board
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 }
 
 // --- Drops -------------------------------------------------------------------------
@@ -153,7 +153,7 @@ TEST_F(BestSpotTest, SingleCardDropGoesToTheNearerFoundationWithinTolerance)
         EXPECT_FALSE(drag.dragSource().has_value());
         for (int f = 0; f < 4; ++f)
             EXPECT_EQ(game->foundations()[f].size(), f == c.expectedFoundation ? 1 : 0) << c.x << "," << c.y;
-        EXPECT_EQ(game->history().size(), c.expectedFoundation < 0 ? 0 : 1);
+        EXPECT_EQ(peer(*game).history().size(), c.expectedFoundation < 0 ? 0 : 1);
     }
 }
 
@@ -187,7 +187,7 @@ TEST_F(BestSpotTest, DropOnTheSourceColumnOrNowhereLeavesTheCards)
     game->dropDraggedCards(frames(), drag, QPointF(-500, -500));
     drag.setDragSource(DragSource::tableau(0, 1));
     game->dropDraggedCards({}, drag, QPointF(22, 130));
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_EQ(game->tableau()[0].size(), 2);
 }
 
@@ -196,7 +196,7 @@ TEST_F(BestSpotTest, DropLetsAWholeColumnKingMoveToAnEmptyColumn)
     Position p;
     p.tableau = {"KS QH", "", "", "5C", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(game->legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
     drag.setDragSource(DragSource::tableau(0, 0));
     game->dropDraggedCards(frames(), drag, QPointF(222, 130));
     EXPECT_EQ(game->tableau()[4].size(), 2);
@@ -241,16 +241,16 @@ TEST_F(AutoCompleteTest, StartsWhenTheLastCardTurnsUpAndIsOneUndoStep)
     // JS onto QH turns the KS up: now nothing is hidden.
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
     ASSERT_TRUE(game->isAutoCompleting());
-    EXPECT_TRUE(game->autoCompleteTimer()->isActive());
-    EXPECT_EQ(game->autoCompleteTimer()->interval(), 75);
-    const auto historyDuringRun = game->history().size();
+    EXPECT_TRUE(peer(*game).autoCompleteTimer()->isActive());
+    EXPECT_EQ(peer(*game).autoCompleteTimer()->interval(), 75);
+    const auto historyDuringRun = peer(*game).history().size();
     for (int i = 0; i < 3; ++i)
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
     EXPECT_TRUE(invariantsHold(*game));
-    EXPECT_EQ(game->history().size(), historyDuringRun); // steps push nothing
+    EXPECT_EQ(peer(*game).history().size(), historyDuringRun); // steps push nothing
     game->undo(drag);
     EXPECT_FALSE(game->isAutoCompleting());
-    EXPECT_FALSE(game->autoCompleteTimer()->isActive());
+    EXPECT_FALSE(peer(*game).autoCompleteTimer()->isActive());
     EXPECT_EQ(game->tableau()[0].size(), 1); // back to just after the move
     EXPECT_EQ(game->tableau()[2].size(), 2);
 }
@@ -261,7 +261,7 @@ TEST_F(AutoCompleteTest, RunsToTheWinWhichIsDetectedOnTheStepAfterTheLastCard)
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
     int steps = 0;
     while (game->isAutoCompleting() && steps < 100) {
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
         ++steps;
     }
     EXPECT_EQ(steps, 8); // 7 cards, then the step that finds nothing
@@ -274,18 +274,20 @@ TEST_F(AutoCompleteTest, TimerDrivesTheStepsAndReportsAnimation)
     auto game = loadGame(store, nearlyDone());
     QList<bool> animated;
     QList<Move> reported;
-    QObject::connect(game.get(), &SolitaireGame::autoCompleteStepped, [&](const MoveRecord& step, bool a) {
-        animated.append(a);
+    QObject::connect(game.get(), &SolitaireGame::pilesChanged, [&](const MoveRecord& step) {
+        if (step.kind != MoveRecord::Kind::autoCompleteStep)
+            return;
+        animated.append(step.animated);
         reported.append({step.source, step.target});
     });
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    const auto first = game->nextAutoCompleteMove();
+    const auto first = peer(*game).nextAutoCompleteMove();
     ASSERT_TRUE(first);
     const Move expected = first->toMove(game->tableau());
     game->setReduceMotionEnabled(true);
-    QMetaObject::invokeMethod(game->autoCompleteTimer(), "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(peer(*game).autoCompleteTimer(), "timeout", Qt::DirectConnection);
     game->setReduceMotionEnabled(false);
-    QMetaObject::invokeMethod(game->autoCompleteTimer(), "timeout", Qt::DirectConnection);
+    QMetaObject::invokeMethod(peer(*game).autoCompleteTimer(), "timeout", Qt::DirectConnection);
     EXPECT_EQ(animated, (QList<bool>{false, true}));
     ASSERT_EQ(reported.size(), 2);
     EXPECT_EQ(reported.first(), expected) << "the step reports the move it made";
@@ -303,7 +305,7 @@ TEST_F(AutoCompleteTest, StopsWithCardsLeftWhenTheWasteTopFitsNowhere)
     ASSERT_TRUE(game->isAutoCompleting());
     int steps = 0;
     while (game->isAutoCompleting() && steps < 100) {
-        game->finishAutoCompleteStep();
+        peer(*game).finishAutoCompleteStep();
         ++steps;
     }
     EXPECT_EQ(steps, 3); // QC, KC, then nothing fits
@@ -321,7 +323,7 @@ TEST_F(AutoCompleteTest, UserActionsCancelTheRun)
     EXPECT_TRUE(game->isAutoCompleting());
     game->newDeal();
     EXPECT_FALSE(game->isAutoCompleting());
-    EXPECT_FALSE(game->autoCompleteTimer()->isActive());
+    EXPECT_FALSE(peer(*game).autoCompleteTimer()->isActive());
 }
 
 TEST_F(AutoCompleteTest, DisabledModeStartsNothing)
@@ -340,6 +342,6 @@ TEST_F(BestSpotTest, DragStartingOnAFaceDownCardNeverMovesIt)
     drag.setDragSource(DragSource::tableau(0, 1)); // the face-down Queen
     game->dropDraggedCards(frames(), drag, QPointF(72, 130));
     EXPECT_EQ(game->tableau()[0].size(), 3);
-    EXPECT_TRUE(game->history().isEmpty());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
     EXPECT_TRUE(invariantsHold(*game));
 }

@@ -30,11 +30,11 @@ bool waitUntilPrepared(SolitaireGame& game)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!game.preparingRules().isEmpty() && clock.elapsed() < 300000) {
+    while (!peer(game).preparingRules().isEmpty() && clock.elapsed() < 300000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(5);
     }
-    return game.preparingRules().isEmpty();
+    return peer(game).preparingRules().isEmpty();
 }
 
 bool isValidLayout(const SolitaireGame& game)
@@ -57,13 +57,13 @@ TEST(DealRulesTest, KeysFollowThePassLimit)
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
     EXPECT_EQ(game.currentDealRules(), DealRules::unlimited());
-    game.setDrawCount(3);
+    game.setDrawMode(DrawMode::fromCount(3));
     EXPECT_EQ(game.currentDealRules(), DealRules::unlimited()); // both draws share a key
     game.setScoringMode(ScoringMode::vegas);
     EXPECT_EQ(game.currentDealRules(), DealRules::unlimited()); // unlimited redeals still on
     game.setUnlimitedRedeals(false);
     EXPECT_EQ(game.currentDealRules(), (DealRules{3, 2}));
-    game.setDrawCount(1);
+    game.setDrawMode(DrawMode::fromCount(1));
     EXPECT_EQ(game.currentDealRules(), (DealRules{1, 0}));
 }
 
@@ -72,9 +72,9 @@ TEST(DealPreparationTest, WithoutVerificationNothingIsPrepared)
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
     game.newDeal();
-    game.prepareUpcomingDeals();
-    EXPECT_TRUE(game.preparedDeals().isEmpty());
-    EXPECT_TRUE(game.preparingRules().isEmpty());
+    peer(game).prepareUpcomingDeals();
+    EXPECT_TRUE(peer(game).preparedDeals().isEmpty());
+    EXPECT_TRUE(peer(game).preparingRules().isEmpty());
     EXPECT_TRUE(isValidLayout(game));
 }
 
@@ -84,23 +84,23 @@ TEST(DealPreparationTest, OneDealPerRuleSetIsPreparedAndTakingOneStartsItsReplac
     SolitaireGame game(store, true);
     EXPECT_TRUE(isValidLayout(game));
     // All three rule sets are in the works right after the first deal.
-    EXPECT_EQ(game.preparingRules().size() + game.preparedDeals().size(), 3);
+    EXPECT_EQ(peer(game).preparingRules().size() + peer(game).preparedDeals().size(), 3);
     ASSERT_TRUE(waitUntilPrepared(game));
-    ASSERT_EQ(game.preparedDeals().size(), 3);
-    for (const auto& deal : game.preparedDeals()) {
+    ASSERT_EQ(peer(game).preparedDeals().size(), 3);
+    for (const auto& deal : peer(game).preparedDeals()) {
         EXPECT_GE(deal.attempts, 1);
         EXPECT_LE(deal.attempts, SolitaireGame::kDealAttempts);
     }
-    const Card prepared = game.preparedDeals().value(DealRules::unlimited()).tableau[0][0];
+    const Card prepared = peer(game).preparedDeals().value(DealRules::unlimited()).tableau[0][0];
     game.newDeal();
     EXPECT_EQ(game.tableau()[0][0].id, prepared.id); // the prepared deal was installed
-    EXPECT_TRUE(game.preparingRules().contains(DealRules::unlimited()));
-    EXPECT_FALSE(game.preparedDeals().contains(DealRules::unlimited()));
+    EXPECT_TRUE(peer(game).preparingRules().contains(DealRules::unlimited()));
+    EXPECT_FALSE(peer(game).preparedDeals().contains(DealRules::unlimited()));
     // A second new deal right away finds one synchronously.
     game.newDeal();
     EXPECT_TRUE(isValidLayout(game));
     ASSERT_TRUE(waitUntilPrepared(game));
-    EXPECT_TRUE(game.preparedDeals().contains(DealRules::unlimited()));
+    EXPECT_TRUE(peer(game).preparedDeals().contains(DealRules::unlimited()));
 }
 
 TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNotCrash)
@@ -108,7 +108,7 @@ TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNot
     for (int i = 0; i < 5; ++i) {
         InMemorySettingsStore store;
         auto game = std::make_unique<SolitaireGame>(store, true);
-        EXPECT_FALSE(game->preparingRules().isEmpty());
+        EXPECT_FALSE(peer(*game).preparingRules().isEmpty());
         game.reset();
         // Results that arrive now find no game.
         QCoreApplication::processEvents();
@@ -120,7 +120,7 @@ TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNot
 
 namespace {
 
-bool answerIsWinnable(const SolitaireGame::Deal& deal, const DealRules& rules)
+bool answerIsWinnable(const Deal& deal, const DealRules& rules)
 {
     const auto toSolver = [](const Pile& pile) {
         std::vector<solver::SolverCard> out;
@@ -156,7 +156,7 @@ struct ScriptedTrials {
             while (std::chrono::steady_clock::now() < until)
                 if (stop.load())
                     return DealTrial{{}, false, false, nullptr};
-            return DealTrial{SolitaireGame::makeShuffledDeal(), winning.count(attempt) > 0, true, nullptr};
+            return DealTrial{makeShuffledDeal(), winning.count(attempt) > 0, true, nullptr};
         };
     }
 };
@@ -169,7 +169,7 @@ TEST(DealPreparationTest, VerifiedDealsAreWinnableLayouts)
     // reported verified is winnable, an unverified one used every attempt.
     DealWorkers workers({});
     for (const DealRules& rules : {DealRules::unlimited(), DealRules::drawOneLimited(), DealRules::drawThreeLimited()}) {
-        for (const auto& deal : {SolitaireGame::findVerifiedDeal(rules), workers.findNow(rules)}) {
+        for (const auto& deal : {findVerifiedDeal(rules), workers.findNow(rules)}) {
             EXPECT_GE(deal.attempts, 1);
             EXPECT_EQ(deal.stock.size(), 24);
             EXPECT_EQ(deal.isVerified, answerIsWinnable(deal, rules));
@@ -222,7 +222,7 @@ TEST(DealWorkersTest, ADealNeededNowPausesThePreparationWhichThenCarriesOn)
                     return DealTrial{{}, false, false, nullptr};
                 std::this_thread::sleep_for(std::chrono::microseconds(100));
             }
-            return DealTrial{SolitaireGame::makeShuffledDeal(), wins_, true, nullptr};
+            return DealTrial{makeShuffledDeal(), wins_, true, nullptr};
         }
 
     private:
@@ -349,7 +349,7 @@ TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
     for (bool unlimited : {true, false}) {
         game.setUnlimitedRedeals(unlimited);
         for (std::int64_t draw : {1, 3}) {
-            game.setDrawCount(draw);
+            game.setDrawMode(DrawMode::fromCount(draw));
             for (int i = 0; i < 2; ++i) {
                 game.newDeal();
                 EXPECT_TRUE(isValidLayout(game));
@@ -357,7 +357,7 @@ TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
         }
     }
     ASSERT_TRUE(waitUntilPrepared(game));
-    EXPECT_EQ(game.preparedDeals().size(), 3);
+    EXPECT_EQ(peer(game).preparedDeals().size(), 3);
 }
 
 TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)

@@ -81,7 +81,7 @@ TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
             game = std::make_unique<SolitaireGame>(store, false);
             ASSERT_TRUE(game->canRestartDeal());
         }
-        const qsizetype historyBefore = game->history().size();
+        const qsizetype historyBefore = peer(*game).history().size();
         DragState drag;
         game->restartDeal(drag);
         EXPECT_EQ(describe(game->tableau(), game->stock()), dealt);
@@ -94,7 +94,7 @@ TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
         EXPECT_EQ(game->redealsUsed(), 0);
         EXPECT_EQ(game->dealsCount(), 1);
         EXPECT_EQ(game->currentStreak(), 3);
-        EXPECT_EQ(game->history().size(), std::min<qsizetype>(historyBefore + 1, SolitaireGame::kUndoLimit));
+        EXPECT_EQ(peer(*game).history().size(), std::min<qsizetype>(historyBefore + 1, SolitaireGame::kUndoLimit));
         EXPECT_FALSE(game->canRestartDeal());
         EXPECT_TRUE(invariantsHold(*game));
         // Playing on counts nothing new; abandoning it breaks the streak as usual.
@@ -164,7 +164,7 @@ TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
     EXPECT_EQ(game.tableau()[6].size(), 7);
     EXPECT_EQ(game.solvedCount(), 1);
     EXPECT_EQ(game.currentStreak(), 3);
-    EXPECT_TRUE(game.gameHasBeenCreditedWin());
+    EXPECT_TRUE(peer(game).gameHasBeenCreditedWin());
     EXPECT_FALSE(game.newDealBreaksStreak());
     EXPECT_TRUE(invariantsHold(game));
 }
@@ -253,8 +253,8 @@ TEST(NumberedDealTest, PlayingADealReplacesTheOneInProgressLikeNewDeal)
     game.playDeal(DealRequest{42, std::nullopt});
     EXPECT_EQ(game.currentStreak(), 0); // a started, unwon deal was abandoned
     EXPECT_EQ(game.score(), -SolitaireGame::kVegasAnte);
-    EXPECT_TRUE(game.history().isEmpty());
-    EXPECT_FALSE(game.hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(game).history().isEmpty());
+    EXPECT_FALSE(peer(game).hasStartedCurrentDeal());
     play(game, 1);
     EXPECT_EQ(game.dealsCount(), 2); // counts like any other deal
     drainEvents();

@@ -103,8 +103,8 @@ TEST(StatisticsTest, ResetClearsCountersAndHistoryButNotTheDeal)
     for (const QString& key : {keys::dealsCount, keys::solvedCount, keys::currentStreak, keys::bestStreak,
                                keys::bestScore, keys::vegasBankroll})
         EXPECT_EQ(store.integerForKey(key), 0) << key.toStdString();
-    EXPECT_TRUE(game->history().isEmpty());
-    EXPECT_TRUE(game->hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_TRUE(peer(*game).hasStartedCurrentDeal());
     game->move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
     EXPECT_EQ(game->solvedCount(), 1);
     EXPECT_EQ(game->dealsCount(), 0);
@@ -116,7 +116,7 @@ TEST(SettingsTest, FreshInstallDefaults)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    EXPECT_EQ(game.drawCount(), 1);
+    EXPECT_EQ(game.drawMode().count(), 1);
     EXPECT_TRUE(game.unlimitedRedeals());
     EXPECT_EQ(game.scoringMode(), ScoringMode::standard);
     EXPECT_EQ(game.boardSize(), BoardSize::standard);
@@ -137,7 +137,7 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     store.setRawValue(keys::boardSize, 7);            // wrong type
     store.setRawValue(keys::dealsCount, QString("x")); // wrong type
     SolitaireGame game(store, false);
-    EXPECT_EQ(game.drawCount(), 1);
+    EXPECT_EQ(game.drawMode().count(), 1);
     EXPECT_FALSE(game.unlimitedRedeals());
     EXPECT_EQ(game.cardTheme(), CardBackTheme::onyx);
     EXPECT_EQ(game.scoringMode(), ScoringMode::standard);
@@ -154,7 +154,7 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     DragState drag;
     SolitaireGame game(store, false);
     game.drawFromStock(drag); // start the deal so a new one is visible
-    auto dealt = [&] { return game.history().isEmpty(); };
+    auto dealt = [&] { return peer(game).history().isEmpty(); };
 
     // Same scoring mode: no write, no deal.
     const int before = store.writeCount(keys::scoringMode);
@@ -163,10 +163,10 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     EXPECT_FALSE(dealt());
 
     // Draw count without a pass limit: written, game kept.
-    game.setDrawCount(3);
+    game.setDrawMode(DrawMode::fromCount(3));
     EXPECT_EQ(store.integerForKey(keys::drawCount), 3);
     EXPECT_FALSE(dealt());
-    game.setDrawCount(3); // written on every assignment
+    game.setDrawMode(DrawMode::fromCount(3)); // written on every assignment
     EXPECT_EQ(store.writeCount(keys::drawCount), 2);
 
     // Redeals in Standard: written, game kept.
@@ -184,7 +184,7 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
 
     // Draw count under the limit deals.
     game.drawFromStock(drag);
-    game.setDrawCount(1);
+    game.setDrawMode(DrawMode::fromCount(1));
     EXPECT_TRUE(dealt());
     EXPECT_EQ(game.currentDealRules(), DealRules::drawOneLimited());
 
@@ -237,7 +237,7 @@ TEST(DealTest, ShuffledLayoutsAreValidAndIdentitiesNeverRepeat)
 {
     std::set<std::uint64_t> ids;
     for (int n = 0; n < 200; ++n) {
-        const auto layout = SolitaireGame::makeShuffledDeal();
+        const auto layout = makeShuffledDeal();
         std::set<std::pair<int, std::int64_t>> cards;
         for (int c = 0; c < kColumnCount; ++c) {
             ASSERT_EQ(layout.tableau[c].size(), c + 1);
@@ -263,7 +263,7 @@ TEST(DealTest, ShuffleIsNotBiasedTowardsTheStartingOrder)
     // 5200 deals each of the 52 positions should see it about 100 times.
     std::array<int, 52> counts{};
     for (int n = 0; n < 5200; ++n) {
-        const auto layout = SolitaireGame::makeShuffledDeal();
+        const auto layout = makeShuffledDeal();
         int position = 0;
         bool found = false;
         for (int c = 0; c < kColumnCount && !found; ++c)
@@ -290,10 +290,10 @@ TEST(DealTest, NewDealResetsThePerDealState)
     game.drawFromStock(drag);
     game.newDeal();
     EXPECT_EQ(game.score(), -52);
-    EXPECT_TRUE(game.history().isEmpty());
+    EXPECT_TRUE(peer(game).history().isEmpty());
     EXPECT_TRUE(game.waste().isEmpty());
     EXPECT_EQ(game.redealsUsed(), 0);
-    EXPECT_FALSE(game.hasStartedCurrentDeal());
+    EXPECT_FALSE(peer(game).hasStartedCurrentDeal());
     EXPECT_TRUE(invariantsHold(game));
 }
 
@@ -333,7 +333,7 @@ TEST(SaveTest, SavedGameRestoresIntoANewGameWithNewIdentities)
         for (int i = 0; i < 9; ++i)
             game.drawFromStock(drag);
         drainEvents();
-        const SavedGame saved = game.makeSavedGame();
+        const SavedGame saved = peer(game).makeSavedGame();
         EXPECT_EQ(saved.passesAllowed, 3);
         SolitaireGame restored(store, false);
         EXPECT_TRUE(invariantsHold(restored));
@@ -352,8 +352,8 @@ TEST(SaveTest, SavedGameRestoresIntoANewGameWithNewIdentities)
             EXPECT_TRUE(same(game.tableau()[c], restored.tableau()[c]));
         EXPECT_EQ(restored.score(), game.score());
         EXPECT_EQ(restored.redealsUsed(), game.redealsUsed());
-        EXPECT_TRUE(restored.hasStartedCurrentDeal());
-        EXPECT_TRUE(restored.history().isEmpty());
+        EXPECT_TRUE(peer(restored).hasStartedCurrentDeal());
+        EXPECT_TRUE(peer(restored).history().isEmpty());
         EXPECT_EQ(restored.dealsCount(), 1); // not counted again
     }
 }
@@ -367,7 +367,7 @@ TEST(SaveTest, GameDestroyedBeforeItsSaveRunsWritesNothing)
         drainEvents();
         store.removeObject(keys::savedGame);
         game.drawFromStock(drag);
-        EXPECT_TRUE(game.saveIsScheduled());
+        EXPECT_TRUE(peer(game).saveIsScheduled());
     }
     drainEvents();
     EXPECT_FALSE(store.hasObjectForKey(keys::savedGame));

@@ -117,7 +117,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
                 continue;
             }
             const Move& m = hint->move;
-            const Played now{game.cards(m.source).first(), m.source, m.target};
+            const Played now{peer(game).cards(m.source).first(), m.source, m.target};
             if (last && last->card == now.card) {
                 const bool fromWhereItWent = (last->target.kind == MoveTarget::Kind::tableau) ==
                                                  (now.source.kind == DragSource::Kind::tableau) &&
@@ -138,7 +138,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
 TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 {
     auto game = loadGame(store, dead());
-    const SavedGame before = game->makeSavedGame();
+    const SavedGame before = peer(*game).makeSavedGame();
     const auto score = game->score();
     const auto deals = game->dealsCount();
 
@@ -150,11 +150,11 @@ TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 
     HintFinder finder(*game);
     ASSERT_TRUE(ask(finder));
-    EXPECT_EQ(game->makeSavedGame(), before);
+    EXPECT_EQ(peer(*game).makeSavedGame(), before);
     EXPECT_EQ(game->score(), score);
     EXPECT_EQ(game->dealsCount(), deals);
-    EXPECT_TRUE(game->history().isEmpty());
-    EXPECT_FALSE(game->saveIsScheduled());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_FALSE(peer(*game).saveIsScheduled());
 }
 
 TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)

@@ -129,22 +129,22 @@ TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
     auto game = loadGame(store, dead());
     game->drawFromStock(drag);
     QCoreApplication::processEvents();
-    const SavedGame before = game->makeSavedGame();
+    const SavedGame before = peer(*game).makeSavedGame();
     const int writes = store.totalWrites();
     const auto score = game->score();
-    const auto undoSteps = game->history().size();
-    const bool saveScheduled = game->saveIsScheduled();
+    const auto undoSteps = peer(*game).history().size();
+    const bool saveScheduled = peer(*game).saveIsScheduled();
     {
         LostGameWatcher watcher(*game);
         QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
         settle(watcher);
         EXPECT_EQ(told.count(), 1);
     }
-    EXPECT_EQ(game->makeSavedGame(), before);
+    EXPECT_EQ(peer(*game).makeSavedGame(), before);
     EXPECT_EQ(store.totalWrites(), writes);
     EXPECT_EQ(game->score(), score);
-    EXPECT_EQ(game->history().size(), undoSteps);
-    EXPECT_EQ(game->saveIsScheduled(), saveScheduled);
+    EXPECT_EQ(peer(*game).history().size(), undoSteps);
+    EXPECT_EQ(peer(*game).saveIsScheduled(), saveScheduled);
 
     // Going away mid-check stops the search instead of waiting it out.
     auto busyGame = std::make_unique<SolitaireGame>(store, false);

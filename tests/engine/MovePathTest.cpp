@@ -58,19 +58,19 @@ TEST_F(MovePathTest, EveryEntryPointRefusesHiddenUnknownAndOffBoardRequests)
         {"index below a column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(0, -1), MoveTarget::tableau(1)); }},
         {"foundation off the board", [](SolitaireGame& g, DragState&) { g.move(DragSource::waste(), MoveTarget::foundation(4)); }},
         {"target column off the board", [](SolitaireGame& g, DragState& d) { g.moveIfLegal(DragSource::tableau(0, 2), MoveTarget::tableau(7), d); }},
-        {"digit key for no column", [](SolitaireGame& g, DragState& d) { g.moveFocusedPile(BoardFocus::tableau(0), 11, d); }},
+        {"digit key for no column", [](SolitaireGame& g, DragState& d) { moveFocusedPile(g, BoardFocus::tableau(0), 11, d); }},
         {"move onto its own column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(1, 0), MoveTarget::tableau(1)); }},
     };
     for (const auto& [name, request] : requests) {
         auto game = loadGame(store, hiddenUnderRun());
-        const SavedGame before = game->makeSavedGame();
+        const SavedGame before = peer(*game).makeSavedGame();
         request(*game, drag);
-        const SavedGame after = game->makeSavedGame();
+        const SavedGame after = peer(*game).makeSavedGame();
         EXPECT_EQ(after.tableau, before.tableau) << name;
         EXPECT_EQ(after.waste, before.waste) << name;
         EXPECT_EQ(after.foundations, before.foundations) << name;
-        EXPECT_TRUE(game->history().isEmpty()) << name;
-        EXPECT_FALSE(game->hasStartedCurrentDeal()) << name;
+        EXPECT_TRUE(peer(*game).history().isEmpty()) << name;
+        EXPECT_FALSE(peer(*game).hasStartedCurrentDeal()) << name;
     }
 }
 
@@ -81,7 +81,7 @@ TEST_F(MovePathTest, UndoAndStockQuestionsFollowTheGame)
     const Position p = hiddenUnderRun(true);
     auto game = loadGame(store, p);
     EXPECT_FALSE(game->canUndo());
-    EXPECT_FALSE(game->canDrawFromStock()) << "empty stock, no pass left";
+    EXPECT_FALSE(peer(*game).canDrawFromStock()) << "empty stock, no pass left";
     game->move(DragSource::waste(), MoveTarget::foundation(0));
     EXPECT_TRUE(game->canUndo());
     game->undo(drag);
@@ -89,5 +89,52 @@ TEST_F(MovePathTest, UndoAndStockQuestionsFollowTheGame)
 
     store.setBool(keys::unlimitedRedeals, true);
     auto unlimited = loadGame(store, p);
-    EXPECT_TRUE(unlimited->canDrawFromStock()) << "the waste can go back";
+    EXPECT_TRUE(peer(*unlimited).canDrawFromStock()) << "the waste can go back";
+}
+
+TEST_F(MovePathTest, NothingMovesWhileWonOrAutoCompleting)
+{
+    const QString spades = "AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS";
+    const QString hearts = "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH";
+    const QString diamonds = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD";
+    const QString clubs = "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC";
+    struct Case {
+        const char* what;
+        QStringList foundations;
+        QStringList tableau;
+        Move setUp;
+        Move refused; // playable by the placement rules alone
+    };
+    const Case cases[] = {
+        // The KS goes home and wins; the KH could go back to a column.
+        {"won", {spades + " QS", hearts + " KH", diamonds, clubs}, {"KS", "", "", "", "", "", ""},
+         {DragSource::tableau(0, 0), MoveTarget::foundation(0)}, {DragSource::foundation(1), MoveTarget::tableau(0)}},
+        // The QS onto the KH starts a run; the QS could go home.
+        {"auto-completing", {spades, hearts, diamonds, clubs}, {"KH", "QS", "KS", "", "", "", ""},
+         {DragSource::tableau(1, 0), MoveTarget::tableau(0)}, {DragSource::tableau(0, 1), MoveTarget::foundation(0)}},
+    };
+    store.setString(keys::autoCompleteMode, "Enabled");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Position p;
+        p.foundations = c.foundations;
+        p.tableau = c.tableau;
+        auto game = loadGame(store, p);
+        ASSERT_TRUE(game->move(c.setUp.source, c.setUp.target));
+        ASSERT_TRUE(game->hasWon() || game->isAutoCompleting());
+        const bool won = game->hasWon();
+        const SavedGame before = peer(*game).makeSavedGame();
+        const auto history = peer(*game).history().size();
+        const auto solved = game->solvedCount();
+
+        EXPECT_FALSE(game->move(c.refused.source, c.refused.target));
+        const SavedGame after = peer(*game).makeSavedGame();
+        EXPECT_EQ(after.tableau, before.tableau);
+        EXPECT_EQ(after.foundations, before.foundations);
+        EXPECT_EQ(after.score, before.score);
+        EXPECT_EQ(peer(*game).history().size(), history);
+        EXPECT_EQ(game->solvedCount(), solved);
+        EXPECT_EQ(game->hasWon(), won);
+        EXPECT_EQ(game->isAutoCompleting(), !won);
+    }
 }

@@ -31,7 +31,7 @@ TEST_F(RulesTest, KingAloneAtBottomIsNeverOfferedAnEmptyColumn)
     Position p;
     p.tableau = {"KS", "", "", "", "5H", "6C", "7D"};
     auto game = load(p);
-    EXPECT_TRUE(game->legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
 }
 
 TEST_F(RulesTest, KingOnCardsListsOnlyTheLeftmostEmptyColumn)
@@ -39,7 +39,7 @@ TEST_F(RulesTest, KingOnCardsListsOnlyTheLeftmostEmptyColumn)
     Position p;
     p.tableau = {"-2S KS", "5H", "", "", "", "6C", "7D"};
     auto game = load(p);
-    EXPECT_EQ(game->legalTargets(DragSource::tableau(0, 1)), cols({2}));
+    EXPECT_EQ(peer(*game).legalTargets(DragSource::tableau(0, 1)), cols({2}));
 }
 
 TEST_F(RulesTest, SingleAceListsExactlyOneFoundationTheLeftmostEmpty)
@@ -48,7 +48,7 @@ TEST_F(RulesTest, SingleAceListsExactlyOneFoundationTheLeftmostEmpty)
     p.waste = "AH";
     p.foundations = {"AS", "", "", ""};
     auto game = load(p);
-    EXPECT_EQ(game->legalTargets(DragSource::waste()), QList<MoveTarget>{MoveTarget::foundation(1)});
+    EXPECT_EQ(peer(*game).legalTargets(DragSource::waste()), QList<MoveTarget>{MoveTarget::foundation(1)});
 }
 
 TEST_F(RulesTest, RunNeverListsAFoundation)
@@ -58,8 +58,8 @@ TEST_F(RulesTest, RunNeverListsAFoundation)
     p.foundations = {"", "", "", ""};
     auto game = load(p);
     // "2H AS" is not a valid run for play, but the listing rule is about size.
-    EXPECT_TRUE(game->legalTargets(DragSource::tableau(0, 1)).isEmpty());
-    EXPECT_EQ(game->legalTargets(DragSource::tableau(0, 2)), QList<MoveTarget>{MoveTarget::foundation(0)});
+    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 1)).isEmpty());
+    EXPECT_EQ(peer(*game).legalTargets(DragSource::tableau(0, 2)), QList<MoveTarget>{MoveTarget::foundation(0)});
 }
 
 TEST_F(RulesTest, FaceDownFirstCardAndBadSourcesListNothing)
@@ -67,14 +67,14 @@ TEST_F(RulesTest, FaceDownFirstCardAndBadSourcesListNothing)
     Position p;
     p.tableau = {"-QH JS", "KD", "", "", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(game->legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
     for (const DragSource& bad : {DragSource::tableau(-1, 0), DragSource::tableau(7, 0), DragSource::tableau(0, 5),
                                   DragSource::tableau(0, -3), DragSource::foundation(4), DragSource::foundation(-1)}) {
-        EXPECT_TRUE(game->cards(bad).isEmpty());
-        EXPECT_TRUE(game->legalTargets(bad).isEmpty());
+        EXPECT_TRUE(peer(*game).cards(bad).isEmpty());
+        EXPECT_TRUE(peer(*game).legalTargets(bad).isEmpty());
     }
-    EXPECT_FALSE(game->canPlaceOnTableau(parseCard("KS"), 7));
-    EXPECT_FALSE(game->canPlaceOnFoundation(parseCard("AS"), -1));
+    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("KS"), 7));
+    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("AS"), -1));
 }
 
 TEST_F(RulesTest, FoundationIsBoundToTheSuitOfItsAce)
@@ -82,10 +82,10 @@ TEST_F(RulesTest, FoundationIsBoundToTheSuitOfItsAce)
     Position p;
     p.foundations = {"", "", "", "AH"};
     auto game = load(p);
-    EXPECT_TRUE(game->canPlaceOnFoundation(parseCard("2H"), 3));
-    EXPECT_FALSE(game->canPlaceOnFoundation(parseCard("2D"), 3));
-    EXPECT_FALSE(game->canPlaceOnFoundation(parseCard("3H"), 3));
-    EXPECT_TRUE(game->canPlaceOnFoundation(parseCard("AD"), 0));
+    EXPECT_TRUE(peer(*game).canPlaceOnFoundation(parseCard("2H"), 3));
+    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("2D"), 3));
+    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("3H"), 3));
+    EXPECT_TRUE(peer(*game).canPlaceOnFoundation(parseCard("AD"), 0));
 }
 
 TEST_F(RulesTest, TableauNeedsFaceUpOppositeColourOneHigher)
@@ -93,11 +93,11 @@ TEST_F(RulesTest, TableauNeedsFaceUpOppositeColourOneHigher)
     Position p;
     p.tableau = {"9H", "", "9C", "", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(game->canPlaceOnTableau(parseCard("8S"), 0));
-    EXPECT_FALSE(game->canPlaceOnTableau(parseCard("8D"), 0));  // same colour
-    EXPECT_FALSE(game->canPlaceOnTableau(parseCard("7H"), 2));  // two ranks apart
-    EXPECT_TRUE(game->canPlaceOnTableau(parseCard("KH"), 1));
-    EXPECT_FALSE(game->canPlaceOnTableau(parseCard("QH"), 1));
+    EXPECT_TRUE(peer(*game).canPlaceOnTableau(parseCard("8S"), 0));
+    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("8D"), 0));  // same colour
+    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("7H"), 2));  // two ranks apart
+    EXPECT_TRUE(peer(*game).canPlaceOnTableau(parseCard("KH"), 1));
+    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("QH"), 1));
 }
 
 TEST_F(RulesTest, MoveOffTheLastFaceUpCardFlipsAndScoresInOneStep)
@@ -108,8 +108,8 @@ TEST_F(RulesTest, MoveOffTheLastFaceUpCardFlipsAndScoresInOneStep)
     game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
     EXPECT_TRUE(game->tableau()[0].last().isFaceUp);
     EXPECT_EQ(game->score(), 5); // column to column 0, flip +5
-    EXPECT_EQ(game->history().size(), 1);
-    EXPECT_TRUE(game->hasStartedCurrentDeal());
+    EXPECT_EQ(peer(*game).history().size(), 1);
+    EXPECT_TRUE(peer(*game).hasStartedCurrentDeal());
     EXPECT_TRUE(invariantsHold(*game));
 }
 
@@ -134,8 +134,8 @@ TEST_F(RulesTest, MoveRejectsBrokenPreconditionsWithoutChangingAnything)
     game->move(DragSource::tableau(3, 0), MoveTarget::tableau(1));    // empty source
     game->move(DragSource::tableau(0, 1), MoveTarget::tableau(9));    // no such column
     EXPECT_EQ(game->tableau(), before);
-    EXPECT_TRUE(game->history().isEmpty());
-    EXPECT_FALSE(game->hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
 }
 
 TEST_F(RulesTest, DigitKeyTakesTheDeepestCardThatFits)
@@ -144,7 +144,7 @@ TEST_F(RulesTest, DigitKeyTakesTheDeepestCardThatFits)
         Position p;
         p.tableau = {"", "", target, "", "", "-4C 9S 8H 7C", ""};
         auto game = load(p);
-        game->moveFocusedPile(BoardFocus::tableau(5), 2, drag);
+        moveFocusedPile(*game, BoardFocus::tableau(5), 2, drag);
         EXPECT_EQ(game->tableau()[2].size(), 1 + expectedMoved) << target.toStdString();
         EXPECT_EQ(game->tableau()[2].last().rank, 7);
     }
@@ -155,11 +155,11 @@ TEST_F(RulesTest, DigitKeyIgnoresStockSameColumnAndBadIndices)
     Position p;
     p.tableau = {"", "", "8D", "", "", "-4C 7C", ""};
     auto game = load(p);
-    game->moveFocusedPile(BoardFocus::stock(), 2, drag);
-    game->moveFocusedPile(BoardFocus::tableau(5), 5, drag);
-    game->moveFocusedPile(BoardFocus::tableau(5), 11, drag);
-    game->moveFocusedPile(BoardFocus::tableau(12), 2, drag);
-    EXPECT_TRUE(game->history().isEmpty());
+    moveFocusedPile(*game, BoardFocus::stock(), 2, drag);
+    moveFocusedPile(*game, BoardFocus::tableau(5), 5, drag);
+    moveFocusedPile(*game, BoardFocus::tableau(5), 11, drag);
+    moveFocusedPile(*game, BoardFocus::tableau(12), 2, drag);
+    EXPECT_TRUE(peer(*game).history().isEmpty());
 }
 
 TEST_F(RulesTest, MoveIfLegalChecksTheListAndClearsTheDrag)
@@ -187,7 +187,7 @@ TEST_F(RulesTest, WinIsDetectedAndBlocksFurtherPlayUntilUndo)
     EXPECT_TRUE(game->hasWon());
     EXPECT_EQ(game->solvedCount(), 1);
     game->drawFromStock(drag);
-    EXPECT_EQ(game->history().size(), 1);
+    EXPECT_EQ(peer(*game).history().size(), 1);
     game->undo(drag);
     EXPECT_FALSE(game->hasWon());
     game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));

@@ -5,6 +5,7 @@
 
 #include "engine/DragState.h"
 #include "engine/SolitaireGame.h"
+#include "engine/SolitaireGameTestPeer.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
@@ -49,7 +50,7 @@ bool isFreshDeal(const SolitaireGame& game)
     for (const auto& pile : game.foundations())
         onFoundations += pile.size();
     return game.stock().size() == 24 && onTableau == 28 && game.waste().isEmpty()
-        && onFoundations == 0 && !game.hasStartedCurrentDeal();
+        && onFoundations == 0 && !peer(game).hasStartedCurrentDeal();
 }
 
 TEST(EngineRestore, AConsistentRecordIsInstalledAndKept)
@@ -60,9 +61,9 @@ TEST(EngineRestore, AConsistentRecordIsInstalledAndKept)
     store.setData(keys::savedGame, encodeSavedGame(record));
 
     SolitaireGame game(store, false);
-    expectSamePosition(game.makeSavedGame(), record);
+    expectSamePosition(peer(game).makeSavedGame(), record);
     EXPECT_FALSE(game.hasWon());
-    EXPECT_EQ(game.undoCount(), 0);
+    EXPECT_EQ(peer(game).undoCount(), 0);
     EXPECT_EQ(store.dataForKey(keys::savedGame), encodeSavedGame(record));
     endTurn();
     EXPECT_EQ(store.writeCount(keys::savedGame), 1) << "restoring must not save";
@@ -79,7 +80,7 @@ TEST(EngineRestore, ANullPassLimitReadsAsNoPassLimit)
     store.setData(keys::savedGame, data);
 
     SolitaireGame game(store, false);
-    expectSamePosition(game.makeSavedGame(), record);
+    expectSamePosition(peer(game).makeSavedGame(), record);
     EXPECT_EQ(store.dataForKey(keys::savedGame), data) << "the record must be kept, not deleted";
 }
 
@@ -178,7 +179,7 @@ TEST(EngineRestore, ARecordOfOtherRulesIsKeptButNotInstalled)
         SolitaireGame game(store, false);
         EXPECT_EQ(store.dataForKey(keys::savedGame), data) << "kept until the next save";
         if (c.restored)
-            expectSamePosition(game.makeSavedGame(), record);
+            expectSamePosition(peer(game).makeSavedGame(), record);
         else
             EXPECT_TRUE(isFreshDeal(game));
     }
@@ -210,7 +211,7 @@ TEST(EngineRestore, AutoCompleteResumesOnlyWhenEnabled)
         store.setData(keys::savedGame, encodeSavedGame(record));
 
         SolitaireGame game(store, false);
-        EXPECT_EQ(game.isAutoCompleting() || game.hasAutoCompleteTask(), enabled);
+        EXPECT_EQ(game.isAutoCompleting() || peer(game).hasAutoCompleteTask(), enabled);
     }
 }
 
@@ -265,7 +266,7 @@ TEST(EngineRestore, AGameInProgressSurvivesARelaunchThroughTheSettingsFile)
         EXPECT_EQ(store.flushCount(), flushes + 1);
         game.drawFromStock(drag);
         endTurn();
-        before = game.makeSavedGame();
+        before = peer(game).makeSavedGame();
         EXPECT_EQ(game.dealsCount(), 1);
     }
     // A copy, so that it is read from its text as by a new process.
@@ -273,9 +274,9 @@ TEST(EngineRestore, AGameInProgressSurvivesARelaunchThroughTheSettingsFile)
     ASSERT_TRUE(QFile::copy(file, relaunch));
     QSettingsStore store(relaunch);
     SolitaireGame game(store, false);
-    expectSamePosition(game.makeSavedGame(), before);
+    expectSamePosition(peer(game).makeSavedGame(), before);
     EXPECT_EQ(game.dealsCount(), 1);
-    EXPECT_TRUE(game.hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
 }
 
 } // namespace

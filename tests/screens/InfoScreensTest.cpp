@@ -103,7 +103,7 @@ TEST(ScreenFrame, HeaderSitsExactlyWhereTheBoardHeaderIs)
     for (qreal scale : {1.0, 1.18, 1.18 * SystemAppearance::kMaxTextScale}) {
         for (ModalScreen screen : {ModalScreen::preferences, ModalScreen::statistics}) {
             test::GameFixture fixture;
-            const board::BoardGeometry geometry(scale, 1);
+            const board::BoardGeometry geometry(scale, DrawMode::one());
             fixture.panel.resize(geometry.boardSize().toSize());
             ModalScreenView view(*fixture.game, screen, scale, &fixture.panel);
             view.setGeometry(fixture.panel.rect());

@@ -24,7 +24,7 @@ using murvane::screens::test::settle;
 
 namespace {
 
-enum class Deal { fresh, inProgress, won };
+enum class DealState { fresh, inProgress, won };
 
 // A game under the given rules, in a deal of the given state, with
 // Preferences open over a stand-in panel.
@@ -34,14 +34,14 @@ struct PreferencesHost {
     QWidget panel;
     ModalScreenView* view = nullptr;
 
-    PreferencesHost(ScoringMode mode, bool unlimited, std::int64_t drawCount, Deal deal = Deal::fresh)
+    PreferencesHost(ScoringMode mode, bool unlimited, std::int64_t drawCount, DealState deal = DealState::fresh)
     {
         store.setString(keys::scoringMode, rawValue(mode));
         store.setBool(keys::unlimitedRedeals, unlimited);
         store.setInteger(keys::drawCount, drawCount);
         murvane::testing::Position position;
-        position.hasStartedCurrentDeal = deal != Deal::fresh;
-        if (deal == Deal::won) {
+        position.hasStartedCurrentDeal = deal != DealState::fresh;
+        if (deal == DealState::won) {
             position.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS",
                                     "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
                                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD",
@@ -77,34 +77,34 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         const char* what;
         ScoringMode mode;
         bool unlimited;
-        Deal deal;
+        DealState deal;
         RuleSetting setting;
         bool asks;
     };
     const Case cases[] = {
-        {"draw, standard, mid-deal", ScoringMode::standard, false, Deal::inProgress, RuleSetting::drawCount, false},
-        {"draw, vegas unlimited, mid-deal", ScoringMode::vegas, true, Deal::inProgress, RuleSetting::drawCount, false},
-        {"draw, vegas limited, mid-deal", ScoringMode::vegas, false, Deal::inProgress, RuleSetting::drawCount, true},
-        {"draw, vegas limited, fresh", ScoringMode::vegas, false, Deal::fresh, RuleSetting::drawCount, false},
-        {"draw, vegas limited, won", ScoringMode::vegas, false, Deal::won, RuleSetting::drawCount, false},
-        {"scoring, mid-deal", ScoringMode::standard, true, Deal::inProgress, RuleSetting::scoringMode, true},
-        {"scoring, fresh", ScoringMode::standard, true, Deal::fresh, RuleSetting::scoringMode, false},
-        {"scoring, won", ScoringMode::vegas, true, Deal::won, RuleSetting::scoringMode, false},
-        {"redeals, vegas, mid-deal", ScoringMode::vegas, true, Deal::inProgress, RuleSetting::unlimitedRedeals, true},
-        {"redeals, vegas, fresh", ScoringMode::vegas, false, Deal::fresh, RuleSetting::unlimitedRedeals, false},
+        {"draw, standard, mid-deal", ScoringMode::standard, false, DealState::inProgress, RuleSetting::drawMode, false},
+        {"draw, vegas unlimited, mid-deal", ScoringMode::vegas, true, DealState::inProgress, RuleSetting::drawMode, false},
+        {"draw, vegas limited, mid-deal", ScoringMode::vegas, false, DealState::inProgress, RuleSetting::drawMode, true},
+        {"draw, vegas limited, fresh", ScoringMode::vegas, false, DealState::fresh, RuleSetting::drawMode, false},
+        {"draw, vegas limited, won", ScoringMode::vegas, false, DealState::won, RuleSetting::drawMode, false},
+        {"scoring, mid-deal", ScoringMode::standard, true, DealState::inProgress, RuleSetting::scoringMode, true},
+        {"scoring, fresh", ScoringMode::standard, true, DealState::fresh, RuleSetting::scoringMode, false},
+        {"scoring, won", ScoringMode::vegas, true, DealState::won, RuleSetting::scoringMode, false},
+        {"redeals, vegas, mid-deal", ScoringMode::vegas, true, DealState::inProgress, RuleSetting::unlimitedRedeals, true},
+        {"redeals, vegas, fresh", ScoringMode::vegas, false, DealState::fresh, RuleSetting::unlimitedRedeals, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         PreferencesHost host(c.mode, c.unlimited, 1, c.deal);
         SolitaireGame& game = *host.game;
-        EXPECT_EQ(ruleChangeNeedsConfirmation(game, c.setting), c.asks);
+        EXPECT_EQ(game.ruleChangeAbandonsDeal(c.setting), c.asks);
 
         // What the control shows, and the action that changes it.
         std::function<QString()> shown;
         std::function<void()> change;
         QString before;
         switch (c.setting) {
-        case RuleSetting::drawCount:
+        case RuleSetting::drawMode:
             shown = [&] { return host.menu("drawCountPicker")->text(); };
             change = [&] { host.menu("drawCountPicker")->choose(1); };
             break;
@@ -119,7 +119,7 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         }
         before = shown();
         const auto setting = [&] {
-            return QStringList{QString::number(game.drawCount()), rawValue(game.scoringMode()),
+            return QStringList{QString::number(game.drawMode().count()), rawValue(game.scoringMode()),
                                QString::number(game.unlimitedRedeals())};
         };
         const QStringList original = setting();
@@ -149,20 +149,20 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         EXPECT_FALSE(host.view->hasPendingRulesChange());
         EXPECT_NE(setting(), original);
         EXPECT_NE(shown(), before);
-        EXPECT_FALSE(game.hasStartedCurrentDeal()); // a new deal
+        EXPECT_FALSE(peer(game).hasStartedCurrentDeal()); // a new deal
         settle();
     }
 }
 
 TEST(Preferences, ChoosingTheCurrentValueAndNonRuleSettingsNeverAsk)
 {
-    PreferencesHost host(ScoringMode::vegas, false, 3, Deal::inProgress);
+    PreferencesHost host(ScoringMode::vegas, false, 3, DealState::inProgress);
     SolitaireGame& game = *host.game;
     host.menu("drawCountPicker")->choose(1);     // Draw 3 again
     host.menu("scoringModePicker")->choose(1);   // Vegas again
     host.menu("boardSizePicker")->choose(0);     // Standard again
     EXPECT_FALSE(host.view->hasPendingRulesChange());
-    EXPECT_TRUE(game.hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
 
     QTest::mouseClick(host.toggle("autoCompleteToggle"), Qt::LeftButton);
     QTest::mouseClick(host.toggle("cornerSuitToggle"), Qt::LeftButton);
@@ -175,13 +175,13 @@ TEST(Preferences, ChoosingTheCurrentValueAndNonRuleSettingsNeverAsk)
     EXPECT_EQ(game.menuBarIcon(), MenuBarIconOption::club);
     EXPECT_EQ(game.cardTheme(), CardBackTheme::blueprint);
     EXPECT_EQ(game.boardSize(), BoardSize::large);
-    EXPECT_TRUE(game.hasStartedCurrentDeal());
+    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
     settle();
 }
 
 TEST(Preferences, UnlimitedRedealsRowFollowsVegasScoring)
 {
-    PreferencesHost host(ScoringMode::standard, true, 1, Deal::inProgress);
+    PreferencesHost host(ScoringMode::standard, true, 1, DealState::inProgress);
     EXPECT_FALSE(host.redealsRowShown());
 
     // Asked first mid-deal: cancelling keeps Standard and the row hidden.

@@ -6,6 +6,7 @@
 // A leading '-' marks a face-down card: "-KS".
 
 #include "engine/SolitaireGame.h"
+#include "engine/SolitaireGameTestPeer.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
