@@ -54,21 +54,16 @@ MurvaneSolitaireApp::~MurvaneSolitaireApp()
     store_.reset();
 }
 
-std::unique_ptr<SettingsStore> MurvaneSolitaireApp::openUserStore(bool* durable)
+std::unique_ptr<SettingsStore> MurvaneSolitaireApp::openUserStore()
 {
     try {
         auto store = std::make_unique<QSettingsStore>();
         // An existing file we may not read must not be overwritten with
         // defaults; play on from memory and leave it alone.
-        if (store->status() != QSettings::AccessError) {
-            if (durable)
-                *durable = true;
+        if (store->status() != QSettings::AccessError)
             return store;
-        }
     } catch (const std::exception&) {
     }
-    if (durable)
-        *durable = false;
     return std::make_unique<InMemorySettingsStore>();
 }
 
@@ -79,12 +74,10 @@ MurvaneSolitaireApp::StartResult MurvaneSolitaireApp::start()
     if (guard_.claim() == SingleInstanceGuard::Role::secondary)
         return StartResult::handedOver;
 
-    if (options_.openStore) {
+    if (options_.openStore)
         store_ = options_.openStore();
-        storeIsDurable_ = false;
-    }
     if (!store_)
-        store_ = openUserStore(&storeIsDurable_);
+        store_ = openUserStore();
 
     // The icon goes up first, from the stored setting, and the tray host
     // embeds it while the game below restores or deals. Nothing the icon asks

@@ -70,7 +70,6 @@ public:
     // Valid after start() returned `running`.
     SolitaireGame& game() const { return *game_; }
     SettingsStore& store() const { return *store_; }
-    bool storeIsDurable() const { return storeIsDurable_; }
     bool usesTray() const { return tray_ != nullptr; }
     TrayController* tray() const { return tray_.get(); }
     PanelWindow* panel() const { return panel_.get(); }
@@ -83,9 +82,8 @@ public:
     void newDealFromTray();
     void preferencesFromTray();
 
-    // The user's durable store, or an in-memory one when it cannot be read;
-    // `durable` tells which.
-    static std::unique_ptr<SettingsStore> openUserStore(bool* durable = nullptr);
+    // The user's durable store, or an in-memory one when it cannot be read.
+    static std::unique_ptr<SettingsStore> openUserStore();
 
 Q_SIGNALS:
     // The queued welcome check has run.
@@ -107,7 +105,6 @@ private:
     SingleInstanceGuard guard_;
     // Declared before the game: the game writes to the store until it dies.
     std::unique_ptr<SettingsStore> store_;
-    bool storeIsDurable_ = false;
     std::unique_ptr<SolitaireGame> game_;
     std::unique_ptr<TrayHostWatch> trayHost_;
     std::unique_ptr<TrayController> tray_;

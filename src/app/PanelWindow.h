@@ -39,7 +39,6 @@ public:
     ~PanelWindow() override;
 
     Style style() const { return style_; }
-    bool keepsContent() const { return keepContent_; }
     bool isOpen() const { return isVisible(); }
     // The content while it exists (always while the panel is open).
     QWidget* content() const { return content_; }

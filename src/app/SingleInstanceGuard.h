@@ -32,7 +32,6 @@ public:
     // about that timeout.
     Role claim(int handoverTimeoutMs = 2000);
 
-    bool isPrimary() const { return role_ == Role::primary; }
     // The socket the primary listens on (empty when listening failed).
     QString serverName() const;
 

@@ -241,7 +241,7 @@ qreal FittedLabel::fittedFactor() const
     const qreal natural = naturalWidth();
     if (natural <= width())
         return 1;
-    return std::clamp(qreal(width()) / natural, minimumFactor_, 1.0);
+    return std::clamp(qreal(width()) / natural, kMinimumFactor, 1.0);
 }
 
 QSize FittedLabel::sizeHint() const

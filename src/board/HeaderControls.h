@@ -87,7 +87,6 @@ public:
     QString text() const { return text_; }
     void setBaseFont(const QFont& font);
     void setColor(const QColor& color);
-    void setMinimumFactor(qreal factor) { minimumFactor_ = factor; }
     // The text's width at the base font, in logical pixels.
     qreal naturalWidth() const;
     // How much the text is scaled down to fit the current width: 1 when it
@@ -104,7 +103,7 @@ private:
     QString text_;
     QFont base_;
     QColor color_;
-    qreal minimumFactor_ = 0.85;
+    static constexpr qreal kMinimumFactor = 0.85;
 };
 
 } // namespace murvane::board

@@ -1,6 +1,7 @@
 #pragma once
-// The shared card vocabulary: suits, cards, piles, pile identifiers and the
-// settings enumerations with the raw strings that are stored and shown.
+// The shared card vocabulary: suits, cards, piles, pile identifiers, the
+// board's focus and the unit of undo. The settings enumerations live in
+// Settings.h.
 
 #include <QList>
 #include <QString>

@@ -137,10 +137,8 @@ void SystemAppearance::queryDesktop()
                                                               QStringLiteral("Read"));
         message << setting.nameSpace << setting.key;
         auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kDesktopQueryTimeoutMs), this);
-        ++pendingQueries_;
         connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, setting](QDBusPendingCallWatcher* call) {
             call->deleteLater();
-            --pendingQueries_;
             const QDBusPendingReply<QDBusVariant> reply = *call;
             // An error means the key is unknown here; the fallbacks stay.
             if (reply.isValid())

@@ -42,8 +42,6 @@ public:
     // Reads the palette and font again at once, and asks the desktop's
     // settings again (answers arrive later and notify through `changed`).
     void refresh();
-    // Questions to the desktop still unanswered; tests wait for zero.
-    int pendingDesktopQueries() const { return pendingQueries_; }
 
 Q_SIGNALS:
     void changed();
@@ -60,7 +58,6 @@ private:
 
     // Raw desktop values by setting, see DesktopAppearance.h.
     QHash<QString, QVariant> readings_;
-    int pendingQueries_ = 0;
     bool listening_ = false;
     bool isDark_ = false;
     bool increasedContrast_ = false;

@@ -185,17 +185,13 @@ void GlassButton::paintEvent(QPaintEvent*)
         symRect.moveCenter(frameRect.center());
         graphics::paintSymbol(p, symbol_, symRect, labelColour);
     };
-    if (frame > 0 && symbolLeading_) {
-        drawSymbol(x);
-        x += frame + gap;
-    }
     if (textWidth > 0) {
         p.setFont(font);
         p.setPen(labelColour);
         p.drawText(QRectF(x, box.top(), textWidth + 1, box.height()), Qt::AlignLeft | Qt::AlignVCenter, text());
         x += textWidth + gap;
     }
-    if (frame > 0 && !symbolLeading_)
+    if (frame > 0)
         drawSymbol(x);
 }
 

@@ -23,11 +23,9 @@ public:
 
     explicit GlassButton(QWidget* parent = nullptr);
 
-    // Label content. A symbol is drawn after the text when both are set
-    // unless `symbolLeading` is true.
+    // Label content. A symbol is drawn after the text when both are set.
     void setSymbol(const QString& name, qreal size, qreal frame = 0);
     QString symbol() const { return symbol_; }
-    void setSymbolLeading(bool leading) { symbolLeading_ = leading; updateGeometry(); }
 
     // Font size and weight of the text label at scale 1.
     void setLabelFont(qreal size, QFont::Weight weight);
@@ -75,7 +73,6 @@ private:
     QString symbol_;
     qreal symbolSize_ = 12;
     qreal symbolFrame_ = 16;
-    bool symbolLeading_ = false;
     qreal fontSize_ = 12;
     QFont::Weight fontWeight_ = QFont::Medium;
     Shape shape_ = Shape::capsule;

@@ -84,7 +84,6 @@ public:
     LoginItemService::Status loginItemStatus() const { return loginItemStatus_; }
     void refreshLoginItemStatus();
     void setLaunchAtLogin(bool on);
-    LoginItemService& loginItemService() { return *loginItems_; }
 
     // Opens a web address in the user's browser (About). Tests replace the
     // opener; by default it is the desktop's.

@@ -30,8 +30,9 @@ struct SolveResult {
 // below 1 counts as 1; maxRecycles absent means the waste may be turned over
 // without limit. Answers whether a win was found within maxNodes distinct
 // positions; piles that cannot come from one deck (a card given twice, a
-// suit index above 3, a rank outside 1...13, a count outside 0...255) answer
-// not winnable with 0 nodes. Safe to call from several threads at once.
+// suit index above 3, a rank outside 1...13, a foundation count outside
+// 0...13) answer not winnable with 0 nodes. Safe to call from several threads
+// at once.
 // When stop is given and becomes true, the search gives up within a few
 // dozen positions and answers not winnable, stopped.
 SolveResult solve(const std::array<std::vector<SolverCard>, 7>& tableau,

@@ -37,7 +37,7 @@ bool SolverSearch::isValidPosition(const std::array<std::vector<SolverCard>, kCo
     return std::all_of(tableau.begin(), tableau.end(), distinctValid) && distinctValid(stock)
         && distinctValid(waste)
         && std::all_of(foundation.begin(), foundation.end(),
-                       [](int n) { return n >= 0 && n <= 255; });
+                       [](int n) { return n >= 0 && n <= kRanksPerSuit; });
 }
 
 SolverSearch::SolverSearch(const std::array<std::vector<SolverCard>, kColumnCount>& tableau,
@@ -134,11 +134,7 @@ bool SolverSearch::visitPosition()
         return false;
     counted_.insert(key_);
     ++nodes_;
-    if (nodes_ > maxNodes_) {
-        exhausted_ = true;
-        return false;
-    }
-    return true;
+    return nodes_ <= maxNodes_;
 }
 
 // ---------------------------------------------------------------- search
@@ -202,7 +198,6 @@ void SolverSearch::rewind()
     visited_.clear();
     counted_.clear();
     nodes_ = 0;
-    exhausted_ = false;
     pendingCount_ = 0;
     copyDue_ = false;
     hashClash_ = false;
@@ -284,7 +279,6 @@ bool SolverSearch::searchOn()
             key_ = key;
             counted_.insert(key);
             if (++nodes_ > maxNodes_) {
-                exhausted_ = true;
                 if (batchedHashing_)
                     settleHashes();
                 leaveApplied(m, flipped);

@@ -158,7 +158,6 @@ public:
 
     // Search bookkeeping.
     std::int64_t nodes() const { return nodes_; }
-    bool exhausted() const { return exhausted_; }
     const VisitedSet& visited() const { return visited_; }
     int moveCount() const { return moveCount_; }
     SolverMove move(int i) const { return moves_[static_cast<std::size_t>(i)]; }
@@ -328,7 +327,6 @@ private:
     std::array<std::uint8_t, kSuitCount> foundation_{};
     std::int64_t recycles_ = 0;
     std::int64_t nodes_ = 0;
-    bool exhausted_ = false;
     const std::atomic<bool>* stop_ = nullptr;
     bool stopped_ = false;
     VisitedSet visited_;

@@ -188,7 +188,9 @@ TEST(SolverSearch, PilesThatCannotComeFromOneDeckAnswerNotWinnable)
     badSuit.stock = {SolverCard{4, 1, false}};
     Position badCount;
     badCount.foundation = {0, 256, 0, 0};
-    for (const Position& p : {twice, badRank, badSuit, badCount}) {
+    Position overfull; // more than a suit holds
+    overfull.foundation = {0, 14, 0, 0};
+    for (const Position& p : {twice, badRank, badSuit, badCount, overfull}) {
         expectSolve(p, Rules{}, false, 0);
         EXPECT_THROW(testing::makeSearch(p), std::invalid_argument);
     }

@@ -1,7 +1,9 @@
 // Renders the four screens and their dialogs to PNG files, in light and dark,
 // for the standard and large board and at the largest text size, for looking
 // at them without a desktop:
-//   QT_QPA_PLATFORM=offscreen screens_render /tmp/screens
+//   screens_render /tmp/screens
+#include "ToolArguments.h"
+
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
 #include "platform/SystemAppearance.h"
@@ -53,11 +55,13 @@ void saveBody(ModalScreenView& view, const QString& dir, const QString& name)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QString dir;
+    const QString description = QStringLiteral(
+        "Renders the four screens and their dialogs to PNG files, light and dark, at both game sizes and the "
+        "largest text.");
+    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir); status >= 0)
+        return status;
     QApplication app(argc, argv);
-    const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp/screens");
-    QDir().mkpath(dir);
 
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
