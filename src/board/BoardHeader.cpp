@@ -245,7 +245,7 @@ void BoardHeader::refreshScore()
 void BoardHeader::refreshPass()
 {
     const SolitaireGame& game = board_.game();
-    const auto text = game.passText();
+    const auto text = passText(game);
     pass_->setVisible(text.has_value());
     pass_->setText(text.value_or(QString()));
     pass_->setAccessibleName(passDescription(game).value_or(text.value_or(QString())));

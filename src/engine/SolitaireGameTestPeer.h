@@ -42,6 +42,7 @@ public:
     bool hasAutoCompleteTask() const { return g_.hasAutoCompleteTask(); }
     std::optional<AutoCompleteMove> nextAutoCompleteMove() const { return g_.nextAutoCompleteMove(); }
     void finishAutoCompleteStep() { g_.finishAutoCompleteStep(); }
+    void startAutoCompleteIfPossible() { g_.startAutoCompleteIfPossible(); }
 
     const QHash<DealRules, Deal>& preparedDeals() const { return g_.preparedDeals_; }
     const QSet<DealRules>& preparingRules() const { return g_.preparingRules_; }

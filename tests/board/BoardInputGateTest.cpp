@@ -78,7 +78,7 @@ struct InputGateTest : BoardFixture {
         case State::won:
         case State::autoCompleting:
             game->setAutoCompleteMode(AutoCompleteMode::enabled);
-            game->startAutoCompleteIfPossible();
+            peer(*game).startAutoCompleteIfPossible();
             ASSERT_TRUE(game->isAutoCompleting());
             while (state == State::won && game->isAutoCompleting())
                 peer(*game).finishAutoCompleteStep();

@@ -414,7 +414,7 @@ TEST(Preferences, EverySwitchChannelGoesThroughTheSameRequest)
     // shows the old state until the player confirms.
     for (const auto& [channel, act] : channels) {
         SCOPED_TRACE(channel);
-        PreferencesHost host(ScoringMode::vegas, false, 1, Deal::inProgress);
+        PreferencesHost host(ScoringMode::vegas, false, 1, DealState::inProgress);
         SwitchToggle* toggle = host.toggle("unlimitedRedealsToggle");
         act(toggle);
         EXPECT_TRUE(host.view->hasPendingRulesChange());
