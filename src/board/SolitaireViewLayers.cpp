@@ -125,9 +125,8 @@ void SolitaireView::requestRestartDeal()
 
 void SolitaireView::copyDealCode()
 {
-    const QString line = dealShareLine(game_.dealOrigin(), game_.drawCount(), game_.scoringMode() == ScoringMode::vegas,
-                                       game_.hasPassLimit() ? std::optional<std::int64_t>(game_.passesAllowed())
-                                                            : std::nullopt);
+    const QString line = dealShareLine(game_.dealOrigin(), game_.drawMode().count(),
+                                       game_.scoringMode() == ScoringMode::vegas, passesAllowed(game_));
     if (!dealCode(game_.dealOrigin()).isEmpty())
         QGuiApplication::clipboard()->setText(line);
 }

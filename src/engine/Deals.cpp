@@ -216,14 +216,14 @@ bool SolitaireGame::hasNoMoveLeft() const
 {
     if (canDrawFromStock())
         return false;
-    if (!waste_.isEmpty() && !legalTargets(DragSource::waste()).isEmpty())
+    if (!waste_.isEmpty() && !moves::legalTargets(table(), DragSource::waste()).isEmpty())
         return false;
     for (int f = 0; f < kFoundationCount; ++f)
-        if (!foundations_[f].isEmpty() && !legalTargets(DragSource::foundation(f)).isEmpty())
+        if (!foundations_[f].isEmpty() && !moves::legalTargets(table(), DragSource::foundation(f)).isEmpty())
             return false;
     for (int c = 0; c < kColumnCount; ++c)
         for (int i = 0; i < tableau_[c].size(); ++i)
-            if (tableau_[c][i].isFaceUp && !legalTargets(DragSource::tableau(c, i)).isEmpty())
+            if (tableau_[c][i].isFaceUp && !moves::legalTargets(table(), DragSource::tableau(c, i)).isEmpty())
                 return false;
     return true;
 }

@@ -198,7 +198,7 @@ bool SolitaireGame::restoreSavedGame()
     setHistory({});
     origin_ = restoredOrigin(*record, table());
     dealRuleSet_ = RuleSetStatistics::ruleSetIndex(
-        record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : drawCount_, scoringMode_);
+        record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : drawMode_, scoringMode_);
     isRestoring_ = false;
     reportPiles(MoveRecord::Kind::deal);
 

@@ -226,9 +226,9 @@ bool SolitaireGame::ruleChangeDeals(RuleSetting setting) const
     return true;
 }
 
-bool SolitaireGame::ruleChangeAbandonsDeal(RuleSetting setting) const
+bool SolitaireGame::newDealBreaksStreak(std::optional<RuleSetting> change) const
 {
-    return newDealBreaksStreak() && ruleChangeDeals(setting);
+    return hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_ && (!change || ruleChangeDeals(*change));
 }
 
 void SolitaireGame::setDrawMode(DrawMode value)
@@ -299,7 +299,7 @@ void SolitaireGame::markDealStarted()
         setStatistic(Statistic::vegasBankroll,
                      std::max(addSaturating(vegasBankroll_, -kVegasAnte), kVegasBankrollFloor));
     origin_.openingBankroll = vegasBankroll_;
-    dealRuleSet_ = RuleSetStatistics::ruleSetIndex(drawCount_, scoringMode_);
+    dealRuleSet_ = RuleSetStatistics::ruleSetIndex(drawMode_, scoringMode_);
     ruleSetStats_->countPlayed(dealRuleSet_);
 }
 

@@ -120,12 +120,11 @@ public:
     std::int64_t bestStreak() const { return bestStreak_; }
     std::int64_t bestScore() const { return bestScore_; }
     std::int64_t vegasBankroll() const { return vegasBankroll_; }
-    // True when a new deal now would break the winning streak; the board and
+    // True when a new deal now would abandon the deal in progress and break
+    // the winning streak; given a rule setting, the new deal its change would
+    // bring (a change that deals nothing new abandons nothing). The board and
     // Preferences ask for confirmation first.
-    bool newDealBreaksStreak() const { return hasStartedCurrentDeal_ && !gameHasBeenCreditedWin_; }
-    // Whether changing this setting now would abandon a deal in progress: it
-    // deals anew (see the setters) and a new deal would break the streak.
-    bool ruleChangeAbandonsDeal(RuleSetting setting) const;
+    bool newDealBreaksStreak(std::optional<RuleSetting> change = std::nullopt) const;
 
     // --- Moves ------------------------------------------------------------
     void newDeal();
@@ -341,6 +340,8 @@ private:
     std::unique_ptr<DealWorkers> dealWorkers_;
 };
 
+// The passes through the stock the deal in play allows; none without a limit.
+std::optional<std::int64_t> passesAllowed(const SolitaireGame& game);
 // The pass counter under a pass limit, "Pass 2/3", and as read aloud,
 // "Pass 2 of 3"; none without a limit.
 std::optional<QString> passText(const SolitaireGame& game);

@@ -15,17 +15,12 @@ bool SolitaireGame::hasPassLimit() const
     return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_;
 }
 
-namespace {
-
-// The passes of the deal in play; none without a pass limit.
 std::optional<std::int64_t> passesAllowed(const SolitaireGame& game)
 {
     if (!game.currentDealRules().maxRecycles)
         return std::nullopt;
     return game.drawMode().passesAllowed();
 }
-
-} // namespace
 
 bool SolitaireGame::canRecycleWaste() const
 {

@@ -35,7 +35,7 @@ void writeRule(ModalScreenView& host, RuleSetting setting, bool changes, std::fu
 {
     if (!changes)
         return;
-    if (host.game().ruleChangeAbandonsDeal(setting))
+    if (host.game().newDealBreaksStreak(setting))
         host.setPendingRulesChange({std::move(apply)});
     else
         apply();

@@ -23,7 +23,7 @@ namespace screens {
 class ModalScreenView;
 
 // Writes a rule setting: an unchanged value does nothing, a change that
-// abandons the deal in progress (SolitaireGame::ruleChangeAbandonsDeal)
+// abandons the deal in progress (SolitaireGame::newDealBreaksStreak)
 // becomes the host's pending rules change, anything else is assigned at once.
 void requestDrawMode(ModalScreenView& host, DrawMode mode);
 void requestScoringMode(ModalScreenView& host, ScoringMode mode);

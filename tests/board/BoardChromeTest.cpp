@@ -339,7 +339,7 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     EXPECT_EQ(ask->title(), "Abandon this game?");
     Q_EMIT ask->cancelled();
     EXPECT_FALSE(game->dealOrigin().number);
-    EXPECT_EQ(game->history().size(), 1);
+    EXPECT_EQ(peer(*game).history().size(), 1);
 
     view->requestPlayDeal();
     QTest::keyClicks(view->playDealDialog()->field(), "4242");

@@ -302,7 +302,7 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     auto game = std::make_unique<SolitaireGame>(store, false);
     const RuleSetStatistics& stats = game->ruleSetStatistics();
     play(*game, 2);
-    game->setDrawCount(3); // Standard: the deal goes on, still counted as Draw 1
+    game->setDrawMode(DrawMode::fromCount(3)); // Standard: the deal goes on, still counted as Draw 1
     play(*game, 2);
     EXPECT_EQ(stats.tally(0).played, 1);
     EXPECT_EQ(stats.tally(1).played, 0);

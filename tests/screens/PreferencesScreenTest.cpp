@@ -97,7 +97,7 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         SCOPED_TRACE(c.what);
         PreferencesHost host(c.mode, c.unlimited, 1, c.deal);
         SolitaireGame& game = *host.game;
-        EXPECT_EQ(game.ruleChangeAbandonsDeal(c.setting), c.asks);
+        EXPECT_EQ(game.newDealBreaksStreak(c.setting), c.asks);
 
         // What the control shows, and the action that changes it.
         std::function<QString()> shown;
