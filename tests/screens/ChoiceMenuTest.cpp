@@ -158,7 +158,7 @@ TEST(ChoiceMenu, ListsOpenInsideThePanelWithRoundedCorners)
             test::GameFixture f;
             f.game->setBoardSize(size);
             const qreal b = board::boardScale(size == BoardSize::large, text);
-            f.panel.resize(board::BoardGeometry(b, 3).boardSize().toSize());
+            f.panel.resize(board::BoardGeometry(b, DrawMode::three()).boardSize().toSize());
             ModalScreenView view(*f.game, ModalScreen::preferences, b, &f.panel);
             view.setGeometry(f.panel.rect());
             view.show();
