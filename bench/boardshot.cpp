@@ -14,7 +14,7 @@
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/LoginItemService.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ChoiceMenu.h"

@@ -2,8 +2,8 @@
 // and symbol to PNG contact sheets, in light and dark, at several scales.
 // Run with QT_QPA_PLATFORM=offscreen.
 
-#include "engine/Card.h"
-#include "engine/Settings.h"
+#include "cards/Card.h"
+#include "cards/Settings.h"
 #include "graphics/CardBackView.h"
 #include "graphics/CardView.h"
 #include "graphics/EmptySlotView.h"

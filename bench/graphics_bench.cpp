@@ -3,7 +3,7 @@
 // paints 28 faces and 24 backs at scale 1.18 into a 2x target, as a full
 // board repaint does, at whole-point or at the board's fractional positions.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "graphics/CardBackView.h"
 #include "graphics/CardView.h"
 #include "graphics/RenderCache.h"

@@ -6,7 +6,7 @@
 #include "app/WelcomeView.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "ToolArguments.h"
 

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

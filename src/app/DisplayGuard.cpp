@@ -1,6 +1,6 @@
 #include "DisplayGuard.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QByteArray>
 #include <QList>

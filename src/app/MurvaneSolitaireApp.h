@@ -7,7 +7,7 @@
 #include "PanelWindow.h"
 #include "SingleInstanceGuard.h"
 #include "WelcomeCheck.h"
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QObject>
 #include <QPointer>

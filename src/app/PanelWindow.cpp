@@ -1,7 +1,7 @@
 #include "PanelWindow.h"
 
 #include "PanelPlacement.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QApplication>
 #include <QEvent>

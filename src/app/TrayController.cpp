@@ -2,7 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 #include "graphics/Symbols.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ScreenStyle.h"
 

@@ -4,7 +4,7 @@
 // context menu offers the panel's main commands, "Open" first, because some
 // trays show this menu on a left click as well.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QIcon>
 #include <QMenu>

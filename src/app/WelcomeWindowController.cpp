@@ -1,6 +1,6 @@
 #include "WelcomeWindowController.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

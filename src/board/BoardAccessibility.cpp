@@ -1,7 +1,7 @@
 #include "board/BoardAccessibility.h"
 
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 namespace murvane::board {
 

@@ -7,7 +7,7 @@
 // the current piles, and every action asks the game again before it moves.
 
 #include "board/BoardGeometry.h"
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "board/BoardContext.h"
 #include "board/KeyboardNavigation.h"
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QAccessible>
 #include <QTimer>

@@ -7,7 +7,7 @@
 #include "board/BoardGeometry.h"
 #include "board/InputGate.h"
 #include "board/PilePainter.h"
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "engine/DragState.h"
 
 #include <QHash>

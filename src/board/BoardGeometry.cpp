@@ -1,6 +1,6 @@
 #include "board/BoardGeometry.h"
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <algorithm>
 #include <cmath>

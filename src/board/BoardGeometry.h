@@ -4,8 +4,8 @@
 // hit-testing, slot frames, the drag preview and the focus ring all read
 // these functions, so they cannot disagree.
 
-#include "engine/Card.h"
-#include "engine/Settings.h"
+#include "cards/Card.h"
+#include "cards/Settings.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
 

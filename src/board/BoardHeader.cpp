@@ -5,7 +5,7 @@
 #include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/ChromeStyle.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ScreenStyle.h"
 

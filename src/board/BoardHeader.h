@@ -3,7 +3,7 @@
 // buttons in a glass container. Reads the game; what only the board does
 // (the dialog, the screens, hints, quitting) it asks for by signal.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/Appearance.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 // the board. Never takes pointer input, so the slots below still receive the
 // drop and the clicks.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <QRectF>
 #include <QWidget>

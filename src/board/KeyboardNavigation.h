@@ -4,7 +4,7 @@
 // the focused pile's movable cards to a column. The game decides every move;
 // this only chooses which operation a key asks for.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <array>
 #include <functional>

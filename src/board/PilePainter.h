@@ -3,8 +3,8 @@
 // state handed in; changes nothing.
 
 #include "board/BoardGeometry.h"
-#include "engine/Card.h"
-#include "engine/Settings.h"
+#include "cards/Card.h"
+#include "cards/Settings.h"
 #include "graphics/Appearance.h"
 
 #include <QColor>

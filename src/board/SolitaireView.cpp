@@ -15,7 +15,7 @@
 #include "graphics/CardView.h"
 #include "graphics/ChromeStyle.h"
 #include "graphics/RenderCache.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenStyle.h"

@@ -11,7 +11,7 @@
 #include "board/BoardGeometry.h"
 #include "board/PilePainter.h"
 #include "engine/DragState.h"
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 #include "screens/PlayDealDialog.h"

@@ -6,7 +6,7 @@
 #include "board/GameSolvedOverlay.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 

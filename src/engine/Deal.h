@@ -2,7 +2,7 @@
 // New deals as values: a laid-out deal, the rules it was verified under, and
 // the shuffle and verified search behind them. Safe to use from any thread.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <QHash>
 

@@ -2,7 +2,7 @@
 
 #include "engine/SolverCards.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "solver/DealCode.h"
 #include "solver/DealNumbers.h"
 

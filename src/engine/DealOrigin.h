@@ -3,7 +3,7 @@
 // and the deal code) and its number when it was played by number. Also the
 // player's typed request for a particular deal.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include "solver/DealText.h"
 

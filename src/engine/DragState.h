@@ -1,7 +1,7 @@
 #pragma once
 // The two small drag records shared by the board and the game.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <QObject>
 #include <QPointF>

@@ -2,7 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 #include "engine/SolverCards.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "solver/HintSearch.h"
 
 #include <algorithm>

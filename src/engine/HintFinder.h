@@ -4,7 +4,7 @@
 // piles are still the ones it was searched from; any change to them cancels
 // the search. Reads the game and never changes it (no move, score, save,
 // statistic or undo step).
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "engine/MoveChoice.h"
 #include "solver/HintSearch.h"
 

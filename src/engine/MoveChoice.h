@@ -4,7 +4,7 @@
 // auto-complete) picks one here and hands it to SolitaireGame::move, the one
 // place that changes cards. Nothing in this file changes a pile.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 
 #include <QHash>
 #include <QList>

@@ -3,7 +3,7 @@
 // and the outcomes of the last 30 deals, kept beside the lifetime counters
 // and written through to the store like them.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QList>
 #include <QObject>

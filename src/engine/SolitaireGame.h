@@ -4,13 +4,13 @@
 // preparation and the saved game. Lives on the main thread; views read its
 // properties and call its operations, and never change cards themselves.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "engine/Deal.h"
 #include "engine/DealOrigin.h"
 #include "engine/DragState.h"
 #include "engine/MoveChoice.h"
 #include "engine/RuleSetStatistics.h"
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "engine/StoredSettings.h"
 
 #include <QHash>

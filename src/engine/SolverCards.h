@@ -1,6 +1,6 @@
 #pragma once
 // The game's cards as the solver takes them.
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "solver/Solver.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <algorithm>
 

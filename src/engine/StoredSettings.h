@@ -3,7 +3,7 @@
 // value a missing or unusable entry reads as, and when an assignment writes
 // it. The game reads and writes them only through readSetting/writeSetting.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
 

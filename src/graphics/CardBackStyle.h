@@ -1,7 +1,7 @@
 #pragma once
 // How each card-back theme is drawn: its art family and colours.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QColor>
 #include <QString>

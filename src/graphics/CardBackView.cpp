@@ -5,7 +5,7 @@
 #include "graphics/PaintUtil.h"
 #include "graphics/RenderCache.h"
 #include "graphics/Symbols.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // cache, keyed by theme, scale, device pixel ratio and appearance: a back is
 // rendered once and then only blitted, however many face-down cards show it.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/Appearance.h"
 #include "graphics/CardBackStyle.h"
 #include "graphics/CardGeometry.h"

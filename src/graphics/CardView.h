@@ -4,7 +4,7 @@
 // image). The frame is 44 x 64 x scale; the shadow spills a little outside.
 // Painting uses process-wide caches: call it on the GUI thread only.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "graphics/Appearance.h"
 #include "graphics/CardGeometry.h"
 

@@ -5,7 +5,7 @@
 // Both headers (the board's and a screen's) read the same numbers, so
 // opening a screen swaps the header's contents without a jump.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/Appearance.h"
 
 #include <QColor>

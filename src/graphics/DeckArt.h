@@ -3,7 +3,7 @@
 // blueprint, copper, neon), drawn on a 140 x 196 design canvas that is scaled
 // by canvas height / 196 and centred horizontally, top aligned.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QRectF>
 #include <QTransform>

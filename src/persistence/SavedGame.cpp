@@ -1,5 +1,7 @@
 #include "SavedGame.h"
 
+#include "cards/Card.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -49,33 +51,19 @@ const QString rank = QStringLiteral("rank");
 const QString isFaceUp = QStringLiteral("isFaceUp");
 } // namespace key
 
-// The suit symbols in suit order, with their colour.
-struct SuitInfo {
-    QString symbol;
-    bool isRed;
-};
-const std::array<SuitInfo, 4>& suits()
-{
-    static const std::array<SuitInfo, 4> table{{
-        {QStringLiteral("\u2660"), false},
-        {QStringLiteral("\u2665"), true},
-        {QStringLiteral("\u2666"), true},
-        {QStringLiteral("\u2663"), false},
-    }};
-    return table;
-}
-
-// Index into suits(), or -1 for anything that is not exactly one of the four.
+// Index of the suit in the cards' suit order, or -1 for anything that is not
+// exactly one of the four symbols.
 int suitIndex(const QString& symbol)
 {
-    for (int i = 0; i < int(suits().size()); ++i) {
-        if (suits()[std::size_t(i)].symbol == symbol)
-            return i;
-    }
-    return -1;
+    const std::optional<Suit> suit = suitFromRaw(symbol);
+    return suit ? murvane::suitIndex(*suit) : -1;
 }
 
-bool isRed(const SavedCard& card) { return suits()[std::size_t(suitIndex(card.suit))].isRed; }
+bool isRed(const SavedCard& card)
+{
+    const std::optional<Suit> suit = suitFromRaw(card.suit);
+    return suit && murvane::isRed(*suit);
+}
 
 // ---- encoding ----
 

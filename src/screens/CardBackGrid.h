@@ -6,7 +6,7 @@
 // and Space or Return chooses. The focused swatch carries its own ring, so
 // the grid shows where focus is without the style's focus frame.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QAbstractButton>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "screens/ModalScreenView.h"
 
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"

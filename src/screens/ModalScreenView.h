@@ -16,7 +16,7 @@
 // The game must outlive the view. Dialog state lives only as long as the
 // view: a dialog left open, or a pending rule change, is dropped with it.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/Appearance.h"
 #include "platform/LoginItemService.h"
 #include "screens/ConfirmationDialog.h"

@@ -1,6 +1,6 @@
 #include "screens/PlayDealDialog.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"

@@ -1,7 +1,7 @@
 #include "screens/PreferencesScreen.h"
 
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/LoginItemService.h"
 #include "screens/CardBackGrid.h"
 #include "screens/ChoiceMenu.h"

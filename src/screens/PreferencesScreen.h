@@ -5,7 +5,7 @@
 // a rule change that would abandon a deal in progress is asked first through
 // the host's rules-change dialog.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 #include <QString>
 

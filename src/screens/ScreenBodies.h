@@ -5,7 +5,7 @@
 // host.textScale(), and raises the rules-change question through
 // host.setPendingRulesChange().
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 
 class QBoxLayout;
 class QWidget;

@@ -8,7 +8,7 @@
 // board scale) for the frame, header and dialogs, t (the screen text scale)
 // for everything inside a screen body.
 
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/ChromeStyle.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
 #include "screens/StatisticsScreen.h"
 
 #include "engine/SolitaireGame.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenBlocks.h"
 #include "screens/ScreenBodies.h"

@@ -9,7 +9,7 @@
 #include "engine/SolitaireGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "screens/GlassButton.h"
 
 #include <QApplication>

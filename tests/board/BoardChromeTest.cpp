@@ -10,7 +10,7 @@
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "graphics/ChromeStyle.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"

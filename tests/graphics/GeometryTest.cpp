@@ -1,4 +1,4 @@
-#include "engine/Settings.h"
+#include "cards/Settings.h"
 #include "graphics/CardBackStyle.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/DeckArt.h"

@@ -1,7 +1,7 @@
 // The shared render cache: its byte budget and eviction order, and the
 // blits that leave out what a later card hides.
 
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "graphics/CardBackView.h"
 #include "graphics/CardView.h"
 #include "graphics/PaintUtil.h"

@@ -1,4 +1,4 @@
-#include "engine/Card.h"
+#include "cards/Card.h"
 #include "graphics/CardBackView.h"
 #include "graphics/CardView.h"
 #include "graphics/DeckArt.h"

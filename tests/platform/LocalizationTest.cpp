@@ -1,6 +1,6 @@
 // Text lookup, printf-style formatting, plural categories and money.
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <gtest/gtest.h>
 

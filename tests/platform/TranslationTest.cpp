@@ -1,7 +1,7 @@
 // Shipped translations are embedded, looked up by English key, and any
 // missing or unreadable translation falls back to English.
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -9,7 +9,7 @@
 #include "support/Positions.h"
 
 #include "persistence/SettingsKeys.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <QAccessible>
 #include <QScrollArea>

@@ -1,6 +1,6 @@
 #include "Card.h"
 
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 #include <atomic>
 

@@ -1,5 +1,5 @@
 #include "Settings.h"
-#include "platform/Localization.h"
+#include "text/Localization.h"
 
 namespace murvane {
 
