@@ -3,6 +3,7 @@
 #include "board/BoardGeometry.h"
 #include "board/BoardHeader.h"
 #include "board/BoardContext.h"
+#include "board/HeaderControls.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/ChromeStyle.h"
 #include "text/Localization.h"
@@ -90,9 +91,7 @@ protected:
     }
 };
 
-// Return deals again as Space does (a button outside a dialog ignores it).
-// Arrows are the board's (they go to the piles), not a walk along the
-// focus chain as a plain button makes them.
+// Return deals again and arrows go to the piles, as on every board button.
 class PlayAgainButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
@@ -100,25 +99,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (event->modifiers() & ~Qt::KeypadModifier)
-                break;
-            event->accept();
-            if (!event->isAutoRepeat())
-                animateClick();
-            return;
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-            event->ignore();
-            return;
-        default:
-            break;
-        }
-        QPushButton::keyPressEvent(event);
+        if (!takeBoardButtonKey(*this, event))
+            QPushButton::keyPressEvent(event);
     }
 };
 

@@ -54,27 +54,32 @@ void RoundSymbolButton::bounce(bool animated)
     bounce_.start();
 }
 
-void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
+bool takeBoardButtonKey(QAbstractButton& button, QKeyEvent* event)
 {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            return false;
         event->accept();
         if (!event->isAutoRepeat())
-            animateClick();
-        return;
-    }
-    switch (event->key()) {
+            button.animateClick();
+        return true;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Left:
     case Qt::Key_Right:
-        // The board's: with no pile focused an arrow goes to the stock. A
-        // plain button would walk the focus chain instead.
         event->ignore();
-        return;
+        return true;
     default:
-        QAbstractButton::keyPressEvent(event);
+        return false;
     }
+}
+
+void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
+{
+    if (!takeBoardButtonKey(*this, event))
+        QAbstractButton::keyPressEvent(event);
 }
 
 QSize RoundSymbolButton::sizeHint() const

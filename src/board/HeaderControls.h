@@ -14,6 +14,12 @@
 
 namespace murvane::board {
 
+// How every button on the board takes keys: Return and Enter press it as
+// Space does (a button outside a dialog ignores them), and arrows are left to
+// the board, which sends them to the piles, where a plain button would walk
+// the focus chain. True when the key was dealt with here.
+bool takeBoardButtonKey(QAbstractButton& button, QKeyEvent* event);
+
 class RoundSymbolButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -29,8 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Return and Enter press the button as Space does; arrows are left to
-    // the board.
+    // Keys as takeBoardButtonKey says.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

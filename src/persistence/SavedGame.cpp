@@ -21,9 +21,7 @@ constexpr qsizetype kMaxDocumentBytes = 64 * 1024;
 constexpr qsizetype kMaxArrayLength = 52;
 
 constexpr std::int64_t kDeckSize = 52;
-constexpr std::int64_t kRanksPerSuit = 13;
-constexpr qsizetype kFoundationCount = 4;
-constexpr qsizetype kColumnCount = 7;
+constexpr std::int64_t kRanksPerSuit = kKing;
 // No real game comes near this (a deal scores a few thousand points at most),
 // and a record beyond it would make the game's score and pass arithmetic
 // overflow.

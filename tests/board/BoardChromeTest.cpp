@@ -391,16 +391,7 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     won.tableau = {"KC", "", "", "", "", "", ""};
     for (const std::optional<std::int64_t> dealNumber : {std::optional<std::int64_t>{}, std::optional<std::int64_t>{4242}}) {
         SavedGame record = won.record(ScoringMode::standard, std::nullopt);
-        const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
-        auto saved = [](const std::vector<solver::SolverCard>& cards) {
-            QList<SavedCard> out;
-            for (const auto& c : cards)
-                out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
-            return out;
-        };
-        record.dealt = SavedDeal{saved(layout.stock), {}, dealNumber, 0};
-        for (const auto& column : layout.tableau)
-            record.dealt->tableau.append(saved(column));
+        record.dealt = dealtFromOrderedDeck(dealNumber);
         store.setData(keys::savedGame, encodeSavedGame(record));
         view.reset();
         game = std::make_unique<SolitaireGame>(store, false);

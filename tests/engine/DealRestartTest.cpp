@@ -138,17 +138,7 @@ TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
     p.score = 600;
     p.hasStartedCurrentDeal = true;
     SavedGame record = p.record(ScoringMode::standard, std::nullopt);
-    // Dealt from the ordered deck.
-    const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
-    auto saved = [](const std::vector<solver::SolverCard>& cards) {
-        QList<SavedCard> out;
-        for (const auto& c : cards)
-            out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
-        return out;
-    };
-    record.dealt = SavedDeal{saved(layout.stock), {}, 4242, 0};
-    for (const auto& column : layout.tableau)
-        record.dealt->tableau.append(saved(column));
+    record.dealt = dealtFromOrderedDeck(4242);
     store.setData(keys::savedGame, encodeSavedGame(record));
     SolitaireGame game(store, false);
     ASSERT_EQ(game.dealOrigin().number, 4242u);

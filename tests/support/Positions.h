@@ -10,6 +10,7 @@
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
+#include "solver/DealText.h"
 
 #include <QStringList>
 
@@ -38,6 +39,23 @@ inline SavedCard parseSavedCard(const QString& token)
     if (rank < 0 || suit < 0)
         throw std::invalid_argument("bad card token");
     return SavedCard{rawValue(kAllSuits[suit]), rank + 1, faceUp};
+}
+
+// The deal as dealt from the ordered deck, as a saved record keeps it;
+// `number` when it was played by number.
+inline SavedDeal dealtFromOrderedDeck(std::optional<std::int64_t> number)
+{
+    const solver::DealLayout layout = solver::dealLayout(solver::orderedDeck());
+    auto saved = [](const std::vector<solver::SolverCard>& cards) {
+        QList<SavedCard> out;
+        for (const auto& c : cards)
+            out.append(SavedCard{rawValue(kAllSuits[c.suitIndex]), c.rank, c.isFaceUp});
+        return out;
+    };
+    SavedDeal dealt{saved(layout.stock), {}, number, 0};
+    for (const auto& column : layout.tableau)
+        dealt.tableau.append(saved(column));
+    return dealt;
 }
 
 inline QList<SavedCard> parsePile(const QString& text)
