@@ -40,10 +40,9 @@ constexpr int kMaxKept = 4096;
 LostGameWatcher::LostGameWatcher(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
     : QObject(parent), game_(game), budget_(budget)
 {
-    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
-                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged,
-                        &SolitaireGame::tellsWhenLostChanged})
-        connect(&game_, signal, this, &LostGameWatcher::positionChanged);
+    // Every change of the piles is reported once, with what it did.
+    connect(&game_, &SolitaireGame::pilesChanged, this, &LostGameWatcher::positionChanged);
+    connect(&game_, &SolitaireGame::tellsWhenLostChanged, this, &LostGameWatcher::positionChanged);
     positionChanged();
 }
 
@@ -51,7 +50,8 @@ LostGameWatcher::~LostGameWatcher() { stopWorker(); }
 
 void LostGameWatcher::positionChanged()
 {
-    // One move changes several piles: check once, after all of them.
+    // Several changes in one turn (a move and the card it turns up): check
+    // once, after all of them.
     stop_ = true;
     ++generation_;
     if (checkQueued_)
