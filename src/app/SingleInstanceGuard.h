@@ -3,6 +3,9 @@
 // listens on a local socket; a later process finds the lock held, asks the
 // running one to show its panel, and steps aside without touching anything
 // else (in particular not the settings store). Use before opening the store.
+// The socket is a plain Unix-domain one: the check runs before the tray icon
+// goes up, and a networking library would cost launch time and resident
+// memory for the rest of the session.
 
 #include <QLockFile>
 #include <QObject>
@@ -10,7 +13,7 @@
 
 #include <memory>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace murvane::app {
 
@@ -41,14 +44,15 @@ Q_SIGNALS:
 
 private:
     void startListening();
-    void readRequest();
+    void acceptRequests();
     bool handOver(int timeoutMs);
 
     QString key_;
     QString lockPath_;
     QString socketPath_;
     std::unique_ptr<QLockFile> lock_;
-    QLocalServer* server_ = nullptr;
+    int listener_ = -1;
+    QSocketNotifier* accepting_ = nullptr;
     Role role_ = Role::secondary;
 };
 

@@ -26,6 +26,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using namespace murvane;
@@ -92,6 +96,23 @@ TEST(SingleInstance, SecondClaimHandsOverToTheFirst)
     SingleInstanceGuard second(key);
     EXPECT_EQ(second.claim(500), SingleInstanceGuard::Role::secondary);
     EXPECT_TRUE(activations.count() == 1 || activations.wait(5000));
+    EXPECT_EQ(activations.count(), 1);
+
+    // Only this user may reach the socket, and what is not a request is
+    // dropped without showing anything.
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(first.serverName()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & (S_IRWXG | S_IRWXO), 0u);
+    for (const QByteArray& stranger : {QByteArray("hello\n"), QByteArray("sho"), QByteArray(4096, 'x')}) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, QFile::encodeName(first.serverName()).constData(), sizeof address.sun_path - 1);
+        ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+        EXPECT_EQ(::write(fd, stranger.constData(), std::size_t(stranger.size())), stranger.size());
+        ::close(fd);
+    }
+    EXPECT_FALSE(activations.wait(300));
     EXPECT_EQ(activations.count(), 1);
 }
 
