@@ -1,68 +1,17 @@
 #include "TrayController.h"
 
 #include "engine/SolitaireGame.h"
+#include "graphics/DrawnIcon.h"
 #include "graphics/Symbols.h"
 #include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ScreenStyle.h"
 
-#include <QHash>
-#include <QIconEngine>
-#include <QPainter>
-
-#include <algorithm>
-
 namespace murvane::app {
 
 namespace {
-// Sizes tray hosts commonly request, in logical pixels.
-constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64};
 const QColor kDarkGlyph(0x1d, 0x1d, 0x1f);
 const QColor kLightGlyph(0xf5, 0xf5, 0xf7);
-
-// Draws the glyph at the size the tray host asks for, when it asks: the icon
-// goes up at launch, and drawing every size in advance would hold it back.
-class TrayGlyphEngine final : public QIconEngine {
-public:
-    TrayGlyphEngine(QString name, QColor tint, QColor halo)
-        : name_(std::move(name))
-        , tint_(tint)
-        , halo_(halo)
-    {
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
-    {
-        const int side = std::max(1, std::min(size.width(), size.height()));
-        auto cached = drawn_.constFind(side);
-        if (cached == drawn_.constEnd())
-            cached = drawn_.insert(side, graphics::symbolPixmap(name_, tint_, side, 1, halo_));
-        return *cached;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        QList<QSize> sizes;
-        for (int side : kIconSizes)
-            sizes << QSize(side, side);
-        return sizes;
-    }
-
-    QIconEngine* clone() const override { return new TrayGlyphEngine(*this); }
-    QString key() const override { return QStringLiteral("murvane-tray-glyph"); }
-
-private:
-    QString name_;
-    QColor tint_;
-    QColor halo_;
-    QHash<int, QPixmap> drawn_;
-};
 } // namespace
 
 QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
@@ -70,7 +19,11 @@ QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
     const QColor tint = darkDesktop ? kLightGlyph : kDarkGlyph;
     QColor halo = darkDesktop ? kDarkGlyph : kLightGlyph;
     halo.setAlphaF(0.85f);
-    return QIcon(new TrayGlyphEngine(symbolName(option), tint, halo));
+    // Tray hosts ask for one or two small sizes; each is kept once drawn.
+    return graphics::drawnIcon({.key = QStringLiteral("murvane-tray-glyph"), .sizes = {16, 22, 24, 32, 48, 64}, .largestKept = 64},
+                               [name = symbolName(option), tint, halo](int side) {
+                                   return graphics::symbolPixmap(name, tint, side, 1, halo);
+                               });
 }
 
 TrayController::TrayController(MenuBarIconOption option, QObject* parent)

@@ -1,5 +1,6 @@
 #include "graphics/AppIcon.h"
 
+#include "graphics/DrawnIcon.h"
 #include "graphics/Symbols.h"
 
 #include <QLinearGradient>
@@ -100,10 +101,10 @@ QImage appIcon(int logicalSize, qreal devicePixelRatio)
 
 QIcon appIconSet()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(appIcon(size)));
-    return icon;
+    // Window managers show the small sizes; only switchers and docks ask for
+    // the large ones, and seldom.
+    return drawnIcon({.key = QStringLiteral("murvane-app-icon"), .sizes = {16, 24, 32, 48, 64, 128, 256}, .largestKept = 64},
+                     [](int side) { return QPixmap::fromImage(appIcon(side)); });
 }
 
 } // namespace murvane::graphics

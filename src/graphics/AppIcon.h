@@ -20,8 +20,8 @@ void paintAppIcon(QPainter& painter, const QRectF& box);
 // device pixel ratio. Needs no QGuiApplication.
 QImage appIcon(int logicalSize, qreal devicePixelRatio = 1);
 
-// The window icon: images at the sizes desktops ask for. Needs a
-// QGuiApplication.
+// The window icon at the sizes desktops ask for, each drawn when first asked
+// for. Needs a QGuiApplication.
 QIcon appIconSet();
 
 } // namespace murvane::graphics

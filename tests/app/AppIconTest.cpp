@@ -1,5 +1,6 @@
-// The installed icon files are the program's own icon: every PNG is the
-// painter's picture at its size, and the scalable SVG renders the same.
+// The installed icon files and the window icon are the program's own icon:
+// every PNG is the painter's picture at its size, the scalable SVG renders the
+// same, and the window icon offers and draws each of those sizes.
 #include "graphics/AppIcon.h"
 
 #include <QImage>
@@ -35,7 +36,11 @@ TEST(AppIcon, InstalledFilesAreThePaintersPictureAtEverySize)
     QSvgRenderer svg(kIconDir + QStringLiteral("/scalable/apps/") + kId + QStringLiteral(".svg"));
     ASSERT_TRUE(svg.isValid());
     EXPECT_EQ(svg.defaultSize(), QSize(256, 256));
+    const QIcon windowIcon = murvane::graphics::appIconSet();
+    QList<QSize> offered;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        offered << QSize(size, size);
+        EXPECT_EQ(windowIcon.pixmap(QSize(size, size), 1.0).toImage(), murvane::graphics::appIcon(size)) << size;
         const QImage png(kIconDir + QStringLiteral("/%1x%1/apps/").arg(size) + kId + QStringLiteral(".png"));
         ASSERT_EQ(png.size(), QSize(size, size)) << size;
         const QImage painted = murvane::graphics::appIcon(size);
@@ -49,6 +54,7 @@ TEST(AppIcon, InstalledFilesAreThePaintersPictureAtEverySize)
         // The same rasteriser draws both, so only rounding may differ.
         EXPECT_LT(meanDifference(fromSvg, painted), 1.0) << size;
     }
+    EXPECT_EQ(windowIcon.availableSizes(), offered);
     // Transparent corners, an opaque middle: a tile, not a square.
     const QImage big = murvane::graphics::appIcon(256);
     EXPECT_EQ(qAlpha(big.pixel(2, 2)), 0);
