@@ -7,15 +7,22 @@
 #     over 5 s
 # then the in-process figures of app_panel_bench (start-up phases, tray click
 # to panel painted, timer events while idle, New Deal to board painted).
+# With --old, an earlier build's game is measured in the same run, each of its
+# launches alternating with the new build's, and its panel figures follow.
+# Memory is taken for a returning player, for a first run with the welcome
+# window still open, and (with xdotool) once the welcome window and the panel
+# it opens have been closed again.
 #
-#   bench/app_bench.sh <build dir> [runs] [new-deal presses per rule set]
+#   bench/app_bench.sh [--old <old build dir>] <build dir> [runs] [new-deal presses per rule set]
 set -uo pipefail
-usage="usage: app_bench.sh <build dir> [runs] [new-deal presses per rule set]"
+usage="usage: app_bench.sh [--old <old build dir>] <build dir> [runs] [new-deal presses per rule set]"
+old=""
 case "${1:-}" in
   -h|--help) echo "$usage"; echo "Whole-process figures of the game against a bare tray application."; exit 0 ;;
+  --old) old="${2:-}"; shift 2 || { echo "$usage" >&2; exit 2; }; [ -n "$old" ] || { echo "$usage" >&2; exit 2; } ;;
   -*) echo "app_bench.sh: unknown option $1" >&2; echo "$usage" >&2; exit 2 ;;
-  "") echo "$usage" >&2; exit 2 ;;
 esac
+[ -n "${1:-}" ] || { echo "$usage" >&2; exit 2; }
 build="$1"
 runs="${2:-15}"
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "app_bench.sh: runs must be a positive number" >&2; echo "$usage" >&2; exit 2; }
@@ -25,6 +32,12 @@ game="$build/src/app/murvane-solitaire"
 baseline="$build/bench/app_baseline_tray"
 panelbench="$build/bench/app_panel_bench"
 for f in "$game" "$baseline" "$panelbench"; do [ -x "$f" ] || { echo "missing $f"; exit 1; }; done
+games="new"
+if [ -n "$old" ]; then
+  for f in "$old/src/app/murvane-solitaire" "$old/bench/app_panel_bench"; do [ -x "$f" ] || { echo "missing $f"; exit 1; }; done
+  games="old new"
+fi
+exe_of() { if [ "$1" = old ]; then echo "$old/src/app/murvane-solitaire"; else echo "$game"; fi; }
 
 work="$(mktemp -d /tmp/murvane-bench.XXXXXX)"
 pids=()
@@ -61,8 +74,10 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # One launch: prints "<ms to icon> <VmHWM kB> <VmRSS kB> <switches in 5 s>".
 # A third argument "returning" launches with a store that has already greeted
-# the player, as every launch after the first does. A fourth, "quick", stops
-# the program once its icon shows and prints only the time.
+# the player, as every launch after the first does; "closed" is a first run
+# whose welcome window, and the panel it opens, are closed before measuring.
+# A fourth, "quick", stops the program once its icon shows and prints only the
+# time.
 measure() {
   kill -0 "$trayer_pid" 2>/dev/null || { echo "app_bench.sh: the tray host (trayer) has stopped" >&2; exit 1; }
   local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
@@ -85,6 +100,13 @@ measure() {
     echo "$((t1 - t0))"; return
   fi
   sleep 4 # let start-up work (deal preparation) finish
+  if [ "${3:-}" = closed ]; then
+    local w
+    for w in $(xdotool search --pid "$pid" --name '^Welcome$' 2>/dev/null); do xdotool key --window "$w" Escape 2>/dev/null; done
+    sleep 2
+    for w in $(xdotool search --pid "$pid" --onlyvisible --name '^Murvane Solitaire$' 2>/dev/null); do xdotool key --window "$w" Escape 2>/dev/null; done
+    sleep "${CLOSED_SETTLE:-5}"
+  fi
   local hwm rss s0 s1
   hwm=$(awk '/^VmHWM/ {print $2}' /proc/$pid/status); rss=$(awk '/^VmRSS/ {print $2}' /proc/$pid/status)
   s0=$(switches $pid); sleep 5; s1=$(switches $pid)
@@ -92,32 +114,46 @@ measure() {
   echo "$((t1 - t0)) $hwm $rss $((s1 - s0))"
 }
 
-# Interleaved, so a change in the machine's load falls on all three alike.
-# Launch times come from quick launches back to back (a launch after seconds
-# of idle meets a slowed-down processor); memory and wake-ups from three
-# launches left to settle.
-names="baseline game-first game-returning"
-for name in $names; do : > "$work/$name.time"; : > "$work/$name"; done
+# Interleaved, so a change in the machine's load falls on all alike. Launch
+# times come from quick launches back to back (a launch after seconds of idle
+# meets a slowed-down processor); memory and wake-ups from three launches of
+# each kind left to settle.
+kinds="first returning"
+command -v xdotool >/dev/null && kinds="first closed returning"
+: > "$work/baseline.time"; : > "$work/baseline"
+for g in $games; do for k in $kinds; do : > "$work/$g-$k.time"; : > "$work/$g-$k"; done; done
 for _ in $(seq 1 "$runs"); do
   measure "$baseline" app_baseline_tray "" quick >> "$work/baseline.time"
-  measure "$game" murvane-solitaire "" quick >> "$work/game-first.time"
-  measure "$game" murvane-solitaire returning quick >> "$work/game-returning.time"
+  for g in $games; do
+    measure "$(exe_of $g)" murvane-solitaire "" quick >> "$work/$g-first.time"
+    measure "$(exe_of $g)" murvane-solitaire returning quick >> "$work/$g-returning.time"
+  done
 done
 for _ in 1 2 3; do
   measure "$baseline" app_baseline_tray >> "$work/baseline"
-  measure "$game" murvane-solitaire >> "$work/game-first"
-  measure "$game" murvane-solitaire returning >> "$work/game-returning"
+  for k in $kinds; do for g in $games; do
+    measure "$(exe_of $g)" murvane-solitaire "$k" >> "$work/$g-$k"
+  done; done
 done
-col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
-printf '%-28s %9s %12s %7s %12s %7s\n' "median" baseline "first launch" ratio "returning" ratio
+col() { [ -s "$work/$1" ] && awk -v c="$2" '{print $c}' "$work/$1" | median; }
+printf '%-28s %9s' "median" baseline
+for g in $games; do for k in $kinds; do printf ' %16s %6s' "$g $k" ratio; done; done; echo
 for row in "launch to tray icon (ms):1:.time" "peak resident VmHWM (kB):2:" "idle resident VmRSS (kB):3:" "idle wake-ups in 5 s:4:"; do
   IFS=: read -r label c suffix <<< "$row"
-  b=$(col "baseline$suffix" "$c"); f=$(col "game-first$suffix" "$c"); r=$(col "game-returning$suffix" "$c")
-  ratio() { awk -v b="$b" -v g="$1" 'BEGIN { if (b > 0) printf "x%.2f", g / b; else print "-" }'; }
-  printf '%-28s %9s %12s %7s %12s %7s\n' "$label" "$b" "$f" "$(ratio "$f")" "$r" "$(ratio "$r")"
+  b=$(col "baseline$suffix" "$c")
+  printf '%-28s %9s' "$label" "$b"
+  for g in $games; do for k in $kinds; do
+    v=$(col "$g-$k$suffix" "$c"); v="${v:--}"
+    r=$(awk -v b="$b" -v g="$v" 'BEGIN { if (b > 0 && g != "-") printf "x%.2f", g / b; else print "-" }')
+    printf ' %16s %6s' "$v" "$r"
+  done; done; echo
 done
-echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3)"
+echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3; \"closed\": first run, welcome window and panel closed again)"
+echo "(load average at the end: $(cut -d' ' -f1-3 /proc/loadavg))"
 
-echo
-home="$work/home-panel"; mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
-HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" timeout 900 "$panelbench" "$presses"
+for g in $games; do
+  echo; [ -n "$old" ] && echo "== $g build"
+  bench="$panelbench"; [ "$g" = old ] && bench="$old/bench/app_panel_bench"
+  home="$work/home-panel-$g"; mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+  HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" timeout 900 "$bench" "$presses"
+done

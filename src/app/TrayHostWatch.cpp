@@ -11,6 +11,7 @@
 #include <QList>
 
 #include <functional>
+#include <optional>
 
 #ifdef MURVANE_HAVE_XCB
 #include <xcb/xcb.h>
@@ -39,10 +40,23 @@ public:
         connection_ = x11 ? x11->connection() : nullptr;
         if (!connection_)
             return;
-        manager_ = atom("MANAGER");
+        // All names asked in one round trip.
+        QList<QByteArray> names {QByteArrayLiteral("MANAGER")};
         const int screens = xcb_setup_roots_length(xcb_get_setup(connection_));
         for (int screen = 0; screen < screens; ++screen)
-            selections_ << atom(QByteArray("_NET_SYSTEM_TRAY_S") + QByteArray::number(screen));
+            names << QByteArray("_NET_SYSTEM_TRAY_S") + QByteArray::number(screen);
+        QList<xcb_intern_atom_cookie_t> asked;
+        for (const QByteArray& name : names)
+            asked << xcb_intern_atom(connection_, false, name.size(), name.constData());
+        for (qsizetype i = 0; i < asked.size(); ++i) {
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection_, asked[i], nullptr);
+            const xcb_atom_t atom = reply ? reply->atom : XCB_NONE;
+            std::free(reply);
+            if (i == 0)
+                manager_ = atom;
+            else
+                selections_ << atom;
+        }
         QCoreApplication::instance()->installNativeEventFilter(this);
     }
 
@@ -54,15 +68,16 @@ public:
 
     bool present() const
     {
-        for (xcb_atom_t selection : selections_) {
-            xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(
-                connection_, xcb_get_selection_owner(connection_, selection), nullptr);
-            const bool owned = reply && reply->owner != XCB_NONE;
+        QList<xcb_get_selection_owner_cookie_t> asked;
+        for (xcb_atom_t selection : selections_)
+            asked << xcb_get_selection_owner(connection_, selection);
+        bool owned = false;
+        for (xcb_get_selection_owner_cookie_t cookie : asked) {
+            xcb_get_selection_owner_reply_t* reply = xcb_get_selection_owner_reply(connection_, cookie, nullptr);
+            owned = owned || (reply && reply->owner != XCB_NONE);
             std::free(reply);
-            if (owned)
-                return true;
         }
-        return false;
+        return owned;
     }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
@@ -79,15 +94,6 @@ public:
     }
 
 private:
-    xcb_atom_t atom(const QByteArray& name) const
-    {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, false, name.size(), name.constData()), nullptr);
-        const xcb_atom_t value = reply ? reply->atom : XCB_NONE;
-        std::free(reply);
-        return value;
-    }
-
     std::function<void()> appeared_;
     xcb_connection_t* connection_ = nullptr;
     xcb_atom_t manager_ = XCB_NONE;
@@ -99,23 +105,28 @@ class DesktopTrayHostWatch final : public TrayHostWatch {
     Q_OBJECT
 public:
     DesktopTrayHostWatch()
-        : bus_(QDBusConnection::sessionBus())
     {
-        if (bus_.isConnected()) {
-            // The watcher's name appearing, and a host registering with a
-            // watcher that came up without one.
-            auto* names = new QDBusServiceWatcher(kWatcherService, bus_,
-                                                  QDBusServiceWatcher::WatchForRegistration, this);
-            connect(names, &QDBusServiceWatcher::serviceRegistered, this, &DesktopTrayHostWatch::statusNotifierChanged);
-            bus_.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"),
-                         this, SLOT(statusNotifierChanged()));
-        }
 #ifdef MURVANE_HAVE_XCB
         xembed_ = std::make_unique<XEmbedTrays>([this] {
             // Reported from inside the event dispatch; answered after it.
             QMetaObject::invokeMethod(this, &TrayHostWatch::hostAppeared, Qt::QueuedConnection);
         });
 #endif
+        // The usual case, an XEmbed tray that is already up, is answered
+        // without the session bus: the shell drops the watch as soon as it
+        // hears of a host, and the icon goes up sooner.
+        if (xembedPresent())
+            return;
+        bus_ = QDBusConnection::sessionBus();
+        if (bus_->isConnected()) {
+            // The watcher's name appearing, and a host registering with a
+            // watcher that came up without one.
+            auto* names = new QDBusServiceWatcher(kWatcherService, *bus_,
+                                                  QDBusServiceWatcher::WatchForRegistration, this);
+            connect(names, &QDBusServiceWatcher::serviceRegistered, this, &DesktopTrayHostWatch::statusNotifierChanged);
+            bus_->connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"),
+                          this, SLOT(statusNotifierChanged()));
+        }
     }
 
     bool hostPresent() const override { return xembedPresent() || statusNotifierHostPresent(); }
@@ -139,19 +150,19 @@ private:
 
     bool statusNotifierHostPresent() const
     {
-        if (!bus_.isConnected() || !bus_.interface()->isServiceRegistered(kWatcherService))
+        if (!bus_ || !bus_->isConnected() || !bus_->interface()->isServiceRegistered(kWatcherService))
             return false;
         QDBusMessage get = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath,
                                                           QStringLiteral("org.freedesktop.DBus.Properties"),
                                                           QStringLiteral("Get"));
         get << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
-        const QDBusMessage reply = bus_.call(get, QDBus::Block, kWatcherCallTimeoutMs);
+        const QDBusMessage reply = bus_->call(get, QDBus::Block, kWatcherCallTimeoutMs);
         if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
             return false;
         return reply.arguments().first().value<QDBusVariant>().variant().toBool();
     }
 
-    QDBusConnection bus_;
+    std::optional<QDBusConnection> bus_;
 #ifdef MURVANE_HAVE_XCB
     std::unique_ptr<XEmbedTrays> xembed_;
 #endif
