@@ -5,6 +5,7 @@
 #include "TrayController.h"
 #include "TrayHostWatch.h"
 #include "WelcomeWindowController.h"
+#include "engine/MemoryRelease.h"
 #include "engine/SolitaireGame.h"
 #include "engine/StoredSettings.h"
 #include "persistence/QSettingsStore.h"
@@ -163,6 +164,7 @@ void MurvaneSolitaireApp::createPanel(PanelWindow::Style style)
     };
     const bool keep = options_.keepPanelContent || style == PanelWindow::Style::window;
     panel_ = std::make_unique<PanelWindow>(style, capped, keep);
+    connect(panel_.get(), &PanelWindow::closed, this, &MurvaneSolitaireApp::releaseMemorySoon);
     // Escape closes what is on top of the board before the panel itself.
     panel_->setDismissLayer([](QWidget* content) {
         auto* board = qobject_cast<SolitaireView*>(content);
@@ -217,6 +219,9 @@ void MurvaneSolitaireApp::runWelcomeCheck()
         show = [place](const QString& iconName) { WelcomeWindowController::shared().show(iconName, place); };
     }
     const bool greeted = performWelcomeCheck(*game_, show);
+    if (greeted && !options_.showWelcomeWindow)
+        connect(&WelcomeWindowController::shared(), &WelcomeWindowController::windowClosed, this,
+                &MurvaneSolitaireApp::releaseMemorySoon, Qt::SingleShotConnection);
     if (options_.openPanelAtStart) {
         // A popup panel would close as the welcome window takes focus, so it
         // waits for the welcome window to go.
@@ -228,6 +233,18 @@ void MurvaneSolitaireApp::runWelcomeCheck()
             showPanel();
     }
     Q_EMIT welcomeCheckDone(greeted);
+}
+
+void MurvaneSolitaireApp::releaseMemorySoon()
+{
+    if (!memoryRelease_) {
+        constexpr int kReleaseAfterMs = 1000;
+        memoryRelease_ = new QTimer(this);
+        memoryRelease_->setSingleShot(true);
+        memoryRelease_->setInterval(kReleaseAfterMs);
+        connect(memoryRelease_, &QTimer::timeout, this, [] { returnFreedMemory(); });
+    }
+    memoryRelease_->start();
 }
 
 SolitaireView* MurvaneSolitaireApp::board() const

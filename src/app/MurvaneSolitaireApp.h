@@ -16,6 +16,8 @@
 #include <memory>
 #include <optional>
 
+class QTimer;
+
 namespace murvane {
 class SolitaireView;
 class SettingsStore;
@@ -100,6 +102,10 @@ private:
     void runWelcomeCheck();
     SolitaireView* board() const;
     void writePendingSave();
+    // Once a window has closed and its widgets are gone, the memory they
+    // freed goes back to the system (after a moment, so a quick reopen or
+    // the close's own clean-up does not run into it).
+    void releaseMemorySoon();
 
     Options options_;
     SingleInstanceGuard guard_;
@@ -110,6 +116,7 @@ private:
     std::unique_ptr<TrayController> tray_;
     std::unique_ptr<PanelWindow> panel_;
     QMetaObject::Connection quitWithWindow_;
+    QTimer* memoryRelease_ = nullptr;
 };
 
 } // namespace murvane::app

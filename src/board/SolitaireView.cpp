@@ -406,6 +406,16 @@ void SolitaireView::resetForShow()
     abandonDrag();
 }
 
+void SolitaireView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // With the whole deck drawn, the text outlines its faces came from are
+    // needed again only at another scale or look: a closed game holds the
+    // pictures, not what they were drawn from.
+    if (!event->spontaneous() && warmedFaces_ >= kDeckSize)
+        graphics::RenderCache::clear(graphics::RenderElement::text);
+}
+
 void SolitaireView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

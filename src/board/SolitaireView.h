@@ -123,6 +123,7 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // Keys no pile took: arrows with no pile focused, Escape on a screen.
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,8 @@
 #include "engine/DealWorkers.h"
+#include "engine/MemoryRelease.h"
 #include "engine/SolverCards.h"
 
 #include "solver/Solver.h"
-#include "solver/SpareTables.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -13,9 +13,6 @@
 #include <climits>
 #include <optional>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
 #ifdef __linux__
 #include <sys/resource.h>
 #include <unistd.h>
@@ -30,16 +27,6 @@ void lowerThisThreadsPriority()
 {
 #ifdef __linux__
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
-#endif
-}
-
-// Frees this thread's solver tables and gives the memory back to the system
-// (glibc keeps freed memory of a thread's arena otherwise).
-void releaseSolverTables()
-{
-    solver::releaseSpareTables();
-#if defined(__GLIBC__)
-    malloc_trim(0);
 #endif
 }
 
@@ -276,7 +263,7 @@ DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial tr
     if (QCoreApplication::instance()) {
         ownerTablesTimer_ = new QTimer;
         ownerTablesTimer_->setSingleShot(true);
-        QObject::connect(ownerTablesTimer_, &QTimer::timeout, ownerTablesTimer_, &releaseSolverTables);
+        QObject::connect(ownerTablesTimer_, &QTimer::timeout, ownerTablesTimer_, &releaseSolverMemory);
     }
     if (QCoreApplication::instance()) {
         wake_ = new DealWorkersWake();
@@ -381,7 +368,7 @@ bool DealWorkers::waitForWork(std::unique_lock<std::mutex>& lock, Ready ready)
     auto wake = [&] { return cancelled_ || ready(); };
     if (!changed_.wait_for(lock, keepTablesFor_, wake)) {
         lock.unlock();
-        releaseSolverTables();
+        releaseSolverMemory();
         lock.lock();
         changed_.wait(lock, wake);
     }

@@ -237,7 +237,8 @@ TEST_F(PaintTest, BoardBuiltAgainPaintsFromTheLastBoardsRenders)
 
 // Shown and left idle, the board renders every face of the deck ahead of
 // its first deal, so dealing then draws faces from the cache only. Hidden,
-// it renders nothing.
+// it renders nothing, and once the deck is drawn it lets go of the text
+// outlines the faces were drawn from.
 TEST_F(PaintTest, IdleBoardRendersTheWholeDeckAheadOfTheDeals)
 {
     using graphics::RenderCache::count;
@@ -258,6 +259,10 @@ TEST_F(PaintTest, IdleBoardRendersTheWholeDeckAheadOfTheDeals)
     while (count(RenderElement::face) < kDeckSize && waited.elapsed() < 5000)
         QApplication::processEvents();
     EXPECT_EQ(count(RenderElement::face), kDeckSize);
+    EXPECT_GT(count(RenderElement::text), 0);
+    view->hide();
+    EXPECT_EQ(count(RenderElement::text), 0);
+    view->show();
     game->newDeal();
     view->repaint();
     EXPECT_EQ(graphics::RenderCache::renderCount(RenderElement::face), kDeckSize)
