@@ -152,6 +152,7 @@ void BoardHeader::buildMenu()
     QAction* play = menu_->addAction(localizedString(QStringLiteral("Play Deal…")));
     play->setObjectName(QStringLiteral("playDealItem"));
     connect(play, &QAction::triggered, this, &BoardHeader::playDealRequested);
+    connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::styleMenu);
     connect(menu_, &QMenu::aboutToShow, this, [this, dealNumber, restart, copy] {
         const DealOrigin& origin = board_.game().dealOrigin();
         dealNumber->setVisible(origin.number.has_value());
@@ -218,14 +219,25 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     pal.setColor(QPalette::WindowText, palette.secondary());
     pass_->setPalette(pal);
 
-    // The menu follows the board's scale and look rather than the desktop style.
-    screens::stylePopupMenu(menu_, scale, appearance);
+    // The menu follows the board's scale and look rather than the desktop
+    // style; styled when it next shows, as most boards never open it.
+    menuStyled_ = false;
+    if (menu_->isVisible())
+        styleMenu();
 
     for (RoundSymbolButton* b : {newDeal_, undo_, more_}) {
         b->setScale(scale);
         b->setAppearance(appearance);
     }
     update();
+}
+
+void BoardHeader::styleMenu()
+{
+    if (menuStyled_)
+        return;
+    screens::stylePopupMenu(menu_, scale_, appearance_);
+    menuStyled_ = true;
 }
 
 void BoardHeader::refresh()

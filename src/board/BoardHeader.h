@@ -66,6 +66,7 @@ private:
     void refreshPass();
     void refreshUndo();
     void buildMenu();
+    void styleMenu();
     void openMenu();
     bool reduceMotion() const;
 
@@ -79,6 +80,7 @@ private:
     RoundSymbolButton* undo_ = nullptr;
     RoundSymbolButton* more_ = nullptr;
     QMenu* menu_ = nullptr;
+    bool menuStyled_ = false; // for the scale and look below
     QAction* quit_ = nullptr;
     graphics::Appearance appearance_;
     qreal scale_ = 1;

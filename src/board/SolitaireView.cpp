@@ -84,7 +84,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     preview_ = new board::DragPreviewLayer(*this, this);
     flight_ = new board::CardFlightLayer(*this, this);
     hint_ = new board::HintLayer(*this, this);
-    overlay_ = new board::GameSolvedOverlay(*this, this);
+    // The win card (overlay_) is made when a game is first won here.
     board::installBoardAccessibility();
     announcer_ = new board::BoardAnnouncer(*this, [this](const BoardFocus& pile) { return pileView(pile); }, this);
 
@@ -259,7 +259,8 @@ void SolitaireView::relayout()
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     hint_->setGeometry(QRect(QPoint(0, 0), size));
-    overlay_->applyScale(s, look);
+    if (overlay_)
+        overlay_->applyScale(s, look);
     if (newDealDialog_)
         newDealDialog_->setScale(s);
     if (playDealDialog_)

@@ -107,6 +107,7 @@ public:
     board::BoardSurface* surface() const { return surface_; }
     board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
     board::CardFlightLayer* flightLayer() const { return flight_; }
+    // Null until a game is first won on this board.
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
     board::HintLayer* hintLayer() const { return hint_; }
     screens::ConfirmationDialog* newDealDialog() const { return newDealDialog_; }

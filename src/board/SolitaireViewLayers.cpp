@@ -4,6 +4,7 @@
 
 #include "board/BoardSurface.h"
 #include "board/GameSolvedOverlay.h"
+#include "board/HintLayer.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "text/Localization.h"
@@ -171,7 +172,7 @@ void SolitaireView::setConfirmingNewDeal(bool value)
 
 void SolitaireView::focusBoard(const BoardFocus& pile)
 {
-    if (overlay_->isVisibleTo(this)) {
+    if (overlay_ && overlay_->isVisibleTo(this)) {
         overlay_->playAgainButton()->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -199,6 +200,16 @@ void SolitaireView::updateSolvedOverlay()
     // Screens have no backdrop of their own; the win card must not show
     // through one.
     const bool shown = game_.hasWon() && !game_.isShowingScreen();
+    if (!overlay_) {
+        if (!shown)
+            return;
+        // Above the board's own layers, below any dialog or screen.
+        overlay_ = new board::GameSolvedOverlay(*this, this);
+        overlay_->hide();
+        overlay_->stackUnder(hint_);
+        hint_->stackUnder(overlay_);
+        overlay_->applyScale(geometry_.scale(), appearance());
+    }
     if (shown == overlay_->isVisibleTo(this))
         return;
     QWidget* focused = QApplication::focusWidget();

@@ -293,6 +293,8 @@ TEST(Shell, TrayMenuLooksLikeTheBoardsMenuInBothAppearances)
     QStringList looks;
     for (bool dark : {false, true, false}) {
         appearance.setDark(dark); // a live change: both follow it
+        boardMenu->popup(QPoint(0, 0)); // the board's is styled as it opens
+        boardMenu->hide();
         EXPECT_FALSE(tray.contextMenu()->styleSheet().isEmpty()) << dark;
         EXPECT_EQ(tray.contextMenu()->styleSheet(), boardMenu->styleSheet()) << dark;
         looks << tray.contextMenu()->styleSheet();
