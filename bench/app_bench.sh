@@ -49,15 +49,27 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(tr -dc '0-9' < "$work/display")"
-trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
-  --SetPartialStrut true --transparent false >/dev/null 2>&1 &
-trayer_pid=$!
-pids+=($trayer_pid)
-for _ in $(seq 1 100); do xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break; sleep 0.1; done
+# An X session of its own: Xvfb and a tray host. Started again for the
+# in-process figures, so nothing the launches left behind (the keyboard focus
+# of a closed window, a stale icon) falls on them.
+start_session() {
+  : > "$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  pids+=($xvfb_pid)
+  for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(tr -dc '0-9' < "$work/display")"
+  trayer --edge top --align right --widthtype request --height 32 --SetDockType true \
+    --SetPartialStrut true --transparent false >/dev/null 2>&1 &
+  trayer_pid=$!
+  pids+=($trayer_pid)
+  for _ in $(seq 1 100); do xwininfo -root -tree 2>/dev/null | grep -q '("panel" "trayer")' && break; sleep 0.1; done
+}
+stop_session() {
+  kill -TERM "$trayer_pid" "$xvfb_pid" 2>/dev/null
+  wait "$trayer_pid" "$xvfb_pid" 2>/dev/null
+}
+start_session
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset DBUS_SESSION_BUS_ADDRESS
 
@@ -151,6 +163,8 @@ done
 echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3; \"closed\": first run, welcome window and panel closed again)"
 echo "(load average at the end: $(cut -d' ' -f1-3 /proc/loadavg))"
 
+stop_session
+start_session
 for g in $games; do
   echo; [ -n "$old" ] && echo "== $g build"
   bench="$panelbench"; [ "$g" = old ] && bench="$old/bench/app_panel_bench"

@@ -1,6 +1,5 @@
 #include "engine/HintFinder.h"
 
-#include "engine/MemoryRelease.h"
 #include "engine/SolitaireGame.h"
 #include "engine/SolverCards.h"
 #include "text/Localization.h"
@@ -156,8 +155,6 @@ bool HintFinder::request()
     }
     worker_ = std::thread([this, id, generation, position = hintPositionOf(game_), budget = budget_] {
         const HintResult r = solver::findHint(position, budget, &stop_);
-        // Hints come seconds apart at the most; the tables go with the thread.
-        releaseSolverMemory();
         QMetaObject::invokeMethod(
             this, [this, id, generation, r, position] { finish(id, generation, r, position); }, Qt::QueuedConnection);
     });

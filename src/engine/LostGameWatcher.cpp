@@ -1,7 +1,6 @@
 #include "engine/LostGameWatcher.h"
 
 #include "engine/HintFinder.h"
-#include "engine/MemoryRelease.h"
 #include "engine/SolitaireGame.h"
 
 #include <QMetaObject>
@@ -78,7 +77,6 @@ void LostGameWatcher::check()
     const std::uint64_t generation = generation_;
     worker_.reset(QThread::create([this, search, generation, key, position, budget = budget_] {
         const solver::HintResult r = solver::findHint(position, budget, &stop_);
-        releaseSolverMemory(); // a thread per check: nothing is kept for the next
         if (r.verdict == solver::HintResult::Verdict::stopped)
             return;
         const Verdict verdict = r.verdict == solver::HintResult::Verdict::winningLine ? Verdict::winnable
