@@ -99,14 +99,36 @@ measure() {
     printf '[General]\nMurvane_HasSeenWelcome=true\n' > "$home/config/Kestrune/Murvane Solitaire.conf"
   fi
   local t0 t1 pid
+  # The icon is in the tray once the host has taken its window from the root
+  # window: xev reports that ReparentNotify as it happens. Without xev, the
+  # tray's window tree is polled, which is coarser (a few milliseconds).
+  local watcher="" embedded="$work/embedded"
+  rm -f "$embedded"
+  if command -v xev >/dev/null; then
+    xev -root -event substructure 2>/dev/null > >(while IFS= read -r line; do
+      case "$line" in ReparentNotify*) now_ms > "$embedded"; break ;; esac
+    done) &
+    watcher=$!
+    sleep 0.2 # listening before the launch
+  fi
   t0=$(now_ms)
   HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" "$exe" >/dev/null 2>&1 &
   pid=$!
-  for _ in $(seq 1 2000); do
-    xwininfo -root -tree 2>/dev/null | grep -A8 '("panel" "trayer")' | grep -q "(\"$class\"" && break
-    sleep 0.005
+  for _ in $(seq 1 4000); do
+    if [ -n "$watcher" ]; then
+      [ -s "$embedded" ] && break
+      sleep 0.002
+    else
+      xwininfo -root -tree 2>/dev/null | grep -A8 '("panel" "trayer")' | grep -q "(\"$class\"" && break
+      sleep 0.005
+    fi
   done
-  t1=$(now_ms)
+  if [ -n "$watcher" ]; then
+    kill "$watcher" 2>/dev/null; wait "$watcher" 2>/dev/null
+    t1=$(cat "$embedded" 2>/dev/null || now_ms)
+  else
+    t1=$(now_ms)
+  fi
   if [ "${4:-}" = quick ]; then
     sleep 0.5; kill -TERM $pid; wait $pid 2>/dev/null; sleep 0.3
     echo "$((t1 - t0))"; return
