@@ -10,8 +10,8 @@
 # With --old, an earlier build's game is measured in the same run, each of its
 # launches alternating with the new build's, and its panel figures follow.
 # Memory is taken for a returning player, for a first run with the welcome
-# window still open, and (with xdotool) once the welcome window and the panel
-# it opens have been closed again.
+# window still open, and (with xdotool) once the welcome window has been
+# closed again.
 #
 #   bench/app_bench.sh [--old <old build dir>] <build dir> [runs] [new-deal presses per rule set]
 set -uo pipefail
@@ -40,11 +40,15 @@ fi
 exe_of() { if [ "$1" = old ]; then echo "$old/src/app/murvane-solitaire"; else echo "$game"; fi; }
 
 work="$(mktemp -d /tmp/murvane-bench.XXXXXX)"
+# A desktop session's runtime directory is a tmpfs (/run/user/<uid>); so is
+# the one the launches get here, where the machine has one.
+runtime="$work"
+[ -d /dev/shm ] && [ -w /dev/shm ] && runtime="$(mktemp -d /dev/shm/murvane-bench.XXXXXX)"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill -TERM "$pid" 2>/dev/null; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null; done
-  rm -rf "$work"
+  rm -rf "$work" "$runtime"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -87,13 +91,15 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 # One launch: prints "<ms to icon> <VmHWM kB> <VmRSS kB> <switches in 5 s>".
 # A third argument "returning" launches with a store that has already greeted
 # the player, as every launch after the first does; "closed" is a first run
-# whose welcome window, and the panel it opens, are closed before measuring.
+# whose welcome window (and the panel, should one be open) is closed before
+# measuring.
 # A fourth, "quick", stops the program once its icon shows and prints only the
 # time.
 measure() {
   kill -0 "$trayer_pid" 2>/dev/null || { echo "app_bench.sh: the tray host (trayer) has stopped" >&2; exit 1; }
   local exe="$1" class="$2" home="$work/home-$RANDOM$RANDOM"
-  mkdir -p "$home/config" "$home/runtime"; chmod 700 "$home/runtime"
+  local rundir; rundir="$(mktemp -d "$runtime/run.XXXXXX")"; chmod 700 "$rundir"
+  mkdir -p "$home/config"
   if [ "${3:-}" = returning ]; then
     mkdir -p "$home/config/Kestrune"
     printf '[General]\nMurvane_HasSeenWelcome=true\n' > "$home/config/Kestrune/Murvane Solitaire.conf"
@@ -112,7 +118,7 @@ measure() {
     sleep 0.2 # listening before the launch
   fi
   t0=$(now_ms)
-  HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$home/runtime" "$exe" >/dev/null 2>&1 &
+  HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_RUNTIME_DIR="$rundir" "$exe" >/dev/null 2>&1 &
   pid=$!
   for _ in $(seq 1 4000); do
     if [ -n "$watcher" ]; then
@@ -182,7 +188,7 @@ for row in "launch to tray icon (ms):1:.time" "peak resident VmHWM (kB):2:" "idl
     printf ' %16s %6s' "$v" "$r"
   done; done; echo
 done
-echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3; \"closed\": first run, welcome window and panel closed again)"
+echo "(launch times: median of $runs launches each; memory and wake-ups: median of 3; \"closed\": first run, welcome window closed again)"
 echo "(load average at the end: $(cut -d' ' -f1-3 /proc/loadavg))"
 
 stop_session
