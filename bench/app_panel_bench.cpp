@@ -12,6 +12,7 @@
 #include "engine/SolitaireGameTestPeer.h"
 #include "persistence/SettingsStore.h"
 #include "platform/PopupAccessibility.h"
+#include "PanelOpen.h"
 #include "ToolArguments.h"
 
 #include <QAbstractEventDispatcher>
@@ -55,25 +56,6 @@ bool waitFor(Object* object, Signal signal, int boundMs)
     return t.elapsed() < boundMs;
 }
 
-// Milliseconds from open() to the content's first painted frame.
-double openToPainted(PanelWindow& panel)
-{
-    QElapsedTimer t;
-    t.start();
-    QEventLoop loop;
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&panel, &PanelWindow::painted, &loop, &QEventLoop::quit);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    bound.start(2000);
-    panel.open(std::nullopt, QPoint(640, 40));
-    loop.exec();
-    const double ms = t.nsecsElapsed() / 1e6;
-    panel.closePanel();
-    QCoreApplication::processEvents();
-    return ms;
-}
-
 // The median open of each panel over n rounds, one open of each per round, so
 // a change in the machine's load falls on all of them alike.
 std::vector<double> openToPaintedInTurn(const std::vector<PanelWindow*>& panels, int n)
@@ -81,7 +63,7 @@ std::vector<double> openToPaintedInTurn(const std::vector<PanelWindow*>& panels,
     std::vector<std::vector<double>> samples(panels.size());
     for (int round = 0; round < n; ++round)
         for (std::size_t i = 0; i < panels.size(); ++i)
-            samples[i].push_back(openToPainted(*panels[i]));
+            samples[i].push_back(bench::openUntilPainted(*panels[i], 2000));
     std::vector<double> medians;
     for (const std::vector<double>& s : samples)
         medians.push_back(median(s));

@@ -11,12 +11,10 @@
 #include "engine/SolitaireGame.h"
 #include "graphics/RenderCache.h"
 #include "persistence/SettingsStore.h"
+#include "PanelOpen.h"
 #include "ToolArguments.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -26,34 +24,14 @@ using namespace murvane;
 
 namespace {
 
-// Open to first paint flushed, then close and let the board go.
-[[gnu::always_inline]] inline double openAndPaint(app::PanelWindow& panel)
-{
-    QElapsedTimer t;
-    t.start();
-    QEventLoop loop;
-    QTimer bound;
-    bound.setSingleShot(true);
-    QObject::connect(&panel, &app::PanelWindow::painted, &loop, &QEventLoop::quit);
-    QObject::connect(&bound, &QTimer::timeout, &loop, &QEventLoop::quit);
-    bound.start(20000);
-    panel.open(std::nullopt, QPoint(640, 40));
-    loop.exec();
-    const double ms = t.nsecsElapsed() / 1e6;
-    panel.closePanel();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    return ms;
-}
-
 // Also notes what the render cache holds after it.
 [[gnu::noinline]] double coldOpen(app::PanelWindow& panel, qsizetype& cacheBytes)
 {
-    const double ms = openAndPaint(panel);
+    const double ms = bench::openUntilPainted(panel, 20000);
     cacheBytes = graphics::RenderCache::bytes();
     return ms;
 }
-[[gnu::noinline]] double warmOpen(app::PanelWindow& panel) { return openAndPaint(panel); }
+[[gnu::noinline]] double warmOpen(app::PanelWindow& panel) { return bench::openUntilPainted(panel, 20000); }
 
 } // namespace
 
