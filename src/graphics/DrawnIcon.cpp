@@ -13,10 +13,10 @@ namespace {
 
 class DrawnIconEngine final : public QIconEngine {
 public:
-    DrawnIconEngine(const DrawnIconSpec& spec, std::function<QPixmap(int)> draw)
-        : key_(spec.key)
-        , sizes_(spec.sizes)
-        , largestKept_(spec.largestKept)
+    DrawnIconEngine(const DrawnIconOptions& options, std::function<QPixmap(int)> draw)
+        : key_(options.key)
+        , sizes_(options.sizes)
+        , largestKept_(options.largestKept)
         , draw_(std::move(draw))
     {
     }
@@ -59,9 +59,9 @@ private:
 
 } // namespace
 
-QIcon drawnIcon(const DrawnIconSpec& spec, std::function<QPixmap(int side)> draw)
+QIcon drawnIcon(const DrawnIconOptions& options, std::function<QPixmap(int side)> draw)
 {
-    return QIcon(new DrawnIconEngine(spec, std::move(draw)));
+    return QIcon(new DrawnIconEngine(options, std::move(draw)));
 }
 
 } // namespace murvane::graphics

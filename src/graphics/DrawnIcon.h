@@ -11,7 +11,7 @@
 
 namespace murvane::graphics {
 
-struct DrawnIconSpec {
+struct DrawnIconOptions {
     QString key;                       // names the picture (QIconEngine::key)
     QList<int> sizes;                  // square sizes offered, in pixels
     // Images up to this side are kept once drawn; larger ones are drawn
@@ -20,6 +20,6 @@ struct DrawnIconSpec {
 };
 
 // `draw` returns the picture as a side x side pixmap.
-QIcon drawnIcon(const DrawnIconSpec& spec, std::function<QPixmap(int side)> draw);
+QIcon drawnIcon(const DrawnIconOptions& options, std::function<QPixmap(int side)> draw);
 
 } // namespace murvane::graphics
