@@ -1,0 +1,52 @@
+#pragma once
+// The position the hint searches work on (inside the solver library only):
+// a whole position per value, copied per child, with the moves a player may
+// make from it. Shared by the search for a line and its shortening.
+
+#include "solver/HintSearch.h"
+#include "solver/SolverSearch.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace murvane::solver::hint {
+
+// A column holds at most 18 face-down cards under a run of 13 (the input is
+// checked for that), the stock and waste at most the 24 cards left after a
+// deal, so a position fits in a few hundred bytes.
+constexpr int kColumnCapacity = 32;
+constexpr int kStockCapacity = kDeckSize - 28;
+constexpr int kMaxFaceDown = kColumnCapacity - kRanksPerSuit - 1;
+constexpr int kUnlimited = -1;
+
+// One position, copied whole per child: a few hundred bytes, cheaper than
+// keeping apply and undo exact for seven kinds of move.
+struct State {
+    std::array<std::array<CardCode, kColumnCapacity>, kColumnCount> col{};
+    std::array<std::uint8_t, kColumnCount> colLen{};
+    std::array<CardCode, kStockCapacity> stock{};
+    std::array<CardCode, kStockCapacity> waste{};
+    std::uint8_t stockLen = 0;
+    std::uint8_t wasteLen = 0;
+    std::array<std::uint8_t, kSuitCount> found{};
+    int recyclesLeft = kUnlimited;
+    int drawCount = 1;
+};
+
+CardCode codeOf(const SolverCard& c, bool faceUp);
+int rankOf(CardCode c);
+State toState(const HintPosition& p);
+void fromState(const State& s, HintPosition& p);
+bool isWon(const State& s);
+bool fitsFoundation(const State& s, CardCode c);
+bool fitsColumn(const State& s, int col, CardCode c);
+// Appends every legal move, the likeliest first: home, runs that turn a
+// card up, the waste to a column, other runs, the stock, and cards taken
+// back from the foundation last. `all` keeps a whole column moved to an
+// empty one, which the search skips as a mere swap of two columns.
+void legalMoves(const State& s, bool all, std::vector<HintMove>& out);
+// Applies a move known to be legal.
+void apply(State& s, const HintMove& m);
+
+} // namespace murvane::solver::hint
