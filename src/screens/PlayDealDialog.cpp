@@ -1,53 +1,34 @@
 #include "screens/PlayDealDialog.h"
 
 #include "text/Localization.h"
-#include "platform/SystemAppearance.h"
-#include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
 
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace murvane::screens {
 
 namespace {
-// The confirmation dialog's metrics, so both dialogs look alike.
-using C = ConfirmationDialog;
 constexpr qreal kFieldTextSize = 13;
 } // namespace
 
-PlayDealDialog::PlayDealDialog(qreal scale, QWidget* parent) : QWidget(parent), scale_(sanitizedScale(scale))
+PlayDealDialog::PlayDealDialog(qreal scale, QWidget* parent)
+    : ModalCard(scale, QStringLiteral("playDealDialog"), localizedString(QStringLiteral("Play Deal")),
+                localizedString(QStringLiteral(
+                    "Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.")),
+                parent)
 {
-    setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::StrongFocus);
-    const QString title = localizedString(QStringLiteral("Play Deal"));
-    const QString message = localizedString(
-        QStringLiteral("Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared."));
-
-    card_ = new GlassSurface(graphics::GlassLevel::card, graphics::ChromeMetrics::floatingCornerRadius * scale_, this);
-    card_->setObjectName(QStringLiteral("playDealDialog"));
-    card_->setAccessibleName(title);
-    card_->setAccessibleDescription(message);
-    setAccessibilityMark(card_, AccessibilityMark::modalDialog);
-
-    title_ = new QLabel(title, card_);
-    message_ = new QLabel(message, card_);
-    error_ = new QLabel(card_);
+    error_ = new QLabel(card());
     error_->setObjectName(QStringLiteral("playDealError"));
-    for (QLabel* l : {title_, message_, error_}) {
-        l->setAlignment(Qt::AlignCenter);
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
-    }
+    error_->setAlignment(Qt::AlignCenter);
+    error_->setWordWrap(true);
+    error_->setTextFormat(Qt::PlainText);
     error_->hide();
 
-    field_ = new QLineEdit(card_);
+    field_ = new QLineEdit(card());
     field_->setObjectName(QStringLiteral("playDealField"));
     field_->setAccessibleName(localizedString(QStringLiteral("Deal number or code")));
     field_->setPlaceholderText(field_->accessibleName());
@@ -56,47 +37,27 @@ PlayDealDialog::PlayDealDialog(qreal scale, QWidget* parent) : QWidget(parent), 
     field_->installEventFilter(this);
     // A new attempt clears the old complaint.
     connect(field_, &QLineEdit::textEdited, this, [this] { showError({}); });
+    addContent(field_);
+    addContent(error_);
+    // Read in the order shown: the field and its complaint before the buttons.
+    error_->stackUnder(cancelButton());
+    field_->stackUnder(cancelButton());
 
-    cancel_ = new GlassButton(card_);
-    cancel_->setText(localizedString(QStringLiteral("Cancel")));
-    cancel_->setObjectName(QStringLiteral("cancelPlayDealButton"));
-    cancel_->setAccessibleName(cancel_->text());
-    play_ = new GlassButton(card_);
-    play_->setText(localizedString(QStringLiteral("Play")));
-    play_->setObjectName(QStringLiteral("playDealButton"));
-    play_->setAccessibleName(play_->text());
-    play_->setButtonStyle(GlassButton::Style::prominent);
-    for (GlassButton* b : {cancel_, play_}) {
-        b->setLabelFont(C::kButtonTextSize, QFont::Medium);
-        b->setPadding(10, 3);
-        b->installEventFilter(this);
-    }
+    GlassButton* cancel = cancelButton();
+    cancel->setText(localizedString(QStringLiteral("Cancel")));
+    cancel->setObjectName(QStringLiteral("cancelPlayDealButton"));
+    cancel->setAccessibleName(cancel->text());
+    GlassButton* play = playButton();
+    play->setText(localizedString(QStringLiteral("Play")));
+    play->setObjectName(QStringLiteral("playDealButton"));
+    play->setAccessibleName(play->text());
+    play->setButtonStyle(GlassButton::Style::prominent);
+    connect(play, &QAbstractButton::clicked, this, &PlayDealDialog::submit);
 
-    cardLayout_ = new QVBoxLayout(card_);
-    cardLayout_->addWidget(title_);
-    cardLayout_->addWidget(message_);
-    cardLayout_->addWidget(field_);
-    cardLayout_->addWidget(error_);
-    buttonRow_ = new QHBoxLayout();
-    buttonRow_->addStretch(1);
-    buttonRow_->addWidget(cancel_);
-    buttonRow_->addWidget(play_);
-    buttonRow_->addStretch(1);
-    cardLayout_->addLayout(buttonRow_);
-
-    connect(cancel_, &QAbstractButton::clicked, this, &PlayDealDialog::cancelled);
-    connect(play_, &QAbstractButton::clicked, this, &PlayDealDialog::submit);
-    setTabOrder(field_, cancel_);
-    setTabOrder(cancel_, play_);
+    setTabOrder(field_, cancel);
+    setTabOrder(cancel, play);
     setFocusProxy(field_);
     applyScale();
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &PlayDealDialog::applyScale);
-    if (parent) {
-        parent->installEventFilter(this);
-        setGeometry(parent->rect());
-    }
-    raise();
 }
 
 void PlayDealDialog::submit()
@@ -119,31 +80,13 @@ void PlayDealDialog::showError(const QString& message)
     placeCard();
 }
 
-void PlayDealDialog::setScale(qreal scale)
+void PlayDealDialog::applyContentScale(qreal s, const graphics::ChromePalette& palette)
 {
-    const qreal s = sanitizedScale(scale);
-    if (qFuzzyCompare(s, scale_))
-        return;
-    scale_ = s;
-    applyScale();
-}
-
-void PlayDealDialog::applyScale()
-{
-    const qreal s = scale_;
-    const graphics::ChromePalette palette = currentPalette();
-    title_->setFont(scaledFont(C::kTitleSize * s, QFont::Bold));
-    message_->setFont(scaledFont(C::kMessageSize * s));
-    error_->setFont(scaledFont(C::kMessageSize * s, QFont::Medium));
+    error_->setFont(scaledFont(kMessageSize * s, QFont::Medium));
     field_->setFont(scaledFont(kFieldTextSize * s));
-    auto colour = [](QWidget* w, const QColor& c) {
-        QPalette p = w->palette();
-        p.setColor(QPalette::WindowText, c);
-        w->setPalette(p);
-    };
-    colour(title_, palette.primary());
-    colour(message_, palette.secondary());
-    colour(error_, palette.destructive());
+    QPalette ep = error_->palette();
+    ep.setColor(QPalette::WindowText, palette.destructive());
+    error_->setPalette(ep);
     const QColor text = palette.primary();
     field_->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3;"
                                          " border-radius: %4px; padding: %5px; }"
@@ -154,48 +97,11 @@ void PlayDealDialog::applyScale()
                               .arg(qRound(5 * s))
                               .arg(std::max(1, qRound(2 * s)))
                               .arg(palette.accent().name()));
-    cancel_->setScale(s);
-    play_->setScale(s);
-    const int pad = qRound(C::kCardPadding * s);
-    cardLayout_->setContentsMargins(pad, pad, pad, pad);
-    cardLayout_->setSpacing(qRound(C::kSpacing * s));
-    buttonRow_->setSpacing(qRound(C::kSpacing * s));
-    card_->setRadius(graphics::ChromeMetrics::floatingCornerRadius * s);
-    card_->setFixedWidth(qRound(C::kCardWidth * s));
-    placeCard();
 }
 
-void PlayDealDialog::placeCard()
+QWidget* PlayDealDialog::initialFocus() const
 {
-    const int w = card_->width();
-    cardLayout_->activate();
-    int h = card_->hasHeightForWidth() ? card_->heightForWidth(w) : card_->sizeHint().height();
-    h = std::max(h, card_->minimumSizeHint().height());
-    card_->setGeometry(std::max(0, (width() - w) / 2), std::max(0, (height() - h) / 2), w, h);
-    update();
-}
-
-void PlayDealDialog::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    QColor dim(0, 0, 0);
-    dim.setAlphaF(float(C::kBackdropOpacity));
-    p.fillRect(rect(), dim);
-    graphics::paintFloatingShadow(p, QRectF(card_->geometry()), scale_);
-}
-
-void PlayDealDialog::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    placeCard();
-}
-
-void PlayDealDialog::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    raise();
-    placeCard();
-    field_->setFocus(Qt::OtherFocusReason);
+    return field_;
 }
 
 void PlayDealDialog::keyPressEvent(QKeyEvent* event)
@@ -210,22 +116,11 @@ void PlayDealDialog::keyPressEvent(QKeyEvent* event)
         submit();
         return;
     }
-    QWidget::keyPressEvent(event);
-}
-
-void PlayDealDialog::mousePressEvent(QMouseEvent* event)
-{
-    event->accept();
-    if (event->button() == Qt::LeftButton && !card_->geometry().contains(event->position().toPoint()))
-        Q_EMIT cancelled();
+    ModalCard::keyPressEvent(event);
 }
 
 bool PlayDealDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parent() && event->type() == QEvent::Resize) {
-        setGeometry(parentWidget()->rect());
-        return false;
-    }
     // Return in the field or on a button plays; Escape anywhere cancels.
     // (Space on a focused button still presses that button.)
     if (event->type() == QEvent::KeyPress) {
@@ -235,14 +130,14 @@ bool PlayDealDialog::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (watched == cancel_)
+            if (watched == cancelButton())
                 Q_EMIT cancelled();
             else
                 submit();
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return ModalCard::eventFilter(watched, event);
 }
 
 } // namespace murvane::screens
