@@ -19,8 +19,7 @@ QIcon menuBarIconImage(MenuBarIconOption option, bool darkDesktop)
     const QColor tint = darkDesktop ? kLightGlyph : kDarkGlyph;
     QColor halo = darkDesktop ? kDarkGlyph : kLightGlyph;
     halo.setAlphaF(0.85f);
-    // Tray hosts ask for one or two small sizes; each is kept once drawn.
-    return graphics::drawnIcon({.key = QStringLiteral("murvane-tray-glyph"), .sizes = {16, 22, 24, 32, 48, 64}, .largestKept = 64},
+    return graphics::drawnIcon(QStringLiteral("murvane-tray-glyph"), {16, 22, 24, 32, 48, 64},
                                [name = symbolName(option), tint, halo](int side) {
                                    return graphics::symbolPixmap(name, tint, side, 1, halo);
                                });

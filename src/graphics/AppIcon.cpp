@@ -103,7 +103,7 @@ QIcon appIconSet()
 {
     // Window managers show the small sizes; only switchers and docks ask for
     // the large ones, and seldom.
-    return drawnIcon({.key = QStringLiteral("murvane-app-icon"), .sizes = {16, 24, 32, 48, 64, 128, 256}, .largestKept = 64},
+    return drawnIcon(QStringLiteral("murvane-app-icon"), {16, 24, 32, 48, 64, 128, 256},
                      [](int side) { return QPixmap::fromImage(appIcon(side)); });
 }
 

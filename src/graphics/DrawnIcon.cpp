@@ -13,10 +13,9 @@ namespace {
 
 class DrawnIconEngine final : public QIconEngine {
 public:
-    DrawnIconEngine(const DrawnIconOptions& options, std::function<QPixmap(int)> draw)
-        : key_(options.key)
-        , sizes_(options.sizes)
-        , largestKept_(options.largestKept)
+    DrawnIconEngine(const QString& key, const QList<int>& sizes, std::function<QPixmap(int)> draw)
+        : key_(key)
+        , sizes_(sizes)
         , draw_(std::move(draw))
     {
     }
@@ -24,7 +23,7 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
     {
         const int side = std::max(1, std::min(size.width(), size.height()));
-        if (side > largestKept_)
+        if (side > kLargestKeptIconSide)
             return draw_(side);
         auto kept = kept_.constFind(side);
         if (kept == kept_.constEnd())
@@ -52,16 +51,15 @@ public:
 private:
     QString key_;
     QList<int> sizes_;
-    int largestKept_ = 0;
     std::function<QPixmap(int)> draw_;
     QHash<int, QPixmap> kept_;
 };
 
 } // namespace
 
-QIcon drawnIcon(const DrawnIconOptions& options, std::function<QPixmap(int side)> draw)
+QIcon drawnIcon(const QString& key, const QList<int>& sizes, std::function<QPixmap(int side)> draw)
 {
-    return QIcon(new DrawnIconEngine(options, std::move(draw)));
+    return QIcon(new DrawnIconEngine(key, sizes, std::move(draw)));
 }
 
 } // namespace murvane::graphics

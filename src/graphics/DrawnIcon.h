@@ -11,15 +11,13 @@
 
 namespace murvane::graphics {
 
-struct DrawnIconOptions {
-    QString key;                       // names the picture (QIconEngine::key)
-    QList<int> sizes;                  // square sizes offered, in pixels
-    // Images up to this side are kept once drawn; larger ones are drawn
-    // again on each request, so nothing large stays in memory.
-    int largestKept = 0;
-};
+// Up to this side an image is kept once drawn; larger ones are drawn again
+// on each request, so nothing large stays in memory.
+inline constexpr int kLargestKeptIconSide = 64;
 
-// `draw` returns the picture as a side x side pixmap.
-QIcon drawnIcon(const DrawnIconOptions& options, std::function<QPixmap(int side)> draw);
+// An icon offering the square `sizes` (pixels) that `draw` paints, as a
+// side x side pixmap, when asked; `key` names the picture
+// (QIconEngine::key).
+QIcon drawnIcon(const QString& key, const QList<int>& sizes, std::function<QPixmap(int side)> draw);
 
 } // namespace murvane::graphics
