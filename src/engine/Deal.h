@@ -3,6 +3,7 @@
 // the shuffle and verified search behind them. Safe to use from any thread.
 
 #include "cards/Card.h"
+#include "solver/DealText.h"
 
 #include <QHash>
 
@@ -12,8 +13,10 @@
 
 namespace murvane {
 
-inline constexpr int kDealAttempts = 500;               // shuffles tried per deal
-inline constexpr std::int64_t kSolverNodeBudget = 10000; // positions per check
+// The solver's own limits, so a deal found here is the one the deal tools
+// and numbered deals find for the same shuffle.
+inline constexpr int kDealAttempts = solver::kDealAttempts;                 // shuffles tried per deal
+inline constexpr std::int64_t kSolverNodeBudget = solver::kDefaultMaxNodes; // positions per check
 
 // The cache key of prepared deals: the rules a deal was verified under.
 struct DealRules {

@@ -280,8 +280,9 @@ TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
         EXPECT_EQ(input.error, c.error) << c.text.toStdString();
         EXPECT_EQ(input.request.has_value(), c.error == DealInputError::none) << c.text.toStdString();
         EXPECT_EQ(dealInputMessage(c.error).isEmpty(), c.error == DealInputError::none);
-        if (input.request)
+        if (input.request) {
             EXPECT_EQ(input.request->number, c.number) << c.text.toStdString();
+        }
     }
 }
 
