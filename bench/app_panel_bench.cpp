@@ -9,7 +9,8 @@
 #include "app/PanelWindow.h"
 #include "board/SolitaireView.h"
 #include "engine/SolitaireGame.h"
-#include "engine/SolitaireGameTestPeer.h"
+#include "engine/GamePlayTestPeer.h"
+#include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
 #include "platform/PopupAccessibility.h"
 #include "PanelOpen.h"
@@ -143,10 +144,10 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
     };
     for (const Setting& setting : {Setting{"unlimited", false, 3}, Setting{"draw3-limited", true, 3},
                                    Setting{"draw1-limited", true, 1}}) {
-        game.setScoringMode(setting.limited ? ScoringMode::vegas : ScoringMode::standard);
-        game.setUnlimitedRedeals(!setting.limited);
-        game.setDrawMode(DrawMode::fromCount(setting.draw));
-        const DealRules rules = game.currentDealRules();
+        game.settings().setScoringMode(setting.limited ? ScoringMode::vegas : ScoringMode::standard);
+        game.settings().setUnlimitedRedeals(!setting.limited);
+        game.settings().setDrawMode(DrawMode::fromCount(setting.draw));
+        const DealRules rules = game.settings().dealRules();
         std::vector<double> ready;
         std::vector<double> notReady;
         std::vector<double> notReadyDeal;  // of which inside newDeal()
@@ -157,14 +158,14 @@ void newDealToPainted(MurvaneSolitaireApp& app, int presses)
             if (i % 5 == 0) {
                 QElapsedTimer wait;
                 wait.start();
-                while (!peer(game).preparedDeals().contains(rules) && wait.elapsed() < 5000)
-                    waitFor(&game, &SolitaireGame::preparedDealStored, 100);
+                while (!game.session().preparedDeals().contains(rules) && wait.elapsed() < 5000)
+                    waitFor(&game.session(), &DealSession::preparedDealStored, 100);
             }
             QCoreApplication::processEvents(); // nothing left over from the last press
-            const bool prepared = peer(game).preparedDeals().contains(rules);
+            const bool prepared = game.session().preparedDeals().contains(rules);
             QElapsedTimer t;
             t.start();
-            game.newDeal();
+            game.session().newDeal();
             const double dealMs = t.nsecsElapsed() / 1e6;
             watcher.start(t);
             while (!watcher.done && t.elapsed() < 5000)
@@ -245,8 +246,8 @@ int main(int argc, char** argv)
     // Let background deal preparation finish before timing anything else.
     QElapsedTimer prep;
     prep.start();
-    while (!peer(app.game()).preparingRules().isEmpty() && prep.elapsed() < 20000)
-        waitFor(&app.game(), &SolitaireGame::preparedDealStored, 500);
+    while (!app.game().session().preparingRules().isEmpty() && prep.elapsed() < 20000)
+        waitFor(&app.game().session(), &DealSession::preparedDealStored, 500);
     std::printf("background deal preparation done %.0f ms after start-up\n", prep.nsecsElapsed() / 1e6);
 
     // Baseline: a popup holding an empty widget of the board's size.

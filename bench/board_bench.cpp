@@ -45,7 +45,7 @@ struct LargeBoard {
         game = std::make_unique<SolitaireGame>(store, false);
         // Turn up a few waste cards so every kind of pile paints something.
         for (int i = 0; i < 3; ++i)
-            game->drawFromStock(*new DragState(game.get()));
+            game->play().drawFromStock(*new DragState(game.get()));
         view = std::make_unique<SolitaireView>(*game);
         view->show();
     }

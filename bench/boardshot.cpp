@@ -307,7 +307,7 @@ void renderTour(const QString& dir, bool large)
         g.passesAllowed = 3;
         g.score = -12350;
         Shot s(g, large, 3, true);
-        s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+        s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
         s.save(name("win-numbered") + ".png");
     }
     {
@@ -316,7 +316,7 @@ void renderTour(const QString& dir, bool large)
         g.passesAllowed = 3;
         g.score = -12350;
         Shot s(g, large, 3, true);
-        s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+        s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
         s.save(name("win") + ".png");
     }
     {
@@ -408,7 +408,7 @@ int main(int argc, char** argv)
         }
         {
             Shot s(solved());
-            s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+            s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
             s.save(dir + "/board-solved" + suffix + ".png");
         }
         // A move hint, a draw hint and the lost-game notice nobody asked for.
@@ -432,7 +432,7 @@ int main(int argc, char** argv)
         }
         {
             Shot s(inProgress(), false, 3);
-            s.game->moveToBestSpot(s.game->tableau()[5].last(), s.view->dragState());
+            s.game->play().moveToBestSpot(s.game->play().tableau()[5].last(), s.view->dragState());
             s.view->requestNewDeal();
             s.save(dir + "/board-dialog" + suffix + ".png");
         }
@@ -448,7 +448,7 @@ int main(int argc, char** argv)
             }
             {
                 Shot s(numbered(solved(), 4242), large);
-                s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+                s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
                 s.save(dir + "/deals-win" + size + suffix + ".png");
             }
             {
@@ -491,7 +491,7 @@ int main(int argc, char** argv)
                 g.passesAllowed = 3; // Draw 3 with a pass limit
                 g.score = -12350;
                 Shot s(g, large, 3, true);
-                s.game->moveToBestSpot(s.game->tableau()[0].last(), s.view->dragState());
+                s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
                 s.save(dir + QStringLiteral("/board-vegas-%1%2-%3.png")
                                  .arg(large ? "large" : "standard", largest ? "-largest-text" : "",
                                       dark ? "dark" : "light"));

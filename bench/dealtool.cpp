@@ -11,6 +11,8 @@
 // adds it when reading). Malformed lines are reported on standard error
 // with their line number and skipped; the exit status is then 1.
 
+#include "solver_bench_support.h"
+
 #include "solver/DealText.h"
 #include "solver/SolverSearch.h"
 
@@ -30,7 +32,7 @@ namespace {
 using namespace murvane::solver;
 
 struct Options {
-    std::vector<NamedRules> rules;
+    std::vector<DealRules> rules;
     std::int64_t budget = kDefaultMaxNodes;
     std::optional<std::int64_t> generate;
     std::optional<std::uint64_t> seed;
@@ -54,8 +56,9 @@ void usage(std::FILE* out)
                  "  52 tokens (rank A23456789TJQK, suit SHDC) separated by single spaces,\n"
                  "  the shuffled deck from index 0 to 51\n"
                  "  prints RULES VERDICT NODES per deal and rule set; --budget sets the node\n"
-                 "  budget (default 10000); --generate N shuffles N deals instead (--seed S\n"
-                 "  for a repeatable set) and prints each with its results and a summary\n");
+                 "  budget (default %lld); --generate N shuffles N deals instead (--seed S\n"
+                 "  for a repeatable set) and prints each with its results and a summary\n",
+                 static_cast<long long>(kDefaultMaxNodes));
 }
 
 template <class Int>
@@ -114,7 +117,7 @@ std::optional<Options> parseOptions(int argc, char** argv)
         }
     }
     if (o.rules.empty())
-        o.rules.assign(kNamedRules.begin(), kNamedRules.end());
+        o.rules.assign(kVerificationRules.begin(), kVerificationRules.end());
     if (o.generate)
         o.summary = true;
     return o;
@@ -124,14 +127,15 @@ void runDeal(const Deck& deck, const Options& o, std::vector<Tally>& tallies)
 {
     const DealLayout layout = dealLayout(deck);
     for (std::size_t r = 0; r < o.rules.size(); ++r) {
-        const NamedRules& rules = o.rules[r];
+        const DealRules& rules = o.rules[r];
+        const std::string_view name = rulesName(rules);
         std::int64_t nodes = 0;
         const auto start = std::chrono::steady_clock::now();
         const bool won = SolverSearch::isWinnable(layout.tableau, layout.stock, {}, {0, 0, 0, 0},
                                                   rules.drawCount, o.budget, rules.maxRecycles,
                                                   &nodes);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        std::printf("%.*s %d %lld\n", static_cast<int>(rules.name.size()), rules.name.data(),
+        std::printf("%.*s %d %lld\n", static_cast<int>(name.size()), name.data(),
                     won ? 1 : 0, static_cast<long long>(nodes));
         Tally& t = tallies[r];
         ++t.deals;
@@ -146,9 +150,10 @@ void printSummary(const Options& o, const std::vector<Tally>& tallies)
     for (std::size_t r = 0; r < o.rules.size(); ++r) {
         const Tally& t = tallies[r];
         const double n = t.deals > 0 ? static_cast<double>(t.deals) : 1.0;
+        const std::string_view name = rulesName(o.rules[r]);
         std::printf("# %.*s: %lld/%lld verified (%.1f%%), %.3f ms per deal, %.0f nodes per deal, "
                     "%.2f M positions/s\n",
-                    static_cast<int>(o.rules[r].name.size()), o.rules[r].name.data(),
+                    static_cast<int>(name.size()), name.data(),
                     static_cast<long long>(t.verified), static_cast<long long>(t.deals),
                     100.0 * static_cast<double>(t.verified) / n, 1000.0 * t.seconds / n,
                     static_cast<double>(t.nodes) / n,
@@ -171,11 +176,7 @@ int main(int argc, char** argv)
         std::random_device device;
         std::mt19937_64 seeded(o.seed.value_or(0));
         for (std::int64_t n = 0; n < *o.generate; ++n) {
-            Deck deck = orderedDeck();
-            if (o.seed)
-                shuffleDeck(deck, seeded);
-            else
-                shuffleDeck(deck, device);
+            const Deck deck = o.seed ? bench::shuffledDeck(seeded) : bench::shuffledDeck(device);
             std::printf("%s\n", formatDealLine(deck).c_str());
             runDeal(deck, o, tallies);
         }

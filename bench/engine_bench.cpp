@@ -2,7 +2,8 @@
 // of a position once, which is the floor for any operation that snapshots.
 
 #include "engine/SolitaireGame.h"
-#include "engine/SolitaireGameTestPeer.h"
+#include "engine/GamePlayTestPeer.h"
+#include "engine/SolitaireGame.h"
 #include "persistence/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -35,15 +36,15 @@ struct Midgame {
         for (int step = 0; step < 120; ++step) {
             bool moved = false;
             for (int c = 0; c < kColumnCount && !moved; ++c)
-                for (int i = 0; i < game->tableau()[c].size() && !moved; ++i) {
-                    const auto targets = peer(*game).legalTargets(DragSource::tableau(c, i));
+                for (int i = 0; i < game->play().tableau()[c].size() && !moved; ++i) {
+                    const auto targets = moves::legalTargets(game->play().table(), DragSource::tableau(c, i));
                     if (!targets.isEmpty()) {
-                        game->moveIfLegal(DragSource::tableau(c, i), targets.first(), drag);
+                        game->play().moveIfLegal(DragSource::tableau(c, i), targets.first(), drag);
                         moved = true;
                     }
                 }
             if (!moved)
-                game->drawFromStock(drag);
+                game->play().drawFromStock(drag);
         }
     }
 };
@@ -52,7 +53,7 @@ void BM_BaselineCopyPosition(benchmark::State& state)
 {
     Midgame m;
     for (auto _ : state) {
-        GameSnapshot s{m.game->stock(), m.game->waste(), m.game->foundations(), m.game->tableau(), 0, 0, false, 0};
+        GameSnapshot s{m.game->play().stock(), m.game->play().waste(), m.game->play().foundations(), m.game->play().tableau(), 0, 0, false, 0};
         for (Pile& p : s.tableau)
             p.detach();
         s.stock.detach();
@@ -66,12 +67,12 @@ void BM_LegalTargetsAllSources(benchmark::State& state)
     Midgame m;
     for (auto _ : state) {
         int n = 0;
-        n += peer(*m.game).legalTargets(DragSource::waste()).size();
+        n += moves::legalTargets(m.game->play().table(), DragSource::waste()).size();
         for (int f = 0; f < kFoundationCount; ++f)
-            n += peer(*m.game).legalTargets(DragSource::foundation(f)).size();
+            n += moves::legalTargets(m.game->play().table(), DragSource::foundation(f)).size();
         for (int c = 0; c < kColumnCount; ++c)
-            for (int i = 0; i < m.game->tableau()[c].size(); ++i)
-                n += peer(*m.game).legalTargets(DragSource::tableau(c, i)).size();
+            for (int i = 0; i < m.game->play().tableau()[c].size(); ++i)
+                n += moves::legalTargets(m.game->play().table(), DragSource::tableau(c, i)).size();
         benchmark::DoNotOptimize(n);
     }
 }
@@ -81,8 +82,8 @@ void BM_MoveAndUndo(benchmark::State& state)
 {
     Midgame m;
     for (auto _ : state) {
-        m.game->drawFromStock(m.drag);
-        m.game->undo(m.drag);
+        m.game->play().drawFromStock(m.drag);
+        m.game->play().undo(m.drag);
     }
 }
 BENCHMARK(BM_MoveAndUndo);
@@ -95,18 +96,18 @@ void BM_MoveToBestSpotAndUndo(benchmark::State& state)
     std::optional<Card> card;
     for (int attempt = 0; attempt < 2000 && !card; ++attempt) {
         if (attempt % 20 == 0)
-            m.game->newDeal();
-        m.game->drawFromStock(m.drag);
-        QList<Card> candidates = m.game->waste().isEmpty() ? QList<Card>{} : QList<Card>{m.game->waste().last()};
-        for (const Pile& col : m.game->tableau())
+            m.game->session().newDeal();
+        m.game->play().drawFromStock(m.drag);
+        QList<Card> candidates = m.game->play().waste().isEmpty() ? QList<Card>{} : QList<Card>{m.game->play().waste().last()};
+        for (const Pile& col : m.game->play().tableau())
             for (const Card& c : col)
                 if (c.isFaceUp)
                     candidates.append(c);
         for (const Card& c : candidates) {
-            const auto before = peer(*m.game).history().size();
-            m.game->moveToBestSpot(c, m.drag);
-            if (peer(*m.game).history().size() > before) {
-                m.game->undo(m.drag);
+            const auto before = m.game->play().history().undoSteps().size();
+            m.game->play().moveToBestSpot(c, m.drag);
+            if (m.game->play().history().undoSteps().size() > before) {
+                m.game->play().undo(m.drag);
                 card = c;
                 break;
             }
@@ -117,8 +118,8 @@ void BM_MoveToBestSpotAndUndo(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        m.game->moveToBestSpot(*card, m.drag);
-        m.game->undo(m.drag);
+        m.game->play().moveToBestSpot(*card, m.drag);
+        m.game->play().undo(m.drag);
     }
 }
 BENCHMARK(BM_MoveToBestSpotAndUndo);
@@ -129,8 +130,8 @@ void BM_NewDealAfterAMove(benchmark::State& state)
 {
     Midgame m;
     for (auto _ : state) {
-        m.game->drawFromStock(m.drag);
-        m.game->newDeal();
+        m.game->play().drawFromStock(m.drag);
+        m.game->session().newDeal();
     }
 }
 BENCHMARK(BM_NewDealAfterAMove);

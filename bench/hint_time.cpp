@@ -19,6 +19,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <random>
 #include <string_view>
@@ -32,13 +33,13 @@ struct RuleSet {
     const char* name;
     int drawCount;                   // as played
     std::optional<int> recyclesLeft; // none: unlimited passes
-    NamedRules verification;         // as the deal was verified
+    DealRules verification;          // as the deal was verified
 };
 const RuleSet kRuleSets[] = {
-    {"standard-draw1", 1, std::nullopt, {"", 3, std::nullopt}},
-    {"standard-draw3", 3, std::nullopt, {"", 3, std::nullopt}},
-    {"vegas-draw1", 1, 0, {"", 1, 0}},
-    {"vegas-draw3", 3, 2, {"", 3, 2}},
+    {"standard-draw1", 1, std::nullopt, DealRules::unlimited()},
+    {"standard-draw3", 3, std::nullopt, DealRules::unlimited()},
+    {"vegas-draw1", 1, 0, DealRules::drawOneLimited()},
+    {"vegas-draw3", 3, 2, DealRules::drawThreeLimited()},
 };
 constexpr std::int64_t kOldBudget = 15000;
 constexpr std::int64_t kProofNodes = 1000000;
@@ -199,13 +200,13 @@ int main(int argc, char** argv)
             newMs.push_back(timed([&] { n = findHint(p); }));
         };
         for (int d = 0; d < options->deals; ++d) {
-            DealLayout layout;
-            do {
-                Deck deck = orderedDeck();
-                shuffleDeck(deck, shuffle);
-                layout = dealLayout(deck);
-            } while (!options->unverified && !SolverSearch::isWinnable(layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.verification.drawCount,
-                                               kDefaultMaxNodes, rules.verification.maxRecycles));
+            // Verified deals: shuffled until one is proved winnable, however many that takes.
+            const DealLayout layout = dealLayout(
+                options->unverified
+                    ? bench::shuffledDeck(shuffle)
+                    : firstWinnableShuffle(rules.verification, [&shuffle](int) { return bench::shuffledDeck(shuffle); },
+                                           kDefaultMaxNodes, std::numeric_limits<int>::max())
+                          .deck);
             const HintPosition start{layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.drawCount, rules.recyclesLeft};
             HintResult o, n;
             timeAll(start, o, n);

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
 
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    game.setScoringMode(ScoringMode::vegas);
+    game.settings().setScoringMode(ScoringMode::vegas);
 
     struct Size {
         const char* name;
@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         const QString mode = dark ? "dark" : "light";
         for (const Size& size : sizes) {
             SystemAppearance::instance().setTextScale(size.text);
-            game.setBoardSize(size.board);
+            game.settings().setBoardSize(size.board);
             const qreal b = screenTextScale(game);
             for (ModalScreen screen : EnumCases<ModalScreen>::all) {
                 Panel panel;

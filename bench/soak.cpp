@@ -13,7 +13,8 @@
 
 #include "ToolArguments.h"
 #include "engine/SolitaireGame.h"
-#include "engine/SolitaireGameTestPeer.h"
+#include "engine/GamePlayTestPeer.h"
+#include "engine/SolitaireGame.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SavedGame.h"
 
@@ -82,7 +83,7 @@ DragSource Soak::anySource()
         return DragSource::foundation(below(6) - 1);
     default: {
         const int col = below(8);
-        const int size = col < kColumnCount ? int(game_->tableau()[col].size()) : 0;
+        const int size = col < kColumnCount ? int(game_->play().tableau()[col].size()) : 0;
         return DragSource::tableau(col, below(size + 2) - (below(10) == 0 ? 1 : 0));
     }
     }
@@ -93,27 +94,27 @@ QString Soak::run(Action action)
     SolitaireGame& g = *game_;
     switch (action) {
     case draw:
-        g.drawFromStock(drag_);
+        g.play().drawFromStock(drag_);
         break;
     case offeredMove: {
         const DragSource source = anySource();
-        const auto targets = peer(g).legalTargets(source);
+        const auto targets = moves::legalTargets(g.play().table(), source);
         if (!targets.isEmpty())
-            g.moveIfLegal(source, targets[below(int(targets.size()))], drag_);
+            g.play().moveIfLegal(source, targets[below(int(targets.size()))], drag_);
         break;
     }
     case anyMove:
-        g.move(anySource(), anyTarget());
+        g.play().move(anySource(), anyTarget());
         break;
     case bestSpot: {
-        QList<Card> all = g.stock() + g.waste();
-        for (const Pile& p : g.foundations())
+        QList<Card> all = g.play().stock() + g.play().waste();
+        for (const Pile& p : g.play().foundations())
             all += p;
-        for (const Pile& p : g.tableau())
+        for (const Pile& p : g.play().tableau())
             all += p;
         Card card = all[below(int(all.size()))];
         card.isFaceUp = below(2); // a stale copy must not matter
-        g.moveToBestSpot(card, drag_);
+        g.play().moveToBestSpot(card, drag_);
         break;
     }
     case drop: {
@@ -123,35 +124,35 @@ QString Soak::run(Action action)
         for (int i = 0; i < kColumnCount; ++i)
             frames.insert(DropSlot::tableau(i), QRectF(5 + i * 52, 120, 44, 64));
         drag_.setDragSource(anySource());
-        g.dropDraggedCards(frames, drag_, QPointF(below(420), below(400)));
+        g.play().dropDraggedCards(frames, drag_, QPointF(below(420), below(400)));
         break;
     }
     case digitKey: {
         const BoardFocus focus[] = {BoardFocus::tableau(below(7)), BoardFocus::waste(), BoardFocus::stock(),
                                     BoardFocus::foundation(below(4))};
-        moveFocusedPile(g, focus[below(10) < 7 ? 0 : 1 + below(3)], below(7), drag_);
+        moveFocusedPile(g.play(), focus[below(10) < 7 ? 0 : 1 + below(3)], below(7), drag_);
         break;
     }
     case undo:
-        g.undo(drag_);
+        g.play().undo(drag_);
         break;
     case autoStep:
-        if (g.isAutoCompleting())
-            peer(g).finishAutoCompleteStep();
+        if (g.play().isAutoCompleting())
+            peer(g.play()).finishAutoCompleteStep();
         break;
     case deal:
-        g.newDeal();
+        g.session().newDeal();
         break;
     case ruleChange:
         switch (below(4)) {
-        case 0: g.setDrawMode(DrawMode::fromCount(below(2) ? 3 : 1)); break;
-        case 1: g.setScoringMode(below(2) ? ScoringMode::vegas : ScoringMode::standard); break;
-        case 2: g.setUnlimitedRedeals(below(2)); break;
-        default: g.setAutoCompleteMode(below(2) ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
+        case 0: g.settings().setDrawMode(DrawMode::fromCount(below(2) ? 3 : 1)); break;
+        case 1: g.settings().setScoringMode(below(2) ? ScoringMode::vegas : ScoringMode::standard); break;
+        case 2: g.settings().setUnlimitedRedeals(below(2)); break;
+        default: g.settings().setAutoCompleteMode(below(2) ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
         }
         break;
     case reset:
-        g.resetStatistics();
+        g.session().resetStatistics();
         break;
     case endTurn:
         QCoreApplication::processEvents();
@@ -169,14 +170,14 @@ QString Soak::run(Action action)
 QString Soak::relaunchAndCompare()
 {
     QCoreApplication::processEvents(); // the pending save, then the flush
-    const SavedGame before = peer(*game_).makeSavedGame();
-    const bool won = game_->hasWon();
-    const std::int64_t deals = game_->dealsCount();
+    const SavedGame before = (*game_).makeSavedGame();
+    const bool won = game_->play().hasWon();
+    const std::int64_t deals = game_->statistics().dealsCount();
     game_.reset();
     store_.reset();
     open();
-    const SavedGame after = peer(*game_).makeSavedGame();
-    if (game_->dealsCount() != deals)
+    const SavedGame after = (*game_).makeSavedGame();
+    if (game_->statistics().dealsCount() != deals)
         return QStringLiteral("statistics changed across a relaunch");
     if (won)
         return after.hasStartedCurrentDeal ? QStringLiteral("a won game came back") : QString();
@@ -191,30 +192,30 @@ QString Soak::relaunchAndCompare()
 QString Soak::check() const
 {
     const SolitaireGame& g = *game_;
-    if (!isConsistentPosition(peer(g).makeSavedGame()))
+    if (!isConsistentPosition(g.makeSavedGame()))
         return QStringLiteral("the position is not a consistent deal");
     std::set<std::uint64_t> ids;
     std::int64_t home = 0;
-    for (const Pile* pile : {&g.stock(), &g.waste()})
+    for (const Pile* pile : {&g.play().stock(), &g.play().waste()})
         for (const Card& c : *pile)
             ids.insert(c.id.value);
-    for (const Pile& p : g.foundations()) {
+    for (const Pile& p : g.play().foundations()) {
         home += p.size();
         for (const Card& c : p)
             ids.insert(c.id.value);
     }
-    for (const Pile& p : g.tableau())
+    for (const Pile& p : g.play().tableau())
         for (const Card& c : p)
             ids.insert(c.id.value);
     if (ids.size() != std::size_t(kDeckSize))
         return QStringLiteral("two cards share an identity");
-    if (g.hasWon() && home != kDeckSize)
+    if (g.play().hasWon() && home != kDeckSize)
         return QStringLiteral("won with cards off the foundations");
-    if (peer(g).history().size() > SolitaireGame::kUndoLimit)
+    if (g.play().history().undoSteps().size() > UndoHistory::kLimit)
         return QStringLiteral("the undo history outgrew its bound");
-    if (g.vegasBankroll() < SolitaireGame::kVegasBankrollFloor)
+    if (g.statistics().vegasBankroll() < GameStatistics::kVegasBankrollFloor)
         return QStringLiteral("the bankroll fell below its floor");
-    if (g.scoringMode() == ScoringMode::standard && g.score() < 0)
+    if (g.settings().scoringMode() == ScoringMode::standard && g.play().score() < 0)
         return QStringLiteral("a Standard score below zero");
     return {};
 }

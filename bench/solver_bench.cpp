@@ -4,6 +4,7 @@
 
 #include "solver_bench_support.h"
 
+#include "solver/DealText.h"
 #include "solver/ReferenceSolver.h"
 
 #include <benchmark/benchmark.h>
@@ -24,8 +25,8 @@ const std::vector<DealLayout>& deals()
 
 void BM_SolveFixedDeals(benchmark::State& state)
 {
-    const NamedRules& rules = kNamedRules[static_cast<std::size_t>(state.range(0))];
-    state.SetLabel(std::string(rules.name));
+    const DealRules& rules = kVerificationRules[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(rulesName(rules)));
     std::int64_t nodes = 0;
     std::int64_t solves = 0;
     std::int64_t verified = 0;
@@ -52,8 +53,8 @@ BENCHMARK(BM_SolveFixedDeals)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->
 // The plain reference search on the same deals: the baseline for the above.
 void BM_ReferenceFixedDeals(benchmark::State& state)
 {
-    const NamedRules& rules = kNamedRules[static_cast<std::size_t>(state.range(0))];
-    state.SetLabel(std::string(rules.name));
+    const DealRules& rules = kVerificationRules[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(rulesName(rules)));
     std::int64_t nodes = 0;
     for (auto _ : state) {
         for (const DealLayout& deal : deals()) {
@@ -79,8 +80,8 @@ double threadSeconds()
 
 void BM_SolverOverReference(benchmark::State& state)
 {
-    const NamedRules& rules = kNamedRules[static_cast<std::size_t>(state.range(0))];
-    state.SetLabel(std::string(rules.name));
+    const DealRules& rules = kVerificationRules[static_cast<std::size_t>(state.range(0))];
+    state.SetLabel(std::string(rulesName(rules)));
     std::int64_t nodes = 0;
     std::int64_t mismatches = 0;
     double solverSeconds = 0;
@@ -123,11 +124,12 @@ void BM_SolveQuickWin(benchmark::State& state)
         "9D 7D 7C QD QS 6C 3S 8H 5D JS JH 8C QC 2S 6H AS TD JC AH 4S JD KS 8D 3D 3C 7S TH 2D 2C 4C TC 5H 9H 8S "
         "5S KC 6D 5C AD KD 4H TS 9S QH 6S KH AC 7H 9C 3H 2H 4D");
     const DealLayout deal = dealLayout(*parsed.deck);
+    constexpr DealRules rules = DealRules::unlimited();
     std::int64_t nodes = 0;
     for (auto _ : state) {
         std::int64_t n = 0;
-        benchmark::DoNotOptimize(
-            SolverSearch::isWinnable(deal.tableau, deal.stock, {}, {0, 0, 0, 0}, 3, kDefaultMaxNodes, std::nullopt, &n));
+        benchmark::DoNotOptimize(SolverSearch::isWinnable(deal.tableau, deal.stock, {}, {0, 0, 0, 0}, rules.drawCount,
+                                                          kDefaultMaxNodes, rules.maxRecycles, &n));
         nodes += n;
     }
     state.counters["positions/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);

@@ -1,8 +1,9 @@
 #pragma once
-// Shared by the solver benchmarks: the fixed deal set and the synchronous
-// "find a verified deal" loop as the game runs it.
+// Shared by the solver benchmarks and tools: shuffles from a standard engine,
+// the fixed deal set and the synchronous "find a verified deal" loop as the
+// game runs it.
 
-#include "solver/DealText.h"
+#include "solver/Deals.h"
 #include "solver/SolverSearch.h"
 
 #include <cstdint>
@@ -11,46 +12,51 @@
 
 namespace murvane::solver::bench {
 
+// shuffleDeck's draws from a standard engine, taken as the tools have always
+// taken them, so that a tool's seed keeps giving the same deals. Never for
+// numbered deals: standard distributions differ between library
+// implementations.
+template <class Engine>
+class EngineDraws {
+public:
+    explicit EngineDraws(Engine& engine) : engine_(engine) {}
+    std::uint32_t below(std::uint32_t bound)
+    {
+        return static_cast<std::uint32_t>(std::uniform_int_distribution<int>(0, static_cast<int>(bound) - 1)(engine_));
+    }
+
+private:
+    Engine& engine_;
+};
+
+template <class Engine>
+Deck shuffledDeck(Engine& engine)
+{
+    Deck deck = orderedDeck();
+    EngineDraws<Engine> draws(engine);
+    shuffleDeck(deck, draws);
+    return deck;
+}
+
 // Deals from a fixed seed, so that every run measures the same work.
 inline std::vector<DealLayout> fixedDeals(int count, std::uint64_t seed = 20240601)
 {
     std::mt19937_64 random(seed);
     std::vector<DealLayout> deals;
     deals.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
-        deals.push_back(dealLayout(deck));
-    }
+    for (int i = 0; i < count; ++i)
+        deals.push_back(dealLayout(shuffledDeck(random)));
     return deals;
 }
 
-struct VerifiedDeal {
-    int attempts = 0;
-    bool isVerified = false;
-    std::int64_t nodes = 0; // summed over all attempts
-};
-
-// Shuffle (Fisher-Yates from the given source), deal and solve until a deal
-// is proved winnable or the attempts run out.
-template <class Random>
-VerifiedDeal findVerifiedDeal(const NamedRules& rules, Random& random, int maxAttempts = kDealAttempts,
-                              std::int64_t maxNodes = kDefaultMaxNodes)
+// Shuffles from the given engine until the solver proves a deal winnable or
+// the attempts run out; `nodes` sums the search over all attempts.
+template <class Engine>
+VerifiedShuffle findVerifiedDeal(const DealRules& rules, Engine& engine, int maxAttempts = kDealAttempts,
+                                 std::int64_t maxNodes = kDefaultMaxNodes)
 {
-    VerifiedDeal result;
-    while (result.attempts < maxAttempts) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
-        const DealLayout layout = dealLayout(deck);
-        ++result.attempts;
-        std::int64_t nodes = 0;
-        result.isVerified = SolverSearch::isWinnable(layout.tableau, layout.stock, {}, {0, 0, 0, 0},
-                                                     rules.drawCount, maxNodes, rules.maxRecycles, &nodes);
-        result.nodes += nodes;
-        if (result.isVerified)
-            break;
-    }
-    return result;
+    return firstWinnableShuffle(
+        rules, [&engine](int) { return shuffledDeck(engine); }, maxNodes, maxAttempts);
 }
 
 } // namespace murvane::solver::bench

@@ -108,7 +108,7 @@ int main(int argc, char** argv)
     double seconds = 40;
     long trials = 2000;
     bool quit = false;
-    std::vector<NamedRules> rules;
+    std::vector<DealRules> rules;
     constexpr const char* kUsage = "usage: solver_dealtime [--seconds S] [--trials N] [--quit] [RULES...]\n";
     auto refuse = [&](const char* why, std::string_view what) {
         std::fprintf(stderr, "solver_dealtime: %s %.*s\n%s", why, int(what.size()), what.data(), kUsage);
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
         }
     }
     if (rules.empty())
-        rules.assign(kNamedRules.begin(), kNamedRules.end());
+        rules.assign(kVerificationRules.begin(), kVerificationRules.end());
 
     QCoreApplication application(argc, argv);
     std::random_device device;
@@ -158,7 +158,8 @@ int main(int argc, char** argv)
                 murvane::DealWorkers::defaultHelperCount());
     std::printf("%-14s %-8s %6s %9s %9s %9s %9s %9s %9s %11s\n", "rules", "way", "trials", "median", "p90", "p99",
                 "max", "mean", "shuffles", "unverified");
-    for (const NamedRules& r : rules) {
+    for (const DealRules& r : rules) {
+        const std::string_view name = rulesName(r);
         const murvane::DealRules dealRules{r.drawCount, r.maxRecycles ? std::optional<std::int64_t>(*r.maxRecycles)
                                                                       : std::nullopt};
         Samples serial;
@@ -169,8 +170,8 @@ int main(int argc, char** argv)
         while (static_cast<long>(serial.times.size()) < trials
                && std::chrono::duration<double>(Clock::now() - begin).count() < seconds) {
             auto start = Clock::now();
-            const bench::VerifiedDeal found = bench::findVerifiedDeal(r, device);
-            serial.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(), found.attempts,
+            const VerifiedShuffle found = bench::findVerifiedDeal(r, device);
+            serial.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(), found.attempt,
                        found.isVerified);
             serial.nodes += found.nodes;
 
@@ -180,13 +181,13 @@ int main(int argc, char** argv)
                          static_cast<long>(deal.attempts), deal.isVerified);
 
             start = Clock::now();
-            const NumberedDeal byNumber = findNumberedDeal(++number, r.drawCount, r.maxRecycles);
+            const NumberedDeal byNumber = findNumberedDeal(++number, r);
             numbered.add(std::chrono::duration<double, std::milli>(Clock::now() - start).count(), byNumber.attempt,
                          byNumber.isVerified);
         }
-        serial.print(r.name, "serial", nullptr);
-        parallel.print(r.name, "workers", &serial);
-        numbered.print(r.name, "numbered", &serial);
+        serial.print(name, "serial", nullptr);
+        parallel.print(name, "workers", &serial);
+        numbered.print(name, "numbered", &serial);
         const double perShuffle = static_cast<double>(serial.times.size() + parallel.times.size()
                                                       - static_cast<std::size_t>(serial.unverified + parallel.unverified))
             / static_cast<double>(std::max(serial.shuffles + parallel.shuffles, 1L));

@@ -66,7 +66,7 @@ int main(int argc, char** argv)
             appearance.setTextScale(1.0);
             InMemorySettingsStore store;
             SolitaireGame game(store, false);
-            app::TrayController tray(game.menuBarIcon());
+            app::TrayController tray(game.settings().menuBarIcon());
             tray.follow(game);
             QMenu* menu = tray.contextMenu();
             menu->popup(QPoint(0, 0));

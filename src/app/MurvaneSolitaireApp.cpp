@@ -137,7 +137,7 @@ void MurvaneSolitaireApp::adoptLateTray()
     // Once the icon is up, a host that goes and comes back is Qt's to follow.
     // Deferred: the watch is reporting right now.
     trayHost_.release()->deleteLater();
-    createTray(game_->menuBarIcon());
+    createTray(game_->settings().menuBarIcon());
     tray_->follow(*game_);
     disconnect(quitWithWindow_);
     auto moveIntoTray = [this] {

@@ -51,8 +51,8 @@ void TrayController::follow(const SolitaireGame& game)
     // The commands act on the game, so the menu comes with it, after the
     // icon has gone up.
     buildMenu();
-    connect(&game, &SolitaireGame::menuBarIconChanged, this, [this, &game] { showOption(game.menuBarIcon()); });
-    showOption(game.menuBarIcon());
+    connect(&game.settings(), &GameSettings::menuBarIconChanged, this, [this, &game] { showOption(game.settings().menuBarIcon()); });
+    showOption(game.settings().menuBarIcon());
 }
 
 void TrayController::buildMenu()

@@ -6,12 +6,12 @@ namespace murvane::app {
 
 bool performWelcomeCheck(SolitaireGame& game, const ShowWelcomeWindow& showWindow)
 {
-    if (game.hasSeenWelcome())
+    if (game.settings().hasSeenWelcome())
         return false;
     // Stored before the window shows, so a quit while it is open counts.
-    game.setHasSeenWelcome(true);
+    game.settings().setHasSeenWelcome(true);
     if (showWindow)
-        showWindow(symbolName(game.menuBarIcon()));
+        showWindow(symbolName(game.settings().menuBarIcon()));
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "board/BoardAccessibility.h"
 
 #include "engine/SolitaireGame.h"
+#include "screens/GameWords.h"
 #include "text/Localization.h"
 
 namespace murvane::board {
@@ -9,15 +10,15 @@ const Pile& pileCards(const SolitaireGame& game, const PileId& pile)
 {
     switch (pile.kind) {
     case PileId::Kind::waste:
-        return game.waste();
+        return game.play().waste();
     case PileId::Kind::foundation:
-        return game.foundations()[size_t(pile.index)];
+        return game.play().foundations()[size_t(pile.index)];
     case PileId::Kind::tableau:
-        return game.tableau()[size_t(pile.index)];
+        return game.play().tableau()[size_t(pile.index)];
     case PileId::Kind::stock:
         break;
     }
-    return game.stock();
+    return game.play().stock();
 }
 
 namespace {
@@ -48,7 +49,7 @@ QList<PileElement> pileElements(const SolitaireGame& game, const PileId& pile)
     int first = 0;
     switch (pile.kind) {
     case PileId::Kind::waste:
-        first = n - visibleWasteCount(n, game.drawMode());
+        first = n - visibleWasteCount(n, game.settings().drawMode());
         break;
     case PileId::Kind::foundation:
         first = n - 1;
@@ -70,11 +71,11 @@ QList<PileElement> pileElements(const SolitaireGame& game, const PileId& pile)
 QString stockLabel(const SolitaireGame& game)
 {
     QString text;
-    if (!game.stock().isEmpty())
-        text = localizedPlural(QStringLiteral("Stock pile. %lld cards remaining. Tap to draw."), game.stock().size());
-    else if (game.waste().isEmpty())
+    if (!game.play().stock().isEmpty())
+        text = localizedPlural(QStringLiteral("Stock pile. %lld cards remaining. Tap to draw."), game.play().stock().size());
+    else if (game.play().waste().isEmpty())
         text = localizedString(QStringLiteral("Stock pile empty."));
-    else if (game.canRecycleWaste())
+    else if (game.play().canRecycleWaste())
         text = localizedString(QStringLiteral("Stock pile empty. Tap to recycle waste."));
     else
         text = localizedString(QStringLiteral("Stock pile empty. No redeals left."));
@@ -129,7 +130,7 @@ QString elementIdentifier(const SolitaireGame& game, const PileId& pile, const P
     case PileId::Kind::waste: {
         if (isTopCard(game, pile, element))
             return QStringLiteral("wasteTopCard");
-        const qsizetype firstShown = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawMode());
+        const qsizetype firstShown = game.play().waste().size() - visibleWasteCount(game.play().waste().size(), game.settings().drawMode());
         return QStringLiteral("wasteCard-%1").arg(element.index - firstShown);
     }
     case PileId::Kind::tableau:
@@ -169,7 +170,7 @@ QString moveActionName(const SolitaireGame& game, const MoveTarget& target)
     if (target.kind == MoveTarget::Kind::foundation)
         return localizedString(QStringLiteral("Move to foundation"));
     const std::int64_t column = target.index + 1;
-    if (game.tableau()[size_t(target.index)].isEmpty())
+    if (game.play().tableau()[size_t(target.index)].isEmpty())
         return localizedString(QStringLiteral("Move to empty column %lld"), {column});
     return localizedString(QStringLiteral("Move to column %lld"), {column});
 }
@@ -177,7 +178,7 @@ QString moveActionName(const SolitaireGame& game, const MoveTarget& target)
 QStringList moveActionNames(const SolitaireGame& game, const DragSource& source)
 {
     QStringList names;
-    for (const MoveTarget& target : moves::legalTargets(game.table(), source))
+    for (const MoveTarget& target : moves::legalTargets(game.play().table(), source))
         names.append(moveActionName(game, target));
     return names;
 }

@@ -84,11 +84,11 @@ public:
         const BoardGeometry& g = board().boardGeometry();
         const SolitaireGame& game = board().game();
         if (pile_.kind == PileId::Kind::tableau && element_.kind != PileElement::Kind::marker) {
-            const auto n = game.tableau()[size_t(pile_.index)].size();
+            const auto n = game.play().tableau()[size_t(pile_.index)].size();
             return toScreen(widget_, g.columnCardRect(pile_.index, element_.index, n));
         }
         if (pile_.kind == PileId::Kind::waste && element_.kind == PileElement::Kind::card) {
-            const qsizetype first = game.waste().size() - visibleWasteCount(game.waste().size(), game.drawMode());
+            const qsizetype first = game.play().waste().size() - visibleWasteCount(game.play().waste().size(), game.settings().drawMode());
             return toScreen(widget_, g.wasteCardRect(int(element_.index - first)));
         }
         return toScreen(widget_, g.pileFrame(pile_));
@@ -142,14 +142,14 @@ public:
             return;
         if (name == pressAction()) {
             if (hasDefaultAction(game, pile_, element_))
-                game.moveToBestSpot(pileCards(game, pile_)[element_.index], board().dragState());
+                game.play().moveToBestSpot(pileCards(game, pile_)[element_.index], board().dragState());
             return;
         }
         // The name, not the position in a list read earlier, picks the target,
         // and the game checks it once more before anything moves.
-        for (const MoveTarget& target : moves::legalTargets(game.table(), *source)) {
+        for (const MoveTarget& target : moves::legalTargets(game.play().table(), *source)) {
             if (moveActionName(game, target) == name) {
-                game.moveIfLegal(*source, target, board().dragState());
+                game.play().moveIfLegal(*source, target, board().dragState());
                 return;
             }
         }
@@ -201,7 +201,7 @@ public:
             if (const BoardAnnouncer* announcer = board().announcer();
                 announcer && announcer->pile() == pile() && !announcer->text().isEmpty())
                 return announcer->text();
-            if (pile().kind == PileId::Kind::stock && game.stock().isEmpty())
+            if (pile().kind == PileId::Kind::stock && game.play().stock().isEmpty())
                 return elementLabel(game, pile(), PileElement{});
             return {};
         }
@@ -261,7 +261,7 @@ public:
             if (!board().takesInput(InputChannel::accessibilityAction))
                 return;
             board().setFocusedSlot(PileId::stock());
-            board().game().drawFromStock(board().dragState());
+            board().game().play().drawFromStock(board().dragState());
             return;
         }
         QAccessibleWidget::doAction(name);

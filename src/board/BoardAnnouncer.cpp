@@ -27,9 +27,9 @@ BoardAnnouncer::BoardAnnouncer(const BoardContext& board, PileWidget pileWidget,
     , label_(new AnnouncementLabel(labelParent))
 {
     SolitaireGame& game = board.game();
-    connect(&game, &SolitaireGame::pilesChanged, this, &BoardAnnouncer::noteChange);
-    connect(&game, &SolitaireGame::hasWonChanged, this, [this] {
-        won_ = board_.game().hasWon();
+    connect(&game.play(), &GamePlay::pilesChanged, this, &BoardAnnouncer::noteChange);
+    connect(&game.play(), &GamePlay::hasWonChanged, this, [this] {
+        won_ = board_.game().play().hasWon();
         schedule();
     });
 }
@@ -67,7 +67,7 @@ QString BoardAnnouncer::describe(const SolitaireGame& game, const MoveRecord& ch
     }
     }
     for (int column : change.flippedColumns) {
-        const Pile& pile = game.tableau()[size_t(column)];
+        const Pile& pile = game.play().tableau()[size_t(column)];
         if (!pile.isEmpty())
             parts << localizedString(QStringLiteral("Turned up %@."), {pile.last().accessibilityName()});
     }
@@ -96,9 +96,9 @@ void BoardAnnouncer::announce()
     scheduled_ = false;
     const SolitaireGame& game = board_.game();
     QString text = pending_;
-    if (won_ && game.hasWon())
+    if (won_ && game.play().hasWon())
         text = localizedString(QStringLiteral("Game Solved. Final Score: %@"),
-                               {BoardHeader::scoreText(game, game.score())});
+                               {BoardHeader::scoreText(game, game.play().score())});
     won_ = false;
     pending_.clear();
     if (!QAccessible::isActive() && text.isEmpty())

@@ -7,7 +7,7 @@ namespace murvane::board {
 BoardInputState BoardContext::inputState() const
 {
     const SolitaireGame& g = game();
-    return BoardInputState{layer(), g.hasWon(), g.isAutoCompleting(), dragState().dragSource().has_value()};
+    return BoardInputState{layer(), g.play().hasWon(), g.play().isAutoCompleting(), dragState().dragSource().has_value()};
 }
 
 } // namespace murvane::board

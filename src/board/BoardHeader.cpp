@@ -4,6 +4,7 @@
 #include "board/HeaderControls.h"
 #include "board/BoardContext.h"
 #include "engine/SolitaireGame.h"
+#include "screens/GameWords.h"
 #include "graphics/ChromeStyle.h"
 #include "text/Localization.h"
 #include "platform/SystemAppearance.h"
@@ -80,28 +81,28 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     SolitaireGame& game = board.game();
     connect(newDeal_, &QAbstractButton::clicked, this, &BoardHeader::newDealRequested);
     connect(undo_, &QAbstractButton::clicked, this, [this] {
-        if (board_.takesInput(InputChannel::undoRedo) && board_.game().canUndo())
-            board_.game().undo(board_.dragState());
+        if (board_.takesInput(InputChannel::undoRedo) && board_.game().play().canUndo())
+            board_.game().play().undo(board_.dragState());
     });
     connect(more_, &QAbstractButton::clicked, this, &BoardHeader::openMenu);
 
-    connect(&game, &SolitaireGame::scoreChanged, this, &BoardHeader::refreshScore);
-    connect(&game, &SolitaireGame::scoringModeChanged, this, [this] {
+    connect(&game.play(), &GamePlay::scoreChanged, this, &BoardHeader::refreshScore);
+    connect(&game.settings(), &GameSettings::scoringModeChanged, this, [this] {
         // Same number, new format ("0" becomes "$0"): the label and its
         // spoken text both change without a score change.
-        score_->setValue(board_.game().score(), false);
+        score_->setValue(board_.game().play().score(), false);
         score_->update();
         refreshScore();
         refreshPass();
     });
-    for (auto signal : {&SolitaireGame::redealsUsedChanged, &SolitaireGame::drawModeChanged,
-                        &SolitaireGame::unlimitedRedealsChanged})
-        connect(&game, signal, this, &BoardHeader::refreshPass);
-    connect(&game, &SolitaireGame::historyChanged, this, &BoardHeader::refreshUndo);
-    connect(&game, &SolitaireGame::isAutoCompletingChanged, this, &BoardHeader::refreshUndo);
-    connect(&game, &SolitaireGame::undoCountChanged, this, [this] { undo_->bounce(!reduceMotion()); });
+    connect(&game.play(), &GamePlay::redealsUsedChanged, this, &BoardHeader::refreshPass);
+    for (auto signal : {&GameSettings::drawModeChanged, &GameSettings::unlimitedRedealsChanged})
+        connect(&game.settings(), signal, this, &BoardHeader::refreshPass);
+    connect(&game.play(), &GamePlay::historyChanged, this, &BoardHeader::refreshUndo);
+    connect(&game.play(), &GamePlay::isAutoCompletingChanged, this, &BoardHeader::refreshUndo);
+    connect(&game.play(), &GamePlay::undoCountChanged, this, [this] { undo_->bounce(!reduceMotion()); });
 
-    score_->setValue(game.score(), false);
+    score_->setValue(game.play().score(), false);
     refresh();
 }
 
@@ -112,7 +113,7 @@ bool BoardHeader::reduceMotion() const
 
 QString BoardHeader::scoreText(const SolitaireGame& game, std::int64_t score)
 {
-    if (game.scoringMode() == ScoringMode::vegas)
+    if (game.settings().scoringMode() == ScoringMode::vegas)
         return formatVegasAmount(score);
     return QString::number(score);
 }
@@ -154,11 +155,11 @@ void BoardHeader::buildMenu()
     connect(play, &QAction::triggered, this, &BoardHeader::playDealRequested);
     connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::styleMenu);
     connect(menu_, &QMenu::aboutToShow, this, [this, dealNumber, restart, copy] {
-        const DealOrigin& origin = board_.game().dealOrigin();
+        const DealOrigin& origin = board_.game().session().origin();
         dealNumber->setVisible(origin.number.has_value());
         if (origin.number)
             dealNumber->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
-        restart->setEnabled(board_.game().canRestartDeal());
+        restart->setEnabled(board_.game().session().canRestartDeal());
         copy->setEnabled(origin.isKnown());
     });
     menu_->addSeparator();
@@ -250,8 +251,8 @@ void BoardHeader::refresh()
 void BoardHeader::refreshScore()
 {
     const SolitaireGame& game = board_.game();
-    score_->setValue(game.score(), !reduceMotion());
-    score_->setAccessibleName(localizedString(QStringLiteral("Current score: %@"), {scoreText(game, game.score())}));
+    score_->setValue(game.play().score(), !reduceMotion());
+    score_->setAccessibleName(localizedString(QStringLiteral("Current score: %@"), {scoreText(game, game.play().score())}));
 }
 
 void BoardHeader::refreshPass()
@@ -266,7 +267,7 @@ void BoardHeader::refreshPass()
 
 void BoardHeader::refreshUndo()
 {
-    undo_->setEnabled(board_.game().canUndo());
+    undo_->setEnabled(board_.game().play().canUndo());
 }
 
 void BoardHeader::paintEvent(QPaintEvent*)

@@ -13,11 +13,11 @@ namespace {
 PileCounts countsOf(const SolitaireGame& game)
 {
     PileCounts counts;
-    counts.waste = game.waste().size();
+    counts.waste = game.play().waste().size();
     for (int f = 0; f < kFoundationCount; ++f)
-        counts.foundations[size_t(f)] = game.foundations()[size_t(f)].size();
+        counts.foundations[size_t(f)] = game.play().foundations()[size_t(f)].size();
     for (int c = 0; c < kColumnCount; ++c)
-        counts.columns[size_t(c)] = game.tableau()[size_t(c)].size();
+        counts.columns[size_t(c)] = game.play().tableau()[size_t(c)].size();
     return counts;
 }
 
@@ -46,14 +46,14 @@ std::optional<DragCandidate> BoardSurface::dragCandidateAt(QPointF point) const
     const int j = *hit->card;
     switch (hit->pile.kind) {
     case PileId::Kind::tableau: {
-        const Pile& column = game.tableau()[size_t(hit->pile.index)];
+        const Pile& column = game.play().tableau()[size_t(hit->pile.index)];
         if (j < 0 || j >= column.size() || !column[j].isFaceUp)
             return std::nullopt; // face-down cards carry no gesture
         return DragCandidate{DragSource::tableau(hit->pile.index, j), hit->pile, g.scaledFanStep(column.size())};
     }
     case PileId::Kind::waste:
         // Only the top waste card reacts; the ones fanned under it do not.
-        if (j != game.waste().size() - 1)
+        if (j != game.play().waste().size() - 1)
             return std::nullopt;
         return DragCandidate{DragSource::waste(), hit->pile, defaultStep};
     case PileId::Kind::foundation:
@@ -110,7 +110,7 @@ bool BoardSurface::playDoubleClick(QPointF point)
     if (!candidate)
         return false;
     SolitaireGame& game = board_.game();
-    const Pile cards = moves::cardsFor(game.table(), candidate->source);
+    const Pile cards = moves::cardsFor(game.play().table(), candidate->source);
     if (cards.isEmpty())
         return false;
     if (candidate->source.kind == DragSource::Kind::tableau) {
@@ -119,8 +119,8 @@ bool BoardSurface::playDoubleClick(QPointF point)
             return false;
     }
     board_.setFocusedSlot(candidate->focus);
-    game.moveToBestSpot(cards.first(), board_.dragState());
-    return moves::cardsFor(game.table(), candidate->source) != cards;
+    game.play().moveToBestSpot(cards.first(), board_.dragState());
+    return moves::cardsFor(game.play().table(), candidate->source) != cards;
 }
 
 void BoardSurface::mouseMoveEvent(QMouseEvent* event)
@@ -157,7 +157,7 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     DragState& drag = board_.dragState();
 
     if (press.dragging) {
-        game.dropDraggedCards(board_.slotFrames(), drag, point);
+        game.play().dropDraggedCards(board_.slotFrames(), drag, point);
         // A refused drop (auto-complete started, game won) must not leave
         // the cards hidden in their pile.
         drag.clear();
@@ -170,7 +170,7 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     if (press.hit && press.hit->pile.kind == PileId::Kind::stock && releasedOn &&
         releasedOn->pile.kind == PileId::Kind::stock && board_.takesInput(InputChannel::pointer)) {
         board_.setFocusedSlot(PileId::stock());
-        game.drawFromStock(drag);
+        game.play().drawFromStock(drag);
     }
 }
 

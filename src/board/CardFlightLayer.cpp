@@ -16,7 +16,7 @@ CardFlightLayer::CardFlightLayer(const BoardContext& board, QWidget* parent)
     setObjectName(QStringLiteral("cardFlightLayer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    animation_.setDuration(SolitaireGame::kAutoCompleteAnimationMs);
+    animation_.setDuration(GamePlay::kAutoCompleteAnimationMs);
     animation_.setStartValue(0.0);
     animation_.setEndValue(1.0);
     animation_.setEasingCurve(QEasingCurve::InOutQuad);
@@ -50,7 +50,7 @@ void CardFlightLayer::follow(const MoveRecord& step)
         from_ = g.columnCardRect(step.source.index, step.source.startIndex, step.source.startIndex + 1);
         break;
     case DragSource::Kind::waste: {
-        const int shown = visibleWasteCount(game.waste().size() + 1, g.drawMode());
+        const int shown = visibleWasteCount(game.play().waste().size() + 1, g.drawMode());
         from_ = g.wasteCardRect(shown - 1);
         break;
     }
@@ -59,7 +59,7 @@ void CardFlightLayer::follow(const MoveRecord& step)
         break;
     }
     if (step.target.kind == MoveTarget::Kind::tableau) {
-        const std::int64_t n = game.tableau()[size_t(step.target.index)].size();
+        const std::int64_t n = game.play().tableau()[size_t(step.target.index)].size();
         to_ = g.columnCardRect(step.target.index, int(n - 1), n);
     } else {
         to_ = g.pileFrame(PileId::foundation(step.target.index));

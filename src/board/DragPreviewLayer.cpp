@@ -23,7 +23,7 @@ DragPreviewLayer::DragPreviewLayer(const BoardContext& board, QWidget* parent)
 void DragPreviewLayer::sourceChanged()
 {
     const auto& source = board_.dragState().dragSource();
-    movingCards_ = source ? moves::cardsFor(board_.game().table(), *source) : Pile();
+    movingCards_ = source ? moves::cardsFor(board_.game().play().table(), *source) : Pile();
     positionChanged();
 }
 

@@ -143,20 +143,20 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
     // No confirmation: the game is won, nothing is abandoned.
-    connect(playAgain_, &QPushButton::clicked, &board.game(), &SolitaireGame::newDeal);
-    connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game(), &SolitaireGame::hasWonChanged, this, &GameSolvedOverlay::refresh);
+    connect(playAgain_, &QPushButton::clicked, &board.game().session(), &DealSession::newDeal);
+    connect(&board.game().play(), &GamePlay::scoreChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game().settings(), &GameSettings::scoringModeChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game().play(), &GamePlay::hasWonChanged, this, &GameSolvedOverlay::refresh);
     refresh();
 }
 
 void GameSolvedOverlay::refresh()
 {
-    const QString score = BoardHeader::scoreText(board_.game(), board_.game().score());
+    const QString score = BoardHeader::scoreText(board_.game(), board_.game().play().score());
     score_->setText(localizedString(QStringLiteral("Final Score: %@"), {score}));
     QString spoken = localizedString(QStringLiteral("Game Solved. Final Score: %@"), {score});
     // The number lets the player share or replay the deal just won.
-    const std::optional<std::uint32_t> number = board_.game().dealOrigin().number;
+    const std::optional<std::uint32_t> number = board_.game().session().origin().number;
     deal_->setVisible(number.has_value());
     if (number) {
         deal_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*number)}));

@@ -37,9 +37,9 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
             dismiss();
     });
     // Whatever changes the piles makes a shown move meaningless.
-    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
-                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
-        connect(&board.game(), signal, this, &HintLayer::dismiss);
+    for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,
+                        &GamePlay::foundationsChanged, &GamePlay::tableauChanged})
+        connect(&board.game().play(), signal, this, &HintLayer::dismiss);
 }
 
 void HintLayer::requestHint()
@@ -140,7 +140,7 @@ void HintLayer::paintEvent(QPaintEvent*)
                           : move.source.kind == DragSource::Kind::waste ? PileId::waste()
                                                                          : PileId::foundation(move.source.index);
     const PilePicture picture = pilePicture(scene, source);
-    const int count = int(moves::cardsFor(board_.game().table(), move.source).size());
+    const int count = int(moves::cardsFor(board_.game().play().table(), move.source).size());
     if (picture.cards.empty() || count == 0)
         return;
     const int first = std::max(0, int(picture.cards.size()) - count);

@@ -112,22 +112,22 @@ void playFocusedPile(BoardContext& board)
         return;
     switch (focus->kind) {
     case BoardFocus::Kind::stock:
-        game.drawFromStock(drag);
+        game.play().drawFromStock(drag);
         return;
     case BoardFocus::Kind::waste:
-        if (!game.waste().isEmpty())
-            game.moveToBestSpot(game.waste().last(), drag);
+        if (!game.play().waste().isEmpty())
+            game.play().moveToBestSpot(game.play().waste().last(), drag);
         return;
     case BoardFocus::Kind::tableau: {
-        const Pile& column = game.tableau()[size_t(focus->index)];
+        const Pile& column = game.play().tableau()[size_t(focus->index)];
         if (!column.isEmpty() && column.last().isFaceUp)
-            game.moveToBestSpot(column.last(), drag);
+            game.play().moveToBestSpot(column.last(), drag);
         return;
     }
     case BoardFocus::Kind::foundation: {
-        const Pile& pile = game.foundations()[size_t(focus->index)];
+        const Pile& pile = game.play().foundations()[size_t(focus->index)];
         if (!pile.isEmpty())
-            game.moveToBestSpot(pile.last(), drag);
+            game.play().moveToBestSpot(pile.last(), drag);
         return;
     }
     }
@@ -173,7 +173,7 @@ bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::func
         if (!focus || !board.takesInput(InputChannel::digitKey))
             return false;
         board.setShowKeyboardFocus(true);
-        moveFocusedPile(board.game(), *focus, key - Qt::Key_1, board.dragState());
+        moveFocusedPile(board.game().play(), *focus, key - Qt::Key_1, board.dragState());
         return true;
     }
     default:

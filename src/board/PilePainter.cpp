@@ -33,7 +33,7 @@ QRectF cardFrame(const PileScene& scene, QPointF topLeft)
 
 QString stockMarkerLabel(const SolitaireGame& game)
 {
-    return game.canRecycleWaste() ? QStringLiteral("↺") : QStringLiteral("✕");
+    return game.play().canRecycleWaste() ? QStringLiteral("↺") : QStringLiteral("✕");
 }
 
 bool isCarried(const PileScene& scene, const PileId& pile, int index, std::int64_t pileSize)
@@ -64,12 +64,12 @@ void paintCard(QPainter& painter, const PileScene& scene, const Card& card, cons
         view.appearance = scene.appearance;
         view.card = card;
         view.scale = s;
-        view.showsCornerSuit = scene.game->showsCornerSuit();
+        view.showsCornerSuit = scene.game->settings().showsCornerSuit();
         view.paint(painter, frame.topLeft(), covered);
     } else {
         graphics::CardBackView back;
         back.appearance = scene.appearance;
-        back.theme = scene.game->cardTheme();
+        back.theme = scene.game->settings().cardTheme();
         back.scale = s;
         back.paint(painter, frame.topLeft(), covered);
     }
@@ -94,13 +94,13 @@ PilePicture pilePicture(const PileScene& scene, const PileId& pile)
     case PileId::Kind::stock:
         // The stock shows one back however many cards it holds (any card
         // face down: drawing from it leaves its picture alone).
-        if (game.stock().isEmpty())
+        if (game.play().stock().isEmpty())
             picture.marker = stockMarkerLabel(game);
         else
             place(Card{}, frame);
         break;
     case PileId::Kind::waste: {
-        const Pile& waste = game.waste();
+        const Pile& waste = game.play().waste();
         const int shown = visibleWasteCount(waste.size(), g.drawMode());
         const int first = int(waste.size()) - shown;
         picture.markerFrame = cardFrame(scene, frame.topLeft());
@@ -112,7 +112,7 @@ PilePicture pilePicture(const PileScene& scene, const PileId& pile)
         break;
     }
     case PileId::Kind::foundation: {
-        const Pile& f = game.foundations()[size_t(pile.index)];
+        const Pile& f = game.play().foundations()[size_t(pile.index)];
         // Only the top card shows; while it is carried (the slot then looks
         // empty) or still flying in, the card under it or the marker shows.
         for (int i = int(f.size()) - 1; i >= 0 && !isCarried(scene, pile, i, f.size()); --i) {
@@ -124,7 +124,7 @@ PilePicture pilePicture(const PileScene& scene, const PileId& pile)
         break;
     }
     case PileId::Kind::tableau: {
-        const Pile& column = game.tableau()[size_t(pile.index)];
+        const Pile& column = game.play().tableau()[size_t(pile.index)];
         const std::int64_t n = column.size();
         for (int j = 0; j < n; ++j) {
             const bool drawn = !isCarried(scene, pile, j, n) && !hidden(column[j]);
@@ -154,7 +154,7 @@ void paintFocusRing(QPainter& painter, const PileScene& scene, const PileId& pil
 {
     std::int64_t n = 0;
     if (pile.kind == PileId::Kind::tableau)
-        n = scene.game->tableau()[size_t(pile.index)].size();
+        n = scene.game->play().tableau()[size_t(pile.index)].size();
     const QRectF ring = scene.geometry.focusRingRect(pile, n);
     QPen pen(accent, kFocusRingWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
     pen.setMiterLimit(10);

@@ -103,20 +103,21 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
 
     // A move repaints only the piles whose picture it changed (the recycle
     // marker on the stock follows the waste and the pass limit).
-    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged, &SolitaireGame::foundationsChanged,
-                        &SolitaireGame::tableauChanged, &SolitaireGame::redealsUsedChanged,
-                        &SolitaireGame::unlimitedRedealsChanged, &SolitaireGame::scoringModeChanged})
-        connect(&game, signal, this, &SolitaireView::updateChangedPiles);
-    for (auto signal : {&SolitaireGame::tableauChanged, &SolitaireGame::wasteChanged, &SolitaireGame::foundationsChanged})
-        connect(&game, signal, this, &SolitaireView::dropStaleDrag);
-    connect(&game, &SolitaireGame::cardThemeChanged, this, &SolitaireView::updatePiles);
-    connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
-    connect(&game, &SolitaireGame::showsCornerSuitChanged, this, &SolitaireView::startWarmingFaces);
-    connect(&game, &SolitaireGame::drawModeChanged, this, &SolitaireView::relayout);
-    connect(&game, &SolitaireGame::boardSizeChanged, this, &SolitaireView::relayout);
+    for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged, &GamePlay::foundationsChanged,
+                        &GamePlay::tableauChanged, &GamePlay::redealsUsedChanged})
+        connect(&game.play(), signal, this, &SolitaireView::updateChangedPiles);
+    for (auto signal : {&GameSettings::unlimitedRedealsChanged, &GameSettings::scoringModeChanged})
+        connect(&game.settings(), signal, this, &SolitaireView::updateChangedPiles);
+    for (auto signal : {&GamePlay::tableauChanged, &GamePlay::wasteChanged, &GamePlay::foundationsChanged})
+        connect(&game.play(), signal, this, &SolitaireView::dropStaleDrag);
+    connect(&game.settings(), &GameSettings::cardThemeChanged, this, &SolitaireView::updatePiles);
+    connect(&game.settings(), &GameSettings::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
+    connect(&game.settings(), &GameSettings::showsCornerSuitChanged, this, &SolitaireView::startWarmingFaces);
+    connect(&game.settings(), &GameSettings::drawModeChanged, this, &SolitaireView::relayout);
+    connect(&game.settings(), &GameSettings::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
-    connect(&game, &SolitaireGame::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
-    connect(&game, &SolitaireGame::pilesChanged, flight_, &board::CardFlightLayer::follow);
+    connect(&game.play(), &GamePlay::hasWonChanged, this, &SolitaireView::updateSolvedOverlay);
+    connect(&game.play(), &GamePlay::pilesChanged, flight_, &board::CardFlightLayer::follow);
     connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updateChangedPiles);
     // The preview layer repaints its own cards' area.
     connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updateChangedPiles);
@@ -132,13 +133,13 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        if (takesInput(board::InputChannel::undoRedo) && game_.canUndo())
-            game_.undo(drag_);
+        if (takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
+            game_.play().undo(drag_);
     });
     for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
         shortcut(QKeySequence(keys), [this] {
-            if (takesInput(board::InputChannel::undoRedo) && game_.canRedo())
-                game_.redo(drag_);
+            if (takesInput(board::InputChannel::undoRedo) && game_.play().canRedo())
+                game_.play().redo(drag_);
         });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { requestRestartDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
@@ -229,15 +230,15 @@ void SolitaireView::dropStaleDrag()
     // A deal or undo under a drag in flight (by shortcut) changes what the
     // source refers to; dropping it then would move cards nobody picked up.
     const auto& source = drag_.dragSource();
-    if (!source || moves::cardsFor(game_.table(), *source) == preview_->movingCards())
+    if (!source || moves::cardsFor(game_.play().table(), *source) == preview_->movingCards())
         return;
     abandonDrag();
 }
 
 void SolitaireView::relayout()
 {
-    const qreal s = board::boardScale(game_.boardSize() == BoardSize::large, SystemAppearance::instance().textScale());
-    geometry_ = board::BoardGeometry(s, game_.drawMode());
+    const qreal s = board::boardScale(game_.settings().boardSize() == BoardSize::large, SystemAppearance::instance().textScale());
+    geometry_ = board::BoardGeometry(s, game_.settings().drawMode());
     slotFrames_ = geometry_.slotFrames();
     const QSize size = sizeHint();
     const graphics::Appearance look = appearance();
@@ -301,7 +302,7 @@ void SolitaireView::warmFaces()
     graphics::CardView view;
     view.appearance = appearance();
     view.scale = geometry_.scale();
-    view.showsCornerSuit = game_.showsCornerSuit();
+    view.showsCornerSuit = game_.settings().showsCornerSuit();
     const qreal dpr = devicePixelRatioF();
     for (int n = 0; n < kFacesPerTurn && warmedFaces_ < kDeckSize; ++n, ++warmedFaces_) {
         view.card = Card::make(kAllSuits[size_t(warmedFaces_ / 13)], warmedFaces_ % 13 + 1, true);
@@ -313,7 +314,7 @@ void SolitaireView::warmFaces()
 
 void SolitaireView::syncReduceMotion()
 {
-    game_.setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
+    game_.play().setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
 }
 
 void SolitaireView::adoptFocusedSlot(const std::optional<BoardFocus>& slot)

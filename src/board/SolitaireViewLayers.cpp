@@ -9,6 +9,7 @@
 #include "engine/SolitaireGame.h"
 #include "text/Localization.h"
 #include "screens/ConfirmationDialog.h"
+#include "screens/GameWords.h"
 #include "screens/ModalScreenView.h"
 
 #include <QApplication>
@@ -54,8 +55,8 @@ void SolitaireView::requestNewDeal()
         return;
     // A fresh or already won deal is replaced silently; only abandoning a
     // game in progress breaks the streak, so only that asks.
-    if (!game_.newDealBreaksStreak()) {
-        game_.newDeal();
+    if (!game_.session().newDealBreaksStreak()) {
+        game_.session().newDeal();
         return;
     }
     setConfirmingNewDeal(true);
@@ -68,9 +69,9 @@ void SolitaireView::confirmNewDeal()
     const std::optional<DealRequest> chosen = std::exchange(pendingDeal_, std::nullopt);
     setConfirmingNewDeal(false);
     if (chosen)
-        game_.playDeal(*chosen);
+        game_.session().playDeal(*chosen);
     else
-        game_.newDeal();
+        game_.session().newDeal();
 }
 
 void SolitaireView::cancelNewDeal()
@@ -105,9 +106,9 @@ void SolitaireView::dealChosen(const DealRequest& request)
         playDealDialog_->deleteLater(); // we are inside its signal
         playDealDialog_ = nullptr;
     }
-    if (!game_.newDealBreaksStreak()) {
+    if (!game_.session().newDealBreaksStreak()) {
         setConfirmingNewDeal(false);
-        game_.playDeal(request);
+        game_.session().playDeal(request);
         return;
     }
     // The same question New Deal asks, on the same layer.
@@ -119,16 +120,16 @@ void SolitaireView::dealChosen(const DealRequest& request)
 void SolitaireView::requestRestartDeal()
 {
     // Like undo: one undo step, taken only when the board takes input.
-    if (!takesInput(board::InputChannel::undoRedo) || !game_.canRestartDeal())
+    if (!takesInput(board::InputChannel::undoRedo) || !game_.session().canRestartDeal())
         return;
-    game_.restartDeal(drag_);
+    game_.session().restartDeal(drag_);
 }
 
 void SolitaireView::copyDealCode()
 {
-    const QString line = dealShareLine(game_.dealOrigin(), game_.drawMode().count(),
-                                       game_.scoringMode() == ScoringMode::vegas, passesAllowed(game_));
-    if (!dealCode(game_.dealOrigin()).isEmpty())
+    const QString line = dealShareLine(game_.session().origin(), game_.settings().drawMode().count(),
+                                       game_.settings().scoringMode() == ScoringMode::vegas, game_.settings().passesAllowed());
+    if (!dealCode(game_.session().origin()).isEmpty())
         QGuiApplication::clipboard()->setText(line);
 }
 
@@ -199,7 +200,7 @@ void SolitaireView::updateSolvedOverlay()
 {
     // Screens have no backdrop of their own; the win card must not show
     // through one.
-    const bool shown = game_.hasWon() && !game_.isShowingScreen();
+    const bool shown = game_.play().hasWon() && !game_.isShowingScreen();
     if (!overlay_) {
         if (!shown)
             return;

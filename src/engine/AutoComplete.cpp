@@ -1,6 +1,8 @@
 // Auto-complete: a timer-driven run of single moves once nothing is hidden.
 
-#include "engine/SolitaireGame.h"
+#include "engine/GamePlay.h"
+
+#include "engine/GameSettings.h"
 
 #include <QTimer>
 
@@ -8,21 +10,21 @@
 
 namespace murvane {
 
-void SolitaireGame::cancelAutoComplete()
+void GamePlay::cancelAutoComplete()
 {
     autoCompleteTimer_->stop();
     setIsAutoCompleting(false);
 }
 
-void SolitaireGame::startAutoCompleteIfPossible()
+void GamePlay::startAutoCompleteIfPossible()
 {
-    if (autoCompleteMode_ != AutoCompleteMode::enabled || hasWon_ || isAutoCompleting_ || !stock_.isEmpty())
+    if (settings_.autoCompleteMode() != AutoCompleteMode::enabled || hasWon_ || isAutoCompleting_ || !stock_.isEmpty())
         return;
     for (const Pile& col : tableau_)
         for (const Card& card : col)
             if (!card.isFaceUp)
                 return;
-    if (!nextAutoCompleteMove())
+    if (!moves::nextAutoCompleteMove(table()))
         return;
     markDealStarted();
     pushUndoSnapshot(); // the whole run is one undo step
@@ -30,16 +32,11 @@ void SolitaireGame::startAutoCompleteIfPossible()
     autoCompleteTimer_->start();
 }
 
-std::optional<AutoCompleteMove> SolitaireGame::nextAutoCompleteMove() const
-{
-    return moves::nextAutoCompleteMove(table());
-}
-
 // A step is a bare checked transfer: no snapshot (the run is one undo step),
 // no flip, no win check. It bypasses move(), which refuses to act during a run.
-std::optional<MoveRecord> SolitaireGame::autoCompleteStep()
+std::optional<MoveRecord> GamePlay::autoCompleteStep()
 {
-    const auto next = nextAutoCompleteMove();
+    const auto next = moves::nextAutoCompleteMove(table());
     if (!next)
         return std::nullopt;
     const Move chosen = next->toMove(tableau_);
@@ -52,7 +49,7 @@ std::optional<MoveRecord> SolitaireGame::autoCompleteStep()
     return record;
 }
 
-void SolitaireGame::finishAutoCompleteStep()
+void GamePlay::finishAutoCompleteStep()
 {
     if (const auto step = autoCompleteStep()) {
         Q_EMIT pilesChanged(*step);
@@ -63,7 +60,7 @@ void SolitaireGame::finishAutoCompleteStep()
     checkForWin();
 }
 
-void SolitaireGame::autoCompleteTick()
+void GamePlay::autoCompleteTick()
 {
     if (!isAutoCompleting_) {
         autoCompleteTimer_->stop();

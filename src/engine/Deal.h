@@ -3,7 +3,7 @@
 // the shuffle and verified search behind them. Safe to use from any thread.
 
 #include "cards/Card.h"
-#include "solver/DealText.h"
+#include "solver/Deals.h"
 
 #include <QHash>
 
@@ -18,20 +18,20 @@ namespace murvane {
 inline constexpr int kDealAttempts = solver::kDealAttempts;                 // shuffles tried per deal
 inline constexpr std::int64_t kSolverNodeBudget = solver::kDefaultMaxNodes; // positions per check
 
-// The cache key of prepared deals: the rules a deal was verified under.
-struct DealRules {
-    std::int64_t drawCount = 3;
-    std::optional<std::int64_t> maxRecycles; // none = unlimited
-    friend bool operator==(const DealRules&, const DealRules&) = default;
+// The rules a deal is verified and played under; the cache key of prepared deals.
+using DealRules = solver::DealRules;
 
-    static DealRules unlimited() { return {3, std::nullopt}; }
-    static DealRules drawOneLimited() { return {1, 0}; }
-    static DealRules drawThreeLimited() { return {3, 2}; }
-};
+} // namespace murvane
+
+namespace murvane::solver {
+// Found by argument-dependent lookup, so it lives beside the type.
 inline size_t qHash(const DealRules& r, size_t seed = 0)
 {
     return ::qHash(r.drawCount * 1000 + (r.maxRecycles ? *r.maxRecycles : 999), seed);
 }
+} // namespace murvane::solver
+
+namespace murvane {
 
 struct Layout {
     Tableau tableau;
@@ -46,6 +46,8 @@ struct Deal {
     bool isVerified = false;
 };
 
+// A deck laid out as the game deals it, with new cards.
+Layout layoutOf(const solver::Deck& deck);
 // One uniform shuffle, laid out: column c gets c + 1 cards, its top one face
 // up; the rest is the stock.
 Layout makeShuffledDeal();

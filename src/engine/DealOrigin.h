@@ -44,16 +44,10 @@ struct DealInput {
 // What the player typed in Play Deal: surrounding spaces are ignored; digits
 // are a number (1 to 2147483647), anything else must be a deal code.
 DealInput readDealInput(const QString& text);
-// The message shown under the field; empty for none.
-QString dealInputMessage(DealInputError error);
 
 // The layout a deck deals, with new cards.
 DealOrigin dealtFrom(const solver::Deck& deck);
 // The deal's code ("K7Q2XM-…"), empty when the deal is not known.
 QString dealCode(const DealOrigin& origin);
-// The line Copy Deal Code puts on the clipboard: the code, the number when
-// there is one, and the rules it is played under ("Draw 3, Vegas, 3 passes").
-QString dealShareLine(const DealOrigin& origin, std::int64_t drawCount, bool isVegas,
-                      std::optional<std::int64_t> passesAllowed);
 
 } // namespace murvane

@@ -22,16 +22,16 @@ solver::HintPosition hintPositionOf(const SolitaireGame& game)
 {
     solver::HintPosition p;
     for (int c = 0; c < kColumnCount; ++c)
-        p.tableau[std::size_t(c)] = toSolverCards(game.tableau()[c]);
-    p.stock = toSolverCards(game.stock());
-    p.waste = toSolverCards(game.waste());
-    for (const Pile& f : game.foundations())
+        p.tableau[std::size_t(c)] = toSolverCards(game.play().tableau()[c]);
+    p.stock = toSolverCards(game.play().stock());
+    p.waste = toSolverCards(game.play().waste());
+    for (const Pile& f : game.play().foundations())
         if (!f.isEmpty())
             p.foundation[std::size_t(suitIndex(f.last().suit))] = int(f.size());
-    const DealRules rules = game.currentDealRules();
-    p.drawCount = int(game.drawMode().count());
+    const DealRules rules = game.settings().dealRules();
+    p.drawCount = int(game.settings().drawMode().count());
     if (rules.maxRecycles)
-        p.recyclesLeft = int(std::max<std::int64_t>(0, *rules.maxRecycles - game.redealsUsed()));
+        p.recyclesLeft = int(std::max<std::int64_t>(0, *rules.maxRecycles - game.play().redealsUsed()));
     return p;
 }
 
@@ -116,9 +116,9 @@ bool samePosition(const solver::HintPosition& a, const solver::HintPosition& b)
 HintFinder::HintFinder(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
     : QObject(parent), game_(game), budget_(budget)
 {
-    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
-                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
-        connect(&game_, signal, this, &HintFinder::positionChanged);
+    for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,
+                        &GamePlay::foundationsChanged, &GamePlay::tableauChanged})
+        connect(&game_.play(), signal, this, &HintFinder::positionChanged);
 }
 
 HintFinder::~HintFinder()
@@ -138,7 +138,7 @@ bool HintFinder::request()
 {
     if (searching_ && searchedGeneration_ == generation_)
         return true; // already searching this very position
-    if (game_.hasWon() || game_.isAutoCompleting())
+    if (game_.play().hasWon() || game_.play().isAutoCompleting())
         return false;
     if (followLine())
         return true;
@@ -179,7 +179,7 @@ void HintFinder::finish(std::uint64_t id, std::uint64_t generation, const solver
         line_ = r.line;
         lineNext_ = 0;
         lineAt_ = searched;
-        hint = hintFor(game_.table(), r.line.front()).value_or(hint);
+        hint = hintFor(game_.play().table(), r.line.front()).value_or(hint);
     }
     Q_EMIT hintFound(hint);
 }
@@ -202,7 +202,7 @@ bool HintFinder::followLine()
         ++lineNext_;
         lineAt_ = next;
     }
-    const auto hint = hintFor(game_.table(), line_[lineNext_]);
+    const auto hint = hintFor(game_.play().table(), line_[lineNext_]);
     if (!hint) {
         line_.clear();
         return false;

@@ -41,8 +41,8 @@ LostGameWatcher::LostGameWatcher(SolitaireGame& game, const solver::HintBudget& 
     : QObject(parent), game_(game), budget_(budget)
 {
     // Every change of the piles is reported once, with what it did.
-    connect(&game_, &SolitaireGame::pilesChanged, this, &LostGameWatcher::positionChanged);
-    connect(&game_, &SolitaireGame::tellsWhenLostChanged, this, &LostGameWatcher::positionChanged);
+    connect(&game_.play(), &GamePlay::pilesChanged, this, &LostGameWatcher::positionChanged);
+    connect(&game_.settings(), &GameSettings::tellsWhenLostChanged, this, &LostGameWatcher::positionChanged);
     positionChanged();
 }
 
@@ -63,7 +63,7 @@ void LostGameWatcher::positionChanged()
 void LostGameWatcher::check()
 {
     checkQueued_ = false;
-    if (!game_.tellsWhenLost() || game_.hasWon() || game_.isAutoCompleting())
+    if (!game_.settings().tellsWhenLost() || game_.play().hasWon() || game_.play().isAutoCompleting())
         return;
     const solver::HintPosition position = hintPositionOf(game_);
     const QByteArray key = keyOf(position);
@@ -105,7 +105,7 @@ void LostGameWatcher::take(const QByteArray& key, Verdict verdict)
 {
     if (verdict == Verdict::winnable)
         toldSinceWinnable_ = false;
-    if (verdict != Verdict::lost || !game_.tellsWhenLost())
+    if (verdict != Verdict::lost || !game_.settings().tellsWhenLost())
         return;
     const bool tell = !toldSinceWinnable_ && !told_.contains(key);
     toldSinceWinnable_ = true;

@@ -261,5 +261,21 @@ std::optional<AutoCompleteMove> nextAutoCompleteMove(const Table& t)
     return std::nullopt;
 }
 
+bool hasNoMoveLeft(const Table& t, bool canDraw)
+{
+    if (canDraw)
+        return false;
+    if (!t.waste.isEmpty() && !legalTargets(t, DragSource::waste()).isEmpty())
+        return false;
+    for (int f = 0; f < kFoundationCount; ++f)
+        if (!t.foundations[f].isEmpty() && !legalTargets(t, DragSource::foundation(f)).isEmpty())
+            return false;
+    for (int c = 0; c < kColumnCount; ++c)
+        for (int i = 0; i < t.tableau[c].size(); ++i)
+            if (t.tableau[c][i].isFaceUp && !legalTargets(t, DragSource::tableau(c, i)).isEmpty())
+                return false;
+    return true;
+}
+
 } // namespace moves
 } // namespace murvane

@@ -88,6 +88,8 @@ std::optional<DragSource> sourceForFocus(const Table& table, const BoardFocus& f
 // Waste to a foundation, then column tops to a foundation, then the waste
 // to a column; never column to column, never a draw.
 std::optional<AutoCompleteMove> nextAutoCompleteMove(const Table& table);
+// Nothing to draw or recycle (canDraw false) and no card that may move.
+bool hasNoMoveLeft(const Table& table, bool canDraw);
 
 } // namespace moves
 } // namespace murvane

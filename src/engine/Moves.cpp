@@ -1,8 +1,6 @@
 // The one move path, and the user operations that choose a move for it.
 
-#include "engine/SolitaireGame.h"
-
-#include "text/Localization.h"
+#include "engine/GamePlay.h"
 
 #include <algorithm>
 #include <utility>
@@ -11,7 +9,7 @@ namespace murvane {
 
 // --- The move path -----------------------------------------------------------------
 
-std::optional<MoveRecord> SolitaireGame::move(const DragSource& source, const MoveTarget& target)
+std::optional<MoveRecord> GamePlay::move(const DragSource& source, const MoveTarget& target)
 {
     // While won nothing moves; an auto-complete run moves its own cards
     // (autoCompleteStep) and nothing else.
@@ -31,7 +29,7 @@ std::optional<MoveRecord> SolitaireGame::move(const DragSource& source, const Mo
     return record;
 }
 
-std::optional<Pile> SolitaireGame::playableCards(const DragSource& source, const MoveTarget& target) const
+std::optional<Pile> GamePlay::playableCards(const DragSource& source, const MoveTarget& target) const
 {
     Pile moving = moves::cardsFor(table(), source);
     if (!moves::isPlayable(table(), source, moving, target))
@@ -41,7 +39,7 @@ std::optional<Pile> SolitaireGame::playableCards(const DragSource& source, const
 
 // Takes the cards off their pile, puts them on the target and scores the
 // move. Callers have checked the move with playableCards().
-MoveRecord SolitaireGame::transfer(const DragSource& source, const MoveTarget& target, Pile moving)
+MoveRecord GamePlay::transfer(const DragSource& source, const MoveTarget& target, Pile moving)
 {
     MoveRecord record;
     record.cards = std::move(moving);
@@ -85,7 +83,7 @@ MoveRecord SolitaireGame::transfer(const DragSource& source, const MoveTarget& t
     return record;
 }
 
-QList<int> SolitaireGame::flipExposedCards()
+QList<int> GamePlay::flipExposedCards()
 {
     QList<int> flipped;
     for (int c = 0; c < kColumnCount; ++c) {
@@ -104,7 +102,7 @@ QList<int> SolitaireGame::flipExposedCards()
 
 // Never while the game is won or auto-completing: such a request leaves the
 // drag alone too.
-void SolitaireGame::moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag)
+void GamePlay::moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag)
 {
     if (hasWon_ || isAutoCompleting_ || !moves::legalTargets(table(), source).contains(target))
         return;
@@ -112,13 +110,13 @@ void SolitaireGame::moveIfLegal(const DragSource& source, const MoveTarget& targ
     move(source, target);
 }
 
-void moveFocusedPile(SolitaireGame& game, const BoardFocus& focus, int toColumn, DragState& drag)
+void moveFocusedPile(GamePlay& game, const BoardFocus& focus, int toColumn, DragState& drag)
 {
     if (const auto source = moves::sourceForFocus(game.table(), focus, toColumn))
         game.moveIfLegal(*source, MoveTarget::tableau(toColumn), drag);
 }
 
-void SolitaireGame::moveToBestSpot(const Card& card, DragState& drag)
+void GamePlay::moveToBestSpot(const Card& card, DragState& drag)
 {
     if (hasWon_)
         return;
@@ -128,7 +126,7 @@ void SolitaireGame::moveToBestSpot(const Card& card, DragState& drag)
         move(chosen->source, chosen->target);
 }
 
-void SolitaireGame::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, DragState& drag, QPointF point)
+void GamePlay::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, DragState& drag, QPointF point)
 {
     if (hasWon_) {
         drag.clear();

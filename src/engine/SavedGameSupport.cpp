@@ -48,11 +48,7 @@ DealOrigin restoredOrigin(const SavedGame& record, const Table& now)
     origin.stock = fromSaved(record.dealt->stock);
     for (int c = 0; c < kColumnCount; ++c)
         origin.tableau[c] = fromSaved(record.dealt->tableau[c]);
-    solver::DealLayout layout;
-    for (int c = 0; c < kColumnCount; ++c)
-        layout.tableau[std::size_t(c)] = toSolverCards(origin.tableau[c]);
-    layout.stock = toSolverCards(origin.stock);
-    if (!solver::deckOfLayout(layout))
+    if (!solver::deckOfLayout(toSolverLayout(origin.tableau, origin.stock)))
         return {};
     for (const SavedCard& c : record.dealt->stock)
         if (!suitFromRaw(c.suit))
@@ -108,55 +104,57 @@ bool SolitaireGame::event(QEvent* e)
 {
     if (e->type() != kSaveEvent)
         return QObject::event(e);
-    saveGame();
+    saveNow();
     return true;
 }
 
 void SolitaireGame::saveNowIfScheduled()
 {
     if (saveIsScheduled_)
-        saveGame();
+        saveNow();
 }
 
-void SolitaireGame::saveGame()
+void SolitaireGame::saveNow()
 {
     saveIsScheduled_ = false;
-    if (hasWon_) {
-        defaults_.removeObject(keys::savedGame);
+    if (play_->hasWon()) {
+        store_.removeObject(keys::savedGame);
         return;
     }
     const QByteArray data = encodeSavedGame(makeSavedGame());
     if (data.isEmpty())
         return; // keep the previous record rather than write a broken one
-    defaults_.setData(keys::savedGame, data);
+    store_.setData(keys::savedGame, data);
 }
 
 SavedGame SolitaireGame::makeSavedGame() const
 {
+    const GamePlay& p = *play_;
+    const DealSession& s = *session_;
     SavedGame g;
     g.version = SavedGame::kCurrentVersion;
-    g.stock = toSaved(stock_);
-    g.waste = toSaved(waste_);
-    for (const Pile& p : foundations_)
-        g.foundations.append(toSaved(p));
-    for (const Pile& p : tableau_)
-        g.tableau.append(toSaved(p));
-    g.score = score_;
-    g.hasStartedCurrentDeal = hasStartedCurrentDeal_;
-    g.gameHasBeenCreditedWin = gameHasBeenCreditedWin_;
-    g.redealsUsed = redealsUsed_;
-    g.scoringMode = rawValue(scoringMode_);
-    if (hasPassLimit())
-        g.passesAllowed = passesAllowed();
-    g.wasAutoCompleting = isAutoCompleting_;
-    if (hasStartedCurrentDeal_)
-        g.startedDrawCount = RuleSetStatistics::drawMode(dealRuleSet_).count();
-    if (origin_.isKnown()) {
-        SavedDeal dealt{toSaved(origin_.stock), {}, std::nullopt, origin_.openingBankroll};
-        for (const Pile& p : origin_.tableau)
-            dealt.tableau.append(toSaved(p));
-        if (origin_.number)
-            dealt.number = *origin_.number;
+    g.stock = toSaved(p.stock());
+    g.waste = toSaved(p.waste());
+    for (const Pile& f : p.foundations())
+        g.foundations.append(toSaved(f));
+    for (const Pile& c : p.tableau())
+        g.tableau.append(toSaved(c));
+    g.score = p.score();
+    g.hasStartedCurrentDeal = s.hasStartedDeal();
+    g.gameHasBeenCreditedWin = s.hasBeenCreditedWin();
+    g.redealsUsed = p.redealsUsed();
+    g.scoringMode = rawValue(settings_->scoringMode());
+    g.passesAllowed = settings_->passesAllowed();
+    g.wasAutoCompleting = p.isAutoCompleting();
+    if (s.hasStartedDeal())
+        g.startedDrawCount = GameStatistics::drawMode(s.ruleSetOfDeal()).count();
+    const DealOrigin& origin = s.origin();
+    if (origin.isKnown()) {
+        SavedDeal dealt{toSaved(origin.stock), {}, std::nullopt, origin.openingBankroll};
+        for (const Pile& c : origin.tableau)
+            dealt.tableau.append(toSaved(c));
+        if (origin.number)
+            dealt.number = *origin.number;
         g.dealt = std::move(dealt);
     }
     return g;
@@ -164,46 +162,36 @@ SavedGame SolitaireGame::makeSavedGame() const
 
 bool SolitaireGame::restoreSavedGame()
 {
-    const std::optional<QByteArray> data = defaults_.dataForKey(keys::savedGame);
+    const std::optional<QByteArray> data = store_.dataForKey(keys::savedGame);
     if (!data)
         return false;
     const std::optional<SavedGame> record = decodeSavedGame(*data);
     if (!record || !isConsistentPosition(*record)) {
-        defaults_.removeObject(keys::savedGame);
+        store_.removeObject(keys::savedGame);
         return false;
     }
     // Played under other rules: keep it until the new game's first save.
-    if (record->scoringMode != rawValue(scoringMode_))
-        return false;
-    if (hasPassLimit() ? record->passesAllowed != passesAllowed() : record->passesAllowed.has_value())
+    if (record->scoringMode != rawValue(settings_->scoringMode()) || record->passesAllowed != settings_->passesAllowed())
         return false;
 
     isRestoring_ = true;
-    cancelAutoComplete();
-    setStock(fromSaved(record->stock));
-    setWaste(fromSaved(record->waste));
-    Foundations f;
+    GameSnapshot position;
+    position.stock = fromSaved(record->stock);
+    position.waste = fromSaved(record->waste);
     for (int i = 0; i < kFoundationCount; ++i)
-        f[i] = fromSaved(record->foundations[i]);
-    setFoundations(f);
-    Tableau t;
+        position.foundations[i] = fromSaved(record->foundations[i]);
     for (int i = 0; i < kColumnCount; ++i)
-        t[i] = fromSaved(record->tableau[i]);
-    setTableau(t);
-    setScore(record->score);
-    setHasStartedCurrentDeal(record->hasStartedCurrentDeal);
-    gameHasBeenCreditedWin_ = record->gameHasBeenCreditedWin;
-    setRedealsUsed(record->redealsUsed);
-    setHasWon(false);
-    setHistory({});
-    origin_ = restoredOrigin(*record, table());
-    dealRuleSet_ = RuleSetStatistics::ruleSetIndex(
-        record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : drawMode_, scoringMode_);
+        position.tableau[i] = fromSaved(record->tableau[i]);
+    position.score = record->score;
+    position.redealsUsed = record->redealsUsed;
+    const int ruleSet = GameStatistics::ruleSetIndex(
+        record->startedDrawCount ? DrawMode::fromCount(*record->startedDrawCount) : settings_->drawMode(),
+        settings_->scoringMode());
+    session_->resume(restoredOrigin(*record, Table{position.stock, position.waste, position.foundations,
+                                                    position.tableau}),
+                     record->hasStartedCurrentDeal, record->gameHasBeenCreditedWin, ruleSet);
+    play_->restore(position, record->wasAutoCompleting);
     isRestoring_ = false;
-    reportPiles(MoveRecord::Kind::deal);
-
-    if (record->wasAutoCompleting && autoCompleteMode_ == AutoCompleteMode::enabled)
-        startAutoCompleteIfPossible();
     return true;
 }
 

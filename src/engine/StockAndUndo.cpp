@@ -1,8 +1,9 @@
 // The stock click, pass limits and the undo history.
 
-#include "engine/SolitaireGame.h"
+#include "engine/GamePlay.h"
 
-#include "text/Localization.h"
+#include "engine/GameSettings.h"
+#include "engine/GameStatistics.h"
 
 #include <algorithm>
 
@@ -10,45 +11,18 @@ namespace murvane {
 
 // --- Stock and passes -------------------------------------------------------------
 
-bool SolitaireGame::hasPassLimit() const
+bool GamePlay::canRecycleWaste() const
 {
-    return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_;
+    const auto passes = settings_.passesAllowed();
+    return !passes || redealsUsed_ + 1 < *passes;
 }
 
-std::optional<std::int64_t> passesAllowed(const SolitaireGame& game)
-{
-    if (!game.currentDealRules().maxRecycles)
-        return std::nullopt;
-    return game.drawMode().passesAllowed();
-}
-
-bool SolitaireGame::canRecycleWaste() const
-{
-    return !hasPassLimit() || redealsUsed_ + 1 < passesAllowed();
-}
-
-bool SolitaireGame::canDrawFromStock() const
+bool GamePlay::canDrawFromStock() const
 {
     return !hasWon_ && (!stock_.isEmpty() || (!waste_.isEmpty() && canRecycleWaste()));
 }
 
-std::optional<QString> passText(const SolitaireGame& game)
-{
-    const auto passes = passesAllowed(game);
-    if (!passes)
-        return std::nullopt;
-    return localizedString(QStringLiteral("Pass %lld/%lld"), {std::min(*passes, game.redealsUsed() + 1), *passes});
-}
-
-std::optional<QString> passDescription(const SolitaireGame& game)
-{
-    const auto passes = passesAllowed(game);
-    if (!passes)
-        return std::nullopt;
-    return localizedString(QStringLiteral("Pass %lld of %lld"), {std::min(*passes, game.redealsUsed() + 1), *passes});
-}
-
-void SolitaireGame::drawFromStock(DragState& drag)
+void GamePlay::drawFromStock(DragState& drag)
 {
     if (!canDrawFromStock())
         return;
@@ -60,7 +34,7 @@ void SolitaireGame::drawFromStock(DragState& drag)
     if (!stock_.isEmpty()) {
         Pile s = stock_;
         Pile w = waste_;
-        const qsizetype n = std::min<qsizetype>(drawMode_.count(), s.size());
+        const qsizetype n = std::min<qsizetype>(settings_.drawMode().count(), s.size());
         for (qsizetype i = 0; i < n; ++i) {
             Card card = s.takeLast();
             card.isFaceUp = true;
@@ -82,7 +56,7 @@ void SolitaireGame::drawFromStock(DragState& drag)
         setStock(s);
         setWaste({});
         setRedealsUsed(redealsUsed_ + 1);
-        if (scoringMode_ == ScoringMode::standard && drawMode_ == DrawMode::one())
+        if (settings_.scoringMode() == ScoringMode::standard && settings_.drawMode() == DrawMode::one())
             setScore(std::max<std::int64_t>(score_ - 100, 0));
     }
     Q_EMIT pilesChanged(record);
@@ -91,80 +65,111 @@ void SolitaireGame::drawFromStock(DragState& drag)
 
 // --- Undo and redo ---------------------------------------------------------------------
 
-bool SolitaireGame::canUndo() const
+bool GamePlay::canUndo() const
 {
-    return !history_.isEmpty() && !isAutoCompleting_;
+    return !history_.undoSteps().isEmpty() && !isAutoCompleting_;
 }
 
-bool SolitaireGame::canRedo() const
+bool GamePlay::canRedo() const
 {
-    return !redoHistory_.isEmpty() && !isAutoCompleting_;
+    return !history_.redoSteps().isEmpty() && !isAutoCompleting_;
 }
 
-GameSnapshot SolitaireGame::currentSnapshot() const
+GameSnapshot GamePlay::snapshot() const
 {
-    return GameSnapshot{stock_, waste_, foundations_, tableau_, score_, vegasBankroll_,
-                        hasStartedCurrentDeal_, redealsUsed_};
+    return GameSnapshot{stock_, waste_, foundations_, tableau_, score_, statistics_.vegasBankroll(),
+                        ledger_.hasStartedDeal(), redealsUsed_};
 }
 
-void SolitaireGame::appendToHistory(const GameSnapshot& snapshot)
+void GamePlay::pushUndoSnapshot()
 {
-    history_.append(snapshot);
-    if (history_.size() > kUndoLimit)
-        history_.removeFirst();
+    history_.push(snapshot());
     Q_EMIT historyChanged();
 }
 
-// A new step branches off: what undo took back can no longer be redone.
-void SolitaireGame::pushUndoSnapshot()
+void GamePlay::setPosition(const GameSnapshot& snapshot)
 {
-    redoHistory_.clear();
-    appendToHistory(currentSnapshot());
-}
-
-// The snapshot carries the bankroll, so undo and redo move it back and forth
-// exactly; it is written through like every bankroll change.
-void SolitaireGame::restoreSnapshot(const GameSnapshot& snapshot, DragState& drag)
-{
-    drag.clear();
     setStock(snapshot.stock);
     setWaste(snapshot.waste);
     setFoundations(snapshot.foundations);
     setTableau(snapshot.tableau);
     setScore(snapshot.score);
-    setStatistic(Statistic::vegasBankroll, snapshot.vegasBankroll);
-    setHasStartedCurrentDeal(snapshot.hasStartedCurrentDeal);
     setRedealsUsed(snapshot.redealsUsed);
 }
 
-void SolitaireGame::undo(DragState& drag)
+// The snapshot carries the bankroll, so undo and redo move it back and forth
+// exactly; it is written through like every bankroll change.
+void GamePlay::restoreSnapshot(const GameSnapshot& snapshot, DragState& drag)
+{
+    drag.clear();
+    setPosition(snapshot);
+    statistics_.setVegasBankroll(snapshot.vegasBankroll);
+    ledger_.restoreStarted(snapshot.hasStartedCurrentDeal);
+}
+
+void GamePlay::undo(DragState& drag)
 {
     cancelAutoComplete();
-    if (history_.isEmpty())
+    const std::optional<GameSnapshot> before = history_.undo(snapshot());
+    if (!before)
         return;
-    const GameSnapshot snapshot = history_.takeLast();
-    redoHistory_.append(currentSnapshot());
     Q_EMIT historyChanged();
-    restoreSnapshot(snapshot, drag);
+    restoreSnapshot(*before, drag);
     setHasWon(false);
-    setUndoCount(undoCount_ + 1);
+    bumpUndoCount(undoCount_, &GamePlay::undoCountChanged);
     reportPiles(MoveRecord::Kind::undo);
 }
 
-void SolitaireGame::redo(DragState& drag)
+void GamePlay::redo(DragState& drag)
 {
-    if (redoHistory_.isEmpty())
+    if (history_.redoSteps().isEmpty())
         return; // unlike undo, leaves a running auto-complete alone
     cancelAutoComplete();
-    const GameSnapshot snapshot = redoHistory_.takeLast();
-    appendToHistory(currentSnapshot());
-    restoreSnapshot(snapshot, drag);
-    // Winning positions come back won; the deal's credit flag keeps a win
-    // that was already counted from counting again.
+    const std::optional<GameSnapshot> after = history_.redo(snapshot());
+    Q_EMIT historyChanged();
+    restoreSnapshot(*after, drag);
+    // Winning positions come back won; the ledger keeps a win that was
+    // already credited from counting again.
     setHasWon(false);
     checkForWin();
-    setRedoCount(redoCount_ + 1);
+    bumpUndoCount(redoCount_, &GamePlay::redoCountChanged);
     reportPiles(MoveRecord::Kind::redo);
+}
+
+// --- For the deal session ------------------------------------------------------------
+
+void GamePlay::lay(const Tableau& tableau, const Pile& stock, std::int64_t openingScore)
+{
+    cancelAutoComplete();
+    setHasWon(false);
+    setRedealsUsed(0);
+    clearHistory();
+    setScore(openingScore);
+    setTableau(tableau);
+    setStock(stock);
+    setWaste({});
+    setFoundations({});
+    reportPiles(MoveRecord::Kind::deal);
+}
+
+void GamePlay::returnTo(const GameSnapshot& position, DragState& drag)
+{
+    cancelAutoComplete();
+    pushUndoSnapshot();
+    restoreSnapshot(position, drag);
+    setHasWon(false);
+    reportPiles(MoveRecord::Kind::deal);
+}
+
+void GamePlay::restore(const GameSnapshot& position, bool wasAutoCompleting)
+{
+    cancelAutoComplete();
+    setPosition(position);
+    setHasWon(false);
+    clearHistory();
+    reportPiles(MoveRecord::Kind::deal);
+    if (wasAutoCompleting)
+        startAutoCompleteIfPossible();
 }
 
 } // namespace murvane

@@ -143,7 +143,7 @@ CardBackGrid::CardBackGrid(SolitaireGame& game, qreal textScale, QWidget* parent
     for (CardBackTheme theme : EnumCases<CardBackTheme>::all) {
         auto* swatch = new CardSwatch(theme, scale_, this);
         swatches_.append(swatch);
-        connect(swatch, &QAbstractButton::clicked, this, [this, theme] { game_.setCardTheme(theme); });
+        connect(swatch, &QAbstractButton::clicked, this, [this, theme] { game_.settings().setCardTheme(theme); });
         connect(swatch, &CardSwatch::arrowPressed, this, [this, swatch](int key) { moveFocus(swatch, key); });
         connect(swatch, &CardSwatch::focusChanged, this, [this, theme](bool focused) {
             if (focused)
@@ -152,7 +152,7 @@ CardBackGrid::CardBackGrid(SolitaireGame& game, qreal textScale, QWidget* parent
                 focusedTheme_.reset();
         });
     }
-    connect(&game_, &SolitaireGame::cardThemeChanged, this, &CardBackGrid::refreshSelection);
+    connect(&game_.settings(), &GameSettings::cardThemeChanged, this, &CardBackGrid::refreshSelection);
     refreshSelection();
 }
 
@@ -166,7 +166,7 @@ CardSwatch* CardBackGrid::swatch(CardBackTheme theme) const
 
 void CardBackGrid::refreshSelection()
 {
-    const CardBackTheme chosen = game_.cardTheme();
+    const CardBackTheme chosen = game_.settings().cardTheme();
     for (CardSwatch* s : swatches_)
         s->setSelected(s->theme() == chosen);
 }

@@ -60,7 +60,7 @@ ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal 
     applyBoardScale();
     rebuildBody();
 
-    connect(&game_, &SolitaireGame::boardSizeChanged, this, &ModalScreenView::updateTextScale);
+    connect(&game_.settings(), &GameSettings::boardSizeChanged, this, &ModalScreenView::updateTextScale);
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, &ModalScreenView::updateAppearance);
 }
@@ -286,7 +286,7 @@ void ModalScreenView::setConfirmingReset(bool confirming)
     connect(dialog, &ConfirmationDialog::cancelled, this, [this] { setConfirmingReset(false); });
     connect(dialog, &ConfirmationDialog::confirmed, this, [this] {
         setConfirmingReset(false);
-        game_.resetStatistics();
+        game_.session().resetStatistics();
     });
     dialog->show();
 }

@@ -1,6 +1,7 @@
 #include "screens/PlayDealDialog.h"
 
 #include "text/Localization.h"
+#include "screens/GameWords.h"
 #include "screens/GlassButton.h"
 
 #include <QKeyEvent>

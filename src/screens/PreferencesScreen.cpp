@@ -35,7 +35,7 @@ void writeRule(ModalScreenView& host, RuleSetting setting, bool changes, std::fu
 {
     if (!changes)
         return;
-    if (host.game().newDealBreaksStreak(setting))
+    if (host.game().session().newDealBreaksStreak(setting))
         host.setPendingRulesChange({std::move(apply)});
     else
         apply();
@@ -124,19 +124,19 @@ QWidget* makeMenuBarIconPicker(SolitaireGame& game, qreal t)
         button->setToolTip(name);
         makeAccessibleOption(button);
         button->setAccessibleName(localizedString(QStringLiteral("Tray icon: %@"), {name}));
-        QObject::connect(button, &QAbstractButton::clicked, &game, [&game, option] { game.setMenuBarIcon(option); });
+        QObject::connect(button, &QAbstractButton::clicked, &game, [&game, option] { game.settings().setMenuBarIcon(option); });
         row->addWidget(button);
         buttons.append({option, button});
     }
     const auto refresh = [buttons, &game] {
         for (const auto& [option, button] : buttons) {
-            const bool chosen = option == game.menuBarIcon();
+            const bool chosen = option == game.settings().menuBarIcon();
             button->setButtonStyle(chosen ? GlassButton::Style::prominent : GlassButton::Style::glass);
             setAccessibleSelected(button, chosen);
         }
     };
     refresh();
-    QObject::connect(&game, &SolitaireGame::menuBarIconChanged, picker, refresh);
+    QObject::connect(&game.settings(), &GameSettings::menuBarIconChanged, picker, refresh);
     return picker;
 }
 
@@ -161,9 +161,9 @@ SectionBlock* makeAppSection(ModalScreenView& host, qreal t, QWidget* parent)
 
     auto* size = choiceMenu<BoardSize>(
         {BoardSize::standard, BoardSize::large}, [](const BoardSize& v) { return displayName(v); },
-        [&game] { return game.boardSize(); }, [&game](const BoardSize& v) { game.setBoardSize(v); },
+        [&game] { return game.settings().boardSize(); }, [&game](const BoardSize& v) { game.settings().setBoardSize(v); },
         localizedString(QStringLiteral("Game Size")), "boardSizePicker", t);
-    QObject::connect(&game, &SolitaireGame::boardSizeChanged, size, &ChoiceMenu::refresh);
+    QObject::connect(&game.settings(), &GameSettings::boardSizeChanged, size, &ChoiceMenu::refresh);
     section->addRow(new PreferenceRow(localizedString(QStringLiteral("Game Size")), size, t));
 
     auto* login = makeSwitch(localizedString(QStringLiteral("Launch at login")), "launchAtLoginToggle", t, [&host] {
@@ -193,16 +193,16 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
 
     auto* draw = choiceMenu<DrawMode>(
         {DrawMode::one(), DrawMode::three()}, [](const DrawMode& v) { return displayName(v); },
-        [&game] { return game.drawMode(); }, [&host](const DrawMode& v) { requestDrawMode(host, v); },
+        [&game] { return game.settings().drawMode(); }, [&host](const DrawMode& v) { requestDrawMode(host, v); },
         localizedString(QStringLiteral("Stock Deal Mode")), "drawCountPicker", t);
-    QObject::connect(&game, &SolitaireGame::drawModeChanged, draw, &ChoiceMenu::refresh);
+    QObject::connect(&game.settings(), &GameSettings::drawModeChanged, draw, &ChoiceMenu::refresh);
     section->addRow(new PreferenceRow(localizedString(QStringLiteral("Deal Mode")), draw, t));
 
     auto* scoring = choiceMenu<ScoringMode>(
         {ScoringMode::standard, ScoringMode::vegas}, [](const ScoringMode& v) { return displayName(v); },
-        [&game] { return game.scoringMode(); }, [&host](const ScoringMode& v) { requestScoringMode(host, v); },
+        [&game] { return game.settings().scoringMode(); }, [&host](const ScoringMode& v) { requestScoringMode(host, v); },
         localizedString(QStringLiteral("Scoring Rule System")), "scoringModePicker", t);
-    QObject::connect(&game, &SolitaireGame::scoringModeChanged, scoring, &ChoiceMenu::refresh);
+    QObject::connect(&game.settings(), &GameSettings::scoringModeChanged, scoring, &ChoiceMenu::refresh);
     section->addRow(new PreferenceRow(localizedString(QStringLiteral("Scoring System")), scoring, t));
 
     // The redeals row and its divider come and go together with Vegas.
@@ -213,10 +213,10 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     redealsColumn->setSpacing(0);
     redealsColumn->addWidget(new Divider(redealsBlock));
     auto* redeals = makeSwitch(localizedString(QStringLiteral("Unlimited redeals")), "unlimitedRedealsToggle", t,
-                               [&game] { return game.unlimitedRedeals(); });
+                               [&game] { return game.settings().unlimitedRedeals(); });
     QObject::connect(redeals, &SwitchToggle::toggleRequested, &host,
                      [&host](bool on) { requestUnlimitedRedeals(host, on); });
-    QObject::connect(&game, &SolitaireGame::unlimitedRedealsChanged, redeals, &SwitchToggle::refresh);
+    QObject::connect(&game.settings(), &GameSettings::unlimitedRedealsChanged, redeals, &SwitchToggle::refresh);
     PreferenceRow* redealsRow = toggleRow(localizedString(QStringLiteral("Unlimited Redeals")), redeals, t);
     redealsRow->setObjectName(QStringLiteral("unlimitedRedealsRow"));
     redealsRow->setToolTip(localizedString(QStringLiteral(
@@ -225,23 +225,23 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     redealsColumn->addWidget(redealsRow);
     section->box()->addWidget(redealsBlock);
     const auto showRedeals = [&game, redealsBlock] {
-        redealsBlock->setVisible(game.scoringMode() == ScoringMode::vegas);
+        redealsBlock->setVisible(game.settings().scoringMode() == ScoringMode::vegas);
     };
     showRedeals();
-    QObject::connect(&game, &SolitaireGame::scoringModeChanged, redealsBlock, showRedeals);
+    QObject::connect(&game.settings(), &GameSettings::scoringModeChanged, redealsBlock, showRedeals);
 
     auto* autoComplete = makeSwitch(localizedString(QStringLiteral("Auto Complete")), "autoCompleteToggle", t,
-                                    [&game] { return game.autoCompleteMode() != AutoCompleteMode::disabled; });
+                                    [&game] { return game.settings().autoCompleteMode() != AutoCompleteMode::disabled; });
     QObject::connect(autoComplete, &SwitchToggle::toggleRequested, &game, [&game](bool on) {
-        game.setAutoCompleteMode(on ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
+        game.settings().setAutoCompleteMode(on ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
     });
-    QObject::connect(&game, &SolitaireGame::autoCompleteModeChanged, autoComplete, &SwitchToggle::refresh);
+    QObject::connect(&game.settings(), &GameSettings::autoCompleteModeChanged, autoComplete, &SwitchToggle::refresh);
     section->addRow(toggleRow(localizedString(QStringLiteral("Auto-Complete")), autoComplete, t));
 
     const QString lostTitle = localizedString(QStringLiteral("Tell me when a game is lost"));
-    auto* lost = makeSwitch(lostTitle, "tellsWhenLostToggle", t, [&game] { return game.tellsWhenLost(); });
-    QObject::connect(lost, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.setTellsWhenLost(on); });
-    QObject::connect(&game, &SolitaireGame::tellsWhenLostChanged, lost, &SwitchToggle::refresh);
+    auto* lost = makeSwitch(lostTitle, "tellsWhenLostToggle", t, [&game] { return game.settings().tellsWhenLost(); });
+    QObject::connect(lost, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.settings().setTellsWhenLost(on); });
+    QObject::connect(&game.settings(), &GameSettings::tellsWhenLostChanged, lost, &SwitchToggle::refresh);
     section->addRow(toggleRow(lostTitle, lost, t));
     return section;
 }
@@ -252,9 +252,9 @@ SectionBlock* makeCardsSection(ModalScreenView& host, qreal t, QWidget* parent)
     auto* section = new SectionBlock(localizedString(QStringLiteral("CARDS")), t, parent);
 
     auto* corner = makeSwitch(localizedString(QStringLiteral("Show suit in card corner")), "cornerSuitToggle", t,
-                              [&game] { return game.showsCornerSuit(); });
-    QObject::connect(corner, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.setShowsCornerSuit(on); });
-    QObject::connect(&game, &SolitaireGame::showsCornerSuitChanged, corner, &SwitchToggle::refresh);
+                              [&game] { return game.settings().showsCornerSuit(); });
+    QObject::connect(corner, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.settings().setShowsCornerSuit(on); });
+    QObject::connect(&game.settings(), &GameSettings::showsCornerSuitChanged, corner, &SwitchToggle::refresh);
     PreferenceRow* cornerRow = toggleRow(localizedString(QStringLiteral("Show Suit in Card Corner")), corner, t);
     cornerRow->setToolTip(localizedString(QStringLiteral(
         "Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.")));
@@ -273,20 +273,20 @@ SectionBlock* makeCardsSection(ModalScreenView& host, qreal t, QWidget* parent)
 void requestDrawMode(ModalScreenView& host, DrawMode mode)
 {
     SolitaireGame& game = host.game();
-    writeRule(host, RuleSetting::drawMode, mode != game.drawMode(), [&game, mode] { game.setDrawMode(mode); });
+    writeRule(host, RuleSetting::drawMode, mode != game.settings().drawMode(), [&game, mode] { game.settings().setDrawMode(mode); });
 }
 
 void requestScoringMode(ModalScreenView& host, ScoringMode mode)
 {
     SolitaireGame& game = host.game();
-    writeRule(host, RuleSetting::scoringMode, mode != game.scoringMode(), [&game, mode] { game.setScoringMode(mode); });
+    writeRule(host, RuleSetting::scoringMode, mode != game.settings().scoringMode(), [&game, mode] { game.settings().setScoringMode(mode); });
 }
 
 void requestUnlimitedRedeals(ModalScreenView& host, bool unlimited)
 {
     SolitaireGame& game = host.game();
-    writeRule(host, RuleSetting::unlimitedRedeals, unlimited != game.unlimitedRedeals(),
-              [&game, unlimited] { game.setUnlimitedRedeals(unlimited); });
+    writeRule(host, RuleSetting::unlimitedRedeals, unlimited != game.settings().unlimitedRedeals(),
+              [&game, unlimited] { game.settings().setUnlimitedRedeals(unlimited); });
 }
 
 QString displayName(MenuBarIconOption option)

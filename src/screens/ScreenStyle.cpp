@@ -44,7 +44,7 @@ qreal screenTextScale(const SolitaireGame& game)
     qreal system = 1.0;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         system = SystemAppearance::instance().textScale();
-    return screenTextScale(game.boardSize(), system);
+    return screenTextScale(game.settings().boardSize(), system);
 }
 
 QFont scaledFont(qreal size, QFont::Weight weight)

@@ -78,7 +78,7 @@ public:
     }
     QSize sizeHint() const override
     {
-        return {qRound(RuleSetStatistics::kRecentLimit * (kMark + kGap) * t_), qRound(kMark * t_) + 2};
+        return {qRound(GameStatistics::kRecentLimit * (kMark + kGap) * t_), qRound(kMark * t_) + 2};
     }
 
 protected:
@@ -87,7 +87,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const graphics::ChromePalette palette = currentPalette();
-        const int slots = RuleSetStatistics::kRecentLimit;
+        const int slots = GameStatistics::kRecentLimit;
         const qreal step = std::min(qreal(width()) / slots, (kMark + kGap) * t_);
         const qreal mark = std::max<qreal>(2, step - kGap * t_);
         const qreal left = width() - step * slots;
@@ -131,10 +131,10 @@ private:
 QList<StatisticRow> ruleSetRows(const SolitaireGame& game)
 {
     QList<StatisticRow> rows;
-    const RuleSetStatistics& stats = game.ruleSetStatistics();
+    const GameStatistics& stats = game.statistics();
     for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
         for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
-            const int index = RuleSetStatistics::ruleSetIndex(draw, scoring);
+            const int index = GameStatistics::ruleSetIndex(draw, scoring);
             const RuleSetTally t = stats.tally(index);
             const QString label = localizedString(QStringLiteral("%1$@, %2$@"),
                 {localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3")),
@@ -181,14 +181,14 @@ QList<StatisticRow> statisticRows(const SolitaireGame& game)
         return StatisticRow{localizedString(QString::fromUtf8(label)), value, QString::fromUtf8(id)};
     };
     return {
-        row(MURVANE_TEXT("Deals Played"), plain(game.dealsCount()), "stat-dealsPlayed"),
-        row(MURVANE_TEXT("Games Won"), plain(game.solvedCount()), "stat-gamesWon"),
-        row(MURVANE_TEXT("Games Lost"), plain(gamesLost(game.dealsCount(), game.solvedCount())), "stat-gamesLost"),
-        row(MURVANE_TEXT("Win Rate"), winRateText(game.dealsCount(), game.solvedCount()), "stat-winRate"),
-        row(MURVANE_TEXT("Current Streak"), plain(game.currentStreak()), "stat-currentStreak"),
-        row(MURVANE_TEXT("Best Streak"), plain(game.bestStreak()), "stat-bestStreak"),
-        row(MURVANE_TEXT("Best Score"), plain(game.bestScore()), "stat-bestScore"),
-        row(MURVANE_TEXT("Vegas Bankroll"), formatVegasAmount(game.vegasBankroll()), "stat-vegasBankroll"),
+        row(MURVANE_TEXT("Deals Played"), plain(game.statistics().dealsCount()), "stat-dealsPlayed"),
+        row(MURVANE_TEXT("Games Won"), plain(game.statistics().solvedCount()), "stat-gamesWon"),
+        row(MURVANE_TEXT("Games Lost"), plain(gamesLost(game.statistics().dealsCount(), game.statistics().solvedCount())), "stat-gamesLost"),
+        row(MURVANE_TEXT("Win Rate"), winRateText(game.statistics().dealsCount(), game.statistics().solvedCount()), "stat-winRate"),
+        row(MURVANE_TEXT("Current Streak"), plain(game.statistics().currentStreak()), "stat-currentStreak"),
+        row(MURVANE_TEXT("Best Streak"), plain(game.statistics().bestStreak()), "stat-bestStreak"),
+        row(MURVANE_TEXT("Best Score"), plain(game.statistics().bestScore()), "stat-bestScore"),
+        row(MURVANE_TEXT("Vegas Bankroll"), formatVegasAmount(game.statistics().vegasBankroll()), "stat-vegasBankroll"),
     };
 }
 
@@ -217,10 +217,10 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
         for (int i = 0; i < rows.size() && i < views.size(); ++i)
             views[i]->display(rows[i]);
     };
-    for (auto signal : {&SolitaireGame::dealsCountChanged, &SolitaireGame::solvedCountChanged,
-                        &SolitaireGame::currentStreakChanged, &SolitaireGame::bestStreakChanged,
-                        &SolitaireGame::bestScoreChanged, &SolitaireGame::vegasBankrollChanged})
-        QObject::connect(&game, signal, body, refresh);
+    for (auto signal : {&GameStatistics::dealsCountChanged, &GameStatistics::solvedCountChanged,
+                        &GameStatistics::currentStreakChanged, &GameStatistics::bestStreakChanged,
+                        &GameStatistics::bestScoreChanged, &GameStatistics::vegasBankrollChanged})
+        QObject::connect(&game.statistics(), signal, body, refresh);
 
     auto* byRuleSet = new SectionBlock(localizedString(QStringLiteral("By rule set")), t, body);
     column->insertWidget(column->indexOf(box) + 1, byRuleSet);
@@ -251,13 +251,13 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
         const QList<StatisticRow> rows = ruleSetRows(game);
         for (int i = 0; i < rows.size() && i < ruleViews.size(); ++i)
             ruleViews[i]->display(rows[i]);
-        const QList<DealOutcome>& outcomes = game.ruleSetStatistics().recent();
+        const QList<DealOutcome>& outcomes = game.statistics().recent();
         strip->display(outcomes);
         sentence->setText(recentDealsSentence(outcomes));
         recent->setAccessibleName(sentence->text());
     };
     refreshRuleSets();
-    QObject::connect(&game.ruleSetStatistics(), &RuleSetStatistics::changed, body, refreshRuleSets);
+    QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshRuleSets);
     return body;
 }
 

@@ -2,7 +2,7 @@
 // The Statistics body: the eight lifetime figures as label / value rows in
 // one group box, kept live while the screen is up.
 
-#include "engine/RuleSetStatistics.h"
+#include "engine/GameStatistics.h"
 
 #include <QList>
 #include <QString>

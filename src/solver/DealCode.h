@@ -8,7 +8,7 @@
 // and every swap of two neighbours but one. Shown in groups of six joined by
 // '-': 54 characters. Reading ignores case, '-' and spaces.
 
-#include "DealText.h"
+#include "Deals.h"
 
 #include <optional>
 #include <string>

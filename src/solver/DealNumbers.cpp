@@ -6,33 +6,15 @@ Deck numberedShuffle(std::uint32_t number, int attempt)
 {
     DealRandom random((std::uint64_t(number) << 32) | std::uint32_t(attempt));
     Deck deck = orderedDeck();
-    for (int i = 0; i < kDeckCards - 1; ++i) {
-        const int j = int(random.below(std::uint32_t(kDeckCards - i)));
-        if (j != 0)
-            std::swap(deck[std::size_t(i)], deck[std::size_t(i + j)]);
-    }
+    shuffleDeck(deck, random);
     return deck;
 }
 
-NumberedDeal findNumberedDeal(std::uint32_t number, int drawCount, std::optional<int> maxRecycles,
-                              std::int64_t maxNodes, int attempts, const std::atomic<bool>* stop)
+NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std::int64_t maxNodes, int attempts,
+                              const std::atomic<bool>* stop)
 {
-    NumberedDeal deal;
-    for (int attempt = 1; attempt <= attempts; ++attempt) {
-        deal.deck = numberedShuffle(number, attempt);
-        deal.attempt = attempt;
-        const DealLayout layout = dealLayout(deal.deck);
-        const SolveResult r = solve(layout.tableau, layout.stock, {}, {0, 0, 0, 0}, drawCount, maxNodes,
-                                    maxRecycles, stop);
-        deal.isVerified = r.isWinnable;
-        if (r.stopped) {
-            deal.stopped = true;
-            return deal;
-        }
-        if (r.isWinnable)
-            break;
-    }
-    return deal;
+    return firstWinnableShuffle(
+        rules, [number](int attempt) { return numberedShuffle(number, attempt); }, maxNodes, attempts, stop);
 }
 
 std::optional<std::uint32_t> parseDealNumber(std::string_view text)

@@ -8,7 +8,6 @@ namespace {
 constexpr std::string_view kRankChars = "A23456789TJQK";
 constexpr std::string_view kSuitChars = "SHDC";
 constexpr std::size_t kTokenLength = 2;
-constexpr int kColumns = 7;
 } // namespace
 
 std::optional<SolverCard> parseCardToken(std::string_view token)
@@ -88,42 +87,6 @@ std::string formatDealLine(const Deck& deck)
         line += cardToken(card);
     }
     return line;
-}
-
-Deck orderedDeck()
-{
-    Deck deck{};
-    std::size_t i = 0;
-    for (std::uint8_t suit = 0; suit < 4; ++suit)
-        for (std::uint8_t rank = 1; rank <= 13; ++rank)
-            deck[i++] = SolverCard{suit, rank, false};
-    return deck;
-}
-
-DealLayout dealLayout(const Deck& deck)
-{
-    DealLayout layout;
-    std::size_t remaining = deck.size();
-    for (int col = 0; col < kColumns; ++col) {
-        auto& column = layout.tableau[static_cast<std::size_t>(col)];
-        for (int n = 0; n <= col; ++n) {
-            SolverCard card = deck[--remaining];
-            card.isFaceUp = (n == col);
-            column.push_back(card);
-        }
-    }
-    layout.stock.assign(deck.begin(), deck.begin() + static_cast<std::ptrdiff_t>(remaining));
-    for (SolverCard& card : layout.stock)
-        card.isFaceUp = false;
-    return layout;
-}
-
-std::optional<NamedRules> rulesNamed(std::string_view name)
-{
-    for (const NamedRules& rules : kNamedRules)
-        if (rules.name == name)
-            return rules;
-    return std::nullopt;
 }
 
 } // namespace murvane::solver

@@ -180,7 +180,7 @@ TEST(Shell, WithoutATrayTheGameIsAnOrdinaryWindow)
     ASSERT_NE(window->content(), nullptr);
     EXPECT_EQ(window->size(), window->content()->sizeHint());
     EXPECT_EQ(window->size().width(), 375); // the board at scale 1
-    EXPECT_EQ(app.game().tableau().size(), 7);
+    EXPECT_EQ(app.game().play().tableau().size(), 7);
 }
 
 TEST(Shell, ATrayHostThatComesUpLaterGetsTheIconAndTheGameMovesThere)
@@ -201,7 +201,7 @@ TEST(Shell, ATrayHostThatComesUpLaterGetsTheIconAndTheGameMovesThere)
     EXPECT_FALSE(app.usesTray());
     QPointer<PanelWindow> window = app.panel();
     ASSERT_TRUE(window && window->isOpen());
-    app.game().setMenuBarIcon(MenuBarIconOption::club);
+    app.game().settings().setMenuBarIcon(MenuBarIconOption::club);
 
     host->appear();
     ASSERT_TRUE(app.usesTray());
@@ -239,10 +239,10 @@ TEST(Shell, WelcomeCheckRunsAfterStartUpAndOnlyForNewUsers)
     ASSERT_EQ(app.start(), MurvaneSolitaireApp::StartResult::running);
     // Queued, never inside start-up itself.
     EXPECT_TRUE(shownWith.isEmpty());
-    EXPECT_FALSE(app.game().hasSeenWelcome());
+    EXPECT_FALSE(app.game().settings().hasSeenWelcome());
     ASSERT_TRUE(done.wait(5000));
     EXPECT_EQ(shownWith, QStringList {QStringLiteral("suit.spade.fill")});
-    EXPECT_TRUE(app.game().hasSeenWelcome());
+    EXPECT_TRUE(app.game().settings().hasSeenWelcome());
     EXPECT_TRUE(storeView->boolForKey(QStringLiteral("Murvane_HasSeenWelcome")));
 
     // A returning user is not greeted again.
@@ -271,11 +271,11 @@ TEST(Shell, TrayIconFollowsTheMenuBarIconSetting)
     EXPECT_EQ(tray.trayIcon().toolTip(), QStringLiteral("Murvane Solitaire"));
     const qint64 spadeKey = tray.trayIcon().icon().cacheKey();
 
-    game.setMenuBarIcon(MenuBarIconOption::cardFan);
+    game.settings().setMenuBarIcon(MenuBarIconOption::cardFan);
     tray.follow(game);
     EXPECT_EQ(tray.iconName(), QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled.fill"));
     EXPECT_NE(tray.trayIcon().icon().cacheKey(), spadeKey);
-    game.setMenuBarIcon(MenuBarIconOption::heart);
+    game.settings().setMenuBarIcon(MenuBarIconOption::heart);
     EXPECT_EQ(tray.iconName(), QStringLiteral("suit.heart.fill"));
 }
 

@@ -248,16 +248,16 @@ TEST(TrayMenu, OffersOpenFirstAndRunsThePanelsCommands)
     ASSERT_NE(view, nullptr);
 
     // A fresh deal is replaced at once; a started one asks first.
-    const auto firstDeal = app.game().tableau();
+    const auto firstDeal = app.game().play().tableau();
     trigger("trayNewDeal");
     EXPECT_FALSE(view->isConfirmingNewDeal());
-    EXPECT_NE(app.game().tableau(), firstDeal);
-    app.game().drawFromStock(view->dragState());
-    ASSERT_TRUE(app.game().newDealBreaksStreak());
-    const auto startedDeal = app.game().tableau();
+    EXPECT_NE(app.game().play().tableau(), firstDeal);
+    app.game().play().drawFromStock(view->dragState());
+    ASSERT_TRUE(app.game().session().newDealBreaksStreak());
+    const auto startedDeal = app.game().play().tableau();
     trigger("trayNewDeal");
     EXPECT_TRUE(view->isConfirmingNewDeal());
-    EXPECT_EQ(app.game().tableau(), startedDeal);
+    EXPECT_EQ(app.game().play().tableau(), startedDeal);
     view->cancelNewDeal();
 
     trigger("trayPreferences");

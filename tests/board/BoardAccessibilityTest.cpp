@@ -134,10 +134,10 @@ TEST_F(AccessibilityTest, DefaultActionsDrawAndSendCardsToTheirBestSpot)
     EXPECT_EQ(waste[2].actions, (QStringList{press(), "Move to foundation"}));
 
     pileIface(BoardFocus::waste())->child(2)->actionInterface()->doAction(press());
-    EXPECT_EQ(game->waste().size(), 3);
-    const auto stockBefore = game->stock().size();
+    EXPECT_EQ(game->play().waste().size(), 3);
+    const auto stockBefore = game->play().stock().size();
     pileIface(BoardFocus::stock())->actionInterface()->doAction(press());
-    EXPECT_EQ(game->stock().size(), stockBefore - 3);
+    EXPECT_EQ(game->play().stock().size(), stockBefore - 3);
     EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
 }
 
@@ -176,26 +176,26 @@ TEST_F(AccessibilityTest, StaleActionsRecheckAndDoNothing)
     QAccessibleActionInterface* actions = nine->actionInterface();
     ASSERT_EQ(actions->actionNames(), (QStringList{press(), "Move to column 1", "Move to column 2"}));
     actions->doAction("Move to column 1");
-    ASSERT_EQ(game->tableau()[0].size(), 2);
-    const auto history = peer(*game).history().size();
+    ASSERT_EQ(game->play().tableau()[0].size(), 2);
+    const auto history = game->play().history().undoSteps().size();
     // The card has gone: the old element is stale and refuses everything.
     EXPECT_FALSE(nine->isValid());
     actions->doAction("Move to column 2");
     actions->doAction(press());
-    EXPECT_EQ(peer(*game).history().size(), history);
+    EXPECT_EQ(game->play().history().undoSteps().size(), history);
 
     // A live card asked for a move that is no longer legal does nothing.
     QAccessibleInterface* moved = pileIface(BoardFocus::tableau(0))->child(1);
     moved->actionInterface()->doAction("Move to column 1");
     moved->actionInterface()->doAction("Move to column 7");
-    EXPECT_EQ(peer(*game).history().size(), history);
+    EXPECT_EQ(game->play().history().undoSteps().size(), history);
 
     // No stock action while the abandon dialog is up (the cards' actions
     // in every state: InputGateTest).
     view->requestNewDeal();
     ASSERT_TRUE(view->isConfirmingNewDeal());
     pileIface(BoardFocus::stock())->actionInterface()->doAction(press());
-    EXPECT_EQ(peer(*game).history().size(), history);
+    EXPECT_EQ(game->play().history().undoSteps().size(), history);
 }
 
 TEST_F(AccessibilityTest, ScreensHideTheBoardAndTheDragPreviewIsNeverExposed)
@@ -230,20 +230,20 @@ TEST(BoardAnnouncerText, DescribesDrawsRecyclesAndFlips)
     using Announcer = board::BoardAnnouncer;
     DragState drag;
     QString said;
-    QObject::connect(game.get(), &SolitaireGame::pilesChanged,
+    QObject::connect(&game->play(), &GamePlay::pilesChanged,
                      [&](const MoveRecord& change) { said = Announcer::describe(*game, change); });
     auto step = [&](auto&& action) {
         said.clear();
         action();
         return said;
     };
-    const QString drew = step([&] { game->drawFromStock(drag); });
-    EXPECT_EQ(drew, "Drew " + game->waste().last().accessibilityName() + ".");
-    EXPECT_EQ(step([&] { game->moveIfLegal(DragSource::tableau(0, 1), MoveTarget::tableau(1), drag); }),
+    const QString drew = step([&] { game->play().drawFromStock(drag); });
+    EXPECT_EQ(drew, "Drew " + game->play().waste().last().accessibilityName() + ".");
+    EXPECT_EQ(step([&] { game->play().moveIfLegal(DragSource::tableau(0, 1), MoveTarget::tableau(1), drag); }),
               "King of Hearts moved to column 2. Turned up 3 of Spades.");
-    while (!game->stock().isEmpty())
-        game->drawFromStock(drag);
-    EXPECT_EQ(step([&] { game->drawFromStock(drag); }), "Waste turned over into the stock.");
+    while (!game->play().stock().isEmpty())
+        game->play().drawFromStock(drag);
+    EXPECT_EQ(step([&] { game->play().drawFromStock(drag); }), "Waste turned over into the stock.");
     EXPECT_EQ(step([] {}), "");
 }
 
@@ -251,18 +251,18 @@ TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
 {
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
-    while (game->isAutoCompleting())
-        peer(*game).finishAutoCompleteStep();
-    ASSERT_TRUE(game->hasWon());
+    while (game->play().isAutoCompleting())
+        peer(game->play()).finishAutoCompleteStep();
+    ASSERT_TRUE(game->play().hasWon());
     QTest::qWait(1);
     const QWidget* status = view->announcer()->label();
-    EXPECT_EQ(status->accessibleName(), QStringLiteral("Game Solved. Final Score: %1").arg(game->score()));
+    EXPECT_EQ(status->accessibleName(), QStringLiteral("Game Solved. Final Score: %1").arg(game->play().score()));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(status))->role(), QAccessible::StatusBar);
     // The keyboard is on "Play Again", inside the card that carries the news.
     EXPECT_TRUE(view->solvedOverlay()->playAgainButton()->hasFocus());
     EXPECT_FALSE(view->focusedSlot());
     EXPECT_EQ(view->solvedOverlay()->accessibleName(), status->accessibleName());
-    game->undo(view->dragState());
+    game->play().undo(view->dragState());
     QTest::qWait(1);
     EXPECT_EQ(status->accessibleName(), "Move undone.");
     view->setFocusedSlot(BoardFocus::tableau(6));

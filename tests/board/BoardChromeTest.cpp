@@ -37,7 +37,7 @@ struct ChromeTest : BoardFixture {
         p.tableau = {"KS", "-5C QH", "AS", "", "", "", ""};
         return p;
     }
-    void playOneMove() { game->moveToBestSpot(game->tableau()[2].last(), view->dragState()); }
+    void playOneMove() { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); }
     board::BoardHeader* header() const { return view->header(); }
 };
 
@@ -48,19 +48,19 @@ TEST_F(ChromeTest, UndoIsEnabledOnlyWithHistoryAndOutsideAutoComplete)
     load(playable());
     EXPECT_FALSE(header()->undoButton()->isEnabled());
     QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier); // nothing to undo
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 
     playOneMove();
     EXPECT_TRUE(header()->undoButton()->isEnabled());
     QTest::mouseClick(header()->undoButton(), Qt::LeftButton);
-    EXPECT_EQ(game->tableau()[2].size(), 1);
+    EXPECT_EQ(game->play().tableau()[2].size(), 1);
     EXPECT_FALSE(header()->undoButton()->isEnabled());
 
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
-    ASSERT_TRUE(game->isAutoCompleting());
-    peer(*game).finishAutoCompleteStep(); // one step leaves history behind
-    ASSERT_FALSE(peer(*game).history().isEmpty());
+    ASSERT_TRUE(game->play().isAutoCompleting());
+    peer(game->play()).finishAutoCompleteStep(); // one step leaves history behind
+    ASSERT_FALSE(game->play().history().undoSteps().isEmpty());
     EXPECT_FALSE(header()->undoButton()->isEnabled());
 }
 
@@ -68,13 +68,13 @@ TEST_F(ChromeTest, RedoKeysFollowTheUndoRulesAndAreAnnounced)
 {
     load(playable());
     playOneMove();
-    const Pile moved = game->tableau()[2];
+    const Pile moved = game->play().tableau()[2];
     const QWidget* status = view->announcer()->label();
     for (const QKeyCombination redo : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}) {
         QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier);
-        ASSERT_NE(game->tableau()[2], moved);
+        ASSERT_NE(game->play().tableau()[2], moved);
         QTest::keyClick(view.get(), redo.key(), redo.keyboardModifiers());
-        EXPECT_EQ(game->tableau()[2], moved);
+        EXPECT_EQ(game->play().tableau()[2], moved);
         QTest::qWait(1);
         EXPECT_EQ(status->accessibleName(), QStringLiteral("Move redone."));
     }
@@ -95,12 +95,12 @@ TEST_F(ChromeTest, NewDealAsksOnlyWhenTheStreakWouldBreak)
         p.hasStartedCurrentDeal = c.started;
         p.gameHasBeenCreditedWin = c.credited;
         load(p);
-        const Card before = game->tableau()[0].last();
+        const Card before = game->play().tableau()[0].last();
         QTest::keyClick(view.get(), Qt::Key_N, Qt::ControlModifier);
         EXPECT_EQ(view->isConfirmingNewDeal(), c.asks) << c.what;
         EXPECT_EQ(view->newDealDialog() != nullptr, c.asks) << c.what;
         // Without the dialog the deal is replaced at once.
-        EXPECT_EQ(game->tableau()[0].size() == 1 && game->tableau()[0].last() == before, c.asks) << c.what;
+        EXPECT_EQ(game->play().tableau()[0].size() == 1 && game->play().tableau()[0].last() == before, c.asks) << c.what;
     }
 }
 
@@ -118,15 +118,15 @@ TEST_F(ChromeTest, AbandonDialogCancelsAndConfirms)
     // What it holds back while it is up: InputGateTest.
     Q_EMIT dialog->cancelled();
     EXPECT_FALSE(view->isConfirmingNewDeal());
-    EXPECT_EQ(peer(*game).history().size(), 1) << "cancel leaves the game untouched";
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1) << "cancel leaves the game untouched";
 
     QTest::mouseClick(header()->newDealButton(), Qt::LeftButton);
     dialog = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
     ASSERT_NE(dialog, nullptr);
     QTest::mouseClick(dialog->confirmButton(), Qt::LeftButton);
     EXPECT_FALSE(view->isConfirmingNewDeal());
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_FALSE(game->session().hasStartedDeal());
 }
 
 TEST_F(ChromeTest, MenuOpensScreensAndQuits)
@@ -191,8 +191,8 @@ TEST_F(ChromeTest, ScoreAndPassTextsFollowTheScoringMode)
     store.setString(keys::scoringMode, QStringLiteral("Vegas"));
     load(playable());
     ASSERT_EQ(header()->scoreLabel()->accessibleName(), QStringLiteral("Current score: $0"));
-    game->setScoringMode(ScoringMode::standard);
-    ASSERT_EQ(game->score(), 0);
+    game->settings().setScoringMode(ScoringMode::standard);
+    ASSERT_EQ(game->play().score(), 0);
     EXPECT_EQ(header()->scoreLabel()->text(), QStringLiteral("0"));
     EXPECT_EQ(header()->scoreLabel()->accessibleName(), QStringLiteral("Current score: 0"));
 }
@@ -203,7 +203,7 @@ TEST_F(ChromeTest, ScoreCountsUpUnlessMotionIsReduced)
         SystemAppearance::instance().setReduceMotion(reduce);
         load(playable());
         playOneMove(); // Ace to a foundation scores
-        const auto target = game->score();
+        const auto target = game->play().score();
         ASSERT_GT(target, 0);
         EXPECT_EQ(header()->scoreLabel()->value(), target);
         EXPECT_EQ(header()->scoreLabel()->shownValue() == target, reduce);
@@ -232,7 +232,7 @@ TEST_F(ChromeTest, BoardSizeSettingResizesTheBoardAndTellsTheShell)
     load(playable());
     EXPECT_EQ(view->sizeHint().width(), 375);
     QSignalSpy resized(view.get(), &SolitaireView::boardSizeChanged);
-    game->setBoardSize(BoardSize::large);
+    game->settings().setBoardSize(BoardSize::large);
     ASSERT_EQ(resized.count(), 1);
     EXPECT_EQ(view->sizeHint().width(), 443); // 442.5 rounded up to whole pixels
     EXPECT_DOUBLE_EQ(view->boardScale(), 1.18);
@@ -257,12 +257,12 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     p.score = 500;
     p.wasAutoCompleting = true;
     load(p);
-    while (game->isAutoCompleting())
-        peer(*game).finishAutoCompleteStep();
-    ASSERT_TRUE(game->hasWon());
+    while (game->play().isAutoCompleting())
+        peer(game->play()).finishAutoCompleteStep();
+    ASSERT_TRUE(game->play().hasWon());
     auto* overlay = view->solvedOverlay();
     EXPECT_TRUE(overlay->isVisible());
-    EXPECT_EQ(overlay->finalScoreLabel()->text(), QStringLiteral("Final Score: %1").arg(game->score()));
+    EXPECT_EQ(overlay->finalScoreLabel()->text(), QStringLiteral("Final Score: %1").arg(game->play().score()));
     const QPointF centre = QRectF(overlay->geometry()).center();
     EXPECT_NEAR(centre.x(), 187.5, 1.0);
     EXPECT_NEAR(centre.y(), 190, 1.0);
@@ -272,7 +272,7 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     view->dismissScreen();
     EXPECT_TRUE(overlay->isVisible());
     QTest::mouseClick(overlay->playAgainButton(), Qt::LeftButton);
-    EXPECT_FALSE(game->hasWon());
+    EXPECT_FALSE(game->play().hasWon());
     EXPECT_FALSE(overlay->isVisible());
     EXPECT_FALSE(view->isConfirmingNewDeal());
 }
@@ -299,7 +299,7 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
-        const Pile before = game->tableau()[6];
+        const Pile before = game->play().tableau()[6];
         header()->menu()->actions(); // the menu item and the view's request are the same call
         view->requestPlayDeal();
         screens::PlayDealDialog* dialog = view->playDealDialog();
@@ -313,18 +313,18 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
             EXPECT_EQ(dialog->errorLabel()->text(), c.message);
             EXPECT_FALSE(dialog->errorLabel()->isHidden());
             EXPECT_EQ(dialog->field()->accessibleDescription(), c.message);
-            EXPECT_EQ(game->tableau()[6], before) << "nothing was dealt";
+            EXPECT_EQ(game->play().tableau()[6], before) << "nothing was dealt";
             QTest::keyClick(dialog->field(), Qt::Key_Escape);
             EXPECT_FALSE(view->isConfirmingNewDeal());
             EXPECT_EQ(view->playDealDialog(), nullptr);
         } else {
             EXPECT_FALSE(view->isConfirmingNewDeal());
-            EXPECT_EQ(game->tableau()[6].size(), 7) << "a fresh deal";
+            EXPECT_EQ(game->play().tableau()[6].size(), 7) << "a fresh deal";
         }
         QApplication::processEvents();
     }
-    EXPECT_FALSE(game->dealOrigin().number) << "the last one came from a code";
-    EXPECT_EQ(dealCode(game->dealOrigin()), code);
+    EXPECT_FALSE(game->session().origin().number) << "the last one came from a code";
+    EXPECT_EQ(dealCode(game->session().origin()), code);
 }
 
 TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
@@ -338,8 +338,8 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     ASSERT_NE(ask, nullptr);
     EXPECT_EQ(ask->title(), "Abandon this game?");
     Q_EMIT ask->cancelled();
-    EXPECT_FALSE(game->dealOrigin().number);
-    EXPECT_EQ(peer(*game).history().size(), 1);
+    EXPECT_FALSE(game->session().origin().number);
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1);
 
     view->requestPlayDeal();
     QTest::keyClicks(view->playDealDialog()->field(), "4242");
@@ -347,8 +347,8 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     ask = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
     ASSERT_NE(ask, nullptr);
     QTest::mouseClick(ask->confirmButton(), Qt::LeftButton);
-    EXPECT_EQ(game->dealOrigin().number, 4242u);
-    EXPECT_EQ(game->currentStreak(), 0);
+    EXPECT_EQ(game->session().origin().number, 4242u);
+    EXPECT_EQ(game->statistics().currentStreak(), 0);
 
     // The menu names the deal; Restart is offered once something moved.
     QMenu* menu = header()->menu();
@@ -361,28 +361,28 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     EXPECT_FALSE(restart->isEnabled());
     const QString dealt = [&] {
         QString out;
-        for (const Pile& p : game->tableau())
+        for (const Pile& p : game->play().tableau())
             for (const Card& c : p)
                 out += c.accessibilityName();
         return out;
     }();
-    game->drawFromStock(view->dragState());
+    game->play().drawFromStock(view->dragState());
     Q_EMIT menu->aboutToShow();
     EXPECT_TRUE(restart->isEnabled());
     QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_TRUE(game->waste().isEmpty());
-    EXPECT_EQ(game->stock().size(), 24);
+    EXPECT_TRUE(game->play().waste().isEmpty());
+    EXPECT_EQ(game->play().stock().size(), 24);
     QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier); // the restart is one undo step
-    EXPECT_FALSE(game->waste().isEmpty());
+    EXPECT_FALSE(game->play().waste().isEmpty());
     view->presentScreen(ModalScreen::statistics);
     QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_FALSE(game->waste().isEmpty()) << "a screen is up";
+    EXPECT_FALSE(game->play().waste().isEmpty()) << "a screen is up";
     view->dismissScreen();
 
     menu->findChild<QAction*>("copyDealCodeItem")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QString("Murvane Solitaire deal %1, number 4242 (Draw 1, Standard, unlimited passes)")
-                  .arg(dealCode(game->dealOrigin())));
+                  .arg(dealCode(game->session().origin())));
 
     // The win card shows the number under the score, and says it.
     Position won;
@@ -397,7 +397,7 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
         game = std::make_unique<SolitaireGame>(store, false);
         view = std::make_unique<SolitaireView>(*game);
         view->show();
-        game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+        game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
         ASSERT_TRUE(view->solvedOverlay()->isVisible());
         auto* label = view->solvedOverlay()->findChild<QLabel*>("solvedDealNumberLabel");
         EXPECT_EQ(label->isHidden(), !dealNumber);

@@ -54,7 +54,7 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     EXPECT_EQ(hint.move.source, DragSource::tableau(0, 1));
     EXPECT_EQ(view->announcer()->text(), hint.text);
     EXPECT_TRUE(hint.text.startsWith("Move King of Clubs to foundation")) << hint.text.toStdString();
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal()) << "a hint is not a move";
+    EXPECT_FALSE(game->session().hasStartedDeal()) << "a hint is not a move";
     saveShot("move");
 
     QTest::keyClick(view.get(), Qt::Key_Left);

@@ -55,7 +55,7 @@ struct KeyboardTest : BoardFixture {
     std::int64_t foundationCards() const
     {
         std::int64_t n = 0;
-        for (const Pile& f : game->foundations())
+        for (const Pile& f : game->play().foundations())
             n += f.size();
         return n;
     }
@@ -110,7 +110,7 @@ TEST_F(KeyboardTest, ArrowKeysMoveThePlatformFocusAndShowTheRing)
     for (int i = 0; i < 10; ++i)
         key(Qt::Key_Left, {}, true);
     expectFocusOn(T(0));
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }
 
 TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
@@ -121,20 +121,20 @@ TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
         int key;
         std::function<bool()> played;
     };
-    const auto stockBefore = game->stock().size();
+    const auto stockBefore = game->play().stock().size();
     const Case cases[] = {
-        {kWaste, Qt::Key_Return, [&] { return game->foundations()[1].size() == 1; }},
-        {kStock, Qt::Key_Space, [&] { return game->stock().size() == stockBefore - 1; }},
-        {T(2), Qt::Key_Enter, [&] { return game->tableau()[2].isEmpty(); }},
-        {F(0), Qt::Key_Space, [&] { return game->tableau()[4].size() == 2; }}, // 2D onto 3C
+        {kWaste, Qt::Key_Return, [&] { return game->play().foundations()[1].size() == 1; }},
+        {kStock, Qt::Key_Space, [&] { return game->play().stock().size() == stockBefore - 1; }},
+        {T(2), Qt::Key_Enter, [&] { return game->play().tableau()[2].isEmpty(); }},
+        {F(0), Qt::Key_Space, [&] { return game->play().tableau()[4].size() == 2; }}, // 2D onto 3C
     };
     for (const Case& c : cases) {
         view->setFocusedSlot(c.focus);
         view->setShowKeyboardFocus(false);
-        const auto before = peer(*game).history().size();
+        const auto before = game->play().history().undoSteps().size();
         key(c.key);
         EXPECT_TRUE(c.played()) << "pile kind " << int(c.focus.kind);
-        EXPECT_EQ(peer(*game).history().size(), before + 1);
+        EXPECT_EQ(game->play().history().undoSteps().size(), before + 1);
         EXPECT_TRUE(view->showKeyboardFocus());
         expectFocusOn(c.focus);
     }
@@ -167,7 +167,7 @@ TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
     for (const Case& c : cases) {
         view->setFocusedSlot(c.focus);
         view->setShowKeyboardFocus(false);
-        const auto before = game->tableau();
+        const auto before = game->play().tableau();
         QKeyEvent press(QEvent::KeyPress, c.key, c.mods, QString(QChar(c.key)));
         QApplication::sendEvent(view->pileView(c.focus), &press);
         EXPECT_EQ(press.isAccepted(), c.handled) << "key " << c.key;
@@ -175,7 +175,7 @@ TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
         for (int col = 0; col < kColumnCount; ++col) {
             const auto grow = c.movedTo == col ? 1 : 0;
             const auto shrink = c.movedTo >= 0 && col == c.focus.index ? 1 : 0;
-            EXPECT_EQ(game->tableau()[col].size(), before[col].size() + grow - shrink) << "column " << col;
+            EXPECT_EQ(game->play().tableau()[col].size(), before[col].size() + grow - shrink) << "column " << col;
         }
     }
 }
@@ -237,9 +237,9 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     view->requestNewDeal(); // a started game asks first
     ASSERT_TRUE(view->isConfirmingNewDeal());
     // Which keys reach the board under the dialog and a screen: InputGateTest.
-    const auto tableauBefore = game->tableau();
-    const auto stockBefore = game->stock().size();
-    EXPECT_EQ(game->tableau(), tableauBefore);
+    const auto tableauBefore = game->play().tableau();
+    const auto stockBefore = game->play().stock().size();
+    EXPECT_EQ(game->play().tableau(), tableauBefore);
     EXPECT_EQ(view->focusedSlot(), T(1));
     EXPECT_FALSE(view->showKeyboardFocus());
     key(Qt::Key_Escape);
@@ -260,7 +260,7 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     ASSERT_TRUE(game->isShowingScreen());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
 
-    EXPECT_EQ(game->stock().size(), stockBefore);
+    EXPECT_EQ(game->play().stock().size(), stockBefore);
     EXPECT_FALSE(view->focusedSlot());
     EXPECT_FALSE(view->showKeyboardFocus());
     key(Qt::Key_Escape); // closes the screen; the keyboard is back on the stock
@@ -300,7 +300,7 @@ TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
 TEST_F(KeyboardTest, ArrowsOnAHeaderButtonGoToTheStock)
 {
     load(basic());
-    game->drawFromStock(view->dragState()); // something to undo: the button takes focus
+    game->play().drawFromStock(view->dragState()); // something to undo: the button takes focus
     board::BoardHeader* header = view->header();
     for (QWidget* button : {static_cast<QWidget*>(header->newDealButton()), static_cast<QWidget*>(header->undoButton()),
                             static_cast<QWidget*>(header->menuButton())}) {
@@ -314,7 +314,7 @@ TEST_F(KeyboardTest, ArrowsOnAHeaderButtonGoToTheStock)
             EXPECT_TRUE(view->showKeyboardFocus()) << button->objectName().toStdString() << " key " << k;
         }
     }
-    EXPECT_EQ(peer(*game).history().size(), 1) << "an arrow presses no button";
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1) << "an arrow presses no button";
 }
 
 TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
@@ -323,9 +323,9 @@ TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
         store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
         load(autoCompletingPosition());
         view->setFocusedSlot(T(2));
-        while (game->isAutoCompleting())
-            peer(*game).finishAutoCompleteStep();
-        ASSERT_TRUE(game->hasWon());
+        while (game->play().isAutoCompleting())
+            peer(game->play()).finishAutoCompleteStep();
+        ASSERT_TRUE(game->play().hasWon());
         // On "Play Again", so a screen reader reads it and Return deals again.
         QWidget* playAgain = view->solvedOverlay()->playAgainButton();
         EXPECT_TRUE(playAgain->hasFocus()) << "key " << k;
@@ -333,13 +333,13 @@ TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
         if (k == Qt::Key_Down) {
             key(k); // an arrow leaves the card for the stock; the card stays
             expectFocusOn(kStock);
-            EXPECT_TRUE(game->hasWon());
+            EXPECT_TRUE(game->play().hasWon());
             continue;
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(k));
-        for (int i = 0; i < 50 && game->hasWon(); ++i)
+        for (int i = 0; i < 50 && game->play().hasWon(); ++i)
             QTest::qWait(10); // the button's animated click
-        EXPECT_FALSE(game->hasWon()) << "key " << k;
+        EXPECT_FALSE(game->play().hasWon()) << "key " << k;
         expectFocusOn(kStock);
     }
 }
@@ -348,14 +348,14 @@ TEST_F(KeyboardTest, PlayAgainFromTheKeyboardHandsTheFocusBackToThePiles)
 {
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
-    while (game->isAutoCompleting())
-        peer(*game).finishAutoCompleteStep();
-    ASSERT_TRUE(game->hasWon());
+    while (game->play().isAutoCompleting())
+        peer(game->play()).finishAutoCompleteStep();
+    ASSERT_TRUE(game->play().hasWon());
     QWidget* playAgain = view->solvedOverlay()->playAgainButton();
     playAgain->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(playAgain->hasFocus());
     QTest::keyClick(playAgain, Qt::Key_Space);
-    EXPECT_FALSE(game->hasWon());
+    EXPECT_FALSE(game->play().hasWon());
     EXPECT_TRUE(view->focusedSlot().has_value());
     EXPECT_TRUE(view->pileView(*view->focusedSlot())->hasFocus());
 }

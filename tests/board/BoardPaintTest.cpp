@@ -78,8 +78,8 @@ TEST_F(PaintTest, WinCardShowsTheWholeFinalScore)
 {
     for (const Size& size : kSizes) {
         loadAt(size, nearlyWon());
-        game->moveToBestSpot(game->tableau()[0].last(), view->dragState());
-        ASSERT_TRUE(game->hasWon()) << size.name;
+        game->play().moveToBestSpot(game->play().tableau()[0].last(), view->dragState());
+        ASSERT_TRUE(game->play().hasWon()) << size.name;
         auto* overlay = view->solvedOverlay();
         const QLabel* score = overlay->finalScoreLabel();
         ASSERT_EQ(score->text(), QStringLiteral("Final Score: -$12,345")) << size.name;
@@ -158,10 +158,10 @@ TEST_F(PaintTest, AMoveRepaintsOnlyThePilesItChanges)
         std::vector<BoardFocus> changed;
     };
     const std::vector<Step> steps = {
-        {"ace to a foundation", [&] { game->moveToBestSpot(game->tableau()[2].last(), view->dragState()); },
+        {"ace to a foundation", [&] { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); },
          {BoardFocus::tableau(2), BoardFocus::foundation(0)}},
-        {"draw", [&] { game->drawFromStock(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
-        {"undo", [&] { game->undo(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
+        {"draw", [&] { game->play().drawFromStock(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
+        {"undo", [&] { game->play().undo(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
     };
     for (const Step& step : steps) {
         QApplication::processEvents();
@@ -190,7 +190,7 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
         bool eventFilter(QObject*, QEvent* event) override
         {
             if (event->type() == QEvent::Paint && !saveWasPending)
-                saveWasPending = peer(*game).saveIsScheduled();
+                saveWasPending = (*game).isSaveScheduled();
             return false;
         }
     } watcher;
@@ -198,16 +198,16 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
     for (int c = 0; c < kColumnCount; ++c)
         view->pileView(BoardFocus::tableau(c))->installEventFilter(&watcher);
     const std::pair<const char*, std::function<void()>> changes[] = {
-        {"a move", [&] { game->moveToBestSpot(game->tableau()[2].last(), view->dragState()); }},
-        {"a new deal", [&] { game->newDeal(); }},
+        {"a move", [&] { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); }},
+        {"a new deal", [&] { game->session().newDeal(); }},
     };
     for (const auto& [what, change] : changes) {
         watcher.saveWasPending.reset();
         change();
-        ASSERT_TRUE(peer(*game).saveIsScheduled()) << what;
+        ASSERT_TRUE((*game).isSaveScheduled()) << what;
         QApplication::processEvents();
         EXPECT_EQ(watcher.saveWasPending, std::optional<bool>(true)) << what;
-        EXPECT_FALSE(peer(*game).saveIsScheduled()) << what << ": saved in the same turn";
+        EXPECT_FALSE((*game).isSaveScheduled()) << what << ": saved in the same turn";
     }
 }
 
@@ -263,7 +263,7 @@ TEST_F(PaintTest, IdleBoardRendersTheWholeDeckAheadOfTheDeals)
     view->hide();
     EXPECT_EQ(count(RenderElement::text), 0);
     view->show();
-    game->newDeal();
+    game->session().newDeal();
     view->repaint();
     EXPECT_EQ(graphics::RenderCache::renderCount(RenderElement::face), kDeckSize)
         << "the new deal rendered a face of its own";

@@ -32,30 +32,30 @@ struct PointerTest : BoardFixture {
 TEST_F(PointerTest, ClickOnTheStockDrawsEveryTime)
 {
     load(basic());
-    const auto stockBefore = game->stock().size();
+    const auto stockBefore = game->play().stock().size();
     const QPoint stock = frame(BoardFocus::stock()).center().toPoint();
     click(stock);
-    EXPECT_EQ(game->stock().size(), stockBefore - 1);
+    EXPECT_EQ(game->play().stock().size(), stockBefore - 1);
     EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
     doubleClick(stock); // two more clicks, two more draws
-    EXPECT_EQ(game->stock().size(), stockBefore - 3);
+    EXPECT_EQ(game->play().stock().size(), stockBefore - 3);
     press(stock); // let go over a column: not a click
     release(frame(BoardFocus::tableau(0)).center().toPoint());
-    EXPECT_EQ(game->stock().size(), stockBefore - 3);
+    EXPECT_EQ(game->play().stock().size(), stockBefore - 3);
 }
 
 TEST_F(PointerTest, DoubleClickSendsTopCardsToTheirBestSpot)
 {
     load(basic());
     doubleClick(onColumnCard(2, 0)); // AS to a foundation
-    EXPECT_TRUE(game->tableau()[2].isEmpty());
+    EXPECT_TRUE(game->play().tableau()[2].isEmpty());
     EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(2));
 
     doubleClick(frame(BoardFocus::waste()).center().toPoint()); // AH
-    EXPECT_EQ(game->waste().size(), 1);
+    EXPECT_EQ(game->play().waste().size(), 1);
     EXPECT_EQ(view->focusedSlot(), BoardFocus::waste());
     int aces = 0;
-    for (const Pile& f : game->foundations())
+    for (const Pile& f : game->play().foundations())
         aces += int(f.size());
     EXPECT_EQ(aces, 2);
 }
@@ -65,8 +65,8 @@ TEST_F(PointerTest, DoubleClickBelowTheTopCardOrOnAFaceDownCardDoesNothing)
     load(basic());
     doubleClick(onColumnCard(3, 0)); // KD under QC
     doubleClick(onColumnCard(1, 0)); // face-down card
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->tableau()[3].size(), 2);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().tableau()[3].size(), 2);
 }
 
 TEST_F(PointerTest, DragStartsAtTenPointsAndCentresTheGrabbedCard)
@@ -92,8 +92,8 @@ TEST_F(PointerTest, DragStartsAtTenPointsAndCentresTheGrabbedCard)
     release(QPoint(1, 1)); // nowhere
     EXPECT_FALSE(view->dragState().dragSource());
     EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->tableau()[1].size(), 2);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().tableau()[1].size(), 2);
     EXPECT_FALSE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
 }
 
@@ -120,16 +120,16 @@ TEST_F(PointerTest, DropsResolveToThePileUnderThePointer)
     const std::vector<Case> cases = {
         {"QH onto KS", [](PointerTest& t) { return t.onColumnCard(1, 1); },
          [](PointerTest& t) { return t.frame(BoardFocus::tableau(0)).center().toPoint(); },
-         [](const SolitaireGame& g) { return g.tableau()[0].size() == 2 && g.tableau()[1].size() == 1; }},
+         [](const SolitaireGame& g) { return g.play().tableau()[0].size() == 2 && g.play().tableau()[1].size() == 1; }},
         {"QH far below KS's frame", [](PointerTest& t) { return t.onColumnCard(1, 1); },
          [](PointerTest& t) { return QPointF(t.frame(BoardFocus::tableau(0)).center().x(), 400).toPoint(); },
-         [](const SolitaireGame& g) { return g.tableau()[0].size() == 2; }},
+         [](const SolitaireGame& g) { return g.play().tableau()[0].size() == 2; }},
         {"AS onto the last foundation", [](PointerTest& t) { return t.onColumnCard(2, 0); },
          [](PointerTest& t) { return t.frame(BoardFocus::foundation(3)).center().toPoint(); },
-         [](const SolitaireGame& g) { return g.foundations()[3].size() == 1; }},
+         [](const SolitaireGame& g) { return g.play().foundations()[3].size() == 1; }},
         {"AH from the waste", [](PointerTest& t) { return t.frame(BoardFocus::waste()).center().toPoint(); },
          [](PointerTest& t) { return t.frame(BoardFocus::foundation(1)).center().toPoint(); },
-         [](const SolitaireGame& g) { return g.foundations()[1].size() == 1 && g.waste().size() == 1; }},
+         [](const SolitaireGame& g) { return g.play().foundations()[1].size() == 1 && g.play().waste().size() == 1; }},
     };
     for (const Case& c : cases) {
         load(basic());
@@ -146,8 +146,8 @@ TEST_F(PointerTest, DropsThatFindNoTargetChangeNothing)
     drag(onColumnCard(1, 1), frame(BoardFocus::tableau(1)).center().toPoint());
     drag(onColumnCard(1, 1), frame(BoardFocus::tableau(4)).center().toPoint());
     drag(onColumnCard(1, 1), frame(BoardFocus::stock()).center().toPoint());
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->tableau()[1].size(), 2);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().tableau()[1].size(), 2);
 }
 
 TEST_F(PointerTest, OtherButtonsDuringADragDoNotLoseIt)
@@ -162,7 +162,7 @@ TEST_F(PointerTest, OtherButtonsDuringADragDoNotLoseIt)
         QTest::mouseRelease(surface(), other, {}, target);
     }
     release(target);
-    EXPECT_EQ(game->tableau()[0].size(), 2) << "QH landed on KS";
+    EXPECT_EQ(game->play().tableau()[0].size(), 2) << "QH landed on KS";
     EXPECT_FALSE(view->dragState().dragSource());
 }
 
@@ -172,20 +172,20 @@ TEST_F(PointerTest, HoldingOnAfterADoubleClickThatMovedPicksUpNothing)
     const QPoint waste = frame(BoardFocus::waste()).center().toPoint();
     QTest::mouseClick(surface(), Qt::LeftButton, {}, waste);
     QTest::mouseDClick(surface(), Qt::LeftButton, {}, waste);
-    ASSERT_EQ(game->waste().size(), 1) << "AH went to a foundation";
+    ASSERT_EQ(game->play().waste().size(), 1) << "AH went to a foundation";
     // Still holding the button: the 9D now on top was never grabbed.
     moveTo(waste + QPoint(0, 40));
     EXPECT_FALSE(view->dragState().dragSource());
     release(frame(BoardFocus::tableau(4)).center().toPoint());
-    EXPECT_EQ(game->waste().size(), 1);
+    EXPECT_EQ(game->play().waste().size(), 1);
 }
 
 TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
 {
     store.setInteger(keys::drawCount, 3);
     load(basic());
-    ASSERT_EQ(game->drawMode().count(), 3);
-    const auto stockBefore = game->stock().size();
+    ASSERT_EQ(game->settings().drawMode().count(), 3);
+    const auto stockBefore = game->play().stock().size();
     drag(onColumnCard(1, 0), frame(BoardFocus::tableau(0)).center().toPoint()); // face-down 5C
     drag(QPoint(2, 300), frame(BoardFocus::tableau(0)).center().toPoint());     // margin
     const QRectF under = view->boardGeometry().wasteCardRect(0);                 // 9D under AH
@@ -193,8 +193,8 @@ TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
     doubleClick(QPointF(under.left() + 3, under.center().y()).toPoint());
     doubleClick(frame(BoardFocus::tableau(5)).center().toPoint()); // empty column
     click(view->boardGeometry().headerRect().bottomLeft().toPoint() + QPoint(4, 5));
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->stock().size(), stockBefore);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().stock().size(), stockBefore);
     EXPECT_FALSE(view->dragState().dragSource());
 }
 
@@ -219,21 +219,21 @@ TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
     EXPECT_FALSE(view->dragState().dragSource());
     EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
     release(QPoint(200, 300)); // the stale release moves nothing
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }
 
 TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
 {
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
-    ASSERT_TRUE(game->isAutoCompleting());
+    ASSERT_TRUE(game->play().isAutoCompleting());
     board::CardFlightLayer* flight = view->flightLayer();
 
-    const auto next = peer(*game).nextAutoCompleteMove();
+    const auto next = moves::nextAutoCompleteMove(game->play().table());
     ASSERT_TRUE(next);
-    const Card moving = game->tableau()[size_t(next->column)].last();
-    game->setReduceMotionEnabled(false);
-    peer(*game).finishAutoCompleteStep();
+    const Card moving = game->play().tableau()[size_t(next->column)].last();
+    game->play().setReduceMotionEnabled(false);
+    peer(game->play()).finishAutoCompleteStep();
     ASSERT_EQ(flight->flyingCard(), moving.id);
     // It starts where the card lay and is hidden in the pile it lands on.
     const QRectF from = view->boardGeometry().columnCardRect(next->column, 1, 2);
@@ -242,8 +242,8 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     flight->animation().setCurrentTime(flight->animation().duration());
     EXPECT_FALSE(flight->flyingCard()) << "the card lands when the flight ends";
 
-    game->setReduceMotionEnabled(true);
-    peer(*game).finishAutoCompleteStep();
+    game->play().setReduceMotionEnabled(true);
+    peer(game->play()).finishAutoCompleteStep();
     EXPECT_FALSE(flight->flyingCard());
 }
 
@@ -256,9 +256,9 @@ TEST_F(PointerTest, ADealUnderADragInFlightCancelsTheDrag)
     ASSERT_TRUE(view->dragState().dragSource());
     QTest::keyClick(view.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_FALSE(view->dragState().dragSource());
-    const Tableau dealt = game->tableau();
+    const Tableau dealt = game->play().tableau();
     moveTo(frame(BoardFocus::tableau(0)).center().toPoint());
     release(frame(BoardFocus::tableau(0)).center().toPoint());
-    EXPECT_EQ(game->tableau(), dealt);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    EXPECT_EQ(game->play().tableau(), dealt);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }

@@ -46,7 +46,7 @@ struct BoardFixture : ::testing::Test {
     QRectF frame(const BoardFocus& pile) const { return view->boardGeometry().pileFrame(pile); }
     QRectF columnCard(int c, int j) const
     {
-        return view->boardGeometry().columnCardRect(c, j, game->tableau()[size_t(c)].size());
+        return view->boardGeometry().columnCardRect(c, j, game->play().tableau()[size_t(c)].size());
     }
     // A point on the visible strip of column card j.
     QPoint onColumnCard(int c, int j) const

@@ -22,18 +22,18 @@ const Card& findCard(const SolitaireGame& game, const QString& token)
 {
     const Card wanted = parseCard(token);
     auto match = [&](const Card& c) { return c.suit == wanted.suit && c.rank == wanted.rank; };
-    for (const Card& c : game.waste())
+    for (const Card& c : game.play().waste())
         if (match(c))
             return c;
-    for (const Pile& p : game.foundations())
+    for (const Pile& p : game.play().foundations())
         for (const Card& c : p)
             if (match(c))
                 return c;
-    for (const Pile& p : game.tableau())
+    for (const Pile& p : game.play().tableau())
         for (const Card& c : p)
             if (match(c))
                 return c;
-    for (const Card& c : game.stock())
+    for (const Card& c : game.play().stock())
         if (match(c))
             return c;
     throw std::logic_error("card not on the table");
@@ -46,10 +46,10 @@ TEST_F(BestSpotTest, FoundationCardWithNowhereToGoChangesNothing)
     Position p;
     p.foundations = {"AS 2S 3S", "", "", ""};
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "3S"), drag);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->foundations()[0].size(), 3);
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
+    game->play().moveToBestSpot(findCard(*game, "3S"), drag);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().foundations()[0].size(), 3);
+    EXPECT_FALSE(game->session().hasStartedDeal());
 }
 
 TEST_F(BestSpotTest, FoundationCardGoesToTheLeftmostColumnThatTakesIt)
@@ -59,9 +59,9 @@ TEST_F(BestSpotTest, FoundationCardGoesToTheLeftmostColumnThatTakesIt)
     p.tableau = {"", "9S", "", "9C", "", "", ""};
     p.score = 30;
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "8D"), drag);
-    EXPECT_EQ(game->tableau()[1].size(), 2);
-    EXPECT_EQ(game->score(), 15);
+    game->play().moveToBestSpot(findCard(*game, "8D"), drag);
+    EXPECT_EQ(game->play().tableau()[1].size(), 2);
+    EXPECT_EQ(game->play().score(), 15);
 }
 
 TEST_F(BestSpotTest, AceGoesToTheLeftmostFoundationThatTakesIt)
@@ -70,9 +70,9 @@ TEST_F(BestSpotTest, AceGoesToTheLeftmostFoundationThatTakesIt)
     p.foundations = {"AC 2C 3C", "", "", ""};
     p.waste = "AH";
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "AH"), drag);
-    EXPECT_EQ(game->foundations()[1].size(), 1);
-    EXPECT_EQ(peer(*game).history().size(), 1);
+    game->play().moveToBestSpot(findCard(*game, "AH"), drag);
+    EXPECT_EQ(game->play().foundations()[1].size(), 1);
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1);
 }
 
 TEST_F(BestSpotTest, CardInsideAColumnTakesItsRunToAColumnNotAFoundation)
@@ -81,10 +81,10 @@ TEST_F(BestSpotTest, CardInsideAColumnTakesItsRunToAColumnNotAFoundation)
     p.foundations = {"AH 2H 3H 4H 5H 6H 7H", "", "", ""};
     p.tableau = {"-2C 8H 7S", "9C", "", "", "", "", ""};
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "8H"), drag);
-    EXPECT_EQ(game->tableau()[1].size(), 3);
-    EXPECT_EQ(game->foundations()[0].size(), 7);
-    EXPECT_TRUE(game->tableau()[0].last().isFaceUp); // the 2C turned up
+    game->play().moveToBestSpot(findCard(*game, "8H"), drag);
+    EXPECT_EQ(game->play().tableau()[1].size(), 3);
+    EXPECT_EQ(game->play().foundations()[0].size(), 7);
+    EXPECT_TRUE(game->play().tableau()[0].last().isFaceUp); // the 2C turned up
 }
 
 TEST_F(BestSpotTest, KingAtAColumnBaseStaysButAKingOnCardsMoves)
@@ -92,12 +92,12 @@ TEST_F(BestSpotTest, KingAtAColumnBaseStaysButAKingOnCardsMoves)
     Position p;
     p.tableau = {"KH", "5S", "6S", "", "7S", "8S", "-4D KS"};
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "KH"), drag);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->tableau()[0].size(), 1);
-    game->moveToBestSpot(findCard(*game, "KS"), drag);
-    EXPECT_EQ(game->tableau()[3].size(), 1);
-    EXPECT_EQ(game->tableau()[3].first().rank, kKing);
+    game->play().moveToBestSpot(findCard(*game, "KH"), drag);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().tableau()[0].size(), 1);
+    game->play().moveToBestSpot(findCard(*game, "KS"), drag);
+    EXPECT_EQ(game->play().tableau()[3].size(), 1);
+    EXPECT_EQ(game->play().tableau()[3].first().rank, kKing);
 }
 
 TEST_F(BestSpotTest, FaceDownAndUnknownCardsAreNeverSent)
@@ -105,9 +105,9 @@ TEST_F(BestSpotTest, FaceDownAndUnknownCardsAreNeverSent)
     Position p;
     p.tableau = {"-QD -KS 5H", "", "", "", "", "", ""};
     auto game = load(p);
-    game->moveToBestSpot(findCard(*game, "KS"), drag);
-    game->moveToBestSpot(Card::make(Suit::spades, 13, true), drag); // not on the board
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    game->play().moveToBestSpot(findCard(*game, "KS"), drag);
+    game->play().moveToBestSpot(Card::make(Suit::spades, 13, true), drag); // not on the board
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }
 
 // --- Drops -------------------------------------------------------------------------
@@ -149,11 +149,11 @@ TEST_F(BestSpotTest, SingleCardDropGoesToTheNearerFoundationWithinTolerance)
         p.waste = "AH";
         auto game = load(p);
         drag.setDragSource(DragSource::waste());
-        game->dropDraggedCards(frames(), drag, QPointF(c.x, c.y));
+        game->play().dropDraggedCards(frames(), drag, QPointF(c.x, c.y));
         EXPECT_FALSE(drag.dragSource().has_value());
         for (int f = 0; f < 4; ++f)
-            EXPECT_EQ(game->foundations()[f].size(), f == c.expectedFoundation ? 1 : 0) << c.x << "," << c.y;
-        EXPECT_EQ(peer(*game).history().size(), c.expectedFoundation < 0 ? 0 : 1);
+            EXPECT_EQ(game->play().foundations()[f].size(), f == c.expectedFoundation ? 1 : 0) << c.x << "," << c.y;
+        EXPECT_EQ(game->play().history().undoSteps().size(), c.expectedFoundation < 0 ? 0 : 1);
     }
 }
 
@@ -171,8 +171,8 @@ TEST_F(BestSpotTest, ColumnDropsAcceptAboveWithinToleranceAndAnywhereBelow)
         p.waste = "8H";
         auto game = load(p);
         drag.setDragSource(DragSource::waste());
-        game->dropDraggedCards(frames(), drag, QPointF(c.x, c.y));
-        EXPECT_EQ(game->tableau()[1].size(), c.expectedColumn == 1 ? 2 : 1) << c.x << "," << c.y;
+        game->play().dropDraggedCards(frames(), drag, QPointF(c.x, c.y));
+        EXPECT_EQ(game->play().tableau()[1].size(), c.expectedColumn == 1 ? 2 : 1) << c.x << "," << c.y;
     }
 }
 
@@ -182,13 +182,13 @@ TEST_F(BestSpotTest, DropOnTheSourceColumnOrNowhereLeavesTheCards)
     p.tableau = {"-3D 9S", "", "", "", "", "", ""};
     auto game = load(p);
     drag.setDragSource(DragSource::tableau(0, 1));
-    game->dropDraggedCards(frames(), drag, QPointF(22, 130));
+    game->play().dropDraggedCards(frames(), drag, QPointF(22, 130));
     drag.setDragSource(DragSource::tableau(0, 1));
-    game->dropDraggedCards(frames(), drag, QPointF(-500, -500));
+    game->play().dropDraggedCards(frames(), drag, QPointF(-500, -500));
     drag.setDragSource(DragSource::tableau(0, 1));
-    game->dropDraggedCards({}, drag, QPointF(22, 130));
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_EQ(game->tableau()[0].size(), 2);
+    game->play().dropDraggedCards({}, drag, QPointF(22, 130));
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_EQ(game->play().tableau()[0].size(), 2);
 }
 
 TEST_F(BestSpotTest, DropLetsAWholeColumnKingMoveToAnEmptyColumn)
@@ -196,11 +196,11 @@ TEST_F(BestSpotTest, DropLetsAWholeColumnKingMoveToAnEmptyColumn)
     Position p;
     p.tableau = {"KS QH", "", "", "5C", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(moves::legalTargets(game->play().table(), DragSource::tableau(0, 0)).isEmpty());
     drag.setDragSource(DragSource::tableau(0, 0));
-    game->dropDraggedCards(frames(), drag, QPointF(222, 130));
-    EXPECT_EQ(game->tableau()[4].size(), 2);
-    EXPECT_TRUE(game->tableau()[0].isEmpty());
+    game->play().dropDraggedCards(frames(), drag, QPointF(222, 130));
+    EXPECT_EQ(game->play().tableau()[4].size(), 2);
+    EXPECT_TRUE(game->play().tableau()[0].isEmpty());
 }
 
 TEST_F(BestSpotTest, DropTiesBetweenColumnsGoToTheLowerIndex)
@@ -210,8 +210,8 @@ TEST_F(BestSpotTest, DropTiesBetweenColumnsGoToTheLowerIndex)
     p.waste = "8H";
     auto game = load(p);
     drag.setDragSource(DragSource::waste());
-    game->dropDraggedCards(frames(), drag, QPointF(47, 130)); // midway between 22 and 72
-    EXPECT_EQ(game->tableau()[0].size(), 2);
+    game->play().dropDraggedCards(frames(), drag, QPointF(47, 130)); // midway between 22 and 72
+    EXPECT_EQ(game->play().tableau()[0].size(), 2);
 }
 
 // --- Auto-complete ---------------------------------------------------------------------
@@ -237,36 +237,36 @@ Position nearlyDone()
 TEST_F(AutoCompleteTest, StartsWhenTheLastCardTurnsUpAndIsOneUndoStep)
 {
     auto game = loadGame(store, nearlyDone());
-    EXPECT_FALSE(game->isAutoCompleting());
+    EXPECT_FALSE(game->play().isAutoCompleting());
     // JS onto QH turns the KS up: now nothing is hidden.
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    ASSERT_TRUE(game->isAutoCompleting());
-    EXPECT_TRUE(peer(*game).autoCompleteTimer()->isActive());
-    EXPECT_EQ(peer(*game).autoCompleteTimer()->interval(), 75);
-    const auto historyDuringRun = peer(*game).history().size();
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    ASSERT_TRUE(game->play().isAutoCompleting());
+    EXPECT_TRUE(peer(game->play()).autoCompleteTimer()->isActive());
+    EXPECT_EQ(peer(game->play()).autoCompleteTimer()->interval(), 75);
+    const auto historyDuringRun = game->play().history().undoSteps().size();
     for (int i = 0; i < 3; ++i)
-        peer(*game).finishAutoCompleteStep();
+        peer(game->play()).finishAutoCompleteStep();
     EXPECT_TRUE(invariantsHold(*game));
-    EXPECT_EQ(peer(*game).history().size(), historyDuringRun); // steps push nothing
-    game->undo(drag);
-    EXPECT_FALSE(game->isAutoCompleting());
-    EXPECT_FALSE(peer(*game).autoCompleteTimer()->isActive());
-    EXPECT_EQ(game->tableau()[0].size(), 1); // back to just after the move
-    EXPECT_EQ(game->tableau()[2].size(), 2);
+    EXPECT_EQ(game->play().history().undoSteps().size(), historyDuringRun); // steps push nothing
+    game->play().undo(drag);
+    EXPECT_FALSE(game->play().isAutoCompleting());
+    EXPECT_FALSE(peer(game->play()).autoCompleteTimer()->isActive());
+    EXPECT_EQ(game->play().tableau()[0].size(), 1); // back to just after the move
+    EXPECT_EQ(game->play().tableau()[2].size(), 2);
 }
 
 TEST_F(AutoCompleteTest, RunsToTheWinWhichIsDetectedOnTheStepAfterTheLastCard)
 {
     auto game = loadGame(store, nearlyDone());
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
     int steps = 0;
-    while (game->isAutoCompleting() && steps < 100) {
-        peer(*game).finishAutoCompleteStep();
+    while (game->play().isAutoCompleting() && steps < 100) {
+        peer(game->play()).finishAutoCompleteStep();
         ++steps;
     }
     EXPECT_EQ(steps, 8); // 7 cards, then the step that finds nothing
-    EXPECT_TRUE(game->hasWon());
-    EXPECT_EQ(game->solvedCount(), 1);
+    EXPECT_TRUE(game->play().hasWon());
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
 }
 
 TEST_F(AutoCompleteTest, TimerDrivesTheStepsAndReportsAnimation)
@@ -274,20 +274,20 @@ TEST_F(AutoCompleteTest, TimerDrivesTheStepsAndReportsAnimation)
     auto game = loadGame(store, nearlyDone());
     QList<bool> animated;
     QList<Move> reported;
-    QObject::connect(game.get(), &SolitaireGame::pilesChanged, [&](const MoveRecord& step) {
+    QObject::connect(&game->play(), &GamePlay::pilesChanged, [&](const MoveRecord& step) {
         if (step.kind != MoveRecord::Kind::autoCompleteStep)
             return;
         animated.append(step.animated);
         reported.append({step.source, step.target});
     });
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    const auto first = peer(*game).nextAutoCompleteMove();
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    const auto first = moves::nextAutoCompleteMove(game->play().table());
     ASSERT_TRUE(first);
-    const Move expected = first->toMove(game->tableau());
-    game->setReduceMotionEnabled(true);
-    QMetaObject::invokeMethod(peer(*game).autoCompleteTimer(), "timeout", Qt::DirectConnection);
-    game->setReduceMotionEnabled(false);
-    QMetaObject::invokeMethod(peer(*game).autoCompleteTimer(), "timeout", Qt::DirectConnection);
+    const Move expected = first->toMove(game->play().tableau());
+    game->play().setReduceMotionEnabled(true);
+    QMetaObject::invokeMethod(peer(game->play()).autoCompleteTimer(), "timeout", Qt::DirectConnection);
+    game->play().setReduceMotionEnabled(false);
+    QMetaObject::invokeMethod(peer(game->play()).autoCompleteTimer(), "timeout", Qt::DirectConnection);
     EXPECT_EQ(animated, (QList<bool>{false, true}));
     ASSERT_EQ(reported.size(), 2);
     EXPECT_EQ(reported.first(), expected) << "the step reports the move it made";
@@ -301,37 +301,37 @@ TEST_F(AutoCompleteTest, StopsWithCardsLeftWhenTheWasteTopFitsNowhere)
     p.waste = "6H 7H 8H 9H TH JH QH KH 4H 5H"; // the 5H lies on the 4H
     p.tableau = {"-QC KC", "", "", "", "", "", ""};
     auto game = loadGame(store, p);
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(1)); // turns the QC up
-    ASSERT_TRUE(game->isAutoCompleting());
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(1)); // turns the QC up
+    ASSERT_TRUE(game->play().isAutoCompleting());
     int steps = 0;
-    while (game->isAutoCompleting() && steps < 100) {
-        peer(*game).finishAutoCompleteStep();
+    while (game->play().isAutoCompleting() && steps < 100) {
+        peer(game->play()).finishAutoCompleteStep();
         ++steps;
     }
     EXPECT_EQ(steps, 3); // QC, KC, then nothing fits
-    EXPECT_FALSE(game->hasWon());
-    EXPECT_EQ(game->waste().last().rank, 5);
-    EXPECT_EQ(game->foundations()[3].size(), 13);
+    EXPECT_FALSE(game->play().hasWon());
+    EXPECT_EQ(game->play().waste().last().rank, 5);
+    EXPECT_EQ(game->play().foundations()[3].size(), 13);
 }
 
 TEST_F(AutoCompleteTest, UserActionsCancelTheRun)
 {
     auto game = loadGame(store, nearlyDone());
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    ASSERT_TRUE(game->isAutoCompleting());
-    game->moveIfLegal(DragSource::tableau(1, 0), MoveTarget::tableau(6), drag); // ignored during a run
-    EXPECT_TRUE(game->isAutoCompleting());
-    game->newDeal();
-    EXPECT_FALSE(game->isAutoCompleting());
-    EXPECT_FALSE(peer(*game).autoCompleteTimer()->isActive());
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    ASSERT_TRUE(game->play().isAutoCompleting());
+    game->play().moveIfLegal(DragSource::tableau(1, 0), MoveTarget::tableau(6), drag); // ignored during a run
+    EXPECT_TRUE(game->play().isAutoCompleting());
+    game->session().newDeal();
+    EXPECT_FALSE(game->play().isAutoCompleting());
+    EXPECT_FALSE(peer(game->play()).autoCompleteTimer()->isActive());
 }
 
 TEST_F(AutoCompleteTest, DisabledModeStartsNothing)
 {
     store.setString(keys::autoCompleteMode, "Disabled");
     auto game = loadGame(store, nearlyDone());
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    EXPECT_FALSE(game->isAutoCompleting());
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    EXPECT_FALSE(game->play().isAutoCompleting());
 }
 
 TEST_F(BestSpotTest, DragStartingOnAFaceDownCardNeverMovesIt)
@@ -340,8 +340,8 @@ TEST_F(BestSpotTest, DragStartingOnAFaceDownCardNeverMovesIt)
     p.tableau = {"-4D -QC 9S", "TH", "", "", "", "", ""};
     auto game = load(p);
     drag.setDragSource(DragSource::tableau(0, 1)); // the face-down Queen
-    game->dropDraggedCards(frames(), drag, QPointF(72, 130));
-    EXPECT_EQ(game->tableau()[0].size(), 3);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    game->play().dropDraggedCards(frames(), drag, QPointF(72, 130));
+    EXPECT_EQ(game->play().tableau()[0].size(), 3);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
     EXPECT_TRUE(invariantsHold(*game));
 }

@@ -30,24 +30,24 @@ bool waitUntilPrepared(SolitaireGame& game)
 {
     QElapsedTimer clock;
     clock.start();
-    while (!peer(game).preparingRules().isEmpty() && clock.elapsed() < 300000) {
+    while (!game.session().preparingRules().isEmpty() && clock.elapsed() < 300000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
         QThread::msleep(5);
     }
-    return peer(game).preparingRules().isEmpty();
+    return game.session().preparingRules().isEmpty();
 }
 
 bool isValidLayout(const SolitaireGame& game)
 {
     for (int c = 0; c < kColumnCount; ++c) {
-        const Pile& col = game.tableau()[c];
+        const Pile& col = game.play().tableau()[c];
         if (col.size() != c + 1)
             return false;
         for (int i = 0; i <= c; ++i)
             if (col[i].isFaceUp != (i == c))
                 return false;
     }
-    return game.stock().size() == 24 && invariantsHold(game);
+    return game.play().stock().size() == 24 && invariantsHold(game);
 }
 
 } // namespace
@@ -56,25 +56,25 @@ TEST(DealRulesTest, KeysFollowThePassLimit)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    EXPECT_EQ(game.currentDealRules(), DealRules::unlimited());
-    game.setDrawMode(DrawMode::fromCount(3));
-    EXPECT_EQ(game.currentDealRules(), DealRules::unlimited()); // both draws share a key
-    game.setScoringMode(ScoringMode::vegas);
-    EXPECT_EQ(game.currentDealRules(), DealRules::unlimited()); // unlimited redeals still on
-    game.setUnlimitedRedeals(false);
-    EXPECT_EQ(game.currentDealRules(), (DealRules{3, 2}));
-    game.setDrawMode(DrawMode::fromCount(1));
-    EXPECT_EQ(game.currentDealRules(), (DealRules{1, 0}));
+    EXPECT_EQ(game.settings().dealRules(), DealRules::unlimited());
+    game.settings().setDrawMode(DrawMode::fromCount(3));
+    EXPECT_EQ(game.settings().dealRules(), DealRules::unlimited()); // both draws share a key
+    game.settings().setScoringMode(ScoringMode::vegas);
+    EXPECT_EQ(game.settings().dealRules(), DealRules::unlimited()); // unlimited redeals still on
+    game.settings().setUnlimitedRedeals(false);
+    EXPECT_EQ(game.settings().dealRules(), (DealRules{3, 2}));
+    game.settings().setDrawMode(DrawMode::fromCount(1));
+    EXPECT_EQ(game.settings().dealRules(), (DealRules{1, 0}));
 }
 
 TEST(DealPreparationTest, WithoutVerificationNothingIsPrepared)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    game.newDeal();
-    peer(game).prepareUpcomingDeals();
-    EXPECT_TRUE(peer(game).preparedDeals().isEmpty());
-    EXPECT_TRUE(peer(game).preparingRules().isEmpty());
+    game.session().newDeal();
+    game.session().prepareUpcomingDeals();
+    EXPECT_TRUE(game.session().preparedDeals().isEmpty());
+    EXPECT_TRUE(game.session().preparingRules().isEmpty());
     EXPECT_TRUE(isValidLayout(game));
 }
 
@@ -84,23 +84,23 @@ TEST(DealPreparationTest, OneDealPerRuleSetIsPreparedAndTakingOneStartsItsReplac
     SolitaireGame game(store, true);
     EXPECT_TRUE(isValidLayout(game));
     // All three rule sets are in the works right after the first deal.
-    EXPECT_EQ(peer(game).preparingRules().size() + peer(game).preparedDeals().size(), 3);
+    EXPECT_EQ(game.session().preparingRules().size() + game.session().preparedDeals().size(), 3);
     ASSERT_TRUE(waitUntilPrepared(game));
-    ASSERT_EQ(peer(game).preparedDeals().size(), 3);
-    for (const auto& deal : peer(game).preparedDeals()) {
+    ASSERT_EQ(game.session().preparedDeals().size(), 3);
+    for (const auto& deal : game.session().preparedDeals()) {
         EXPECT_GE(deal.attempts, 1);
-        EXPECT_LE(deal.attempts, SolitaireGame::kDealAttempts);
+        EXPECT_LE(deal.attempts, solver::kDealAttempts);
     }
-    const Card prepared = peer(game).preparedDeals().value(DealRules::unlimited()).tableau[0][0];
-    game.newDeal();
-    EXPECT_EQ(game.tableau()[0][0].id, prepared.id); // the prepared deal was installed
-    EXPECT_TRUE(peer(game).preparingRules().contains(DealRules::unlimited()));
-    EXPECT_FALSE(peer(game).preparedDeals().contains(DealRules::unlimited()));
+    const Card prepared = game.session().preparedDeals().value(DealRules::unlimited()).tableau[0][0];
+    game.session().newDeal();
+    EXPECT_EQ(game.play().tableau()[0][0].id, prepared.id); // the prepared deal was installed
+    EXPECT_TRUE(game.session().preparingRules().contains(DealRules::unlimited()));
+    EXPECT_FALSE(game.session().preparedDeals().contains(DealRules::unlimited()));
     // A second new deal right away finds one synchronously.
-    game.newDeal();
+    game.session().newDeal();
     EXPECT_TRUE(isValidLayout(game));
     ASSERT_TRUE(waitUntilPrepared(game));
-    EXPECT_TRUE(peer(game).preparedDeals().contains(DealRules::unlimited()));
+    EXPECT_TRUE(game.session().preparedDeals().contains(DealRules::unlimited()));
 }
 
 TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNotCrash)
@@ -108,7 +108,7 @@ TEST(DealPreparationTest, DestroyingTheGameWhilePreparingStoresNothingAndDoesNot
     for (int i = 0; i < 5; ++i) {
         InMemorySettingsStore store;
         auto game = std::make_unique<SolitaireGame>(store, true);
-        EXPECT_FALSE(peer(*game).preparingRules().isEmpty());
+        EXPECT_FALSE(game->session().preparingRules().isEmpty());
         game.reset();
         // Results that arrive now find no game.
         QCoreApplication::processEvents();
@@ -133,7 +133,7 @@ bool answerIsWinnable(const Deal& deal, const DealRules& rules)
         columns[c] = toSolver(deal.tableau[c]);
     const auto recycles = rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt;
     return solver::solve(columns, toSolver(deal.stock), {}, {0, 0, 0, 0}, int(rules.drawCount),
-                         SolitaireGame::kSolverNodeBudget, recycles)
+                         solver::kDefaultMaxNodes, recycles)
         .isWinnable;
 }
 
@@ -143,13 +143,13 @@ struct ScriptedTrials {
     std::set<int> winning;
     int sliceUs = 200;
     std::atomic<int> calls{0};
-    std::array<std::atomic<int>, SolitaireGame::kDealAttempts + 1> triesOf{}; // by attempt number
+    std::array<std::atomic<int>, solver::kDealAttempts + 1> triesOf{}; // by attempt number
 
     DealWorkers::Trial trial()
     {
         return [this](const DealRules&, int attempt, const std::atomic<bool>& stop) {
             ++calls;
-            ++triesOf[std::size_t(std::clamp(attempt, 0, SolitaireGame::kDealAttempts))];
+            ++triesOf[std::size_t(std::clamp(attempt, 0, solver::kDealAttempts))];
             thread_local std::minstd_rand random(std::random_device{}());
             const auto until = std::chrono::steady_clock::now()
                 + std::chrono::microseconds(std::uniform_int_distribution<int>(0, sliceUs)(random));
@@ -173,7 +173,7 @@ TEST(DealPreparationTest, VerifiedDealsAreWinnableLayouts)
             EXPECT_GE(deal.attempts, 1);
             EXPECT_EQ(deal.stock.size(), 24);
             EXPECT_EQ(deal.isVerified, answerIsWinnable(deal, rules));
-            if (deal.attempts < SolitaireGame::kDealAttempts) {
+            if (deal.attempts < solver::kDealAttempts) {
                 EXPECT_TRUE(deal.isVerified);
             }
         }
@@ -200,7 +200,7 @@ TEST(DealWorkersTest, DealsTheFirstPassingAttemptWhateverTheTiming)
         EXPECT_EQ(deal.attempts, c.attempts) << *c.winning.begin();
         EXPECT_EQ(deal.isVerified, c.verified);
         EXPECT_EQ(deal.stock.size(), 24);
-        EXPECT_LE(script.calls.load(), SolitaireGame::kDealAttempts); // the cap is shared
+        EXPECT_LE(script.calls.load(), solver::kDealAttempts); // the cap is shared
     }
 }
 
@@ -334,8 +334,8 @@ TEST(DealWorkersTest, GoingAwayMidSearchStopsTheChecksAndReportsNothing)
     // A game going away while its own threads prepare.
     InMemorySettingsStore store;
     auto game = std::make_unique<SolitaireGame>(store, true);
-    game->setScoringMode(ScoringMode::vegas);
-    game->setUnlimitedRedeals(false); // deals a new game, preparing the others
+    game->settings().setScoringMode(ScoringMode::vegas);
+    game->settings().setUnlimitedRedeals(false); // deals a new game, preparing the others
     game.reset();
     QCoreApplication::processEvents();
 }
@@ -345,19 +345,19 @@ TEST(DealPreparationTest, EveryInstalledDealIsAValidLayout)
     // New deals faster than preparation keeps up, under every rule set.
     InMemorySettingsStore store;
     SolitaireGame game(store, true);
-    game.setScoringMode(ScoringMode::vegas);
+    game.settings().setScoringMode(ScoringMode::vegas);
     for (bool unlimited : {true, false}) {
-        game.setUnlimitedRedeals(unlimited);
+        game.settings().setUnlimitedRedeals(unlimited);
         for (std::int64_t draw : {1, 3}) {
-            game.setDrawMode(DrawMode::fromCount(draw));
+            game.settings().setDrawMode(DrawMode::fromCount(draw));
             for (int i = 0; i < 2; ++i) {
-                game.newDeal();
+                game.session().newDeal();
                 EXPECT_TRUE(isValidLayout(game));
             }
         }
     }
     ASSERT_TRUE(waitUntilPrepared(game));
-    EXPECT_EQ(peer(game).preparedDeals().size(), 3);
+    EXPECT_EQ(game.session().preparedDeals().size(), 3);
 }
 
 TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)
@@ -371,8 +371,8 @@ TEST(DealPreparationTest, BackToBackNewDealsNeverRepeatADeal)
             QCoreApplication::processEvents();
         if (i % 7 == 0)
             QThread::msleep(3);
-        const auto before = game.tableau()[6][6].id;
-        game.newDeal();
-        ASSERT_NE(before, game.tableau()[6][6].id) << "press " << i;
+        const auto before = game.play().tableau()[6][6].id;
+        game.session().newDeal();
+        ASSERT_NE(before, game.play().tableau()[6][6].id) << "press " << i;
     }
 }

@@ -3,6 +3,7 @@
 // relaunch.
 
 #include "support/Positions.h"
+#include "screens/GameWords.h"
 
 #include "solver/DealCode.h"
 #include "solver/DealNumbers.h"
@@ -44,10 +45,10 @@ void play(SolitaireGame& game, int steps)
 {
     DragState drag;
     for (int i = 0; i < steps; ++i) {
-        if (i % 2 == 0 || game.waste().isEmpty())
-            game.drawFromStock(drag);
+        if (i % 2 == 0 || game.play().waste().isEmpty())
+            game.play().drawFromStock(drag);
         else
-            game.moveToBestSpot(game.waste().last(), drag);
+            game.play().moveToBestSpot(game.play().waste().last(), drag);
     }
 }
 
@@ -70,38 +71,38 @@ TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
         store.setInteger(keys::currentStreak, 3);
         store.setInteger(keys::vegasBankroll, 500);
         auto game = std::make_unique<SolitaireGame>(store, false);
-        const QString dealt = describe(game->tableau(), game->stock());
-        const std::int64_t opening = game->score();
-        EXPECT_FALSE(game->canRestartDeal()); // nothing to put back yet
+        const QString dealt = describe(game->play().tableau(), game->play().stock());
+        const std::int64_t opening = game->play().score();
+        EXPECT_FALSE(game->session().canRestartDeal()); // nothing to put back yet
         play(*game, c.steps);
-        ASSERT_TRUE(game->canRestartDeal());
+        ASSERT_TRUE(game->session().canRestartDeal());
         const std::int64_t bankrollAfterAnte = QString(c.scoring) == "Vegas" ? 448 : 500;
         if (c.relaunch) {
             drainEvents();
             game = std::make_unique<SolitaireGame>(store, false);
-            ASSERT_TRUE(game->canRestartDeal());
+            ASSERT_TRUE(game->session().canRestartDeal());
         }
-        const qsizetype historyBefore = peer(*game).history().size();
+        const qsizetype historyBefore = game->play().history().undoSteps().size();
         DragState drag;
-        game->restartDeal(drag);
-        EXPECT_EQ(describe(game->tableau(), game->stock()), dealt);
-        EXPECT_TRUE(game->waste().isEmpty());
-        for (const Pile& f : game->foundations())
+        game->session().restartDeal(drag);
+        EXPECT_EQ(describe(game->play().tableau(), game->play().stock()), dealt);
+        EXPECT_TRUE(game->play().waste().isEmpty());
+        for (const Pile& f : game->play().foundations())
             EXPECT_TRUE(f.isEmpty());
-        EXPECT_EQ(game->score(), opening);
-        EXPECT_EQ(game->vegasBankroll(), bankrollAfterAnte);
+        EXPECT_EQ(game->play().score(), opening);
+        EXPECT_EQ(game->statistics().vegasBankroll(), bankrollAfterAnte);
         EXPECT_EQ(store.integerForKey(keys::vegasBankroll), bankrollAfterAnte);
-        EXPECT_EQ(game->redealsUsed(), 0);
-        EXPECT_EQ(game->dealsCount(), 1);
-        EXPECT_EQ(game->currentStreak(), 3);
-        EXPECT_EQ(peer(*game).history().size(), std::min<qsizetype>(historyBefore + 1, SolitaireGame::kUndoLimit));
-        EXPECT_FALSE(game->canRestartDeal());
+        EXPECT_EQ(game->play().redealsUsed(), 0);
+        EXPECT_EQ(game->statistics().dealsCount(), 1);
+        EXPECT_EQ(game->statistics().currentStreak(), 3);
+        EXPECT_EQ(game->play().history().undoSteps().size(), std::min<qsizetype>(historyBefore + 1, UndoHistory::kLimit));
+        EXPECT_FALSE(game->session().canRestartDeal());
         EXPECT_TRUE(invariantsHold(*game));
         // Playing on counts nothing new; abandoning it breaks the streak as usual.
         play(*game, 3);
-        EXPECT_EQ(game->dealsCount(), 1);
-        EXPECT_GE(game->vegasBankroll(), bankrollAfterAnte); // the ante is not charged again
-        EXPECT_TRUE(game->newDealBreaksStreak());
+        EXPECT_EQ(game->statistics().dealsCount(), 1);
+        EXPECT_GE(game->statistics().vegasBankroll(), bankrollAfterAnte); // the ante is not charged again
+        EXPECT_TRUE(game->session().newDealBreaksStreak());
     }
 }
 
@@ -111,19 +112,19 @@ TEST(RestartDealTest, OneUndoTakesTheRestartBack)
     storeRules(store, "Vegas", true, 3);
     SolitaireGame game(store, false);
     play(game, 30);
-    const QString before = describe(game.tableau(), game.stock()) + describe(game.waste());
-    const std::int64_t score = game.score();
-    const std::int64_t bankroll = game.vegasBankroll();
-    const std::int64_t passes = game.redealsUsed();
+    const QString before = describe(game.play().tableau(), game.play().stock()) + describe(game.play().waste());
+    const std::int64_t score = game.play().score();
+    const std::int64_t bankroll = game.statistics().vegasBankroll();
+    const std::int64_t passes = game.play().redealsUsed();
     DragState drag;
-    game.restartDeal(drag);
-    game.undo(drag);
-    EXPECT_EQ(describe(game.tableau(), game.stock()) + describe(game.waste()), before);
-    EXPECT_EQ(game.score(), score);
-    EXPECT_EQ(game.vegasBankroll(), bankroll);
-    EXPECT_EQ(game.redealsUsed(), passes);
-    game.redo(drag);
-    EXPECT_FALSE(game.canRestartDeal());
+    game.session().restartDeal(drag);
+    game.play().undo(drag);
+    EXPECT_EQ(describe(game.play().tableau(), game.play().stock()) + describe(game.play().waste()), before);
+    EXPECT_EQ(game.play().score(), score);
+    EXPECT_EQ(game.statistics().vegasBankroll(), bankroll);
+    EXPECT_EQ(game.play().redealsUsed(), passes);
+    game.play().redo(drag);
+    EXPECT_FALSE(game.session().canRestartDeal());
 }
 
 TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
@@ -141,21 +142,21 @@ TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
     record.dealt = dealtFromOrderedDeck(4242);
     store.setData(keys::savedGame, encodeSavedGame(record));
     SolitaireGame game(store, false);
-    ASSERT_EQ(game.dealOrigin().number, 4242u);
-    EXPECT_EQ(dealCode(game.dealOrigin()), QString::fromStdString(solver::encodeDealCode(solver::orderedDeck())));
+    ASSERT_EQ(game.session().origin().number, 4242u);
+    EXPECT_EQ(dealCode(game.session().origin()), QString::fromStdString(solver::encodeDealCode(solver::orderedDeck())));
 
-    game.move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    ASSERT_TRUE(game.hasWon());
-    EXPECT_EQ(game.solvedCount(), 1);
+    game.play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    ASSERT_TRUE(game.play().hasWon());
+    EXPECT_EQ(game.statistics().solvedCount(), 1);
     DragState drag;
-    game.restartDeal(drag);
-    EXPECT_FALSE(game.hasWon());
-    EXPECT_EQ(game.score(), 0);
-    EXPECT_EQ(game.tableau()[6].size(), 7);
-    EXPECT_EQ(game.solvedCount(), 1);
-    EXPECT_EQ(game.currentStreak(), 3);
-    EXPECT_TRUE(peer(game).gameHasBeenCreditedWin());
-    EXPECT_FALSE(game.newDealBreaksStreak());
+    game.session().restartDeal(drag);
+    EXPECT_FALSE(game.play().hasWon());
+    EXPECT_EQ(game.play().score(), 0);
+    EXPECT_EQ(game.play().tableau()[6].size(), 7);
+    EXPECT_EQ(game.statistics().solvedCount(), 1);
+    EXPECT_EQ(game.statistics().currentStreak(), 3);
+    EXPECT_TRUE(game.session().hasBeenCreditedWin());
+    EXPECT_FALSE(game.session().newDealBreaksStreak());
     EXPECT_TRUE(invariantsHold(game));
 }
 
@@ -170,23 +171,23 @@ TEST(RestartDealTest, OlderAndDamagedRecordsRestoreWithoutRestart)
     p.tableau = {"KC", "-2H 9D", "", "", "", "", ""};
     p.hasStartedCurrentDeal = true;
     auto game = loadGame(store, p);
-    EXPECT_FALSE(game->dealOrigin().isKnown());
-    EXPECT_FALSE(game->canRestartDeal());
-    EXPECT_TRUE(dealCode(game->dealOrigin()).isEmpty());
+    EXPECT_FALSE(game->session().origin().isKnown());
+    EXPECT_FALSE(game->session().canRestartDeal());
+    EXPECT_TRUE(dealCode(game->session().origin()).isEmpty());
     DragState drag;
-    game->restartDeal(drag);
-    EXPECT_EQ(game->tableau()[0].size(), 1);
+    game->session().restartDeal(drag);
+    EXPECT_EQ(game->play().tableau()[0].size(), 1);
 
     SavedGame record = p.record(ScoringMode::standard, std::nullopt);
     record.dealt = SavedDeal{record.stock, record.tableau, 7, 0}; // not a fresh layout
     store.setData(keys::savedGame, encodeSavedGame(record));
     SolitaireGame damaged(store, false);
-    EXPECT_EQ(damaged.tableau()[1].size(), 2); // restored all the same
-    EXPECT_FALSE(damaged.dealOrigin().isKnown());
+    EXPECT_EQ(damaged.play().tableau()[1].size(), 2); // restored all the same
+    EXPECT_FALSE(damaged.session().origin().isKnown());
 
-    game->newDeal();
-    EXPECT_TRUE(game->dealOrigin().isKnown());
-    EXPECT_FALSE(game->dealOrigin().number);
+    game->session().newDeal();
+    EXPECT_TRUE(game->session().origin().isKnown());
+    EXPECT_FALSE(game->session().origin().number);
 }
 
 TEST(NumberedDealTest, SameNumberSameDealAndCodesPlayTheirLayout)
@@ -208,27 +209,27 @@ TEST(NumberedDealTest, SameNumberSameDealAndCodesPlayTheirLayout)
             InMemorySettingsStore store;
             storeRules(store, c.scoring, c.unlimited, c.draw);
             SolitaireGame game(store, false);
-            game.playDeal(DealRequest{4242, std::nullopt});
-            EXPECT_EQ(game.dealOrigin().number, 4242u);
-            const QString dealt = describe(game.tableau(), game.stock());
+            game.session().playDeal(DealRequest{4242, std::nullopt});
+            EXPECT_EQ(game.session().origin().number, 4242u);
+            const QString dealt = describe(game.play().tableau(), game.play().stock());
             if (run == 0)
                 first = dealt;
             EXPECT_EQ(dealt, first);
-            const solver::NamedRules r = *solver::rulesNamed(c.rules);
-            EXPECT_EQ(dealCode(game.dealOrigin()),
+            const solver::DealRules r = *solver::rulesNamed(c.rules);
+            EXPECT_EQ(dealCode(game.session().origin()),
                       QString::fromStdString(solver::encodeDealCode(
-                          solver::findNumberedDeal(4242, r.drawCount, r.maxRecycles).deck)));
+                          solver::findNumberedDeal(4242, r).deck)));
             EXPECT_TRUE(invariantsHold(game));
         }
         // The code plays exactly that layout in another home, without a number.
         InMemorySettingsStore other;
         SolitaireGame game(other, false);
         DealRequest request;
-        const solver::NamedRules r = *solver::rulesNamed(c.rules);
-        request.deck = solver::findNumberedDeal(4242, r.drawCount, r.maxRecycles).deck;
-        game.playDeal(request);
-        EXPECT_EQ(describe(game.tableau(), game.stock()), first);
-        EXPECT_FALSE(game.dealOrigin().number);
+        const solver::DealRules r = *solver::rulesNamed(c.rules);
+        request.deck = solver::findNumberedDeal(4242, r).deck;
+        game.session().playDeal(request);
+        EXPECT_EQ(describe(game.play().tableau(), game.play().stock()), first);
+        EXPECT_FALSE(game.session().origin().number);
     }
 }
 
@@ -239,17 +240,17 @@ TEST(NumberedDealTest, PlayingADealReplacesTheOneInProgressLikeNewDeal)
     store.setInteger(keys::currentStreak, 5);
     SolitaireGame game(store, false);
     play(game, 4);
-    EXPECT_EQ(game.dealsCount(), 1);
-    game.playDeal(DealRequest{42, std::nullopt});
-    EXPECT_EQ(game.currentStreak(), 0); // a started, unwon deal was abandoned
-    EXPECT_EQ(game.score(), -SolitaireGame::kVegasAnte);
-    EXPECT_TRUE(peer(game).history().isEmpty());
-    EXPECT_FALSE(peer(game).hasStartedCurrentDeal());
+    EXPECT_EQ(game.statistics().dealsCount(), 1);
+    game.session().playDeal(DealRequest{42, std::nullopt});
+    EXPECT_EQ(game.statistics().currentStreak(), 0); // a started, unwon deal was abandoned
+    EXPECT_EQ(game.play().score(), -GamePlay::kVegasAnte);
+    EXPECT_TRUE(game.play().history().undoSteps().isEmpty());
+    EXPECT_FALSE(game.session().hasStartedDeal());
     play(game, 1);
-    EXPECT_EQ(game.dealsCount(), 2); // counts like any other deal
+    EXPECT_EQ(game.statistics().dealsCount(), 2); // counts like any other deal
     drainEvents();
     SolitaireGame relaunched(store, false);
-    EXPECT_EQ(relaunched.dealOrigin().number, 42u);
+    EXPECT_EQ(relaunched.session().origin().number, 42u);
 }
 
 TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
@@ -291,20 +292,20 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     InMemorySettingsStore store;
     storeRules(store, "Standard", true, 1);
     auto game = std::make_unique<SolitaireGame>(store, false);
-    const RuleSetStatistics& stats = game->ruleSetStatistics();
+    const GameStatistics& stats = game->statistics();
     play(*game, 2);
-    game->setDrawMode(DrawMode::fromCount(3)); // Standard: the deal goes on, still counted as Draw 1
+    game->settings().setDrawMode(DrawMode::fromCount(3)); // Standard: the deal goes on, still counted as Draw 1
     play(*game, 2);
     EXPECT_EQ(stats.tally(0).played, 1);
     EXPECT_EQ(stats.tally(1).played, 0);
-    game->setScoringMode(ScoringMode::vegas); // deals anew: the started deal was abandoned
+    game->settings().setScoringMode(ScoringMode::vegas); // deals anew: the started deal was abandoned
     play(*game, 1);
     EXPECT_EQ(stats.tally(3).played, 1);
     EXPECT_EQ(store.integerForKey(keys::draw3VegasPlayed), 1);
     EXPECT_EQ(store.integerForKey(keys::draw1StandardPlayed), 1);
     EXPECT_EQ(stats.recent(), QList<DealOutcome>{DealOutcome::abandoned});
-    EXPECT_EQ(game->dealsCount(), 2); // the lifetime rows count both
-    game->newDeal();
+    EXPECT_EQ(game->statistics().dealsCount(), 2); // the lifetime rows count both
+    game->session().newDeal();
 
     // A win is credited to the rule set the deal was counted under, also
     // after a relaunch and a later switch of the draw count.
@@ -316,9 +317,9 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     storeRules(store, "Vegas", true, 3);
     game.reset();
     game = loadGame(store, p);
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    EXPECT_EQ(game->ruleSetStatistics().tally(3).won, 1);
-    EXPECT_EQ(game->ruleSetStatistics().recent(),
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_EQ(game->statistics().tally(3).won, 1);
+    EXPECT_EQ(game->statistics().recent(),
               (QList<DealOutcome>{DealOutcome::abandoned, DealOutcome::abandoned, DealOutcome::won}));
 
     // Stuck: nothing to draw, no pass left, no card that may move.
@@ -330,8 +331,8 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     stuck.hasStartedCurrentDeal = true;
     game.reset();
     game = loadGame(store, stuck);
-    game->newDeal();
-    EXPECT_EQ(game->ruleSetStatistics().recent().last(), DealOutcome::lost);
+    game->session().newDeal();
+    EXPECT_EQ(game->statistics().recent().last(), DealOutcome::lost);
     EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWL"));
 
     // Thirty-one outcomes keep the last thirty; a relaunch reads them back.
@@ -340,17 +341,17 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     store.removeObject(keys::savedGame);
     game = std::make_unique<SolitaireGame>(store, false);
     play(*game, 1);
-    game->newDeal();
-    EXPECT_EQ(game->ruleSetStatistics().recent().size(), 30);
-    EXPECT_EQ(game->ruleSetStatistics().recent().first(), DealOutcome::won);
-    EXPECT_EQ(game->ruleSetStatistics().recent().last(), DealOutcome::abandoned);
+    game->session().newDeal();
+    EXPECT_EQ(game->statistics().recent().size(), 30);
+    EXPECT_EQ(game->statistics().recent().first(), DealOutcome::won);
+    EXPECT_EQ(game->statistics().recent().last(), DealOutcome::abandoned);
 
-    game->resetStatistics();
-    for (int r = 0; r < RuleSetStatistics::kRuleSets; ++r) {
-        EXPECT_EQ(game->ruleSetStatistics().tally(r).played, 0);
-        EXPECT_EQ(game->ruleSetStatistics().tally(r).won, 0);
+    game->session().resetStatistics();
+    for (int r = 0; r < GameStatistics::kRuleSets; ++r) {
+        EXPECT_EQ(game->statistics().tally(r).played, 0);
+        EXPECT_EQ(game->statistics().tally(r).won, 0);
     }
-    EXPECT_TRUE(game->ruleSetStatistics().recent().isEmpty());
+    EXPECT_TRUE(game->statistics().recent().isEmpty());
     EXPECT_EQ(store.integerForKey(keys::draw1StandardPlayed), 0);
     EXPECT_EQ(store.integerForKey(keys::draw3VegasWon), 0);
     EXPECT_EQ(store.stringForKey(keys::recentDeals), QString());

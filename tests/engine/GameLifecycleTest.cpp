@@ -37,11 +37,11 @@ TEST(StatisticsTest, UntouchedDealsDoNotCountOrBreakTheStreak)
     InMemorySettingsStore store;
     store.setInteger(keys::currentStreak, 4);
     SolitaireGame game(store, false);
-    EXPECT_FALSE(game.newDealBreaksStreak());
-    game.newDeal();
-    game.newDeal();
-    EXPECT_EQ(game.dealsCount(), 0);
-    EXPECT_EQ(game.currentStreak(), 4);
+    EXPECT_FALSE(game.session().newDealBreaksStreak());
+    game.session().newDeal();
+    game.session().newDeal();
+    EXPECT_EQ(game.statistics().dealsCount(), 0);
+    EXPECT_EQ(game.statistics().currentStreak(), 4);
 }
 
 TEST(StatisticsTest, AbandoningAStartedDealBreaksTheStreakButNotTheBest)
@@ -51,13 +51,13 @@ TEST(StatisticsTest, AbandoningAStartedDealBreaksTheStreakButNotTheBest)
     store.setInteger(keys::currentStreak, 4);
     store.setInteger(keys::bestStreak, 6);
     SolitaireGame game(store, false);
-    game.drawFromStock(drag);
-    EXPECT_EQ(game.dealsCount(), 1);
+    game.play().drawFromStock(drag);
+    EXPECT_EQ(game.statistics().dealsCount(), 1);
     EXPECT_EQ(store.integerForKey(keys::dealsCount), 1);
-    EXPECT_TRUE(game.newDealBreaksStreak());
-    game.newDeal();
-    EXPECT_EQ(game.currentStreak(), 0);
-    EXPECT_EQ(game.bestStreak(), 6);
+    EXPECT_TRUE(game.session().newDealBreaksStreak());
+    game.session().newDeal();
+    EXPECT_EQ(game.statistics().currentStreak(), 0);
+    EXPECT_EQ(game.statistics().bestStreak(), 6);
     EXPECT_EQ(store.integerForKey(keys::currentStreak), 0);
 }
 
@@ -72,20 +72,20 @@ TEST(StatisticsTest, WinIsCreditedOnceAndBestScoreKeepsTheMaximum)
     Position p = oneCardFromWinning();
     p.score = 640;
     auto game = loadGame(store, p);
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    EXPECT_EQ(game->score(), 650);
-    EXPECT_EQ(game->bestScore(), 650);
-    EXPECT_EQ(game->solvedCount(), 1);
-    EXPECT_EQ(game->currentStreak(), 3);
-    EXPECT_EQ(game->bestStreak(), 3);
-    game->undo(drag);
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    EXPECT_EQ(game->solvedCount(), 1);
-    EXPECT_EQ(game->currentStreak(), 3);
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_EQ(game->play().score(), 650);
+    EXPECT_EQ(game->statistics().bestScore(), 650);
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
+    EXPECT_EQ(game->statistics().currentStreak(), 3);
+    EXPECT_EQ(game->statistics().bestStreak(), 3);
+    game->play().undo(drag);
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
+    EXPECT_EQ(game->statistics().currentStreak(), 3);
     // A won deal can be replaced without losing the streak.
-    EXPECT_FALSE(game->newDealBreaksStreak());
-    game->newDeal();
-    EXPECT_EQ(game->currentStreak(), 3);
+    EXPECT_FALSE(game->session().newDealBreaksStreak());
+    game->session().newDeal();
+    EXPECT_EQ(game->statistics().currentStreak(), 3);
 }
 
 TEST(StatisticsTest, ResetClearsCountersAndHistoryButNotTheDeal)
@@ -97,17 +97,17 @@ TEST(StatisticsTest, ResetClearsCountersAndHistoryButNotTheDeal)
                                keys::bestScore, keys::vegasBankroll})
         store.setInteger(key, 9);
     auto game = loadGame(store, oneCardFromWinning());
-    game->drawFromStock(drag); // nothing to draw: stays untouched
-    game->move(DragSource::tableau(0, 0), MoveTarget::tableau(1));
-    game->resetStatistics();
+    game->play().drawFromStock(drag); // nothing to draw: stays untouched
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::tableau(1));
+    game->session().resetStatistics();
     for (const QString& key : {keys::dealsCount, keys::solvedCount, keys::currentStreak, keys::bestStreak,
                                keys::bestScore, keys::vegasBankroll})
         EXPECT_EQ(store.integerForKey(key), 0) << key.toStdString();
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_TRUE(peer(*game).hasStartedCurrentDeal());
-    game->move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
-    EXPECT_EQ(game->solvedCount(), 1);
-    EXPECT_EQ(game->dealsCount(), 0);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_TRUE(game->session().hasStartedDeal());
+    game->play().move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
+    EXPECT_EQ(game->statistics().dealsCount(), 0);
 }
 
 // --- Settings -----------------------------------------------------------------------
@@ -116,15 +116,15 @@ TEST(SettingsTest, FreshInstallDefaults)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    EXPECT_EQ(game.drawMode().count(), 1);
-    EXPECT_TRUE(game.unlimitedRedeals());
-    EXPECT_EQ(game.scoringMode(), ScoringMode::standard);
-    EXPECT_EQ(game.boardSize(), BoardSize::standard);
-    EXPECT_EQ(game.autoCompleteMode(), AutoCompleteMode::enabled);
-    EXPECT_EQ(game.menuBarIcon(), MenuBarIconOption::spade);
-    EXPECT_EQ(game.cardTheme(), CardBackTheme::onyx);
-    EXPECT_FALSE(game.showsCornerSuit());
-    EXPECT_FALSE(game.hasSeenWelcome());
+    EXPECT_EQ(game.settings().drawMode().count(), 1);
+    EXPECT_TRUE(game.settings().unlimitedRedeals());
+    EXPECT_EQ(game.settings().scoringMode(), ScoringMode::standard);
+    EXPECT_EQ(game.settings().boardSize(), BoardSize::standard);
+    EXPECT_EQ(game.settings().autoCompleteMode(), AutoCompleteMode::enabled);
+    EXPECT_EQ(game.settings().menuBarIcon(), MenuBarIconOption::spade);
+    EXPECT_EQ(game.settings().cardTheme(), CardBackTheme::onyx);
+    EXPECT_FALSE(game.settings().showsCornerSuit());
+    EXPECT_FALSE(game.settings().hasSeenWelcome());
 }
 
 TEST(SettingsTest, UnusableStoredValuesFallBack)
@@ -137,15 +137,15 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     store.setRawValue(keys::boardSize, 7);            // wrong type
     store.setRawValue(keys::dealsCount, QString("x")); // wrong type
     SolitaireGame game(store, false);
-    EXPECT_EQ(game.drawMode().count(), 1);
-    EXPECT_FALSE(game.unlimitedRedeals());
-    EXPECT_EQ(game.cardTheme(), CardBackTheme::onyx);
-    EXPECT_EQ(game.scoringMode(), ScoringMode::standard);
-    EXPECT_EQ(game.boardSize(), BoardSize::standard);
-    EXPECT_EQ(game.dealsCount(), 0);
+    EXPECT_EQ(game.settings().drawMode().count(), 1);
+    EXPECT_FALSE(game.settings().unlimitedRedeals());
+    EXPECT_EQ(game.settings().cardTheme(), CardBackTheme::onyx);
+    EXPECT_EQ(game.settings().scoringMode(), ScoringMode::standard);
+    EXPECT_EQ(game.settings().boardSize(), BoardSize::standard);
+    EXPECT_EQ(game.statistics().dealsCount(), 0);
     store.removeObject(keys::unlimitedRedeals);
     SolitaireGame again(store, false);
-    EXPECT_TRUE(again.unlimitedRedeals());
+    EXPECT_TRUE(again.settings().unlimitedRedeals());
 }
 
 TEST(SettingsTest, WriteThroughAndNewDealRules)
@@ -153,55 +153,55 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     InMemorySettingsStore store;
     DragState drag;
     SolitaireGame game(store, false);
-    game.drawFromStock(drag); // start the deal so a new one is visible
-    auto dealt = [&] { return peer(game).history().isEmpty(); };
+    game.play().drawFromStock(drag); // start the deal so a new one is visible
+    auto dealt = [&] { return game.play().history().undoSteps().isEmpty(); };
 
     // Same scoring mode: no write, no deal.
     const int before = store.writeCount(keys::scoringMode);
-    game.setScoringMode(ScoringMode::standard);
+    game.settings().setScoringMode(ScoringMode::standard);
     EXPECT_EQ(store.writeCount(keys::scoringMode), before);
     EXPECT_FALSE(dealt());
 
     // Draw count without a pass limit: written, game kept.
-    game.setDrawMode(DrawMode::fromCount(3));
+    game.settings().setDrawMode(DrawMode::fromCount(3));
     EXPECT_EQ(store.integerForKey(keys::drawCount), 3);
     EXPECT_FALSE(dealt());
-    game.setDrawMode(DrawMode::fromCount(3)); // written on every assignment
+    game.settings().setDrawMode(DrawMode::fromCount(3)); // written on every assignment
     EXPECT_EQ(store.writeCount(keys::drawCount), 2);
 
     // Redeals in Standard: written, game kept.
-    game.setUnlimitedRedeals(false);
+    game.settings().setUnlimitedRedeals(false);
     EXPECT_FALSE(store.boolForKey(keys::unlimitedRedeals));
     EXPECT_TRUE(store.hasObjectForKey(keys::unlimitedRedeals));
     EXPECT_FALSE(dealt());
 
     // Scoring mode change deals (Vegas, limited).
-    game.setScoringMode(ScoringMode::vegas);
+    game.settings().setScoringMode(ScoringMode::vegas);
     EXPECT_EQ(store.stringForKey(keys::scoringMode), "Vegas");
     EXPECT_TRUE(dealt());
-    EXPECT_EQ(game.score(), -52);
-    EXPECT_EQ(game.currentDealRules(), DealRules::drawThreeLimited());
+    EXPECT_EQ(game.play().score(), -52);
+    EXPECT_EQ(game.settings().dealRules(), DealRules::drawThreeLimited());
 
     // Draw count under the limit deals.
-    game.drawFromStock(drag);
-    game.setDrawMode(DrawMode::fromCount(1));
+    game.play().drawFromStock(drag);
+    game.settings().setDrawMode(DrawMode::fromCount(1));
     EXPECT_TRUE(dealt());
-    EXPECT_EQ(game.currentDealRules(), DealRules::drawOneLimited());
+    EXPECT_EQ(game.settings().dealRules(), DealRules::drawOneLimited());
 
     // Redeals in Vegas deal.
-    game.drawFromStock(drag);
-    game.setUnlimitedRedeals(true);
+    game.play().drawFromStock(drag);
+    game.settings().setUnlimitedRedeals(true);
     EXPECT_TRUE(dealt());
-    EXPECT_EQ(game.currentDealRules(), DealRules::unlimited());
+    EXPECT_EQ(game.settings().dealRules(), DealRules::unlimited());
 
     // Cosmetic settings never deal.
-    game.drawFromStock(drag);
-    game.setCardTheme(CardBackTheme::blueprint);
-    game.setBoardSize(BoardSize::large);
-    game.setShowsCornerSuit(true);
-    game.setMenuBarIcon(MenuBarIconOption::cardFan);
-    game.setAutoCompleteMode(AutoCompleteMode::disabled);
-    game.setHasSeenWelcome(true);
+    game.play().drawFromStock(drag);
+    game.settings().setCardTheme(CardBackTheme::blueprint);
+    game.settings().setBoardSize(BoardSize::large);
+    game.settings().setShowsCornerSuit(true);
+    game.settings().setMenuBarIcon(MenuBarIconOption::cardFan);
+    game.settings().setAutoCompleteMode(AutoCompleteMode::disabled);
+    game.settings().setHasSeenWelcome(true);
     EXPECT_FALSE(dealt());
     EXPECT_EQ(store.stringForKey(keys::cardTheme), "Blueprint");
     EXPECT_EQ(store.stringForKey(keys::boardSize), "Large");
@@ -211,23 +211,23 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     EXPECT_TRUE(store.boolForKey(keys::hasSeenWelcome));
 
     SolitaireGame reread(store, false);
-    EXPECT_EQ(reread.cardTheme(), CardBackTheme::blueprint);
-    EXPECT_EQ(reread.boardSize(), BoardSize::large);
-    EXPECT_EQ(reread.menuBarIcon(), MenuBarIconOption::cardFan);
-    EXPECT_EQ(reread.scoringMode(), ScoringMode::vegas);
+    EXPECT_EQ(reread.settings().cardTheme(), CardBackTheme::blueprint);
+    EXPECT_EQ(reread.settings().boardSize(), BoardSize::large);
+    EXPECT_EQ(reread.settings().menuBarIcon(), MenuBarIconOption::cardFan);
+    EXPECT_EQ(reread.settings().scoringMode(), ScoringMode::vegas);
 }
 
 TEST(SettingsTest, ObserversHearOnlyRealChanges)
 {
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
-    QSignalSpy theme(&game, &SolitaireGame::cardThemeChanged);
-    game.setCardTheme(CardBackTheme::onyx);
+    QSignalSpy theme(&game.settings(), &GameSettings::cardThemeChanged);
+    game.settings().setCardTheme(CardBackTheme::onyx);
     EXPECT_EQ(theme.count(), 0);
-    game.setCardTheme(CardBackTheme::neon);
+    game.settings().setCardTheme(CardBackTheme::neon);
     EXPECT_EQ(theme.count(), 1);
-    QSignalSpy score(&game, &SolitaireGame::scoreChanged);
-    game.newDeal(); // score stays 0
+    QSignalSpy score(&game.play(), &GamePlay::scoreChanged);
+    game.session().newDeal(); // score stays 0
     EXPECT_EQ(score.count(), 0);
 }
 
@@ -286,14 +286,14 @@ TEST(DealTest, NewDealResetsThePerDealState)
     DragState drag;
     store.setString(keys::scoringMode, "Vegas");
     SolitaireGame game(store, false);
-    game.drawFromStock(drag);
-    game.drawFromStock(drag);
-    game.newDeal();
-    EXPECT_EQ(game.score(), -52);
-    EXPECT_TRUE(peer(game).history().isEmpty());
-    EXPECT_TRUE(game.waste().isEmpty());
-    EXPECT_EQ(game.redealsUsed(), 0);
-    EXPECT_FALSE(peer(game).hasStartedCurrentDeal());
+    game.play().drawFromStock(drag);
+    game.play().drawFromStock(drag);
+    game.session().newDeal();
+    EXPECT_EQ(game.play().score(), -52);
+    EXPECT_TRUE(game.play().history().undoSteps().isEmpty());
+    EXPECT_TRUE(game.play().waste().isEmpty());
+    EXPECT_EQ(game.play().redealsUsed(), 0);
+    EXPECT_FALSE(game.session().hasStartedDeal());
     EXPECT_TRUE(invariantsHold(game));
 }
 
@@ -310,12 +310,12 @@ TEST(SaveTest, OneSavePerTurnAndWinRemovesTheRecord)
     drainEvents();
     const int before = store.writeCount(keys::savedGame);
     // A move touches two piles and the score: one write after the turn.
-    game->move(DragSource::tableau(0, 0), MoveTarget::tableau(1));
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::tableau(1));
     EXPECT_EQ(store.writeCount(keys::savedGame), before);
     drainEvents();
     EXPECT_EQ(store.writeCount(keys::savedGame), before + 1);
-    game->move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
-    ASSERT_TRUE(game->hasWon());
+    game->play().move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
+    ASSERT_TRUE(game->play().hasWon());
     drainEvents();
     EXPECT_FALSE(store.hasObjectForKey(keys::savedGame));
 }
@@ -331,9 +331,9 @@ TEST(SaveTest, SavedGameRestoresIntoANewGameWithNewIdentities)
     {
         SolitaireGame game(store, false);
         for (int i = 0; i < 9; ++i)
-            game.drawFromStock(drag);
+            game.play().drawFromStock(drag);
         drainEvents();
-        const SavedGame saved = peer(game).makeSavedGame();
+        const SavedGame saved = game.makeSavedGame();
         EXPECT_EQ(saved.passesAllowed, 3);
         SolitaireGame restored(store, false);
         EXPECT_TRUE(invariantsHold(restored));
@@ -346,15 +346,15 @@ TEST(SaveTest, SavedGameRestoresIntoANewGameWithNewIdentities)
                     return false;
             return true;
         };
-        EXPECT_TRUE(same(game.stock(), restored.stock()));
-        EXPECT_TRUE(same(game.waste(), restored.waste()));
+        EXPECT_TRUE(same(game.play().stock(), restored.play().stock()));
+        EXPECT_TRUE(same(game.play().waste(), restored.play().waste()));
         for (int c = 0; c < kColumnCount; ++c)
-            EXPECT_TRUE(same(game.tableau()[c], restored.tableau()[c]));
-        EXPECT_EQ(restored.score(), game.score());
-        EXPECT_EQ(restored.redealsUsed(), game.redealsUsed());
-        EXPECT_TRUE(peer(restored).hasStartedCurrentDeal());
-        EXPECT_TRUE(peer(restored).history().isEmpty());
-        EXPECT_EQ(restored.dealsCount(), 1); // not counted again
+            EXPECT_TRUE(same(game.play().tableau()[c], restored.play().tableau()[c]));
+        EXPECT_EQ(restored.play().score(), game.play().score());
+        EXPECT_EQ(restored.play().redealsUsed(), game.play().redealsUsed());
+        EXPECT_TRUE(restored.session().hasStartedDeal());
+        EXPECT_TRUE(restored.play().history().undoSteps().isEmpty());
+        EXPECT_EQ(restored.statistics().dealsCount(), 1); // not counted again
     }
 }
 
@@ -366,8 +366,8 @@ TEST(SaveTest, GameDestroyedBeforeItsSaveRunsWritesNothing)
         SolitaireGame game(store, false);
         drainEvents();
         store.removeObject(keys::savedGame);
-        game.drawFromStock(drag);
-        EXPECT_TRUE(peer(game).saveIsScheduled());
+        game.play().drawFromStock(drag);
+        EXPECT_TRUE(game.isSaveScheduled());
     }
     drainEvents();
     EXPECT_FALSE(store.hasObjectForKey(keys::savedGame));
@@ -385,12 +385,12 @@ TEST(StatisticsTest, ExtremeStoredCountersSaturateInsteadOfOverflowing)
     Position p = oneCardFromWinning();
     auto game = loadGame(store, p);
     store.setInteger(keys::solvedCount, max);
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3)); // counts, charges, pays, credits
-    EXPECT_EQ(game->dealsCount(), max);
-    EXPECT_EQ(game->vegasBankroll(), max - 52 + 5);
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3)); // counts, charges, pays, credits
+    EXPECT_EQ(game->statistics().dealsCount(), max);
+    EXPECT_EQ(game->statistics().vegasBankroll(), max - 52 + 5);
     store.setInteger(keys::vegasBankroll, std::numeric_limits<std::int64_t>::min());
     store.removeObject(keys::savedGame);
     SolitaireGame poor(store, false);
-    poor.drawFromStock(drag);
-    EXPECT_EQ(poor.vegasBankroll(), SolitaireGame::kVegasBankrollFloor);
+    poor.play().drawFromStock(drag);
+    EXPECT_EQ(poor.statistics().vegasBankroll(), GameStatistics::kVegasBankrollFloor);
 }

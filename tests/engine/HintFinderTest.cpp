@@ -63,7 +63,7 @@ TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
         auto game = loadGame(store, start);
         HintFinder finder(*game);
         const bool winnable = start.tableau[1].isEmpty();
-        for (int step = 0; step < 300 && !game->hasWon(); ++step) {
+        for (int step = 0; step < 300 && !game->play().hasWon(); ++step) {
             const auto hint = ask(finder);
             ASSERT_TRUE(hint);
             if (!winnable) {
@@ -73,12 +73,12 @@ TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
             }
             ASSERT_TRUE(hint->showsOnBoard()) << hint->text.toStdString();
             if (hint->kind == Hint::Kind::move)
-                ASSERT_TRUE(game->move(hint->move.source, hint->move.target)) << hint->text.toStdString();
+                ASSERT_TRUE(game->play().move(hint->move.source, hint->move.target)) << hint->text.toStdString();
             else
-                game->drawFromStock(drag);
+                game->play().drawFromStock(drag);
             ASSERT_TRUE(invariantsHold(*game));
         }
-        EXPECT_EQ(game->hasWon(), winnable);
+        EXPECT_EQ(game->play().hasWon(), winnable);
     }
 }
 
@@ -107,17 +107,17 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
         };
         std::optional<Played> last;
         int hints = 0;
-        for (; hints < 400 && !game.hasWon(); ++hints) {
+        for (; hints < 400 && !game.play().hasWon(); ++hints) {
             const auto hint = ask(finder);
             ASSERT_TRUE(hint);
             ASSERT_TRUE(hint->showsOnBoard()) << hint->text.toStdString();
             if (hint->kind != Hint::Kind::move) {
-                game.drawFromStock(drag);
+                game.play().drawFromStock(drag);
                 last.reset();
                 continue;
             }
             const Move& m = hint->move;
-            const Played now{peer(game).cards(m.source).first(), m.source, m.target};
+            const Played now{moves::cardsFor(game.play().table(), m.source).first(), m.source, m.target};
             if (last && last->card == now.card) {
                 const bool fromWhereItWent = (last->target.kind == MoveTarget::Kind::tableau) ==
                                                  (now.source.kind == DragSource::Kind::tableau) &&
@@ -128,19 +128,19 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
                     (last->source.kind == DragSource::Kind::foundation && now.target.kind == MoveTarget::Kind::foundation);
                 EXPECT_FALSE(fromWhereItWent && backWhereItCame) << "hint " << hints << ": " << hint->text.toStdString();
             }
-            ASSERT_TRUE(game.move(m.source, m.target)) << hint->text.toStdString();
+            ASSERT_TRUE(game.play().move(m.source, m.target)) << hint->text.toStdString();
             last = now;
         }
-        EXPECT_TRUE(game.hasWon()) << hints << " hints";
+        EXPECT_TRUE(game.play().hasWon()) << hints << " hints";
     }
 }
 
 TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 {
     auto game = loadGame(store, dead());
-    const SavedGame before = peer(*game).makeSavedGame();
-    const auto score = game->score();
-    const auto deals = game->dealsCount();
+    const SavedGame before = (*game).makeSavedGame();
+    const auto score = game->play().score();
+    const auto deals = game->statistics().dealsCount();
 
     HintFinder tight(*game, {1, 1});
     const auto unknown = ask(tight);
@@ -150,11 +150,11 @@ TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 
     HintFinder finder(*game);
     ASSERT_TRUE(ask(finder));
-    EXPECT_EQ(peer(*game).makeSavedGame(), before);
-    EXPECT_EQ(game->score(), score);
-    EXPECT_EQ(game->dealsCount(), deals);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_FALSE(peer(*game).saveIsScheduled());
+    EXPECT_EQ((*game).makeSavedGame(), before);
+    EXPECT_EQ(game->play().score(), score);
+    EXPECT_EQ(game->statistics().dealsCount(), deals);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_FALSE((*game).isSaveScheduled());
 }
 
 TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
@@ -166,7 +166,7 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
     EXPECT_TRUE(finder.request());
     EXPECT_TRUE(finder.request());
     EXPECT_EQ(started.count(), 1);
-    game->drawFromStock(drag); // the piles change before the answer is taken
+    game->play().drawFromStock(drag); // the piles change before the answer is taken
     while (finder.isSearching())
         started.wait(5000);
     QCoreApplication::processEvents();

@@ -68,14 +68,14 @@ TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
     EXPECT_EQ(told.first().at(0).toString(), HintFinder::lostText());
     EXPECT_EQ(watcher.searches(), 1);
 
-    game->drawFromStock(drag); // still lost: not told again
+    game->play().drawFromStock(drag); // still lost: not told again
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(watcher.searches(), 2);
 
-    game->undo(drag); // both positions are known: nothing searched again
+    game->play().undo(drag); // both positions are known: nothing searched again
     settle(watcher);
-    game->redo(drag);
+    game->play().redo(drag);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(watcher.searches(), 2);
@@ -96,16 +96,16 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
     offStore.setString(keys::autoCompleteMode, "Disabled");
     offStore.setBool(keys::tellsWhenLost, false);
     auto off = loadGame(offStore, dead());
-    EXPECT_FALSE(off->tellsWhenLost());
+    EXPECT_FALSE(off->settings().tellsWhenLost());
     LostGameWatcher watcher(*off);
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
     settle(watcher);
-    off->drawFromStock(drag);
+    off->play().drawFromStock(drag);
     settle(watcher);
     EXPECT_EQ(told.count(), 0);
     EXPECT_EQ(watcher.searches(), 0); // nothing searched at all
 
-    off->setTellsWhenLost(true); // switched on: the position is checked now
+    off->settings().setTellsWhenLost(true); // switched on: the position is checked now
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
 }
@@ -115,36 +115,36 @@ TEST_F(LostGameWatcherTest, TheSwitchIsStoredAndOnByDefault)
     InMemorySettingsStore fresh;
     EXPECT_TRUE(readSetting(fresh, stored::tellsWhenLost)); // a store from before the switch
     SolitaireGame game(fresh, false);
-    EXPECT_TRUE(game.tellsWhenLost());
-    QSignalSpy changed(&game, &SolitaireGame::tellsWhenLostChanged);
-    game.setTellsWhenLost(false);
+    EXPECT_TRUE(game.settings().tellsWhenLost());
+    QSignalSpy changed(&game.settings(), &GameSettings::tellsWhenLostChanged);
+    game.settings().setTellsWhenLost(false);
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(fresh.rawValue(keys::tellsWhenLost), QVariant(false));
     SolitaireGame again(fresh, false);
-    EXPECT_FALSE(again.tellsWhenLost());
+    EXPECT_FALSE(again.settings().tellsWhenLost());
 }
 
 TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
 {
     auto game = loadGame(store, dead());
-    game->drawFromStock(drag);
+    game->play().drawFromStock(drag);
     QCoreApplication::processEvents();
-    const SavedGame before = peer(*game).makeSavedGame();
+    const SavedGame before = (*game).makeSavedGame();
     const int writes = store.totalWrites();
-    const auto score = game->score();
-    const auto undoSteps = peer(*game).history().size();
-    const bool saveScheduled = peer(*game).saveIsScheduled();
+    const auto score = game->play().score();
+    const auto undoSteps = game->play().history().undoSteps().size();
+    const bool saveScheduled = (*game).isSaveScheduled();
     {
         LostGameWatcher watcher(*game);
         QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
         settle(watcher);
         EXPECT_EQ(told.count(), 1);
     }
-    EXPECT_EQ(peer(*game).makeSavedGame(), before);
+    EXPECT_EQ((*game).makeSavedGame(), before);
     EXPECT_EQ(store.totalWrites(), writes);
-    EXPECT_EQ(game->score(), score);
-    EXPECT_EQ(peer(*game).history().size(), undoSteps);
-    EXPECT_EQ(peer(*game).saveIsScheduled(), saveScheduled);
+    EXPECT_EQ(game->play().score(), score);
+    EXPECT_EQ(game->play().history().undoSteps().size(), undoSteps);
+    EXPECT_EQ((*game).isSaveScheduled(), saveScheduled);
 
     // Going away mid-check stops the search instead of waiting it out.
     auto busyGame = std::make_unique<SolitaireGame>(store, false);

@@ -34,43 +34,43 @@ struct MovePathTest : ::testing::Test {
 TEST_F(MovePathTest, AMoveReportsTheCardsAndTheColumnsItTurnedUp)
 {
     auto game = loadGame(store, hiddenUnderRun());
-    const Card five = game->tableau()[0].last();
-    const auto record = game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
+    const Card five = game->play().tableau()[0].last();
+    const auto record = game->play().move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
     ASSERT_TRUE(record);
     EXPECT_EQ(record->cards, Pile{five});
     EXPECT_EQ(record->source, DragSource::tableau(0, 2));
     EXPECT_EQ(record->target, MoveTarget::tableau(1));
     EXPECT_EQ(record->flippedColumns, QList<int>{0});
-    EXPECT_FALSE(game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1))) << "nothing left there";
+    EXPECT_FALSE(game->play().move(DragSource::tableau(0, 2), MoveTarget::tableau(1))) << "nothing left there";
 }
 
 TEST_F(MovePathTest, EveryEntryPointRefusesHiddenUnknownAndOffBoardRequests)
 {
     const std::pair<const char*, std::function<void(SolitaireGame&, DragState&)>> requests[] = {
-        {"face-down group", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(0, 0), MoveTarget::tableau(1)); }},
-        {"face-down card sent", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(g.tableau()[0][1], d); }},
+        {"face-down group", [](SolitaireGame& g, DragState&) { g.play().move(DragSource::tableau(0, 0), MoveTarget::tableau(1)); }},
+        {"face-down card sent", [](SolitaireGame& g, DragState& d) { g.play().moveToBestSpot(g.play().tableau()[0][1], d); }},
         {"face-down group dropped", [](SolitaireGame& g, DragState& d) {
              d.setDragSource(DragSource::tableau(0, 1));
-             g.dropDraggedCards({{DropSlot::tableau(1), QRectF(60, 120, 44, 64)}}, d, QPointF(80, 130));
+             g.play().dropDraggedCards({{DropSlot::tableau(1), QRectF(60, 120, 44, 64)}}, d, QPointF(80, 130));
          }},
-        {"card not on the board", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(parseCard("AH"), d); }},
-        {"column off the board", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(9, 0), MoveTarget::tableau(1)); }},
-        {"index below a column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(0, -1), MoveTarget::tableau(1)); }},
-        {"foundation off the board", [](SolitaireGame& g, DragState&) { g.move(DragSource::waste(), MoveTarget::foundation(4)); }},
-        {"target column off the board", [](SolitaireGame& g, DragState& d) { g.moveIfLegal(DragSource::tableau(0, 2), MoveTarget::tableau(7), d); }},
-        {"digit key for no column", [](SolitaireGame& g, DragState& d) { moveFocusedPile(g, BoardFocus::tableau(0), 11, d); }},
-        {"move onto its own column", [](SolitaireGame& g, DragState&) { g.move(DragSource::tableau(1, 0), MoveTarget::tableau(1)); }},
+        {"card not on the board", [](SolitaireGame& g, DragState& d) { g.play().moveToBestSpot(parseCard("AH"), d); }},
+        {"column off the board", [](SolitaireGame& g, DragState&) { g.play().move(DragSource::tableau(9, 0), MoveTarget::tableau(1)); }},
+        {"index below a column", [](SolitaireGame& g, DragState&) { g.play().move(DragSource::tableau(0, -1), MoveTarget::tableau(1)); }},
+        {"foundation off the board", [](SolitaireGame& g, DragState&) { g.play().move(DragSource::waste(), MoveTarget::foundation(4)); }},
+        {"target column off the board", [](SolitaireGame& g, DragState& d) { g.play().moveIfLegal(DragSource::tableau(0, 2), MoveTarget::tableau(7), d); }},
+        {"digit key for no column", [](SolitaireGame& g, DragState& d) { moveFocusedPile(g.play(), BoardFocus::tableau(0), 11, d); }},
+        {"move onto its own column", [](SolitaireGame& g, DragState&) { g.play().move(DragSource::tableau(1, 0), MoveTarget::tableau(1)); }},
     };
     for (const auto& [name, request] : requests) {
         auto game = loadGame(store, hiddenUnderRun());
-        const SavedGame before = peer(*game).makeSavedGame();
+        const SavedGame before = (*game).makeSavedGame();
         request(*game, drag);
-        const SavedGame after = peer(*game).makeSavedGame();
+        const SavedGame after = (*game).makeSavedGame();
         EXPECT_EQ(after.tableau, before.tableau) << name;
         EXPECT_EQ(after.waste, before.waste) << name;
         EXPECT_EQ(after.foundations, before.foundations) << name;
-        EXPECT_TRUE(peer(*game).history().isEmpty()) << name;
-        EXPECT_FALSE(peer(*game).hasStartedCurrentDeal()) << name;
+        EXPECT_TRUE(game->play().history().undoSteps().isEmpty()) << name;
+        EXPECT_FALSE(game->session().hasStartedDeal()) << name;
     }
 }
 
@@ -80,16 +80,16 @@ TEST_F(MovePathTest, UndoAndStockQuestionsFollowTheGame)
     store.setBool(keys::unlimitedRedeals, false); // Draw 1: no recycle at all
     const Position p = hiddenUnderRun(true);
     auto game = loadGame(store, p);
-    EXPECT_FALSE(game->canUndo());
-    EXPECT_FALSE(peer(*game).canDrawFromStock()) << "empty stock, no pass left";
-    game->move(DragSource::waste(), MoveTarget::foundation(0));
-    EXPECT_TRUE(game->canUndo());
-    game->undo(drag);
-    EXPECT_FALSE(game->canUndo());
+    EXPECT_FALSE(game->play().canUndo());
+    EXPECT_FALSE(game->play().canDrawFromStock()) << "empty stock, no pass left";
+    game->play().move(DragSource::waste(), MoveTarget::foundation(0));
+    EXPECT_TRUE(game->play().canUndo());
+    game->play().undo(drag);
+    EXPECT_FALSE(game->play().canUndo());
 
     store.setBool(keys::unlimitedRedeals, true);
     auto unlimited = loadGame(store, p);
-    EXPECT_TRUE(peer(*unlimited).canDrawFromStock()) << "the waste can go back";
+    EXPECT_TRUE(unlimited->play().canDrawFromStock()) << "the waste can go back";
 }
 
 TEST_F(MovePathTest, NothingMovesWhileWonOrAutoCompleting)
@@ -120,21 +120,21 @@ TEST_F(MovePathTest, NothingMovesWhileWonOrAutoCompleting)
         p.foundations = c.foundations;
         p.tableau = c.tableau;
         auto game = loadGame(store, p);
-        ASSERT_TRUE(game->move(c.setUp.source, c.setUp.target));
-        ASSERT_TRUE(game->hasWon() || game->isAutoCompleting());
-        const bool won = game->hasWon();
-        const SavedGame before = peer(*game).makeSavedGame();
-        const auto history = peer(*game).history().size();
-        const auto solved = game->solvedCount();
+        ASSERT_TRUE(game->play().move(c.setUp.source, c.setUp.target));
+        ASSERT_TRUE(game->play().hasWon() || game->play().isAutoCompleting());
+        const bool won = game->play().hasWon();
+        const SavedGame before = (*game).makeSavedGame();
+        const auto history = game->play().history().undoSteps().size();
+        const auto solved = game->statistics().solvedCount();
 
-        EXPECT_FALSE(game->move(c.refused.source, c.refused.target));
-        const SavedGame after = peer(*game).makeSavedGame();
+        EXPECT_FALSE(game->play().move(c.refused.source, c.refused.target));
+        const SavedGame after = (*game).makeSavedGame();
         EXPECT_EQ(after.tableau, before.tableau);
         EXPECT_EQ(after.foundations, before.foundations);
         EXPECT_EQ(after.score, before.score);
-        EXPECT_EQ(peer(*game).history().size(), history);
-        EXPECT_EQ(game->solvedCount(), solved);
-        EXPECT_EQ(game->hasWon(), won);
-        EXPECT_EQ(game->isAutoCompleting(), !won);
+        EXPECT_EQ(game->play().history().undoSteps().size(), history);
+        EXPECT_EQ(game->statistics().solvedCount(), solved);
+        EXPECT_EQ(game->play().hasWon(), won);
+        EXPECT_EQ(game->play().isAutoCompleting(), !won);
     }
 }

@@ -1,6 +1,7 @@
 // Redo: puts back exactly what undo took back, and a new step drops it.
 
 #include "support/Positions.h"
+#include "screens/GameWords.h"
 
 #include <gtest/gtest.h>
 
@@ -25,8 +26,8 @@ struct Seen {
 
 Seen seen(const SolitaireGame& g)
 {
-    return {g.stock(), g.waste(), g.foundations(), g.tableau(), g.score(), g.vegasBankroll(),
-            g.redealsUsed(), passText(g).value_or(QString()), g.hasWon()};
+    return {g.play().stock(), g.play().waste(), g.play().foundations(), g.play().tableau(), g.play().score(), g.statistics().vegasBankroll(),
+            g.play().redealsUsed(), passText(g).value_or(QString()), g.play().hasWon()};
 }
 
 void PrintTo(const Seen& s, std::ostream* os)
@@ -73,45 +74,45 @@ TEST_P(RedoRoundTrip, RedoRestoresEachStateUndoTookBack)
 
     std::vector<Seen> after{seen(*game)};
     int sends = 0;
-    for (int i = 0; i < c.steps && !game->hasWon(); ++i) {
-        const auto waste = game->waste();
-        if (sends < c.sends && !waste.isEmpty() && !peer(*game).legalTargets(DragSource::waste()).isEmpty()) {
-            game->moveToBestSpot(waste.last(), drag);
+    for (int i = 0; i < c.steps && !game->play().hasWon(); ++i) {
+        const auto waste = game->play().waste();
+        if (sends < c.sends && !waste.isEmpty() && !moves::legalTargets(game->play().table(), DragSource::waste()).isEmpty()) {
+            game->play().moveToBestSpot(waste.last(), drag);
             ++sends;
-        } else if (peer(*game).canDrawFromStock()) {
-            game->drawFromStock(drag);
+        } else if (game->play().canDrawFromStock()) {
+            game->play().drawFromStock(drag);
         } else {
             break;
         }
         after.push_back(seen(*game));
     }
     const int played = int(after.size()) - 1;
-    const int undos = c.undos < 0 ? int(peer(*game).history().size()) : c.undos;
-    ASSERT_LE(undos, peer(*game).history().size());
+    const int undos = c.undos < 0 ? int(game->play().history().undoSteps().size()) : c.undos;
+    ASSERT_LE(undos, game->play().history().undoSteps().size());
 
     for (int u = 1; u <= undos; ++u) {
-        game->undo(drag);
+        game->play().undo(drag);
         ASSERT_EQ(seen(*game), after[played - u]) << "undo " << u;
     }
-    EXPECT_EQ(peer(*game).redoHistory().size(), undos);
+    EXPECT_EQ(game->play().history().redoSteps().size(), undos);
     for (int r = undos - 1; r >= 0; --r) {
-        ASSERT_TRUE(game->canRedo());
-        game->redo(drag);
+        ASSERT_TRUE(game->play().canRedo());
+        game->play().redo(drag);
         ASSERT_EQ(seen(*game), after[played - r]) << "redo back to step " << played - r;
         EXPECT_TRUE(invariantsHold(*game));
     }
-    EXPECT_FALSE(game->canRedo());
-    EXPECT_EQ(peer(*game).redoCount(), undos);
-    EXPECT_EQ(peer(*game).history().size(), std::min(played, int(SolitaireGame::kUndoLimit)));
+    EXPECT_FALSE(game->play().canRedo());
+    EXPECT_EQ(peer(game->play()).redoCount(), undos);
+    EXPECT_EQ(game->play().history().undoSteps().size(), std::min(played, int(UndoHistory::kLimit)));
     // The redos can be undone again, to the same places.
-    game->undo(drag);
+    game->play().undo(drag);
     EXPECT_EQ(seen(*game), after[played - 1]);
-    game->redo(drag);
+    game->play().redo(drag);
     EXPECT_EQ(seen(*game), after[played]);
-    EXPECT_EQ(store.integerForKey(keys::vegasBankroll), game->vegasBankroll());
+    EXPECT_EQ(store.integerForKey(keys::vegasBankroll), game->statistics().vegasBankroll());
     // A win reached again by redo was credited once.
-    EXPECT_EQ(game->solvedCount(), game->hasWon() ? 1 : 0);
-    EXPECT_EQ(game->currentStreak(), game->solvedCount());
+    EXPECT_EQ(game->statistics().solvedCount(), game->play().hasWon() ? 1 : 0);
+    EXPECT_EQ(game->statistics().currentStreak(), game->statistics().solvedCount());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,24 +137,24 @@ TEST(RedoTest, AnAutoCompleteRunRedoesAsOneStep)
                      "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
     p.tableau = {"-KS JS", "QS", "QH", "KH", "KD", "KC", ""};
     auto game = loadGame(store, p);
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
-    ASSERT_TRUE(game->isAutoCompleting());
-    EXPECT_FALSE(game->canRedo()) << "no redo while the run goes";
-    while (game->isAutoCompleting())
-        peer(*game).finishAutoCompleteStep();
-    ASSERT_TRUE(game->hasWon());
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(2));
+    ASSERT_TRUE(game->play().isAutoCompleting());
+    EXPECT_FALSE(game->play().canRedo()) << "no redo while the run goes";
+    while (game->play().isAutoCompleting())
+        peer(game->play()).finishAutoCompleteStep();
+    ASSERT_TRUE(game->play().hasWon());
     const Seen won = seen(*game);
-    game->undo(drag);
-    ASSERT_EQ(game->tableau()[0].size(), 1); // just after the move
-    game->redo(drag);
+    game->play().undo(drag);
+    ASSERT_EQ(game->play().tableau()[0].size(), 1); // just after the move
+    game->play().redo(drag);
     EXPECT_EQ(seen(*game), won);
-    EXPECT_FALSE(game->isAutoCompleting());
-    game->undo(drag);
-    game->undo(drag);
-    game->redo(drag); // the move, which leaves the run still to redo
-    EXPECT_FALSE(game->isAutoCompleting());
-    EXPECT_EQ(game->tableau()[0].size(), 1);
-    game->redo(drag);
+    EXPECT_FALSE(game->play().isAutoCompleting());
+    game->play().undo(drag);
+    game->play().undo(drag);
+    game->play().redo(drag); // the move, which leaves the run still to redo
+    EXPECT_FALSE(game->play().isAutoCompleting());
+    EXPECT_EQ(game->play().tableau()[0].size(), 1);
+    game->play().redo(drag);
     EXPECT_EQ(seen(*game), won);
 }
 
@@ -164,13 +165,13 @@ TEST(RedoTest, AnyNewStepOrReplacedDealClearsRedo)
         std::function<void(SolitaireGame&, DragState&)> act;
     };
     const Case cases[] = {
-        {"move", [](SolitaireGame& g, DragState& d) { g.moveToBestSpot(g.waste().last(), d); }},
-        {"draw", [](SolitaireGame& g, DragState& d) { g.drawFromStock(d); }},
-        {"new deal", [](SolitaireGame& g, DragState&) { g.newDeal(); }},
-        {"statistics reset", [](SolitaireGame& g, DragState&) { g.resetStatistics(); }},
+        {"move", [](SolitaireGame& g, DragState& d) { g.play().moveToBestSpot(g.play().waste().last(), d); }},
+        {"draw", [](SolitaireGame& g, DragState& d) { g.play().drawFromStock(d); }},
+        {"new deal", [](SolitaireGame& g, DragState&) { g.session().newDeal(); }},
+        {"statistics reset", [](SolitaireGame& g, DragState&) { g.session().resetStatistics(); }},
         {"restore", [](SolitaireGame& g, DragState&) {
-             peer(g).saveGame();
-             ASSERT_TRUE(peer(g).restoreSavedGame());
+             g.saveNow();
+             ASSERT_TRUE(g.restoreSavedGame());
          }},
     };
     for (const Case& c : cases) {
@@ -178,16 +179,16 @@ TEST(RedoTest, AnyNewStepOrReplacedDealClearsRedo)
         DragState drag;
         store.setString(keys::autoCompleteMode, "Disabled");
         auto game = loadGame(store, clubsInTheStock());
-        game->drawFromStock(drag); // AC up
-        game->drawFromStock(drag);
-        game->undo(drag);
-        ASSERT_TRUE(game->canRedo()) << c.what;
+        game->play().drawFromStock(drag); // AC up
+        game->play().drawFromStock(drag);
+        game->play().undo(drag);
+        ASSERT_TRUE(game->play().canRedo()) << c.what;
         c.act(*game, drag);
-        EXPECT_FALSE(game->canRedo()) << c.what;
+        EXPECT_FALSE(game->play().canRedo()) << c.what;
         // Nothing to redo: the key changes nothing.
         const Seen now = seen(*game);
-        game->redo(drag);
+        game->play().redo(drag);
         EXPECT_EQ(seen(*game), now) << c.what;
-        EXPECT_EQ(peer(*game).redoCount(), 0) << c.what;
+        EXPECT_EQ(peer(game->play()).redoCount(), 0) << c.what;
     }
 }

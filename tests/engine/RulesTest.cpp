@@ -31,7 +31,7 @@ TEST_F(RulesTest, KingAloneAtBottomIsNeverOfferedAnEmptyColumn)
     Position p;
     p.tableau = {"KS", "", "", "", "5H", "6C", "7D"};
     auto game = load(p);
-    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(moves::legalTargets(game->play().table(), DragSource::tableau(0, 0)).isEmpty());
 }
 
 TEST_F(RulesTest, KingOnCardsListsOnlyTheLeftmostEmptyColumn)
@@ -39,7 +39,7 @@ TEST_F(RulesTest, KingOnCardsListsOnlyTheLeftmostEmptyColumn)
     Position p;
     p.tableau = {"-2S KS", "5H", "", "", "", "6C", "7D"};
     auto game = load(p);
-    EXPECT_EQ(peer(*game).legalTargets(DragSource::tableau(0, 1)), cols({2}));
+    EXPECT_EQ(moves::legalTargets(game->play().table(), DragSource::tableau(0, 1)), cols({2}));
 }
 
 TEST_F(RulesTest, SingleAceListsExactlyOneFoundationTheLeftmostEmpty)
@@ -48,7 +48,7 @@ TEST_F(RulesTest, SingleAceListsExactlyOneFoundationTheLeftmostEmpty)
     p.waste = "AH";
     p.foundations = {"AS", "", "", ""};
     auto game = load(p);
-    EXPECT_EQ(peer(*game).legalTargets(DragSource::waste()), QList<MoveTarget>{MoveTarget::foundation(1)});
+    EXPECT_EQ(moves::legalTargets(game->play().table(), DragSource::waste()), QList<MoveTarget>{MoveTarget::foundation(1)});
 }
 
 TEST_F(RulesTest, RunNeverListsAFoundation)
@@ -58,8 +58,8 @@ TEST_F(RulesTest, RunNeverListsAFoundation)
     p.foundations = {"", "", "", ""};
     auto game = load(p);
     // "2H AS" is not a valid run for play, but the listing rule is about size.
-    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 1)).isEmpty());
-    EXPECT_EQ(peer(*game).legalTargets(DragSource::tableau(0, 2)), QList<MoveTarget>{MoveTarget::foundation(0)});
+    EXPECT_TRUE(moves::legalTargets(game->play().table(), DragSource::tableau(0, 1)).isEmpty());
+    EXPECT_EQ(moves::legalTargets(game->play().table(), DragSource::tableau(0, 2)), QList<MoveTarget>{MoveTarget::foundation(0)});
 }
 
 TEST_F(RulesTest, FaceDownFirstCardAndBadSourcesListNothing)
@@ -67,14 +67,14 @@ TEST_F(RulesTest, FaceDownFirstCardAndBadSourcesListNothing)
     Position p;
     p.tableau = {"-QH JS", "KD", "", "", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(peer(*game).legalTargets(DragSource::tableau(0, 0)).isEmpty());
+    EXPECT_TRUE(moves::legalTargets(game->play().table(), DragSource::tableau(0, 0)).isEmpty());
     for (const DragSource& bad : {DragSource::tableau(-1, 0), DragSource::tableau(7, 0), DragSource::tableau(0, 5),
                                   DragSource::tableau(0, -3), DragSource::foundation(4), DragSource::foundation(-1)}) {
-        EXPECT_TRUE(peer(*game).cards(bad).isEmpty());
-        EXPECT_TRUE(peer(*game).legalTargets(bad).isEmpty());
+        EXPECT_TRUE(moves::cardsFor(game->play().table(), bad).isEmpty());
+        EXPECT_TRUE(moves::legalTargets(game->play().table(), bad).isEmpty());
     }
-    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("KS"), 7));
-    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("AS"), -1));
+    EXPECT_FALSE(moves::canPlaceOnTableau(game->play().table(), parseCard("KS"), 7));
+    EXPECT_FALSE(moves::canPlaceOnFoundation(game->play().table(), parseCard("AS"), -1));
 }
 
 TEST_F(RulesTest, FoundationIsBoundToTheSuitOfItsAce)
@@ -82,10 +82,10 @@ TEST_F(RulesTest, FoundationIsBoundToTheSuitOfItsAce)
     Position p;
     p.foundations = {"", "", "", "AH"};
     auto game = load(p);
-    EXPECT_TRUE(peer(*game).canPlaceOnFoundation(parseCard("2H"), 3));
-    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("2D"), 3));
-    EXPECT_FALSE(peer(*game).canPlaceOnFoundation(parseCard("3H"), 3));
-    EXPECT_TRUE(peer(*game).canPlaceOnFoundation(parseCard("AD"), 0));
+    EXPECT_TRUE(moves::canPlaceOnFoundation(game->play().table(), parseCard("2H"), 3));
+    EXPECT_FALSE(moves::canPlaceOnFoundation(game->play().table(), parseCard("2D"), 3));
+    EXPECT_FALSE(moves::canPlaceOnFoundation(game->play().table(), parseCard("3H"), 3));
+    EXPECT_TRUE(moves::canPlaceOnFoundation(game->play().table(), parseCard("AD"), 0));
 }
 
 TEST_F(RulesTest, TableauNeedsFaceUpOppositeColourOneHigher)
@@ -93,11 +93,11 @@ TEST_F(RulesTest, TableauNeedsFaceUpOppositeColourOneHigher)
     Position p;
     p.tableau = {"9H", "", "9C", "", "", "", ""};
     auto game = load(p);
-    EXPECT_TRUE(peer(*game).canPlaceOnTableau(parseCard("8S"), 0));
-    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("8D"), 0));  // same colour
-    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("7H"), 2));  // two ranks apart
-    EXPECT_TRUE(peer(*game).canPlaceOnTableau(parseCard("KH"), 1));
-    EXPECT_FALSE(peer(*game).canPlaceOnTableau(parseCard("QH"), 1));
+    EXPECT_TRUE(moves::canPlaceOnTableau(game->play().table(), parseCard("8S"), 0));
+    EXPECT_FALSE(moves::canPlaceOnTableau(game->play().table(), parseCard("8D"), 0));  // same colour
+    EXPECT_FALSE(moves::canPlaceOnTableau(game->play().table(), parseCard("7H"), 2));  // two ranks apart
+    EXPECT_TRUE(moves::canPlaceOnTableau(game->play().table(), parseCard("KH"), 1));
+    EXPECT_FALSE(moves::canPlaceOnTableau(game->play().table(), parseCard("QH"), 1));
 }
 
 TEST_F(RulesTest, MoveOffTheLastFaceUpCardFlipsAndScoresInOneStep)
@@ -105,11 +105,11 @@ TEST_F(RulesTest, MoveOffTheLastFaceUpCardFlipsAndScoresInOneStep)
     Position p;
     p.tableau = {"-3C -4D 5S", "6H", "", "", "", "", ""};
     auto game = load(p);
-    game->move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
-    EXPECT_TRUE(game->tableau()[0].last().isFaceUp);
-    EXPECT_EQ(game->score(), 5); // column to column 0, flip +5
-    EXPECT_EQ(peer(*game).history().size(), 1);
-    EXPECT_TRUE(peer(*game).hasStartedCurrentDeal());
+    game->play().move(DragSource::tableau(0, 2), MoveTarget::tableau(1));
+    EXPECT_TRUE(game->play().tableau()[0].last().isFaceUp);
+    EXPECT_EQ(game->play().score(), 5); // column to column 0, flip +5
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1);
+    EXPECT_TRUE(game->session().hasStartedDeal());
     EXPECT_TRUE(invariantsHold(*game));
 }
 
@@ -119,9 +119,9 @@ TEST_F(RulesTest, WasteToColumnWithFlipElsewhereIsNotDoubleCounted)
     p.tableau = {"6H", "", "", "", "", "", ""};
     p.waste = "5S";
     auto game = load(p);
-    game->move(DragSource::waste(), MoveTarget::tableau(0));
-    EXPECT_EQ(game->score(), 5);
-    EXPECT_EQ(game->tableau()[0].size(), 2);
+    game->play().move(DragSource::waste(), MoveTarget::tableau(0));
+    EXPECT_EQ(game->play().score(), 5);
+    EXPECT_EQ(game->play().tableau()[0].size(), 2);
 }
 
 TEST_F(RulesTest, MoveRejectsBrokenPreconditionsWithoutChangingAnything)
@@ -129,13 +129,13 @@ TEST_F(RulesTest, MoveRejectsBrokenPreconditionsWithoutChangingAnything)
     Position p;
     p.tableau = {"-2C 9S 8H", "", "", "", "", "", ""};
     auto game = load(p);
-    const auto before = game->tableau();
-    game->move(DragSource::tableau(0, 1), MoveTarget::foundation(0)); // two cards to a foundation
-    game->move(DragSource::tableau(3, 0), MoveTarget::tableau(1));    // empty source
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(9));    // no such column
-    EXPECT_EQ(game->tableau(), before);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
+    const auto before = game->play().tableau();
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::foundation(0)); // two cards to a foundation
+    game->play().move(DragSource::tableau(3, 0), MoveTarget::tableau(1));    // empty source
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(9));    // no such column
+    EXPECT_EQ(game->play().tableau(), before);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_FALSE(game->session().hasStartedDeal());
 }
 
 TEST_F(RulesTest, DigitKeyTakesTheDeepestCardThatFits)
@@ -144,9 +144,9 @@ TEST_F(RulesTest, DigitKeyTakesTheDeepestCardThatFits)
         Position p;
         p.tableau = {"", "", target, "", "", "-4C 9S 8H 7C", ""};
         auto game = load(p);
-        moveFocusedPile(*game, BoardFocus::tableau(5), 2, drag);
-        EXPECT_EQ(game->tableau()[2].size(), 1 + expectedMoved) << target.toStdString();
-        EXPECT_EQ(game->tableau()[2].last().rank, 7);
+        moveFocusedPile(game->play(), BoardFocus::tableau(5), 2, drag);
+        EXPECT_EQ(game->play().tableau()[2].size(), 1 + expectedMoved) << target.toStdString();
+        EXPECT_EQ(game->play().tableau()[2].last().rank, 7);
     }
 }
 
@@ -155,11 +155,11 @@ TEST_F(RulesTest, DigitKeyIgnoresStockSameColumnAndBadIndices)
     Position p;
     p.tableau = {"", "", "8D", "", "", "-4C 7C", ""};
     auto game = load(p);
-    moveFocusedPile(*game, BoardFocus::stock(), 2, drag);
-    moveFocusedPile(*game, BoardFocus::tableau(5), 5, drag);
-    moveFocusedPile(*game, BoardFocus::tableau(5), 11, drag);
-    moveFocusedPile(*game, BoardFocus::tableau(12), 2, drag);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
+    moveFocusedPile(game->play(), BoardFocus::stock(), 2, drag);
+    moveFocusedPile(game->play(), BoardFocus::tableau(5), 5, drag);
+    moveFocusedPile(game->play(), BoardFocus::tableau(5), 11, drag);
+    moveFocusedPile(game->play(), BoardFocus::tableau(12), 2, drag);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }
 
 TEST_F(RulesTest, MoveIfLegalChecksTheListAndClearsTheDrag)
@@ -168,11 +168,11 @@ TEST_F(RulesTest, MoveIfLegalChecksTheListAndClearsTheDrag)
     p.tableau = {"", "", "8D", "", "", "-4C 7C", ""};
     auto game = load(p);
     drag.setDragSource(DragSource::tableau(5, 1));
-    game->moveIfLegal(DragSource::tableau(5, 1), MoveTarget::tableau(0), drag); // not legal
+    game->play().moveIfLegal(DragSource::tableau(5, 1), MoveTarget::tableau(0), drag); // not legal
     EXPECT_TRUE(drag.dragSource().has_value());
-    game->moveIfLegal(DragSource::tableau(5, 1), MoveTarget::tableau(2), drag);
+    game->play().moveIfLegal(DragSource::tableau(5, 1), MoveTarget::tableau(2), drag);
     EXPECT_FALSE(drag.dragSource().has_value());
-    EXPECT_EQ(game->tableau()[2].size(), 2);
+    EXPECT_EQ(game->play().tableau()[2].size(), 2);
 }
 
 TEST_F(RulesTest, WinIsDetectedAndBlocksFurtherPlayUntilUndo)
@@ -183,17 +183,17 @@ TEST_F(RulesTest, WinIsDetectedAndBlocksFurtherPlayUntilUndo)
     p.tableau = {"KC", "", "", "", "", "", ""};
     store.setString(keys::autoCompleteMode, "Disabled");
     auto game = load(p);
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    EXPECT_TRUE(game->hasWon());
-    EXPECT_EQ(game->solvedCount(), 1);
-    game->drawFromStock(drag);
-    EXPECT_EQ(peer(*game).history().size(), 1);
-    game->undo(drag);
-    EXPECT_FALSE(game->hasWon());
-    game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-    EXPECT_TRUE(game->hasWon());
-    EXPECT_EQ(game->solvedCount(), 1);
-    EXPECT_EQ(game->currentStreak(), 1);
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_TRUE(game->play().hasWon());
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
+    game->play().drawFromStock(drag);
+    EXPECT_EQ(game->play().history().undoSteps().size(), 1);
+    game->play().undo(drag);
+    EXPECT_FALSE(game->play().hasWon());
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    EXPECT_TRUE(game->play().hasWon());
+    EXPECT_EQ(game->statistics().solvedCount(), 1);
+    EXPECT_EQ(game->statistics().currentStreak(), 1);
 }
 
 TEST(CardTest, IdentityAndLabels)

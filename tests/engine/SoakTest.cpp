@@ -34,7 +34,7 @@ DragSource randomSource(const SolitaireGame& game, std::mt19937& rng)
         return DragSource::foundation(int(rng() % 5) - (rng() % 8 == 0 ? 1 : 0));
     default: {
         const int col = int(rng() % 8);
-        const int size = col < kColumnCount ? int(game.tableau()[col].size()) : 0;
+        const int size = col < kColumnCount ? int(game.play().tableau()[col].size()) : 0;
         return DragSource::tableau(col, size > 0 ? int(rng() % (size + 1)) : 0);
     }
     }
@@ -43,12 +43,12 @@ DragSource randomSource(const SolitaireGame& game, std::mt19937& rng)
 const Card* randomCard(const SolitaireGame& game, std::mt19937& rng)
 {
     QList<const Card*> all;
-    for (const Card& c : game.waste())
+    for (const Card& c : game.play().waste())
         all.append(&c);
-    for (const Pile& p : game.foundations())
+    for (const Pile& p : game.play().foundations())
         for (const Card& c : p)
             all.append(&c);
-    for (const Pile& p : game.tableau())
+    for (const Pile& p : game.play().tableau())
         for (const Card& c : p)
             all.append(&c);
     return all.isEmpty() ? nullptr : all[int(rng() % all.size())];
@@ -67,46 +67,46 @@ TEST(SoakTest, RandomOperationsKeepEveryInvariant)
         for (int step = 0; step < 4000; ++step) {
             const unsigned op = rng() % 100;
             if (op < 25) {
-                game.drawFromStock(drag);
+                game.play().drawFromStock(drag);
             } else if (op < 45) {
                 const DragSource source = randomSource(game, rng);
-                const auto targets = peer(game).legalTargets(source);
+                const auto targets = moves::legalTargets(game.play().table(), source);
                 if (!targets.isEmpty())
-                    game.moveIfLegal(source, targets[int(rng() % targets.size())], drag);
+                    game.play().moveIfLegal(source, targets[int(rng() % targets.size())], drag);
             } else if (op < 60) {
                 if (const Card* card = randomCard(game, rng))
-                    game.moveToBestSpot(Card(*card), drag);
+                    game.play().moveToBestSpot(Card(*card), drag);
             } else if (op < 72) {
                 drag.setDragSource(randomSource(game, rng));
-                game.dropDraggedCards(frames, drag, QPointF(rng() % 420, rng() % 400));
+                game.play().dropDraggedCards(frames, drag, QPointF(rng() % 420, rng() % 400));
             } else if (op < 80) {
-                moveFocusedPile(game, BoardFocus::tableau(int(rng() % 7)), int(rng() % 7), drag);
+                moveFocusedPile(game.play(), BoardFocus::tableau(int(rng() % 7)), int(rng() % 7), drag);
             } else if (op < 90) {
-                game.undo(drag);
+                game.play().undo(drag);
             } else if (op < 92) {
-                if (game.isAutoCompleting())
-                    peer(game).finishAutoCompleteStep();
+                if (game.play().isAutoCompleting())
+                    peer(game.play()).finishAutoCompleteStep();
             } else if (op < 94) {
-                game.newDeal();
+                game.session().newDeal();
             } else if (op < 96) {
-                game.setDrawMode(DrawMode::fromCount(rng() % 2 ? 3 : 1));
+                game.settings().setDrawMode(DrawMode::fromCount(rng() % 2 ? 3 : 1));
             } else if (op < 97) {
-                game.setScoringMode(rng() % 2 ? ScoringMode::vegas : ScoringMode::standard);
+                game.settings().setScoringMode(rng() % 2 ? ScoringMode::vegas : ScoringMode::standard);
             } else if (op < 98) {
-                game.setUnlimitedRedeals(rng() % 2);
+                game.settings().setUnlimitedRedeals(rng() % 2);
             } else if (op < 99) {
-                game.setAutoCompleteMode(rng() % 2 ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
+                game.settings().setAutoCompleteMode(rng() % 2 ? AutoCompleteMode::enabled : AutoCompleteMode::disabled);
             } else {
-                game.resetStatistics();
+                game.session().resetStatistics();
             }
             // Let pending saves run now and then, as the event loop would.
             if (step % 50 == 0)
                 QCoreApplication::processEvents();
             ASSERT_TRUE(invariantsHold(game)) << "seed " << seed << " step " << step;
-            ASSERT_LE(peer(game).history().size(), SolitaireGame::kUndoLimit);
-            ASSERT_GE(game.vegasBankroll(), SolitaireGame::kVegasBankrollFloor);
-            if (game.scoringMode() == ScoringMode::standard) {
-                ASSERT_GE(game.score(), 0);
+            ASSERT_LE(game.play().history().undoSteps().size(), UndoHistory::kLimit);
+            ASSERT_GE(game.statistics().vegasBankroll(), GameStatistics::kVegasBankrollFloor);
+            if (game.settings().scoringMode() == ScoringMode::standard) {
+                ASSERT_GE(game.play().score(), 0);
             }
         }
     }

@@ -1,6 +1,7 @@
 // The stock and its pass limits, every scoring change with its floor, undo.
 
 #include "support/Positions.h"
+#include "screens/GameWords.h"
 
 #include <gtest/gtest.h>
 
@@ -50,11 +51,11 @@ TEST_P(PassLimitTest, RecyclesStopExactlyAtTheLimit)
     EXPECT_EQ(passText(*game).value_or("none"), c.passTextAtStart);
     int recycles = 0;
     for (int click = 0; click < 60; ++click) {
-        const auto historyBefore = peer(*game).history().size();
-        const bool stockEmpty = game->stock().isEmpty();
-        game->drawFromStock(drag);
+        const auto historyBefore = game->play().history().undoSteps().size();
+        const bool stockEmpty = game->play().stock().isEmpty();
+        game->play().drawFromStock(drag);
         if (stockEmpty) {
-            if (peer(*game).history().size() == historyBefore)
+            if (game->play().history().undoSteps().size() == historyBefore)
                 break; // refused
             ++recycles;
         }
@@ -62,11 +63,11 @@ TEST_P(PassLimitTest, RecyclesStopExactlyAtTheLimit)
     }
     if (c.recyclesAllowed < 0) {
         EXPECT_GT(recycles, 5);
-        EXPECT_TRUE(game->canRecycleWaste());
+        EXPECT_TRUE(game->play().canRecycleWaste());
     } else {
         EXPECT_EQ(recycles, c.recyclesAllowed);
-        EXPECT_FALSE(game->canRecycleWaste());
-        EXPECT_EQ(game->redealsUsed(), c.recyclesAllowed);
+        EXPECT_FALSE(game->play().canRecycleWaste());
+        EXPECT_EQ(game->play().redealsUsed(), c.recyclesAllowed);
         const QString last = QString("Pass %1/%1").arg(c.recyclesAllowed + 1);
         EXPECT_EQ(passText(*game).value_or("none"), last);
         EXPECT_EQ(passDescription(*game).value_or("none"), QString("Pass %1 of %1").arg(c.recyclesAllowed + 1));
@@ -90,22 +91,22 @@ TEST(StockTest, DrawThreeTurnsWhatIsLeftAndRecycleRestoresTheOrder)
     store.setInteger(keys::drawCount, 3);
     store.setString(keys::autoCompleteMode, "Disabled");
     auto game = loadGame(store, clubsLeft(8)); // 5 clubs in the stock
-    const Pile original = game->stock();
-    game->drawFromStock(drag);
-    ASSERT_EQ(game->waste().size(), 3);
+    const Pile original = game->play().stock();
+    game->play().drawFromStock(drag);
+    ASSERT_EQ(game->play().waste().size(), 3);
     // The stock's top card is drawn first, so the third card turned is on top.
-    EXPECT_EQ(game->waste().first().id, original.last().id);
-    EXPECT_EQ(game->waste().last().id, original[original.size() - 3].id);
-    game->drawFromStock(drag);
-    EXPECT_EQ(game->waste().size(), 5);
-    EXPECT_TRUE(game->stock().isEmpty());
-    game->drawFromStock(drag); // recycle
-    ASSERT_EQ(game->stock().size(), 5);
+    EXPECT_EQ(game->play().waste().first().id, original.last().id);
+    EXPECT_EQ(game->play().waste().last().id, original[original.size() - 3].id);
+    game->play().drawFromStock(drag);
+    EXPECT_EQ(game->play().waste().size(), 5);
+    EXPECT_TRUE(game->play().stock().isEmpty());
+    game->play().drawFromStock(drag); // recycle
+    ASSERT_EQ(game->play().stock().size(), 5);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(game->stock()[i].id, original[i].id);
-        EXPECT_FALSE(game->stock()[i].isFaceUp);
+        EXPECT_EQ(game->play().stock()[i].id, original[i].id);
+        EXPECT_FALSE(game->play().stock()[i].isFaceUp);
     }
-    EXPECT_EQ(game->score(), 0); // Draw 3 recycles cost nothing
+    EXPECT_EQ(game->play().score(), 0); // Draw 3 recycles cost nothing
 }
 
 TEST(StockTest, EmptyStockAndWasteIgnoreTheClick)
@@ -117,10 +118,10 @@ TEST(StockTest, EmptyStockAndWasteIgnoreTheClick)
     p.tableau = {"KC", "", "", "", "", "", ""};
     store.setString(keys::autoCompleteMode, "Disabled");
     auto game = loadGame(store, p);
-    game->drawFromStock(drag);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal());
-    EXPECT_EQ(game->dealsCount(), 0);
+    game->play().drawFromStock(drag);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_FALSE(game->session().hasStartedDeal());
+    EXPECT_EQ(game->statistics().dealsCount(), 0);
 }
 
 // --- Scoring -------------------------------------------------------------------
@@ -170,25 +171,25 @@ TEST_P(ScoringTest, EachChangeWithItsBound)
     }
     auto game = loadGame(store, p);
     if (action == "toFoundation")
-        game->move(DragSource::waste(), MoveTarget::foundation(0));
+        game->play().move(DragSource::waste(), MoveTarget::foundation(0));
     else if (action == "wasteToColumn")
-        game->move(DragSource::waste(), MoveTarget::tableau(0));
+        game->play().move(DragSource::waste(), MoveTarget::tableau(0));
     else if (action == "foundationToColumn")
-        game->move(DragSource::foundation(0), MoveTarget::tableau(0));
+        game->play().move(DragSource::foundation(0), MoveTarget::tableau(0));
     else if (action == "foundationToFoundation") {
         // The Ace was credited when it went up; shuttling it earns nothing.
         for (int i = 0; i < 10; ++i)
-            ASSERT_TRUE(game->move(DragSource::foundation(i % 2), MoveTarget::foundation((i + 1) % 2)));
+            ASSERT_TRUE(game->play().move(DragSource::foundation(i % 2), MoveTarget::foundation((i + 1) % 2)));
     } else if (action == "flip")
-        game->move(DragSource::tableau(0, 1), MoveTarget::tableau(1));
+        game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(1));
     else if (action == "recycle") {
-        game->drawFromStock(drag);
-        game->drawFromStock(drag);
-        game->drawFromStock(drag);
-        ASSERT_EQ(game->redealsUsed(), 1);
+        game->play().drawFromStock(drag);
+        game->play().drawFromStock(drag);
+        game->play().drawFromStock(drag);
+        ASSERT_EQ(game->play().redealsUsed(), 1);
     }
-    EXPECT_EQ(game->score(), c.expectedScore);
-    EXPECT_EQ(game->vegasBankroll(), c.expectedBankroll);
+    EXPECT_EQ(game->play().score(), c.expectedScore);
+    EXPECT_EQ(game->statistics().vegasBankroll(), c.expectedBankroll);
     EXPECT_EQ(store.integerForKey(keys::vegasBankroll), c.expectedBankroll);
 }
 
@@ -221,18 +222,18 @@ TEST(VegasTest, AnteIsChargedOnceAtTheFirstMoveAndRespectsTheFloor)
         store.setString(keys::scoringMode, "Vegas");
         store.setInteger(keys::vegasBankroll, start);
         SolitaireGame game(store, false);
-        EXPECT_EQ(game.score(), -52);
-        EXPECT_EQ(game.vegasBankroll(), start); // nothing charged before the first move
-        game.drawFromStock(drag);
-        EXPECT_EQ(game.vegasBankroll(), expected);
-        game.drawFromStock(drag);
-        EXPECT_EQ(game.vegasBankroll(), expected);
-        EXPECT_EQ(game.dealsCount(), 1);
+        EXPECT_EQ(game.play().score(), -52);
+        EXPECT_EQ(game.statistics().vegasBankroll(), start); // nothing charged before the first move
+        game.play().drawFromStock(drag);
+        EXPECT_EQ(game.statistics().vegasBankroll(), expected);
+        game.play().drawFromStock(drag);
+        EXPECT_EQ(game.statistics().vegasBankroll(), expected);
+        EXPECT_EQ(game.statistics().dealsCount(), 1);
         // Undoing the first move keeps the ante and the started flag.
-        game.undo(drag);
-        game.undo(drag);
-        EXPECT_EQ(game.vegasBankroll(), expected);
-        EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
+        game.play().undo(drag);
+        game.play().undo(drag);
+        EXPECT_EQ(game.statistics().vegasBankroll(), expected);
+        EXPECT_TRUE(game.session().hasStartedDeal());
     }
 }
 
@@ -246,18 +247,18 @@ TEST(UndoTest, HistoryKeepsTheLatestHundredSteps)
     auto game = loadGame(store, clubsLeft(0)); // 13 clubs to cycle through
     std::vector<Pile> wasteAfter;
     for (int i = 0; i < 101; ++i) {
-        game->drawFromStock(drag);
-        wasteAfter.push_back(game->waste());
+        game->play().drawFromStock(drag);
+        wasteAfter.push_back(game->play().waste());
     }
-    EXPECT_EQ(peer(*game).history().size(), 100);
+    EXPECT_EQ(game->play().history().undoSteps().size(), 100);
     for (int i = 0; i < 100; ++i) {
-        game->undo(drag);
-        EXPECT_EQ(game->waste(), wasteAfter[99 - i]) << "undo " << i;
+        game->play().undo(drag);
+        EXPECT_EQ(game->play().waste(), wasteAfter[99 - i]) << "undo " << i;
     }
-    const auto stockBefore = game->stock();
-    game->undo(drag); // move 1 is gone
-    EXPECT_EQ(game->stock(), stockBefore);
-    EXPECT_EQ(peer(*game).undoCount(), 100);
+    const auto stockBefore = game->play().stock();
+    game->play().undo(drag); // move 1 is gone
+    EXPECT_EQ(game->play().stock(), stockBefore);
+    EXPECT_EQ(peer(game->play()).undoCount(), 100);
 }
 
 TEST(UndoTest, RecycleUndoGivesThePassAndThePenaltyBack)
@@ -268,17 +269,17 @@ TEST(UndoTest, RecycleUndoGivesThePassAndThePenaltyBack)
     Position p = clubsLeft(11);
     p.score = 60;
     auto game = loadGame(store, p);
-    game->drawFromStock(drag);
-    game->drawFromStock(drag);
-    const Pile waste = game->waste();
-    game->drawFromStock(drag);
-    EXPECT_EQ(game->score(), 0);
-    EXPECT_EQ(game->redealsUsed(), 1);
-    game->undo(drag);
-    EXPECT_EQ(game->waste(), waste);
-    EXPECT_TRUE(game->stock().isEmpty());
-    EXPECT_EQ(game->redealsUsed(), 0);
-    EXPECT_EQ(game->score(), 60);
+    game->play().drawFromStock(drag);
+    game->play().drawFromStock(drag);
+    const Pile waste = game->play().waste();
+    game->play().drawFromStock(drag);
+    EXPECT_EQ(game->play().score(), 0);
+    EXPECT_EQ(game->play().redealsUsed(), 1);
+    game->play().undo(drag);
+    EXPECT_EQ(game->play().waste(), waste);
+    EXPECT_TRUE(game->play().stock().isEmpty());
+    EXPECT_EQ(game->play().redealsUsed(), 0);
+    EXPECT_EQ(game->play().score(), 60);
 }
 
 TEST(UndoTest, FlipIsTakenBackWithItsPointsAndStatisticsStay)
@@ -288,13 +289,13 @@ TEST(UndoTest, FlipIsTakenBackWithItsPointsAndStatisticsStay)
     Position p;
     p.tableau = {"-3D 9S", "TH", "", "", "", "", ""};
     auto game = loadGame(store, p);
-    game->move(DragSource::tableau(0, 1), MoveTarget::tableau(1));
-    ASSERT_EQ(game->score(), 5);
-    game->undo(drag);
-    EXPECT_FALSE(game->tableau()[0].first().isFaceUp);
-    EXPECT_EQ(game->score(), 0);
-    EXPECT_EQ(game->dealsCount(), 1);
-    EXPECT_FALSE(game->hasWon());
+    game->play().move(DragSource::tableau(0, 1), MoveTarget::tableau(1));
+    ASSERT_EQ(game->play().score(), 5);
+    game->play().undo(drag);
+    EXPECT_FALSE(game->play().tableau()[0].first().isFaceUp);
+    EXPECT_EQ(game->play().score(), 0);
+    EXPECT_EQ(game->statistics().dealsCount(), 1);
+    EXPECT_FALSE(game->play().hasWon());
 }
 
 TEST(UndoTest, EmptyHistoryChangesNothing)
@@ -302,10 +303,10 @@ TEST(UndoTest, EmptyHistoryChangesNothing)
     InMemorySettingsStore store;
     DragState drag;
     SolitaireGame game(store, false);
-    const auto tableau = game.tableau();
+    const auto tableau = game.play().tableau();
     drag.setDragSource(DragSource::waste());
-    game.undo(drag);
-    EXPECT_EQ(game.tableau(), tableau);
-    EXPECT_EQ(peer(game).undoCount(), 0);
+    game.play().undo(drag);
+    EXPECT_EQ(game.play().tableau(), tableau);
+    EXPECT_EQ(peer(game.play()).undoCount(), 0);
     EXPECT_TRUE(drag.dragSource().has_value()); // untouched: nothing was undone
 }

@@ -5,7 +5,8 @@
 
 #include "engine/DragState.h"
 #include "engine/SolitaireGame.h"
-#include "engine/SolitaireGameTestPeer.h"
+#include "engine/GamePlayTestPeer.h"
+#include "engine/SolitaireGame.h"
 #include "persistence/QSettingsStore.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
@@ -44,13 +45,13 @@ void expectSamePosition(const SavedGame& actual, const SavedGame& expected)
 bool isFreshDeal(const SolitaireGame& game)
 {
     std::int64_t onTableau = 0;
-    for (const auto& column : game.tableau())
+    for (const auto& column : game.play().tableau())
         onTableau += column.size();
     std::int64_t onFoundations = 0;
-    for (const auto& pile : game.foundations())
+    for (const auto& pile : game.play().foundations())
         onFoundations += pile.size();
-    return game.stock().size() == 24 && onTableau == 28 && game.waste().isEmpty()
-        && onFoundations == 0 && !peer(game).hasStartedCurrentDeal();
+    return game.play().stock().size() == 24 && onTableau == 28 && game.play().waste().isEmpty()
+        && onFoundations == 0 && !game.session().hasStartedDeal();
 }
 
 TEST(EngineRestore, AConsistentRecordIsInstalledAndKept)
@@ -61,9 +62,9 @@ TEST(EngineRestore, AConsistentRecordIsInstalledAndKept)
     store.setData(keys::savedGame, encodeSavedGame(record));
 
     SolitaireGame game(store, false);
-    expectSamePosition(peer(game).makeSavedGame(), record);
-    EXPECT_FALSE(game.hasWon());
-    EXPECT_EQ(peer(game).undoCount(), 0);
+    expectSamePosition(game.makeSavedGame(), record);
+    EXPECT_FALSE(game.play().hasWon());
+    EXPECT_EQ(peer(game.play()).undoCount(), 0);
     EXPECT_EQ(store.dataForKey(keys::savedGame), encodeSavedGame(record));
     endTurn();
     EXPECT_EQ(store.writeCount(keys::savedGame), 1) << "restoring must not save";
@@ -80,7 +81,7 @@ TEST(EngineRestore, ANullPassLimitReadsAsNoPassLimit)
     store.setData(keys::savedGame, data);
 
     SolitaireGame game(store, false);
-    expectSamePosition(peer(game).makeSavedGame(), record);
+    expectSamePosition(game.makeSavedGame(), record);
     EXPECT_EQ(store.dataForKey(keys::savedGame), data) << "the record must be kept, not deleted";
 }
 
@@ -179,7 +180,7 @@ TEST(EngineRestore, ARecordOfOtherRulesIsKeptButNotInstalled)
         SolitaireGame game(store, false);
         EXPECT_EQ(store.dataForKey(keys::savedGame), data) << "kept until the next save";
         if (c.restored)
-            expectSamePosition(peer(game).makeSavedGame(), record);
+            expectSamePosition(game.makeSavedGame(), record);
         else
             EXPECT_TRUE(isFreshDeal(game));
     }
@@ -211,7 +212,7 @@ TEST(EngineRestore, AutoCompleteResumesOnlyWhenEnabled)
         store.setData(keys::savedGame, encodeSavedGame(record));
 
         SolitaireGame game(store, false);
-        EXPECT_EQ(game.isAutoCompleting() || peer(game).hasAutoCompleteTask(), enabled);
+        EXPECT_EQ(game.play().isAutoCompleting() || peer(game.play()).hasAutoCompleteTask(), enabled);
     }
 }
 
@@ -234,11 +235,11 @@ TEST(EngineRestore, OneActionWritesOneRecordAndAWinRemovesIt)
     store.setString(keys::autoCompleteMode, "Disabled");
 
     SolitaireGame game(store, false);
-    ASSERT_EQ(game.waste().size(), 1);
+    ASSERT_EQ(game.play().waste().size(), 1);
     const int writesBefore = store.writeCount(keys::savedGame);
     DragState drag;
-    game.moveToBestSpot(game.waste().last(), drag); // pile, score and win in one action
-    EXPECT_TRUE(game.hasWon());
+    game.play().moveToBestSpot(game.play().waste().last(), drag); // pile, score and win in one action
+    EXPECT_TRUE(game.play().hasWon());
     endTurn();
     EXPECT_EQ(store.writeCount(keys::savedGame), writesBefore + 1);
     EXPECT_FALSE(store.hasObjectForKey(keys::savedGame));
@@ -261,22 +262,22 @@ TEST(EngineRestore, AGameInProgressSurvivesARelaunchThroughTheSettingsFile)
         // The first draw counts the deal and changes two piles: one flush
         // carries the statistic and the record.
         const int flushes = store.flushCount();
-        game.drawFromStock(drag);
+        game.play().drawFromStock(drag);
         endTurn();
         EXPECT_EQ(store.flushCount(), flushes + 1);
-        game.drawFromStock(drag);
+        game.play().drawFromStock(drag);
         endTurn();
-        before = peer(game).makeSavedGame();
-        EXPECT_EQ(game.dealsCount(), 1);
+        before = game.makeSavedGame();
+        EXPECT_EQ(game.statistics().dealsCount(), 1);
     }
     // A copy, so that it is read from its text as by a new process.
     const QString relaunch = dir.filePath(QStringLiteral("relaunch.conf"));
     ASSERT_TRUE(QFile::copy(file, relaunch));
     QSettingsStore store(relaunch);
     SolitaireGame game(store, false);
-    expectSamePosition(peer(game).makeSavedGame(), before);
-    EXPECT_EQ(game.dealsCount(), 1);
-    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
+    expectSamePosition(game.makeSavedGame(), before);
+    EXPECT_EQ(game.statistics().dealsCount(), 1);
+    EXPECT_TRUE(game.session().hasStartedDeal());
 }
 
 } // namespace

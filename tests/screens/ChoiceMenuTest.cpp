@@ -23,9 +23,9 @@ ChoiceMenu* boardSizeMenu(SolitaireGame& game, qreal scale, QWidget* parent)
     auto* menu = bindChoiceMenu<BoardSize>(
         {BoardSize::standard, BoardSize::large},
         [](const BoardSize& s) { return s == BoardSize::standard ? QString("Standard") : QString("Large"); },
-        [&game] { return game.boardSize(); }, [&game](const BoardSize& s) { game.setBoardSize(s); }, scale,
+        [&game] { return game.settings().boardSize(); }, [&game](const BoardSize& s) { game.settings().setBoardSize(s); }, scale,
         parent);
-    QObject::connect(&game, &SolitaireGame::boardSizeChanged, menu, &ChoiceMenu::refresh);
+    QObject::connect(&game.settings(), &GameSettings::boardSizeChanged, menu, &ChoiceMenu::refresh);
     return menu;
 }
 
@@ -40,7 +40,7 @@ TEST(ChoiceMenu, ChoosingAnItemWritesTheValueAndUpdatesTheLabel)
 
     QSignalSpy chosen(menu, &ChoiceMenu::optionChosen);
     QSignalSpy changed(menu, &ChoiceMenu::currentIndexChanged);
-    QSignalSpy gameChanged(f.game.get(), &SolitaireGame::boardSizeChanged);
+    QSignalSpy gameChanged(&f.game->settings(), &GameSettings::boardSizeChanged);
 
     // Through the popup, as a user would: open it, trigger the second item.
     QTest::mouseClick(menu, Qt::LeftButton);
@@ -54,7 +54,7 @@ TEST(ChoiceMenu, ChoosingAnItemWritesTheValueAndUpdatesTheLabel)
     popup->hide();
     settle();
 
-    EXPECT_EQ(f.game->boardSize(), BoardSize::large);
+    EXPECT_EQ(f.game->settings().boardSize(), BoardSize::large);
     ASSERT_EQ(chosen.count(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toInt(), 1);
     EXPECT_EQ(changed.count(), 1);
@@ -67,12 +67,12 @@ TEST(ChoiceMenu, ChoosingTheCurrentValueReportsItButChangesNothing)
     test::GameFixture f;
     ChoiceMenu* menu = boardSizeMenu(*f.game, 1.0, &f.panel);
     QSignalSpy chosen(menu, &ChoiceMenu::optionChosen);
-    QSignalSpy gameChanged(f.game.get(), &SolitaireGame::boardSizeChanged);
+    QSignalSpy gameChanged(&f.game->settings(), &GameSettings::boardSizeChanged);
 
     menu->choose(0);
     EXPECT_EQ(chosen.count(), 1);
     EXPECT_EQ(gameChanged.count(), 0);
-    EXPECT_EQ(f.game->boardSize(), BoardSize::standard);
+    EXPECT_EQ(f.game->settings().boardSize(), BoardSize::standard);
     EXPECT_EQ(menu->text(), "Standard");
 }
 
@@ -117,7 +117,7 @@ TEST(ChoiceMenu, OutOfRangeChoicesAndUnknownValuesAreHarmless)
 TEST(ChoiceMenu, OnlyTheCurrentItemCarriesTheCheckmark)
 {
     test::GameFixture f;
-    f.game->setBoardSize(BoardSize::large);
+    f.game->settings().setBoardSize(BoardSize::large);
     ChoiceMenu* menu = boardSizeMenu(*f.game, 1.0, &f.panel);
     QTest::mouseClick(menu, Qt::LeftButton);
     const auto actions = menu->popupMenu()->actions();
@@ -156,7 +156,7 @@ TEST(ChoiceMenu, ListsOpenInsideThePanelWithRoundedCorners)
             SystemAppearance::instance().setDark(dark);
             SystemAppearance::instance().setTextScale(text);
             test::GameFixture f;
-            f.game->setBoardSize(size);
+            f.game->settings().setBoardSize(size);
             const qreal b = board::boardScale(size == BoardSize::large, text);
             f.panel.resize(board::BoardGeometry(b, DrawMode::three()).boardSize().toSize());
             ModalScreenView view(*f.game, ModalScreen::preferences, b, &f.panel);

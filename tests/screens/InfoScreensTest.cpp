@@ -138,7 +138,7 @@ TEST(ScreenFrame, HeaderLooksExactlyLikeTheBoardHeader)
         SystemAppearance::instance().setIncreasedContrast(contrast);
         for (qreal scale : {1.0, 1.18}) {
             test::GameFixture fixture;
-            fixture.game->setBoardSize(scale > 1 ? BoardSize::large : BoardSize::standard);
+            fixture.game->settings().setBoardSize(scale > 1 ? BoardSize::large : BoardSize::standard);
             SolitaireView board(*fixture.game);
             board.show();
             ModalScreenView view(*fixture.game, ModalScreen::preferences, board.boardScale(), &fixture.panel);

@@ -74,7 +74,7 @@ TEST(ModalScreenView, ConfirmedResetClearsTheStatisticsAndCancelKeepsThem)
         InMemorySettingsStore store;
         seed(store);
         SolitaireGame game(store, false);
-        ASSERT_EQ(game.dealsCount(), 12);
+        ASSERT_EQ(game.statistics().dealsCount(), 12);
         QWidget panel;
         panel.resize(375, 600);
         ModalScreenView view(game, ModalScreen::statistics, 1.0, &panel);
@@ -100,19 +100,19 @@ TEST(ModalScreenView, ConfirmedResetClearsTheStatisticsAndCancelKeepsThem)
         QTest::keyClick(dialog->cancelButton(), Qt::Key_Return);
         EXPECT_FALSE(view.isConfirmingReset());
         EXPECT_FALSE(dialog->isVisible());
-        EXPECT_EQ(game.dealsCount(), 12);
+        EXPECT_EQ(game.statistics().dealsCount(), 12);
         settle();
 
         QTest::mouseClick(view.resetButton(), Qt::LeftButton);
         ASSERT_TRUE(view.isConfirmingReset());
         QTest::mouseClick(view.resetDialog()->confirmButton(), Qt::LeftButton);
         EXPECT_FALSE(view.isConfirmingReset());
-        EXPECT_EQ(game.dealsCount(), 0);
-        EXPECT_EQ(game.solvedCount(), 0);
-        EXPECT_EQ(game.currentStreak(), 0);
-        EXPECT_EQ(game.bestStreak(), 0);
-        EXPECT_EQ(game.bestScore(), 0);
-        EXPECT_EQ(game.vegasBankroll(), 0);
+        EXPECT_EQ(game.statistics().dealsCount(), 0);
+        EXPECT_EQ(game.statistics().solvedCount(), 0);
+        EXPECT_EQ(game.statistics().currentStreak(), 0);
+        EXPECT_EQ(game.statistics().bestStreak(), 0);
+        EXPECT_EQ(game.statistics().bestScore(), 0);
+        EXPECT_EQ(game.statistics().vegasBankroll(), 0);
         EXPECT_EQ(store.integerForKey(keys::dealsCount), 0);
         settle();
     }
@@ -214,7 +214,7 @@ TEST(ModalScreenView, LargeBoardMakesBodyTextLargerButNotTheHeader)
     EXPECT_EQ(bodySize, qRound(13 * t));
     QSignalSpy changed(host.view, &ModalScreenView::textScaleChanged);
 
-    host.game->setBoardSize(BoardSize::large);
+    host.game->settings().setBoardSize(BoardSize::large);
     settle();
     EXPECT_EQ(changed.count(), 1);
     EXPECT_NEAR(host.view->textScale(), t * 1.18, 1e-9);

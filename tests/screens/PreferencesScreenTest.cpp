@@ -97,7 +97,7 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         SCOPED_TRACE(c.what);
         PreferencesHost host(c.mode, c.unlimited, 1, c.deal);
         SolitaireGame& game = *host.game;
-        EXPECT_EQ(game.newDealBreaksStreak(c.setting), c.asks);
+        EXPECT_EQ(game.session().newDealBreaksStreak(c.setting), c.asks);
 
         // What the control shows, and the action that changes it.
         std::function<QString()> shown;
@@ -119,8 +119,8 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         }
         before = shown();
         const auto setting = [&] {
-            return QStringList{QString::number(game.drawMode().count()), rawValue(game.scoringMode()),
-                               QString::number(game.unlimitedRedeals())};
+            return QStringList{QString::number(game.settings().drawMode().count()), rawValue(game.settings().scoringMode()),
+                               QString::number(game.settings().unlimitedRedeals())};
         };
         const QStringList original = setting();
 
@@ -149,7 +149,7 @@ TEST(Preferences, RuleChangesAskFirstOnlyWhenTheyWouldAbandonADealInProgress)
         EXPECT_FALSE(host.view->hasPendingRulesChange());
         EXPECT_NE(setting(), original);
         EXPECT_NE(shown(), before);
-        EXPECT_FALSE(peer(game).hasStartedCurrentDeal()); // a new deal
+        EXPECT_FALSE(game.session().hasStartedDeal()); // a new deal
         settle();
     }
 }
@@ -162,7 +162,7 @@ TEST(Preferences, ChoosingTheCurrentValueAndNonRuleSettingsNeverAsk)
     host.menu("scoringModePicker")->choose(1);   // Vegas again
     host.menu("boardSizePicker")->choose(0);     // Standard again
     EXPECT_FALSE(host.view->hasPendingRulesChange());
-    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
+    EXPECT_TRUE(game.session().hasStartedDeal());
 
     QTest::mouseClick(host.toggle("autoCompleteToggle"), Qt::LeftButton);
     QTest::mouseClick(host.toggle("cornerSuitToggle"), Qt::LeftButton);
@@ -170,12 +170,12 @@ TEST(Preferences, ChoosingTheCurrentValueAndNonRuleSettingsNeverAsk)
     QTest::mouseClick(host.find<QWidget>("cardTheme-Blueprint"), Qt::LeftButton);
     host.menu("boardSizePicker")->choose(1);
     EXPECT_FALSE(host.view->hasPendingRulesChange());
-    EXPECT_EQ(game.autoCompleteMode(), AutoCompleteMode::disabled);
-    EXPECT_TRUE(game.showsCornerSuit());
-    EXPECT_EQ(game.menuBarIcon(), MenuBarIconOption::club);
-    EXPECT_EQ(game.cardTheme(), CardBackTheme::blueprint);
-    EXPECT_EQ(game.boardSize(), BoardSize::large);
-    EXPECT_TRUE(peer(game).hasStartedCurrentDeal());
+    EXPECT_EQ(game.settings().autoCompleteMode(), AutoCompleteMode::disabled);
+    EXPECT_TRUE(game.settings().showsCornerSuit());
+    EXPECT_EQ(game.settings().menuBarIcon(), MenuBarIconOption::club);
+    EXPECT_EQ(game.settings().cardTheme(), CardBackTheme::blueprint);
+    EXPECT_EQ(game.settings().boardSize(), BoardSize::large);
+    EXPECT_TRUE(game.session().hasStartedDeal());
     settle();
 }
 
@@ -267,12 +267,12 @@ TEST(Preferences, CardGridHasOneChoiceAndItsFocusRingFollowsTheKeyboard)
     QTest::keyClick(grid->swatches()[1 + columns], Qt::Key_Tab);
     EXPECT_EQ(grid->focusedTheme(), grid->swatches()[2 + columns]->theme());
     // Focus alone changes nothing; Space or Return chooses.
-    EXPECT_EQ(host.game->cardTheme(), CardBackTheme::neon);
+    EXPECT_EQ(host.game->settings().cardTheme(), CardBackTheme::neon);
     QTest::keyClick(grid->swatches()[2 + columns], Qt::Key_Return);
     EXPECT_EQ(selectedThemes(), QList<CardBackTheme>{grid->swatches()[2 + columns]->theme()});
     QTest::keyClick(grid->swatches()[2 + columns], Qt::Key_Left);
     QTest::keyClick(grid->swatches()[1 + columns], Qt::Key_Space);
-    EXPECT_EQ(host.game->cardTheme(), grid->swatches()[1 + columns]->theme());
+    EXPECT_EQ(host.game->settings().cardTheme(), grid->swatches()[1 + columns]->theme());
 
     // The ring (primary colour: near black in the light look) is drawn only
     // around the focused swatch.
@@ -419,7 +419,7 @@ TEST(Preferences, EverySwitchChannelGoesThroughTheSameRequest)
         act(toggle);
         EXPECT_TRUE(host.view->hasPendingRulesChange());
         EXPECT_FALSE(toggle->isOn());
-        EXPECT_FALSE(host.game->unlimitedRedeals());
+        EXPECT_FALSE(host.game->settings().unlimitedRedeals());
     }
 
     if (previous.isNull())

@@ -67,7 +67,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-recentDeals"), c.sentence);
 
         // Live: a reset shows the zeroed figures at once.
-        game.resetStatistics();
+        game.session().resetStatistics();
         EXPECT_EQ(spoken("stat-winRate"), "Win Rate: 0.0%");
         EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
         EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · 0.0%");

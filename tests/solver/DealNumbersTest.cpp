@@ -2,6 +2,8 @@
 // every machine and in every later version, and a code must give back its
 // layout or be refused.
 
+#include "SolverTestSupport.h"
+
 #include "solver/DealCode.h"
 #include "solver/DealNumbers.h"
 
@@ -78,12 +80,52 @@ TEST(NumberedDeals, GoldenTable)
 {
     ASSERT_GT(std::size(kGolden), 0u);
     for (const GoldenDeal& g : kGolden) {
-        const NamedRules rules = *rulesNamed(g.rules);
-        const NumberedDeal deal = findNumberedDeal(g.number, rules.drawCount, rules.maxRecycles);
+        const NumberedDeal deal = findNumberedDeal(g.number, *rulesNamed(g.rules));
         EXPECT_EQ(formatDealLine(deal.deck), g.deck) << g.number << ' ' << g.rules;
         EXPECT_EQ(deal.attempt, g.attempt) << g.number << ' ' << g.rules;
         EXPECT_EQ(deal.isVerified, g.isVerified) << g.number << ' ' << g.rules;
     }
+}
+
+// The loop under every deal: shuffles tried in order until one is proved
+// winnable, the search over all of them counted; when none is, the last one;
+// a stop ends it at once.
+TEST(NumberedDeals, FirstWinnableShuffle)
+{
+    const DealRules rules = DealRules::unlimited();
+    std::vector<int> asked;
+    std::int64_t nodes = 0;
+    const auto shuffleFor = [&](int attempt) {
+        asked.push_back(attempt);
+        const Deck deck = numberedShuffle(1, attempt);
+        const DealLayout layout = dealLayout(deck);
+        nodes += solve(layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.drawCount, kDefaultMaxNodes,
+                       rules.maxRecycles)
+                     .nodes;
+        return deck;
+    };
+    const VerifiedShuffle found = firstWinnableShuffle(rules, shuffleFor);
+    EXPECT_EQ(asked, (std::vector<int>{1, 2, 3, 4, 5})); // deal 1's fifth shuffle, as in the golden table
+    EXPECT_TRUE(found.isVerified);
+    EXPECT_EQ(found.attempt, 5);
+    EXPECT_EQ(found.nodes, nodes);
+    EXPECT_EQ(formatDealLine(found.deck), formatDealLine(numberedShuffle(1, 5)));
+
+    asked.clear();
+    nodes = 0;
+    const VerifiedShuffle none = firstWinnableShuffle(rules, shuffleFor, kDefaultMaxNodes, 4);
+    EXPECT_FALSE(none.isVerified);
+    EXPECT_FALSE(none.stopped);
+    EXPECT_EQ(none.attempt, 4);
+    EXPECT_EQ(none.nodes, nodes);
+    EXPECT_EQ(formatDealLine(none.deck), formatDealLine(numberedShuffle(1, 4)));
+
+    const std::atomic<bool> stop{true};
+    asked.clear();
+    const VerifiedShuffle stopped = firstWinnableShuffle(rules, shuffleFor, kDefaultMaxNodes, kDealAttempts, &stop);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_FALSE(stopped.isVerified);
+    EXPECT_EQ(asked.size(), 1u);
 }
 
 // The generator itself, against values worked out by hand from its
@@ -133,11 +175,8 @@ TEST(DealCodes, RoundTripsAndShape)
     Deck reversed = orderedDeck();
     std::reverse(reversed.begin(), reversed.end()); // the largest rank, 52! - 1
     decks.push_back(reversed);
-    for (int i = 0; i < 200; ++i) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
-        decks.push_back(deck);
-    }
+    for (int i = 0; i < 200; ++i)
+        decks.push_back(testing::shuffledDeck(random));
     EXPECT_EQ(encodeDealCode(orderedDeck()).substr(0, 7), "000000-");
     for (const Deck& deck : decks) {
         const std::string code = encodeDealCode(deck);
@@ -163,8 +202,7 @@ TEST(DealCodes, RefusesEverySingleCharacterTypo)
     std::mt19937_64 random(5);
     const std::string alphabet = "0123456789ABCDEFGHJKMNPQRSTVWXYZIOU#";
     for (int sample = 0; sample < 20; ++sample) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
+        const Deck deck = testing::shuffledDeck(random);
         const std::string code = encodeDealCode(deck);
         for (std::size_t at = 0; at < code.size(); ++at) {
             if (code[at] == '-')

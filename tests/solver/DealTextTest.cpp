@@ -1,6 +1,8 @@
 // Deal lines for the developer tools: strict parsing, formatting, and the
 // layout the game deals from a shuffled deck.
 
+#include "SolverTestSupport.h"
+
 #include "solver/DealText.h"
 
 #include <gtest/gtest.h>
@@ -43,8 +45,7 @@ TEST(DealText, AcceptsAWellFormedLineAndFormatsItBack)
 
     std::mt19937_64 random(3);
     for (int i = 0; i < 20; ++i) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
+        const Deck deck = testing::shuffledDeck(random);
         const DealParse again = parseDealLine(formatDealLine(deck));
         ASSERT_TRUE(again.deck);
         EXPECT_EQ(formatDealLine(*again.deck), formatDealLine(deck));
@@ -94,8 +95,7 @@ TEST(DealText, RejectsMalformedLines)
 TEST(DealText, DealsColumnByColumnFromTheEndOfTheDeck)
 {
     std::mt19937_64 random(11);
-    Deck deck = orderedDeck();
-    shuffleDeck(deck, random);
+    const Deck deck = testing::shuffledDeck(random);
     const DealLayout layout = dealLayout(deck);
 
     // The first card dealt, column 0's only card, is the deck's last.
@@ -127,8 +127,7 @@ TEST(DealText, DealsColumnByColumnFromTheEndOfTheDeck)
 TEST(DealText, ShuffleIsAPermutation)
 {
     std::mt19937_64 random(17);
-    Deck deck = orderedDeck();
-    shuffleDeck(deck, random);
+    const Deck deck = testing::shuffledDeck(random);
     std::set<std::string> seen;
     for (const SolverCard& c : deck)
         seen.insert(cardToken(c));
@@ -146,6 +145,14 @@ TEST(DealText, RuleSetNames)
     EXPECT_EQ(rulesNamed("draw3-limited")->maxRecycles, 2);
     EXPECT_FALSE(rulesNamed("draw2"));
     EXPECT_FALSE(rulesNamed("Unlimited"));
+    std::set<std::string_view> names;
+    for (const DealRules& rules : kVerificationRules) {
+        names.insert(rulesName(rules));
+        EXPECT_EQ(rulesNamed(rulesName(rules)), rules) << rulesName(rules);
+    }
+    EXPECT_EQ(names.size(), kVerificationRules.size());
+    EXPECT_EQ(rulesName(DealRules{1, std::nullopt}), "custom");
+    EXPECT_FALSE(rulesNamed("custom"));
 }
 
 } // namespace

@@ -243,8 +243,7 @@ struct Walk {
 // apply to it literally.
 testing::Position unusualPosition(Walk& walk)
 {
-    Deck deck = orderedDeck();
-    shuffleDeck(deck, walk.random);
+    const Deck deck = testing::shuffledDeck(walk.random);
     testing::Position p;
     const int kept = 20 + walk.pick(33);
     for (int i = 0; i < kept; ++i) {

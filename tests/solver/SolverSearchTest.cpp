@@ -112,9 +112,9 @@ TEST(SolverSearch, PinnedDeals)
         const DealParse parsed = parseDealLine(pinned.line);
         ASSERT_TRUE(parsed.deck) << parsed.error;
         const Position deal = testing::dealPosition(*parsed.deck);
-        for (std::size_t r = 0; r < kNamedRules.size(); ++r) {
-            SCOPED_TRACE(std::string(kNamedRules[r].name) + " " + pinned.line);
-            const Rules rules{kNamedRules[r].drawCount, kDefaultMaxNodes, kNamedRules[r].maxRecycles};
+        for (std::size_t r = 0; r < kVerificationRules.size(); ++r) {
+            SCOPED_TRACE(std::string(rulesName(kVerificationRules[r])) + " " + pinned.line);
+            const Rules rules{kVerificationRules[r].drawCount, kDefaultMaxNodes, kVerificationRules[r].maxRecycles};
             expectSolve(deal, rules, pinned.answers[r].first, pinned.answers[r].second);
         }
     }
@@ -145,7 +145,7 @@ TEST(SolverSearch, SameDealSameAnswerAlsoOnSeveralThreads)
     const auto solveAll = [&deals] {
         std::vector<SolveResult> results;
         for (const Position& p : deals)
-            for (const NamedRules& r : kNamedRules)
+            for (const DealRules& r : kVerificationRules)
                 results.push_back(testing::solvePosition(p, Rules{r.drawCount, 3000, r.maxRecycles}));
         return results;
     };
@@ -223,10 +223,10 @@ TEST(SolverSearch, AgreesWithThePlainImplementationOnRandomDeals)
     std::mt19937_64 random(2024);
     for (int d = 0; d < 24; ++d) {
         const Position deal = testing::randomDeal(random);
-        for (const NamedRules& r : kNamedRules)
+        for (const DealRules& r : kVerificationRules)
             for (const std::int64_t budget : {std::int64_t{10000}, std::int64_t{1234}})
                 expectSameAsReference(deal, Rules{r.drawCount, budget, r.maxRecycles},
-                                      "deal " + std::to_string(d) + " " + std::string(r.name) + " budget "
+                                      "deal " + std::to_string(d) + " " + std::string(rulesName(r)) + " budget "
                                           + std::to_string(budget));
     }
 }
@@ -248,11 +248,11 @@ TEST(SolverSearch, BatchedHashLookUpsAnswerAsOneAtATimeEvenWhenHashesClash)
             walk.apply(sorted.front());
         }
         const Position p = testing::positionOf(walk);
-        for (const NamedRules& named : kNamedRules) {
+        for (const DealRules& named : kVerificationRules) {
             const Rules r{named.drawCount, 3000, named.maxRecycles};
             std::int64_t fullHashNodes = 0;
             for (const int bits : {64, 16, 11}) {
-                const std::string what = "position " + std::to_string(d) + " " + std::string(named.name) + " "
+                const std::string what = "position " + std::to_string(d) + " " + std::string(rulesName(named)) + " "
                     + std::to_string(bits) + " bits";
                 SolverSearch single = testing::makeSearch(p, r);
                 SolverSearch batched = testing::makeSearch(p, r);
@@ -283,11 +283,11 @@ TEST(SolverSearch, AStoppedSearchCarriedOnAnswersAsOneNeverStopped)
     std::mt19937_64 random(31);
     for (int d = 0; d < 6; ++d) {
         const Position p = testing::randomDeal(random);
-        for (const NamedRules& named : kNamedRules) {
+        for (const DealRules& named : kVerificationRules) {
             const Rules r{named.drawCount, 4000, named.maxRecycles};
             for (const bool batched : {true, false}) {
                 for (const int bits : {64, 11}) {
-                    const std::string what = "deal " + std::to_string(d) + " " + std::string(named.name)
+                    const std::string what = "deal " + std::to_string(d) + " " + std::string(rulesName(named))
                         + (batched ? " batched " : " single ") + std::to_string(bits) + " bits";
                     SolverSearch alone = testing::makeSearch(p, r);
                     SolverSearch stopped = testing::makeSearch(p, r);
@@ -351,7 +351,7 @@ TEST(SolverSearch, AgreesWithThePlainImplementationFromMidGamePositions)
                               : moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)]);
         }
         const Position p = testing::positionOf(walk);
-        for (const NamedRules& r : kNamedRules)
+        for (const DealRules& r : kVerificationRules)
             expectSameAsReference(p, Rules{draw, 2500, r.maxRecycles}, "game " + std::to_string(g));
     }
 }
@@ -363,8 +363,7 @@ TEST(SolverSearch, AgreesWithThePlainImplementationOnUnusualPositions)
     // rules are applied to them literally all the same.
     std::mt19937_64 random(4242);
     for (int g = 0; g < 60; ++g) {
-        Deck deck = orderedDeck();
-        shuffleDeck(deck, random);
+        const Deck deck = testing::shuffledDeck(random);
         Position p;
         const int kept = std::uniform_int_distribution<int>(10, 52)(random);
         for (int i = 0; i < kept; ++i) {
@@ -381,7 +380,7 @@ TEST(SolverSearch, AgreesWithThePlainImplementationOnUnusualPositions)
         }
         for (int& n : p.foundation)
             n = std::uniform_int_distribution<int>(0, 13)(random);
-        for (const NamedRules& r : kNamedRules)
+        for (const DealRules& r : kVerificationRules)
             expectSameAsReference(p, Rules{r.drawCount, 1500, r.maxRecycles}, "position " + std::to_string(g));
     }
 }

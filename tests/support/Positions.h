@@ -6,7 +6,8 @@
 // A leading '-' marks a face-down card: "-KS".
 
 #include "engine/SolitaireGame.h"
-#include "engine/SolitaireGameTestPeer.h"
+#include "engine/GamePlayTestPeer.h"
+#include "engine/SolitaireGame.h"
 #include "persistence/SavedGame.h"
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
@@ -149,9 +150,9 @@ inline std::unique_ptr<SolitaireGame> loadGame(InMemorySettingsStore& store, con
     store.setData(keys::savedGame, encodeSavedGame(record));
     auto game = std::make_unique<SolitaireGame>(store, false);
     // A record that was not restored leaves a freshly dealt game instead.
-    bool restored = game->stock().size() == record.stock.size() && game->waste().size() == record.waste.size();
+    bool restored = game->play().stock().size() == record.stock.size() && game->play().waste().size() == record.waste.size();
     for (int c = 0; c < kColumnCount; ++c)
-        restored = restored && game->tableau()[c].size() == record.tableau[c].size();
+        restored = restored && game->play().tableau()[c].size() == record.tableau[c].size();
     EXPECT_TRUE(restored) << "test position was not restored";
     return game;
 }
@@ -174,27 +175,27 @@ inline ::testing::AssertionResult invariantsHold(const SolitaireGame& game)
         }
         return true;
     };
-    if (!count(game.stock()) || !count(game.waste()))
+    if (!count(game.play().stock()) || !count(game.play().waste()))
         return ::testing::AssertionFailure() << "duplicate card in stock or waste";
-    for (const Pile& p : game.foundations())
+    for (const Pile& p : game.play().foundations())
         if (!count(p))
             return ::testing::AssertionFailure() << "duplicate card on a foundation";
-    for (const Pile& p : game.tableau())
+    for (const Pile& p : game.play().tableau())
         if (!count(p))
             return ::testing::AssertionFailure() << "duplicate card in a column";
     if (total != kDeckSize)
         return ::testing::AssertionFailure() << total << " cards on the table";
-    for (const Card& c : game.stock())
+    for (const Card& c : game.play().stock())
         if (c.isFaceUp)
             return ::testing::AssertionFailure() << "face-up stock card";
-    for (const Card& c : game.waste())
+    for (const Card& c : game.play().waste())
         if (!c.isFaceUp)
             return ::testing::AssertionFailure() << "face-down waste card";
-    for (const Pile& p : game.foundations())
+    for (const Pile& p : game.play().foundations())
         for (int i = 0; i < p.size(); ++i)
             if (!p[i].isFaceUp || p[i].rank != i + 1 || p[i].suit != p[0].suit)
                 return ::testing::AssertionFailure() << "foundation out of order";
-    for (const Pile& col : game.tableau()) {
+    for (const Pile& col : game.play().tableau()) {
         bool sawFaceUp = false;
         for (const Card& c : col) {
             if (sawFaceUp && !c.isFaceUp)

@@ -1,0 +1,205 @@
+// The deal session: replacing, restarting and preparing deals, and deciding
+// how each one ends.
+
+#include "engine/DealSession.h"
+
+#include "engine/DealWorkers.h"
+
+#include "solver/DealNumbers.h"
+
+#include <algorithm>
+
+namespace murvane {
+
+DealSession::DealSession(GameSettings& settings, GameStatistics& statistics, bool verifyDeals, QObject* parent)
+    : QObject(parent)
+    , settings_(settings)
+    , statistics_(statistics)
+    , verifyDeals_(verifyDeals)
+{
+    if (verifyDeals_) {
+        // Finished preparations are collected on the session's thread.
+        dealWorkers_ = std::make_unique<DealWorkers>([this] {
+            for (const auto& [rules, deal] : dealWorkers_->takeFinished())
+                storePreparedDeal(rules, deal);
+        });
+    }
+    connect(&settings_, &GameSettings::dealRulesChanged, this, &DealSession::newDeal);
+}
+
+DealSession::~DealSession()
+{
+    dealWorkers_.reset();
+}
+
+void DealSession::attach(GamePlay& play)
+{
+    play_ = &play;
+}
+
+// --- The ledger ------------------------------------------------------------------------
+
+void DealSession::startDeal()
+{
+    if (hasStartedDeal_)
+        return;
+    hasStartedDeal_ = true;
+    dealRuleSet_ = GameStatistics::ruleSetIndex(settings_.drawMode(), settings_.scoringMode());
+    statistics_.countDealStarted(dealRuleSet_);
+    if (settings_.scoringMode() == ScoringMode::vegas)
+        statistics_.addToBankroll(-GamePlay::kVegasAnte);
+    origin_.openingBankroll = statistics_.vegasBankroll();
+}
+
+void DealSession::dealWon(std::int64_t score)
+{
+    if (hasBeenCreditedWin_)
+        return;
+    hasBeenCreditedWin_ = true;
+    statistics_.countWin(dealRuleSet_, score);
+}
+
+// --- The outcome -------------------------------------------------------------------------
+
+bool DealSession::newDealBreaksStreak(std::optional<RuleSetting> change) const
+{
+    return hasStartedDeal_ && !hasBeenCreditedWin_ && (!change || settings_.changeDealsAnew(*change));
+}
+
+std::optional<DealOutcome> DealSession::outcomeIfReplaced() const
+{
+    if (!hasStartedDeal_ || hasBeenCreditedWin_)
+        return std::nullopt;
+    const bool lost = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock())
+                      || (isProvedLost_ && isProvedLost_());
+    return lost ? DealOutcome::lost : DealOutcome::abandoned;
+}
+
+void DealSession::resetStatistics()
+{
+    play_->cancelAutoComplete();
+    statistics_.reset();
+    origin_.openingBankroll = 0; // a restart cannot bring back what the reset cleared
+    play_->clearHistory();
+}
+
+// --- Replacing and restarting ----------------------------------------------------------
+
+void DealSession::newDeal()
+{
+    replaceDeal(nullptr);
+}
+
+void DealSession::playDeal(const DealRequest& request)
+{
+    replaceDeal(&request);
+}
+
+std::int64_t DealSession::openingScore() const
+{
+    return settings_.scoringMode() == ScoringMode::vegas ? -GamePlay::kVegasAnte : 0;
+}
+
+void DealSession::replaceDeal(const DealRequest* request)
+{
+    play_->cancelAutoComplete();
+    if (const std::optional<DealOutcome> outcome = outcomeIfReplaced())
+        statistics_.countEnded(*outcome);
+    hasStartedDeal_ = false;
+    hasBeenCreditedWin_ = false;
+    if (request && request->number) {
+        // Numbered deals are always verified: the number names the deal the
+        // solver picks, so it must not depend on how the game was built.
+        origin_ = dealtFrom(solver::findNumberedDeal(*request->number, settings_.dealRules()).deck);
+        origin_.number = request->number;
+    } else if (request && request->deck) {
+        origin_ = dealtFrom(*request->deck);
+    } else {
+        Deal deal = dealCards();
+        origin_ = DealOrigin{std::move(deal.tableau), std::move(deal.stock), std::nullopt, 0};
+    }
+    origin_.openingBankroll = statistics_.vegasBankroll();
+    play_->lay(origin_.tableau, origin_.stock, openingScore());
+}
+
+bool DealSession::canRestartDeal() const
+{
+    if (!origin_.isKnown())
+        return false;
+    const GamePlay& p = *play_;
+    return p.hasWon() || p.stock() != origin_.stock || p.tableau() != origin_.tableau || !p.waste().isEmpty()
+        || std::any_of(p.foundations().begin(), p.foundations().end(), [](const Pile& f) { return !f.isEmpty(); })
+        || p.score() != openingScore() || p.redealsUsed() != 0
+        || statistics_.vegasBankroll() != origin_.openingBankroll;
+}
+
+void DealSession::restartDeal(DragState& drag)
+{
+    if (!canRestartDeal())
+        return;
+    // The deal stays counted and a credited win stays credited, so playing
+    // it again changes no statistic and winning it again credits nothing.
+    play_->returnTo(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), origin_.openingBankroll,
+                                 hasStartedDeal_, 0},
+                    drag);
+}
+
+void DealSession::resume(const DealOrigin& origin, bool started, bool credited, int ruleSet)
+{
+    origin_ = origin;
+    hasStartedDeal_ = started;
+    hasBeenCreditedWin_ = credited;
+    dealRuleSet_ = ruleSet;
+}
+
+// --- Verified and prepared deals ----------------------------------------------------------
+
+Deal DealSession::dealCards()
+{
+    if (!verifyDeals_) {
+        Layout layout = makeShuffledDeal();
+        return Deal{std::move(layout.tableau), std::move(layout.stock), 1, false};
+    }
+    const DealRules rules = settings_.dealRules();
+    Deal deal;
+    if (auto it = preparedDeals_.find(rules); it != preparedDeals_.end()) {
+        deal = *it;
+        preparedDeals_.erase(it);
+    } else {
+        // A preparation of these rules pauses meanwhile and still delivers
+        // the next deal; a finished one is taken here.
+        deal = dealWorkers_->findNow(rules);
+        if (!dealWorkers_->isPreparing(rules))
+            preparingRules_.remove(rules);
+    }
+    prepareUpcomingDeals();
+    return deal;
+}
+
+void DealSession::prepareUpcomingDeals()
+{
+    if (!verifyDeals_)
+        return;
+    QList<DealRules> wanted{settings_.dealRules()};
+    for (const DealRules& r : solver::kVerificationRules)
+        if (!wanted.contains(r))
+            wanted.append(r);
+    QList<DealRules> kept;
+    for (const DealRules& r : wanted)
+        if (!preparedDeals_.contains(r) && !preparingRules_.contains(r))
+            kept.append(r);
+    if (kept.isEmpty())
+        return;
+    for (const DealRules& r : kept)
+        preparingRules_.insert(r);
+    dealWorkers_->prepare(kept);
+}
+
+void DealSession::storePreparedDeal(const DealRules& rules, const Deal& deal)
+{
+    preparingRules_.remove(rules);
+    preparedDeals_.insert(rules, deal);
+    Q_EMIT preparedDealStored();
+}
+
+} // namespace murvane

@@ -1,0 +1,111 @@
+#pragma once
+// The life of a deal: where it came from (a shuffle, a number, a code), how
+// it is replaced (New Deal, Play Deal, a rule change) or restarted, the
+// deals prepared ahead of time, and how each deal ends. The outcome of a
+// deal is decided here, once, and credited to the statistics: every screen,
+// announcement and counter asks this part. Lives on the main thread.
+
+#include "engine/Deal.h"
+#include "engine/DealOrigin.h"
+#include "engine/GamePlay.h"
+#include "engine/GameSettings.h"
+#include "engine/GameStatistics.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace murvane {
+
+class DealWorkers;
+
+class DealSession : public QObject, public DealLedger {
+    Q_OBJECT
+public:
+    static constexpr int kDealAttempts = solver::kDealAttempts;
+    static constexpr std::int64_t kSolverNodeBudget = solver::kDefaultMaxNodes;
+
+    // The settings and statistics must outlive the session. Deals nothing
+    // until play is attached.
+    DealSession(GameSettings& settings, GameStatistics& statistics, bool verifyDeals, QObject* parent = nullptr);
+    ~DealSession() override;
+    void attach(GamePlay& play);
+
+    // --- Replacing the deal -------------------------------------------------
+    void newDeal();
+    // Replaces the deal in progress exactly as newDeal() does, with the
+    // numbered deal (found under the current rules) or the exact layout asked for.
+    void playDeal(const DealRequest& request);
+    // True when a new deal now would abandon the deal in progress and break
+    // the winning streak; given a rule setting, the new deal its change would
+    // bring (a change that deals nothing new abandons nothing). The board and
+    // Preferences ask for confirmation first.
+    bool newDealBreaksStreak(std::optional<RuleSetting> change = std::nullopt) const;
+    // Puts the deal back as dealt, as if every step were undone, in one undo
+    // step: score, bankroll (the ante stays charged once) and passes as right
+    // after the deal; no statistic changes. Nothing when the deal is unknown
+    // or still as dealt.
+    void restartDeal(DragState& drag);
+    bool canRestartDeal() const;
+    const DealOrigin& origin() const { return origin_; }
+
+    // --- The outcome ------------------------------------------------------------
+    // How the deal in progress would end if it were replaced now; none while
+    // it has not started or was won (replacing it then records nothing).
+    std::optional<DealOutcome> outcomeIfReplaced() const;
+    // Asked for a verdict on the position when a deal is replaced: whether
+    // the position was proved lost. Unset, only "no move left" counts as lost.
+    void setLossProof(std::function<bool()> isProvedLost) { isProvedLost_ = std::move(isProvedLost); }
+    bool hasBeenCreditedWin() const { return hasBeenCreditedWin_; }
+    // Zeroes every statistic; a restart cannot bring back the old bankroll,
+    // nor can undo.
+    void resetStatistics();
+
+    // --- The ledger play reports to ----------------------------------------------
+    void startDeal() override;
+    bool hasStartedDeal() const override { return hasStartedDeal_; }
+    void restoreStarted(bool started) override { hasStartedDeal_ = started; }
+    void dealWon(std::int64_t score) override;
+
+    // --- The saved game ------------------------------------------------------------
+    // The rule set the deal was counted under.
+    int ruleSetOfDeal() const { return dealRuleSet_; }
+    // Takes up a saved deal whose position play has restored.
+    void resume(const DealOrigin& origin, bool started, bool credited, int ruleSet);
+
+    // --- Prepared deals ----------------------------------------------------------------
+    // Queues a verified deal for each rule set not prepared or being prepared.
+    void prepareUpcomingDeals();
+    const QHash<DealRules, Deal>& preparedDeals() const { return preparedDeals_; }
+    const QSet<DealRules>& preparingRules() const { return preparingRules_; }
+
+Q_SIGNALS:
+    // Emitted when a background preparation stored a deal (tests wait on it).
+    void preparedDealStored();
+
+private:
+    void replaceDeal(const DealRequest* request);
+    Deal dealCards();
+    std::int64_t openingScore() const;
+    void storePreparedDeal(const DealRules& rules, const Deal& deal);
+
+    GameSettings& settings_;
+    GameStatistics& statistics_;
+    GamePlay* play_ = nullptr;
+    const bool verifyDeals_;
+    DealOrigin origin_;
+    bool hasStartedDeal_ = false;
+    bool hasBeenCreditedWin_ = false;
+    int dealRuleSet_ = 0; // where the deal in progress was counted
+    std::function<bool()> isProvedLost_;
+    QHash<DealRules, Deal> preparedDeals_;
+    QSet<DealRules> preparingRules_;
+    // The deal threads; stopped and joined when the session goes away.
+    std::unique_ptr<DealWorkers> dealWorkers_;
+};
+
+} // namespace murvane

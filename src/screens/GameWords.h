@@ -1,0 +1,30 @@
+#pragma once
+// The words for the game's values, shared by the board and the screens:
+// the pass counter, the line Copy Deal Code puts on the clipboard and the
+// Play Deal dialog's messages. The engine speaks in values only.
+
+#include "engine/DealOrigin.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace murvane {
+
+class SolitaireGame;
+
+// The pass counter under a pass limit, "Pass 2/3", and as read aloud,
+// "Pass 2 of 3"; none without a limit.
+std::optional<QString> passText(const SolitaireGame& game);
+std::optional<QString> passDescription(const SolitaireGame& game);
+
+// The line Copy Deal Code puts on the clipboard: the code, the number when
+// there is one, and the rules it is played under ("Draw 3, Vegas, 3 passes").
+QString dealShareLine(const DealOrigin& origin, std::int64_t drawCount, bool isVegas,
+                      std::optional<std::int64_t> passesAllowed);
+
+// The message shown under the Play Deal field; empty for none.
+QString dealInputMessage(DealInputError error);
+
+} // namespace murvane
