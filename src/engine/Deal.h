@@ -13,11 +13,6 @@
 
 namespace murvane {
 
-// The solver's own limits, so a deal found here is the one the deal tools
-// and numbered deals find for the same shuffle.
-inline constexpr int kDealAttempts = solver::kDealAttempts;                 // shuffles tried per deal
-inline constexpr std::int64_t kSolverNodeBudget = solver::kDefaultMaxNodes; // positions per check
-
 // The rules a deal is verified and played under; the cache key of prepared deals.
 using DealRules = solver::DealRules;
 
@@ -48,7 +43,9 @@ struct Deal {
 
 // A deck laid out as the game deals it, with new cards.
 Layout layoutOf(const solver::Deck& deck);
-// One uniform shuffle, laid out: column c gets c + 1 cards, its top one face
+// One uniform shuffle from the operating system's random source.
+solver::Deck shuffledDeck();
+// The same, laid out: column c gets c + 1 cards, its top one face
 // up; the rest is the stock.
 Layout makeShuffledDeal();
 // Up to 500 shuffles, each checked within the node budget; the last one is

@@ -26,9 +26,6 @@ class DealWorkers;
 class DealSession : public QObject, public DealLedger {
     Q_OBJECT
 public:
-    static constexpr int kDealAttempts = solver::kDealAttempts;
-    static constexpr std::int64_t kSolverNodeBudget = solver::kDefaultMaxNodes;
-
     // The settings and statistics must outlive the session. Deals nothing
     // until play is attached.
     DealSession(GameSettings& settings, GameStatistics& statistics, bool verifyDeals, QObject* parent = nullptr);

@@ -1,6 +1,5 @@
 #include "engine/DealWorkers.h"
 #include "engine/MemoryRelease.h"
-#include "engine/SolverCards.h"
 
 #include "solver/Solver.h"
 
@@ -145,7 +144,7 @@ private:
 
     bool hasWorkLocked() const
     {
-        return !decided_ && !cancelled_ && next_ <= kDealAttempts && next_ < bestVerified_;
+        return !decided_ && !cancelled_ && next_ <= solver::kDealAttempts && next_ < bestVerified_;
     }
 
     void record(int number, DealTrial&& result)
@@ -173,7 +172,7 @@ private:
                                               [this](const Running* r) { return r->number < bestVerified_; });
         if (best_ && !lowerRunning) {
             answer_ = std::move(best_);
-        } else if (!best_ && next_ > kDealAttempts && running_.empty()) {
+        } else if (!best_ && next_ > solver::kDealAttempts && running_.empty()) {
             answer_ = std::move(lastUnverified_); // may be empty if every check failed
         } else {
             return;
@@ -212,11 +211,10 @@ namespace {
 // can be carried on.
 class ShuffleCheck final : public PausedCheck {
 public:
-    ShuffleCheck(Layout layout, const DealRules& rules)
-        : layout_(std::move(layout))
-        , solve_(solverColumns(layout_), toSolverCards(layout_.stock), {}, {0, 0, 0, 0}, int(rules.drawCount),
-                 kSolverNodeBudget,
-                 rules.maxRecycles ? std::optional<int>(int(*rules.maxRecycles)) : std::nullopt)
+    ShuffleCheck(const solver::Deck& deck, const DealRules& rules)
+        : deck_(deck)
+        , solve_(solver::dealLayout(deck).tableau, solver::dealLayout(deck).stock, {}, {0, 0, 0, 0}, rules.drawCount,
+                 solver::kDefaultMaxNodes, rules.maxRecycles)
     {
     }
 
@@ -224,22 +222,14 @@ public:
     {
         const solver::SolveResult r = solve_.run(&stop);
         DealTrial trial;
-        trial.layout = layout_;
+        trial.layout = layoutOf(deck_);
         trial.isWinnable = r.isWinnable;
         trial.completed = !r.stopped;
         return trial;
     }
 
 private:
-    static std::array<std::vector<solver::SolverCard>, kColumnCount> solverColumns(const Layout& layout)
-    {
-        std::array<std::vector<solver::SolverCard>, kColumnCount> columns;
-        for (int c = 0; c < kColumnCount; ++c)
-            columns[c] = toSolverCards(layout.tableau[c]);
-        return columns;
-    }
-
-    const Layout layout_;
+    const solver::Deck deck_;
     solver::Solve solve_;
 };
 
@@ -247,7 +237,7 @@ private:
 
 DealTrial DealWorkers::solvedShuffle(const DealRules& rules, int, const std::atomic<bool>& stop)
 {
-    auto check = std::make_unique<ShuffleCheck>(makeShuffledDeal(), rules);
+    auto check = std::make_unique<ShuffleCheck>(shuffledDeck(), rules);
     DealTrial trial = check->resume(stop);
     if (!trial.completed)
         trial.paused = std::move(check);

@@ -34,15 +34,15 @@ private:
     std::size_t used_ = 64;
 };
 
-solver::Deck systemShuffle()
+} // namespace
+
+solver::Deck shuffledDeck()
 {
     SystemRandom random;
     solver::Deck deck = solver::orderedDeck();
     solver::shuffleDeck(deck, random);
     return deck;
 }
-
-} // namespace
 
 Layout layoutOf(const solver::Deck& deck)
 {
@@ -56,13 +56,13 @@ Layout layoutOf(const solver::Deck& deck)
 
 Layout makeShuffledDeal()
 {
-    return layoutOf(systemShuffle());
+    return layoutOf(shuffledDeck());
 }
 
 Deal findVerifiedDeal(const DealRules& rules, const std::atomic<bool>* cancelled)
 {
     const solver::VerifiedShuffle found = solver::firstWinnableShuffle(
-        rules, [](int) { return systemShuffle(); }, solver::kDefaultMaxNodes, solver::kDealAttempts, cancelled);
+        rules, [](int) { return shuffledDeck(); }, solver::kDefaultMaxNodes, solver::kDealAttempts, cancelled);
     Layout layout = layoutOf(found.deck);
     return Deal{std::move(layout.tableau), std::move(layout.stock), found.attempt, found.isVerified};
 }
