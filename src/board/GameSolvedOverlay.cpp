@@ -142,8 +142,7 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     stack->addLayout(texts_);
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
-    // No confirmation: the game is won, nothing is abandoned.
-    connect(playAgain_, &QPushButton::clicked, &board.game(), &SolitaireGame::newDeal);
+    connect(playAgain_, &QPushButton::clicked, this, &GameSolvedOverlay::playAgainRequested);
     connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
     connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
     connect(&board.game(), &SolitaireGame::hasWonChanged, this, &GameSolvedOverlay::refresh);
