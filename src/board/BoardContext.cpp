@@ -1,5 +1,6 @@
 #include "board/BoardContext.h"
 
+#include "engine/DealOrigin.h"
 #include "engine/SolitaireGame.h"
 
 namespace murvane::board {
@@ -8,6 +9,17 @@ BoardInputState BoardContext::inputState() const
 {
     const SolitaireGame& g = game();
     return BoardInputState{layer(), g.play().hasWon(), g.play().isAutoCompleting(), dragState().dragSource().has_value()};
+}
+
+bool BoardContext::canRestartDeal() const
+{
+    return takesInput(InputChannel::restartDeal) && game().canRestartDeal();
+}
+
+bool BoardContext::canCopyDealCode() const
+{
+    // A deal restored without its layout has no code to share.
+    return takesInput(InputChannel::copyDealCode) && !dealCode(game().dealOrigin()).isEmpty();
 }
 
 } // namespace murvane::board

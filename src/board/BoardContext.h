@@ -48,6 +48,12 @@ public:
     BoardInputState inputState() const;
     // Every input channel asks this before it acts.
     bool takesInput(InputChannel channel) const { return inputTaken(channel, inputState()); }
+    // Whether a key of a key channel stays with the board (see keyTaken).
+    bool takesKey(InputChannel channel) const { return keyTaken(channel, inputState()); }
+    // The menu commands that depend on the deal: each acts exactly when
+    // this says so, and its menu item is enabled by the same answer.
+    bool canRestartDeal() const;
+    bool canCopyDealCode() const;
 
     // What the pile painters need: the game, geometry, appearance and the
     // cards that are carried or in flight (not drawn in their piles).

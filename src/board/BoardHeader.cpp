@@ -125,47 +125,56 @@ void BoardHeader::buildMenu()
     // An item run through its accessible action leaves a pop-up open that
     // would keep the keyboard from the dialog or screen it opened.
     connect(menu_, &QMenu::triggered, menu_, &QWidget::hide);
-    QAction* hint = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
+    hint_ = menu_->addAction(localizedString(QStringLiteral("Show Hint")));
     // The key shows beside the item. The board takes H itself, so the
     // shortcut acts only inside the open menu.
-    hint->setShortcut(QKeySequence(Qt::Key_H));
-    hint->setShortcutContext(Qt::WidgetShortcut);
-    connect(hint, &QAction::triggered, this, &BoardHeader::hintRequested);
+    hint_->setShortcut(QKeySequence(Qt::Key_H));
+    hint_->setShortcutContext(Qt::WidgetShortcut);
+    connect(hint_, &QAction::triggered, this, &BoardHeader::hintRequested);
     menu_->addSeparator();
     for (ModalScreen screen : EnumCases<ModalScreen>::all) {
         QAction* action = menu_->addAction(localizedString(rawValue(screen)));
         if (screen == ModalScreen::preferences)
             action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
         connect(action, &QAction::triggered, this, [this, screen] { Q_EMIT screenRequested(screen); });
+        layerItems_.append(action);
     }
     menu_->addSeparator();
     // Which deal this is, when it was played by number; not a command.
-    QAction* dealNumber = menu_->addAction(QString());
-    dealNumber->setObjectName(QStringLiteral("dealNumberItem"));
-    dealNumber->setEnabled(false);
-    QAction* restart = menu_->addAction(localizedString(QStringLiteral("Restart Deal")));
-    restart->setObjectName(QStringLiteral("restartDealItem"));
-    restart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    connect(restart, &QAction::triggered, this, &BoardHeader::restartDealRequested);
-    QAction* copy = menu_->addAction(localizedString(QStringLiteral("Copy Deal Code")));
-    copy->setObjectName(QStringLiteral("copyDealCodeItem"));
-    connect(copy, &QAction::triggered, this, &BoardHeader::copyDealCodeRequested);
+    dealNumber_ = menu_->addAction(QString());
+    dealNumber_->setObjectName(QStringLiteral("dealNumberItem"));
+    dealNumber_->setEnabled(false);
+    restart_ = menu_->addAction(localizedString(QStringLiteral("Restart Deal")));
+    restart_->setObjectName(QStringLiteral("restartDealItem"));
+    restart_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    connect(restart_, &QAction::triggered, this, &BoardHeader::restartDealRequested);
+    copy_ = menu_->addAction(localizedString(QStringLiteral("Copy Deal Code")));
+    copy_->setObjectName(QStringLiteral("copyDealCodeItem"));
+    connect(copy_, &QAction::triggered, this, &BoardHeader::copyDealCodeRequested);
     QAction* play = menu_->addAction(localizedString(QStringLiteral("Play Deal…")));
     play->setObjectName(QStringLiteral("playDealItem"));
     connect(play, &QAction::triggered, this, &BoardHeader::playDealRequested);
+    layerItems_.append(play);
     connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::styleMenu);
-    connect(menu_, &QMenu::aboutToShow, this, [this, dealNumber, restart, copy] {
-        const DealOrigin& origin = board_.game().session().origin();
-        dealNumber->setVisible(origin.number.has_value());
-        if (origin.number)
-            dealNumber->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
-        restart->setEnabled(board_.game().session().canRestartDeal());
-        copy->setEnabled(origin.isKnown());
-    });
+    connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::refreshMenu);
     menu_->addSeparator();
     quit_ = menu_->addAction(localizedString(QStringLiteral("Quit Murvane Solitaire")));
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit_, &QAction::triggered, this, &BoardHeader::quitRequested);
+}
+
+void BoardHeader::refreshMenu()
+{
+    const DealOrigin& origin = board_.game().dealOrigin();
+    dealNumber_->setVisible(origin.number.has_value());
+    if (origin.number)
+        dealNumber_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
+    // Each item is enabled by the answer its command checks before acting.
+    hint_->setEnabled(board_.takesInput(InputChannel::hint));
+    for (QAction* item : std::as_const(layerItems_))
+        item->setEnabled(board_.takesInput(InputChannel::openLayer));
+    restart_->setEnabled(board_.canRestartDeal());
+    copy_->setEnabled(board_.canCopyDealCode());
 }
 
 QList<QAction*> BoardHeader::menuActions() const

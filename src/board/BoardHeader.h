@@ -44,6 +44,7 @@ public:
     // The menu's commands: Show Hint, Preferences, Statistics, How to Play,
     // About, Restart Deal, Copy Deal Code, Play Deal…, Quit (the deal's
     // number, shown above Restart Deal when there is one, is not a command).
+    // Each is enabled, when the menu opens, exactly when it would act.
     QList<QAction*> menuActions() const;
 
     // "1234" in Standard, "-$52" in Vegas.
@@ -66,6 +67,7 @@ private:
     void refreshPass();
     void refreshUndo();
     void buildMenu();
+    void refreshMenu();
     void styleMenu();
     void openMenu();
     bool reduceMotion() const;
@@ -81,6 +83,11 @@ private:
     RoundSymbolButton* more_ = nullptr;
     QMenu* menu_ = nullptr;
     bool menuStyled_ = false; // for the scale and look below
+    QAction* hint_ = nullptr;
+    QList<QAction*> layerItems_; // the screens and Play Deal…: they open a layer
+    QAction* dealNumber_ = nullptr;
+    QAction* restart_ = nullptr;
+    QAction* copy_ = nullptr;
     QAction* quit_ = nullptr;
     graphics::Appearance appearance_;
     qreal scale_ = 1;

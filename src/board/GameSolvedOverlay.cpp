@@ -142,11 +142,10 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     stack->addLayout(texts_);
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
-    // No confirmation: the game is won, nothing is abandoned.
-    connect(playAgain_, &QPushButton::clicked, &board.game().session(), &DealSession::newDeal);
-    connect(&board.game().play(), &GamePlay::scoreChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game().settings(), &GameSettings::scoringModeChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game().play(), &GamePlay::hasWonChanged, this, &GameSolvedOverlay::refresh);
+    connect(playAgain_, &QPushButton::clicked, this, &GameSolvedOverlay::playAgainRequested);
+    connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game(), &SolitaireGame::hasWonChanged, this, &GameSolvedOverlay::refresh);
     refresh();
 }
 

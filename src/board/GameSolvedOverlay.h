@@ -27,6 +27,10 @@ public:
     // The glass card, in this widget's coordinates.
     QRectF cardRect() const;
 
+Q_SIGNALS:
+    // Play Again was pressed; the board deals, when its input gate lets it.
+    void playAgainRequested();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -9,8 +9,10 @@ bool inputTaken(InputChannel channel, const BoardInputState& state)
         return false;
     switch (channel) {
     case InputChannel::focusKey:
-    case InputChannel::undoRedo:  // an undo under a drag drops the stale drag
-    case InputChannel::openLayer: // a new deal or a screen ends a drag or a run
+    case InputChannel::undoRedo:    // an undo under a drag drops the stale drag
+    case InputChannel::restartDeal: // so does a restart, which also ends a run
+    case InputChannel::openLayer:   // a new deal or a screen ends a drag or a run
+    case InputChannel::copyDealCode:
         return true;
     case InputChannel::pointer:
         // A drag is the pointer's own; the cards of a run are the engine's.
@@ -22,8 +24,18 @@ bool inputTaken(InputChannel channel, const BoardInputState& state)
     case InputChannel::hint:
         // A won game has nothing left to hint.
         return !state.autoCompleting && !state.dragging && !state.won;
+    case InputChannel::playAgain:
+        // No confirmation: only a won game offers it, and nothing is abandoned.
+        return state.won;
     }
     return false;
+}
+
+bool keyTaken(InputChannel channel, const BoardInputState& state)
+{
+    if (channel == InputChannel::digitKey)
+        return inputTaken(channel, state);
+    return state.layer == BoardLayer::board;
 }
 
 } // namespace murvane::board

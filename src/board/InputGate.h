@@ -6,9 +6,10 @@
 
 namespace murvane::board {
 
-// What covers the board, front-most wins: a screen hides everything, the
-// abandon-game dialog covers the piles and the header.
-enum class BoardLayer { board, newDealDialog, screen };
+// What covers the board, front-most wins: a screen hides everything; the
+// abandon-game question and the Play Deal dialog each cover the piles, the
+// header and the win card.
+enum class BoardLayer { board, abandonDialog, playDealDialog, screen };
 
 enum class InputChannel {
     pointer,             // presses, clicks, double-clicks and drags on the piles
@@ -18,7 +19,10 @@ enum class InputChannel {
     accessibilityAction, // default and named actions of piles and cards
     hint,                // the H key and the menu's Show Hint
     undoRedo,            // the undo button and the undo/redo shortcuts
-    openLayer,           // new deal and the menu's screens (they open a layer)
+    restartDeal,         // the menu's Restart Deal and Ctrl+R
+    openLayer,           // new deal, Play Deal… and the menu's screens (they open a layer)
+    copyDealCode,        // the menu's Copy Deal Code
+    playAgain,           // the win card's Play Again
 };
 
 struct BoardInputState {
@@ -33,5 +37,12 @@ struct BoardInputState {
 // here; what the engine refuses by itself (a move after a win, an undo
 // during auto-complete) it keeps refusing.
 bool inputTaken(InputChannel channel, const BoardInputState& state);
+
+// Whether the board keeps a key of a key channel (focusKey, playKey,
+// digitKey, hint) from the widgets around it, acted on or not. While the
+// board holds the keyboard it takes its own keys, so Space on a pile never
+// reaches a button; a digit it cannot act on now goes on. Under a dialog or
+// a screen it takes none.
+bool keyTaken(InputChannel channel, const BoardInputState& state);
 
 } // namespace murvane::board

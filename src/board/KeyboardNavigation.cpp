@@ -147,16 +147,17 @@ bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::func
             return InputChannel::digitKey;
         return std::nullopt;
     }();
-    if (!channel || hasModifiers(event))
-        return false;
-    // A screen or a dialog owns the keyboard; the board sees none of it.
-    if (board.layer() != BoardLayer::board)
+    // A key the gate does not leave with the board (anything under a screen
+    // or a dialog) goes on to whoever holds the keyboard there.
+    if (!channel || hasModifiers(event) || !board.takesKey(*channel))
         return false;
 
     switch (*channel) {
     case InputChannel::focusKey:
-        board.setShowKeyboardFocus(true);
-        board.setFocusedSlot(focusAfterMove(board.focusedSlot(), *arrowOf(key)));
+        if (board.takesInput(InputChannel::focusKey)) {
+            board.setShowKeyboardFocus(true);
+            board.setFocusedSlot(focusAfterMove(board.focusedSlot(), *arrowOf(key)));
+        }
         return true;
     case InputChannel::playKey:
         if (!board.focusedSlot())
@@ -168,9 +169,9 @@ bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::func
         requestHint(); // the hint asks the gate itself: the menu item also goes there
         return true;
     case InputChannel::digitKey: {
-        // Unlike Space, a digit the board cannot take now is passed on.
+        // Taken only when it can act (takesKey), unlike Space.
         const auto focus = board.focusedSlot();
-        if (!focus || !board.takesInput(InputChannel::digitKey))
+        if (!focus)
             return false;
         board.setShowKeyboardFocus(true);
         moveFocusedPile(board.game().play(), *focus, key - Qt::Key_1, board.dragState());

@@ -30,8 +30,8 @@ BoardFocus focusAfterMove(const std::optional<BoardFocus>& from, FocusMove move)
 
 // Handles a key addressed to the board (arrows, Space, Return, digits, H,
 // which calls `requestHint`). Returns false for keys the board passes on:
-// anything while a screen or the abandon-game dialog is up, digits the
-// board does not take now, modified keys, unknown keys.
+// those the input gate does not leave with it now (keyTaken), modified
+// keys, unknown keys.
 bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::function<void()>& requestHint);
 
 // Space/Return: draws, or sends the focused pile's top card to its best

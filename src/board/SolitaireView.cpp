@@ -85,6 +85,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     flight_ = new board::CardFlightLayer(*this, this);
     hint_ = new board::HintLayer(*this, this);
     // The win card (overlay_) is made when a game is first won here.
+    abandon_ = new screens::AbandonQuestion(game_, screens::AbandonQuestion::Reason::newDeal, this, 1.0);
+    connect(abandon_, &screens::AbandonQuestion::askingChanged, this, &SolitaireView::abandonAskingChanged);
     board::installBoardAccessibility();
     announcer_ = new board::BoardAnnouncer(*this, [this](const BoardFocus& pile) { return pileView(pile); }, this);
 
@@ -160,7 +162,7 @@ SolitaireView::~SolitaireView()
     disconnect(qApp, nullptr, this, nullptr);
     qApp->removeEventFilter(this);
     delete screen_;
-    delete newDealDialog_;
+    delete abandon_->dialog();
     delete playDealDialog_;
 }
 
@@ -262,8 +264,7 @@ void SolitaireView::relayout()
     hint_->setGeometry(QRect(QPoint(0, 0), size));
     if (overlay_)
         overlay_->applyScale(s, look);
-    if (newDealDialog_)
-        newDealDialog_->setScale(s);
+    abandon_->setScale(s);
     if (playDealDialog_)
         playDealDialog_->setScale(s);
     if (screen_) {
@@ -404,7 +405,7 @@ void SolitaireView::resetForShow()
     if (layer_ == board::BoardLayer::board)
         focusBoard(*focusedSlot_);
     setShowKeyboardFocus(false);
-    setConfirmingNewDeal(false);
+    closeDialogs();
     abandonDrag();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The whole content of the game panel: the header, the top row (stock,
 // waste, four foundations) and the seven columns, with drag and drop, the
-// abandon-game dialog, the menu, the full-panel screens and the win overlay.
+// abandon-game and Play Deal dialogs, the menu, the full-panel screens and
+// the win overlay.
 //
 // The view never changes cards itself: it reads the game's piles and calls
 // its operations. It owns only view state (drag, focus, which dialog or
@@ -12,6 +13,7 @@
 #include "board/PilePainter.h"
 #include "engine/DragState.h"
 #include "cards/Settings.h"
+#include "screens/AbandonQuestion.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 #include "screens/PlayDealDialog.h"
@@ -66,23 +68,30 @@ public:
     void setShowKeyboardFocus(bool value) override;
 
     board::BoardLayer layer() const override { return layer_; }
-    bool isConfirmingNewDeal() const { return layer_ == board::BoardLayer::newDealDialog; }
+    bool isConfirmingNewDeal() const { return layer_ == board::BoardLayer::abandonDialog; }
     ModalScreen presentedScreen() const { return presentedScreen_; }
+
+    // Each command below acts only when the input gate lets its channel
+    // through (see InputGate.h); the menu enables its items by the same
+    // answers (BoardContext::canRestartDeal, canCopyDealCode).
 
     // The new-deal button / Ctrl+N: deals at once unless that would abandon
     // a started game, in which case the abandon-game dialog asks first.
     void requestNewDeal();
+    // The abandon-game dialog's answers.
     void confirmNewDeal();
     void cancelNewDeal();
-    // Play Deal…: the dialog for a deal number or code, on the same layer as
-    // the abandon dialog; a chosen deal replaces the one in progress exactly
-    // as New Deal does (asking first when that abandons a started game).
+    // Play Deal…: the dialog for a deal number or code; a chosen deal
+    // replaces the one in progress exactly as New Deal does (asking first
+    // when that abandons a started game).
     void requestPlayDeal();
-    // Restart Deal / Ctrl+R, when the board takes input.
+    // Restart Deal / Ctrl+R.
     void requestRestartDeal();
     // Copy Deal Code: the deal's code, number and rules on the clipboard.
     void copyDealCode();
-    // The menu's screen items; ignored while the abandon dialog is up.
+    // The win card's Play Again: a new deal, without asking.
+    void requestPlayAgain();
+    // The menu's screen items.
     void presentScreen(ModalScreen screen);
     void dismissScreen();
     // What Escape does first: dismisses the topmost dialog, else the screen;
@@ -110,7 +119,7 @@ public:
     // Null until a game is first won on this board.
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
     board::HintLayer* hintLayer() const { return hint_; }
-    screens::ConfirmationDialog* newDealDialog() const { return newDealDialog_; }
+    screens::ConfirmationDialog* newDealDialog() const { return abandon_->dialog(); }
     screens::PlayDealDialog* playDealDialog() const { return playDealDialog_; }
     screens::ModalScreenView* screenHost() const { return screen_; }
 
@@ -120,7 +129,7 @@ Q_SIGNALS:
     // The menu's Quit item.
     void quitRequested();
     void focusedSlotChanged();
-    void isConfirmingNewDealChanged();
+    void layerChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -143,7 +152,15 @@ private:
     void updateSolvedOverlay();
     void updateAppearance();
     void syncReduceMotion();
-    void setConfirmingNewDeal(bool value);
+    // Records what covers the board; called once the widget it names is up
+    // (or gone), so the focus passing through on the way sees the old layer.
+    void setLayer(board::BoardLayer layer);
+    // The abandon-game dialog came or went.
+    void abandonAskingChanged(bool asking);
+    // Takes the Play Deal dialog down; the board is then uncovered.
+    void discardPlayDealDialog();
+    // Closes whichever dialog is up and gives the keyboard back to the board.
+    void closeDialogs();
     // Where the keyboard goes when the board is uncovered: "Play Again" while
     // the win card shows, else the focused pile (the stock when none is).
     void focusBoard(const BoardFocus& pile);
@@ -181,9 +198,9 @@ private:
     board::HintLayer* hint_ = nullptr;
     board::GameSolvedOverlay* overlay_ = nullptr;
     board::BoardAnnouncer* announcer_ = nullptr;
-    QPointer<screens::ConfirmationDialog> newDealDialog_;
+    // Both dialogs lie over the whole view, the win card included.
+    screens::AbandonQuestion* abandon_ = nullptr; // asks before a deal in progress is replaced
     QPointer<screens::PlayDealDialog> playDealDialog_;
-    std::optional<DealRequest> pendingDeal_; // chosen in Play Deal, waiting on the abandon dialog
     QPointer<screens::ModalScreenView> screen_;
     QSize lastSize_;
     QTimer* faceWarmer_ = nullptr;

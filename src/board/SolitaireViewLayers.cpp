@@ -1,5 +1,5 @@
-// The layers the board shows over its piles: the abandon-game dialog and the
-// modal screens, and how Escape peels them off.
+// The layers the board shows over its piles: the abandon-game and Play Deal
+// dialogs and the modal screens, and how Escape peels them off.
 #include "board/SolitaireView.h"
 
 #include "board/BoardSurface.h"
@@ -8,16 +8,13 @@
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "text/Localization.h"
-#include "screens/ConfirmationDialog.h"
-#include "screens/GameWords.h"
 #include "screens/ModalScreenView.h"
+#include "screens/PlayDealDialog.h"
 
 #include <QApplication>
 #include <QPushButton>
 #include <QClipboard>
 #include <QGuiApplication>
-
-#include <utility>
 
 namespace murvane {
 
@@ -26,8 +23,11 @@ bool SolitaireView::dismissTopmostLayer()
     switch (layer_) {
     case board::BoardLayer::board:
         return false;
-    case board::BoardLayer::newDealDialog:
+    case board::BoardLayer::abandonDialog:
         cancelNewDeal();
+        return true;
+    case board::BoardLayer::playDealDialog:
+        discardPlayDealDialog();
         return true;
     case board::BoardLayer::screen:
         break;
@@ -47,128 +47,108 @@ bool SolitaireView::dismissTopmostLayer()
     return true;
 }
 
-// --- New deal and the abandon-game dialog --------------------------------------
+void SolitaireView::setLayer(board::BoardLayer layer)
+{
+    if (layer_ == layer)
+        return;
+    layer_ = layer;
+    Q_EMIT layerChanged();
+}
+
+// --- New deal, Play Deal and the abandon-game dialog ---------------------------
 
 void SolitaireView::requestNewDeal()
 {
-    if (!takesInput(board::InputChannel::openLayer))
-        return;
-    // A fresh or already won deal is replaced silently; only abandoning a
-    // game in progress breaks the streak, so only that asks.
-    if (!game_.session().newDealBreaksStreak()) {
-        game_.session().newDeal();
-        return;
-    }
-    setConfirmingNewDeal(true);
+    if (takesInput(board::InputChannel::openLayer))
+        abandon_->request([this] { game_.newDeal(); });
 }
 
 void SolitaireView::confirmNewDeal()
 {
-    if (layer_ != board::BoardLayer::newDealDialog || playDealDialog_)
-        return;
-    const std::optional<DealRequest> chosen = std::exchange(pendingDeal_, std::nullopt);
-    setConfirmingNewDeal(false);
-    if (chosen)
-        game_.session().playDeal(*chosen);
-    else
-        game_.session().newDeal();
+    abandon_->confirm();
 }
 
 void SolitaireView::cancelNewDeal()
 {
-    pendingDeal_.reset();
-    setConfirmingNewDeal(false);
+    abandon_->cancel();
 }
 
-// --- Play Deal, Restart Deal, Copy Deal Code -----------------------------------
+void SolitaireView::abandonAskingChanged(bool asking)
+{
+    if (asking) {
+        abandonDrag();
+        setLayer(board::BoardLayer::abandonDialog);
+        return;
+    }
+    setLayer(board::BoardLayer::board);
+    if (focusedSlot_)
+        focusBoard(*focusedSlot_);
+}
 
 void SolitaireView::requestPlayDeal()
 {
     if (!takesInput(board::InputChannel::openLayer))
         return;
-    layer_ = board::BoardLayer::newDealDialog;
     abandonDrag();
-    auto* dialog = new screens::PlayDealDialog(boardScale(), surface_);
-    connect(dialog, &screens::PlayDealDialog::cancelled, this, &SolitaireView::cancelNewDeal);
+    auto* dialog = new screens::PlayDealDialog(boardScale(), this);
+    connect(dialog, &screens::PlayDealDialog::cancelled, this, &SolitaireView::discardPlayDealDialog);
     connect(dialog, &screens::PlayDealDialog::chosen, this, &SolitaireView::dealChosen);
     playDealDialog_ = dialog;
-    dialog->setGeometry(surface_->rect());
+    setLayer(board::BoardLayer::playDealDialog);
     dialog->raise();
     dialog->show();
     dialog->setFocus(Qt::OtherFocusReason);
-    Q_EMIT isConfirmingNewDealChanged();
+}
+
+void SolitaireView::discardPlayDealDialog()
+{
+    if (!playDealDialog_)
+        return;
+    playDealDialog_->hide();
+    playDealDialog_->deleteLater(); // we may be inside its signal
+    playDealDialog_ = nullptr;
+    if (layer_ != board::BoardLayer::playDealDialog)
+        return; // the abandon question took its place
+    setLayer(board::BoardLayer::board);
+    if (focusedSlot_)
+        focusBoard(*focusedSlot_);
 }
 
 void SolitaireView::dealChosen(const DealRequest& request)
 {
-    if (playDealDialog_) {
-        playDealDialog_->hide();
-        playDealDialog_->deleteLater(); // we are inside its signal
-        playDealDialog_ = nullptr;
-    }
-    if (!game_.session().newDealBreaksStreak()) {
-        setConfirmingNewDeal(false);
-        game_.session().playDeal(request);
-        return;
-    }
-    // The same question New Deal asks, on the same layer.
-    pendingDeal_ = request;
-    layer_ = board::BoardLayer::board;
-    setConfirmingNewDeal(true);
+    // The same question New Deal asks, put up before this dialog goes, so
+    // the keyboard passes straight from one to the other.
+    abandon_->request([this, request] { game_.playDeal(request); });
+    discardPlayDealDialog();
 }
+
+void SolitaireView::closeDialogs()
+{
+    abandon_->cancel();
+    discardPlayDealDialog();
+}
+
+// --- Restart Deal, Copy Deal Code, Play Again ----------------------------------
 
 void SolitaireView::requestRestartDeal()
 {
-    // Like undo: one undo step, taken only when the board takes input.
-    if (!takesInput(board::InputChannel::undoRedo) || !game_.session().canRestartDeal())
-        return;
-    game_.session().restartDeal(drag_);
+    if (canRestartDeal())
+        game_.restartDeal(drag_);
 }
 
 void SolitaireView::copyDealCode()
 {
-    const QString line = dealShareLine(game_.session().origin(), game_.settings().drawMode().count(),
-                                       game_.settings().scoringMode() == ScoringMode::vegas, game_.settings().passesAllowed());
-    if (!dealCode(game_.session().origin()).isEmpty())
-        QGuiApplication::clipboard()->setText(line);
+    if (!canCopyDealCode())
+        return;
+    QGuiApplication::clipboard()->setText(dealShareLine(game_.dealOrigin(), game_.drawMode().count(),
+                                                        game_.scoringMode() == ScoringMode::vegas,
+                                                        passesAllowed(game_)));
 }
 
-void SolitaireView::setConfirmingNewDeal(bool value)
+void SolitaireView::requestPlayAgain()
 {
-    if (isConfirmingNewDeal() == value)
-        return;
-    if (value) {
-        abandonDrag();
-        auto* dialog = new screens::ConfirmationDialog(
-            boardScale(),
-            {localizedString(QStringLiteral("Abandon this game?")),
-             localizedString(QStringLiteral("Starting a new deal now will reset your win streak.")),
-             QStringLiteral("abandonGameDialog"), localizedString(QStringLiteral("Cancel")),
-             QStringLiteral("cancelNewDealButton"), localizedString(QStringLiteral("New Deal")),
-             QStringLiteral("confirmNewDealButton")},
-            surface_);
-        connect(dialog, &screens::ConfirmationDialog::cancelled, this, &SolitaireView::cancelNewDeal);
-        connect(dialog, &screens::ConfirmationDialog::confirmed, this, &SolitaireView::confirmNewDeal);
-        newDealDialog_ = dialog;
-        layer_ = board::BoardLayer::newDealDialog;
-        dialog->setGeometry(surface_->rect());
-        dialog->raise();
-        dialog->show();
-        dialog->setFocus(Qt::OtherFocusReason);
-    } else {
-        for (QWidget* dialog : {static_cast<QWidget*>(newDealDialog_), static_cast<QWidget*>(playDealDialog_)}) {
-            if (!dialog)
-                continue;
-            dialog->hide();
-            dialog->deleteLater(); // we may be inside one of its signals
-        }
-        newDealDialog_ = nullptr;
-        playDealDialog_ = nullptr;
-        layer_ = board::BoardLayer::board;
-        if (focusedSlot_)
-            focusBoard(*focusedSlot_);
-    }
-    Q_EMIT isConfirmingNewDealChanged();
+    if (takesInput(board::InputChannel::playAgain))
+        game_.newDeal();
 }
 
 void SolitaireView::focusBoard(const BoardFocus& pile)
@@ -206,6 +186,7 @@ void SolitaireView::updateSolvedOverlay()
             return;
         // Above the board's own layers, below any dialog or screen.
         overlay_ = new board::GameSolvedOverlay(*this, this);
+        connect(overlay_, &board::GameSolvedOverlay::playAgainRequested, this, &SolitaireView::requestPlayAgain);
         overlay_->hide();
         overlay_->stackUnder(hint_);
         hint_->stackUnder(overlay_);
@@ -242,7 +223,7 @@ void SolitaireView::updateScreenState()
         connect(screen, &screens::ModalScreenView::closeRequested, this, &SolitaireView::dismissScreen);
         screen->setGeometry(rect());
         screen_ = screen;
-        layer_ = board::BoardLayer::screen;
+        setLayer(board::BoardLayer::screen);
         screen->raise();
         screen->show();
         screen->setFocus(Qt::OtherFocusReason);
@@ -253,7 +234,7 @@ void SolitaireView::updateScreenState()
             screen_ = nullptr;
         }
         if (layer_ == board::BoardLayer::screen)
-            layer_ = board::BoardLayer::board;
+            setLayer(board::BoardLayer::board);
         surface_->show();
         setShowKeyboardFocus(false);
         updateSolvedOverlay();

@@ -4,9 +4,9 @@
 // as destructive.
 //
 // Contract:
-// - Return, Enter and Escape cancel; so does a click on the backdrop. Only
-//   the confirm button (clicked, or activated with Space while focused)
-//   confirms.
+// - Cancel is the default button: Return, Enter and Escape cancel (the
+//   card's keys, see ModalCard); so does a click on the backdrop. Only the
+//   confirm button (clicked, or pressed with Space while focused) confirms.
 // - All strings arrive already localized; the IDs become object names, which
 //   is how automation finds them on this platform.
 
@@ -38,12 +38,6 @@ Q_SIGNALS:
 
 protected:
     QWidget* initialFocus() const override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
-
-private:
-    static bool isCancelKey(int key);
 };
 
 } // namespace murvane::screens

@@ -3,7 +3,9 @@
 #include "platform/SystemAppearance.h"
 #include "screens/GlassButton.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,9 +14,9 @@
 
 namespace murvane::screens {
 
-ModalCard::ModalCard(qreal scale, const QString& cardID, const QString& title, const QString& message,
-                     QWidget* parent)
-    : QWidget(parent), scale_(sanitizedScale(scale))
+ModalCard::ModalCard(qreal scale, DefaultButton defaultButton, const QString& cardID, const QString& title,
+                     const QString& message, QWidget* parent)
+    : QWidget(parent), defaultButton_(defaultButton), scale_(sanitizedScale(scale))
 {
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
@@ -74,6 +76,7 @@ QString ModalCard::message() const
 void ModalCard::addContent(QWidget* widget)
 {
     cardLayout_->insertWidget(cardLayout_->count() - 1, widget);
+    widget->installEventFilter(this);
 }
 
 void ModalCard::setScale(qreal scale)
@@ -164,10 +167,63 @@ void ModalCard::mouseReleaseEvent(QMouseEvent* event)
         Q_EMIT cancelled();
 }
 
+bool ModalCard::takeKey(QKeyEvent* event, const QObject* from)
+{
+    const int key = event->key();
+    const bool isReturn = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (key != Qt::Key_Escape && !isReturn)
+        return false;
+    event->accept();
+    // Announced first, so no window shortcut takes the key from the card.
+    if (event->type() == QEvent::ShortcutOverride)
+        return true;
+    if (key == Qt::Key_Escape || from == cancelButton_ || defaultButton_ == DefaultButton::cancel)
+        Q_EMIT cancelled();
+    else
+        actionButton_->click();
+    return true;
+}
+
+void ModalCard::keyPressEvent(QKeyEvent* event)
+{
+    // Keys on the card itself, or passed on by a part of it.
+    if (!takeKey(event, QApplication::focusWidget()))
+        QWidget::keyPressEvent(event);
+}
+
+QList<QWidget*> ModalCard::tabChain() const
+{
+    // The focus chain runs through the whole window; the card's part of it
+    // is its controls in the order the dialog set.
+    QList<QWidget*> chain;
+    for (QWidget* w = card_->nextInFocusChain(); w && w != card_; w = w->nextInFocusChain()) {
+        if (card_->isAncestorOf(w) && w->isVisibleTo(card_) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            chain.append(w);
+    }
+    return chain;
+}
+
+bool ModalCard::focusNextPrevChild(bool next)
+{
+    const QList<QWidget*> chain = tabChain();
+    if (chain.isEmpty())
+        return true; // still never out of the card
+    const qsizetype at = chain.indexOf(QApplication::focusWidget());
+    const qsizetype n = chain.size();
+    const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
+    chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
 bool ModalCard::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
+    // Before the control itself: some platform themes let Return press the
+    // focused button, and Return must not confirm from there.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched != parentWidget()
+        && takeKey(static_cast<QKeyEvent*>(event), watched))
+        return event->type() == QEvent::KeyPress;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -8,6 +8,11 @@
 //   its size.
 // - A click on the backdrop (pressed and released outside the card)
 //   cancels; presses never reach what lies beneath.
+// - Keys, the same in every dialog: Escape cancels; Return and Enter press
+//   the dialog's default button, or Cancel when the keyboard is on it (so
+//   Return never acts where the player did not aim, whatever the platform
+//   theme lets buttons do); Space presses the focused button; Tab and
+//   Backtab cycle the card's controls and never leave the card.
 // - It never hides or deletes itself: the owner reacts to `cancelled` (or
 //   the dialog's own answer) by discarding it (deleteLater is safe from
 //   inside the signal).
@@ -50,11 +55,16 @@ Q_SIGNALS:
     void cancelled();
 
 protected:
+    // Which button Return presses.
+    enum class DefaultButton { cancel, action };
+
     // Texts arrive localized; the card's identifier becomes its object name.
-    ModalCard(qreal scale, const QString& cardID, const QString& title, const QString& message, QWidget* parent);
+    ModalCard(qreal scale, DefaultButton defaultButton, const QString& cardID, const QString& title,
+              const QString& message, QWidget* parent);
 
     GlassButton* actionButton() const { return actionButton_; }
-    // Adds a widget below the message, above the buttons.
+    // Adds a widget below the message, above the buttons; its keys are the
+    // card's (see above).
     void addContent(QWidget* widget);
     QVBoxLayout* cardLayout() const { return cardLayout_; }
     // Lays the card out at the current scale and look; dialogs call it once
@@ -73,9 +83,18 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Escape, Return and Enter, wherever in the card they arrive; true when
+    // taken. `from` is the widget that holds the keyboard.
+    bool takeKey(QKeyEvent* event, const QObject* from);
+    // The card's controls that Tab visits, in tab order.
+    QList<QWidget*> tabChain() const;
+
+    DefaultButton defaultButton_;
     qreal scale_ = 1;
     GlassSurface* card_ = nullptr;
     QVBoxLayout* cardLayout_ = nullptr;

@@ -43,6 +43,7 @@ ModalScreenView::ModalScreenView(SolitaireGame& game, ModalScreen screen, qreal 
     outer->addStretch(1);
 
     columnLayout_ = new QVBoxLayout(column_);
+    rulesQuestion_ = new AbandonQuestion(game_, AbandonQuestion::Reason::ruleChange, column_, boardScale_);
     buildHeader();
 
     scroll_ = new QScrollArea(column_);
@@ -167,9 +168,9 @@ void ModalScreenView::applyBoardScale()
     }
     closeButton_->setScale(b);
     closeButton_->setFixedSize(qRound(Chrome::headerButtonSize * b), qRound(Chrome::headerButtonSize * b));
-    for (ConfirmationDialog* d : {resetDialog_.data(), rulesDialog_.data()})
-        if (d)
-            d->setScale(b);
+    if (resetDialog_)
+        resetDialog_->setScale(b);
+    rulesQuestion_->setScale(b);
 }
 
 void ModalScreenView::updateTextScale()
@@ -291,43 +292,24 @@ void ModalScreenView::setConfirmingReset(bool confirming)
     dialog->show();
 }
 
-void ModalScreenView::setPendingRulesChange(PendingRulesChange change)
+void ModalScreenView::requestRulesChange(RuleSetting setting, std::function<void()> apply)
 {
-    if (!change.apply) {
-        clearPendingRulesChange();
-        return;
-    }
-    pendingRulesChange_ = std::move(change);
-    if (rulesDialog_)
-        return;
-    auto* dialog = new ConfirmationDialog(
-        boardScale_,
-        {localizedString(QStringLiteral("Abandon this game?")),
-         localizedString(QStringLiteral("Changing this rule deals a new game and resets your win streak.")),
-         QStringLiteral("rulesChangeDialog"), localizedString(QStringLiteral("Cancel")),
-         QStringLiteral("cancelRulesChangeButton"), localizedString(QStringLiteral("New Game")),
-         QStringLiteral("confirmRulesChangeButton")},
-        column_);
-    rulesDialog_ = dialog;
-    connect(dialog, &ConfirmationDialog::cancelled, this, &ModalScreenView::clearPendingRulesChange);
-    connect(dialog, &ConfirmationDialog::confirmed, this, &ModalScreenView::confirmRulesChange);
-    dialog->show();
+    rulesQuestion_->request(std::move(apply), setting);
+}
+
+bool ModalScreenView::hasPendingRulesChange() const
+{
+    return rulesQuestion_->isAsking();
 }
 
 void ModalScreenView::clearPendingRulesChange()
 {
-    pendingRulesChange_.reset();
-    discardDialog(rulesDialog_);
+    rulesQuestion_->cancel();
 }
 
-void ModalScreenView::confirmRulesChange()
+ConfirmationDialog* ModalScreenView::rulesChangeDialog() const
 {
-    // Cleared before it runs, so the dialog is already gone when the new
-    // game is dealt.
-    std::optional<PendingRulesChange> change = std::move(pendingRulesChange_);
-    clearPendingRulesChange();
-    if (change && change->apply)
-        change->apply();
+    return rulesQuestion_->dialog();
 }
 
 } // namespace murvane::screens

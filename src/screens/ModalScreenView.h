@@ -19,6 +19,7 @@
 #include "cards/Settings.h"
 #include "graphics/Appearance.h"
 #include "platform/LoginItemService.h"
+#include "screens/AbandonQuestion.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/GlassButton.h"
 
@@ -40,11 +41,6 @@ namespace murvane {
 class SolitaireGame;
 
 namespace screens {
-
-// A setting change held back until the user confirms abandoning the game.
-struct PendingRulesChange {
-    std::function<void()> apply;
-};
 
 class ModalScreenView : public QWidget {
     Q_OBJECT
@@ -71,10 +67,10 @@ public:
     bool isConfirmingReset() const { return resetDialog_ != nullptr; }
     void setConfirmingReset(bool confirming);
 
-    // Rules-change dialog: shown exactly while a change is pending. Setting
-    // a change with no apply action clears it instead.
-    bool hasPendingRulesChange() const { return pendingRulesChange_.has_value(); }
-    void setPendingRulesChange(PendingRulesChange change);
+    // A rule change: applied at once when it abandons nothing, else held
+    // while the rules-change dialog asks (see AbandonQuestion).
+    void requestRulesChange(RuleSetting setting, std::function<void()> apply);
+    bool hasPendingRulesChange() const;
     void clearPendingRulesChange();
 
     // Launch at login: the status last read from the login-item service (read
@@ -100,7 +96,7 @@ public:
     QScrollArea* scrollArea() const { return scroll_; }
     QWidget* body() const { return body_; }
     ConfirmationDialog* resetDialog() const { return resetDialog_; }
-    ConfirmationDialog* rulesChangeDialog() const { return rulesDialog_; }
+    ConfirmationDialog* rulesChangeDialog() const;
 
 Q_SIGNALS:
     // The close button was clicked; the owner hides the screen.
@@ -116,7 +112,6 @@ private:
     void updateAppearance();
     void queueBodyRebuild();
     void rebuildBody();
-    void confirmRulesChange();
     static void discardDialog(QPointer<ConfirmationDialog>& dialog);
 
     SolitaireGame& game_;
@@ -138,8 +133,7 @@ private:
     QWidget* body_ = nullptr;
 
     QPointer<ConfirmationDialog> resetDialog_;
-    QPointer<ConfirmationDialog> rulesDialog_;
-    std::optional<PendingRulesChange> pendingRulesChange_;
+    AbandonQuestion* rulesQuestion_ = nullptr;
     std::unique_ptr<LoginItemService> loginItems_;
     LoginItemService::Status loginItemStatus_ = LoginItemService::Status::notRegistered;
     UrlOpener urlOpener_;

@@ -4,7 +4,6 @@
 #include "screens/GameWords.h"
 #include "screens/GlassButton.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,7 +16,8 @@ constexpr qreal kFieldTextSize = 13;
 } // namespace
 
 PlayDealDialog::PlayDealDialog(qreal scale, QWidget* parent)
-    : ModalCard(scale, QStringLiteral("playDealDialog"), localizedString(QStringLiteral("Play Deal")),
+    : ModalCard(scale, DefaultButton::action, QStringLiteral("playDealDialog"),
+                localizedString(QStringLiteral("Play Deal")),
                 localizedString(QStringLiteral(
                     "Enter a deal number to play the same deal as anyone else, or paste a deal code someone shared.")),
                 parent)
@@ -35,7 +35,6 @@ PlayDealDialog::PlayDealDialog(qreal scale, QWidget* parent)
     field_->setPlaceholderText(field_->accessibleName());
     field_->setMaxLength(200);
     field_->setAlignment(Qt::AlignCenter);
-    field_->installEventFilter(this);
     // A new attempt clears the old complaint.
     connect(field_, &QLineEdit::textEdited, this, [this] { showError({}); });
     addContent(field_);
@@ -103,42 +102,6 @@ void PlayDealDialog::applyContentScale(qreal s, const graphics::ChromePalette& p
 QWidget* PlayDealDialog::initialFocus() const
 {
     return field_;
-}
-
-void PlayDealDialog::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        Q_EMIT cancelled();
-        return;
-    }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        submit();
-        return;
-    }
-    ModalCard::keyPressEvent(event);
-}
-
-bool PlayDealDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    // Return in the field or on a button plays; Escape anywhere cancels.
-    // (Space on a focused button still presses that button.)
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape) {
-            Q_EMIT cancelled();
-            return true;
-        }
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (watched == cancelButton())
-                Q_EMIT cancelled();
-            else
-                submit();
-            return true;
-        }
-    }
-    return ModalCard::eventFilter(watched, event);
 }
 
 } // namespace murvane::screens

@@ -1,7 +1,8 @@
 #pragma once
 // Play Deal: a card over the dimmed panel (see ModalCard) with one field for
-// a deal number or a deal code, and Cancel and Play. Return plays, Escape (or
-// a click on the backdrop) cancels. Input that is not a deal shows why under
+// a deal number or a deal code, and Cancel and Play. Play is the default
+// button: Return plays (on Cancel it cancels), Escape (or a click on the
+// backdrop) cancels. Input that is not a deal shows why under
 // the field and plays nothing. The owner reacts to `cancelled` or `chosen`.
 
 #include "engine/DealOrigin.h"
@@ -29,8 +30,6 @@ Q_SIGNALS:
 protected:
     void applyContentScale(qreal s, const graphics::ChromePalette& palette) override;
     QWidget* initialFocus() const override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showError(const QString& message);

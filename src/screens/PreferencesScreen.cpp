@@ -29,16 +29,12 @@ constexpr qreal kIconPadding = 4;      // times t
 constexpr int kIconSpacing = 6;        // fixed
 constexpr int kGridPadding = 4;        // fixed, around the card-back grid
 
-// The game says whether the change abandons the deal in progress; this only
-// asks and shows the dialog.
+// Whether the change abandons the deal in progress, and asking about it,
+// is the host's rules question's.
 void writeRule(ModalScreenView& host, RuleSetting setting, bool changes, std::function<void()> apply)
 {
-    if (!changes)
-        return;
-    if (host.game().session().newDealBreaksStreak(setting))
-        host.setPendingRulesChange({std::move(apply)});
-    else
-        apply();
+    if (changes)
+        host.requestRulesChange(setting, std::move(apply));
 }
 
 // Calls `onView` when the watched widget is shown and whenever scrolling

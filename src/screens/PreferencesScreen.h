@@ -22,9 +22,9 @@ namespace screens {
 
 class ModalScreenView;
 
-// Writes a rule setting: an unchanged value does nothing, a change that
-// abandons the deal in progress (SolitaireGame::newDealBreaksStreak)
-// becomes the host's pending rules change, anything else is assigned at once.
+// Writes a rule setting: an unchanged value does nothing, anything else goes
+// through the host's rules question (asked only when the change abandons
+// the deal in progress).
 void requestDrawMode(ModalScreenView& host, DrawMode mode);
 void requestScoringMode(ModalScreenView& host, ScoringMode mode);
 void requestUnlimitedRedeals(ModalScreenView& host, bool unlimited);

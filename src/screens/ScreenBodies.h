@@ -3,7 +3,7 @@
 // calls makeScreenBody once per text scale (and again when it changes);
 // each body reads the game through host.game(), sizes itself by
 // host.textScale(), and raises the rules-change question through
-// host.setPendingRulesChange().
+// host.requestRulesChange().
 
 #include "cards/Settings.h"
 

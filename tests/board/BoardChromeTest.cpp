@@ -9,6 +9,7 @@
 #include "board/BoardHeader.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
+#include "board/HintLayer.h"
 #include "graphics/ChromeStyle.h"
 #include "text/Localization.h"
 #include "platform/SystemAppearance.h"
@@ -24,6 +25,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include <tuple>
 
 using namespace murvane;
 using namespace murvane::testing;
@@ -163,6 +166,73 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(quit.count(), 2);
 }
 
+TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
+{
+    enum class Deal { fresh, afterAMove, won, dialogOpen, unknown };
+    const struct {
+        const char* what;
+        Deal deal;
+    } states[] = {{"fresh deal", Deal::fresh},
+                  {"after a move", Deal::afterAMove},
+                  {"won", Deal::won},
+                  {"abandon dialog open", Deal::dialogOpen},
+                  {"unknown deal", Deal::unknown}};
+    const auto enter = [this](Deal deal) {
+        Position p = playable();
+        switch (deal) {
+        case Deal::unknown: // restored from a record without its dealt layout
+            load(p);
+            playOneMove();
+            return;
+        case Deal::won:
+            p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                             "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+            p.tableau = {"KC", "", "", "", "", "", ""};
+            loadDealt(p);
+            game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+            ASSERT_TRUE(game->hasWon());
+            return;
+        default:
+            load(p);
+            game->newDeal(); // as dealt: nothing to restart yet
+            if (deal != Deal::fresh)
+                game->drawFromStock(view->dragState());
+            if (deal == Deal::dialogOpen) {
+                view->requestNewDeal();
+                ASSERT_TRUE(view->isConfirmingNewDeal());
+            }
+            return;
+        }
+    };
+    QSignalSpy* quit = nullptr;
+    // Everything an item could change.
+    const auto snapshot = [&] {
+        board::HintLayer* hint = view->hintLayer();
+        return std::tuple(game->tableau(), game->stock(), game->waste(), game->hasWon(), peer(*game).history().size(),
+                          game->isShowingScreen(), view->layer(), QGuiApplication::clipboard()->text(),
+                          hint->shownHint().has_value() || hint->finder().isSearching(), quit->count());
+    };
+    for (const auto& state : states) {
+        for (int item = 0; item < 9; ++item) {
+            enter(state.deal);
+            if (HasFatalFailure())
+                return;
+            QSignalSpy quitSpy(view.get(), &SolitaireView::quitRequested);
+            quit = &quitSpy;
+            QGuiApplication::clipboard()->clear();
+            Q_EMIT header()->menu()->aboutToShow();
+            QAction* action = header()->menuActions().at(item);
+            const bool enabled = action->isEnabled();
+            action->setEnabled(true); // a disabled action ignores trigger()
+            const auto before = snapshot();
+            action->trigger();
+            EXPECT_EQ(snapshot() != before, enabled) << state.what << ": " << action->text().toStdString();
+            view->cancelNewDeal();
+            QApplication::processEvents();
+        }
+    }
+}
+
 TEST_F(ChromeTest, ScoreAndPassTextsFollowTheScoringMode)
 {
     struct Case {
@@ -271,6 +341,12 @@ TEST_F(ChromeTest, WinOverlayShowsTheFinalScoreAndPlaysAgain)
     EXPECT_FALSE(overlay->isVisible());
     view->dismissScreen();
     EXPECT_TRUE(overlay->isVisible());
+    // A dialog covers the card, Play Again included (what the click would
+    // do there: InputGateTest).
+    view->requestPlayDeal();
+    const QPoint playAgain = overlay->playAgainButton()->mapTo(view.get(), overlay->playAgainButton()->rect().center());
+    EXPECT_TRUE(view->playDealDialog()->isAncestorOf(view->childAt(playAgain)));
+    view->dismissTopmostLayer();
     QTest::mouseClick(overlay->playAgainButton(), Qt::LeftButton);
     EXPECT_FALSE(game->play().hasWon());
     EXPECT_FALSE(overlay->isVisible());
@@ -304,7 +380,7 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
         view->requestPlayDeal();
         screens::PlayDealDialog* dialog = view->playDealDialog();
         ASSERT_NE(dialog, nullptr);
-        EXPECT_TRUE(view->isConfirmingNewDeal()) << "the board takes no input under it";
+        EXPECT_EQ(view->layer(), board::BoardLayer::playDealDialog) << "the board takes no input under it";
         EXPECT_EQ(dialog->field()->accessibleName(), "Deal number or code");
         EXPECT_TRUE(dialog->field()->hasFocus());
         QTest::keyClicks(dialog->field(), c.typed);
@@ -315,11 +391,11 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
             EXPECT_EQ(dialog->field()->accessibleDescription(), c.message);
             EXPECT_EQ(game->play().tableau()[6], before) << "nothing was dealt";
             QTest::keyClick(dialog->field(), Qt::Key_Escape);
-            EXPECT_FALSE(view->isConfirmingNewDeal());
+            EXPECT_EQ(view->layer(), board::BoardLayer::board);
             EXPECT_EQ(view->playDealDialog(), nullptr);
         } else {
-            EXPECT_FALSE(view->isConfirmingNewDeal());
-            EXPECT_EQ(game->play().tableau()[6].size(), 7) << "a fresh deal";
+            EXPECT_EQ(view->layer(), board::BoardLayer::board);
+            EXPECT_EQ(game->tableau()[6].size(), 7) << "a fresh deal";
         }
         QApplication::processEvents();
     }

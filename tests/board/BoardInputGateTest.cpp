@@ -1,18 +1,21 @@
 // Every way of playing the board against every state that holds input back:
 // each cell is entered on a fresh board, one input is made through the real
-// widget, shortcut or accessible interface, and what changed is compared
-// with what the cell expects.
+// widget, shortcut, menu item or accessible interface, and what changed is
+// compared with what the cell expects.
 
 #include "BoardTestSupport.h"
 
 #include "board/BoardHeader.h"
+#include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/HintLayer.h"
 #include "board/PileView.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include <functional>
 
@@ -21,12 +24,14 @@ using namespace murvane::testing;
 
 namespace {
 
-enum class State { idle, newDealDialog, screen, won, autoCompleting, dragging };
-constexpr State kStates[] = {State::idle, State::newDealDialog, State::screen,
-                             State::won,  State::autoCompleting, State::dragging};
+// The Play Deal dialog is entered over a won game: the win card lies
+// beneath it, and its Play Again must stay out of reach too.
+enum class State { idle, abandonDialog, screen, won, autoCompleting, dragging, playDealDialog };
+constexpr State kStates[] = {State::idle,           State::abandonDialog, State::screen,        State::won,
+                             State::autoCompleting, State::dragging,      State::playDealDialog};
 const char* nameOf(State s)
 {
-    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag"};
+    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag", "play deal"};
     return names[int(s)];
 }
 
@@ -38,16 +43,18 @@ struct Snapshot {
     qsizetype redo = 0;
     bool won = false;
     bool screen = false;
-    bool dialog = false;
+    board::BoardLayer layer = board::BoardLayer::board;
     std::optional<BoardFocus> focus;
     bool hint = false;
+    QString clipboard;
     bool operator==(const Snapshot&) const = default;
 };
 
 struct InputGateTest : BoardFixture {
     // Nothing hidden and nothing left in the stock, so one position can also
     // run auto-complete and be won. Columns: KC QD | KH | KD QC | KS. One
-    // step to undo (JD to its foundation) and one to redo (QD after it).
+    // step to undo (JD to its foundation) and one to redo (QD after it). The
+    // deal it came from is known, so it can be restarted and its code copied.
     void enter(State state)
     {
         store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
@@ -56,18 +63,21 @@ struct InputGateTest : BoardFixture {
                          "AD 2D 3D 4D 5D 6D 7D 8D 9D TD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC"};
         p.tableau = {"KC QD", "KH", "KD QC", "KS", "", "JD", ""};
         p.hasStartedCurrentDeal = true;
-        load(p);
-        game->play().moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
-        game->play().moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
-        game->play().undo(view->dragState());
-        ASSERT_EQ(game->play().tableau()[0].size(), 2);
-        ASSERT_EQ(game->play().history().undoSteps().size(), 1);
-        ASSERT_EQ(game->play().history().redoSteps().size(), 1);
+        loadDealt(p);
+        if (::testing::Test::HasFatalFailure())
+            return;
+        QGuiApplication::clipboard()->clear();
+        game->moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
+        game->moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
+        game->undo(view->dragState());
+        ASSERT_EQ(game->tableau()[0].size(), 2);
+        ASSERT_EQ(peer(*game).history().size(), 1);
+        ASSERT_EQ(peer(*game).redoHistory().size(), 1);
         view->setFocusedSlot(BoardFocus::tableau(0));
         switch (state) {
         case State::idle:
             break;
-        case State::newDealDialog:
+        case State::abandonDialog:
             view->requestNewDeal();
             ASSERT_TRUE(view->isConfirmingNewDeal());
             break;
@@ -77,13 +87,18 @@ struct InputGateTest : BoardFixture {
             break;
         case State::won:
         case State::autoCompleting:
-            game->settings().setAutoCompleteMode(AutoCompleteMode::enabled);
-            peer(game->play()).startAutoCompleteIfPossible();
-            ASSERT_TRUE(game->play().isAutoCompleting());
-            while (state == State::won && game->play().isAutoCompleting())
-                peer(game->play()).finishAutoCompleteStep();
-            ASSERT_EQ(game->play().hasWon(), state == State::won);
+        case State::playDealDialog:
+            game->setAutoCompleteMode(AutoCompleteMode::enabled);
+            peer(*game).startAutoCompleteIfPossible();
+            ASSERT_TRUE(game->isAutoCompleting());
+            while (state != State::autoCompleting && game->isAutoCompleting())
+                peer(*game).finishAutoCompleteStep();
+            ASSERT_EQ(game->hasWon(), state != State::autoCompleting);
             view->setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
+            if (state == State::playDealDialog) {
+                view->requestPlayDeal();
+                ASSERT_EQ(view->layer(), board::BoardLayer::playDealDialog);
+            }
             break;
         case State::dragging: {
             const QPoint from = onColumnCard(2, 1); // QC
@@ -99,10 +114,16 @@ struct InputGateTest : BoardFixture {
     Snapshot snapshot() const
     {
         board::HintLayer* hint = view->hintLayer();
-        return Snapshot{game->play().tableau(),      game->play().foundations(),         game->play().history().undoSteps().size(),
-                        game->play().history().redoSteps().size(), game->play().hasWon(),       game->isShowingScreen(),
-                        view->isConfirmingNewDeal(), view->focusedSlot(),
-                        hint->shownHint().has_value() || hint->finder().isSearching()};
+        return Snapshot{game->tableau(),
+                        game->foundations(),
+                        peer(*game).history().size(),
+                        peer(*game).redoHistory().size(),
+                        game->hasWon(),
+                        game->isShowingScreen(),
+                        view->layer(),
+                        view->focusedSlot(),
+                        hint->shownHint().has_value() || hint->finder().isSearching(),
+                        QGuiApplication::clipboard()->text()};
     }
 
     // A key sent to a pile, as when the pile holds the focus; true when the
@@ -162,8 +183,8 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
     };
     const QString press = QAccessibleActionInterface::pressAction();
     const Channel channels[] = {
-        // States: idle, dialog, screen, won, auto-complete, drag.
-        {"drag QC onto KH", "A----A",
+        // States: idle, dialog, screen, won, auto-complete, drag, Play Deal dialog.
+        {"drag QC onto KH", "A----A-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              const QPoint target = t.frame(BoardFocus::tableau(1)).center().toPoint();
              if (t.view->dragState().dragSource()) { // the drag in progress carries QC
@@ -174,43 +195,57 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
              }
              return std::nullopt;
          }},
-        {"double-click QD", "A-----",
+        {"double-click QD", "A------",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.doubleClick(t.onColumnCard(0, 1));
              return std::nullopt;
          }},
-        {"Right", "A--AAA", key(Qt::Key_Right), true},
-        {"Space", "A--kkk", key(Qt::Key_Space), true},
-        {"Return", "A--kkk", key(Qt::Key_Return), true},
-        {"4 (QD onto KS)", "A--k--", key(Qt::Key_4), true},
-        {"H", "A--kkk", key(Qt::Key_H)},
-        {"menu: Show Hint", "A-----", menuItem(0)},
-        {"accessible press on column 1's top card", "A-----",
+        {"Right", "A--AAA-", key(Qt::Key_Right), true},
+        {"Space", "A--kkk-", key(Qt::Key_Space), true},
+        {"Return", "A--kkk-", key(Qt::Key_Return), true},
+        {"4 (QD onto KS)", "A--k---", key(Qt::Key_4), true},
+        {"H", "A--kkk-", key(Qt::Key_H)},
+        {"menu: Show Hint", "A------", menuItem(0)},
+        {"accessible press on column 1's top card", "A------",
          [press](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(press);
              return std::nullopt;
          }},
-        {"accessible move of QD to its foundation", "A-----",
+        {"accessible move of QD to its foundation", "A------",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(QStringLiteral("Move to foundation"));
              return std::nullopt;
          }},
-        {"Ctrl+Z", "A--A-A", shortcut(Qt::CTRL | Qt::Key_Z)},
-        {"undo button", "A--A-A",
+        {"Ctrl+Z", "A--A-A-", shortcut(Qt::CTRL | Qt::Key_Z)},
+        {"undo button", "A--A-A-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->undoButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Shift+Z", "A----A", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"Ctrl+Y", "A----A", shortcut(Qt::CTRL | Qt::Key_Y)},
-        {"Ctrl+N", "A--AAA", shortcut(Qt::CTRL | Qt::Key_N)},
-        {"new deal button", "A--AAA",
+        {"Ctrl+Shift+Z", "A----A-", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"Ctrl+Y", "A----A-", shortcut(Qt::CTRL | Qt::Key_Y)},
+        {"Ctrl+N", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_N)},
+        {"new deal button", "A--AAA-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->newDealButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Comma", "A--AAA", shortcut(Qt::CTRL | Qt::Key_Comma)},
-        {"menu: Statistics", "A--AAA", menuItem(2)},
+        {"Ctrl+Comma", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_Comma)},
+        {"menu: Statistics", "A--AAA-", menuItem(2)},
+        {"menu: Play Deal…", "A--AAA-", menuItem(7)},
+        {"Ctrl+R", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_R)},
+        {"menu: Restart Deal", "A--AAA-", menuItem(5)},
+        {"menu: Copy Deal Code", "A--AAA-", menuItem(6)},
+        // Only a won game shows the card; elsewhere its request is made as
+        // the button makes it.
+        {"Play Again", "---A---",
+         [](InputGateTest& t, bool) -> std::optional<bool> {
+             if (board::GameSolvedOverlay* card = t.view->solvedOverlay())
+                 QTest::mouseClick(card->playAgainButton(), Qt::LeftButton);
+             else
+                 t.view->requestPlayAgain();
+             return std::nullopt;
+         }},
     };
     for (const Channel& c : channels) {
         for (size_t i = 0; i < std::size(kStates); ++i) {
@@ -222,7 +257,8 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
                 return;
             const Snapshot before = snapshot();
             const bool ringBefore = view->showKeyboardFocus();
-            const bool covered = state == State::newDealDialog || state == State::screen;
+            const bool covered =
+                state == State::abandonDialog || state == State::screen || state == State::playDealDialog;
             const std::optional<bool> accepted = c.input(*this, covered);
             const Snapshot after = snapshot();
             EXPECT_EQ(after != before, cell == 'A') << where;

@@ -42,6 +42,21 @@ struct BoardFixture : ::testing::Test {
         QApplication::setActiveWindow(view.get());
     }
 
+    // As load(), with the deal known to have come from the ordered deck (and
+    // `number`, when given), so Restart Deal and Copy Deal Code can act.
+    void loadDealt(const Position& p, std::optional<std::int64_t> number = std::nullopt)
+    {
+        SavedGame record = p.record(ScoringMode::standard, std::nullopt);
+        record.dealt = dealtFromOrderedDeck(number);
+        store.setData(keys::savedGame, encodeSavedGame(record));
+        view.reset();
+        game = std::make_unique<SolitaireGame>(store, false);
+        view = std::make_unique<SolitaireView>(*game);
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        ASSERT_TRUE(game->dealOrigin().isKnown());
+    }
+
     QWidget* surface() const { return view->surface(); }
     QRectF frame(const BoardFocus& pile) const { return view->boardGeometry().pileFrame(pile); }
     QRectF columnCard(int c, int j) const

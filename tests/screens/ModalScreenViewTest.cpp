@@ -132,12 +132,14 @@ TEST(ModalScreenView, ABackdropClickDismissesTheResetQuestion)
 TEST(ModalScreenView, RulesChangeIsClearedBeforeItRunsAndDroppedOnCancel)
 {
     ViewHost host(ModalScreen::preferences);
+    DragState drag;
+    host.game->drawFromStock(drag); // a deal in progress: a scoring change asks
     bool dialogGoneWhenApplied = false;
     int applied = 0;
-    host.view->setPendingRulesChange({[&] {
+    host.view->requestRulesChange(RuleSetting::scoringMode, [&] {
         ++applied;
         dialogGoneWhenApplied = !host.view->hasPendingRulesChange() && host.view->rulesChangeDialog() == nullptr;
-    }});
+    });
     ASSERT_TRUE(host.view->hasPendingRulesChange());
     ConfirmationDialog* dialog = host.view->rulesChangeDialog();
     ASSERT_NE(dialog, nullptr);
@@ -152,17 +154,18 @@ TEST(ModalScreenView, RulesChangeIsClearedBeforeItRunsAndDroppedOnCancel)
     EXPECT_FALSE(host.view->hasPendingRulesChange());
     settle();
 
-    host.view->setPendingRulesChange({[&] {
+    host.view->requestRulesChange(RuleSetting::scoringMode, [&] {
         ++applied;
         dialogGoneWhenApplied = !host.view->hasPendingRulesChange() && host.view->rulesChangeDialog() == nullptr;
-    }});
+    });
     QTest::mouseClick(host.view->rulesChangeDialog()->confirmButton(), Qt::LeftButton);
     EXPECT_EQ(applied, 1);
     EXPECT_TRUE(dialogGoneWhenApplied);
     settle();
 
     // A change without an action is no change at all.
-    host.view->setPendingRulesChange({});
+    host.game->drawFromStock(drag);
+    host.view->requestRulesChange(RuleSetting::scoringMode, {});
     EXPECT_FALSE(host.view->hasPendingRulesChange());
     EXPECT_EQ(host.view->rulesChangeDialog(), nullptr);
 }
@@ -172,7 +175,10 @@ TEST(ModalScreenView, ClosingWithADialogOpenDropsIt)
     int applied = 0;
     {
         ViewHost host(ModalScreen::preferences);
-        host.view->setPendingRulesChange({[&] { ++applied; }});
+        DragState drag;
+        host.game->drawFromStock(drag);
+        host.view->requestRulesChange(RuleSetting::scoringMode, [&] { ++applied; });
+        ASSERT_TRUE(host.view->hasPendingRulesChange());
         host.view->setConfirmingReset(true);
         delete host.view;
         settle();
