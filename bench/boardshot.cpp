@@ -328,7 +328,7 @@ void renderTour(const QString& dir, bool large)
             savePopup(menu->popupMenu(), name("preferences") + "-" + QLatin1String(picker) + ".png");
             savePicker(s, menu, name("preferences") + "-" + QLatin1String(picker) + "-open.png");
         }
-        s.view->screenHost()->setPendingRulesChange({[] {}});
+        s.view->screenHost()->requestRulesChange(RuleSetting::scoringMode, [] {});
         s.save(name("dialog-rules-change") + ".png");
     }
     {

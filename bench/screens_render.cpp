@@ -66,6 +66,9 @@ int main(int argc, char** argv)
     InMemorySettingsStore store;
     SolitaireGame game(store, false);
     game.settings().setScoringMode(ScoringMode::vegas);
+    // A deal in progress, so that a rule change asks first.
+    DragState drag;
+    game.play().drawFromStock(drag);
 
     struct Size {
         const char* name;
@@ -97,7 +100,7 @@ int main(int argc, char** argv)
                     save(panel, dir, base + "-reset");
                 }
                 if (screen == ModalScreen::preferences) {
-                    view.setPendingRulesChange({[] {}});
+                    view.requestRulesChange(RuleSetting::scoringMode, [] {});
                     save(panel, dir, base + "-rules");
                     view.clearPendingRulesChange();
                     auto* menu = view.findChild<ChoiceMenu*>("scoringModePicker");

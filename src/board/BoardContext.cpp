@@ -13,13 +13,13 @@ BoardInputState BoardContext::inputState() const
 
 bool BoardContext::canRestartDeal() const
 {
-    return takesInput(InputChannel::restartDeal) && game().canRestartDeal();
+    return takesInput(InputChannel::restartDeal) && game().session().canRestartDeal();
 }
 
 bool BoardContext::canCopyDealCode() const
 {
     // A deal restored without its layout has no code to share.
-    return takesInput(InputChannel::copyDealCode) && !dealCode(game().dealOrigin()).isEmpty();
+    return takesInput(InputChannel::copyDealCode) && !dealCode(game().session().origin()).isEmpty();
 }
 
 } // namespace murvane::board

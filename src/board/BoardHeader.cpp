@@ -165,7 +165,7 @@ void BoardHeader::buildMenu()
 
 void BoardHeader::refreshMenu()
 {
-    const DealOrigin& origin = board_.game().dealOrigin();
+    const DealOrigin& origin = board_.game().session().origin();
     dealNumber_->setVisible(origin.number.has_value());
     if (origin.number)
         dealNumber_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));

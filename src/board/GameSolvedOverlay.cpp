@@ -143,9 +143,9 @@ GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     stack->addWidget(playAgain_, 0, Qt::AlignHCenter);
 
     connect(playAgain_, &QPushButton::clicked, this, &GameSolvedOverlay::playAgainRequested);
-    connect(&board.game(), &SolitaireGame::scoreChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game(), &SolitaireGame::scoringModeChanged, this, &GameSolvedOverlay::refresh);
-    connect(&board.game(), &SolitaireGame::hasWonChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game().play(), &GamePlay::scoreChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game().settings(), &GameSettings::scoringModeChanged, this, &GameSolvedOverlay::refresh);
+    connect(&board.game().play(), &GamePlay::hasWonChanged, this, &GameSolvedOverlay::refresh);
     refresh();
 }
 

@@ -8,6 +8,7 @@
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "text/Localization.h"
+#include "screens/GameWords.h"
 #include "screens/ModalScreenView.h"
 #include "screens/PlayDealDialog.h"
 
@@ -60,7 +61,7 @@ void SolitaireView::setLayer(board::BoardLayer layer)
 void SolitaireView::requestNewDeal()
 {
     if (takesInput(board::InputChannel::openLayer))
-        abandon_->request([this] { game_.newDeal(); });
+        abandon_->request([this] { game_.session().newDeal(); });
 }
 
 void SolitaireView::confirmNewDeal()
@@ -118,7 +119,7 @@ void SolitaireView::dealChosen(const DealRequest& request)
 {
     // The same question New Deal asks, put up before this dialog goes, so
     // the keyboard passes straight from one to the other.
-    abandon_->request([this, request] { game_.playDeal(request); });
+    abandon_->request([this, request] { game_.session().playDeal(request); });
     discardPlayDealDialog();
 }
 
@@ -133,22 +134,22 @@ void SolitaireView::closeDialogs()
 void SolitaireView::requestRestartDeal()
 {
     if (canRestartDeal())
-        game_.restartDeal(drag_);
+        game_.session().restartDeal(drag_);
 }
 
 void SolitaireView::copyDealCode()
 {
     if (!canCopyDealCode())
         return;
-    QGuiApplication::clipboard()->setText(dealShareLine(game_.dealOrigin(), game_.drawMode().count(),
-                                                        game_.scoringMode() == ScoringMode::vegas,
-                                                        passesAllowed(game_)));
+    QGuiApplication::clipboard()->setText(dealShareLine(game_.session().origin(), game_.settings().drawMode().count(),
+                                                        game_.settings().scoringMode() == ScoringMode::vegas,
+                                                        game_.settings().passesAllowed()));
 }
 
 void SolitaireView::requestPlayAgain()
 {
     if (takesInput(board::InputChannel::playAgain))
-        game_.newDeal();
+        game_.session().newDeal();
 }
 
 void SolitaireView::focusBoard(const BoardFocus& pile)

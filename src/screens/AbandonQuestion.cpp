@@ -25,7 +25,7 @@ void AbandonQuestion::request(std::function<void()> replace, std::optional<RuleS
         return;
     // A fresh or already credited deal is replaced silently; only
     // abandoning a game in progress breaks the streak, so only that asks.
-    if (!game_.newDealBreaksStreak(change)) {
+    if (!game_.session().newDealBreaksStreak(change)) {
         replace();
         return;
     }

@@ -189,14 +189,14 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
                              "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
             p.tableau = {"KC", "", "", "", "", "", ""};
             loadDealt(p);
-            game->move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
-            ASSERT_TRUE(game->hasWon());
+            game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+            ASSERT_TRUE(game->play().hasWon());
             return;
         default:
             load(p);
-            game->newDeal(); // as dealt: nothing to restart yet
+            game->session().newDeal(); // as dealt: nothing to restart yet
             if (deal != Deal::fresh)
-                game->drawFromStock(view->dragState());
+                game->play().drawFromStock(view->dragState());
             if (deal == Deal::dialogOpen) {
                 view->requestNewDeal();
                 ASSERT_TRUE(view->isConfirmingNewDeal());
@@ -208,7 +208,7 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
     // Everything an item could change.
     const auto snapshot = [&] {
         board::HintLayer* hint = view->hintLayer();
-        return std::tuple(game->tableau(), game->stock(), game->waste(), game->hasWon(), peer(*game).history().size(),
+        return std::tuple(game->play().tableau(), game->play().stock(), game->play().waste(), game->play().hasWon(), game->play().history().undoSteps().size(),
                           game->isShowingScreen(), view->layer(), QGuiApplication::clipboard()->text(),
                           hint->shownHint().has_value() || hint->finder().isSearching(), quit->count());
     };
@@ -395,7 +395,7 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
             EXPECT_EQ(view->playDealDialog(), nullptr);
         } else {
             EXPECT_EQ(view->layer(), board::BoardLayer::board);
-            EXPECT_EQ(game->tableau()[6].size(), 7) << "a fresh deal";
+            EXPECT_EQ(game->play().tableau()[6].size(), 7) << "a fresh deal";
         }
         QApplication::processEvents();
     }

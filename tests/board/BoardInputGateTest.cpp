@@ -67,12 +67,12 @@ struct InputGateTest : BoardFixture {
         if (::testing::Test::HasFatalFailure())
             return;
         QGuiApplication::clipboard()->clear();
-        game->moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
-        game->moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
-        game->undo(view->dragState());
-        ASSERT_EQ(game->tableau()[0].size(), 2);
-        ASSERT_EQ(peer(*game).history().size(), 1);
-        ASSERT_EQ(peer(*game).redoHistory().size(), 1);
+        game->play().moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
+        game->play().moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
+        game->play().undo(view->dragState());
+        ASSERT_EQ(game->play().tableau()[0].size(), 2);
+        ASSERT_EQ(game->play().history().undoSteps().size(), 1);
+        ASSERT_EQ(game->play().history().redoSteps().size(), 1);
         view->setFocusedSlot(BoardFocus::tableau(0));
         switch (state) {
         case State::idle:
@@ -88,12 +88,12 @@ struct InputGateTest : BoardFixture {
         case State::won:
         case State::autoCompleting:
         case State::playDealDialog:
-            game->setAutoCompleteMode(AutoCompleteMode::enabled);
-            peer(*game).startAutoCompleteIfPossible();
-            ASSERT_TRUE(game->isAutoCompleting());
-            while (state != State::autoCompleting && game->isAutoCompleting())
-                peer(*game).finishAutoCompleteStep();
-            ASSERT_EQ(game->hasWon(), state != State::autoCompleting);
+            game->settings().setAutoCompleteMode(AutoCompleteMode::enabled);
+            peer(game->play()).startAutoCompleteIfPossible();
+            ASSERT_TRUE(game->play().isAutoCompleting());
+            while (state != State::autoCompleting && game->play().isAutoCompleting())
+                peer(game->play()).finishAutoCompleteStep();
+            ASSERT_EQ(game->play().hasWon(), state != State::autoCompleting);
             view->setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
             if (state == State::playDealDialog) {
                 view->requestPlayDeal();
@@ -114,11 +114,11 @@ struct InputGateTest : BoardFixture {
     Snapshot snapshot() const
     {
         board::HintLayer* hint = view->hintLayer();
-        return Snapshot{game->tableau(),
-                        game->foundations(),
-                        peer(*game).history().size(),
-                        peer(*game).redoHistory().size(),
-                        game->hasWon(),
+        return Snapshot{game->play().tableau(),
+                        game->play().foundations(),
+                        game->play().history().undoSteps().size(),
+                        game->play().history().redoSteps().size(),
+                        game->play().hasWon(),
                         game->isShowingScreen(),
                         view->layer(),
                         view->focusedSlot(),

@@ -54,7 +54,7 @@ struct BoardFixture : ::testing::Test {
         view = std::make_unique<SolitaireView>(*game);
         view->show();
         QApplication::setActiveWindow(view.get());
-        ASSERT_TRUE(game->dealOrigin().isKnown());
+        ASSERT_TRUE(game->session().origin().isKnown());
     }
 
     QWidget* surface() const { return view->surface(); }

@@ -133,7 +133,7 @@ TEST(ModalScreenView, RulesChangeIsClearedBeforeItRunsAndDroppedOnCancel)
 {
     ViewHost host(ModalScreen::preferences);
     DragState drag;
-    host.game->drawFromStock(drag); // a deal in progress: a scoring change asks
+    host.game->play().drawFromStock(drag); // a deal in progress: a scoring change asks
     bool dialogGoneWhenApplied = false;
     int applied = 0;
     host.view->requestRulesChange(RuleSetting::scoringMode, [&] {
@@ -164,7 +164,7 @@ TEST(ModalScreenView, RulesChangeIsClearedBeforeItRunsAndDroppedOnCancel)
     settle();
 
     // A change without an action is no change at all.
-    host.game->drawFromStock(drag);
+    host.game->play().drawFromStock(drag);
     host.view->requestRulesChange(RuleSetting::scoringMode, {});
     EXPECT_FALSE(host.view->hasPendingRulesChange());
     EXPECT_EQ(host.view->rulesChangeDialog(), nullptr);
@@ -176,7 +176,7 @@ TEST(ModalScreenView, ClosingWithADialogOpenDropsIt)
     {
         ViewHost host(ModalScreen::preferences);
         DragState drag;
-        host.game->drawFromStock(drag);
+        host.game->play().drawFromStock(drag);
         host.view->requestRulesChange(RuleSetting::scoringMode, [&] { ++applied; });
         ASSERT_TRUE(host.view->hasPendingRulesChange());
         host.view->setConfirmingReset(true);
