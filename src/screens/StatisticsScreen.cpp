@@ -243,8 +243,17 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     sentence->setWordWrap(true);
     sentence->setFont(scaledFont(ModalScreenView::kBodyFontSize * t * 0.85));
     setSecondaryColour(sentence);
+    // The strip's own words, so its "lost" never reads as contradicting
+    // Games Lost above, which counts every deal not won.
+    auto* legend = new QLabel(localizedString(QStringLiteral("Lost: could no longer be won when it was replaced. Abandoned: replaced while it could still be won. Games Lost counts every deal not won.")), recent);
+    legend->setObjectName(QStringLiteral("stat-recentDealsLegend"));
+    legend->setTextFormat(Qt::PlainText);
+    legend->setWordWrap(true);
+    legend->setFont(sentence->font());
+    setSecondaryColour(legend);
     recentColumn->addWidget(strip);
     recentColumn->addWidget(sentence);
+    recentColumn->addWidget(legend);
     setAccessibilityMark(recent, AccessibilityMark::combined);
     byRuleSet->addRow(recent);
     const auto refreshRuleSets = [ruleViews, strip, sentence, recent, &game] {

@@ -812,6 +812,10 @@
         <translation>%1$lld gespielt · %2$lld gewonnen · %3$@</translation>
     </message>
     <message>
+        <source>Lost: could no longer be won when it was replaced. Abandoned: replaced while it could still be won. Games Lost counts every deal not won.</source>
+        <translation>Verloren: beim Ersetzen nicht mehr zu gewinnen. Aufgegeben: ersetzt, als es noch zu gewinnen war. „Verlorene Spiele“ zählt jedes nicht gewonnene Spiel.</translation>
+    </message>
+    <message>
         <source>No finished deals yet.</source>
         <translation>Noch kein Spiel beendet.</translation>
     </message>

@@ -812,6 +812,10 @@
         <translation>%1$lld jugadas · %2$lld ganadas · %3$@</translation>
     </message>
     <message>
+        <source>Lost: could no longer be won when it was replaced. Abandoned: replaced while it could still be won. Games Lost counts every deal not won.</source>
+        <translation>Perdidos: ya no se podían ganar al sustituirlos. Abandonados: sustituidos cuando aún se podían ganar. «Partidas perdidas» cuenta cada reparto no ganado.</translation>
+    </message>
+    <message>
         <source>No finished deals yet.</source>
         <translation>Todavía no hay repartos terminados.</translation>
     </message>

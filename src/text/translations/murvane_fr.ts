@@ -812,6 +812,10 @@
         <translation>%1$lld jouées · %2$lld gagnées · %3$@</translation>
     </message>
     <message>
+        <source>Lost: could no longer be won when it was replaced. Abandoned: replaced while it could still be won. Games Lost counts every deal not won.</source>
+        <translation>Perdue : ne pouvait plus être gagnée quand elle a été remplacée. Abandonnée : remplacée alors qu’elle pouvait encore être gagnée. « Parties perdues » compte chaque donne non gagnée.</translation>
+    </message>
+    <message>
         <source>No finished deals yet.</source>
         <translation>Aucune donne terminée pour l’instant.</translation>
     </message>

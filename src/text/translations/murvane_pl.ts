@@ -824,6 +824,10 @@
         <translation>rozegrane: %1$lld · wygrane: %2$lld · %3$@</translation>
     </message>
     <message>
+        <source>Lost: could no longer be won when it was replaced. Abandoned: replaced while it could still be won. Games Lost counts every deal not won.</source>
+        <translation>Przegrane: nie do wygrania w chwili zastąpienia. Porzucone: zastąpione, gdy wciąż można było wygrać. „Przegrane gry” liczą każde niewygrane rozdanie.</translation>
+    </message>
+    <message>
         <source>No finished deals yet.</source>
         <translation>Nie ma jeszcze zakończonych rozdań.</translation>
     </message>
