@@ -2,7 +2,9 @@
 
 #include "board/PilePainter.h"
 #include "board/BoardContext.h"
+#include "board/HintWords.h"
 #include "engine/SolitaireGame.h"
+#include "solver/HintState.h"
 #include "graphics/CardGeometry.h"
 #include "graphics/ChromeStyle.h"
 #include "platform/SystemAppearance.h"
@@ -16,8 +18,6 @@ namespace murvane::board {
 HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     : QWidget(parent)
     , board_(board)
-    , finder_(board.game())
-    , lostWatcher_(board.game())
     , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("hintLayer"));
@@ -26,8 +26,7 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { fadeTo(0); });
     connect(&finder_, &HintFinder::hintFound, this, &HintLayer::show);
-    connect(&lostWatcher_, &LostGameWatcher::gameLost, this,
-            [this](const QString& text) { show(Hint{Hint::Kind::lost, {}, text}); });
+    connect(&lostWatcher_, &LostGameWatcher::gameLost, this, &HintLayer::lossFound);
     connect(&fade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
         opacity_ = v.toReal();
         update();
@@ -36,10 +35,57 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
         if (opacity_ <= 0)
             dismiss();
     });
-    // Whatever changes the piles makes a shown move meaningless.
-    for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,
-                        &GamePlay::foundationsChanged, &GamePlay::tableauChanged})
-        connect(&board.game().play(), signal, this, &HintLayer::dismiss);
+    watchGame();
+}
+
+// --- What the hints read of the game: here alone --------------------------------
+
+void HintLayer::watchGame()
+{
+    SolitaireGame& game = board_.game();
+    // Whatever changes the piles makes a shown move meaningless and a
+    // running search's answer stale.
+    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
+                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged}) {
+        connect(&game, signal, this, &HintLayer::dismiss);
+        connect(&game, signal, &finder_, &HintFinder::positionChanged);
+    }
+    // Every change of the piles is reported once, when it is complete.
+    connect(&game, &SolitaireGame::pilesChanged, this, [this] { updateWatcher(true); });
+    for (auto signal : {&SolitaireGame::tellsWhenLostChanged, &SolitaireGame::hasWonChanged,
+                        &SolitaireGame::isAutoCompletingChanged})
+        connect(&game, signal, this, [this] { updateWatcher(false); });
+    for (auto signal : {&SolitaireGame::isShowingScreenChanged, &SolitaireGame::hasWonChanged,
+                        &SolitaireGame::isAutoCompletingChanged})
+        connect(&game, signal, this, &HintLayer::boardUncovered);
+    connect(&board_.dragState(), &DragState::dragSourceChanged, this, &HintLayer::boardUncovered);
+    updateWatcher(false);
+}
+
+solver::HintPosition HintLayer::positionNow() const
+{
+    const SolitaireGame& game = board_.game();
+    const std::optional<std::int64_t> passes = game.currentDealRules().maxRecycles;
+    return hintPositionOf(game.table(), game.drawMode().count(),
+                          passes ? std::optional(*passes - game.redealsUsed()) : std::nullopt);
+}
+
+bool HintLayer::checksForLoss() const
+{
+    const SolitaireGame& game = board_.game();
+    return game.tellsWhenLost() && !game.hasWon() && !game.isAutoCompleting();
+}
+
+// --- Hints and the lost-game notice ------------------------------------------------
+
+void HintLayer::updateWatcher(bool pilesMoved)
+{
+    if (pilesMoved && pendingLoss_) {
+        // Never seen: the next lost position gets the notice instead.
+        pendingLoss_.reset();
+        lostWatcher_.lossNotShown();
+    }
+    lostWatcher_.positionChanged(positionNow(), checksForLoss());
 }
 
 void HintLayer::requestHint()
@@ -47,7 +93,34 @@ void HintLayer::requestHint()
     if (!board_.takesInput(InputChannel::hint))
         return;
     dismiss();
-    finder_.request();
+    finder_.request(positionNow(), board_.game().table());
+}
+
+void HintLayer::lossFound()
+{
+    if (board_.takesInput(InputChannel::hint)) {
+        show(Hint{Hint::Kind::lost, {}});
+        return;
+    }
+    pendingLoss_ = solver::positionKey(positionNow());
+}
+
+void HintLayer::boardUncovered()
+{
+    // After the turn: the board's own record of what covers it may change
+    // only after this was heard.
+    if (pendingLoss_)
+        QMetaObject::invokeMethod(this, &HintLayer::showPendingLoss, Qt::QueuedConnection);
+}
+
+void HintLayer::showPendingLoss()
+{
+    if (!pendingLoss_ || !board_.takesInput(InputChannel::hint))
+        return;
+    const bool stillLost = *pendingLoss_ == solver::positionKey(positionNow()) && checksForLoss();
+    pendingLoss_.reset();
+    if (stillLost)
+        show(Hint{Hint::Kind::lost, {}});
 }
 
 void HintLayer::dismiss()
@@ -67,8 +140,9 @@ void HintLayer::show(const Hint& hint)
     if (!board_.takesInput(InputChannel::hint))
         return;
     shown_ = hint;
+    shownText_ = hintText(hint, board_.game().table());
     raise();
-    Q_EMIT announced(hint.text);
+    Q_EMIT announced(shownText_);
     timer_->start(hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);
     fadeTo(1);
 }
@@ -96,7 +170,7 @@ void HintLayer::paintCaption(QPainter& painter, const PileScene& scene, qreal fo
     font.setPointSizeF(font.pointSizeF() * s * fontScale);
     painter.setFont(font);
     const QRectF area = QRectF(rect()).adjusted(16 * s, 0, -16 * s, -24 * s);
-    const QRectF text = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, shown_->text);
+    const QRectF text = painter.boundingRect(area, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, shownText_);
     const QRectF bubble = text.adjusted(-12 * s, -8 * s, 12 * s, 8 * s);
     painter.setPen(Qt::NoPen);
     painter.setBrush(scene.appearance.dark ? QColor(30, 30, 30, 235) : QColor(250, 250, 250, 240));
@@ -105,7 +179,7 @@ void HintLayer::paintCaption(QPainter& painter, const PileScene& scene, qreal fo
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(bubble, 10 * s, 10 * s);
     painter.setPen(graphics::ChromePalette(scene.appearance).primary());
-    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, shown_->text);
+    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, shownText_);
 }
 
 void HintLayer::paintEvent(QPaintEvent*)

@@ -3,16 +3,19 @@
 // the hint's own colour and the destination outlined in it, or the stock for
 // a draw, with the hint's words in a caption; when no line was found, a short
 // message instead. Also shows, unasked, the notice that the game can no
-// longer be won. Never takes pointer input; any pointer press or key ends
-// what it shows.
+// longer be won; one that comes while something covers the board waits until
+// the board is uncovered, and goes if the piles change first. Never takes
+// pointer input; any pointer press or key ends what it shows.
 
 #include "engine/HintFinder.h"
 #include "engine/LostGameWatcher.h"
 
+#include <QString>
 #include <QVariantAnimation>
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 class QTimer;
 class QPainter;
@@ -38,9 +41,15 @@ public:
     void requestHint();
     // Ends what is shown, at once.
     void dismiss();
+    // What covered the board (a dialog, a screen, a drag, a run) may have
+    // gone: a lost-game notice held back meanwhile shows now.
+    void boardUncovered();
 
     HintFinder& finder() { return finder_; }
+    LostGameWatcher& lostWatcher() { return lostWatcher_; }
     const std::optional<Hint>& shownHint() const { return shown_; }
+    // The shown hint's words, as the caption shows them.
+    const QString& shownText() const { return shownText_; }
 
 Q_SIGNALS:
     // The shown hint's text, for screen readers.
@@ -50,6 +59,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // All the hints read of the game, in one place.
+    void watchGame();
+    solver::HintPosition positionNow() const;
+    bool checksForLoss() const;
+    void updateWatcher(bool pilesMoved);
+
+    void lossFound();
+    void showPendingLoss();
     void show(const Hint& hint);
     void fadeTo(qreal opacity);
     // The hint's words in a small bubble at the foot of the board.
@@ -59,6 +76,9 @@ private:
     HintFinder finder_;
     LostGameWatcher lostWatcher_;
     std::optional<Hint> shown_;
+    QString shownText_;
+    // The lost position whose notice waits for the board to be uncovered.
+    std::optional<std::string> pendingLoss_;
     QTimer* timer_ = nullptr;
     QVariantAnimation fade_;
     qreal opacity_ = 0;

@@ -1,59 +1,52 @@
 #include "engine/LostGameWatcher.h"
 
-#include "engine/HintFinder.h"
-#include "engine/SolitaireGame.h"
+#include "solver/HintState.h"
 
 #include <QMetaObject>
-#include <QThread>
 
 namespace murvane {
 
 namespace {
 
-// The whole position, as the verdict's key: two positions share it only
-// when they are the same.
-QByteArray keyOf(const solver::HintPosition& p)
-{
-    QByteArray key;
-    key.reserve(80);
-    auto add = [&key](const std::vector<solver::SolverCard>& pile, bool faces) {
-        for (const auto& c : pile)
-            key.append(char(c.suitIndex * 13 + c.rank - 1 + (faces && c.isFaceUp ? 64 : 0)));
-        key.append(char(0x7F));
-    };
-    for (const auto& column : p.tableau)
-        add(column, true);
-    add(p.stock, false);
-    add(p.waste, false);
-    for (int n : p.foundation)
-        key.append(char(n));
-    key.append(char(p.drawCount));
-    key.append(char(p.recyclesLeft ? *p.recyclesLeft : -1));
-    return key;
-}
-
 // Enough for a long session; a new deal rarely meets an old position.
-constexpr int kMaxKept = 4096;
+constexpr std::size_t kMaxKept = 4096;
+
+std::optional<PositionVerdict> verdictOf(solver::HintResult::Verdict v)
+{
+    using V = solver::HintResult::Verdict;
+    switch (v) {
+    case V::winningLine:
+        return PositionVerdict::winnable;
+    case V::provedLost:
+        return PositionVerdict::lost;
+    case V::budgetSpent:
+        return PositionVerdict::unknown;
+    case V::stopped:
+        break;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
-LostGameWatcher::LostGameWatcher(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
-    : QObject(parent), game_(game), budget_(budget)
+LostGameWatcher::LostGameWatcher(const solver::HintBudget& budget, QObject* parent)
+    : QObject(parent), budget_(budget)
 {
-    // Every change of the piles is reported once, with what it did.
-    connect(&game_.play(), &GamePlay::pilesChanged, this, &LostGameWatcher::positionChanged);
-    connect(&game_.settings(), &GameSettings::tellsWhenLostChanged, this, &LostGameWatcher::positionChanged);
-    positionChanged();
 }
 
-LostGameWatcher::~LostGameWatcher() { stopWorker(); }
-
-void LostGameWatcher::positionChanged()
+void LostGameWatcher::positionChanged(const solver::HintPosition& now, bool check)
 {
+    latest_ = now;
+    latestKey_ = solver::positionKey(now);
+    checksLatest_ = check;
+    // A check of another position is of no use any more: told to stop now,
+    // it gives up within a few dozen positions, on its own time.
+    if (isChecking() && (!check || checkingKey_ != latestKey_)) {
+        search_.stop();
+        Q_EMIT isCheckingChanged();
+    }
     // Several changes in one turn (a move and the card it turns up): check
     // once, after all of them.
-    stop_ = true;
-    ++generation_;
     if (checkQueued_)
         return;
     checkQueued_ = true;
@@ -63,67 +56,85 @@ void LostGameWatcher::positionChanged()
 void LostGameWatcher::check()
 {
     checkQueued_ = false;
-    if (!game_.settings().tellsWhenLost() || game_.play().hasWon() || game_.play().isAutoCompleting())
+    if (!checksLatest_)
         return;
-    const solver::HintPosition position = hintPositionOf(game_);
-    const QByteArray key = keyOf(position);
-    if (const auto kept = verdicts_.constFind(key); kept != verdicts_.constEnd()) {
-        take(key, *kept);
+    if (const auto kept = verdicts_.find(latestKey_); kept != verdicts_.end()) {
+        take(latestKey_, kept->second);
         return;
     }
-    stopWorker(); // told to stop at the change: gives up within a few dozen positions
-    stop_ = false;
-    const int search = ++searches_;
-    const std::uint64_t generation = generation_;
-    worker_.reset(QThread::create([this, search, generation, key, position, budget = budget_] {
-        const solver::HintResult r = solver::findHint(position, budget, &stop_);
-        if (r.verdict == solver::HintResult::Verdict::stopped)
-            return;
-        const Verdict verdict = r.verdict == solver::HintResult::Verdict::winningLine ? Verdict::winnable
-                                : r.verdict == solver::HintResult::Verdict::provedLost ? Verdict::lost
-                                                                                        : Verdict::unknown;
-        QMetaObject::invokeMethod(
-            this, [this, search, generation, key, verdict] { finish(search, generation, key, verdict); },
-            Qt::QueuedConnection);
-    }));
-    worker_->start(QThread::IdlePriority);
-    Q_EMIT isCheckingChanged();
+    if (isChecking())
+        return; // already on this very position
+    ++searches_;
+    checkingKey_ = latestKey_;
+    search_.start(
+        [position = latest_, budget = budget_](const std::atomic<bool>& stop) {
+            return solver::findHint(position, budget, &stop).verdict;
+        },
+        [this, key = latestKey_](solver::HintResult::Verdict verdict) { finish(key, verdict); },
+        SearchThread::Priority::idle);
+    if (isChecking())
+        Q_EMIT isCheckingChanged();
 }
 
-void LostGameWatcher::finish(int search, std::uint64_t generation, const QByteArray& key, Verdict verdict)
+void LostGameWatcher::finish(const std::string& key, solver::HintResult::Verdict verdict)
 {
-    if (search == searches_)
-        stopWorker(); // finished: only joined
+    Q_EMIT isCheckingChanged();
+    const auto v = verdictOf(verdict);
+    if (!v)
+        return;
+    keep(key, *v);
+    if (checksLatest_ && key == latestKey_)
+        take(key, *v);
+}
+
+void LostGameWatcher::keep(const std::string& key, PositionVerdict verdict)
+{
     if (verdicts_.size() >= kMaxKept)
         verdicts_.clear();
-    verdicts_.insert(key, verdict);
-    if (generation == generation_)
-        take(key, verdict);
+    verdicts_.insert_or_assign(key, verdict);
 }
 
-void LostGameWatcher::take(const QByteArray& key, Verdict verdict)
+void LostGameWatcher::take(const std::string& key, PositionVerdict verdict)
 {
-    if (verdict == Verdict::winnable)
+    if (verdict == PositionVerdict::winnable)
         toldSinceWinnable_ = false;
-    if (verdict != Verdict::lost || !game_.settings().tellsWhenLost())
+    if (verdict != PositionVerdict::lost)
         return;
     const bool tell = !toldSinceWinnable_ && !told_.contains(key);
     toldSinceWinnable_ = true;
     if (told_.size() >= kMaxKept)
         told_.clear();
     told_.insert(key);
-    if (tell)
-        Q_EMIT gameLost(HintFinder::lostText());
+    if (!tell)
+        return;
+    lastTold_ = key;
+    Q_EMIT gameLost();
 }
 
-void LostGameWatcher::stopWorker()
+void LostGameWatcher::lossNotShown()
 {
-    if (!worker_)
-        return;
-    stop_ = true;
-    worker_->wait();
-    worker_.reset();
-    Q_EMIT isCheckingChanged();
+    told_.erase(lastTold_);
+    lastTold_.clear();
+    toldSinceWinnable_ = false;
+}
+
+std::optional<PositionVerdict> LostGameWatcher::knownVerdict(const solver::HintPosition& position) const
+{
+    if (const auto kept = verdicts_.find(solver::positionKey(position)); kept != verdicts_.end())
+        return kept->second;
+    return std::nullopt;
+}
+
+PositionVerdict LostGameWatcher::verdictNow(const solver::HintPosition& position)
+{
+    const std::string key = solver::positionKey(position);
+    if (const auto kept = verdicts_.find(key); kept != verdicts_.end())
+        return kept->second;
+    ++searches_;
+    const PositionVerdict verdict =
+        verdictOf(solver::findHint(position, budget_).verdict).value_or(PositionVerdict::unknown);
+    keep(key, verdict);
+    return verdict;
 }
 
 } // namespace murvane

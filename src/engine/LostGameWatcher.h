@@ -1,28 +1,29 @@
 #pragma once
-// Tells the player when the game in progress can no longer be won. After
-// each change of the piles it checks the new position on a thread of idle
-// priority, with the hint's search: "lost" only when that search proved it.
-// Verdicts are kept per position, so undo and redo ask nothing again. It
-// reads the game and never changes it (no score, statistic, undo step or
-// saved game), runs nothing while the piles stay as they are, and stops its
-// check at the next change and when it goes away.
+// Tells when a position can no longer be won. Handed each new position as
+// the piles change, it checks it on a thread of idle priority with the
+// hint's search: "lost" only when that search proved it. Verdicts are kept
+// per position, so undo and redo ask nothing again. It sees positions only,
+// never the game (no score, statistic, undo step or saved game), runs
+// nothing while the position stays as it is, and stops its check at the next
+// change and when it goes away, without waiting for the check to end.
+#include "engine/SearchThread.h"
 #include "solver/HintSearch.h"
 
-#include <QByteArray>
-#include <QHash>
 #include <QObject>
-#include <QSet>
-#include <QString>
 
-#include <atomic>
 #include <cstdint>
-#include <memory>
-
-class QThread;
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace murvane {
 
-class SolitaireGame;
+enum class PositionVerdict : std::uint8_t {
+    winnable, // a winning line was found
+    lost,     // proved: no line wins
+    unknown,  // the budget ran out first
+};
 
 class LostGameWatcher : public QObject {
     Q_OBJECT
@@ -30,36 +31,50 @@ public:
     // Larger than the hint's: nobody waits for this answer.
     static constexpr solver::HintBudget kBudget{100000, 100000};
 
-    explicit LostGameWatcher(SolitaireGame& game, const solver::HintBudget& budget = kBudget,
-                             QObject* parent = nullptr);
-    ~LostGameWatcher() override;
+    explicit LostGameWatcher(const solver::HintBudget& budget = kBudget, QObject* parent = nullptr);
 
-    bool isChecking() const { return worker_ != nullptr; }
+    // The position after a change of the piles (or of whether it should be
+    // checked). `check` false (won, auto-completing, the notice switched off)
+    // stops any check and starts none. Several calls in one turn check once,
+    // after the last of them.
+    void positionChanged(const solver::HintPosition& now, bool check);
+    // The last gameLost was never shown (the piles changed while the board
+    // was covered): the next lost position is told again.
+    void lossNotShown();
+    // What is known of this position, without searching.
+    std::optional<PositionVerdict> knownVerdict(const solver::HintPosition& position) const;
+    // The known verdict, else one searched here, on the calling thread,
+    // within the budget (for a deal being replaced while no check ran).
+    PositionVerdict verdictNow(const solver::HintPosition& position);
+
+    bool isChecking() const { return search_.isRunning(); }
     // How many positions were searched so far (the rest came from what was kept).
     int searches() const { return searches_; }
+    // Threads of stopped checks not yet ended (for benches).
+    int liveThreads() const { return search_.liveThreads(); }
 
 Q_SIGNALS:
     // Once when the game becomes lost: not again for a position already
     // told, nor until a position that can still be won was reached between.
-    void gameLost(const QString& text);
+    void gameLost();
     void isCheckingChanged();
 
 private:
-    enum class Verdict : std::uint8_t { winnable, lost, unknown };
-    void positionChanged();
     void check();
-    void finish(int search, std::uint64_t generation, const QByteArray& key, Verdict verdict);
-    void take(const QByteArray& key, Verdict verdict);
-    void stopWorker();
+    void finish(const std::string& key, solver::HintResult::Verdict verdict);
+    void keep(const std::string& key, PositionVerdict verdict);
+    void take(const std::string& key, PositionVerdict verdict);
 
-    SolitaireGame& game_;
     solver::HintBudget budget_;
-    std::unique_ptr<QThread> worker_;
-    std::atomic<bool> stop_{false};
+    SearchThread search_;
+    solver::HintPosition latest_;
+    std::string latestKey_;
+    bool checksLatest_ = false;
     bool checkQueued_ = false;
-    std::uint64_t generation_ = 0; // bumped on every change to the piles
-    QHash<QByteArray, Verdict> verdicts_;
-    QSet<QByteArray> told_;
+    std::string checkingKey_; // the position the running check is about
+    std::unordered_map<std::string, PositionVerdict> verdicts_;
+    std::unordered_set<std::string> told_;
+    std::string lastTold_;
     bool toldSinceWinnable_ = false;
     int searches_ = 0;
 };

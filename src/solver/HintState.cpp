@@ -2,6 +2,39 @@
 
 #include <algorithm>
 
+namespace murvane::solver {
+
+std::string positionKey(const HintPosition& p)
+{
+    // One byte a card (suit and rank, the face in its own bit) and an end
+    // mark a pile, then the numbers in a fixed-size tail.
+    constexpr char kEndOfPile = char(0x7F);
+    constexpr int kFaceUpBit = 0x40;
+    std::string key;
+    key.reserve(96);
+    auto addPile = [&key](const std::vector<SolverCard>& pile, bool faces) {
+        for (const SolverCard& c : pile)
+            key.push_back(char(c.suitIndex * 16 + c.rank + (faces && c.isFaceUp ? kFaceUpBit : 0)));
+        key.push_back(kEndOfPile);
+    };
+    auto addNumber = [&key](int n) {
+        for (int shift = 0; shift < 32; shift += 8)
+            key.push_back(char((unsigned(n) >> shift) & 0xFF));
+    };
+    for (const auto& column : p.tableau)
+        addPile(column, true);
+    addPile(p.stock, false);
+    addPile(p.waste, false);
+    for (int n : p.foundation)
+        addNumber(n);
+    addNumber(p.drawCount);
+    key.push_back(p.recyclesLeft ? 'l' : 'u');
+    addNumber(p.recyclesLeft.value_or(0));
+    return key;
+}
+
+} // namespace murvane::solver
+
 namespace murvane::solver::hint {
 
 namespace {

@@ -1,14 +1,26 @@
 #pragma once
 // The position the hint searches work on (inside the solver library only):
 // a whole position per value, copied per child, with the moves a player may
-// make from it. Shared by the search for a line and its shortening.
+// make from it. Shared by the search for a line and its shortening. Also the
+// one key by which the game's hint and lost-game check recognise a position.
 
 #include "solver/HintSearch.h"
 #include "solver/SolverSearch.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+namespace murvane::solver {
+
+// The whole position as a short string: two positions share it only when
+// they are the same (the tableau's cards with their faces, the stock and
+// waste cards in order, the foundation counts, the draw count and the passes
+// left). Cards must be real ones (suit 0-3, rank 1-13).
+std::string positionKey(const HintPosition& p);
+
+} // namespace murvane::solver
 
 namespace murvane::solver::hint {
 

@@ -1,15 +1,19 @@
 // Hints on the board: the H key and the menu item show the first move of a
 // winning line, say it, and end at the next key or press; a lost game gets
-// its message. When a hint may be asked for: InputGateTest.
+// its message, once the board is uncovered. When a hint may be asked for:
+// InputGateTest.
 #include "BoardTestSupport.h"
 #include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
 #include "graphics/ChromeStyle.h"
 #include "board/HintLayer.h"
+#include "board/HintWords.h"
 
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace murvane::testing {
 namespace {
@@ -44,6 +48,16 @@ Position oneMoveFromHome()
     return p;
 }
 
+// Every top is a heart, no column is empty, the aces are buried: lost.
+Position lostPosition()
+{
+    Position p;
+    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
+                 "-5H 8H", "-6H 7H"};
+    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    return p;
+}
+
 TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
 {
     load(oneMoveFromHome());
@@ -52,9 +66,10 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     const Hint hint = *layer()->shownHint();
     EXPECT_EQ(hint.kind, Hint::Kind::move);
     EXPECT_EQ(hint.move.source, DragSource::tableau(0, 1));
-    EXPECT_EQ(view->announcer()->text(), hint.text);
-    EXPECT_TRUE(hint.text.startsWith("Move King of Clubs to foundation")) << hint.text.toStdString();
-    EXPECT_FALSE(game->session().hasStartedDeal()) << "a hint is not a move";
+    EXPECT_EQ(view->announcer()->text(), layer()->shownText());
+    EXPECT_TRUE(layer()->shownText().startsWith("Move King of Clubs to foundation"))
+        << layer()->shownText().toStdString();
+    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal()) << "a hint is not a move";
     saveShot("move");
 
     QTest::keyClick(view.get(), Qt::Key_Left);
@@ -72,15 +87,12 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
 
 TEST_F(HintTest, ALostGameGetsItsMessage)
 {
-    Position p;
-    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
-                 "-5H 8H", "-6H 7H"};
-    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
-    load(p);
+    load(lostPosition());
     pressH();
     ASSERT_TRUE(layer()->shownHint());
-    EXPECT_EQ(layer()->shownHint()->text, "This game can no longer be won. Undo or start a new deal.");
-    EXPECT_EQ(view->announcer()->text(), layer()->shownHint()->text);
+    EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
+    EXPECT_EQ(layer()->shownText(), "This game can no longer be won. Undo or start a new deal.");
+    EXPECT_EQ(view->announcer()->text(), layer()->shownText());
     saveShot("lost");
 }
 
@@ -88,13 +100,9 @@ TEST_F(HintTest, ALostGameGetsItsMessage)
 // screen readers hear it; switched off, it says nothing.
 TEST_F(HintTest, ALostGameIsToldWithoutAsking)
 {
-    Position p;
-    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
-                 "-5H 8H", "-6H 7H"};
-    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
     for (bool on : {true, false}) {
         store.setBool(keys::tellsWhenLost, on);
-        load(p);
+        load(lostPosition());
         for (int i = 0; i < (on ? 1500 : 15) && !layer()->shownHint(); ++i)
             QTest::qWait(20);
         if (!on) {
@@ -106,6 +114,71 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
         EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
         saveShot("notice");
     }
+}
+
+// A game proved lost while something covers the board: the notice waits,
+// then shows once the board is uncovered. If the piles change first (a draw
+// that ends the drag), the next lost position gets it instead.
+TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
+{
+    struct Cover {
+        const char* name;
+        std::function<void(HintTest&)> open, close;
+    };
+    // The Seven of Hearts carried below its column, where it cannot land.
+    const auto startDrag = [](HintTest& t) {
+        t.press(t.onColumnCard(6, 1));
+        t.moveTo(t.onColumnCard(6, 1) + QPoint(0, 30));
+    };
+    const Cover covers[] = {
+        {"play deal dialog", [](HintTest& t) { t.view->requestPlayDeal(); },
+         [](HintTest& t) { t.view->cancelNewDeal(); }},
+        {"screen", [](HintTest& t) { t.view->presentScreen(ModalScreen::preferences); },
+         [](HintTest& t) { t.view->dismissScreen(); }},
+        {"drag", startDrag, [](HintTest& t) { t.release(t.onColumnCard(6, 1) + QPoint(0, 30)); }},
+        {"drag ended by a draw", startDrag, [](HintTest& t) { t.game->drawFromStock(t.view->dragState()); }},
+    };
+    Position lost = lostPosition();
+    lost.foundations[2] = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD"; // the King waits in the stock, to be drawn
+    for (const Cover& cover : covers) {
+        SCOPED_TRACE(cover.name);
+        load(lost);
+        cover.open(*this); // before the check is even started
+        ASSERT_FALSE(view->takesInput(board::InputChannel::hint));
+        QSignalSpy announced(layer(), &board::HintLayer::announced);
+        const LostGameWatcher& watcher = layer()->lostWatcher();
+        ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
+        QApplication::processEvents();
+        EXPECT_FALSE(layer()->shownHint());
+
+        cover.close(*this);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return layer()->shownHint().has_value(); }, 30000));
+        EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
+        QTest::qWait(50);
+        EXPECT_EQ(announced.count(), 1);
+        EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
+    }
+}
+
+// Each kind of hint in words, as the caption shows it and screen readers
+// hear it.
+TEST_F(HintTest, EveryHintInWords)
+{
+    load(oneMoveFromHome());
+    const struct {
+        Hint hint;
+        const char* words;
+    } cases[] = {
+        {{Hint::Kind::draw, {}}, "Draw from the stock"},
+        {{Hint::Kind::recycle, {}}, "Turn the waste back over"},
+        {{Hint::Kind::lost, {}}, "This game can no longer be won. Undo or start a new deal."},
+        {{Hint::Kind::noLineFound, {}}, "No winning line found from here."},
+        {{Hint::Kind::move, {DragSource::tableau(0, 1), MoveTarget::foundation(3)}},
+         "Move King of Clubs to foundation 4"},
+        {{Hint::Kind::move, {DragSource::tableau(3, 0), MoveTarget::tableau(1)}}, "Move King of Hearts to column 2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(board::hintText(c.hint, game->table()), c.words);
 }
 
 // The highlight has a colour of its own, never the focus ring's, in every

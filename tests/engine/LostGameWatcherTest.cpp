@@ -1,11 +1,12 @@
 // The notice that a game is lost: told once when proved, the verdicts kept
 // for undo and redo, nothing searched when switched off, and nothing stored
-// changed by the check.
-#include "engine/HintFinder.h"
+// changed by the check. The game's positions are handed over the way the
+// board hands them.
 #include "engine/LostGameWatcher.h"
 #include "engine/SolitaireGame.h"
 #include "engine/StoredSettings.h"
 #include "persistence/SavedGame.h"
+#include "support/HintPositions.h"
 #include "support/Positions.h"
 
 #include <QSignalSpy>
@@ -45,6 +46,11 @@ protected:
     DragState drag;
     LostGameWatcherTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
 
+    // The game's position, after a change of it.
+    static void changed(LostGameWatcher& watcher, const SolitaireGame& game)
+    {
+        watcher.positionChanged(hintPositionNow(game), checksForLoss(game));
+    }
     // Lets queued checks start and finish.
     static void settle(LostGameWatcher& watcher)
     {
@@ -61,52 +67,90 @@ protected:
 TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
 {
     auto game = loadGame(store, dead());
-    LostGameWatcher watcher(*game);
+    const solver::HintPosition start = hintPositionNow(*game);
+    LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+    EXPECT_FALSE(watcher.knownVerdict(start));
+    changed(watcher, *game);
     settle(watcher);
     ASSERT_EQ(told.count(), 1);
-    EXPECT_EQ(told.first().at(0).toString(), HintFinder::lostText());
     EXPECT_EQ(watcher.searches(), 1);
+    EXPECT_EQ(watcher.knownVerdict(start), PositionVerdict::lost);
 
-    game->play().drawFromStock(drag); // still lost: not told again
+    game->drawFromStock(drag); // still lost: not told again
+    changed(watcher, *game);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(watcher.searches(), 2);
 
-    game->play().undo(drag); // both positions are known: nothing searched again
+    game->undo(drag); // both positions are known: nothing searched again
+    changed(watcher, *game);
     settle(watcher);
-    game->play().redo(drag);
+    game->redo(drag);
+    changed(watcher, *game);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(watcher.searches(), 2);
+
+    // A notice the board could not show: the next lost position is told.
+    watcher.lossNotShown();
+    game->undo(drag);
+    changed(watcher, *game);
+    settle(watcher);
+    EXPECT_EQ(told.count(), 2);
+
+    // Several changes in one turn: the last position alone is checked.
+    solver::HintPosition unseen = start;
+    unseen.drawCount = 3;
+    InMemorySettingsStore otherStore;
+    watcher.positionChanged(unseen, true);
+    watcher.positionChanged(hintPositionNow(*loadGame(otherStore, winnable())), true);
+    settle(watcher);
+    EXPECT_EQ(told.count(), 2);
+    EXPECT_EQ(watcher.searches(), 3);
+    EXPECT_FALSE(watcher.knownVerdict(unseen));
 }
 
 TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
 {
     auto game = loadGame(store, winnable());
     {
-        LostGameWatcher watcher(*game);
+        LostGameWatcher watcher;
         QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+        changed(watcher, *game);
         settle(watcher);
         EXPECT_EQ(told.count(), 0);
         EXPECT_EQ(watcher.searches(), 1);
+        EXPECT_EQ(watcher.knownVerdict(hintPositionNow(*game)), PositionVerdict::winnable);
     }
 
     InMemorySettingsStore offStore;
     offStore.setString(keys::autoCompleteMode, "Disabled");
     offStore.setBool(keys::tellsWhenLost, false);
     auto off = loadGame(offStore, dead());
-    EXPECT_FALSE(off->settings().tellsWhenLost());
-    LostGameWatcher watcher(*off);
+    EXPECT_FALSE(off->tellsWhenLost());
+    LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+    changed(watcher, *off);
     settle(watcher);
-    off->play().drawFromStock(drag);
+    off->drawFromStock(drag);
+    changed(watcher, *off);
     settle(watcher);
     EXPECT_EQ(told.count(), 0);
     EXPECT_EQ(watcher.searches(), 0); // nothing searched at all
 
-    off->settings().setTellsWhenLost(true); // switched on: the position is checked now
+    off->setTellsWhenLost(true); // switched on: the position is checked now
+    changed(watcher, *off);
     settle(watcher);
+    EXPECT_EQ(told.count(), 1);
+
+    // A deal replaced with no check run: searched on the spot, then kept.
+    const solver::HintPosition other = hintPositionNow(*loadGame(offStore, winnable()));
+    EXPECT_FALSE(watcher.knownVerdict(other));
+    EXPECT_EQ(watcher.verdictNow(other), PositionVerdict::winnable);
+    EXPECT_EQ(watcher.verdictNow(other), PositionVerdict::winnable);
+    EXPECT_EQ(watcher.searches(), 2);
+    EXPECT_EQ(watcher.knownVerdict(other), PositionVerdict::winnable);
     EXPECT_EQ(told.count(), 1);
 }
 
@@ -135,8 +179,9 @@ TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
     const auto undoSteps = game->play().history().undoSteps().size();
     const bool saveScheduled = (*game).isSaveScheduled();
     {
-        LostGameWatcher watcher(*game);
+        LostGameWatcher watcher;
         QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
+        changed(watcher, *game);
         settle(watcher);
         EXPECT_EQ(told.count(), 1);
     }
@@ -148,9 +193,10 @@ TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
 
     // Going away mid-check stops the search instead of waiting it out.
     auto busyGame = std::make_unique<SolitaireGame>(store, false);
-    auto busy = std::make_unique<LostGameWatcher>(
-        *busyGame, solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
+    auto busy = std::make_unique<LostGameWatcher>(solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
+    changed(*busy, *busyGame);
     QCoreApplication::processEvents();
+    EXPECT_TRUE(busy->isChecking());
     busy.reset();
 }
 

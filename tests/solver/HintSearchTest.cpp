@@ -3,6 +3,7 @@
 // beyond its budget.
 #include "SolverTestSupport.h"
 #include "solver/HintSearch.h"
+#include "solver/HintState.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,54 @@ TEST(HintSearch, NamesMovesStraightBack)
     for (const Case& c : cases)
         EXPECT_EQ(isReversal(hp, c.first, c.second), c.reversal)
             << int(c.first.kind) << " then " << int(c.second.kind);
+}
+
+// The key of a position: every difference the search would see changes it;
+// the faces of stock and waste cards (always down and up) do not.
+TEST(HintSearch, PositionKeySeesEveryDifference)
+{
+    testing::Position p;
+    p.tableau = {pile("AS 2S*"), pile("3S*"), {}, {}, {}, {}, {}};
+    p.stock = pile("4S 5S");
+    p.waste = pile("6S");
+    p.foundation = {0, 13, 13, 13};
+    const HintPosition base = hintPosition(p, 1, 2);
+    struct Case {
+        const char* change;
+        void (*apply)(HintPosition&);
+        bool sameKey;
+    } const cases[] = {
+        {"nothing", [](HintPosition&) {}, true},
+        {"stock and waste faces",
+         [](HintPosition& h) {
+             h.stock[0].isFaceUp = !h.stock[0].isFaceUp;
+             h.waste[0].isFaceUp = !h.waste[0].isFaceUp;
+         },
+         true},
+        {"a column card turned up", [](HintPosition& h) { h.tableau[0][0].isFaceUp = true; }, false},
+        {"a card on to the next column",
+         [](HintPosition& h) {
+             h.tableau[1].insert(h.tableau[1].begin(), h.tableau[0].back());
+             h.tableau[0].pop_back();
+         },
+         false},
+        {"the stock's top to the waste",
+         [](HintPosition& h) {
+             h.waste.push_back(h.stock.back());
+             h.stock.pop_back();
+         },
+         false},
+        {"the stock in another order", [](HintPosition& h) { std::swap(h.stock[0], h.stock[1]); }, false},
+        {"a foundation count", [](HintPosition& h) { h.foundation[0] = 1; }, false},
+        {"the draw count", [](HintPosition& h) { h.drawCount = 3; }, false},
+        {"fewer passes left", [](HintPosition& h) { h.recyclesLeft = 1; }, false},
+        {"unlimited passes", [](HintPosition& h) { h.recyclesLeft.reset(); }, false},
+    };
+    for (const Case& c : cases) {
+        HintPosition changed = base;
+        c.apply(changed);
+        EXPECT_EQ(positionKey(changed) == positionKey(base), c.sameKey) << c.change;
+    }
 }
 
 TEST(HintSearch, RejectsIllegalMoves)
