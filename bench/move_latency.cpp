@@ -23,9 +23,6 @@
 #include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
 
-#if __has_include("engine/SearchThread.h")
-#define MURVANE_SEARCH_THREAD 1
-#endif
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -110,65 +107,34 @@ void stopBusyLoops(const std::vector<pid_t>& children)
         waitpid(pid, nullptr, 0);
 }
 
-// The game, its watcher and its finder, wired the way the board wires them.
+// The game (its deal session watches for a lost game) and a hint finder,
+// wired the way the board wires them.
 struct Session {
     InMemorySettingsStore store;
     DragState drag;
     std::unique_ptr<SolitaireGame> game;
-    std::unique_ptr<LostGameWatcher> watcher;
     std::unique_ptr<HintFinder> finder;
 
     Session()
     {
         store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
         game = std::make_unique<SolitaireGame>(store, false);
-        game->setTellsWhenLost(true);
-#ifdef MURVANE_SEARCH_THREAD
-        watcher = std::make_unique<LostGameWatcher>();
+        game->settings().setTellsWhenLost(true);
         finder = std::make_unique<HintFinder>();
-        auto update = [this] { watcher->positionChanged(position(), checks()); };
-        QObject::connect(game.get(), &SolitaireGame::pilesChanged, watcher.get(), update);
-        for (auto signal : {&SolitaireGame::tellsWhenLostChanged, &SolitaireGame::hasWonChanged,
-                            &SolitaireGame::isAutoCompletingChanged})
-            QObject::connect(game.get(), signal, watcher.get(), update);
-        for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
-                            &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged})
-            QObject::connect(game.get(), signal, finder.get(), &HintFinder::positionChanged);
-        update();
-#else
-        watcher = std::make_unique<LostGameWatcher>(*game);
-        finder = std::make_unique<HintFinder>(*game);
-#endif
+        for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged, &GamePlay::foundationsChanged,
+                            &GamePlay::tableauChanged})
+            QObject::connect(&game->play(), signal, finder.get(), &HintFinder::positionChanged);
+    }
+    ~Session()
+    {
+        finder.reset();
+        game.reset();
     }
 
-#ifdef MURVANE_SEARCH_THREAD
-    solver::HintPosition position() const
-    {
-        const auto passes = game->currentDealRules().maxRecycles;
-        return hintPositionOf(game->table(), game->drawMode().count(),
-                              passes ? std::optional(*passes - game->redealsUsed()) : std::nullopt);
-    }
-    bool checks() const { return game->tellsWhenLost() && !game->hasWon() && !game->isAutoCompleting(); }
-#endif
-
-    void requestHint()
-    {
-#ifdef MURVANE_SEARCH_THREAD
-        finder->request(position(), game->table());
-#else
-        finder->request();
-#endif
-    }
-
-    // Threads of abandoned checks still running (none before the search thread).
-    int liveThreads() const
-    {
-#ifdef MURVANE_SEARCH_THREAD
-        return watcher->liveThreads();
-#else
-        return watcher->isChecking() ? 1 : 0;
-#endif
-    }
+    LostGameWatcher& watcher() { return game->session().lostWatcher(); }
+    void requestHint() { finder->request(game->session().position(), game->play().table()); }
+    // Threads of abandoned checks still running.
+    int liveThreads() { return watcher().liveThreads(); }
 
     // One step of play, like a player making progress, so that most moves
     // reach a position not checked before: a card home or one that turns a
@@ -178,12 +144,12 @@ struct Session {
     int stepsInDeal = 0;
     void play(std::mt19937& random)
     {
-        if (game->hasWon() || ++stepsInDeal > kMovesPerDeal) {
+        if (game->play().hasWon() || ++stepsInDeal > kMovesPerDeal) {
             stepsInDeal = 0;
-            game->newDeal();
+            game->session().newDeal();
             return;
         }
-        const Table table = game->table();
+        const Table table = game->play().table();
         std::vector<Move> progress, other;
         auto consider = [&](const DragSource& source, bool turnsUp, bool wholeColumn) {
             for (int f = 0; f < kFoundationCount; ++f)
@@ -202,18 +168,18 @@ struct Session {
                 if (column[i].isFaceUp)
                     consider(DragSource::tableau(c, i), i > 0 && !column[i - 1].isFaceUp, i == 0);
         }
-        const bool canDraw = !table.stock.isEmpty() || (!table.waste.isEmpty() && game->canRecycleWaste());
+        const bool canDraw = !table.stock.isEmpty() || (!table.waste.isEmpty() && game->play().canRecycleWaste());
         if (!progress.empty()) {
             const Move& m = progress[random() % progress.size()];
-            game->move(m.source, m.target);
+            game->play().move(m.source, m.target);
         } else if (!other.empty() && (!canDraw || random() % 4 == 0)) {
             const Move& m = other[random() % other.size()];
-            game->move(m.source, m.target);
+            game->play().move(m.source, m.target);
         } else if (canDraw) {
-            game->drawFromStock(drag);
+            game->play().drawFromStock(drag);
         } else {
             stepsInDeal = 0;
-            game->newDeal();
+            game->session().newDeal();
         }
     }
 };
@@ -296,7 +262,7 @@ int main(int argc, char** argv)
                 session->play(random);
             QElapsedTimer started;
             started.start();
-            while (!session->watcher->isChecking() && started.elapsed() < 2000)
+            while (!session->watcher().isChecking() && started.elapsed() < 2000)
                 QCoreApplication::processEvents();
             session->requestHint();
             const auto before = Clock::now();
@@ -306,11 +272,7 @@ int main(int argc, char** argv)
 
         const std::vector<double>& l = probes.latenciesMs;
         const auto over1s = std::count_if(l.begin(), l.end(), [](double ms) { return ms > 1000; });
-#ifdef MURVANE_SEARCH_THREAD
         const char* api = "new";
-#else
-        const char* api = "old";
-#endif
         std::printf("move_latency api=%s moves=%zu p50=%.2f p90=%.2f p99=%.2f max=%.2f over1s=%ld "
                     "quit_p50=%.2f quit_max=%.2f peak_threads=%d\n",
                     api, l.size(), percentile(l, 0.5), percentile(l, 0.9), percentile(l, 0.99),

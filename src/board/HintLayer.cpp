@@ -26,7 +26,6 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { fadeTo(0); });
     connect(&finder_, &HintFinder::hintFound, this, &HintLayer::show);
-    connect(&lostWatcher_, &LostGameWatcher::gameLost, this, &HintLayer::lossFound);
     connect(&fade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
         opacity_ = v.toReal();
         update();
@@ -45,55 +44,45 @@ void HintLayer::watchGame()
     SolitaireGame& game = board_.game();
     // Whatever changes the piles makes a shown move meaningless and a
     // running search's answer stale.
-    for (auto signal : {&SolitaireGame::stockChanged, &SolitaireGame::wasteChanged,
-                        &SolitaireGame::foundationsChanged, &SolitaireGame::tableauChanged}) {
-        connect(&game, signal, this, &HintLayer::dismiss);
-        connect(&game, signal, &finder_, &HintFinder::positionChanged);
+    for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,
+                        &GamePlay::foundationsChanged, &GamePlay::tableauChanged}) {
+        connect(&game.play(), signal, this, &HintLayer::dismiss);
+        connect(&game.play(), signal, &finder_, &HintFinder::positionChanged);
     }
-    // Every change of the piles is reported once, when it is complete.
-    connect(&game, &SolitaireGame::pilesChanged, this, [this] { updateWatcher(true); });
-    for (auto signal : {&SolitaireGame::tellsWhenLostChanged, &SolitaireGame::hasWonChanged,
-                        &SolitaireGame::isAutoCompletingChanged})
-        connect(&game, signal, this, [this] { updateWatcher(false); });
-    for (auto signal : {&SolitaireGame::isShowingScreenChanged, &SolitaireGame::hasWonChanged,
-                        &SolitaireGame::isAutoCompletingChanged})
-        connect(&game, signal, this, &HintLayer::boardUncovered);
+    // The deal session watches for a lost game; a notice the board could
+    // not show before the piles moved on is never seen.
+    connect(&game.session().lostWatcher(), &LostGameWatcher::gameLost, this, &HintLayer::lossFound);
+    connect(&game.play(), &GamePlay::pilesChanged, this, [this] {
+        if (pendingLoss_) {
+            pendingLoss_.reset();
+            board_.game().session().lostWatcher().lossNotShown();
+        }
+    });
+    connect(&game, &SolitaireGame::isShowingScreenChanged, this, &HintLayer::boardUncovered);
+    for (auto signal : {&GamePlay::hasWonChanged, &GamePlay::isAutoCompletingChanged})
+        connect(&game.play(), signal, this, &HintLayer::boardUncovered);
     connect(&board_.dragState(), &DragState::dragSourceChanged, this, &HintLayer::boardUncovered);
-    updateWatcher(false);
 }
 
 solver::HintPosition HintLayer::positionNow() const
 {
-    const SolitaireGame& game = board_.game();
-    const std::optional<std::int64_t> passes = game.currentDealRules().maxRecycles;
-    return hintPositionOf(game.table(), game.drawMode().count(),
-                          passes ? std::optional(*passes - game.redealsUsed()) : std::nullopt);
+    return board_.game().session().position();
 }
 
 bool HintLayer::checksForLoss() const
 {
     const SolitaireGame& game = board_.game();
-    return game.tellsWhenLost() && !game.hasWon() && !game.isAutoCompleting();
+    return game.settings().tellsWhenLost() && !game.play().hasWon() && !game.play().isAutoCompleting();
 }
 
 // --- Hints and the lost-game notice ------------------------------------------------
-
-void HintLayer::updateWatcher(bool pilesMoved)
-{
-    if (pilesMoved && pendingLoss_) {
-        // Never seen: the next lost position gets the notice instead.
-        pendingLoss_.reset();
-        lostWatcher_.lossNotShown();
-    }
-    lostWatcher_.positionChanged(positionNow(), checksForLoss());
-}
 
 void HintLayer::requestHint()
 {
     if (!board_.takesInput(InputChannel::hint))
         return;
     dismiss();
-    finder_.request(positionNow(), board_.game().table());
+    finder_.request(positionNow(), board_.game().play().table());
 }
 
 void HintLayer::lossFound()
@@ -140,7 +129,7 @@ void HintLayer::show(const Hint& hint)
     if (!board_.takesInput(InputChannel::hint))
         return;
     shown_ = hint;
-    shownText_ = hintText(hint, board_.game().table());
+    shownText_ = hintText(hint, board_.game().play().table());
     raise();
     Q_EMIT announced(shownText_);
     timer_->start(hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);

@@ -46,7 +46,6 @@ public:
     void boardUncovered();
 
     HintFinder& finder() { return finder_; }
-    LostGameWatcher& lostWatcher() { return lostWatcher_; }
     const std::optional<Hint>& shownHint() const { return shown_; }
     // The shown hint's words, as the caption shows them.
     const QString& shownText() const { return shownText_; }
@@ -63,7 +62,6 @@ private:
     void watchGame();
     solver::HintPosition positionNow() const;
     bool checksForLoss() const;
-    void updateWatcher(bool pilesMoved);
 
     void lossFound();
     void showPendingLoss();
@@ -74,7 +72,6 @@ private:
 
     BoardContext& board_;
     HintFinder finder_;
-    LostGameWatcher lostWatcher_;
     std::optional<Hint> shown_;
     QString shownText_;
     // The lost position whose notice waits for the board to be uncovered.

@@ -101,7 +101,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     for (board::PileView* p : piles_)
         connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);
-    connect(this, &SolitaireView::isConfirmingNewDealChanged, hint_, &board::HintLayer::boardUncovered);
+    connect(this, &SolitaireView::layerChanged, hint_, &board::HintLayer::boardUncovered);
     connect(this, &SolitaireView::focusedSlotChanged, announcer_, &board::BoardAnnouncer::clearForFocus);
 
     // A move repaints only the piles whose picture it changed (the recycle

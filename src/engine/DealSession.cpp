@@ -4,6 +4,7 @@
 #include "engine/DealSession.h"
 
 #include "engine/DealWorkers.h"
+#include "engine/HintFinder.h"
 
 #include "solver/DealNumbers.h"
 
@@ -35,6 +36,23 @@ DealSession::~DealSession()
 void DealSession::attach(GamePlay& play)
 {
     play_ = &play;
+    connect(play_, &GamePlay::pilesChanged, this, &DealSession::watchPosition);
+    for (auto signal : {&GamePlay::hasWonChanged, &GamePlay::isAutoCompletingChanged})
+        connect(play_, signal, this, &DealSession::watchPosition);
+    connect(&settings_, &GameSettings::tellsWhenLostChanged, this, &DealSession::watchPosition);
+}
+
+solver::HintPosition DealSession::position() const
+{
+    const std::optional<int> recycles = settings_.dealRules().maxRecycles;
+    return hintPositionOf(play_->table(), settings_.drawMode().count(),
+                          recycles ? std::optional<std::int64_t>(*recycles - play_->redealsUsed()) : std::nullopt);
+}
+
+void DealSession::watchPosition()
+{
+    const bool check = settings_.tellsWhenLost() && !play_->hasWon() && !play_->isAutoCompleting();
+    lostWatcher_.positionChanged(position(), check);
 }
 
 // --- The ledger ------------------------------------------------------------------------
@@ -66,12 +84,12 @@ bool DealSession::newDealBreaksStreak(std::optional<RuleSetting> change) const
     return hasStartedDeal_ && !hasBeenCreditedWin_ && (!change || settings_.changeDealsAnew(*change));
 }
 
-std::optional<DealOutcome> DealSession::outcomeIfReplaced() const
+std::optional<DealOutcome> DealSession::outcomeIfReplaced()
 {
     if (!hasStartedDeal_ || hasBeenCreditedWin_)
         return std::nullopt;
     const bool lost = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock())
-                      || (isProvedLost_ && isProvedLost_());
+                      || lostWatcher_.verdictNow(position()) == PositionVerdict::lost;
     return lost ? DealOutcome::lost : DealOutcome::abandoned;
 }
 

@@ -10,12 +10,12 @@
 #include "engine/GamePlay.h"
 #include "engine/GameSettings.h"
 #include "engine/GameStatistics.h"
+#include "engine/LostGameWatcher.h"
 
 #include <QHash>
 #include <QObject>
 #include <QSet>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,12 +51,16 @@ public:
     const DealOrigin& origin() const { return origin_; }
 
     // --- The outcome ------------------------------------------------------------
-    // How the deal in progress would end if it were replaced now; none while
+    // How the deal in progress ends if it is replaced now: lost when no move
+    // is left or the search proved the position lost (searched here, within
+    // its budget, when no check has answered yet), else abandoned; none while
     // it has not started or was won (replacing it then records nothing).
-    std::optional<DealOutcome> outcomeIfReplaced() const;
-    // Asked for a verdict on the position when a deal is replaced: whether
-    // the position was proved lost. Unset, only "no move left" counts as lost.
-    void setLossProof(std::function<bool()> isProvedLost) { isProvedLost_ = std::move(isProvedLost); }
+    std::optional<DealOutcome> outcomeIfReplaced();
+    // The position in play, as the searches take it.
+    solver::HintPosition position() const;
+    // Checks each new position in the background while the lost-game notice
+    // is on; its gameLost() is the notice's cue.
+    LostGameWatcher& lostWatcher() { return lostWatcher_; }
     bool hasBeenCreditedWin() const { return hasBeenCreditedWin_; }
     // Zeroes every statistic; a restart cannot bring back the old bankroll,
     // nor can undo.
@@ -98,7 +102,11 @@ private:
     bool hasStartedDeal_ = false;
     bool hasBeenCreditedWin_ = false;
     int dealRuleSet_ = 0; // where the deal in progress was counted
-    std::function<bool()> isProvedLost_;
+    // Feeds the watcher the position after each change of the piles, or of
+    // whether it should be checked at all.
+    void watchPosition();
+
+    LostGameWatcher lostWatcher_;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the session goes away.

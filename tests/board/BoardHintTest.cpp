@@ -69,7 +69,7 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     EXPECT_EQ(view->announcer()->text(), layer()->shownText());
     EXPECT_TRUE(layer()->shownText().startsWith("Move King of Clubs to foundation"))
         << layer()->shownText().toStdString();
-    EXPECT_FALSE(peer(*game).hasStartedCurrentDeal()) << "a hint is not a move";
+    EXPECT_FALSE(game->session().hasStartedDeal()) << "a hint is not a move";
     saveShot("move");
 
     QTest::keyClick(view.get(), Qt::Key_Left);
@@ -132,11 +132,11 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
     };
     const Cover covers[] = {
         {"play deal dialog", [](HintTest& t) { t.view->requestPlayDeal(); },
-         [](HintTest& t) { t.view->cancelNewDeal(); }},
+         [](HintTest& t) { t.view->dismissTopmostLayer(); }},
         {"screen", [](HintTest& t) { t.view->presentScreen(ModalScreen::preferences); },
          [](HintTest& t) { t.view->dismissScreen(); }},
         {"drag", startDrag, [](HintTest& t) { t.release(t.onColumnCard(6, 1) + QPoint(0, 30)); }},
-        {"drag ended by a draw", startDrag, [](HintTest& t) { t.game->drawFromStock(t.view->dragState()); }},
+        {"drag ended by a draw", startDrag, [](HintTest& t) { t.game->play().drawFromStock(t.view->dragState()); }},
     };
     Position lost = lostPosition();
     lost.foundations[2] = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD"; // the King waits in the stock, to be drawn
@@ -146,7 +146,7 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         cover.open(*this); // before the check is even started
         ASSERT_FALSE(view->takesInput(board::InputChannel::hint));
         QSignalSpy announced(layer(), &board::HintLayer::announced);
-        const LostGameWatcher& watcher = layer()->lostWatcher();
+        const LostGameWatcher& watcher = game->session().lostWatcher();
         ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
         QApplication::processEvents();
         EXPECT_FALSE(layer()->shownHint());
@@ -178,7 +178,7 @@ TEST_F(HintTest, EveryHintInWords)
         {{Hint::Kind::move, {DragSource::tableau(3, 0), MoveTarget::tableau(1)}}, "Move King of Hearts to column 2"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(board::hintText(c.hint, game->table()), c.words);
+        EXPECT_EQ(board::hintText(c.hint, game->play().table()), c.words);
 }
 
 // The highlight has a colour of its own, never the focus ring's, in every

@@ -293,12 +293,16 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     storeRules(store, "Standard", true, 1);
     auto game = std::make_unique<SolitaireGame>(store, false);
     const GameStatistics& stats = game->statistics();
+    // Numbered deals can be won, so giving them up early abandons them: a
+    // shuffle the search proves lost would be recorded lost.
+    game->session().playDeal(DealRequest{42, std::nullopt});
     play(*game, 2);
     game->settings().setDrawMode(DrawMode::fromCount(3)); // Standard: the deal goes on, still counted as Draw 1
     play(*game, 2);
     EXPECT_EQ(stats.tally(0).played, 1);
     EXPECT_EQ(stats.tally(1).played, 0);
     game->settings().setScoringMode(ScoringMode::vegas); // deals anew: the started deal was abandoned
+    game->session().playDeal(DealRequest{42, std::nullopt});
     play(*game, 1);
     EXPECT_EQ(stats.tally(3).played, 1);
     EXPECT_EQ(store.integerForKey(keys::draw3VegasPlayed), 1);
@@ -335,11 +339,27 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     EXPECT_EQ(game->statistics().recent().last(), DealOutcome::lost);
     EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWL"));
 
+    // Proved lost with a pointless draw still left, the notice switched off:
+    // the search runs as the deal is replaced, and the deal was lost.
+    storeRules(store, "Standard", true, 1);
+    store.setBool(keys::tellsWhenLost, false);
+    Position proved;
+    proved.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH",
+                      "-4H 9H", "-5H 8H", "-6H 7H"};
+    proved.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    proved.hasStartedCurrentDeal = true;
+    game.reset();
+    game = loadGame(store, proved);
+    ASSERT_TRUE(game->play().canDrawFromStock());
+    game->session().newDeal();
+    EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWLL"));
+
     // Thirty-one outcomes keep the last thirty; a relaunch reads them back.
     store.setString(keys::recentDeals, QString(29, QLatin1Char('W')) + QStringLiteral("Lx"));
     game.reset();
     store.removeObject(keys::savedGame);
     game = std::make_unique<SolitaireGame>(store, false);
+    game->session().playDeal(DealRequest{42, std::nullopt});
     play(*game, 1);
     game->session().newDeal();
     EXPECT_EQ(game->statistics().recent().size(), 30);

@@ -48,7 +48,7 @@ protected:
     {
         QSignalSpy found(&finder, &HintFinder::hintFound);
         QSignalSpy done(&finder, &HintFinder::isSearchingChanged);
-        if (!finder.request(hintPositionNow(game), game.table()))
+        if (!finder.request(hintPositionNow(game), game.play().table()))
             return std::nullopt;
         while (finder.isSearching())
             done.wait(5000);
@@ -65,7 +65,7 @@ TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
         auto game = loadGame(store, start);
         HintFinder finder;
         const bool winnable = start.tableau[1].isEmpty();
-        for (int step = 0; step < 300 && !game->hasWon(); ++step) {
+        for (int step = 0; step < 300 && !game->play().hasWon(); ++step) {
             const auto hint = ask(finder, *game);
             ASSERT_TRUE(hint);
             if (!winnable) {
@@ -74,7 +74,7 @@ TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
             }
             ASSERT_TRUE(hint->showsOnBoard()) << int(hint->kind);
             if (hint->kind == Hint::Kind::move)
-                ASSERT_TRUE(game->move(hint->move.source, hint->move.target)) << "step " << step;
+                ASSERT_TRUE(game->play().move(hint->move.source, hint->move.target)) << "step " << step;
             else
                 game->play().drawFromStock(drag);
             ASSERT_TRUE(invariantsHold(*game));
@@ -108,7 +108,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
         };
         std::optional<Played> last;
         int hints = 0;
-        for (; hints < 400 && !game.hasWon(); ++hints) {
+        for (; hints < 400 && !game.play().hasWon(); ++hints) {
             const auto hint = ask(finder, game);
             ASSERT_TRUE(hint);
             ASSERT_TRUE(hint->showsOnBoard()) << int(hint->kind);
@@ -129,7 +129,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
                     (last->source.kind == DragSource::Kind::foundation && now.target.kind == MoveTarget::Kind::foundation);
                 EXPECT_FALSE(fromWhereItWent && backWhereItCame) << "hint " << hints;
             }
-            ASSERT_TRUE(game.move(m.source, m.target)) << "hint " << hints;
+            ASSERT_TRUE(game.play().move(m.source, m.target)) << "hint " << hints;
             last = now;
         }
         EXPECT_TRUE(game.play().hasWon()) << hints << " hints";
@@ -150,11 +150,11 @@ TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 
     HintFinder finder;
     ASSERT_TRUE(ask(finder, *game));
-    EXPECT_EQ(peer(*game).makeSavedGame(), before);
-    EXPECT_EQ(game->score(), score);
-    EXPECT_EQ(game->dealsCount(), deals);
-    EXPECT_TRUE(peer(*game).history().isEmpty());
-    EXPECT_FALSE(peer(*game).saveIsScheduled());
+    EXPECT_EQ((*game).makeSavedGame(), before);
+    EXPECT_EQ(game->play().score(), score);
+    EXPECT_EQ(game->statistics().dealsCount(), deals);
+    EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
+    EXPECT_FALSE((*game).isSaveScheduled());
 }
 
 TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
@@ -163,10 +163,10 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
     HintFinder finder;
     QSignalSpy found(&finder, &HintFinder::hintFound);
     QSignalSpy started(&finder, &HintFinder::isSearchingChanged);
-    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->table()));
-    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->table()));
+    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->play().table()));
+    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->play().table()));
     EXPECT_EQ(started.count(), 1);
-    game->drawFromStock(drag); // the piles change before the answer is taken
+    game->play().drawFromStock(drag); // the piles change before the answer is taken
     finder.positionChanged();
     EXPECT_FALSE(finder.isSearching());
     EXPECT_EQ(started.count(), 2);
@@ -180,7 +180,7 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
     // Going away mid-search stops the search instead of waiting it out.
     auto other = std::make_unique<SolitaireGame>(store, false);
     auto busy = std::make_unique<HintFinder>(solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
-    busy->request(hintPositionNow(*other), other->table());
+    busy->request(hintPositionNow(*other), other->play().table());
     busy.reset();
 }
 

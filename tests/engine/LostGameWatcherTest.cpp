@@ -77,16 +77,16 @@ TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
     EXPECT_EQ(watcher.searches(), 1);
     EXPECT_EQ(watcher.knownVerdict(start), PositionVerdict::lost);
 
-    game->drawFromStock(drag); // still lost: not told again
+    game->play().drawFromStock(drag); // still lost: not told again
     changed(watcher, *game);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
     EXPECT_EQ(watcher.searches(), 2);
 
-    game->undo(drag); // both positions are known: nothing searched again
+    game->play().undo(drag); // both positions are known: nothing searched again
     changed(watcher, *game);
     settle(watcher);
-    game->redo(drag);
+    game->play().redo(drag);
     changed(watcher, *game);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);
@@ -94,7 +94,7 @@ TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
 
     // A notice the board could not show: the next lost position is told.
     watcher.lossNotShown();
-    game->undo(drag);
+    game->play().undo(drag);
     changed(watcher, *game);
     settle(watcher);
     EXPECT_EQ(told.count(), 2);
@@ -128,18 +128,18 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
     offStore.setString(keys::autoCompleteMode, "Disabled");
     offStore.setBool(keys::tellsWhenLost, false);
     auto off = loadGame(offStore, dead());
-    EXPECT_FALSE(off->tellsWhenLost());
+    EXPECT_FALSE(off->settings().tellsWhenLost());
     LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
     changed(watcher, *off);
     settle(watcher);
-    off->drawFromStock(drag);
+    off->play().drawFromStock(drag);
     changed(watcher, *off);
     settle(watcher);
     EXPECT_EQ(told.count(), 0);
     EXPECT_EQ(watcher.searches(), 0); // nothing searched at all
 
-    off->setTellsWhenLost(true); // switched on: the position is checked now
+    off->settings().setTellsWhenLost(true); // switched on: the position is checked now
     changed(watcher, *off);
     settle(watcher);
     EXPECT_EQ(told.count(), 1);

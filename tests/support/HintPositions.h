@@ -9,15 +9,15 @@ namespace murvane::testing {
 
 inline solver::HintPosition hintPositionNow(const SolitaireGame& game)
 {
-    const std::optional<std::int64_t> passes = game.currentDealRules().maxRecycles;
-    return hintPositionOf(game.table(), game.drawMode().count(),
-                          passes ? std::optional(*passes - game.redealsUsed()) : std::nullopt);
+    const std::optional<std::int64_t> passes = game.settings().dealRules().maxRecycles;
+    return hintPositionOf(game.play().table(), game.settings().drawMode().count(),
+                          passes ? std::optional(*passes - game.play().redealsUsed()) : std::nullopt);
 }
 
 // Whether the board has the lost-game check run for the game's position.
 inline bool checksForLoss(const SolitaireGame& game)
 {
-    return game.tellsWhenLost() && !game.hasWon() && !game.isAutoCompleting();
+    return game.settings().tellsWhenLost() && !game.play().hasWon() && !game.play().isAutoCompleting();
 }
 
 } // namespace murvane::testing
