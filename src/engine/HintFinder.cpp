@@ -113,7 +113,7 @@ bool samePosition(const solver::HintPosition& a, const solver::HintPosition& b)
 
 } // namespace
 
-HintFinder::HintFinder(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
+HintFinder::HintFinder(const SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
     : QObject(parent), game_(game), budget_(budget)
 {
     for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,

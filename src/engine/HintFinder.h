@@ -35,7 +35,7 @@ class HintFinder : public QObject {
     Q_OBJECT
 public:
     // budget: distinct positions the search may visit.
-    explicit HintFinder(SolitaireGame& game, const solver::HintBudget& budget = solver::kHintBudget,
+    explicit HintFinder(const SolitaireGame& game, const solver::HintBudget& budget = solver::kHintBudget,
                         QObject* parent = nullptr);
     // Stops a running search and waits for it (within about a thousand positions).
     ~HintFinder() override;
@@ -61,7 +61,7 @@ private:
     bool followLine();
     void joinWorker();
 
-    SolitaireGame& game_;
+    const SolitaireGame& game_;
     solver::HintBudget budget_;
     std::thread worker_;
     std::atomic<bool> stop_{false};

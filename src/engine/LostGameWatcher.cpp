@@ -37,7 +37,7 @@ constexpr int kMaxKept = 4096;
 
 } // namespace
 
-LostGameWatcher::LostGameWatcher(SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
+LostGameWatcher::LostGameWatcher(const SolitaireGame& game, const solver::HintBudget& budget, QObject* parent)
     : QObject(parent), game_(game), budget_(budget)
 {
     // Every change of the piles is reported once, with what it did.

@@ -30,7 +30,7 @@ public:
     // Larger than the hint's: nobody waits for this answer.
     static constexpr solver::HintBudget kBudget{100000, 100000};
 
-    explicit LostGameWatcher(SolitaireGame& game, const solver::HintBudget& budget = kBudget,
+    explicit LostGameWatcher(const SolitaireGame& game, const solver::HintBudget& budget = kBudget,
                              QObject* parent = nullptr);
     ~LostGameWatcher() override;
 
@@ -52,7 +52,7 @@ private:
     void take(const QByteArray& key, Verdict verdict);
     void stopWorker();
 
-    SolitaireGame& game_;
+    const SolitaireGame& game_;
     solver::HintBudget budget_;
     std::unique_ptr<QThread> worker_;
     std::atomic<bool> stop_{false};

@@ -52,7 +52,7 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     const Hint hint = *layer()->shownHint();
     EXPECT_EQ(hint.kind, Hint::Kind::move);
     EXPECT_EQ(hint.move.source, DragSource::tableau(0, 1));
-    EXPECT_EQ(view->announcer()->text(), hint.text);
+    EXPECT_EQ(view->board().announcer()->text(), hint.text);
     EXPECT_TRUE(hint.text.startsWith("Move King of Clubs to foundation")) << hint.text.toStdString();
     EXPECT_FALSE(game->session().hasStartedDeal()) << "a hint is not a move";
     saveShot("move");
@@ -80,7 +80,7 @@ TEST_F(HintTest, ALostGameGetsItsMessage)
     pressH();
     ASSERT_TRUE(layer()->shownHint());
     EXPECT_EQ(layer()->shownHint()->text, "This game can no longer be won. Undo or start a new deal.");
-    EXPECT_EQ(view->announcer()->text(), layer()->shownHint()->text);
+    EXPECT_EQ(view->board().announcer()->text(), layer()->shownHint()->text);
     saveShot("lost");
 }
 
@@ -103,7 +103,7 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
         }
         ASSERT_TRUE(layer()->shownHint());
         EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
-        EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
+        EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
         saveShot("notice");
     }
 }
