@@ -307,7 +307,7 @@ void renderTour(const QString& dir, bool large)
         g.passesAllowed = 3;
         g.score = -12350;
         Shot s(g, large, 3, true);
-        s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
+        s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
         s.save(name("win-numbered") + ".png");
     }
     {
@@ -316,7 +316,7 @@ void renderTour(const QString& dir, bool large)
         g.passesAllowed = 3;
         g.score = -12350;
         Shot s(g, large, 3, true);
-        s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
+        s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
         s.save(name("win") + ".png");
     }
     {
@@ -397,9 +397,9 @@ int main(int argc, char** argv)
         {
             Shot s(inProgress(), false, 3);
             // Carry the last three cards of the first column across the board.
-            const auto& g = s.view->boardGeometry();
+            const auto& g = s.view->board().boardGeometry();
             const QRectF card = g.columnCardRect(0, 8, 11);
-            QWidget* surface = s.view->surface();
+            QWidget* surface = s.view->findChild<QWidget*>(QStringLiteral("boardSurface"));
             const QPoint from = QPointF(card.center().x(), card.top() + 4).toPoint();
             QTest::mousePress(surface, Qt::LeftButton, {}, from);
             QTest::mouseMove(surface, from + QPoint(0, 12));
@@ -408,7 +408,7 @@ int main(int argc, char** argv)
         }
         {
             Shot s(solved());
-            s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
+            s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
             s.save(dir + "/board-solved" + suffix + ".png");
         }
         // A move hint, a draw hint and the lost-game notice nobody asked for.
@@ -432,7 +432,7 @@ int main(int argc, char** argv)
         }
         {
             Shot s(inProgress(), false, 3);
-            s.game->play().moveToBestSpot(s.game->play().tableau()[5].last(), s.view->dragState());
+            s.view->board().moveToBestSpot(s.game->play().tableau()[5].last());
             s.view->requestNewDeal();
             s.save(dir + "/board-dialog" + suffix + ".png");
         }
@@ -448,7 +448,7 @@ int main(int argc, char** argv)
             }
             {
                 Shot s(numbered(solved(), 4242), large);
-                s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
+                s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
                 s.save(dir + "/deals-win" + size + suffix + ".png");
             }
             {
@@ -491,7 +491,7 @@ int main(int argc, char** argv)
                 g.passesAllowed = 3; // Draw 3 with a pass limit
                 g.score = -12350;
                 Shot s(g, large, 3, true);
-                s.game->play().moveToBestSpot(s.game->play().tableau()[0].last(), s.view->dragState());
+                s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
                 s.save(dir + QStringLiteral("/board-vegas-%1%2-%3.png")
                                  .arg(large ? "large" : "standard", largest ? "-largest-text" : "",
                                       dark ? "dark" : "light"));

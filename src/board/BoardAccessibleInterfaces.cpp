@@ -4,7 +4,7 @@
 
 #include "board/BoardAccessibility.h"
 #include "board/BoardAnnouncer.h"
-#include "board/BoardContext.h"
+#include "board/BoardState.h"
 #include "board/BoardSurface.h"
 #include "board/CardFlightLayer.h"
 #include "board/DragPreviewLayer.h"
@@ -136,20 +136,20 @@ public:
     {
         if (!isValid() || !board().takesInput(InputChannel::accessibilityAction))
             return;
-        SolitaireGame& game = board().game();
+        const SolitaireGame& game = board().game();
         const auto source = elementSource(game, pile_, element_);
         if (!source)
             return;
         if (name == pressAction()) {
             if (hasDefaultAction(game, pile_, element_))
-                game.play().moveToBestSpot(pileCards(game, pile_)[element_.index], board().dragState());
+                board().moveToBestSpot(pileCards(game, pile_)[element_.index]);
             return;
         }
         // The name, not the position in a list read earlier, picks the target,
         // and the game checks it once more before anything moves.
         for (const MoveTarget& target : moves::legalTargets(game.play().table(), *source)) {
             if (moveActionName(game, target) == name) {
-                game.play().moveIfLegal(*source, target, board().dragState());
+                board().moveIfLegal(*source, target);
                 return;
             }
         }
@@ -261,7 +261,7 @@ public:
             if (!board().takesInput(InputChannel::accessibilityAction))
                 return;
             board().setFocusedSlot(PileId::stock());
-            board().game().play().drawFromStock(board().dragState());
+            board().drawFromStock();
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -315,9 +315,11 @@ QAccessibleInterface* boardFactory(const QString&, QObject* object)
 {
     if (auto* pile = qobject_cast<PileView*>(object))
         return new PileAccessible(pile);
-    // The board is the one widget that is also the context of its parts.
-    if (auto* board = dynamic_cast<BoardContext*>(object); board && object->isWidgetType())
-        return new BoardAccessible(static_cast<QWidget*>(object), *board);
+    // The board is the one widget that holds the context of its parts.
+    if (object->isWidgetType()) {
+        if (const auto* board = object->findChild<BoardState*>(QString(), Qt::FindDirectChildrenOnly))
+            return new BoardAccessible(static_cast<QWidget*>(object), *board);
+    }
     if (auto* announcement = qobject_cast<AnnouncementLabel*>(object))
         return new QAccessibleWidget(announcement, QAccessible::StatusBar);
     return nullptr;

@@ -26,7 +26,7 @@ BoardAnnouncer::BoardAnnouncer(const BoardContext& board, PileWidget pileWidget,
     , pileWidget_(std::move(pileWidget))
     , label_(new AnnouncementLabel(labelParent))
 {
-    SolitaireGame& game = board.game();
+    const SolitaireGame& game = board.game();
     connect(&game.play(), &GamePlay::pilesChanged, this, &BoardAnnouncer::noteChange);
     connect(&game.play(), &GamePlay::hasWonChanged, this, [this] {
         won_ = board_.game().play().hasWon();

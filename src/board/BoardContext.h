@@ -1,8 +1,9 @@
 #pragma once
-// What the board's parts may see of the board: the game, the drag, the
-// geometry, the keyboard focus and the input gate. The parts take this and
-// not the view, so their includes run down only; the view implements it
-// and wires the parts' signals to each other.
+// What the board's parts may see of the board, and what they may ask of it:
+// the game (read only), the drag, the geometry, the keyboard focus and the
+// input gate, plus the few operations the parts carry out. The parts take
+// this and not the view, so their includes run down only; BoardState
+// implements it, and the view wires the parts' signals to each other.
 
 #include "board/BoardGeometry.h"
 #include "board/InputGate.h"
@@ -11,6 +12,7 @@
 #include "engine/DragState.h"
 
 #include <QHash>
+#include <QPointF>
 #include <QRectF>
 
 #include <optional>
@@ -25,16 +27,15 @@ class BoardAnnouncer;
 
 class BoardContext {
 public:
-    virtual SolitaireGame& game() const = 0;
+    // Read only: the parts change the game through the operations below.
+    virtual const SolitaireGame& game() const = 0;
     virtual const BoardGeometry& boardGeometry() const = 0;
     qreal boardScale() const { return boardGeometry().scale(); }
     // Frames of the 4 foundations and 7 columns in board coordinates, as
     // handed to the drop resolution.
     virtual const QHash<DropSlot, QRectF>& slotFrames() const = 0;
 
-    virtual DragState& dragState() = 0;
     virtual const DragState& dragState() const = 0;
-    virtual DragPositionState& dragPosition() = 0;
     virtual const DragPositionState& dragPosition() const = 0;
 
     // Keyboard focus: which pile holds it, and whether the ring shows.
@@ -54,6 +55,25 @@ public:
     // this says so, and its menu item is enabled by the same answer.
     bool canRestartDeal() const;
     bool canCopyDealCode() const;
+
+    // What the parts ask the game for, with the board's own drag (which
+    // every move ends). The game judges each move; the caller has asked the
+    // input gate first.
+    virtual void drawFromStock() = 0;
+    virtual void moveToBestSpot(const Card& card) = 0;
+    virtual void moveIfLegal(const DragSource& source, const MoveTarget& target) = 0;
+    // The digits 1-7: what of the focused pile fits column `toColumn` goes there.
+    virtual void moveFocusedPile(const BoardFocus& focus, int toColumn) = 0;
+    // The callers ask the game's canUndo or canRedo first.
+    virtual void undo() = 0;
+    virtual void redo() = 0;
+
+    // The pointer's drag: picks up `source` (its cards `stackStep` apart,
+    // scaled), follows the pointer (board coordinates) and drops the cards
+    // where it is let go. A refused drop still ends the drag.
+    virtual void beginDrag(const DragSource& source, qreal stackStep) = 0;
+    virtual void dragTo(QPointF point) = 0;
+    virtual void dropDraggedCards(QPointF point) = 0;
 
     // What the pile painters need: the game, geometry, appearance and the
     // cards that are carried or in flight (not drawn in their piles).

@@ -78,11 +78,11 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
 
     buildMenu();
 
-    SolitaireGame& game = board.game();
+    const SolitaireGame& game = board.game();
     connect(newDeal_, &QAbstractButton::clicked, this, &BoardHeader::newDealRequested);
     connect(undo_, &QAbstractButton::clicked, this, [this] {
         if (board_.takesInput(InputChannel::undoRedo) && board_.game().play().canUndo())
-            board_.game().play().undo(board_.dragState());
+            board_.undo();
     });
     connect(more_, &QAbstractButton::clicked, this, &BoardHeader::openMenu);
 

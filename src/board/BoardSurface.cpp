@@ -109,7 +109,7 @@ bool BoardSurface::playDoubleClick(QPointF point)
     const auto candidate = dragCandidateAt(point);
     if (!candidate)
         return false;
-    SolitaireGame& game = board_.game();
+    const SolitaireGame& game = board_.game();
     const Pile cards = moves::cardsFor(game.play().table(), candidate->source);
     if (cards.isEmpty())
         return false;
@@ -119,7 +119,7 @@ bool BoardSurface::playDoubleClick(QPointF point)
             return false;
     }
     board_.setFocusedSlot(candidate->focus);
-    game.play().moveToBestSpot(cards.first(), board_.dragState());
+    board_.moveToBestSpot(cards.first());
     return moves::cardsFor(game.play().table(), candidate->source) != cards;
 }
 
@@ -136,14 +136,12 @@ void BoardSurface::mouseMoveEvent(QMouseEvent* event)
             return;
         }
         press_->dragging = true;
-        DragState& drag = board_.dragState();
-        if (!drag.dragSource()) {
-            drag.setDragSource(press_->candidate->source);
-            board_.dragPosition().setStackStep(press_->candidate->stackStep);
+        if (!board_.dragState().dragSource()) {
+            board_.beginDrag(press_->candidate->source, press_->candidate->stackStep);
             board_.setFocusedSlot(press_->candidate->focus);
         }
     }
-    board_.dragPosition().setLocation(point);
+    board_.dragTo(point);
 }
 
 void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
@@ -153,15 +151,8 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     const Press press = *press_;
     press_.reset();
     const QPointF point = event->position();
-    SolitaireGame& game = board_.game();
-    DragState& drag = board_.dragState();
-
     if (press.dragging) {
-        game.play().dropDraggedCards(board_.slotFrames(), drag, point);
-        // A refused drop (auto-complete started, game won) must not leave
-        // the cards hidden in their pile.
-        drag.clear();
-        board_.dragPosition().reset();
+        board_.dropDraggedCards(point);
         return;
     }
     // A click is a press and a release both on the stock; sliding off it
@@ -170,7 +161,7 @@ void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
     if (press.hit && press.hit->pile.kind == PileId::Kind::stock && releasedOn &&
         releasedOn->pile.kind == PileId::Kind::stock && board_.takesInput(InputChannel::pointer)) {
         board_.setFocusedSlot(PileId::stock());
-        game.play().drawFromStock(drag);
+        board_.drawFromStock();
     }
 }
 

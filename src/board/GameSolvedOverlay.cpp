@@ -112,7 +112,7 @@ QFont sized(QFont f, qreal px, QFont::Weight weight)
 }
 } // namespace
 
-GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
+GameSolvedOverlay::GameSolvedOverlay(const BoardContext& board, QWidget* parent)
     : QWidget(parent)
     , board_(board)
 {

@@ -18,7 +18,7 @@ class BoardContext;
 class GameSolvedOverlay : public QWidget {
     Q_OBJECT
 public:
-    GameSolvedOverlay(BoardContext& board, QWidget* parent);
+    GameSolvedOverlay(const BoardContext& board, QWidget* parent);
 
     void applyScale(qreal scale, const graphics::Appearance& appearance);
     void refresh();
@@ -37,7 +37,7 @@ protected:
 private:
     void place();
 
-    BoardContext& board_;
+    const BoardContext& board_;
     QLabel* emoji_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* score_ = nullptr;

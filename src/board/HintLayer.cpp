@@ -15,9 +15,10 @@
 
 namespace murvane::board {
 
-HintLayer::HintLayer(BoardContext& board, QWidget* parent)
+HintLayer::HintLayer(BoardContext& board, LostGameWatcher& lostWatcher, QWidget* parent)
     : QWidget(parent)
     , board_(board)
+    , lostWatcher_(lostWatcher)
     , timer_(new QTimer(this))
 {
     setObjectName(QStringLiteral("hintLayer"));
@@ -41,7 +42,7 @@ HintLayer::HintLayer(BoardContext& board, QWidget* parent)
 
 void HintLayer::watchGame()
 {
-    SolitaireGame& game = board_.game();
+    const SolitaireGame& game = board_.game();
     // Whatever changes the piles makes a shown move meaningless and a
     // running search's answer stale.
     for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged,
@@ -51,11 +52,11 @@ void HintLayer::watchGame()
     }
     // The deal session watches for a lost game; a notice the board could
     // not show before the piles moved on is never seen.
-    connect(&game.session().lostWatcher(), &LostGameWatcher::gameLost, this, &HintLayer::lossFound);
+    connect(&lostWatcher_, &LostGameWatcher::gameLost, this, &HintLayer::lossFound);
     connect(&game.play(), &GamePlay::pilesChanged, this, [this] {
         if (pendingLoss_) {
             pendingLoss_.reset();
-            board_.game().session().lostWatcher().lossNotShown();
+            lostWatcher_.lossNotShown();
         }
     });
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &HintLayer::boardUncovered);

@@ -34,7 +34,8 @@ public:
     static constexpr int kNoticeMs = 8000;
     static constexpr int kFadeMs = 150;
 
-    HintLayer(BoardContext& board, QWidget* parent);
+    // The deal session's lost-game watcher tells when to show the notice.
+    HintLayer(BoardContext& board, LostGameWatcher& lostWatcher, QWidget* parent);
 
     // The menu item and the H key: ignored while a screen, a dialog, a drag
     // or auto-complete is up.
@@ -71,6 +72,7 @@ private:
     void paintCaption(QPainter& painter, const PileScene& scene, qreal fontScale) const;
 
     BoardContext& board_;
+    LostGameWatcher& lostWatcher_;
     HintFinder finder_;
     std::optional<Hint> shown_;
     QString shownText_;

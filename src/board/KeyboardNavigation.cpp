@@ -105,29 +105,28 @@ BoardFocus focusAfterMove(const std::optional<BoardFocus>& from, FocusMove move)
 
 void playFocusedPile(BoardContext& board)
 {
-    SolitaireGame& game = board.game();
-    DragState& drag = board.dragState();
+    const SolitaireGame& game = board.game();
     const auto focus = board.focusedSlot();
     if (!focus || !board.takesInput(InputChannel::playKey))
         return;
     switch (focus->kind) {
     case BoardFocus::Kind::stock:
-        game.play().drawFromStock(drag);
+        board.drawFromStock();
         return;
     case BoardFocus::Kind::waste:
         if (!game.play().waste().isEmpty())
-            game.play().moveToBestSpot(game.play().waste().last(), drag);
+            board.moveToBestSpot(game.play().waste().last());
         return;
     case BoardFocus::Kind::tableau: {
         const Pile& column = game.play().tableau()[size_t(focus->index)];
         if (!column.isEmpty() && column.last().isFaceUp)
-            game.play().moveToBestSpot(column.last(), drag);
+            board.moveToBestSpot(column.last());
         return;
     }
     case BoardFocus::Kind::foundation: {
         const Pile& pile = game.play().foundations()[size_t(focus->index)];
         if (!pile.isEmpty())
-            game.play().moveToBestSpot(pile.last(), drag);
+            board.moveToBestSpot(pile.last());
         return;
     }
     }
@@ -174,7 +173,7 @@ bool handleBoardKey(BoardContext& board, const QKeyEvent& event, const std::func
         if (!focus)
             return false;
         board.setShowKeyboardFocus(true);
-        moveFocusedPile(board.game().play(), *focus, key - Qt::Key_1, board.dragState());
+        board.moveFocusedPile(*focus, key - Qt::Key_1);
         return true;
     }
     default:

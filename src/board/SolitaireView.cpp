@@ -71,24 +71,33 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     setObjectName(QStringLiteral("solitaireBoard"));
     setFocusPolicy(Qt::NoFocus);
 
-    surface_ = new board::BoardSurface(*this, this);
-    header_ = new board::BoardHeader(*this, surface_);
+    state_ = new board::BoardState(game, this);
+    board::BoardState& state = *state_;
+    surface_ = new board::BoardSurface(state, this);
+    header_ = new board::BoardHeader(state, surface_);
     // Creation order is the focus chain: stock, waste, foundations, columns.
-    piles_[0] = new board::PileView(*this, PileId::stock(), surface_);
-    piles_[1] = new board::PileView(*this, PileId::waste(), surface_);
+    piles_[0] = new board::PileView(state, PileId::stock(), surface_);
+    piles_[1] = new board::PileView(state, PileId::waste(), surface_);
     for (int f = 0; f < kFoundationCount; ++f)
-        piles_[size_t(2 + f)] = new board::PileView(*this, PileId::foundation(f), surface_);
+        piles_[size_t(2 + f)] = new board::PileView(state, PileId::foundation(f), surface_);
     for (int c = 0; c < kColumnCount; ++c)
-        piles_[size_t(2 + kFoundationCount + c)] = new board::PileView(*this, PileId::tableau(c), surface_);
+        piles_[size_t(2 + kFoundationCount + c)] = new board::PileView(state, PileId::tableau(c), surface_);
     // Layers above the board content, back to front.
-    preview_ = new board::DragPreviewLayer(*this, this);
-    flight_ = new board::CardFlightLayer(*this, this);
-    hint_ = new board::HintLayer(*this, this);
+    preview_ = new board::DragPreviewLayer(state, this);
+    flight_ = new board::CardFlightLayer(state, this);
+    hint_ = new board::HintLayer(state, game.session().lostWatcher(), this);
     // The win card (overlay_) is made when a game is first won here.
     abandon_ = new screens::AbandonQuestion(game_, screens::AbandonQuestion::Reason::newDeal, this, 1.0);
     connect(abandon_, &screens::AbandonQuestion::askingChanged, this, &SolitaireView::abandonAskingChanged);
     board::installBoardAccessibility();
-    announcer_ = new board::BoardAnnouncer(*this, [this](const BoardFocus& pile) { return pileView(pile); }, this);
+    announcer_ = new board::BoardAnnouncer(state, [this](const BoardFocus& pile) { return pileView(pile); }, this);
+    state.setLayers(flight_, announcer_);
+    connect(state_, &board::BoardState::focusedSlotChanged, this, &SolitaireView::focusedSlotChanged);
+    connect(state_, &board::BoardState::focusRequested, this, &SolitaireView::followFocusedSlot);
+    connect(state_, &board::BoardState::showKeyboardFocusChanged, this, [this] {
+        if (const auto slot = state_->focusedSlot())
+            pileView(*slot)->update();
+    });
 
     // The parts ask for what only the board does.
     connect(header_, &board::BoardHeader::newDealRequested, this, &SolitaireView::requestNewDeal);
@@ -101,8 +110,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     for (board::PileView* p : piles_)
         connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);
-    connect(this, &SolitaireView::layerChanged, hint_, &board::HintLayer::boardUncovered);
-    connect(this, &SolitaireView::focusedSlotChanged, announcer_, &board::BoardAnnouncer::clearForFocus);
+    connect(state_, &board::BoardState::layerChanged, hint_, &board::HintLayer::boardUncovered);
+    connect(state_, &board::BoardState::focusedSlotChanged, announcer_, &board::BoardAnnouncer::clearForFocus);
 
     // A move repaints only the piles whose picture it changed (the recycle
     // marker on the stock follows the waste and the pass limit).
@@ -123,7 +132,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game.play(), &GamePlay::pilesChanged, flight_, &board::CardFlightLayer::follow);
     connect(flight_, &board::CardFlightLayer::flyingCardChanged, this, &SolitaireView::updateChangedPiles);
     // The preview layer repaints its own cards' area.
-    connect(&drag_, &DragState::dragSourceChanged, this, &SolitaireView::updateChangedPiles);
+    connect(&state.dragState(), &DragState::dragSourceChanged, this, &SolitaireView::updateChangedPiles);
     connect(&SystemAppearance::instance(), &SystemAppearance::changed, this, [this] {
         syncReduceMotion();
         relayout();
@@ -136,13 +145,13 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     };
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { requestNewDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] {
-        if (takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
-            game_.play().undo(drag_);
+        if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
+            state_->undo();
     });
     for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y})
         shortcut(QKeySequence(keys), [this] {
-            if (takesInput(board::InputChannel::undoRedo) && game_.play().canRedo())
-                game_.play().redo(drag_);
+            if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canRedo())
+                state_->redo();
         });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_R), [this] { requestRestartDeal(); });
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { presentScreen(ModalScreen::preferences); });
@@ -169,7 +178,7 @@ SolitaireView::~SolitaireView()
 
 QSize SolitaireView::sizeHint() const
 {
-    const QSizeF s = geometry_.boardSize();
+    const QSizeF s = state_->boardGeometry().boardSize();
     return QSize(int(std::ceil(s.width())), int(std::ceil(s.height())));
 }
 
@@ -178,28 +187,9 @@ graphics::Appearance SolitaireView::appearance() const
     return screens::currentAppearance();
 }
 
-board::PileScene SolitaireView::pileScene() const
-{
-    board::PileScene scene;
-    scene.game = &game_;
-    scene.geometry = geometry_;
-    scene.appearance = appearance();
-    scene.carried = drag_.dragSource();
-    scene.flying = flight_ ? flight_->flyingCard() : std::nullopt;
-    return scene;
-}
-
 board::PileView* SolitaireView::pileView(const BoardFocus& pile) const
 {
     return piles_[size_t(pileSlot(pile))];
-}
-
-QList<BoardFocus> SolitaireView::pileFoci() const
-{
-    QList<BoardFocus> list;
-    for (const board::PileView* p : piles_)
-        list.append(p->pile());
-    return list;
 }
 
 void SolitaireView::updatePiles()
@@ -212,13 +202,12 @@ void SolitaireView::updatePiles()
 void SolitaireView::abandonDrag()
 {
     surface_->cancelPointer();
-    drag_.clear();
-    dragPosition_.reset();
+    state_->cancelDrag();
 }
 
 void SolitaireView::updateChangedPiles()
 {
-    const board::PileScene scene = pileScene();
+    const board::PileScene scene = state_->pileScene();
     for (size_t i = 0; i < piles_.size(); ++i) {
         board::PilePicture picture = board::pilePicture(scene, piles_[i]->pile());
         if (picture == paintedPictures_[i])
@@ -232,7 +221,7 @@ void SolitaireView::dropStaleDrag()
 {
     // A deal or undo under a drag in flight (by shortcut) changes what the
     // source refers to; dropping it then would move cards nobody picked up.
-    const auto& source = drag_.dragSource();
+    const auto& source = state_->dragState().dragSource();
     if (!source || moves::cardsFor(game_.play().table(), *source) == preview_->movingCards())
         return;
     abandonDrag();
@@ -241,8 +230,7 @@ void SolitaireView::dropStaleDrag()
 void SolitaireView::relayout()
 {
     const qreal s = board::boardScale(game_.settings().boardSize() == BoardSize::large, SystemAppearance::instance().textScale());
-    geometry_ = board::BoardGeometry(s, game_.settings().drawMode());
-    slotFrames_ = geometry_.slotFrames();
+    state_->setGeometry(board::BoardGeometry(s, game_.settings().drawMode()));
     const QSize size = sizeHint();
     const graphics::Appearance look = appearance();
     RenderedFor& rendered = renderedFor();
@@ -255,7 +243,7 @@ void SolitaireView::relayout()
 
     setFixedSize(size);
     surface_->setGeometry(QRect(QPoint(0, 0), size));
-    header_->setGeometry(geometry_.headerRect().toAlignedRect());
+    header_->setGeometry(state_->boardGeometry().headerRect().toAlignedRect());
     header_->applyScale(s, look);
     for (board::PileView* p : piles_)
         p->relayout();
@@ -303,7 +291,7 @@ void SolitaireView::warmFaces()
         return; // the next show starts again
     graphics::CardView view;
     view.appearance = appearance();
-    view.scale = geometry_.scale();
+    view.scale = state_->boardScale();
     view.showsCornerSuit = game_.settings().showsCornerSuit();
     const qreal dpr = devicePixelRatioF();
     for (int n = 0; n < kFacesPerTurn && warmedFaces_ < kDeckSize; ++n, ++warmedFaces_) {
@@ -319,53 +307,13 @@ void SolitaireView::syncReduceMotion()
     game_.play().setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
 }
 
-void SolitaireView::adoptFocusedSlot(const std::optional<BoardFocus>& slot)
-{
-    if (focusedSlot_ == slot)
-        return;
-    const auto old = focusedSlot_;
-    focusedSlot_ = slot;
-    if (old)
-        pileView(*old)->update();
-    if (slot)
-        pileView(*slot)->update();
-    Q_EMIT focusedSlotChanged();
-}
-
-void SolitaireView::setFocusedSlot(const std::optional<BoardFocus>& slot)
-{
-    if (focusedSlot_ == slot)
-        return;
-    adoptFocusedSlot(slot);
-    if (slot) {
-        board::PileView* pile = pileView(*slot);
-        if (layer_ != board::BoardLayer::screen && pile->isVisible())
-            pile->setFocus(Qt::OtherFocusReason);
-    } else if (QWidget* focused = focusWidget(); focused && qobject_cast<board::PileView*>(focused)) {
-        focused->clearFocus();
-    }
-}
-
-void SolitaireView::platformFocusChanged(QWidget* now)
-{
-    // Focus leaving the panel (a menu popup, another window) keeps the pile;
-    // focus moving to the header or the win card inside the board leaves no
-    // pile focused, so no ring claims the keyboard there. The dialog and the
-    // screens hand the focus back themselves.
-    if (!now || !isAncestorOf(now) || qobject_cast<board::PileView*>(now))
-        return;
-    if (layer_ != board::BoardLayer::board)
-        return; // includes the moment they close and the focus passes through
-    adoptFocusedSlot(std::nullopt);
-}
-
 bool SolitaireView::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
         if (widget == this || isAncestorOf(widget))
-            setShowKeyboardFocus(false);
+            state_->setShowKeyboardFocus(false);
     }
     // Any pointer press or key ends a hint on show (wherever it goes).
     if (hint_ && (type == QEvent::MouseButtonPress || type == QEvent::KeyPress))
@@ -379,33 +327,24 @@ void SolitaireView::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (board::handleBoardKey(*this, *event, [this] { hint_->requestHint(); })) {
+    if (board::handleBoardKey(*state_, *event, [this] { hint_->requestHint(); })) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void SolitaireView::setShowKeyboardFocus(bool value)
-{
-    if (showKeyboardFocus_ == value)
-        return;
-    showKeyboardFocus_ = value;
-    if (focusedSlot_)
-        pileView(*focusedSlot_)->update();
-}
-
 void SolitaireView::resetForShow()
 {
     syncReduceMotion();
-    if (!focusedSlot_)
-        adoptFocusedSlot(BoardFocus::stock());
+    if (!state_->focusedSlot())
+        state_->adoptFocusedSlot(BoardFocus::stock());
     // The platform focus follows even when the slot did not change (it was
     // set while the piles were hidden), so activating the window lands on
     // the pile and not on the first header button.
-    if (layer_ == board::BoardLayer::board)
-        focusBoard(*focusedSlot_);
-    setShowKeyboardFocus(false);
+    if (state_->layer() == board::BoardLayer::board)
+        focusBoard(*state_->focusedSlot());
+    state_->setShowKeyboardFocus(false);
     closeDialogs();
     abandonDrag();
 }

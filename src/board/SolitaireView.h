@@ -5,22 +5,19 @@
 // the win overlay.
 //
 // The view never changes cards itself: it reads the game's piles and calls
-// its operations. It owns only view state (drag, focus, which dialog or
-// screen is up). The game must outlive the view.
+// its operations. It owns only view state: the board state its parts share
+// (drag, focus, geometry, layer) and which dialog or screen is up. The game
+// must outlive the view.
 
-#include "board/BoardContext.h"
-#include "board/BoardGeometry.h"
+#include "board/BoardState.h"
 #include "board/PilePainter.h"
-#include "engine/DragState.h"
 #include "cards/Settings.h"
 #include "screens/AbandonQuestion.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 #include "screens/PlayDealDialog.h"
 
-#include <QHash>
 #include <QPointer>
-#include <QRectF>
 #include <QWidget>
 
 #include <array>
@@ -41,9 +38,10 @@ class HintLayer;
 class PileView;
 class BoardSurface;
 class BoardAnnouncer;
+class BoardState;
 } // namespace board
 
-class SolitaireView : public QWidget, public board::BoardContext {
+class SolitaireView : public QWidget {
     Q_OBJECT
 public:
     explicit SolitaireView(SolitaireGame& game, QWidget* parent = nullptr);
@@ -53,22 +51,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    SolitaireGame& game() const override { return game_; }
-    const board::BoardGeometry& boardGeometry() const override { return geometry_; }
-    const QHash<DropSlot, QRectF>& slotFrames() const override { return slotFrames_; }
-
-    DragState& dragState() override { return drag_; }
-    const DragState& dragState() const override { return drag_; }
-    DragPositionState& dragPosition() override { return dragPosition_; }
-    const DragPositionState& dragPosition() const override { return dragPosition_; }
-
-    std::optional<BoardFocus> focusedSlot() const override { return focusedSlot_; }
-    void setFocusedSlot(const std::optional<BoardFocus>& slot) override;
-    bool showKeyboardFocus() const override { return showKeyboardFocus_; }
-    void setShowKeyboardFocus(bool value) override;
-
-    board::BoardLayer layer() const override { return layer_; }
-    bool isConfirmingNewDeal() const { return layer_ == board::BoardLayer::abandonDialog; }
+    // What the parts see and ask for: the drag, the focus, the geometry,
+    // the layer and the moves.
+    board::BoardContext& board() const { return *state_; }
+    bool isConfirmingNewDeal() const { return state_->layer() == board::BoardLayer::abandonDialog; }
     ModalScreen presentedScreen() const { return presentedScreen_; }
 
     // Each command below acts only when the input gate lets its channel
@@ -102,20 +88,12 @@ public:
     // focus ring, focus on the stock. Called whenever the view is shown.
     void resetForShow();
 
-    // What the pile painters need: the game, geometry, appearance and the
-    // cards that are carried or in flight (not drawn in their piles).
-    board::PileScene pileScene() const override;
-
-    // The pile widgets (named by their accessibility identifiers).
+    // The parts most often reached from outside; the others are found by
+    // their object names ("boardSurface", "dragPreviewLayer",
+    // "cardFlightLayer"). The pile widgets are named by their accessibility
+    // identifiers.
     board::PileView* pileView(const BoardFocus& pile) const;
-    // The eleven piles in focus-chain order.
-    QList<BoardFocus> pileFoci() const;
-    // What the last action did, for screen readers.
-    board::BoardAnnouncer* announcer() const override { return announcer_; }
     board::BoardHeader* header() const { return header_; }
-    board::BoardSurface* surface() const { return surface_; }
-    board::DragPreviewLayer* dragPreviewLayer() const { return preview_; }
-    board::CardFlightLayer* flightLayer() const { return flight_; }
     // Null until a game is first won on this board.
     board::GameSolvedOverlay* solvedOverlay() const { return overlay_; }
     board::HintLayer* hintLayer() const { return hint_; }
@@ -128,8 +106,6 @@ Q_SIGNALS:
     void boardSizeChanged(QSize size);
     // The menu's Quit item.
     void quitRequested();
-    void focusedSlotChanged();
-    void layerChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -144,17 +120,16 @@ private:
     // Forgets the drag and any press in progress; the carried cards show
     // in their piles again.
     void abandonDrag();
-    // Records the focused pile without moving the platform focus.
-    void adoptFocusedSlot(const std::optional<BoardFocus>& slot);
+    // Repaints the piles that gained or lost the focus.
+    void focusedSlotChanged(const std::optional<BoardFocus>& previous);
+    // Moves the platform focus to the focused pile (off the piles for none).
+    void followFocusedSlot();
     void platformFocusChanged(QWidget* now);
     void relayout();
     void updateScreenState();
     void updateSolvedOverlay();
     void updateAppearance();
     void syncReduceMotion();
-    // Records what covers the board; called once the widget it names is up
-    // (or gone), so the focus passing through on the way sees the old layer.
-    void setLayer(board::BoardLayer layer);
     // The abandon-game dialog came or went.
     void abandonAskingChanged(bool asking);
     // Takes the Play Deal dialog down; the board is then uncovered.
@@ -177,16 +152,7 @@ private:
     graphics::Appearance appearance() const;
 
     SolitaireGame& game_;
-    DragState drag_;
-    DragPositionState dragPosition_;
-    board::BoardGeometry geometry_{1.0, DrawMode::one()};
-    QHash<DropSlot, QRectF> slotFrames_;
-    std::optional<BoardFocus> focusedSlot_;
-    bool showKeyboardFocus_ = false;
-    // The one record of what covers the board. It changes only once the
-    // widget it names is up or gone, so the focus passing through on the
-    // way sees the layer it came from.
-    board::BoardLayer layer_ = board::BoardLayer::board;
+    board::BoardState* state_ = nullptr; // drag, focus, geometry, layer
     ModalScreen presentedScreen_ = ModalScreen::preferences;
 
     board::BoardSurface* surface_ = nullptr; // header and piles; takes the pointer

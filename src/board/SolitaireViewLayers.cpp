@@ -1,5 +1,6 @@
 // The layers the board shows over its piles: the abandon-game and Play Deal
-// dialogs and the modal screens, and how Escape peels them off.
+// dialogs and the modal screens, how Escape peels them off, and where the
+// keyboard focus goes as they come and go.
 #include "board/SolitaireView.h"
 
 #include "board/BoardSurface.h"
@@ -21,7 +22,7 @@ namespace murvane {
 
 bool SolitaireView::dismissTopmostLayer()
 {
-    switch (layer_) {
+    switch (state_->layer()) {
     case board::BoardLayer::board:
         return false;
     case board::BoardLayer::abandonDialog:
@@ -48,19 +49,11 @@ bool SolitaireView::dismissTopmostLayer()
     return true;
 }
 
-void SolitaireView::setLayer(board::BoardLayer layer)
-{
-    if (layer_ == layer)
-        return;
-    layer_ = layer;
-    Q_EMIT layerChanged();
-}
-
 // --- New deal, Play Deal and the abandon-game dialog ---------------------------
 
 void SolitaireView::requestNewDeal()
 {
-    if (takesInput(board::InputChannel::openLayer))
+    if (state_->takesInput(board::InputChannel::openLayer))
         abandon_->request([this] { game_.session().newDeal(); });
 }
 
@@ -78,24 +71,24 @@ void SolitaireView::abandonAskingChanged(bool asking)
 {
     if (asking) {
         abandonDrag();
-        setLayer(board::BoardLayer::abandonDialog);
+        state_->setLayer(board::BoardLayer::abandonDialog);
         return;
     }
-    setLayer(board::BoardLayer::board);
-    if (focusedSlot_)
-        focusBoard(*focusedSlot_);
+    state_->setLayer(board::BoardLayer::board);
+    if (const auto slot = state_->focusedSlot())
+        focusBoard(*slot);
 }
 
 void SolitaireView::requestPlayDeal()
 {
-    if (!takesInput(board::InputChannel::openLayer))
+    if (!state_->takesInput(board::InputChannel::openLayer))
         return;
     abandonDrag();
-    auto* dialog = new screens::PlayDealDialog(boardScale(), this);
+    auto* dialog = new screens::PlayDealDialog(state_->boardScale(), this);
     connect(dialog, &screens::PlayDealDialog::cancelled, this, &SolitaireView::discardPlayDealDialog);
     connect(dialog, &screens::PlayDealDialog::chosen, this, &SolitaireView::dealChosen);
     playDealDialog_ = dialog;
-    setLayer(board::BoardLayer::playDealDialog);
+    state_->setLayer(board::BoardLayer::playDealDialog);
     dialog->raise();
     dialog->show();
     dialog->setFocus(Qt::OtherFocusReason);
@@ -108,11 +101,11 @@ void SolitaireView::discardPlayDealDialog()
     playDealDialog_->hide();
     playDealDialog_->deleteLater(); // we may be inside its signal
     playDealDialog_ = nullptr;
-    if (layer_ != board::BoardLayer::playDealDialog)
+    if (state_->layer() != board::BoardLayer::playDealDialog)
         return; // the abandon question took its place
-    setLayer(board::BoardLayer::board);
-    if (focusedSlot_)
-        focusBoard(*focusedSlot_);
+    state_->setLayer(board::BoardLayer::board);
+    if (const auto slot = state_->focusedSlot())
+        focusBoard(*slot);
 }
 
 void SolitaireView::dealChosen(const DealRequest& request)
@@ -133,13 +126,13 @@ void SolitaireView::closeDialogs()
 
 void SolitaireView::requestRestartDeal()
 {
-    if (canRestartDeal())
-        game_.session().restartDeal(drag_);
+    if (state_->canRestartDeal())
+        game_.session().restartDeal(state_->dragState());
 }
 
 void SolitaireView::copyDealCode()
 {
-    if (!canCopyDealCode())
+    if (!state_->canCopyDealCode())
         return;
     QGuiApplication::clipboard()->setText(dealShareLine(game_.session().origin(), game_.settings().drawMode().count(),
                                                         game_.settings().scoringMode() == ScoringMode::vegas,
@@ -148,8 +141,42 @@ void SolitaireView::copyDealCode()
 
 void SolitaireView::requestPlayAgain()
 {
-    if (takesInput(board::InputChannel::playAgain))
+    if (state_->takesInput(board::InputChannel::playAgain))
         game_.session().newDeal();
+}
+
+// --- Keyboard focus ------------------------------------------------------------
+
+void SolitaireView::focusedSlotChanged(const std::optional<BoardFocus>& previous)
+{
+    if (previous)
+        pileView(*previous)->update();
+    if (const auto slot = state_->focusedSlot())
+        pileView(*slot)->update();
+}
+
+void SolitaireView::followFocusedSlot()
+{
+    if (const auto slot = state_->focusedSlot()) {
+        board::PileView* pile = pileView(*slot);
+        if (state_->layer() != board::BoardLayer::screen && pile->isVisible())
+            pile->setFocus(Qt::OtherFocusReason);
+    } else if (QWidget* focused = focusWidget(); focused && qobject_cast<board::PileView*>(focused)) {
+        focused->clearFocus();
+    }
+}
+
+void SolitaireView::platformFocusChanged(QWidget* now)
+{
+    // Focus leaving the panel (a menu popup, another window) keeps the pile;
+    // focus moving to the header or the win card inside the board leaves no
+    // pile focused, so no ring claims the keyboard there. The dialog and the
+    // screens hand the focus back themselves.
+    if (!now || !isAncestorOf(now) || qobject_cast<board::PileView*>(now))
+        return;
+    if (state_->layer() != board::BoardLayer::board)
+        return; // includes the moment they close and the focus passes through
+    state_->adoptFocusedSlot(std::nullopt);
 }
 
 void SolitaireView::focusBoard(const BoardFocus& pile)
@@ -158,15 +185,14 @@ void SolitaireView::focusBoard(const BoardFocus& pile)
         overlay_->playAgainButton()->setFocus(Qt::OtherFocusReason);
         return;
     }
-    focusedSlot_.reset();
-    setFocusedSlot(pile);
+    state_->refocus(pile);
 }
 
 // --- Screens -------------------------------------------------------------------
 
 void SolitaireView::presentScreen(ModalScreen screen)
 {
-    if (!takesInput(board::InputChannel::openLayer))
+    if (!state_->takesInput(board::InputChannel::openLayer))
         return;
     presentedScreen_ = screen;
     game_.setIsShowingScreen(true);
@@ -186,25 +212,25 @@ void SolitaireView::updateSolvedOverlay()
         if (!shown)
             return;
         // Above the board's own layers, below any dialog or screen.
-        overlay_ = new board::GameSolvedOverlay(*this, this);
+        overlay_ = new board::GameSolvedOverlay(*state_, this);
         connect(overlay_, &board::GameSolvedOverlay::playAgainRequested, this, &SolitaireView::requestPlayAgain);
         overlay_->hide();
         overlay_->stackUnder(hint_);
         hint_->stackUnder(overlay_);
-        overlay_->applyScale(geometry_.scale(), appearance());
+        overlay_->applyScale(state_->boardScale(), appearance());
     }
     if (shown == overlay_->isVisibleTo(this))
         return;
     QWidget* focused = QApplication::focusWidget();
     const bool hadFocus = focused && overlay_->isAncestorOf(focused);
     overlay_->setVisible(shown);
-    if (layer_ != board::BoardLayer::board || game_.isShowingScreen())
+    if (state_->layer() != board::BoardLayer::board || game_.isShowingScreen())
         return; // what covers the board hands the keyboard back when it goes
     // The keyboard follows the card: "Play Again" while it shows (a screen
     // reader reads it out), then the stock once it has gone.
     if (shown)
         overlay_->playAgainButton()->setFocus(Qt::OtherFocusReason);
-    else if (hadFocus || !focusedSlot_)
+    else if (hadFocus || !state_->focusedSlot())
         focusBoard(BoardFocus::stock());
 }
 
@@ -216,15 +242,15 @@ void SolitaireView::updateScreenState()
             return;
         // The board underneath takes no input and is not drawn.
         abandonDrag();
-        setFocusedSlot(std::nullopt);
-        setShowKeyboardFocus(false);
+        state_->setFocusedSlot(std::nullopt);
+        state_->setShowKeyboardFocus(false);
         surface_->hide();
-        auto* screen = new screens::ModalScreenView(game_, presentedScreen_, boardScale(), this);
+        auto* screen = new screens::ModalScreenView(game_, presentedScreen_, state_->boardScale(), this);
         screen->setObjectName(QStringLiteral("modalScreen"));
         connect(screen, &screens::ModalScreenView::closeRequested, this, &SolitaireView::dismissScreen);
         screen->setGeometry(rect());
         screen_ = screen;
-        setLayer(board::BoardLayer::screen);
+        state_->setLayer(board::BoardLayer::screen);
         screen->raise();
         screen->show();
         screen->setFocus(Qt::OtherFocusReason);
@@ -234,10 +260,10 @@ void SolitaireView::updateScreenState()
             screen_->deleteLater();
             screen_ = nullptr;
         }
-        if (layer_ == board::BoardLayer::screen)
-            setLayer(board::BoardLayer::board);
+        if (state_->layer() == board::BoardLayer::screen)
+            state_->setLayer(board::BoardLayer::board);
         surface_->show();
-        setShowKeyboardFocus(false);
+        state_->setShowKeyboardFocus(false);
         updateSolvedOverlay();
         focusBoard(BoardFocus::stock());
     }

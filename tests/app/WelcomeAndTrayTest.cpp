@@ -252,7 +252,7 @@ TEST(TrayMenu, OffersOpenFirstAndRunsThePanelsCommands)
     trigger("trayNewDeal");
     EXPECT_FALSE(view->isConfirmingNewDeal());
     EXPECT_NE(app.game().play().tableau(), firstDeal);
-    app.game().play().drawFromStock(view->dragState());
+    view->board().drawFromStock();
     ASSERT_TRUE(app.game().session().newDealBreaksStreak());
     const auto startedDeal = app.game().play().tableau();
     trigger("trayNewDeal");

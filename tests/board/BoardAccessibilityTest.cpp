@@ -138,7 +138,7 @@ TEST_F(AccessibilityTest, DefaultActionsDrawAndSendCardsToTheirBestSpot)
     const auto stockBefore = game->play().stock().size();
     pileIface(BoardFocus::stock())->actionInterface()->doAction(press());
     EXPECT_EQ(game->play().stock().size(), stockBefore - 3);
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::stock());
 }
 
 TEST_F(AccessibilityTest, NamedMovesActAndEmptyMarkersHideOnceFilled)
@@ -163,7 +163,7 @@ TEST_F(AccessibilityTest, NamedMovesActAndEmptyMarkersHideOnceFilled)
     EXPECT_EQ(filled[0].name, "King of Hearts");
     EXPECT_EQ(filled[0].identifier, "tableauCard-4-0");
     QTest::qWait(1); // announcements come after the turn
-    EXPECT_EQ(view->announcer()->label()->accessibleName(),
+    EXPECT_EQ(view->board().announcer()->label()->accessibleName(),
               "King of Hearts moved to column 5. Turned up 3 of Spades.");
 }
 
@@ -211,13 +211,13 @@ TEST_F(AccessibilityTest, ScreensHideTheBoardAndTheDragPreviewIsNeverExposed)
         return list;
     };
     drag(onColumnCard(0, 1), onColumnCard(0, 1) + QPoint(0, 40)); // in flight for a moment
-    EXPECT_FALSE(children().contains(view->dragPreviewLayer()));
-    EXPECT_TRUE(children().contains(view->surface()));
+    EXPECT_FALSE(children().contains(preview()));
+    EXPECT_TRUE(children().contains(surface()));
     view->presentScreen(ModalScreen::about);
-    EXPECT_FALSE(children().contains(view->surface()));
+    EXPECT_FALSE(children().contains(surface()));
     EXPECT_TRUE(children().contains(view->screenHost()));
     view->dismissScreen();
-    EXPECT_TRUE(children().contains(view->surface()));
+    EXPECT_TRUE(children().contains(surface()));
 }
 
 TEST(BoardAnnouncerText, DescribesDrawsRecyclesAndFlips)
@@ -255,16 +255,16 @@ TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
         peer(game->play()).finishAutoCompleteStep();
     ASSERT_TRUE(game->play().hasWon());
     QTest::qWait(1);
-    const QWidget* status = view->announcer()->label();
+    const QWidget* status = view->board().announcer()->label();
     EXPECT_EQ(status->accessibleName(), QStringLiteral("Game Solved. Final Score: %1").arg(game->play().score()));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(status))->role(), QAccessible::StatusBar);
     // The keyboard is on "Play Again", inside the card that carries the news.
     EXPECT_TRUE(view->solvedOverlay()->playAgainButton()->hasFocus());
-    EXPECT_FALSE(view->focusedSlot());
+    EXPECT_FALSE(view->board().focusedSlot());
     EXPECT_EQ(view->solvedOverlay()->accessibleName(), status->accessibleName());
-    game->play().undo(view->dragState());
+    view->board().undo();
     QTest::qWait(1);
     EXPECT_EQ(status->accessibleName(), "Move undone.");
-    view->setFocusedSlot(BoardFocus::tableau(6));
+    view->board().setFocusedSlot(BoardFocus::tableau(6));
     EXPECT_EQ(pileIface(BoardFocus::tableau(6))->text(QAccessible::Description), "") << "old news stays behind";
 }

@@ -40,7 +40,7 @@ struct ChromeTest : BoardFixture {
         p.tableau = {"KS", "-5C QH", "AS", "", "", "", ""};
         return p;
     }
-    void playOneMove() { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); }
+    void playOneMove() { view->board().moveToBestSpot(game->play().tableau()[2].last()); }
     board::BoardHeader* header() const { return view->header(); }
 };
 
@@ -72,7 +72,7 @@ TEST_F(ChromeTest, RedoKeysFollowTheUndoRulesAndAreAnnounced)
     load(playable());
     playOneMove();
     const Pile moved = game->play().tableau()[2];
-    const QWidget* status = view->announcer()->label();
+    const QWidget* status = view->board().announcer()->label();
     for (const QKeyCombination redo : {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}) {
         QTest::keyClick(view.get(), Qt::Key_Z, Qt::ControlModifier);
         ASSERT_NE(game->play().tableau()[2], moved);
@@ -146,18 +146,18 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
     EXPECT_EQ(items[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    view->setFocusedSlot(BoardFocus::tableau(3));
+    view->board().setFocusedSlot(BoardFocus::tableau(3));
     items[2]->trigger();
     EXPECT_TRUE(game->isShowingScreen());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
     ASSERT_NE(view->screenHost(), nullptr);
-    EXPECT_FALSE(view->surface()->isVisible()) << "the board under a screen takes no input";
-    EXPECT_FALSE(view->focusedSlot());
+    EXPECT_FALSE(surface()->isVisible()) << "the board under a screen takes no input";
+    EXPECT_FALSE(view->board().focusedSlot());
 
     view->dismissScreen();
     EXPECT_FALSE(game->isShowingScreen());
-    EXPECT_TRUE(view->surface()->isVisible());
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
+    EXPECT_TRUE(surface()->isVisible());
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::stock());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics) << "remembers the last screen";
 
     QSignalSpy quit(view.get(), &SolitaireView::quitRequested);
@@ -196,7 +196,7 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
             load(p);
             game->session().newDeal(); // as dealt: nothing to restart yet
             if (deal != Deal::fresh)
-                game->play().drawFromStock(view->dragState());
+                view->board().drawFromStock();
             if (deal == Deal::dialogOpen) {
                 view->requestNewDeal();
                 ASSERT_TRUE(view->isConfirmingNewDeal());
@@ -209,7 +209,7 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
     const auto snapshot = [&] {
         board::HintLayer* hint = view->hintLayer();
         return std::tuple(game->play().tableau(), game->play().stock(), game->play().waste(), game->play().hasWon(), game->play().history().undoSteps().size(),
-                          game->isShowingScreen(), view->layer(), QGuiApplication::clipboard()->text(),
+                          game->isShowingScreen(), view->board().layer(), QGuiApplication::clipboard()->text(),
                           hint->shownHint().has_value() || hint->finder().isSearching(), quit->count());
     };
     for (const auto& state : states) {
@@ -305,13 +305,13 @@ TEST_F(ChromeTest, BoardSizeSettingResizesTheBoardAndTellsTheShell)
     game->settings().setBoardSize(BoardSize::large);
     ASSERT_EQ(resized.count(), 1);
     EXPECT_EQ(view->sizeHint().width(), 443); // 442.5 rounded up to whole pixels
-    EXPECT_DOUBLE_EQ(view->boardScale(), 1.18);
-    EXPECT_EQ(view->slotFrames().value(DropSlot::tableau(6)),
-              view->boardGeometry().pileFrame(BoardFocus::tableau(6)));
+    EXPECT_DOUBLE_EQ(view->board().boardScale(), 1.18);
+    EXPECT_EQ(view->board().slotFrames().value(DropSlot::tableau(6)),
+              view->board().boardGeometry().pileFrame(BoardFocus::tableau(6)));
     // Every pile widget covers its painted pile.
     for (int c = 0; c < kColumnCount; ++c) {
         const QWidget* pile = view->pileView(BoardFocus::tableau(c));
-        EXPECT_TRUE(QRectF(pile->geometry()).contains(view->boardGeometry().columnArea(c)));
+        EXPECT_TRUE(QRectF(pile->geometry()).contains(view->board().boardGeometry().columnArea(c)));
         EXPECT_EQ(pile->objectName(), QStringLiteral("tableau-%1").arg(c));
     }
 }
@@ -380,7 +380,7 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
         view->requestPlayDeal();
         screens::PlayDealDialog* dialog = view->playDealDialog();
         ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(view->layer(), board::BoardLayer::playDealDialog) << "the board takes no input under it";
+        EXPECT_EQ(view->board().layer(), board::BoardLayer::playDealDialog) << "the board takes no input under it";
         EXPECT_EQ(dialog->field()->accessibleName(), "Deal number or code");
         EXPECT_TRUE(dialog->field()->hasFocus());
         QTest::keyClicks(dialog->field(), c.typed);
@@ -391,10 +391,10 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
             EXPECT_EQ(dialog->field()->accessibleDescription(), c.message);
             EXPECT_EQ(game->play().tableau()[6], before) << "nothing was dealt";
             QTest::keyClick(dialog->field(), Qt::Key_Escape);
-            EXPECT_EQ(view->layer(), board::BoardLayer::board);
+            EXPECT_EQ(view->board().layer(), board::BoardLayer::board);
             EXPECT_EQ(view->playDealDialog(), nullptr);
         } else {
-            EXPECT_EQ(view->layer(), board::BoardLayer::board);
+            EXPECT_EQ(view->board().layer(), board::BoardLayer::board);
             EXPECT_EQ(game->play().tableau()[6].size(), 7) << "a fresh deal";
         }
         QApplication::processEvents();
@@ -442,7 +442,7 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
                 out += c.accessibilityName();
         return out;
     }();
-    game->play().drawFromStock(view->dragState());
+    view->board().drawFromStock();
     Q_EMIT menu->aboutToShow();
     EXPECT_TRUE(restart->isEnabled());
     QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
@@ -500,7 +500,7 @@ TEST_F(ChromeTest, HeaderTextsKeepClearOfTheButtonsInEveryLanguageAndSize)
             p.redealsUsed = 2;
             load(p);
             QApplication::processEvents();
-            const qreal s = view->boardScale();
+            const qreal s = view->board().boardScale();
             board::BoardHeader* h = header();
             QLabel* pass = h->passLabel();
             ASSERT_TRUE(pass->isVisibleTo(view.get())) << language;

@@ -66,7 +66,7 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
     const Hint hint = *layer()->shownHint();
     EXPECT_EQ(hint.kind, Hint::Kind::move);
     EXPECT_EQ(hint.move.source, DragSource::tableau(0, 1));
-    EXPECT_EQ(view->announcer()->text(), layer()->shownText());
+    EXPECT_EQ(view->board().announcer()->text(), layer()->shownText());
     EXPECT_TRUE(layer()->shownText().startsWith("Move King of Clubs to foundation"))
         << layer()->shownText().toStdString();
     EXPECT_FALSE(game->session().hasStartedDeal()) << "a hint is not a move";
@@ -92,7 +92,7 @@ TEST_F(HintTest, ALostGameGetsItsMessage)
     ASSERT_TRUE(layer()->shownHint());
     EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
     EXPECT_EQ(layer()->shownText(), "This game can no longer be won. Undo or start a new deal.");
-    EXPECT_EQ(view->announcer()->text(), layer()->shownText());
+    EXPECT_EQ(view->board().announcer()->text(), layer()->shownText());
     saveShot("lost");
 }
 
@@ -111,7 +111,7 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
         }
         ASSERT_TRUE(layer()->shownHint());
         EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
-        EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
+        EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
         saveShot("notice");
     }
 }
@@ -136,7 +136,7 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         {"screen", [](HintTest& t) { t.view->presentScreen(ModalScreen::preferences); },
          [](HintTest& t) { t.view->dismissScreen(); }},
         {"drag", startDrag, [](HintTest& t) { t.release(t.onColumnCard(6, 1) + QPoint(0, 30)); }},
-        {"drag ended by a draw", startDrag, [](HintTest& t) { t.game->play().drawFromStock(t.view->dragState()); }},
+        {"drag ended by a draw", startDrag, [](HintTest& t) { t.view->board().drawFromStock(); }},
     };
     Position lost = lostPosition();
     lost.foundations[2] = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD"; // the King waits in the stock, to be drawn
@@ -144,7 +144,7 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         SCOPED_TRACE(cover.name);
         load(lost);
         cover.open(*this); // before the check is even started
-        ASSERT_FALSE(view->takesInput(board::InputChannel::hint));
+        ASSERT_FALSE(view->board().takesInput(board::InputChannel::hint));
         QSignalSpy announced(layer(), &board::HintLayer::announced);
         const LostGameWatcher& watcher = game->session().lostWatcher();
         ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
@@ -156,7 +156,7 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
         QTest::qWait(50);
         EXPECT_EQ(announced.count(), 1);
-        EXPECT_EQ(view->announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
+        EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
     }
 }
 

@@ -67,13 +67,13 @@ struct InputGateTest : BoardFixture {
         if (::testing::Test::HasFatalFailure())
             return;
         QGuiApplication::clipboard()->clear();
-        game->play().moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2), view->dragState());
-        game->play().moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2), view->dragState());
-        game->play().undo(view->dragState());
+        view->board().moveIfLegal(DragSource::tableau(5, 0), MoveTarget::foundation(2));
+        view->board().moveIfLegal(DragSource::tableau(0, 1), MoveTarget::foundation(2));
+        view->board().undo();
         ASSERT_EQ(game->play().tableau()[0].size(), 2);
         ASSERT_EQ(game->play().history().undoSteps().size(), 1);
         ASSERT_EQ(game->play().history().redoSteps().size(), 1);
-        view->setFocusedSlot(BoardFocus::tableau(0));
+        view->board().setFocusedSlot(BoardFocus::tableau(0));
         switch (state) {
         case State::idle:
             break;
@@ -94,18 +94,18 @@ struct InputGateTest : BoardFixture {
             while (state != State::autoCompleting && game->play().isAutoCompleting())
                 peer(game->play()).finishAutoCompleteStep();
             ASSERT_EQ(game->play().hasWon(), state != State::autoCompleting);
-            view->setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
+            view->board().setFocusedSlot(BoardFocus::tableau(0)); // off "Play Again"
             if (state == State::playDealDialog) {
                 view->requestPlayDeal();
-                ASSERT_EQ(view->layer(), board::BoardLayer::playDealDialog);
+                ASSERT_EQ(view->board().layer(), board::BoardLayer::playDealDialog);
             }
             break;
         case State::dragging: {
             const QPoint from = onColumnCard(2, 1); // QC
             press(from);
             moveTo(from + QPoint(0, 30));
-            ASSERT_EQ(view->dragState().dragSource(), DragSource::tableau(2, 1));
-            view->setFocusedSlot(BoardFocus::tableau(0)); // off the carried card's column
+            ASSERT_EQ(view->board().dragState().dragSource(), DragSource::tableau(2, 1));
+            view->board().setFocusedSlot(BoardFocus::tableau(0)); // off the carried card's column
             break;
         }
         }
@@ -120,8 +120,8 @@ struct InputGateTest : BoardFixture {
                         game->play().history().redoSteps().size(),
                         game->play().hasWon(),
                         game->isShowingScreen(),
-                        view->layer(),
-                        view->focusedSlot(),
+                        view->board().layer(),
+                        view->board().focusedSlot(),
                         hint->shownHint().has_value() || hint->finder().isSearching(),
                         QGuiApplication::clipboard()->text()};
     }
@@ -187,7 +187,7 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
         {"drag QC onto KH", "A----A-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              const QPoint target = t.frame(BoardFocus::tableau(1)).center().toPoint();
-             if (t.view->dragState().dragSource()) { // the drag in progress carries QC
+             if (t.view->board().dragState().dragSource()) { // the drag in progress carries QC
                  t.moveTo(target);
                  t.release(target);
              } else {
@@ -256,7 +256,7 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
             if (::testing::Test::HasFatalFailure())
                 return;
             const Snapshot before = snapshot();
-            const bool ringBefore = view->showKeyboardFocus();
+            const bool ringBefore = view->board().showKeyboardFocus();
             const bool covered =
                 state == State::abandonDialog || state == State::screen || state == State::playDealDialog;
             const std::optional<bool> accepted = c.input(*this, covered);
@@ -266,15 +266,16 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
                 EXPECT_EQ(*accepted, cell != '-') << where;
             }
             if (cell == 'k' && c.showsRing) {
-                EXPECT_TRUE(view->showKeyboardFocus()) << where << ": the key was taken";
+                EXPECT_TRUE(view->board().showKeyboardFocus()) << where << ": the key was taken";
             }
             if (cell == '-') {
-                EXPECT_EQ(view->showKeyboardFocus(), ringBefore) << where;
+                EXPECT_EQ(view->board().showKeyboardFocus(), ringBefore) << where;
             }
             if (state == State::dragging && cell != 'A') {
-                EXPECT_EQ(view->dragState().dragSource(), DragSource::tableau(2, 1)) << where << ": the drag goes on";
+                EXPECT_EQ(view->board().dragState().dragSource(), DragSource::tableau(2, 1))
+                    << where << ": the drag goes on";
             }
-            if (view->dragState().dragSource())
+            if (view->board().dragState().dragSource())
                 release(QPoint(1, 1));
         }
     }

@@ -49,7 +49,7 @@ struct KeyboardTest : BoardFixture {
     // The ring shows exactly where the platform focus is.
     void expectFocusOn(const BoardFocus& pile)
     {
-        EXPECT_EQ(view->focusedSlot(), pile);
+        EXPECT_EQ(view->board().focusedSlot(), pile);
         EXPECT_TRUE(view->pileView(pile)->hasFocus());
     }
     std::int64_t foundationCards() const
@@ -94,7 +94,7 @@ TEST(KeyboardMap, ArrowsFollowTheRowsWithoutWrapping)
 TEST_F(KeyboardTest, ArrowKeysMoveThePlatformFocusAndShowTheRing)
 {
     load(basic());
-    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_FALSE(view->board().showKeyboardFocus());
     // The walk visits every row end and both vertical directions.
     const std::pair<int, BoardFocus> walk[] = {
         {Qt::Key_Left, kStock},  {Qt::Key_Right, kWaste}, {Qt::Key_Right, F(0)}, {Qt::Key_Right, F(1)},
@@ -104,7 +104,7 @@ TEST_F(KeyboardTest, ArrowKeysMoveThePlatformFocusAndShowTheRing)
     for (const auto& [k, to] : walk) {
         key(k);
         expectFocusOn(to);
-        EXPECT_TRUE(view->showKeyboardFocus());
+        EXPECT_TRUE(view->board().showKeyboardFocus());
     }
     // Held down: repeats keep going and stop at the row's end.
     for (int i = 0; i < 10; ++i)
@@ -129,22 +129,22 @@ TEST_F(KeyboardTest, SpaceAndReturnPlayTheFocusedPile)
         {F(0), Qt::Key_Space, [&] { return game->play().tableau()[4].size() == 2; }}, // 2D onto 3C
     };
     for (const Case& c : cases) {
-        view->setFocusedSlot(c.focus);
-        view->setShowKeyboardFocus(false);
+        view->board().setFocusedSlot(c.focus);
+        view->board().setShowKeyboardFocus(false);
         const auto before = game->play().history().undoSteps().size();
         key(c.key);
         EXPECT_TRUE(c.played()) << "pile kind " << int(c.focus.kind);
         EXPECT_EQ(game->play().history().undoSteps().size(), before + 1);
-        EXPECT_TRUE(view->showKeyboardFocus());
+        EXPECT_TRUE(view->board().showKeyboardFocus());
         expectFocusOn(c.focus);
     }
     // A pile with nothing to play still takes the key and shows the ring.
-    view->setFocusedSlot(T(6));
-    view->setShowKeyboardFocus(false);
+    view->board().setFocusedSlot(T(6));
+    view->board().setShowKeyboardFocus(false);
     QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(view->pileView(T(6)), &ret);
     EXPECT_TRUE(ret.isAccepted());
-    EXPECT_TRUE(view->showKeyboardFocus());
+    EXPECT_TRUE(view->board().showKeyboardFocus());
 }
 
 TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
@@ -165,13 +165,13 @@ TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
         {T(1), Qt::Key_1, Qt::KeypadModifier, true, 0},  // keypad digit, QH onto KS
     };
     for (const Case& c : cases) {
-        view->setFocusedSlot(c.focus);
-        view->setShowKeyboardFocus(false);
+        view->board().setFocusedSlot(c.focus);
+        view->board().setShowKeyboardFocus(false);
         const auto before = game->play().tableau();
         QKeyEvent press(QEvent::KeyPress, c.key, c.mods, QString(QChar(c.key)));
         QApplication::sendEvent(view->pileView(c.focus), &press);
         EXPECT_EQ(press.isAccepted(), c.handled) << "key " << c.key;
-        EXPECT_EQ(view->showKeyboardFocus(), c.handled);
+        EXPECT_EQ(view->board().showKeyboardFocus(), c.handled);
         for (int col = 0; col < kColumnCount; ++col) {
             const auto grow = c.movedTo == col ? 1 : 0;
             const auto shrink = c.movedTo >= 0 && col == c.focus.index ? 1 : 0;
@@ -183,34 +183,34 @@ TEST_F(KeyboardTest, DigitsMoveTheFocusedPileOnlyWhenLegalAndUnmodified)
 TEST_F(KeyboardTest, TabShowsTheRingAndAPointerPressHidesIt)
 {
     load(basic());
-    view->setFocusedSlot(kWaste);
+    view->board().setFocusedSlot(kWaste);
     QTest::keyClick(view->pileView(kWaste), Qt::Key_Tab);
     expectFocusOn(F(0));
-    EXPECT_TRUE(view->showKeyboardFocus());
+    EXPECT_TRUE(view->board().showKeyboardFocus());
     QTest::keyClick(view->pileView(F(0)), Qt::Key_Backtab, Qt::ShiftModifier);
     expectFocusOn(kWaste);
 
     // A press on a header button hides the ring; the focus stays put.
     QTest::mouseClick(view->header()->menuButton(), Qt::LeftButton);
     view->header()->menu()->hide();
-    EXPECT_FALSE(view->showKeyboardFocus());
-    EXPECT_EQ(view->focusedSlot(), kWaste);
+    EXPECT_FALSE(view->board().showKeyboardFocus());
+    EXPECT_EQ(view->board().focusedSlot(), kWaste);
 
     // Focus on a header control leaves no pile focused, so no ring.
     view->header()->menuButton()->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(view->focusedSlot());
+    EXPECT_FALSE(view->board().focusedSlot());
     key(Qt::Key_Down); // arrows from a button walk the focus chain
     expectFocusOn(kStock);
-    EXPECT_TRUE(view->showKeyboardFocus());
+    EXPECT_TRUE(view->board().showKeyboardFocus());
 }
 
 TEST_F(KeyboardTest, RingFramesTheTopCardOfAFannedColumn)
 {
     load(basic());
-    view->setFocusedSlot(T(3));
-    view->setShowKeyboardFocus(true);
+    view->board().setFocusedSlot(T(3));
+    view->board().setShowKeyboardFocus(true);
     board::PileView* pile = view->pileView(T(3));
-    const auto& g = view->boardGeometry();
+    const auto& g = view->board().boardGeometry();
     const QRectF top = g.columnCardRect(3, 1, 2);
     EXPECT_EQ(g.focusRingRect(T(3), 2), top);
     EXPECT_EQ(g.focusRingRect(T(5), 0), g.pileFrame(T(5))) << "an empty column's ring frames its marker";
@@ -218,7 +218,7 @@ TEST_F(KeyboardTest, RingFramesTheTopCardOfAFannedColumn)
     // The ring's stroke shows on the top card's left edge, not on the
     // column's own frame above it, and goes away with the flag.
     const QImage on = pile->grab().toImage();
-    view->setShowKeyboardFocus(false);
+    view->board().setShowKeyboardFocus(false);
     const QImage off = pile->grab().toImage();
     const qreal dpr = on.devicePixelRatio();
     auto at = [&](const QImage& img, QPointF board) {
@@ -233,15 +233,15 @@ TEST_F(KeyboardTest, RingFramesTheTopCardOfAFannedColumn)
 TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
 {
     load(basic());
-    view->setFocusedSlot(T(1));
+    view->board().setFocusedSlot(T(1));
     view->requestNewDeal(); // a started game asks first
     ASSERT_TRUE(view->isConfirmingNewDeal());
     // Which keys reach the board under the dialog and a screen: InputGateTest.
     const auto tableauBefore = game->play().tableau();
     const auto stockBefore = game->play().stock().size();
     EXPECT_EQ(game->play().tableau(), tableauBefore);
-    EXPECT_EQ(view->focusedSlot(), T(1));
-    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_EQ(view->board().focusedSlot(), T(1));
+    EXPECT_FALSE(view->board().showKeyboardFocus());
     key(Qt::Key_Escape);
     EXPECT_FALSE(view->isConfirmingNewDeal());
     expectFocusOn(T(1));
@@ -261,12 +261,12 @@ TEST_F(KeyboardTest, ScreensAndTheDialogKeepKeysFromTheBoard)
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
 
     EXPECT_EQ(game->play().stock().size(), stockBefore);
-    EXPECT_FALSE(view->focusedSlot());
-    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_FALSE(view->board().focusedSlot());
+    EXPECT_FALSE(view->board().showKeyboardFocus());
     key(Qt::Key_Escape); // closes the screen; the keyboard is back on the stock
     EXPECT_FALSE(game->isShowingScreen());
     expectFocusOn(kStock);
-    EXPECT_FALSE(view->showKeyboardFocus());
+    EXPECT_FALSE(view->board().showKeyboardFocus());
 }
 
 TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
@@ -300,18 +300,18 @@ TEST_F(KeyboardTest, EveryScreenIsWalkedWithTabAndClosedWithEscape)
 TEST_F(KeyboardTest, ArrowsOnAHeaderButtonGoToTheStock)
 {
     load(basic());
-    game->play().drawFromStock(view->dragState()); // something to undo: the button takes focus
+    view->board().drawFromStock(); // something to undo: the button takes focus
     board::BoardHeader* header = view->header();
     for (QWidget* button : {static_cast<QWidget*>(header->newDealButton()), static_cast<QWidget*>(header->undoButton()),
                             static_cast<QWidget*>(header->menuButton())}) {
         for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right}) {
-            view->setShowKeyboardFocus(false);
+            view->board().setShowKeyboardFocus(false);
             button->setFocus(Qt::TabFocusReason);
             ASSERT_TRUE(button->hasFocus()) << button->objectName().toStdString();
-            ASSERT_FALSE(view->focusedSlot());
+            ASSERT_FALSE(view->board().focusedSlot());
             key(k);
             expectFocusOn(kStock);
-            EXPECT_TRUE(view->showKeyboardFocus()) << button->objectName().toStdString() << " key " << k;
+            EXPECT_TRUE(view->board().showKeyboardFocus()) << button->objectName().toStdString() << " key " << k;
         }
     }
     EXPECT_EQ(game->play().history().undoSteps().size(), 1) << "an arrow presses no button";
@@ -322,14 +322,14 @@ TEST_F(KeyboardTest, TheWinCardTakesTheKeyboardAndGivesItBackToTheStock)
     for (int k : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Down}) {
         store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
         load(autoCompletingPosition());
-        view->setFocusedSlot(T(2));
+        view->board().setFocusedSlot(T(2));
         while (game->play().isAutoCompleting())
             peer(game->play()).finishAutoCompleteStep();
         ASSERT_TRUE(game->play().hasWon());
         // On "Play Again", so a screen reader reads it and Return deals again.
         QWidget* playAgain = view->solvedOverlay()->playAgainButton();
         EXPECT_TRUE(playAgain->hasFocus()) << "key " << k;
-        EXPECT_FALSE(view->focusedSlot());
+        EXPECT_FALSE(view->board().focusedSlot());
         if (k == Qt::Key_Down) {
             key(k); // an arrow leaves the card for the stock; the card stays
             expectFocusOn(kStock);
@@ -356,6 +356,6 @@ TEST_F(KeyboardTest, PlayAgainFromTheKeyboardHandsTheFocusBackToThePiles)
     ASSERT_TRUE(playAgain->hasFocus());
     QTest::keyClick(playAgain, Qt::Key_Space);
     EXPECT_FALSE(game->play().hasWon());
-    EXPECT_TRUE(view->focusedSlot().has_value());
-    EXPECT_TRUE(view->pileView(*view->focusedSlot())->hasFocus());
+    EXPECT_TRUE(view->board().focusedSlot().has_value());
+    EXPECT_TRUE(view->pileView(*view->board().focusedSlot())->hasFocus());
 }

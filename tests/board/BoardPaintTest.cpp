@@ -78,7 +78,7 @@ TEST_F(PaintTest, WinCardShowsTheWholeFinalScore)
 {
     for (const Size& size : kSizes) {
         loadAt(size, nearlyWon());
-        game->play().moveToBestSpot(game->play().tableau()[0].last(), view->dragState());
+        view->board().moveToBestSpot(game->play().tableau()[0].last());
         ASSERT_TRUE(game->play().hasWon()) << size.name;
         auto* overlay = view->solvedOverlay();
         const QLabel* score = overlay->finalScoreLabel();
@@ -158,10 +158,10 @@ TEST_F(PaintTest, AMoveRepaintsOnlyThePilesItChanges)
         std::vector<BoardFocus> changed;
     };
     const std::vector<Step> steps = {
-        {"ace to a foundation", [&] { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); },
+        {"ace to a foundation", [&] { view->board().moveToBestSpot(game->play().tableau()[2].last()); },
          {BoardFocus::tableau(2), BoardFocus::foundation(0)}},
-        {"draw", [&] { game->play().drawFromStock(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
-        {"undo", [&] { game->play().undo(view->dragState()); }, {BoardFocus::stock(), BoardFocus::waste()}},
+        {"draw", [&] { view->board().drawFromStock(); }, {BoardFocus::stock(), BoardFocus::waste()}},
+        {"undo", [&] { view->board().undo(); }, {BoardFocus::stock(), BoardFocus::waste()}},
     };
     for (const Step& step : steps) {
         QApplication::processEvents();
@@ -198,7 +198,7 @@ TEST_F(PaintTest, AChangeIsOnTheBoardBeforeItIsSaved)
     for (int c = 0; c < kColumnCount; ++c)
         view->pileView(BoardFocus::tableau(c))->installEventFilter(&watcher);
     const std::pair<const char*, std::function<void()>> changes[] = {
-        {"a move", [&] { game->play().moveToBestSpot(game->play().tableau()[2].last(), view->dragState()); }},
+        {"a move", [&] { view->board().moveToBestSpot(game->play().tableau()[2].last()); }},
         {"a new deal", [&] { game->session().newDeal(); }},
     };
     for (const auto& [what, change] : changes) {

@@ -36,7 +36,7 @@ TEST_F(PointerTest, ClickOnTheStockDrawsEveryTime)
     const QPoint stock = frame(BoardFocus::stock()).center().toPoint();
     click(stock);
     EXPECT_EQ(game->play().stock().size(), stockBefore - 1);
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::stock());
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::stock());
     doubleClick(stock); // two more clicks, two more draws
     EXPECT_EQ(game->play().stock().size(), stockBefore - 3);
     press(stock); // let go over a column: not a click
@@ -49,11 +49,11 @@ TEST_F(PointerTest, DoubleClickSendsTopCardsToTheirBestSpot)
     load(basic());
     doubleClick(onColumnCard(2, 0)); // AS to a foundation
     EXPECT_TRUE(game->play().tableau()[2].isEmpty());
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(2));
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::tableau(2));
 
     doubleClick(frame(BoardFocus::waste()).center().toPoint()); // AH
     EXPECT_EQ(game->play().waste().size(), 1);
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::waste());
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::waste());
     int aces = 0;
     for (const Pile& f : game->play().foundations())
         aces += int(f.size());
@@ -75,26 +75,26 @@ TEST_F(PointerTest, DragStartsAtTenPointsAndCentresTheGrabbedCard)
     const QPoint start = onColumnCard(1, 1) + QPoint(-12, 20); // off-centre grab of QH
     press(start);
     moveTo(start + QPoint(0, 9));
-    EXPECT_FALSE(view->dragState().dragSource()) << "9 points is still a click";
+    EXPECT_FALSE(view->board().dragState().dragSource()) << "9 points is still a click";
     moveTo(start + QPoint(6, 8)); // exactly 10 away
-    ASSERT_TRUE(view->dragState().dragSource());
-    EXPECT_EQ(*view->dragState().dragSource(), DragSource::tableau(1, 1));
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(1));
+    ASSERT_TRUE(view->board().dragState().dragSource());
+    EXPECT_EQ(*view->board().dragState().dragSource(), DragSource::tableau(1, 1));
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::tableau(1));
 
     const QPoint at(150, 300);
     moveTo(at);
-    EXPECT_EQ(view->dragPosition().location(), QPointF(at));
-    EXPECT_EQ(view->dragPreviewLayer()->movingCards().size(), 1);
-    EXPECT_EQ(view->dragPreviewLayer()->cardFrame(0).center(), QPointF(at));
+    EXPECT_EQ(view->board().dragPosition().location(), QPointF(at));
+    EXPECT_EQ(preview()->movingCards().size(), 1);
+    EXPECT_EQ(preview()->cardFrame(0).center(), QPointF(at));
     // The carried card is left out of its pile while it is in the air.
-    EXPECT_TRUE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
+    EXPECT_TRUE(board::isCarried(view->board().pileScene(), BoardFocus::tableau(1), 1, 2));
 
     release(QPoint(1, 1)); // nowhere
-    EXPECT_FALSE(view->dragState().dragSource());
-    EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
+    EXPECT_FALSE(view->board().dragState().dragSource());
+    EXPECT_EQ(view->board().dragPosition().location(), QPointF(0, 0));
     EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
     EXPECT_EQ(game->play().tableau()[1].size(), 2);
-    EXPECT_FALSE(board::isCarried(view->pileScene(), BoardFocus::tableau(1), 1, 2));
+    EXPECT_FALSE(board::isCarried(view->board().pileScene(), BoardFocus::tableau(1), 1, 2));
 }
 
 TEST_F(PointerTest, RunPreviewUsesTheColumnsStep)
@@ -102,10 +102,10 @@ TEST_F(PointerTest, RunPreviewUsesTheColumnsStep)
     load(basic());
     press(onColumnCard(3, 0)); // KD with QC on it
     moveTo(QPoint(200, 350));
-    ASSERT_EQ(view->dragPreviewLayer()->movingCards().size(), 2);
-    const qreal step = view->boardGeometry().scaledFanStep(2);
-    EXPECT_DOUBLE_EQ(view->dragPosition().stackStep(), step);
-    EXPECT_DOUBLE_EQ(view->dragPreviewLayer()->cardFrame(1).top() - view->dragPreviewLayer()->cardFrame(0).top(), step);
+    ASSERT_EQ(preview()->movingCards().size(), 2);
+    const qreal step = view->board().boardGeometry().scaledFanStep(2);
+    EXPECT_DOUBLE_EQ(view->board().dragPosition().stackStep(), step);
+    EXPECT_DOUBLE_EQ(preview()->cardFrame(1).top() - preview()->cardFrame(0).top(), step);
     release(QPoint(200, 350));
 }
 
@@ -135,7 +135,7 @@ TEST_F(PointerTest, DropsResolveToThePileUnderThePointer)
         load(basic());
         drag(c.from(*this), c.to(*this));
         EXPECT_TRUE(c.landed(*game)) << c.what;
-        EXPECT_FALSE(view->dragState().dragSource()) << c.what;
+        EXPECT_FALSE(view->board().dragState().dragSource()) << c.what;
     }
 }
 
@@ -156,14 +156,14 @@ TEST_F(PointerTest, OtherButtonsDuringADragDoNotLoseIt)
     const QPoint target = frame(BoardFocus::tableau(0)).center().toPoint();
     press(onColumnCard(1, 1)); // QH
     moveTo(target + QPoint(0, 20));
-    ASSERT_TRUE(view->dragState().dragSource());
+    ASSERT_TRUE(view->board().dragState().dragSource());
     for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
         QTest::mousePress(surface(), other, {}, target);
         QTest::mouseRelease(surface(), other, {}, target);
     }
     release(target);
     EXPECT_EQ(game->play().tableau()[0].size(), 2) << "QH landed on KS";
-    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_FALSE(view->board().dragState().dragSource());
 }
 
 TEST_F(PointerTest, HoldingOnAfterADoubleClickThatMovedPicksUpNothing)
@@ -175,7 +175,7 @@ TEST_F(PointerTest, HoldingOnAfterADoubleClickThatMovedPicksUpNothing)
     ASSERT_EQ(game->play().waste().size(), 1) << "AH went to a foundation";
     // Still holding the button: the 9D now on top was never grabbed.
     moveTo(waste + QPoint(0, 40));
-    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_FALSE(view->board().dragState().dragSource());
     release(frame(BoardFocus::tableau(4)).center().toPoint());
     EXPECT_EQ(game->play().waste().size(), 1);
 }
@@ -188,24 +188,24 @@ TEST_F(PointerTest, FaceDownCardsEmptySpaceAndUnderWasteCardsDoNotDrag)
     const auto stockBefore = game->play().stock().size();
     drag(onColumnCard(1, 0), frame(BoardFocus::tableau(0)).center().toPoint()); // face-down 5C
     drag(QPoint(2, 300), frame(BoardFocus::tableau(0)).center().toPoint());     // margin
-    const QRectF under = view->boardGeometry().wasteCardRect(0);                 // 9D under AH
+    const QRectF under = view->board().boardGeometry().wasteCardRect(0);                 // 9D under AH
     drag(QPointF(under.left() + 3, under.center().y()).toPoint(), frame(BoardFocus::tableau(0)).center().toPoint());
     doubleClick(QPointF(under.left() + 3, under.center().y()).toPoint());
     doubleClick(frame(BoardFocus::tableau(5)).center().toPoint()); // empty column
-    click(view->boardGeometry().headerRect().bottomLeft().toPoint() + QPoint(4, 5));
+    click(view->board().boardGeometry().headerRect().bottomLeft().toPoint() + QPoint(4, 5));
     EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
     EXPECT_EQ(game->play().stock().size(), stockBefore);
-    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_FALSE(view->board().dragState().dragSource());
 }
 
 TEST_F(PointerTest, PressHidesTheRingButKeepsTheFocus)
 {
     load(basic());
-    view->setFocusedSlot(BoardFocus::tableau(4));
-    view->setShowKeyboardFocus(true);
+    view->board().setFocusedSlot(BoardFocus::tableau(4));
+    view->board().setShowKeyboardFocus(true);
     click(QPoint(2, 300)); // empty margin
-    EXPECT_FALSE(view->showKeyboardFocus());
-    EXPECT_EQ(view->focusedSlot(), BoardFocus::tableau(4));
+    EXPECT_FALSE(view->board().showKeyboardFocus());
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::tableau(4));
 }
 
 TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
@@ -213,11 +213,11 @@ TEST_F(PointerTest, ShowingTheBoardAgainClearsAHalfFinishedDrag)
     load(basic());
     press(onColumnCard(1, 1));
     moveTo(QPoint(200, 300));
-    ASSERT_TRUE(view->dragState().dragSource());
+    ASSERT_TRUE(view->board().dragState().dragSource());
     view->hide();
     view->show();
-    EXPECT_FALSE(view->dragState().dragSource());
-    EXPECT_EQ(view->dragPosition().location(), QPointF(0, 0));
+    EXPECT_FALSE(view->board().dragState().dragSource());
+    EXPECT_EQ(view->board().dragPosition().location(), QPointF(0, 0));
     release(QPoint(200, 300)); // the stale release moves nothing
     EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
 }
@@ -227,7 +227,8 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     store.setString(keys::autoCompleteMode, QStringLiteral("Enabled"));
     load(autoCompletingPosition());
     ASSERT_TRUE(game->play().isAutoCompleting());
-    board::CardFlightLayer* flight = view->flightLayer();
+    auto* flight = view->findChild<board::CardFlightLayer*>(QStringLiteral("cardFlightLayer"));
+    ASSERT_TRUE(flight);
 
     const auto next = moves::nextAutoCompleteMove(game->play().table());
     ASSERT_TRUE(next);
@@ -236,9 +237,9 @@ TEST_F(PointerTest, AutoCompleteStepsFlyUnlessMotionIsReduced)
     peer(game->play()).finishAutoCompleteStep();
     ASSERT_EQ(flight->flyingCard(), moving.id);
     // It starts where the card lay and is hidden in the pile it lands on.
-    const QRectF from = view->boardGeometry().columnCardRect(next->column, 1, 2);
+    const QRectF from = view->board().boardGeometry().columnCardRect(next->column, 1, 2);
     EXPECT_EQ(flight->currentFrame(), from);
-    EXPECT_EQ(view->pileScene().flying, moving.id);
+    EXPECT_EQ(view->board().pileScene().flying, moving.id);
     flight->animation().setCurrentTime(flight->animation().duration());
     EXPECT_FALSE(flight->flyingCard()) << "the card lands when the flight ends";
 
@@ -253,9 +254,9 @@ TEST_F(PointerTest, ADealUnderADragInFlightCancelsTheDrag)
     QApplication::setActiveWindow(view.get());
     press(onColumnCard(1, 1));
     moveTo(QPoint(200, 300));
-    ASSERT_TRUE(view->dragState().dragSource());
+    ASSERT_TRUE(view->board().dragState().dragSource());
     QTest::keyClick(view.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_FALSE(view->dragState().dragSource());
+    EXPECT_FALSE(view->board().dragState().dragSource());
     const Tableau dealt = game->play().tableau();
     moveTo(frame(BoardFocus::tableau(0)).center().toPoint());
     release(frame(BoardFocus::tableau(0)).center().toPoint());

@@ -2,6 +2,7 @@
 // A board on the offscreen platform over a game loaded from an exact position.
 
 #include "board/BoardSurface.h"
+#include "board/DragPreviewLayer.h"
 #include "board/SolitaireView.h"
 #include "support/Positions.h"
 
@@ -57,11 +58,19 @@ struct BoardFixture : ::testing::Test {
         ASSERT_TRUE(game->session().origin().isKnown());
     }
 
-    QWidget* surface() const { return view->surface(); }
-    QRectF frame(const BoardFocus& pile) const { return view->boardGeometry().pileFrame(pile); }
+    // Parts the view does not hand out, found by their object names.
+    board::BoardSurface* surface() const
+    {
+        return view->findChild<board::BoardSurface*>(QStringLiteral("boardSurface"));
+    }
+    board::DragPreviewLayer* preview() const
+    {
+        return view->findChild<board::DragPreviewLayer*>(QStringLiteral("dragPreviewLayer"));
+    }
+    QRectF frame(const BoardFocus& pile) const { return view->board().boardGeometry().pileFrame(pile); }
     QRectF columnCard(int c, int j) const
     {
-        return view->boardGeometry().columnCardRect(c, j, game->play().tableau()[size_t(c)].size());
+        return view->board().boardGeometry().columnCardRect(c, j, game->play().tableau()[size_t(c)].size());
     }
     // A point on the visible strip of column card j.
     QPoint onColumnCard(int c, int j) const

@@ -141,7 +141,7 @@ TEST(ScreenFrame, HeaderLooksExactlyLikeTheBoardHeader)
             fixture.game->settings().setBoardSize(scale > 1 ? BoardSize::large : BoardSize::standard);
             SolitaireView board(*fixture.game);
             board.show();
-            ModalScreenView view(*fixture.game, ModalScreen::preferences, board.boardScale(), &fixture.panel);
+            ModalScreenView view(*fixture.game, ModalScreen::preferences, board.board().boardScale(), &fixture.panel);
             view.setGeometry(fixture.panel.rect());
             view.show();
             test::settle();
