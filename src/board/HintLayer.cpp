@@ -70,12 +70,6 @@ solver::HintPosition HintLayer::positionNow() const
     return board_.game().session().position();
 }
 
-bool HintLayer::checksForLoss() const
-{
-    const SolitaireGame& game = board_.game();
-    return game.settings().tellsWhenLost() && !game.play().hasWon() && !game.play().isAutoCompleting();
-}
-
 // --- Hints and the lost-game notice ------------------------------------------------
 
 void HintLayer::requestHint()
@@ -107,7 +101,7 @@ void HintLayer::showPendingLoss()
 {
     if (!pendingLoss_ || !board_.takesInput(InputChannel::hint))
         return;
-    const bool stillLost = *pendingLoss_ == solver::positionKey(positionNow()) && checksForLoss();
+    const bool stillLost = *pendingLoss_ == solver::positionKey(positionNow()) && board_.game().session().checksForLoss();
     pendingLoss_.reset();
     if (stillLost)
         show(Hint{Hint::Kind::lost, {}});

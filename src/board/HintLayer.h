@@ -62,7 +62,6 @@ private:
     // All the hints read of the game, in one place.
     void watchGame();
     solver::HintPosition positionNow() const;
-    bool checksForLoss() const;
 
     void lossFound();
     void showPendingLoss();

@@ -18,7 +18,7 @@ void GamePlay::cancelAutoComplete()
 
 void GamePlay::startAutoCompleteIfPossible()
 {
-    if (settings_.autoCompleteMode() != AutoCompleteMode::enabled || hasWon_ || isAutoCompleting_ || !stock_.isEmpty())
+    if (settings_.autoCompleteMode() != AutoCompleteMode::enabled || !takesMoves() || !stock_.isEmpty())
         return;
     for (const Pile& col : tableau_)
         for (const Card& card : col)

@@ -49,10 +49,14 @@ solver::HintPosition DealSession::position() const
                           recycles ? std::optional<std::int64_t>(*recycles - play_->redealsUsed()) : std::nullopt);
 }
 
+bool DealSession::checksForLoss() const
+{
+    return settings_.tellsWhenLost() && play_->takesMoves();
+}
+
 void DealSession::watchPosition()
 {
-    const bool check = settings_.tellsWhenLost() && !play_->hasWon() && !play_->isAutoCompleting();
-    lostWatcher_.positionChanged(position(), check);
+    lostWatcher_.positionChanged(position(), checksForLoss());
 }
 
 // --- The ledger ------------------------------------------------------------------------

@@ -58,6 +58,9 @@ public:
     std::optional<DealOutcome> outcomeIfReplaced();
     // The position in play, as the searches take it.
     solver::HintPosition position() const;
+    // Whether positions are checked for a loss now: the notice is on and
+    // the game is still played.
+    bool checksForLoss() const;
     // Checks each new position in the background while the lost-game notice
     // is on; its gameLost() is the notice's cue.
     LostGameWatcher& lostWatcher() { return lostWatcher_; }

@@ -67,6 +67,8 @@ public:
     Table table() const { return {stock_, waste_, foundations_, tableau_}; }
     bool hasWon() const { return hasWon_; }
     bool isAutoCompleting() const { return isAutoCompleting_; }
+    // Neither won nor auto-completing: a player's move may be made.
+    bool takesMoves() const { return !hasWon_ && !isAutoCompleting_; }
     std::int64_t score() const { return score_; }
     std::int64_t redealsUsed() const { return redealsUsed_; }
     // The position with its score, bankroll, pass count and deal start.

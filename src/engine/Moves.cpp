@@ -13,7 +13,7 @@ std::optional<MoveRecord> GamePlay::move(const DragSource& source, const MoveTar
 {
     // While won nothing moves; an auto-complete run moves its own cards
     // (autoCompleteStep) and nothing else.
-    if (hasWon_ || isAutoCompleting_)
+    if (!takesMoves())
         return std::nullopt;
     std::optional<Pile> moving = playableCards(source, target);
     if (!moving)
@@ -104,7 +104,7 @@ QList<int> GamePlay::flipExposedCards()
 // drag alone too.
 void GamePlay::moveIfLegal(const DragSource& source, const MoveTarget& target, DragState& drag)
 {
-    if (hasWon_ || isAutoCompleting_ || !moves::legalTargets(table(), source).contains(target))
+    if (!takesMoves() || !moves::legalTargets(table(), source).contains(target))
         return;
     drag.clear();
     move(source, target);
