@@ -92,9 +92,15 @@ std::optional<DealOutcome> DealSession::outcomeIfReplaced()
 {
     if (!hasStartedDeal_ || hasBeenCreditedWin_)
         return std::nullopt;
-    const bool lost = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock())
-                      || lostWatcher_.verdictNow(position()) == PositionVerdict::lost;
-    return lost ? DealOutcome::lost : DealOutcome::abandoned;
+    if (moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock()))
+        return DealOutcome::lost;
+    // The check's verdict; with the notice off no check ran, so it runs now.
+    // A check still running counts as unknown: the deal was abandoned.
+    const solver::HintPosition now = position();
+    std::optional<PositionVerdict> verdict = lostWatcher_.knownVerdict(now);
+    if (!verdict && !settings_.tellsWhenLost())
+        verdict = lostWatcher_.verdictNow(now);
+    return verdict == PositionVerdict::lost ? DealOutcome::lost : DealOutcome::abandoned;
 }
 
 void DealSession::resetStatistics()

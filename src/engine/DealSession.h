@@ -52,9 +52,10 @@ public:
 
     // --- The outcome ------------------------------------------------------------
     // How the deal in progress ends if it is replaced now: lost when no move
-    // is left or the search proved the position lost (searched here, within
-    // its budget, when no check has answered yet), else abandoned; none while
-    // it has not started or was won (replacing it then records nothing).
+    // is left or the lost-game check proved the position lost (with the
+    // notice off, the check runs here, within its budget), else abandoned;
+    // none while it has not started or was won (replacing it then records
+    // nothing).
     std::optional<DealOutcome> outcomeIfReplaced();
     // The position in play, as the searches take it.
     solver::HintPosition position() const;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 using namespace murvane;
 using namespace murvane::testing;
 
@@ -353,6 +355,14 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     ASSERT_TRUE(game->play().canDrawFromStock());
     game->session().newDeal();
     EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWLL"));
+    // With the notice on, the background check's verdict decides.
+    store.setBool(keys::tellsWhenLost, true);
+    game.reset();
+    game = loadGame(store, proved);
+    const LostGameWatcher& watcher = game->session().lostWatcher();
+    ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
+    game->session().newDeal();
+    EXPECT_EQ(store.stringForKey(keys::recentDeals), QStringLiteral("AAWLLL"));
 
     // Thirty-one outcomes keep the last thirty; a relaunch reads them back.
     store.setString(keys::recentDeals, QString(29, QLatin1Char('W')) + QStringLiteral("Lx"));
