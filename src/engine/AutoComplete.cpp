@@ -52,7 +52,7 @@ std::optional<MoveRecord> GamePlay::autoCompleteStep()
 void GamePlay::finishAutoCompleteStep()
 {
     if (const auto step = autoCompleteStep()) {
-        Q_EMIT pilesChanged(*step);
+        report(*step);
         return;
     }
     autoCompleteTimer_->stop();

@@ -36,7 +36,6 @@ DealSession::~DealSession()
 void DealSession::attach(GamePlay& play)
 {
     play_ = &play;
-    connect(play_, &GamePlay::pilesChanged, this, &DealSession::watchPosition);
     for (auto signal : {&GamePlay::hasWonChanged, &GamePlay::isAutoCompletingChanged})
         connect(play_, signal, this, &DealSession::watchPosition);
     connect(&settings_, &GameSettings::tellsWhenLostChanged, this, &DealSession::watchPosition);
@@ -54,9 +53,16 @@ bool DealSession::checksForLoss() const
     return settings_.tellsWhenLost() && play_->takesMoves();
 }
 
+// Once per turn, after the last change: moves cost nothing more than a flag.
 void DealSession::watchPosition()
 {
-    lostWatcher_.positionChanged(position(), checksForLoss());
+    if (watchQueued_)
+        return;
+    watchQueued_ = true;
+    QMetaObject::invokeMethod(this, [this] {
+        watchQueued_ = false;
+        lostWatcher_.positionChanged(position(), checksForLoss());
+    }, Qt::QueuedConnection);
 }
 
 // --- The ledger ------------------------------------------------------------------------
@@ -95,11 +101,12 @@ std::optional<DealOutcome> DealSession::outcomeIfReplaced()
     if (moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock()))
         return DealOutcome::lost;
     // The check's verdict; with the notice off no check ran, so it runs now.
-    // A check still running counts as unknown: the deal was abandoned.
-    const solver::HintPosition now = position();
-    std::optional<PositionVerdict> verdict = lostWatcher_.knownVerdict(now);
-    if (!verdict && !settings_.tellsWhenLost())
-        verdict = lostWatcher_.verdictNow(now);
+    // A check not yet answered counts as unknown: the deal was abandoned.
+    std::optional<PositionVerdict> verdict;
+    if (!settings_.tellsWhenLost())
+        verdict = lostWatcher_.verdictNow(position());
+    else if (!watchQueued_)
+        verdict = lostWatcher_.latestVerdict();
     return verdict == PositionVerdict::lost ? DealOutcome::lost : DealOutcome::abandoned;
 }
 

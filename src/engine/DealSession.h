@@ -75,6 +75,7 @@ public:
     bool hasStartedDeal() const override { return hasStartedDeal_; }
     void restoreStarted(bool started) override { hasStartedDeal_ = started; }
     void dealWon(std::int64_t score) override;
+    void positionChanged() override { watchPosition(); }
 
     // --- The saved game ------------------------------------------------------------
     // The rule set the deal was counted under.
@@ -111,6 +112,7 @@ private:
     void watchPosition();
 
     LostGameWatcher lostWatcher_;
+    bool watchQueued_ = false;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the session goes away.

@@ -32,7 +32,7 @@ void GamePlay::assign(T& member, const T& value, void (GamePlay::*changed)())
         member = value;
         Q_EMIT(this->*changed)();
     }
-    Q_EMIT stateWritten();
+    stateWritten();
 }
 
 void GamePlay::setStock(const Pile& value) { assign(stock_, value, &GamePlay::stockChanged); }
@@ -44,6 +44,12 @@ void GamePlay::setIsAutoCompleting(bool value) { assign(isAutoCompleting_, value
 void GamePlay::setScore(std::int64_t value) { assign(score_, value, &GamePlay::scoreChanged); }
 void GamePlay::setRedealsUsed(std::int64_t value) { assign(redealsUsed_, value, &GamePlay::redealsUsedChanged); }
 
+void GamePlay::stateWritten()
+{
+    if (onStateWritten_)
+        onStateWritten_();
+}
+
 void GamePlay::bumpUndoCount(std::int64_t& count, void (GamePlay::*changed)())
 {
     ++count;
@@ -54,7 +60,13 @@ void GamePlay::reportPiles(MoveRecord::Kind kind)
 {
     MoveRecord record;
     record.kind = kind;
-    Q_EMIT pilesChanged(record);
+    report(record);
+}
+
+void GamePlay::report(const MoveRecord& change)
+{
+    ledger_.positionChanged();
+    Q_EMIT pilesChanged(change);
 }
 
 void GamePlay::clearHistory()
@@ -75,7 +87,7 @@ void GamePlay::markDealStarted()
     if (ledger_.hasStartedDeal())
         return;
     ledger_.startDeal();
-    Q_EMIT stateWritten();
+    stateWritten();
 }
 
 void GamePlay::checkForWin()

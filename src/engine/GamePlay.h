@@ -16,6 +16,7 @@
 #include <QRectF>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QTimer;
@@ -37,6 +38,8 @@ public:
     virtual void restoreStarted(bool started) = 0;
     // All 52 cards are home, with this score.
     virtual void dealWon(std::int64_t score) = 0;
+    // The piles changed (reported before observers hear of it).
+    virtual void positionChanged() = 0;
 
 protected:
     ~DealLedger() = default;
@@ -112,6 +115,9 @@ public:
     void cancelAutoComplete();
     // Forgets every undo and redo step (statistics were reset).
     void clearHistory();
+    // Called on every assignment of play state, changed or not: the game
+    // saves after the turn. A plain call, as it runs for every card moved.
+    void setOnStateWritten(std::function<void()> call) { onStateWritten_ = std::move(call); }
     // The board copies the desktop's setting here; auto-complete steps are
     // then reported as not animated.
     void setReduceMotionEnabled(bool value) { reduceMotionEnabled_ = value; }
@@ -132,8 +138,6 @@ Q_SIGNALS:
     // auto-complete step, a draw, a recycle, an undo, a redo, a new or
     // restored deal. The board announces it and flies auto-complete steps.
     void pilesChanged(const murvane::MoveRecord& change);
-    // Any assignment of play state, changed or not: the game saves after the turn.
-    void stateWritten();
 
 private:
     friend class GamePlayTestPeer;
@@ -148,8 +152,11 @@ private:
     void setIsAutoCompleting(bool value);
     void setScore(std::int64_t value);
     void setRedealsUsed(std::int64_t value);
+    void stateWritten();
     void bumpUndoCount(std::int64_t& count, void (GamePlay::*changed)());
-    // Reports a change of the piles that moved no single group.
+    // Reports a complete change of the piles, to the ledger and observers.
+    void report(const MoveRecord& change);
+    // The same for a change that moved no single group.
     void reportPiles(MoveRecord::Kind kind);
 
     void markDealStarted();
@@ -190,6 +197,7 @@ private:
     std::int64_t redoCount_ = 0;
     UndoHistory history_;
     QTimer* autoCompleteTimer_ = nullptr;
+    std::function<void()> onStateWritten_;
 };
 
 // Digit keys: the cards of the focused pile that fit the column, moved there

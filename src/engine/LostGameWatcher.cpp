@@ -125,6 +125,13 @@ std::optional<PositionVerdict> LostGameWatcher::knownVerdict(const solver::HintP
     return std::nullopt;
 }
 
+std::optional<PositionVerdict> LostGameWatcher::latestVerdict() const
+{
+    if (const auto kept = verdicts_.find(latestKey_); kept != verdicts_.end())
+        return kept->second;
+    return std::nullopt;
+}
+
 PositionVerdict LostGameWatcher::verdictNow(const solver::HintPosition& position)
 {
     const std::string key = solver::positionKey(position);

@@ -43,6 +43,8 @@ public:
     void lossNotShown();
     // What is known of this position, without searching.
     std::optional<PositionVerdict> knownVerdict(const solver::HintPosition& position) const;
+    // The same for the position last handed to positionChanged().
+    std::optional<PositionVerdict> latestVerdict() const;
     // The known verdict, else one searched here, on the calling thread,
     // within the budget (for a deal being replaced while no check ran).
     PositionVerdict verdictNow(const solver::HintPosition& position);

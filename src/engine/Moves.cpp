@@ -24,7 +24,7 @@ std::optional<MoveRecord> GamePlay::move(const DragSource& source, const MoveTar
     MoveRecord record = transfer(source, target, std::move(*moving));
     record.flippedColumns = flipExposedCards();
     checkForWin();
-    Q_EMIT pilesChanged(record);
+    report(record);
     startAutoCompleteIfPossible();
     return record;
 }
@@ -149,7 +149,7 @@ void GamePlay::dropDraggedCards(const QHash<DropSlot, QRectF>& slotFrames, DragS
     flips.flippedColumns = flipExposedCards();
     checkForWin();
     if (!flips.flippedColumns.isEmpty())
-        Q_EMIT pilesChanged(flips);
+        report(flips);
     startAutoCompleteIfPossible();
 }
 

@@ -11,7 +11,7 @@ SolitaireGame::SolitaireGame(SettingsStore& store, bool verifyDeals, QObject* pa
     , play_(new GamePlay(*settings_, *statistics_, *session_, this))
 {
     session_->attach(*play_);
-    connect(play_, &GamePlay::stateWritten, this, &SolitaireGame::scheduleSave);
+    play_->setOnStateWritten([this] { scheduleSave(); });
     if (restoreSavedGame())
         session_->prepareUpcomingDeals();
     else

@@ -59,7 +59,7 @@ void GamePlay::drawFromStock(DragState& drag)
         if (settings_.scoringMode() == ScoringMode::standard && settings_.drawMode() == DrawMode::one())
             setScore(std::max<std::int64_t>(score_ - 100, 0));
     }
-    Q_EMIT pilesChanged(record);
+    report(record);
     startAutoCompleteIfPossible();
 }
 
