@@ -1,7 +1,7 @@
 #pragma once
 // Choosing a move: pure functions over the four piles. Every way of asking
 // for a move (drag and drop, double-click, keyboard, accessibility action,
-// auto-complete) picks one here and hands it to SolitaireGame::move, the one
+// auto-complete) picks one here and hands it to GamePlay::move, the one
 // place that changes cards. Nothing in this file changes a pile.
 
 #include "cards/Card.h"

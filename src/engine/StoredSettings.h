@@ -47,7 +47,7 @@ inline const StoredSetting<std::int64_t> bestStreak{keys::bestStreak, 0, W::ever
 inline const StoredSetting<std::int64_t> bestScore{keys::bestScore, 0, W::everyAssignment};
 inline const StoredSetting<std::int64_t> vegasBankroll{keys::vegasBankroll, 0, W::everyAssignment};
 
-// Per rule set, in the order of RuleSetStatistics::ruleSetIndex: Draw 1
+// Per rule set, in the order of GameStatistics::ruleSetIndex: Draw 1
 // Standard, Draw 3 Standard, Draw 1 Vegas, Draw 3 Vegas.
 struct RuleSetCounters {
     StoredSetting<std::int64_t> played;

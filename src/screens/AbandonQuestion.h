@@ -2,7 +2,7 @@
 // Replacing the deal in progress (a new deal, a chosen deal, a rule change
 // that deals anew) happens at once when it abandons nothing, and otherwise
 // only once the player answers "Abandon this game?". The game decides what
-// counts as abandoning (SolitaireGame::newDealBreaksStreak); this is the one
+// counts as abandoning (DealSession::newDealBreaksStreak); this is the one
 // place that asks it and puts the question.
 //
 // Contract:

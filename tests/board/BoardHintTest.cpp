@@ -3,6 +3,7 @@
 // its message, once the board is uncovered. When a hint may be asked for:
 // InputGateTest.
 #include "BoardTestSupport.h"
+#include "support/HintPositions.h"
 #include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
 #include "graphics/ChromeStyle.h"
@@ -48,15 +49,6 @@ Position oneMoveFromHome()
     return p;
 }
 
-// Every top is a heart, no column is empty, the aces are buried: lost.
-Position lostPosition()
-{
-    Position p;
-    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
-                 "-5H 8H", "-6H 7H"};
-    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
-    return p;
-}
 
 TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
 {
@@ -87,7 +79,7 @@ TEST_F(HintTest, HShowsAndSaysTheMoveUntilTheNextKey)
 
 TEST_F(HintTest, ALostGameGetsItsMessage)
 {
-    load(lostPosition());
+    load(heartsOnTop(false));
     pressH();
     ASSERT_TRUE(layer()->shownHint());
     EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
@@ -102,7 +94,7 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
 {
     for (bool on : {true, false}) {
         store.setBool(keys::tellsWhenLost, on);
-        load(lostPosition());
+        load(heartsOnTop(false));
         for (int i = 0; i < (on ? 1500 : 15) && !layer()->shownHint(); ++i)
             QTest::qWait(20);
         if (!on) {
@@ -138,8 +130,7 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         {"drag", startDrag, [](HintTest& t) { t.release(t.onColumnCard(6, 1) + QPoint(0, 30)); }},
         {"drag ended by a draw", startDrag, [](HintTest& t) { t.view->board().drawFromStock(); }},
     };
-    Position lost = lostPosition();
-    lost.foundations[2] = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD"; // the King waits in the stock, to be drawn
+    const Position lost = heartsOnTop(true); // the King waits in the stock, to be drawn
     for (const Cover& cover : covers) {
         SCOPED_TRACE(cover.name);
         load(lost);

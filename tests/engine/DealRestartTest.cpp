@@ -4,6 +4,7 @@
 
 #include "support/Positions.h"
 #include "screens/GameWords.h"
+#include "support/HintPositions.h"
 
 #include "solver/DealCode.h"
 #include "solver/DealNumbers.h"
@@ -345,10 +346,7 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     // the search runs as the deal is replaced, and the deal was lost.
     storeRules(store, "Standard", true, 1);
     store.setBool(keys::tellsWhenLost, false);
-    Position proved;
-    proved.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH",
-                      "-4H 9H", "-5H 8H", "-6H 7H"};
-    proved.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
+    Position proved = murvane::testing::heartsOnTop(true);
     proved.hasStartedCurrentDeal = true;
     game.reset();
     game = loadGame(store, proved);

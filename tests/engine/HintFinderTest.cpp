@@ -27,16 +27,6 @@ Position needsFoundationCards()
     return p;
 }
 
-// Every top is a heart, no column is empty, the aces are buried; only the
-// King of Diamonds (left over, so in the stock) can be played.
-Position dead()
-{
-    Position p;
-    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
-                 "-5H 8H", "-6H 7H"};
-    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
-    return p;
-}
 
 class HintFinderTest : public ::testing::Test {
 protected:
@@ -61,7 +51,7 @@ protected:
 
 TEST_F(HintFinderTest, HintsFollowedInTurnWinTheGame)
 {
-    for (const Position& start : {needsFoundationCards(), dead()}) {
+    for (const Position& start : {needsFoundationCards(), heartsOnTop(true)}) {
         auto game = loadGame(store, start);
         HintFinder finder;
         const bool winnable = start.tableau[1].isEmpty();
@@ -138,7 +128,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
 
 TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 {
-    auto game = loadGame(store, dead());
+    auto game = loadGame(store, heartsOnTop(true));
     const SavedGame before = (*game).makeSavedGame();
     const auto score = game->play().score();
     const auto deals = game->statistics().dealsCount();
@@ -159,7 +149,7 @@ TEST_F(HintFinderTest, SaysWhatItCouldNotProveAndChangesNothing)
 
 TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
 {
-    auto game = loadGame(store, dead());
+    auto game = loadGame(store, heartsOnTop(true));
     HintFinder finder;
     QSignalSpy found(&finder, &HintFinder::hintFound);
     QSignalSpy started(&finder, &HintFinder::isSearchingChanged);

@@ -18,17 +18,6 @@ using namespace murvane::testing;
 
 namespace {
 
-// Every top is a heart, no column is empty, the aces are buried: lost. The
-// King of Diamonds can still be drawn and sent home, which changes the piles
-// and leaves it lost.
-Position dead()
-{
-    Position p;
-    p.tableau = {"-AS -2S -3S -4S -5S -6S KH", "-7S -8S -9S -TS -JS -QS QH", "-KS -AH -2H JH", "-3H TH", "-4H 9H",
-                 "-5H 8H", "-6H 7H"};
-    p.foundations = {"", "", "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC KC"};
-    return p;
-}
 
 // Won by taking hearts and clubs back down from their foundations.
 Position winnable()
@@ -66,7 +55,7 @@ protected:
 
 TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
 {
-    auto game = loadGame(store, dead());
+    auto game = loadGame(store, heartsOnTop(true));
     const solver::HintPosition start = hintPositionNow(*game);
     LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
@@ -127,7 +116,7 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
     InMemorySettingsStore offStore;
     offStore.setString(keys::autoCompleteMode, "Disabled");
     offStore.setBool(keys::tellsWhenLost, false);
-    auto off = loadGame(offStore, dead());
+    auto off = loadGame(offStore, heartsOnTop(true));
     EXPECT_FALSE(off->settings().tellsWhenLost());
     LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
@@ -170,7 +159,7 @@ TEST_F(LostGameWatcherTest, TheSwitchIsStoredAndOnByDefault)
 
 TEST_F(LostGameWatcherTest, TheCheckChangesNothing)
 {
-    auto game = loadGame(store, dead());
+    auto game = loadGame(store, heartsOnTop(true));
     game->play().drawFromStock(drag);
     QCoreApplication::processEvents();
     const SavedGame before = (*game).makeSavedGame();
