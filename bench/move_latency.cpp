@@ -120,6 +120,7 @@ struct Session {
         store.setString(keys::autoCompleteMode, QStringLiteral("Disabled"));
         game = std::make_unique<SolitaireGame>(store, false);
         game->settings().setTellsWhenLost(true);
+        game->session().setShown(true); // as the open panel's board does
         finder = std::make_unique<HintFinder>();
         for (auto signal : {&GamePlay::stockChanged, &GamePlay::wasteChanged, &GamePlay::foundationsChanged,
                             &GamePlay::tableauChanged})

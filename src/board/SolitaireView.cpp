@@ -167,6 +167,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
 
 SolitaireView::~SolitaireView()
 {
+    game_.session().setShown(false);
     // Children go first so nothing paints or reacts to a half-destroyed view.
     disconnect(&SystemAppearance::instance(), nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
@@ -352,6 +353,7 @@ void SolitaireView::resetForShow()
 void SolitaireView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    game_.session().setShown(false);
     // With the whole deck drawn, the text outlines its faces came from are
     // needed again only at another scale or look: a closed game holds the
     // pictures, not what they were drawn from.
@@ -362,6 +364,7 @@ void SolitaireView::hideEvent(QHideEvent* event)
 void SolitaireView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    game_.session().setShown(true);
     resetForShow();
     startWarmingFaces();
 }

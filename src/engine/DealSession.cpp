@@ -50,7 +50,15 @@ solver::HintPosition DealSession::position() const
 
 bool DealSession::checksForLoss() const
 {
-    return settings_.tellsWhenLost() && play_->takesMoves();
+    return settings_.tellsWhenLost() && play_->takesMoves() && isShown_;
+}
+
+void DealSession::setShown(bool shown)
+{
+    if (isShown_ == shown)
+        return;
+    isShown_ = shown;
+    watchPosition();
 }
 
 // Once per turn, after the last change: moves cost nothing more than a flag.
@@ -100,10 +108,11 @@ std::optional<DealOutcome> DealSession::outcomeIfReplaced()
         return std::nullopt;
     if (moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock()))
         return DealOutcome::lost;
-    // The check's verdict; with the notice off no check ran, so it runs now.
-    // A check not yet answered counts as unknown: the deal was abandoned.
+    // The check's verdict. Where no check ran (the notice off, the board not
+    // shown) it runs now; a check not yet answered counts as unknown, and
+    // the deal as abandoned.
     std::optional<PositionVerdict> verdict;
-    if (!settings_.tellsWhenLost())
+    if (!checksForLoss())
         verdict = lostWatcher_.verdictNow(position());
     else if (!watchQueued_)
         verdict = lostWatcher_.latestVerdict();

@@ -52,16 +52,18 @@ public:
 
     // --- The outcome ------------------------------------------------------------
     // How the deal in progress ends if it is replaced now: lost when no move
-    // is left or the lost-game check proved the position lost (with the
-    // notice off, the check runs here, within its budget), else abandoned;
+    // is left or the lost-game check proved the position lost (where no check
+    // ran, it runs here, within its budget), else abandoned;
     // none while it has not started or was won (replacing it then records
     // nothing).
     std::optional<DealOutcome> outcomeIfReplaced();
     // The position in play, as the searches take it.
     solver::HintPosition position() const;
-    // Whether positions are checked for a loss now: the notice is on and
-    // the game is still played.
+    // Whether positions are checked for a loss now: the notice is on, the
+    // game is still played and shown. A game nobody looks at spends nothing.
     bool checksForLoss() const;
+    // The board came up or went away.
+    void setShown(bool shown);
     // Checks each new position in the background while the lost-game notice
     // is on; its gameLost() is the notice's cue.
     LostGameWatcher& lostWatcher() { return lostWatcher_; }
@@ -113,6 +115,7 @@ private:
 
     LostGameWatcher lostWatcher_;
     bool watchQueued_ = false;
+    bool isShown_ = false;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the session goes away.

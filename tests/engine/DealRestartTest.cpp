@@ -357,6 +357,7 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     store.setBool(keys::tellsWhenLost, true);
     game.reset();
     game = loadGame(store, proved);
+    game->session().setShown(true); // as the open panel's board does
     const LostGameWatcher& watcher = game->session().lostWatcher();
     ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
     game->session().newDeal();

@@ -35,10 +35,10 @@ protected:
     DragState drag;
     LostGameWatcherTest() { store.setString(keys::autoCompleteMode, "Disabled"); }
 
-    // The game's position, after a change of it.
+    // The game's position, after a change of it, as a shown board hands it over.
     static void changed(LostGameWatcher& watcher, const SolitaireGame& game)
     {
-        watcher.positionChanged(hintPositionNow(game), checksForLoss(game));
+        watcher.positionChanged(hintPositionNow(game), game.settings().tellsWhenLost() && game.play().takesMoves());
     }
     // Lets queued checks start and finish.
     static void settle(LostGameWatcher& watcher)

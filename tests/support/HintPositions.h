@@ -12,11 +12,6 @@ inline solver::HintPosition hintPositionNow(const SolitaireGame& game)
     return game.session().position();
 }
 
-inline bool checksForLoss(const SolitaireGame& game)
-{
-    return game.session().checksForLoss();
-}
-
 // Every top is a heart, no column is empty, the aces are buried: lost. With
 // the King of Diamonds left over (so in the stock) it can still be drawn and
 // sent home, which changes the piles and leaves the game lost.
