@@ -173,8 +173,7 @@ bool DealSession::canRestartDeal() const
     const GamePlay& p = *play_;
     return p.hasWon() || p.stock() != origin_.stock || p.tableau() != origin_.tableau || !p.waste().isEmpty()
         || std::any_of(p.foundations().begin(), p.foundations().end(), [](const Pile& f) { return !f.isEmpty(); })
-        || p.score() != openingScore() || p.redealsUsed() != 0
-        || statistics_.vegasBankroll() != origin_.openingBankroll;
+        || p.score() != openingScore() || p.redealsUsed() != 0;
 }
 
 void DealSession::restartDeal(DragState& drag)
@@ -183,8 +182,14 @@ void DealSession::restartDeal(DragState& drag)
         return;
     // The deal stays counted and a credited win stays credited, so playing
     // it again changes no statistic and winning it again credits nothing.
-    play_->returnTo(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), origin_.openingBankroll,
-                                 hasStartedDeal_, 0},
+    // Vegas plays for money: another try costs the ante again, and what the
+    // abandoned try earned stays in the bankroll (undo gives the ante back).
+    std::int64_t bankroll = statistics_.vegasBankroll();
+    if (settings_.scoringMode() == ScoringMode::vegas) {
+        bankroll = GameStatistics::bankrollAfter(bankroll, -GamePlay::kVegasAnte);
+        origin_.openingBankroll = bankroll;
+    }
+    play_->returnTo(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), bankroll, hasStartedDeal_, 0},
                     drag);
 }
 

@@ -42,10 +42,10 @@ public:
     // bring (a change that deals nothing new abandons nothing). The board and
     // Preferences ask for confirmation first.
     bool newDealBreaksStreak(std::optional<RuleSetting> change = std::nullopt) const;
-    // Puts the deal back as dealt, as if every step were undone, in one undo
-    // step: score, bankroll (the ante stays charged once) and passes as right
-    // after the deal; no statistic changes. Nothing when the deal is unknown
-    // or still as dealt.
+    // Puts the deal back as dealt, in one undo step: score and passes as
+    // right after the deal; under Vegas the ante is charged again and the
+    // bankroll keeps what was earned; no statistic is counted. Nothing when
+    // the deal is unknown or still as dealt.
     void restartDeal(DragState& drag);
     bool canRestartDeal() const;
     const DealOrigin& origin() const { return origin_; }

@@ -117,10 +117,15 @@ void GameStatistics::countEnded(DealOutcome outcome)
     record(outcome);
 }
 
+std::int64_t GameStatistics::bankrollAfter(std::int64_t from, std::int64_t delta)
+{
+    const std::int64_t sum = addSaturating(from, delta);
+    return delta < 0 ? std::max(sum, kVegasBankrollFloor) : sum;
+}
+
 void GameStatistics::addToBankroll(std::int64_t delta)
 {
-    const std::int64_t sum = addSaturating(vegasBankroll(), delta);
-    set(bankroll, delta < 0 ? std::max(sum, kVegasBankrollFloor) : sum);
+    set(bankroll, bankrollAfter(vegasBankroll(), delta));
 }
 
 void GameStatistics::setVegasBankroll(std::int64_t value)

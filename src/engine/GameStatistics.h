@@ -64,6 +64,7 @@ public:
     void countEnded(DealOutcome outcome);
     // The bankroll moves by delta, never below the floor when it falls.
     void addToBankroll(std::int64_t delta);
+    static std::int64_t bankrollAfter(std::int64_t bankroll, std::int64_t delta);
     void setVegasBankroll(std::int64_t value);
     void reset();
 

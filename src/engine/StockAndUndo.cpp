@@ -115,7 +115,10 @@ void GamePlay::undo(DragState& drag)
         return;
     Q_EMIT historyChanged();
     restoreSnapshot(*before, drag);
+    // Undoing a restart of a won deal goes back to the win; the ledger
+    // credits a deal's win once.
     setHasWon(false);
+    checkForWin();
     bumpUndoCount(undoCount_, &GamePlay::undoCountChanged);
     reportPiles(MoveRecord::Kind::undo);
 }

@@ -161,6 +161,8 @@ const QList<HowToParagraph>& howToParagraphs()
          MURVANE_TEXT("Once the game is decided, Auto-Complete finishes it for you. You can turn it off in Preferences.")},
         {"howTo-undo", "arrow.uturn.backward", MURVANE_TEXT("Undo and new deals"),
          MURVANE_TEXT("Undo takes back your last move. Start a fresh deal any time with New Deal.")},
+        {"howTo-restart", "arrow.uturn.backward", MURVANE_TEXT("Restart Deal"),
+         MURVANE_TEXT("Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.")},
     };
     return paragraphs;
 }

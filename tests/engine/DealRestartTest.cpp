@@ -79,12 +79,15 @@ TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
         EXPECT_FALSE(game->session().canRestartDeal()); // nothing to put back yet
         play(*game, c.steps);
         ASSERT_TRUE(game->session().canRestartDeal());
-        const std::int64_t bankrollAfterAnte = QString(c.scoring) == "Vegas" ? 448 : 500;
         if (c.relaunch) {
             drainEvents();
             game = std::make_unique<SolitaireGame>(store, false);
             ASSERT_TRUE(game->session().canRestartDeal());
         }
+        // Vegas charges the ante for another try and keeps what was won;
+        // Standard leaves the bankroll alone.
+        const std::int64_t bankrollAfterAnte =
+            QString(c.scoring) == "Vegas" ? game->statistics().vegasBankroll() - GamePlay::kVegasAnte : 500;
         const qsizetype historyBefore = game->play().history().undoSteps().size();
         DragState drag;
         game->session().restartDeal(drag);
@@ -104,7 +107,7 @@ TEST(RestartDealTest, PutsTheDealBackAsDealtWithoutTouchingStatistics)
         // Playing on counts nothing new; abandoning it breaks the streak as usual.
         play(*game, 3);
         EXPECT_EQ(game->statistics().dealsCount(), 1);
-        EXPECT_GE(game->statistics().vegasBankroll(), bankrollAfterAnte); // the ante is not charged again
+        EXPECT_GE(game->statistics().vegasBankroll(), bankrollAfterAnte); // playing on charges nothing
         EXPECT_TRUE(game->session().newDealBreaksStreak());
     }
 }
@@ -119,8 +122,14 @@ TEST(RestartDealTest, OneUndoTakesTheRestartBack)
     const std::int64_t score = game.play().score();
     const std::int64_t bankroll = game.statistics().vegasBankroll();
     const std::int64_t passes = game.play().redealsUsed();
+    const std::int64_t played = game.statistics().dealsCount();
     DragState drag;
     game.session().restartDeal(drag);
+    // Vegas: another try costs the ante again; the bankroll keeps what was won.
+    EXPECT_EQ(game.statistics().vegasBankroll(), bankroll - GamePlay::kVegasAnte);
+    EXPECT_EQ(game.play().score(), -GamePlay::kVegasAnte);
+    EXPECT_EQ(game.statistics().dealsCount(), played);
+    EXPECT_FALSE(game.session().canRestartDeal()) << "as dealt: a second restart would charge for nothing";
     game.play().undo(drag);
     EXPECT_EQ(describe(game.play().tableau(), game.play().stock()) + describe(game.play().waste()), before);
     EXPECT_EQ(game.play().score(), score);
@@ -161,6 +170,15 @@ TEST(RestartDealTest, AWonDealRestartsWithoutASecondCredit)
     EXPECT_TRUE(game.session().hasBeenCreditedWin());
     EXPECT_FALSE(game.session().newDealBreaksStreak());
     EXPECT_TRUE(invariantsHold(game));
+
+    // Undoing the restart gives back exactly the win: won, no second credit,
+    // and no record left to restore an unfinished board from.
+    game.play().undo(drag);
+    EXPECT_TRUE(game.play().hasWon());
+    EXPECT_EQ(game.statistics().solvedCount(), 1);
+    EXPECT_EQ(game.statistics().currentStreak(), 3);
+    game.saveNowIfScheduled();
+    EXPECT_FALSE(store.dataForKey(keys::savedGame).has_value());
 }
 
 // Records written before the dealt layout was saved still restore; their

@@ -692,6 +692,10 @@
         <translation>Letzten Zug rückgängig machen</translation>
     </message>
     <message>
+        <source>Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.</source>
+        <translation>„Spiel neu starten“ legt die Karten zurück, wie sie gegeben wurden, und „Rückgängig“ nimmt das zurück. Bei Vegas kostet es den Einsatz erneut; was das Spiel gewonnen hat, bleibt im Guthaben.</translation>
+    </message>
+    <message>
         <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
         <translation>Rückgängig nimmt Ihren letzten Zug zurück. Mit „Neu geben“ beginnen Sie jederzeit ein neues Spiel.</translation>
     </message>

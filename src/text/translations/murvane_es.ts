@@ -692,6 +692,10 @@
         <translation>Deshacer el último movimiento</translation>
     </message>
     <message>
+        <source>Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.</source>
+        <translation>Reiniciar reparto vuelve a poner las cartas como se repartieron, y Deshacer lo revierte. En Vegas cobra la apuesta de nuevo; lo que el reparto ha ganado se queda en el saldo.</translation>
+    </message>
+    <message>
         <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
         <translation>Deshacer anula tu último movimiento. Empieza un reparto nuevo cuando quieras con Nuevo reparto.</translation>
     </message>

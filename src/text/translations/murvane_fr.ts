@@ -692,6 +692,10 @@
         <translation>Annuler le dernier coup</translation>
     </message>
     <message>
+        <source>Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.</source>
+        <translation>Recommencer la donne remet les cartes telles qu’elles ont été distribuées, et Annuler revient en arrière. En Vegas, la mise est prélevée de nouveau ; ce que la donne a gagné reste dans la cagnotte.</translation>
+    </message>
+    <message>
         <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
         <translation>Annuler reprend votre dernier coup. Lancez une nouvelle partie à tout moment avec Nouvelle donne.</translation>
     </message>

@@ -704,6 +704,10 @@
         <translation>Cofnij ostatni ruch</translation>
     </message>
     <message>
+        <source>Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.</source>
+        <translation>Zacznij rozdanie od nowa przywraca karty tak, jak zostały rozdane, a Cofnij to odwraca. W Vegas pobiera stawkę ponownie; to, co rozdanie wygrało, zostaje w puli.</translation>
+    </message>
+    <message>
         <source>Undo takes back your last move. Start a fresh deal any time with New Deal.</source>
         <translation>Cofnij wycofuje ostatni ruch. Nowe rozdanie możesz zacząć w każdej chwili przyciskiem Nowe rozdanie.</translation>
     </message>
