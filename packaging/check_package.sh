@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a finished build and checks it the way a
 # user's system would meet it: its dependencies, the desktop entry and the
-# AppStream metainfo as installed, every file the README promises, and the
-# packaged executable itself (--version, a bad option, and a real start on
+# AppStream metainfo as installed, every file the README promises, Debian's
+# own package checker (lintian: no error, no warning), and the packaged
+# executable itself (--version, a bad option, and a real start on
 # the offscreen platform that creates its settings store).
 #   packaging/check_package.sh <build dir> <source dir> <version>
 set -euo pipefail
@@ -10,7 +11,9 @@ build="${1:?build dir}"
 source="${2:?source dir}"
 version="${3:?version}"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file; do
+# Every tool is required: a check that skips itself where a tool is missing
+# would pass on the machines that most need it.
+for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog desktop-file-validate appstreamcli file lintian; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/install-deps.sh installs it)"; exit 1; }
 done
 
@@ -34,8 +37,18 @@ for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
   grep -q "$lib" <<<"$depends" || fail "dependency on $lib not computed"
 done
 
+# Tags at information level and below are advice; an error or a warning fails.
+# --tag-display-limit 0: every instance of a tag is listed, not the first few.
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 \
+  || { cat "$work/lintian.log"; fail "lintian"; }
+echo "lintian: no errors, no warnings"
+
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
+doc="$root/usr/share/doc/murvane-solitaire"
+[ "$(zcat "$doc/changelog.gz" | dpkg-parsechangelog -l - -S Version)" = "$version" ] \
+  || fail "packaging/changelog has no entry for $version at its top"
+grep -q "Kestrune LLC" "$doc/copyright" || fail "the copyright file does not name Kestrune LLC"
 
 # Every file the README lists for the package.
 promised="$(sed -n '/<!-- package-files -->/,/<!-- \/package-files -->/p' "$source/README.md" | grep -o '/usr/[^ `]*' || true)"
@@ -56,7 +69,15 @@ for size in 16 24 32 48 64 128 256; do
 done
 file "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" | grep -q SVG || fail "scalable icon"
 
-exe="$root/usr/bin/murvane-solitaire"
+exe="$root/usr/games/murvane-solitaire"
+# The menu entry must find the packaged program, by path or on PATH.
+for key in Exec TryExec; do
+  program="$(sed -n "s/^$key=\([^ ]*\).*/\1/p" "$desktop")"
+  case "$program" in
+    /*) [ -x "$root$program" ] ;;
+    *) [ -x "$root/usr/games/$program" ] || [ -x "$root/usr/bin/$program" ] ;;
+  esac || fail "the desktop entry's $key names $program, which the package lacks"
+done
 file "$exe" | grep -q ", stripped" || fail "the packaged executable is not stripped"
 [ "$("$exe" --version)" = "Murvane Solitaire $version" ] || fail "--version says: $("$exe" --version)"
 

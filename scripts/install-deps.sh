@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   weston xwayland qt6-wayland python3-dbus python3-gi
 )
 missing=()

@@ -294,7 +294,7 @@ TEST(CommandLine, AnswersHelpVersionOpenAndRefusesTheRest)
         {{"-platform"}, Outcome::exit, 2, false, "Usage: murvane-solitaire"},
     };
     for (const auto& c : cases) {
-        const CommandLine line = parseCommandLine(QStringList {QStringLiteral("/usr/bin/murvane-solitaire")} + c.args);
+        const CommandLine line = parseCommandLine(QStringList {QStringLiteral("/usr/games/murvane-solitaire")} + c.args);
         const QString label = c.args.join(QLatin1Char(' '));
         EXPECT_EQ(line.outcome, c.outcome) << qPrintable(label);
         EXPECT_EQ(line.exitCode, c.exitCode) << qPrintable(label);
@@ -310,7 +310,7 @@ TEST(CommandLine, RefusalsShareOneWordingAndEverythingIsTranslated)
         ~RestoreLanguage() { setApplicationLanguage(QStringLiteral("en")); }
     } restore;
     auto answer = [](const QStringList& args) {
-        return parseCommandLine(QStringList {QStringLiteral("/usr/bin/murvane-solitaire")} + args).output;
+        return parseCommandLine(QStringList {QStringLiteral("/usr/games/murvane-solitaire")} + args).output;
     };
     auto firstLine = [&](const QStringList& args) { return answer(args).section(QLatin1Char('\n'), 0, 0); };
     const struct {
