@@ -211,6 +211,44 @@ TEST(RestartDealTest, OlderAndDamagedRecordsRestoreWithoutRestart)
     EXPECT_FALSE(game->session().origin().number);
 }
 
+// A dealt layout with a card that is no card (a rank a narrowing would turn
+// into a Queen, a suit that does not exist) leaves the deal unknown; the same
+// card in the piles discards the record. Never does such a card reach play.
+TEST(RestartDealTest, ImpossibleCardsInARecordNeverReachPlay)
+{
+    Position p;
+    p.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                     "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    p.tableau = {"KC", "", "", "", "", "", ""};
+    p.hasStartedCurrentDeal = true;
+    const struct {
+        std::int64_t rank;
+        const char* suit;
+    } bad[] = {{0, "Spades"}, {14, "Spades"}, {256 + 12, "Spades"}, {-1, "Spades"}, {12, "Stars"}};
+    for (const auto& b : bad) {
+        SCOPED_TRACE(::testing::Message() << b.rank << ' ' << b.suit);
+        InMemorySettingsStore store;
+        storeRules(store, "Standard", true, 1);
+        SavedGame record = p.record(ScoringMode::standard, std::nullopt);
+        record.dealt = dealtFromOrderedDeck(4242);
+        record.dealt->stock[0] = SavedCard{QString::fromLatin1(b.suit), b.rank, false};
+        store.setData(keys::savedGame, encodeSavedGame(record));
+        SolitaireGame dealtBad(store, false);
+        EXPECT_EQ(dealtBad.play().tableau()[0].size(), 1); // the position still restores
+        EXPECT_FALSE(dealtBad.session().origin().isKnown());
+        DragState drag;
+        dealtBad.session().restartDeal(drag);
+        EXPECT_TRUE(invariantsHold(dealtBad));
+
+        record = p.record(ScoringMode::standard, std::nullopt);
+        record.tableau[0][0] = SavedCard{QString::fromLatin1(b.suit), b.rank, true};
+        store.setData(keys::savedGame, encodeSavedGame(record));
+        SolitaireGame pilesBad(store, false);
+        EXPECT_TRUE(pilesBad.play().foundations()[0].isEmpty()); // a new deal instead
+        EXPECT_TRUE(invariantsHold(pilesBad));
+    }
+}
+
 TEST(NumberedDealTest, SameNumberSameDealAndCodesPlayTheirLayout)
 {
     const struct {
