@@ -111,9 +111,10 @@ void HintLayer::dismiss()
 {
     timer_->stop();
     fade_.stop();
-    if (!shown_)
+    if (!shown_ && shownText_.isEmpty())
         return;
     shown_.reset();
+    shownText_.clear();
     opacity_ = 0;
     update();
 }
@@ -124,10 +125,22 @@ void HintLayer::show(const Hint& hint)
     if (!board_.takesInput(InputChannel::hint))
         return;
     shown_ = hint;
-    shownText_ = hintText(hint, board_.game().play().table());
+    showCaption(hintText(hint, board_.game().play().table()),
+                hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);
+}
+
+void HintLayer::showMessage(const QString& text)
+{
+    shown_.reset();
+    showCaption(text, kMessageMs);
+}
+
+void HintLayer::showCaption(const QString& text, int milliseconds)
+{
+    shownText_ = text;
     raise();
     Q_EMIT announced(shownText_);
-    timer_->start(hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);
+    timer_->start(milliseconds);
     fadeTo(1);
 }
 
@@ -168,7 +181,7 @@ void HintLayer::paintCaption(QPainter& painter, const PileScene& scene, qreal fo
 
 void HintLayer::paintEvent(QPaintEvent*)
 {
-    if (!shown_ || opacity_ <= 0)
+    if (shownText_.isEmpty() || opacity_ <= 0)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -177,7 +190,7 @@ void HintLayer::paintEvent(QPaintEvent*)
     const QColor accent = graphics::ChromePalette(scene.appearance).hint();
     const qreal s = scene.geometry.scale();
 
-    if (!shown_->showsOnBoard()) {
+    if (!shown_ || !shown_->showsOnBoard()) {
         paintCaption(painter, scene, 1.0);
         return;
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Shows a hint on the board: the card (or run) to move raised with a glow of
 // the hint's own colour and the destination outlined in it, or the stock for
-// a draw, with the hint's words in a caption; when no line was found, a short
-// message instead. Also shows, unasked, the notice that the game can no
+// a draw, with the hint's words in a caption; when no line was found, or
+// when the board has something to say (a deal code copied), a short message
+// instead. Also shows, unasked, the notice that the game can no
 // longer be won; one that comes while something covers the board waits until
 // the board is uncovered, and goes if the piles change first. Never takes
 // pointer input; any pointer press or key ends what it shows.
@@ -40,6 +41,9 @@ public:
     // The menu item and the H key: ignored while a screen, a dialog, a drag
     // or auto-complete is up.
     void requestHint();
+    // A short message in the caption, said to screen readers too; it goes
+    // like any other (kMessageMs, or the next pointer press or key).
+    void showMessage(const QString& text);
     // Ends what is shown, at once.
     void dismiss();
     // What covered the board (a dialog, a screen, a drag, a run) may have
@@ -48,7 +52,8 @@ public:
 
     HintFinder& finder() { return finder_; }
     const std::optional<Hint>& shownHint() const { return shown_; }
-    // The shown hint's words, as the caption shows them.
+    // The caption's words (the shown hint's, or a message); empty when
+    // nothing is shown.
     const QString& shownText() const { return shownText_; }
 
 Q_SIGNALS:
@@ -66,6 +71,7 @@ private:
     void lossFound();
     void showPendingLoss();
     void show(const Hint& hint);
+    void showCaption(const QString& text, int milliseconds);
     void fadeTo(qreal opacity);
     // The hint's words in a small bubble at the foot of the board.
     void paintCaption(QPainter& painter, const PileScene& scene, qreal fontScale) const;

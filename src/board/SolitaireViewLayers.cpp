@@ -137,6 +137,7 @@ void SolitaireView::copyDealCode()
     QGuiApplication::clipboard()->setText(dealShareLine(game_.session().origin(), game_.settings().drawMode().count(),
                                                         game_.settings().scoringMode() == ScoringMode::vegas,
                                                         game_.settings().passesAllowed()));
+    hint_->showMessage(localizedString(QStringLiteral("Deal code copied")));
 }
 
 void SolitaireView::requestPlayAgain()

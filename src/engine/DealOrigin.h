@@ -34,15 +34,26 @@ struct DealRequest {
     std::optional<solver::Deck> deck;
 };
 
-enum class DealInputError { none, empty, numberOutOfRange, notADeal, mistypedCode };
+enum class DealInputError {
+    none,
+    empty,
+    numberOutOfRange,
+    notADeal,
+    mistypedCode,
+    incompleteCode, // the start of a code, or a code with characters missing
+};
 
 struct DealInput {
     std::optional<DealRequest> request;
     DealInputError error = DealInputError::none;
 };
 
-// What the player typed in Play Deal: surrounding spaces are ignored; digits
-// are a number (1 to 2147483647), anything else must be a deal code.
+// What the player typed or pasted in Play Deal: surrounding spaces are
+// ignored; digits are a number (1 to 2147483647, any leading zeros) unless
+// there are as many as a code has symbols; else a deal code, bare or in a
+// line around it such as Copy Deal Code writes in any language. A line that
+// names a number after its code (before the bracketed rules) deals the
+// number, under the current rules; otherwise the code's exact layout.
 DealInput readDealInput(const QString& text);
 
 // The layout a deck deals, with new cards.

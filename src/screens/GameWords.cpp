@@ -56,6 +56,8 @@ QString dealInputMessage(DealInputError error)
         return localizedString(QStringLiteral("Deal numbers run from 1 to 2147483647."));
     case DealInputError::mistypedCode:
         return localizedString(QStringLiteral("This deal code has a typing mistake. Check it and try again."));
+    case DealInputError::incompleteCode:
+        return localizedString(QStringLiteral("This deal code is incomplete. Check that you copied all of it."));
     }
     return {};
 }

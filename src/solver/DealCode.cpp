@@ -128,6 +128,11 @@ DealCodeParse parseDealCode(std::string_view text)
     return result;
 }
 
+bool isDealCodeSymbol(char c)
+{
+    return symbolValue(c) >= 0;
+}
+
 std::optional<Deck> deckOfLayout(const DealLayout& layout)
 {
     constexpr int kStockCards = 24;

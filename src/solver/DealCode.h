@@ -35,6 +35,9 @@ struct DealCodeParse {
 
 DealCodeParse parseDealCode(std::string_view text);
 
+// Whether a character is one of the code's symbols, in either case.
+bool isDealCodeSymbol(char c);
+
 // The deck a layout was dealt from (the inverse of dealLayout); none unless
 // the layout has 1 to 7 cards per column with only the top face up, 24
 // face-down stock cards and 52 distinct cards.

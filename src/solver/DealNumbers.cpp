@@ -1,6 +1,14 @@
 #include "DealNumbers.h"
 
+#include <algorithm>
+
 namespace murvane::solver {
+
+namespace {
+// Digits of kLastDealNumber; more than this is out of range whatever they are
+// (and the value could no longer overflow before the check).
+constexpr std::size_t kLongestDealNumber = 10;
+} // namespace
 
 Deck numberedShuffle(std::uint32_t number, int attempt)
 {
@@ -19,7 +27,9 @@ NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std:
 
 std::optional<std::uint32_t> parseDealNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 12)
+    // Leading zeros do not count towards the length, so they may run on.
+    const std::size_t significant = std::min(text.find_first_not_of('0'), text.size());
+    if (text.empty() || text.size() - significant > kLongestDealNumber)
         return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {

@@ -54,7 +54,7 @@ NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std:
                               int attempts = kDealAttempts, const std::atomic<bool>* stop = nullptr);
 
 // Parses a deal number as a player types it: decimal digits only, within
-// kFirstDealNumber...kLastDealNumber. Leading zeros are allowed; signs,
+// kFirstDealNumber...kLastDealNumber. Any number of leading zeros is allowed; signs,
 // spaces and points are not.
 std::optional<std::uint32_t> parseDealNumber(std::string_view text);
 

@@ -454,11 +454,18 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     QTest::keyClick(view.get(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_FALSE(game->play().waste().isEmpty()) << "a screen is up";
     view->dismissScreen();
+    QTest::qWait(1); // the undo is said first
 
     menu->findChild<QAction*>("copyDealCodeItem")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QString("Murvane Solitaire deal %1, number 4242 (Draw 1, Standard, unlimited passes)")
                   .arg(dealCode(game->session().origin())));
+    // Copying is seen and heard.
+    EXPECT_EQ(view->hintLayer()->shownText(), "Deal code copied");
+    QTest::qWait(1);
+    EXPECT_EQ(view->board().announcer()->label()->accessibleName(), "Deal code copied");
+    QTest::keyClick(view.get(), Qt::Key_Left);
+    EXPECT_TRUE(view->hintLayer()->shownText().isEmpty()) << "a key ends it like a hint";
 
     // The win card shows the number under the score, and says it.
     Position won;

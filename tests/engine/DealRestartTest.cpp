@@ -8,6 +8,7 @@
 
 #include "solver/DealCode.h"
 #include "solver/DealNumbers.h"
+#include "text/Localization.h"
 
 #include <QCoreApplication>
 
@@ -53,6 +54,16 @@ void play(SolitaireGame& game, int steps)
         else
             game.play().moveToBestSpot(game.play().waste().last(), drag);
     }
+}
+
+// The line Copy Deal Code writes, in a language.
+QString shareLine(const char* language, const DealOrigin& origin, std::int64_t draw, bool isVegas,
+                  std::optional<std::int64_t> passes)
+{
+    setApplicationLanguage(QString::fromLatin1(language));
+    const QString line = dealShareLine(origin, draw, isVegas, passes);
+    setApplicationLanguage(QStringLiteral("en"));
+    return line;
 }
 
 } // namespace
@@ -321,6 +332,10 @@ TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
     const QString code = QString::fromStdString(solver::encodeDealCode(solver::orderedDeck()));
     QString typo = code;
     typo[3] = typo[3] == QLatin1Char('7') ? QLatin1Char('8') : QLatin1Char('7');
+    DealOrigin numbered = dealtFrom(solver::numberedShuffle(4242, 1));
+    numbered.number = 4242;
+    const DealOrigin unnumbered = dealtFrom(solver::numberedShuffle(4242, 1));
+    const QString shuffled = dealCode(unnumbered);
     const struct {
         QString text;
         DealInputError error;
@@ -338,6 +353,22 @@ TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
         {typo, DealInputError::mistypedCode, {}},
         {code, DealInputError::none, {}},
         {" " + code.toLower() + " ", DealInputError::none, {}},
+        {"000000000000042", DealInputError::none, 42u},
+        {QString(code).remove('-'), DealInputError::none, {}}, // all digits, yet a code
+        // As Copy Deal Code writes it: the number it names, else the code
+        // (not the digits of the bracketed rules).
+        {shareLine("en", numbered, 1, false, std::nullopt), DealInputError::none, 4242u},
+        {shareLine("pl", numbered, 3, true, 3), DealInputError::none, 4242u},
+        {shareLine("fr", numbered, 3, false, 1), DealInputError::none, 4242u},
+        {shareLine("en", unnumbered, 1, false, std::nullopt), DealInputError::none, {}},
+        {shareLine("de", unnumbered, 3, true, 3), DealInputError::none, {}},
+        {shareLine("es", unnumbered, 1, true, 1).replace(shuffled, typo), DealInputError::mistypedCode, {}},
+        {shuffled.left(20), DealInputError::incompleteCode, {}},
+        {shuffled.chopped(1), DealInputError::incompleteCode, {}},
+        {QString(shuffled).remove('-').chopped(1), DealInputError::incompleteCode, {}},
+        {shuffled.left(6) + "  " + shuffled.mid(7, 6), DealInputError::incompleteCode, {}},
+        {shareLine("en", unnumbered, 1, false, std::nullopt).replace(shuffled, shuffled.left(27)),
+         DealInputError::incompleteCode, {}},
     };
     for (const auto& c : cases) {
         const DealInput input = readDealInput(c.text);
@@ -346,7 +377,43 @@ TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
         EXPECT_EQ(dealInputMessage(c.error).isEmpty(), c.error == DealInputError::none);
         if (input.request) {
             EXPECT_EQ(input.request->number, c.number) << c.text.toStdString();
+            EXPECT_EQ(input.request->deck.has_value(), !c.number) << c.text.toStdString();
         }
+    }
+}
+
+TEST(NumberedDealTest, TheCopiedLinePlaysTheSameDeal)
+{
+    const struct {
+        std::optional<std::uint32_t> number; // none: a deal played from its code
+        const char* language;
+        const char* scoring;
+        bool unlimited;
+        std::int64_t draw;
+    } cases[] = {
+        {1, "en", "Standard", true, 1},          {42, "de", "Vegas", false, 3},
+        {4242, "fr", "Vegas", false, 1},         {2147483647, "es", "Standard", true, 3},
+        {std::nullopt, "pl", "Vegas", false, 3}, {std::nullopt, "en", "Standard", true, 1},
+    };
+    for (const auto& c : cases) {
+        InMemorySettingsStore store;
+        storeRules(store, c.scoring, c.unlimited, c.draw);
+        SolitaireGame copied(store, false);
+        copied.session().playDeal(c.number ? DealRequest{c.number, std::nullopt}
+                                           : DealRequest{std::nullopt, solver::numberedShuffle(77, 2)});
+        const QString line = shareLine(c.language, copied.session().origin(), copied.settings().drawMode().count(),
+                                       copied.settings().scoringMode() == ScoringMode::vegas,
+                                       copied.settings().passesAllowed());
+        SCOPED_TRACE(line.toStdString());
+        const DealInput input = readDealInput(line);
+        ASSERT_TRUE(input.request);
+        EXPECT_EQ(input.request->number, c.number);
+        InMemorySettingsStore otherStore;
+        storeRules(otherStore, c.scoring, c.unlimited, c.draw);
+        SolitaireGame pasted(otherStore, false);
+        pasted.session().playDeal(*input.request);
+        EXPECT_EQ(describe(pasted.play().tableau(), pasted.play().stock()),
+                  describe(copied.play().tableau(), copied.play().stock()));
     }
 }
 

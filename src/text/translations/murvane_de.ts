@@ -796,6 +796,14 @@
         <translation>Dieser Spielcode enthält einen Tippfehler. Prüfen Sie ihn und versuchen Sie es erneut.</translation>
     </message>
     <message>
+        <source>This deal code is incomplete. Check that you copied all of it.</source>
+        <translation>Dieser Spielcode ist unvollständig. Prüfen Sie, ob Sie ihn ganz kopiert haben.</translation>
+    </message>
+    <message>
+        <source>Deal code copied</source>
+        <translation>Spielcode kopiert</translation>
+    </message>
+    <message>
         <source>unlimited passes</source>
         <translation>unbegrenzte Runden</translation>
     </message>

@@ -796,6 +796,14 @@
         <translation>Este código de reparto tiene un error de escritura. Revísalo e inténtalo de nuevo.</translation>
     </message>
     <message>
+        <source>This deal code is incomplete. Check that you copied all of it.</source>
+        <translation>Este código de reparto está incompleto. Comprueba que lo has copiado entero.</translation>
+    </message>
+    <message>
+        <source>Deal code copied</source>
+        <translation>Código del reparto copiado</translation>
+    </message>
+    <message>
         <source>unlimited passes</source>
         <translation>pasadas ilimitadas</translation>
     </message>

@@ -796,6 +796,14 @@
         <translation>Ce code de donne contient une faute de frappe. Vérifiez-le et réessayez.</translation>
     </message>
     <message>
+        <source>This deal code is incomplete. Check that you copied all of it.</source>
+        <translation>Ce code de donne est incomplet. Vérifiez que vous l'avez copié en entier.</translation>
+    </message>
+    <message>
+        <source>Deal code copied</source>
+        <translation>Code de la donne copié</translation>
+    </message>
+    <message>
         <source>unlimited passes</source>
         <translation>passages illimités</translation>
     </message>

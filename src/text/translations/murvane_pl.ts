@@ -808,6 +808,14 @@
         <translation>W tym kodzie rozdania jest literówka. Sprawdź go i spróbuj ponownie.</translation>
     </message>
     <message>
+        <source>This deal code is incomplete. Check that you copied all of it.</source>
+        <translation>Ten kod rozdania jest niepełny. Sprawdź, czy skopiowano go w całości.</translation>
+    </message>
+    <message>
+        <source>Deal code copied</source>
+        <translation>Skopiowano kod rozdania</translation>
+    </message>
+    <message>
         <source>unlimited passes</source>
         <translation>bez limitu przejść</translation>
     </message>
