@@ -62,14 +62,24 @@ private:
     QLabel* value_ = nullptr;
 };
 
-// A figure and the word beside it never part at a line break ("4
-// abandonnées", "wygrane 17"): the spaces next to digits do not break.
+// A figure and its word never part at a line break: the space after a
+// number ("4 abandonnées") does not break, nor the one before a number that
+// ends its phrase ("wygrane 17,").
 QString withFiguresKeptWithWords(QString text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] == QLatin1Char(' ') &&
-            ((i > 0 && text[i - 1].isDigit()) || (i + 1 < text.size() && text[i + 1].isDigit())))
-            text[i] = QChar(0x00A0);
+    const auto isSpace = [&text](qsizetype i) { return i >= 0 && i < text.size() && text[i] == QLatin1Char(' '); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isDigit())
+            continue;
+        qsizetype end = i;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        if (isSpace(end))
+            text[end] = QChar(0x00A0);
+        else if (isSpace(i - 1))
+            text[i - 1] = QChar(0x00A0);
+        i = end;
+    }
     return text;
 }
 
