@@ -9,6 +9,8 @@
 #include "board/SolitaireView.h"
 #include "board/BoardHeader.h"
 #include "board/BoardSurface.h"
+#include "board/GameSolvedOverlay.h"
+#include "board/HeaderControls.h"
 #include "board/HintLayer.h"
 #include "engine/SolitaireGame.h"
 #include "persistence/SavedGame.h"
@@ -30,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -410,6 +413,21 @@ int main(int argc, char** argv)
             Shot s(solved());
             s.view->board().moveToBestSpot(s.game->play().tableau()[0].last());
             s.save(dir + "/board-solved" + suffix + ".png");
+            // The keyboard's ring on each header button, then on Play Again.
+            QApplication::setActiveWindow(s.view.get());
+            board::BoardHeader* h = s.view->header();
+            for (const auto& [button, what] :
+                 {std::pair<QWidget*, const char*>{h->newDealButton(), "new-deal"}, {h->undoButton(), "undo"},
+                  {h->menuButton(), "menu"}, {s.view->solvedOverlay()->playAgainButton(), "play-again"}}) {
+                button->setFocus(Qt::TabFocusReason);
+                s.save(dir + "/focus-" + what + suffix + ".png");
+            }
+        }
+        {
+            // A deal just played by number: its number and Restart Deal are disabled.
+            Shot s(std::nullopt);
+            s.game->session().playDeal(DealRequest{4242, std::nullopt});
+            savePopup(s.view->header()->menu(), dir + "/board-menu-fresh-numbered" + suffix + ".png");
         }
         // A move hint, a draw hint and the lost-game notice nobody asked for.
         for (const auto& [record, what] : {std::pair{solved(), "hint-move"}, std::pair{drawFirst(), "hint-draw"},

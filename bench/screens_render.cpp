@@ -1,16 +1,18 @@
 // Renders the four screens and their dialogs to PNG files, in light and dark,
 // for the standard and large board and at the largest text size, for looking
 // at them without a desktop:
-//   screens_render /tmp/screens
+//   screens_render [--languages de,fr] /tmp/screens
 #include "ToolArguments.h"
 
 #include "engine/SolitaireGame.h"
+#include "persistence/SettingsKeys.h"
 #include "persistence/SettingsStore.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ChoiceMenu.h"
 #include "screens/ConfirmationDialog.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenStyle.h"
+#include "text/Localization.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,11 +61,31 @@ int main(int argc, char** argv)
     const QString description = QStringLiteral(
         "Renders the four screens and their dialogs to PNG files, light and dark, at both game sizes and the "
         "largest text.");
-    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir); status >= 0)
+    QStringList languages;
+    if (const int status = bench::parseShotToolArguments(argc, argv, description, dir, &languages); status >= 0)
         return status;
     QApplication app(argc, argv);
+    // With --languages, one folder per language, to check translated texts
+    // at every size.
+    const QString top = dir;
+    for (const QString& language : languages.isEmpty() ? QStringList{QString()} : languages) {
+    if (!language.isEmpty()) {
+        setApplicationLanguage(language);
+        dir = top + QLatin1Char('/') + language;
+        QDir().mkpath(dir);
+    }
 
     InMemorySettingsStore store;
+    // Long figures, one rule set never played, and a full strip of last deals.
+    store.setInteger(keys::draw1StandardPlayed, 9120);
+    store.setInteger(keys::draw1StandardWon, 5010);
+    store.setInteger(keys::draw3StandardPlayed, 2100);
+    store.setInteger(keys::draw3StandardWon, 820);
+    store.setInteger(keys::draw3VegasPlayed, 700);
+    store.setInteger(keys::draw3VegasWon, 220);
+    store.setInteger(keys::dealsCount, 11920);
+    store.setInteger(keys::solvedCount, 6050);
+    store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
     SolitaireGame game(store, false);
     game.settings().setScoringMode(ScoringMode::vegas);
     // A deal in progress, so that a rule change asks first.
@@ -110,6 +132,7 @@ int main(int argc, char** argv)
                 }
             }
         }
+    }
     }
     return 0;
 }

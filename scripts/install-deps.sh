@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-l10n-tools libxcb1-dev
+  qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n libxcb1-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core

@@ -6,6 +6,7 @@
 #include "TerminationSignals.h"
 #include "graphics/AppIcon.h"
 #include "platform/PopupAccessibility.h"
+#include "text/Localization.h"
 
 #include <QApplication>
 
@@ -34,6 +35,8 @@ int main(int argc, char** argv)
     // Pairs our windows with the installed desktop entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(MURVANE_APP_ID));
     QApplication::setWindowIcon(murvane::graphics::appIconSet());
+    // Shortcut key names and standard dialogs in the game's language.
+    murvane::installQtTranslations();
 
     murvane::app::MurvaneSolitaireApp::Options options;
     options.openPanelAtStart = openPanel;

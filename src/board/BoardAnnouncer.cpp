@@ -78,6 +78,10 @@ QString BoardAnnouncer::describe(const SolitaireGame& game, const MoveRecord& ch
 // happened.
 void BoardAnnouncer::noteChange(const MoveRecord& change)
 {
+    // The last news ("Game Solved…") says nothing about a new deal: it goes
+    // at once, and the status stays empty until something happens there.
+    if (change.kind == MoveRecord::Kind::deal)
+        clearStatus();
     pending_ = describe(board_.game(), change);
     schedule();
 }
@@ -130,6 +134,19 @@ void BoardAnnouncer::announceText(const QString& text)
     text_ = text;
     pile_ = board_.focusedSlot();
     label_->setAccessibleName(text);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(label_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void BoardAnnouncer::clearStatus()
+{
+    if (text_.isEmpty() && label_->accessibleName().isEmpty())
+        return;
+    text_.clear();
+    pile_.reset();
+    label_->setAccessibleName(QString());
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(label_, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);

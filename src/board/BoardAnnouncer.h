@@ -54,6 +54,8 @@ public:
 
 private:
     void noteChange(const MoveRecord& change);
+    // Empties the status and the focused pile's description.
+    void clearStatus();
     void schedule();
     void announce();
 

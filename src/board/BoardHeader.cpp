@@ -44,19 +44,19 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     pass_ = new QLabel(this);
     pass_->setObjectName(QStringLiteral("passCounter"));
 
-    newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), this);
+    newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), board, this);
     newDeal_->setObjectName(QStringLiteral("newDealButton"));
     newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("New Deal (⌘N)")), QStringLiteral("⌘N"),
                                              QKeySequence(Qt::CTRL | Qt::Key_N)));
     newDeal_->setAccessibleName(localizedString(QStringLiteral("Start a new game deal")));
 
-    undo_ = new RoundSymbolButton(QStringLiteral("arrow.uturn.backward"), this);
+    undo_ = new RoundSymbolButton(QStringLiteral("arrow.uturn.backward"), board, this);
     undo_->setObjectName(QStringLiteral("undoButton"));
     undo_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("Undo Move (⌘Z)")), QStringLiteral("⌘Z"),
                                           QKeySequence(Qt::CTRL | Qt::Key_Z)));
     undo_->setAccessibleName(localizedString(QStringLiteral("Undo last card move")));
 
-    more_ = new RoundSymbolButton(QStringLiteral("chevron.down"), this);
+    more_ = new RoundSymbolButton(QStringLiteral("chevron.down"), board, this);
     more_->setObjectName(QStringLiteral("moreMenuButton"));
     more_->setToolTip(localizedString(QStringLiteral("Preferences, Statistics, How to Play, About & Quit")));
     more_->setAccessibleName(

@@ -92,9 +92,20 @@ protected:
 };
 
 // Return deals again and arrows go to the piles, as on every board button.
+// Its accent fill sits inside a margin where the focus ring is drawn: a ring
+// in the accent colour on the fill itself would not show.
 class PlayAgainButton : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    PlayAgainButton(const QString& text, BoardContext& board, QWidget* parent)
+        : QPushButton(text, parent), board_(board)
+    {
+    }
+    void setLook(qreal ringRadius, const graphics::Appearance& appearance)
+    {
+        ringRadius_ = ringRadius;
+        appearance_ = appearance;
+        update();
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
@@ -102,6 +113,24 @@ protected:
         if (!takeBoardButtonKey(*this, event))
             QPushButton::keyPressEvent(event);
     }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        noteButtonFocusIn(board_, *event);
+        QPushButton::focusInEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPushButton::paintEvent(event);
+        if (showsFocusRing(*this, board_)) {
+            QPainter painter(this);
+            paintButtonFocusRing(painter, QRectF(rect()), ringRadius_, appearance_);
+        }
+    }
+
+private:
+    BoardContext& board_;
+    qreal ringRadius_ = 0;
+    graphics::Appearance appearance_;
 };
 
 QFont sized(QFont f, qreal px, QFont::Weight weight)
@@ -112,7 +141,7 @@ QFont sized(QFont f, qreal px, QFont::Weight weight)
 }
 } // namespace
 
-GameSolvedOverlay::GameSolvedOverlay(const BoardContext& board, QWidget* parent)
+GameSolvedOverlay::GameSolvedOverlay(BoardContext& board, QWidget* parent)
     : QWidget(parent)
     , board_(board)
 {
@@ -127,7 +156,7 @@ GameSolvedOverlay::GameSolvedOverlay(const BoardContext& board, QWidget* parent)
     deal_ = new QLabel(this);
     deal_->setObjectName(QStringLiteral("solvedDealNumberLabel"));
     deal_->setAlignment(Qt::AlignCenter);
-    playAgain_ = new PlayAgainButton(localizedString(QStringLiteral("Play Again")), this);
+    playAgain_ = new PlayAgainButton(localizedString(QStringLiteral("Play Again")), board, this);
     playAgain_->setObjectName(QStringLiteral("playAgainButton"));
     playAgain_->setCursor(Qt::PointingHandCursor);
     for (QLabel* l : {emoji_, title_, score_})
@@ -176,17 +205,22 @@ void GameSolvedOverlay::applyScale(qreal scale, const graphics::Appearance& appe
     score_->setFont(sized(font(), 12 * scale, QFont::Medium));
     deal_->setFont(sized(font(), 11 * scale, QFont::Normal));
     playAgain_->setFont(sized(font(), 12 * scale, QFont::DemiBold));
-    playAgain_->setMinimumWidth(qRound(110 * scale));
     const graphics::ChromePalette colours(appearance);
     const QColor accent = colours.accent();
+    // The margin keeps a gap between the fill and the focus ring around it.
+    const int ringRoom = qRound(kFocusRingWidth + 2 * scale);
+    const int radius = qRound(11 * scale);
+    playAgain_->setMinimumWidth(qRound(110 * scale) + 2 * ringRoom);
     playAgain_->setStyleSheet(QStringLiteral("QPushButton { background: %1; color: %6; border: none;"
-                                             " border-radius: %2px; padding: %3px %4px; }"
+                                             " border-radius: %2px; padding: %3px %4px; margin: %7px; }"
                                              "QPushButton:pressed { background: %5; }")
                                   .arg(accent.name())
-                                  .arg(qRound(11 * scale))
+                                  .arg(radius)
                                   .arg(qRound(4 * scale))
                                   .arg(qRound(12 * scale))
-                                  .arg(accent.darker(120).name(), colours.accentText().name()));
+                                  .arg(accent.darker(120).name(), colours.accentText().name())
+                                  .arg(ringRoom));
+    static_cast<PlayAgainButton*>(playAgain_)->setLook(radius + ringRoom, appearance);
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colours.primary());
     title_->setPalette(pal);

@@ -18,7 +18,7 @@ class BoardContext;
 class GameSolvedOverlay : public QWidget {
     Q_OBJECT
 public:
-    GameSolvedOverlay(const BoardContext& board, QWidget* parent);
+    GameSolvedOverlay(BoardContext& board, QWidget* parent);
 
     void applyScale(qreal scale, const graphics::Appearance& appearance);
     void refresh();

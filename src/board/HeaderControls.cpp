@@ -1,8 +1,11 @@
 #include "board/HeaderControls.h"
 
+#include "board/BoardContext.h"
 #include "graphics/ChromeStyle.h"
+#include "graphics/PaintUtil.h"
 #include "graphics/Symbols.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QtMath>
@@ -17,10 +20,35 @@ constexpr int kBounceMs = 350;
 constexpr int kCountMs = 500;
 } // namespace
 
+bool showsFocusRing(const QWidget& button, const BoardContext& board)
+{
+    return button.hasFocus() && board.showKeyboardFocus();
+}
+
+void noteButtonFocusIn(BoardContext& board, const QFocusEvent& event)
+{
+    if (event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason)
+        board.setShowKeyboardFocus(true);
+}
+
+void paintButtonFocusRing(QPainter& painter, const QRectF& outline, qreal radius,
+                          const graphics::Appearance& appearance)
+{
+    const qreal half = kFocusRingWidth / 2;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(graphics::ChromePalette(appearance).focusRing(), kFocusRingWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(graphics::detail::continuousRoundedRect(outline.adjusted(half, half, -half, -half),
+                                                             std::max<qreal>(0, radius - half)));
+    painter.restore();
+}
+
 // --- RoundSymbolButton -------------------------------------------------------
 
-RoundSymbolButton::RoundSymbolButton(const QString& symbol, QWidget* parent)
+RoundSymbolButton::RoundSymbolButton(const QString& symbol, BoardContext& board, QWidget* parent)
     : QAbstractButton(parent)
+    , board_(board)
     , symbol_(symbol)
 {
     setCursor(Qt::ArrowCursor);
@@ -82,6 +110,19 @@ void RoundSymbolButton::keyPressEvent(QKeyEvent* event)
         QAbstractButton::keyPressEvent(event);
 }
 
+void RoundSymbolButton::focusInEvent(QFocusEvent* event)
+{
+    noteButtonFocusIn(board_, *event);
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void RoundSymbolButton::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QAbstractButton::focusOutEvent(event);
+}
+
 QSize RoundSymbolButton::sizeHint() const
 {
     const int d = qRound(Chrome::headerButtonSize * scale_);
@@ -112,6 +153,8 @@ void RoundSymbolButton::paintEvent(QPaintEvent*)
     if (!isEnabled())
         tint.setAlphaF(tint.alphaF() * 0.3);
     graphics::paintSymbol(painter, symbol_, box, tint);
+    if (showsFocusRing(*this, board_))
+        paintButtonFocusRing(painter, r, r.height() / 2, appearance_);
 }
 
 // --- ScoreLabel ---------------------------------------------------------------

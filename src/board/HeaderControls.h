@@ -12,7 +12,23 @@
 #include <cstdint>
 #include <functional>
 
+class QFocusEvent;
+class QPainter;
+
 namespace murvane::board {
+
+class BoardContext;
+
+// Keyboard focus on a board button shows as it does on the piles: a ring in
+// the palette's focus colour while the button holds the focus and the board
+// shows keyboard focus. Tab onto a button is keyboard use, as onto a pile, so
+// it turns the board's ring on; the pointer turns it off.
+bool showsFocusRing(const QWidget& button, const BoardContext& board);
+void noteButtonFocusIn(BoardContext& board, const QFocusEvent& event);
+// The ring, kFocusRingWidth wide, just inside `outline` (a capsule of
+// corner `radius`).
+void paintButtonFocusRing(QPainter& painter, const QRectF& outline, qreal radius,
+                          const graphics::Appearance& appearance);
 
 // How every button on the board takes keys: Return and Enter press it as
 // Space does (a button outside a dialog ignores them), and arrows are left to
@@ -23,7 +39,7 @@ bool takeBoardButtonKey(QAbstractButton& button, QKeyEvent* event);
 class RoundSymbolButton : public QAbstractButton {
     Q_OBJECT
 public:
-    RoundSymbolButton(const QString& symbol, QWidget* parent);
+    RoundSymbolButton(const QString& symbol, BoardContext& board, QWidget* parent);
 
     void setScale(qreal scale);
     void setAppearance(const graphics::Appearance& appearance);
@@ -37,8 +53,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Keys as takeBoardButtonKey says.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    BoardContext& board_;
     QString symbol_;
     qreal scale_ = 1;
     graphics::Appearance appearance_;

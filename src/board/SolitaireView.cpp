@@ -97,6 +97,9 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(state_, &board::BoardState::showKeyboardFocusChanged, this, [this] {
         if (const auto slot = state_->focusedSlot())
             pileView(*slot)->update();
+        // A header button or "Play Again" draws the same ring.
+        if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused))
+            focused->update();
     });
 
     // The parts ask for what only the board does.

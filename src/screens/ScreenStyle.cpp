@@ -81,10 +81,14 @@ QString menuStyleSheet(qreal scale, const graphics::Appearance& appearance, qrea
                           " font-size: %5px; }"
                           "QMenu::item { color: %6; padding: %7px %8px %7px %9px; border-radius: %10px; }"
                           "QMenu::item:selected { background: %11; color: %12; }"
+                          // After the rules above, which would otherwise draw
+                          // a disabled item (and one under the pointer) as active.
+                          "QMenu::item:disabled, QMenu::item:disabled:selected { background: transparent;"
+                          " color: %13; }"
                           "QMenu::separator { height: 1px; background: %2; margin: %4px %7px; }")
         .arg(palette.raisedFill().name(), rgba(palette.edge()), px(kPopupCornerRadius), px(4), px(13),
              rgba(palette.primary()), px(4), px(12), px(itemLeading))
-        .arg(px(5), palette.accent().name(), palette.accentText().name());
+        .arg(px(5), palette.accent().name(), palette.accentText().name(), rgba(palette.secondary()));
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <array>
 #include <limits>
 
 namespace murvane::screens {
@@ -61,25 +62,63 @@ private:
     QLabel* value_ = nullptr;
 };
 
-// The last deals as a row of small marks, newest on the right: filled in the
-// accent colour for a win, in the warning colour for a loss, hollow for a
-// deal given up while moves were left; empty places stay faint.
+// A figure and its word never part at a line break: the space after a
+// number ("4 abandonnées") does not break, nor the one before a number that
+// ends its phrase ("wygrane 17,").
+QString withFiguresKeptWithWords(QString text)
+{
+    const auto isSpace = [&text](qsizetype i) { return i >= 0 && i < text.size() && text[i] == QLatin1Char(' '); };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isDigit())
+            continue;
+        qsizetype end = i;
+        while (end < text.size() && text[end].isDigit())
+            ++end;
+        if (isSpace(end))
+            text[end] = QChar(0x00A0);
+        else if (isSpace(i - 1))
+            text[i - 1] = QChar(0x00A0);
+        i = end;
+    }
+    return text;
+}
+
+// Sets the painter for one deal's mark.
+void paintMark(QPainter& painter, const graphics::ChromePalette& palette, DealOutcome outcome, qreal t)
+{
+    switch (outcome) {
+    case DealOutcome::won:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.accent());
+        break;
+    case DealOutcome::lost:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette.destructive());
+        break;
+    case DealOutcome::abandoned:
+        painter.setPen(QPen(palette.secondary(), std::max<qreal>(1, 1.5 * t)));
+        painter.setBrush(Qt::NoBrush);
+        break;
+    }
+}
+
+// The last deals as two rows of marks, oldest first, newest at the end of
+// the second row: filled in the accent colour for a win, in the warning
+// colour for a loss, hollow for a deal given up while moves were left; empty
+// places stay faint.
 class RecentDealsStrip : public QWidget {
 public:
     RecentDealsStrip(qreal t, QWidget* parent) : QWidget(parent), t_(t)
     {
-        setMinimumHeight(qRound(kMark * t_) + 2);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFixedHeight(qRound((kRows * kMark + (kRows - 1) * kGap) * t_) + 2);
     }
     void display(const QList<DealOutcome>& outcomes)
     {
         outcomes_ = outcomes;
         update();
     }
-    QSize sizeHint() const override
-    {
-        return {qRound(GameStatistics::kRecentLimit * (kMark + kGap) * t_), qRound(kMark * t_) + 2};
-    }
+    QSize sizeHint() const override { return {qRound(kPerRow * (kMark + kGap) * t_), height()}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -88,60 +127,174 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         const graphics::ChromePalette palette = currentPalette();
         const int slots = GameStatistics::kRecentLimit;
-        const qreal step = std::min(qreal(width()) / slots, (kMark + kGap) * t_);
+        const qreal step = std::min(qreal(width()) / kPerRow, (kMark + kGap) * t_);
         const qreal mark = std::max<qreal>(2, step - kGap * t_);
-        const qreal left = width() - step * slots;
-        const qreal top = (height() - mark) / 2;
         const qsizetype empty = slots - outcomes_.size();
         for (int i = 0; i < slots; ++i) {
-            const QRectF r(left + i * step + 0.5, top + 0.5, mark - 1, mark - 1);
+            const QRectF r((i % kPerRow) * step + 0.5, (i / kPerRow) * step + 0.5, mark - 1, mark - 1);
             const qreal radius = mark / 4;
             if (i < empty) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(palette.divider());
             } else {
-                switch (outcomes_[i - empty]) {
-                case DealOutcome::won:
-                    painter.setPen(Qt::NoPen);
-                    painter.setBrush(palette.accent());
-                    break;
-                case DealOutcome::lost:
-                    painter.setPen(Qt::NoPen);
-                    painter.setBrush(palette.destructive());
-                    break;
-                case DealOutcome::abandoned:
-                    painter.setPen(QPen(palette.secondary(), std::max<qreal>(1, 1.5 * t_)));
-                    painter.setBrush(Qt::NoBrush);
-                    break;
-                }
+                paintMark(painter, palette, outcomes_[i - empty], t_);
             }
             painter.drawRoundedRect(r, radius, radius);
         }
     }
 
 private:
-    static constexpr qreal kMark = 10; // times t
-    static constexpr qreal kGap = 3;   // times t
+    static constexpr int kRows = 2;
+    static constexpr int kPerRow = GameStatistics::kRecentLimit / kRows;
+    static constexpr qreal kMark = 14; // times t
+    static constexpr qreal kGap = 5;   // times t
     qreal t_;
     QList<DealOutcome> outcomes_;
 };
 
+// What the strip's marks mean, with the marks' own colours: "■ Won ■ Lost
+// □ Abandoned". Each mark stays with its word when the line wraps.
+QString markKeyText()
+{
+    const graphics::ChromePalette palette = currentPalette();
+    const auto item = [](const QColor& colour, const QString& glyph, const char* word) {
+        return QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
+            .arg(colour.name(), glyph, localizedString(QString::fromUtf8(word)).toHtmlEscaped());
+    };
+    return item(palette.accent(), QStringLiteral("■"), MURVANE_TEXT("Won")) + QStringLiteral(" &nbsp; ") +
+           item(palette.destructive(), QStringLiteral("■"), MURVANE_TEXT("Lost")) + QStringLiteral(" &nbsp; ") +
+           item(palette.secondary(), QStringLiteral("□"), MURVANE_TEXT("Abandoned"));
+}
+
+// "By rule set" as a small table: a header line (Rule set, Played, Won,
+// Rate), then Draw 1 and Draw 3 under each scoring mode's name. The figures
+// share column widths, so each column lines up; a row is one element for a
+// screen reader.
+class RuleSetTable : public QWidget {
+public:
+    RuleSetTable(qreal t, QWidget* parent) : QWidget(parent)
+    {
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, kRowPadding, 0, kRowPadding);
+        column->setSpacing(kRowPadding / 2);
+        const QFont headerFont = scaledFont(ModalScreenView::kBodyFontSize * t * 0.85, QFont::Medium);
+        header_ = addLine(column, headerFont, true);
+        const QStringList headings = {localizedString(QStringLiteral("Rule set")),
+                                      localizedString(QStringLiteral("Played")),
+                                      localizedString(QStringLiteral("Won")), localizedString(QStringLiteral("Rate"))};
+        for (int i = 0; i < kColumns; ++i)
+            header_.cells[i]->setText(headings[i]);
+        setAccessibilityMark(header_.widget, AccessibilityMark::combined);
+        header_.widget->setAccessibleName(headings.join(QStringLiteral(", ")));
+        const QFont bodyFont = scaledFont(ModalScreenView::kBodyFontSize * t);
+        const QFont groupFont = scaledFont(ModalScreenView::kBodyFontSize * t, QFont::DemiBold);
+        for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
+            auto* group = new QLabel(localizedString(rawValue(scoring)), this);
+            group->setTextFormat(Qt::PlainText);
+            group->setFont(groupFont);
+            setPrimaryColour(group);
+            column->addWidget(group);
+            for (int i = 0; i < 2; ++i)
+                rows_.append(addLine(column, bodyFont, false));
+        }
+        indent_ = qRound(kIndent * t);
+    }
+
+    void display(const QList<RuleSetRow>& rows)
+    {
+        for (int i = 0; i < rows.size() && i < rows_.size(); ++i) {
+            Line& line = rows_[i];
+            line.widget->setObjectName(rows[i].identifier);
+            line.widget->setAccessibleName(rows[i].spoken);
+            line.cells[0]->setText(rows[i].draw);
+            line.cells[1]->setText(rows[i].played);
+            line.cells[2]->setText(rows[i].won);
+            line.cells[3]->setText(rows[i].rate);
+            line.cells[0]->setContentsMargins(indent_, 0, 0, 0);
+        }
+        // Each figure column as wide as its widest entry or heading.
+        for (int c = 1; c < kColumns; ++c) {
+            int widest = 0;
+            for (const Line* line : lines())
+                widest = std::max(widest, line->cells[c]->sizeHint().width());
+            for (const Line* line : lines())
+                line->cells[c]->setFixedWidth(widest);
+        }
+    }
+
+private:
+    static constexpr int kColumns = 4;
+    static constexpr qreal kIndent = 10; // the rows under their scoring mode, times t
+
+    struct Line {
+        QWidget* widget = nullptr;
+        std::array<QLabel*, kColumns> cells{};
+    };
+
+    Line addLine(QVBoxLayout* column, const QFont& font, bool heading)
+    {
+        Line line;
+        line.widget = new QWidget(this);
+        auto* row = new QHBoxLayout(line.widget);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(kCellSpacing);
+        for (int c = 0; c < kColumns; ++c) {
+            auto* cell = new QLabel(line.widget);
+            cell->setTextFormat(Qt::PlainText);
+            cell->setFont(font);
+            cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            // The rule set may wrap between its words; a figure or a heading never does.
+            cell->setWordWrap(c == 0);
+            if (heading)
+                setSecondaryColour(cell);
+            else
+                setPrimaryColour(cell);
+            row->addWidget(cell, c == 0 ? 1 : 0);
+            line.cells[size_t(c)] = cell;
+        }
+        if (!heading)
+            setAccessibilityMark(line.widget, AccessibilityMark::combined);
+        column->addWidget(line.widget);
+        return line;
+    }
+
+    QList<const Line*> lines() const
+    {
+        QList<const Line*> all{&header_};
+        for (const Line& line : rows_)
+            all.append(&line);
+        return all;
+    }
+
+    static constexpr int kCellSpacing = 12; // fixed
+    Line header_;
+    QList<Line> rows_;
+    int indent_ = 0;
+};
+
 } // namespace
 
-QList<StatisticRow> ruleSetRows(const SolitaireGame& game)
+QList<RuleSetRow> ruleSetRows(const SolitaireGame& game)
 {
-    QList<StatisticRow> rows;
+    QList<RuleSetRow> rows;
     const GameStatistics& stats = game.statistics();
     for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
         for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
             const int index = GameStatistics::ruleSetIndex(draw, scoring);
             const RuleSetTally t = stats.tally(index);
-            const QString label = localizedString(QStringLiteral("%1$@, %2$@"),
-                {localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3")),
-                 localizedString(rawValue(scoring))});
-            const QString value = localizedString(QStringLiteral("%1$lld played · %2$lld won · %3$@"),
-                                                  {t.played, t.won, winRateText(t.played, t.won)});
-            rows.append(StatisticRow{label, value, QStringLiteral("stat-ruleSet%1").arg(index)});
+            RuleSetRow row;
+            row.scoring = scoring;
+            row.draw = localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1") : QStringLiteral("Draw 3"));
+            row.played = QString::number(t.played);
+            row.won = QString::number(t.won);
+            row.rate = ruleSetRateText(t.played, t.won);
+            const QString label =
+                localizedString(QStringLiteral("%1$@, %2$@"), {row.draw, localizedString(rawValue(scoring))});
+            const QString value =
+                localizedString(QStringLiteral("%1$lld played · %2$lld won · %3$@"), {t.played, t.won, row.rate});
+            row.spoken = localizedString(QStringLiteral("%@: %@"), {label, value});
+            row.identifier = QStringLiteral("stat-ruleSet%1").arg(index);
+            rows.append(row);
         }
     }
     return rows;
@@ -172,6 +325,13 @@ QString winRateText(std::int64_t dealsCount, std::int64_t solvedCount)
         return localizedString(QStringLiteral("%.1f%%"), {0.0});
     const double rate = double(solvedCount) / double(dealsCount) * 100.0;
     return localizedString(QStringLiteral("%.1f%%"), {rate});
+}
+
+QString ruleSetRateText(std::int64_t played, std::int64_t won)
+{
+    if (played < 1)
+        return QStringLiteral("—");
+    return winRateText(played, won);
 }
 
 QList<StatisticRow> statisticRows(const SolitaireGame& game)
@@ -224,13 +384,9 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
 
     auto* byRuleSet = new SectionBlock(localizedString(QStringLiteral("By rule set")), t, body);
     column->insertWidget(column->indexOf(box) + 1, byRuleSet);
-    QList<StatisticRowView*> ruleViews;
-    for (const StatisticRow& data : ruleSetRows(game)) {
-        auto* view = new StatisticRowView(t, byRuleSet->box());
-        view->display(data);
-        byRuleSet->addRow(view);
-        ruleViews.append(view);
-    }
+    auto* table = new RuleSetTable(t, byRuleSet->box());
+    table->setObjectName(QStringLiteral("stat-ruleSets"));
+    byRuleSet->addRow(table);
     // The strip and its sentence, read by a screen reader as the sentence.
     auto* recent = new QWidget(byRuleSet->box());
     recent->setObjectName(QStringLiteral("stat-recentDeals"));
@@ -251,19 +407,25 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     legend->setWordWrap(true);
     legend->setFont(sentence->font());
     setSecondaryColour(legend);
+    auto* key = new QLabel(markKeyText(), recent);
+    key->setObjectName(QStringLiteral("stat-recentDealsKey"));
+    key->setTextFormat(Qt::RichText);
+    key->setWordWrap(true);
+    key->setFont(sentence->font());
+    setSecondaryColour(key);
     recentColumn->addWidget(strip);
+    recentColumn->addWidget(key);
     recentColumn->addWidget(sentence);
     recentColumn->addWidget(legend);
     setAccessibilityMark(recent, AccessibilityMark::combined);
     byRuleSet->addRow(recent);
-    const auto refreshRuleSets = [ruleViews, strip, sentence, recent, &game] {
-        const QList<StatisticRow> rows = ruleSetRows(game);
-        for (int i = 0; i < rows.size() && i < ruleViews.size(); ++i)
-            ruleViews[i]->display(rows[i]);
+    const auto refreshRuleSets = [table, strip, sentence, recent, &game] {
+        table->display(ruleSetRows(game));
         const QList<DealOutcome>& outcomes = game.statistics().recent();
         strip->display(outcomes);
-        sentence->setText(recentDealsSentence(outcomes));
-        recent->setAccessibleName(sentence->text());
+        const QString said = recentDealsSentence(outcomes);
+        sentence->setText(withFiguresKeptWithWords(said));
+        recent->setAccessibleName(said);
     };
     refreshRuleSets();
     QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshRuleSets);

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QPointer>
 #include <QMutex>
 #include <QTranslator>
 
@@ -162,6 +164,32 @@ QLocale applicationLocale()
 void setApplicationLanguage(const QString& language)
 {
     languageOverride() = language;
+    installQtTranslations();
+}
+
+void installQtTranslations()
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application)
+        return;
+    // Owned by the application, so a later application starts afresh.
+    static QPointer<QTranslator> installed;
+    static QString installedLanguage;
+    const QString language = applicationLanguage();
+    if (installed && installedLanguage == language)
+        return;
+    delete installed; // removes itself from the application
+    installedLanguage = language;
+    if (language == QLatin1String("en"))
+        return;
+    auto* translator = new QTranslator(application);
+    if (!translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
 }
 
 void setTranslationDirectory(const QString& directory)

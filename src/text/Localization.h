@@ -19,7 +19,15 @@ using FormatArg = std::variant<QString, std::int64_t, double>;
 // "en". Computed once per run; tests may override it.
 QString applicationLanguage();
 QLocale applicationLocale();
+// Also switches Qt's own texts (see installQtTranslations) when the
+// application object exists.
 void setApplicationLanguage(const QString& language);
+// Loads Qt's own texts in the application language into the running
+// application: key names in shortcuts ("Strg+R"), standard dialogs. They come
+// from the system's Qt translations (qtbase_<lang>.qm); where those are
+// missing Qt's English stays. Does nothing before the application object
+// exists; call again after the language changes (setApplicationLanguage does).
+void installQtTranslations();
 // Where "murvane_<lang>.qm" files are read from; ":/translations" unless a
 // test points elsewhere.
 void setTranslationDirectory(const QString& directory);

@@ -267,4 +267,13 @@ TEST_F(AccessibilityTest, AWinAndAnUndoAreAnnounced)
     EXPECT_EQ(status->accessibleName(), "Move undone.");
     view->board().setFocusedSlot(BoardFocus::tableau(6));
     EXPECT_EQ(pileIface(BoardFocus::tableau(6))->text(QAccessible::Description), "") << "old news stays behind";
+    // Won again, then dealt anew: the win is no news about the new deal.
+    view->board().redo();
+    QTest::qWait(1);
+    ASSERT_TRUE(game->play().hasWon());
+    EXPECT_TRUE(status->accessibleName().startsWith("Game Solved"));
+    game->session().newDeal();
+    QTest::qWait(1);
+    EXPECT_EQ(status->accessibleName(), "");
+    EXPECT_EQ(view->board().announcer()->text(), "");
 }

@@ -20,6 +20,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QLabel>
@@ -295,6 +297,20 @@ TEST_F(ChromeTest, TooltipsShowThisPlatformsShortcutText)
                                                               .toString(QKeySequence::NativeText)));
     EXPECT_EQ(header()->menuButton()->toolTip(),
               QStringLiteral("Preferences, Statistics, How to Play, About & Quit"));
+
+    // Qt's own key names follow the game's language, and back.
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's German translation is not installed (qt6-translations-l10n)";
+    struct English {
+        ~English() { setApplicationLanguage(QStringLiteral("en")); }
+    } restore;
+    setApplicationLanguage(QStringLiteral("de"));
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText), "Strg+R");
+    load(playable());
+    EXPECT_TRUE(header()->newDealButton()->toolTip().endsWith(QStringLiteral("(Strg+N)")))
+        << header()->newDealButton()->toolTip().toStdString();
+    setApplicationLanguage(QStringLiteral("en"));
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_R).toString(QKeySequence::NativeText), "Ctrl+R");
 }
 
 TEST_F(ChromeTest, BoardSizeSettingResizesTheBoardAndTellsTheShell)

@@ -7,6 +7,7 @@
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/PileView.h"
+#include "graphics/ChromeStyle.h"
 #include "graphics/RenderCache.h"
 #include "platform/SystemAppearance.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QElapsedTimer>
 #include <QPaintEvent>
+#include <QPushButton>
 
 #include <functional>
 #include <optional>
@@ -89,6 +91,64 @@ TEST_F(PaintTest, WinCardShowsTheWholeFinalScore)
         EXPECT_TRUE(overlay->cardRect().contains(QRectF(score->geometry()))) << size.name;
         EXPECT_TRUE(QRectF(view->rect()).contains(QRectF(overlay->geometry()))) << size.name;
     }
+}
+
+TEST_F(PaintTest, BoardButtonsRingTheKeyboardFocusInEveryLook)
+{
+    // Pixels of the ring colour along the button's edge, where neither the
+    // symbol nor Play Again's accent fill reaches, as the window shows them.
+    const auto ringPixels = [this](QWidget* button, const QColor& ring) {
+        const QImage image = view->grab(QRect(button->mapTo(view.get(), QPoint(0, 0)), button->size())).toImage();
+        const int band = 2;
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                if (x >= band && y >= band && x < image.width() - band && y < image.height() - band)
+                    continue;
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.red() - ring.red()) + std::abs(c.green() - ring.green()) +
+                        std::abs(c.blue() - ring.blue()) < 60)
+                    ++count;
+            }
+        return count;
+    };
+    struct Look {
+        const char* name;
+        bool dark, contrast;
+    };
+    for (const Look& look : {Look{"light", false, false}, Look{"dark", true, false},
+                             Look{"light, increased contrast", false, true}, Look{"dark, increased contrast", true, true}}) {
+        SystemAppearance::instance().setDark(look.dark);
+        SystemAppearance::instance().setIncreasedContrast(look.contrast);
+        loadAt(kSizes[0], nearlyWon());
+        view->board().moveToBestSpot(game->play().tableau()[0].last());
+        ASSERT_TRUE(game->play().hasWon()) << look.name;
+        const QColor ring = graphics::ChromePalette({look.dark, look.contrast}).focusRing();
+        board::BoardHeader* header = view->header();
+        for (QWidget* button : {static_cast<QWidget*>(header->newDealButton()), static_cast<QWidget*>(header->undoButton()),
+                                static_cast<QWidget*>(header->menuButton()),
+                                static_cast<QWidget*>(view->solvedOverlay()->playAgainButton())}) {
+            const std::string where = look.name + (" " + button->objectName().toStdString());
+            // Tab brings it: the keyboard is in use, the ring shows.
+            view->board().setShowKeyboardFocus(false);
+            button->clearFocus();
+            button->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(button->hasFocus()) << where;
+            EXPECT_TRUE(view->board().showKeyboardFocus()) << where;
+            EXPECT_GT(ringPixels(button, ring), 40) << where;
+            // The pointer took over: no ring, though the focus stays.
+            view->board().setShowKeyboardFocus(false);
+            EXPECT_EQ(ringPixels(button, ring), 0) << where;
+            // Focus handed over by the board (the win card after a key) follows the board's ring.
+            button->clearFocus();
+            button->setFocus(Qt::OtherFocusReason);
+            EXPECT_EQ(ringPixels(button, ring), 0) << where;
+            view->board().setShowKeyboardFocus(true);
+            EXPECT_GT(ringPixels(button, ring), 40) << where;
+        }
+    }
+    SystemAppearance::instance().setDark(false);
+    SystemAppearance::instance().setIncreasedContrast(false);
 }
 
 TEST_F(PaintTest, HeaderScoreKeepsItsWidthAndTheTitleShrinksBeforeItIsCut)

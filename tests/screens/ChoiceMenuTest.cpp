@@ -3,7 +3,9 @@
 #include "ScreensTestSupport.h"
 
 #include "board/BoardGeometry.h"
+#include "graphics/ChromeStyle.h"
 #include "platform/SystemAppearance.h"
+#include "screens/ScreenStyle.h"
 
 #include <QMenu>
 #include <QScrollArea>
@@ -189,4 +191,39 @@ TEST(ChoiceMenu, ListsOpenInsideThePanelWithRoundedCorners)
         }
     SystemAppearance::instance().setDark(false);
     SystemAppearance::instance().setTextScale(1.0);
+}
+
+TEST(PopupMenu, DisabledItemsAreDrawnDimmerThanActiveOnesInEveryLook)
+{
+    // The strongest ink of an item's text, as its distance from the list's fill.
+    const auto ink = [](const QImage& image, const QRect& item, const QColor& fill) {
+        int strongest = 0;
+        for (int y = item.top(); y <= item.bottom(); ++y)
+            for (int x = item.left(); x <= item.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                strongest = std::max(strongest, std::abs(c.red() - fill.red()) + std::abs(c.green() - fill.green()) +
+                                                    std::abs(c.blue() - fill.blue()));
+            }
+        return strongest;
+    };
+    for (bool dark : {false, true})
+        for (bool contrast : {false, true}) {
+            const graphics::Appearance look{dark, contrast};
+            QMenu menu;
+            QAction* active = menu.addAction(QStringLiteral("Restart Deal"));
+            QAction* inactive = menu.addAction(QStringLiteral("Restart Deal"));
+            inactive->setEnabled(false);
+            stylePopupMenu(&menu, 1.0, look);
+            menu.adjustSize();
+            const QImage image = menu.grab().toImage();
+            const QColor fill = graphics::ChromePalette(look).raisedFill();
+            const int on = ink(image, menu.actionGeometry(active), fill);
+            const int off = ink(image, menu.actionGeometry(inactive), fill);
+            EXPECT_GT(on, 300) << "dark " << dark << " contrast " << contrast;
+            EXPECT_LT(off, on * 0.85) << "dark " << dark << " contrast " << contrast << ": " << off << " vs " << on;
+            // Under the pointer it stays disabled-looking, not highlighted.
+            menu.setActiveAction(inactive);
+            const QImage hovered = menu.grab().toImage();
+            EXPECT_LT(ink(hovered, menu.actionGeometry(inactive), fill), on * 0.85) << "dark " << dark;
+        }
 }

@@ -3,8 +3,11 @@
 #include "ScreensTestSupport.h"
 
 #include "persistence/SettingsKeys.h"
+#include "text/Localization.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -60,9 +63,12 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-vegasBankroll"), QString("Vegas Bankroll: ") + c.money);
         EXPECT_EQ(statisticRows(game).size(), 8);
         // By rule set: Draw 1 and Draw 3 under Standard, then under Vegas.
-        EXPECT_EQ(spoken("stat-ruleSet0"), "Draw 1, Standard: 0 played · 0 won · 0.0%");
-        EXPECT_EQ(spoken("stat-ruleSet3"),
-                  QString("Draw 3, Vegas: %1 played · %2 won · %3").arg(c.deals).arg(c.solved).arg(c.rate));
+        // A rule set never played has no rate yet.
+        EXPECT_EQ(spoken("stat-ruleSet0"), "Draw 1, Standard: 0 played · 0 won · —");
+        EXPECT_EQ(spoken("stat-ruleSet3"), QString("Draw 3, Vegas: %1 played · %2 won · %3")
+                                               .arg(c.deals)
+                                               .arg(c.solved)
+                                               .arg(c.deals > 0 ? c.rate : "—"));
         EXPECT_EQ(ruleSetRows(game).size(), 4);
         EXPECT_EQ(spoken("stat-recentDeals"), c.sentence);
 
@@ -70,7 +76,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         game.session().resetStatistics();
         EXPECT_EQ(spoken("stat-winRate"), "Win Rate: 0.0%");
         EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
-        EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · 0.0%");
+        EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · —");
         EXPECT_EQ(spoken("stat-recentDeals"), "No finished deals yet.");
     }
 }
@@ -83,4 +89,47 @@ TEST(Statistics, GamesLostNeverGoesNegativeOrOverflows)
     EXPECT_EQ(gamesLost(min, max), 0);
     EXPECT_EQ(gamesLost(10, 4), 6);
     EXPECT_EQ(winRateText(-5, 3), "0.0%");
+    EXPECT_EQ(ruleSetRateText(0, 0), "—");
+    EXPECT_EQ(ruleSetRateText(-5, 3), "—");
+    EXPECT_EQ(ruleSetRateText(3, 1), "33.3%");
+}
+
+TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage)
+{
+    struct English {
+        ~English() { setApplicationLanguage(QStringLiteral("en")); }
+    } restore;
+    const qreal t = 1.18 * 28.0 / 17.0; // large board, largest text
+    for (const char* language : {"en", "de", "fr", "pl", "es"}) {
+        setApplicationLanguage(QString::fromLatin1(language));
+        InMemorySettingsStore store;
+        store.setInteger(keys::draw1StandardPlayed, 9120);
+        store.setInteger(keys::draw1StandardWon, 5010);
+        store.setInteger(keys::draw3VegasPlayed, 700);
+        store.setInteger(keys::draw3VegasWon, 220);
+        store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
+        SolitaireGame game(store, false);
+        QWidget panel;
+        panel.resize(qRound(375 * t), qRound(530 * t));
+        ModalScreenView view(game, ModalScreen::statistics, t, &panel);
+        view.setGeometry(panel.rect());
+        panel.show();
+        QApplication::processEvents();
+        QWidget* table = view.findChild<QWidget*>("stat-ruleSets");
+        ASSERT_NE(table, nullptr) << language;
+        const QList<QLabel*> cells = table->findChildren<QLabel*>();
+        ASSERT_GE(cells.size(), 4 * 5 + 2) << language; // a heading line, four rows, two scoring modes
+        for (QLabel* cell : cells) {
+            const std::string where = std::string(language) + ": " + cell->text().toStdString();
+            // On one line, whole: no heading, figure or rule set wraps or is cut.
+            EXPECT_LE(cell->height(), 2 * QFontMetrics(cell->font()).height() - 2) << where;
+            EXPECT_GE(cell->width(), QFontMetrics(cell->font()).horizontalAdvance(cell->text())) << where;
+        }
+        // The rate of the rule set never played is a dash.
+        EXPECT_TRUE(view.findChild<QWidget*>("stat-ruleSet1")->accessibleName().endsWith("—")) << language;
+        // Each figure of the sentence stays with its word.
+        for (QLabel* label : view.findChild<QWidget*>("stat-recentDeals")->findChildren<QLabel*>())
+            EXPECT_FALSE(QRegularExpression("\\d |(?<= )\\d+[^ \\x{00A0}\\d]").match(label->text()).hasMatch())
+                << language << ": " << label->text().toStdString();
+    }
 }

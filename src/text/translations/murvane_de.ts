@@ -883,5 +883,29 @@
         <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
         <translation>Letzte %1$lld Spiele: %2$lld gewonnen, %3$lld verloren, %4$lld aufgegeben</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Regeln</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Gespielt</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Quote</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Aufgegeben</translation>
+    </message>
 </context>
 </TS>

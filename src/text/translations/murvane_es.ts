@@ -883,5 +883,29 @@
         <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
         <translation>Últimos %1$lld repartos: %2$lld ganados, %3$lld perdidos, %4$lld abandonados</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jugados</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganados</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Tasa</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidos</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonados</translation>
+    </message>
 </context>
 </TS>

@@ -883,5 +883,29 @@
         <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|other</source>
         <translation>%1$lld dernières donnes : %2$lld gagnées, %3$lld perdues, %4$lld abandonnées</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Règles</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Jouées</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Taux</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Abandonnées</translation>
+    </message>
 </context>
 </TS>

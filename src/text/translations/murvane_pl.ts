@@ -903,5 +903,29 @@
         <source>Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|many</source>
         <translation>Ostatnich %1$lld rozdań: wygrane %2$lld, przegrane %3$lld, porzucone %4$lld</translation>
     </message>
+    <message>
+        <source>Rule set</source>
+        <translation>Zasady</translation>
+    </message>
+    <message>
+        <source>Played</source>
+        <translation>Rozegrane</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Odsetek</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Przegrane</translation>
+    </message>
+    <message>
+        <source>Abandoned</source>
+        <translation>Porzucone</translation>
+    </message>
 </context>
 </TS>
