@@ -1,6 +1,14 @@
 #include "DealNumbers.h"
 
+#include <algorithm>
+
 namespace murvane::solver {
+
+namespace {
+// More significant digits than this are past the last number; the bound keeps
+// the sum within 64 bits.
+constexpr std::size_t kMaxDealNumberDigits = 12;
+} // namespace
 
 Deck numberedShuffle(std::uint32_t number, int attempt)
 {
@@ -19,7 +27,11 @@ NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std:
 
 std::optional<std::uint32_t> parseDealNumber(std::string_view text)
 {
-    if (text.empty() || text.size() > 12)
+    if (text.empty())
+        return std::nullopt;
+    // Leading zeros do not count towards the bound.
+    const std::size_t firstDigit = std::min(text.find_first_not_of('0'), text.size());
+    if (text.size() - firstDigit > kMaxDealNumberDigits)
         return std::nullopt;
     std::uint64_t value = 0;
     for (char c : text) {
