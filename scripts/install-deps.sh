@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n libxcb1-dev
   libgtest-dev libbenchmark-dev
+  # clang and its runtime (libFuzzer and the sanitizers) for scripts/fuzz.sh
   clang libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth xdotool trayer x11-utils imagemagick dbus-bin dbus-x11 at-spi2-core python3-pyatspi

@@ -162,6 +162,7 @@ TEST(NumberedDeals, ParsesNumbersAsTyped)
         {"1", 1u}, {"42", 42u}, {"0042", 42u}, {"2147483647", kLastDealNumber},
         {"000000000000042", 42u}, {"0000000000002147483647", kLastDealNumber}, {"000000000000000", std::nullopt},
         {"00000000000021474836470", std::nullopt},
+        {"0000000000001", 1u}, {"00000000002147483647", kLastDealNumber}, {"0000000000000", std::nullopt},
         {"", std::nullopt}, {"0", std::nullopt}, {"-5", std::nullopt}, {"+5", std::nullopt},
         {"abc", std::nullopt}, {"2147483648", std::nullopt}, {"99999999999999999999", std::nullopt},
         {" 42", std::nullopt}, {"4.2", std::nullopt}, {"4 2", std::nullopt},
