@@ -77,16 +77,29 @@ void HintLayer::requestHint()
     if (!board_.takesInput(InputChannel::hint))
         return;
     dismiss();
-    finder_.request(positionNow(), board_.game().play().table());
-}
-
-void HintLayer::lossFound()
-{
-    if (board_.takesInput(InputChannel::hint)) {
+    // Where the deal session already knows, no search could say otherwise.
+    if (board_.game().session().isLost()) {
         show(Hint{Hint::Kind::lost, {}});
         return;
     }
+    finder_.request(positionNow(), board_.game().play().table());
+}
+
+// The lasting note (LostNote) shows the loss; screen readers hear it here,
+// once, when the board is not covered.
+void HintLayer::lossFound()
+{
+    if (board_.takesInput(InputChannel::hint)) {
+        tellLoss();
+        return;
+    }
     pendingLoss_ = solver::positionKey(positionNow());
+}
+
+void HintLayer::tellLoss()
+{
+    dismiss();
+    Q_EMIT announced(hintText(Hint{Hint::Kind::lost, {}}, board_.game().play().table()));
 }
 
 void HintLayer::boardUncovered()
@@ -104,7 +117,7 @@ void HintLayer::showPendingLoss()
     const bool stillLost = *pendingLoss_ == solver::positionKey(positionNow()) && board_.game().session().checksForLoss();
     pendingLoss_.reset();
     if (stillLost)
-        show(Hint{Hint::Kind::lost, {}});
+        tellLoss();
 }
 
 void HintLayer::dismiss()
@@ -125,8 +138,7 @@ void HintLayer::show(const Hint& hint)
     if (!board_.takesInput(InputChannel::hint))
         return;
     shown_ = hint;
-    showCaption(hintText(hint, board_.game().play().table()),
-                hint.showsOnBoard() ? kShowMs : hint.kind == Hint::Kind::lost ? kNoticeMs : kMessageMs);
+    showCaption(hintText(hint, board_.game().play().table()), hint.showsOnBoard() ? kShowMs : kMessageMs);
 }
 
 void HintLayer::showMessage(const QString& text)

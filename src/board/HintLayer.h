@@ -3,10 +3,11 @@
 // the hint's own colour and the destination outlined in it, or the stock for
 // a draw, with the hint's words in a caption; when no line was found, or
 // when the board has something to say (a deal code copied), a short message
-// instead. Also shows, unasked, the notice that the game can no
-// longer be won; one that comes while something covers the board waits until
-// the board is uncovered, and goes if the piles change first. Never takes
-// pointer input; any pointer press or key ends what it shows.
+// instead. Also tells screen readers, unasked, once per loss, that the game
+// can no longer be won (the lasting LostNote shows it); a loss found while
+// something covers the board is told once the board is uncovered, unless the
+// piles changed first. Never takes pointer input; any pointer press or key
+// ends what it shows.
 
 #include "engine/HintFinder.h"
 #include "engine/LostGameWatcher.h"
@@ -31,8 +32,6 @@ class HintLayer : public QWidget {
 public:
     static constexpr int kShowMs = 3000;
     static constexpr int kMessageMs = 4000;
-    // The lost-game notice stays longer: nobody asked for it.
-    static constexpr int kNoticeMs = 8000;
     static constexpr int kFadeMs = 150;
 
     // The deal session's lost-game watcher tells when to show the notice.
@@ -69,6 +68,7 @@ private:
     solver::HintPosition positionNow() const;
 
     void lossFound();
+    void tellLoss();
     void showPendingLoss();
     void show(const Hint& hint);
     void showCaption(const QString& text, int milliseconds);

@@ -8,6 +8,7 @@
 #include "board/DragPreviewLayer.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HintLayer.h"
+#include "board/LostNote.h"
 #include "board/HeaderControls.h"
 #include "board/KeyboardNavigation.h"
 #include "board/PileView.h"
@@ -86,6 +87,15 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     preview_ = new board::DragPreviewLayer(state, this);
     flight_ = new board::CardFlightLayer(state, this);
     hint_ = new board::HintLayer(state, game.session().lostWatcher(), this);
+    lostNote_ = new board::LostNote(state, this);
+    connect(lostNote_, &board::LostNote::undoRequested, this, [this] {
+        if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
+            state_->undo();
+    });
+    connect(lostNote_, &board::LostNote::newDealRequested, this, &SolitaireView::requestNewDeal);
+    connect(&game.session(), &DealSession::isLostChanged, lostNote_, &board::LostNote::refresh);
+    connect(&game.settings(), &GameSettings::tellsWhenLostChanged, lostNote_, &board::LostNote::refresh);
+    connect(&game.play(), &GamePlay::historyChanged, lostNote_, &board::LostNote::refresh);
     // The win card (overlay_) is made when a game is first won here.
     abandon_ = new screens::AbandonQuestion(game_, screens::AbandonQuestion::Reason::newDeal, this, 1.0);
     connect(abandon_, &screens::AbandonQuestion::askingChanged, this, &SolitaireView::abandonAskingChanged);
@@ -255,6 +265,7 @@ void SolitaireView::relayout()
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     hint_->setGeometry(QRect(QPoint(0, 0), size));
+    lostNote_->applyScale(s, look);
     if (overlay_)
         overlay_->applyScale(s, look);
     abandon_->setScale(s);

@@ -35,6 +35,7 @@ class CardFlightLayer;
 class DragPreviewLayer;
 class GameSolvedOverlay;
 class HintLayer;
+class LostNote;
 class PileView;
 class BoardSurface;
 class BoardAnnouncer;
@@ -162,6 +163,7 @@ private:
     board::DragPreviewLayer* preview_ = nullptr;
     board::CardFlightLayer* flight_ = nullptr;
     board::HintLayer* hint_ = nullptr;
+    board::LostNote* lostNote_ = nullptr; // while the game can no longer be won
     board::GameSolvedOverlay* overlay_ = nullptr;
     board::BoardAnnouncer* announcer_ = nullptr;
     // Both dialogs lie over the whole view, the win card included.

@@ -9,6 +9,7 @@
 #include "solver/DealNumbers.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace murvane {
 
@@ -26,6 +27,11 @@ DealSession::DealSession(GameSettings& settings, GameStatistics& statistics, boo
         });
     }
     connect(&settings_, &GameSettings::dealRulesChanged, this, &DealSession::newDeal);
+    // A proof that arrives while the position it is about is still in play.
+    connect(&lostWatcher_, &LostGameWatcher::gameLost, this, [this] {
+        if (!watchQueued_)
+            setLost(true);
+    });
 }
 
 DealSession::~DealSession()
@@ -61,6 +67,14 @@ void DealSession::setShown(bool shown)
     watchPosition();
 }
 
+void DealSession::positionChanged(MoveRecord::Kind kind)
+{
+    using K = MoveRecord::Kind;
+    if (kind == K::undo || kind == K::redo || kind == K::deal)
+        asksLostAgain_ = true;
+    watchPosition();
+}
+
 // Once per turn, after the last change: moves cost nothing more than a flag.
 void DealSession::watchPosition()
 {
@@ -69,8 +83,23 @@ void DealSession::watchPosition()
     watchQueued_ = true;
     QMetaObject::invokeMethod(this, [this] {
         watchQueued_ = false;
-        lostWatcher_.positionChanged(position(), checksForLoss());
+        const solver::HintPosition now = position();
+        const bool noMoveLeft = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock());
+        if (std::exchange(asksLostAgain_, false))
+            setLost(noMoveLeft || lostWatcher_.knownVerdict(now) == PositionVerdict::lost);
+        else if (noMoveLeft)
+            setLost(true);
+        lostWatcher_.positionChanged(now, checksForLoss());
     }, Qt::QueuedConnection);
+}
+
+void DealSession::setLost(bool lost)
+{
+    lost = lost && play_->takesMoves();
+    if (isLost_ == lost)
+        return;
+    isLost_ = lost;
+    Q_EMIT isLostChanged();
 }
 
 // --- The ledger ------------------------------------------------------------------------

@@ -67,6 +67,10 @@ public:
     // Checks each new position in the background while the lost-game notice
     // is on; its gameLost() is the notice's cue.
     LostGameWatcher& lostWatcher() { return lostWatcher_; }
+    // The position in play can no longer be won: no move is left, or the
+    // check proved it (while checks run). Every step forward from a lost
+    // position stays lost; an undo, a redo or a new deal asks again.
+    bool isLost() const { return isLost_; }
     bool hasBeenCreditedWin() const { return hasBeenCreditedWin_; }
     // Zeroes every statistic; a restart cannot bring back the old bankroll,
     // nor can undo.
@@ -77,7 +81,7 @@ public:
     bool hasStartedDeal() const override { return hasStartedDeal_; }
     void restoreStarted(bool started) override { hasStartedDeal_ = started; }
     void dealWon(std::int64_t score) override;
-    void positionChanged() override { watchPosition(); }
+    void positionChanged(MoveRecord::Kind kind) override;
 
     // --- The saved game ------------------------------------------------------------
     // The rule set the deal was counted under.
@@ -94,6 +98,7 @@ public:
 Q_SIGNALS:
     // Emitted when a background preparation stored a deal (tests wait on it).
     void preparedDealStored();
+    void isLostChanged();
 
 private:
     void replaceDeal(const DealRequest* request);
@@ -112,9 +117,12 @@ private:
     // Feeds the watcher the position after each change of the piles, or of
     // whether it should be checked at all.
     void watchPosition();
+    void setLost(bool lost);
 
     LostGameWatcher lostWatcher_;
     bool watchQueued_ = false;
+    bool isLost_ = false;
+    bool asksLostAgain_ = false; // an undo, redo or deal since the last turn
     bool isShown_ = false;
     QHash<DealRules, Deal> preparedDeals_;
     QSet<DealRules> preparingRules_;

@@ -65,7 +65,7 @@ void GamePlay::reportPiles(MoveRecord::Kind kind)
 
 void GamePlay::report(const MoveRecord& change)
 {
-    ledger_.positionChanged();
+    ledger_.positionChanged(change.kind);
     Q_EMIT pilesChanged(change);
 }
 

@@ -38,8 +38,8 @@ public:
     virtual void restoreStarted(bool started) = 0;
     // All 52 cards are home, with this score.
     virtual void dealWon(std::int64_t score) = 0;
-    // The piles changed (reported before observers hear of it).
-    virtual void positionChanged() = 0;
+    // The piles changed, and how (reported before observers hear of it).
+    virtual void positionChanged(MoveRecord::Kind kind) = 0;
 
 protected:
     ~DealLedger() = default;

@@ -9,7 +9,9 @@
 #include "graphics/ChromeStyle.h"
 #include "board/HintLayer.h"
 #include "board/HintWords.h"
+#include "board/LostNote.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -88,23 +90,44 @@ TEST_F(HintTest, ALostGameGetsItsMessage)
     saveShot("lost");
 }
 
-// Unasked: the board tells, once, that the game can no longer be won, and
-// screen readers hear it; switched off, it says nothing.
+// Unasked: a lasting note at the foot of the board says the game can no
+// longer be won, with Undo and New Deal, and screen readers hear it once; it
+// stays through the moves still left, Show Hint agrees with it, and it goes
+// with the lost deal. Switched off, nothing is said.
 TEST_F(HintTest, ALostGameIsToldWithoutAsking)
 {
     for (bool on : {true, false}) {
+        SCOPED_TRACE(on ? "on" : "off");
         store.setBool(keys::tellsWhenLost, on);
-        load(heartsOnTop(false));
-        for (int i = 0; i < (on ? 1500 : 15) && !layer()->shownHint(); ++i)
+        load(heartsOnTop(true)); // the King of Diamonds can still be drawn and sent home
+        auto* note = view->findChild<board::LostNote*>(QStringLiteral("lostNote"));
+        ASSERT_TRUE(note);
+        QSignalSpy announced(layer(), &board::HintLayer::announced);
+        for (int i = 0; i < (on ? 1500 : 15) && !note->isVisible(); ++i)
             QTest::qWait(20);
         if (!on) {
-            EXPECT_FALSE(layer()->shownHint());
+            EXPECT_FALSE(note->isVisible());
+            EXPECT_EQ(announced.count(), 0);
             continue;
         }
-        ASSERT_TRUE(layer()->shownHint());
-        EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
+        ASSERT_TRUE(note->isVisible());
         EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
         saveShot("notice");
+        view->board().drawFromStock();
+        QTest::qWait(50);
+        EXPECT_TRUE(note->isVisible()) << "a step forward from a lost position is lost too";
+        EXPECT_TRUE(note->undoButton()->isEnabled());
+        EXPECT_EQ(announced.count(), 1) << "told once per loss";
+        pressH();
+        ASSERT_TRUE(layer()->shownHint());
+        EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost) << "the hint agrees with the note";
+        note->undoButton()->click();
+        QTest::qWait(50);
+        EXPECT_TRUE(note->isVisible()) << "undone to a position known lost";
+        note->newDealButton()->click(); // the game was started: the abandon question asks first
+        ASSERT_TRUE(view->isConfirmingNewDeal());
+        view->confirmNewDeal();
+        ASSERT_TRUE(QTest::qWaitFor([note] { return !note->isVisible(); }, 2000));
     }
 }
 
@@ -140,11 +163,11 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
         const LostGameWatcher& watcher = game->session().lostWatcher();
         ASSERT_TRUE(QTest::qWaitFor([&watcher] { return watcher.searches() > 0 && !watcher.isChecking(); }, 30000));
         QApplication::processEvents();
-        EXPECT_FALSE(layer()->shownHint());
+        EXPECT_EQ(announced.count(), 0);
 
         cover.close(*this);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return layer()->shownHint().has_value(); }, 30000));
-        EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost);
+        ASSERT_TRUE(QTest::qWaitFor([&announced] { return announced.count() > 0; }, 30000));
+        EXPECT_TRUE(view->findChild<board::LostNote*>(QStringLiteral("lostNote"))->isVisible());
         QTest::qWait(50);
         EXPECT_EQ(announced.count(), 1);
         EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
