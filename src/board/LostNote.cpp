@@ -44,7 +44,6 @@ LostNote::LostNote(const BoardContext& board, QWidget* parent)
     column->addLayout(buttons);
     connect(undo_, &QPushButton::clicked, this, &LostNote::undoRequested);
     connect(newDeal_, &QPushButton::clicked, this, &LostNote::newDealRequested);
-    hide();
 }
 
 void LostNote::applyScale(qreal scale, const graphics::Appearance& appearance)
@@ -81,17 +80,15 @@ void LostNote::applyScale(qreal scale, const graphics::Appearance& appearance)
 
 void LostNote::refresh()
 {
-    const SolitaireGame& game = board_.game();
-    const bool shown = game.session().isLost() && game.settings().tellsWhenLost();
-    undo_->setEnabled(game.play().canUndo());
-    if (shown && parentWidget()) {
-        const int margin = qRound(kMargin * scale_);
-        const int width = parentWidget()->width() - 2 * margin;
-        const int height = heightForWidth(width) > 0 ? heightForWidth(width) : sizeHint().height();
-        setGeometry(margin, parentWidget()->height() - height - margin, width, height);
-        raise();
-    }
-    setVisible(shown);
+    undo_->setEnabled(board_.game().play().canUndo());
+    if (!parentWidget())
+        return;
+    const int margin = qRound(kMargin * scale_);
+    const int width = parentWidget()->width() - 2 * margin;
+    const int height = heightForWidth(width) > 0 ? heightForWidth(width) : sizeHint().height();
+    setGeometry(margin, parentWidget()->height() - height - margin, width, height);
+    raise();
+    show();
 }
 
 void LostNote::paintEvent(QPaintEvent*)

@@ -3,7 +3,8 @@
 // no longer be won: what it means, and the two ways on (Undo, New Deal). It
 // is not modal: the piles stay playable around it. It shows exactly while the
 // deal session says the position is lost and the notice is switched on, and
-// goes as soon as an undo reaches a position that is not known to be lost.
+// goes as soon as an undo reaches a position that is not known to be lost;
+// its owner makes it then and removes it after.
 
 #include "graphics/Appearance.h"
 
@@ -22,8 +23,7 @@ public:
     LostNote(const BoardContext& board, QWidget* parent);
 
     void applyScale(qreal scale, const graphics::Appearance& appearance);
-    // Shows or hides the note as the game now stands, placed at the foot of
-    // the parent.
+    // Places the note at the foot of the parent, as the game now stands.
     void refresh();
     QPushButton* undoButton() const { return undo_; }
     QPushButton* newDealButton() const { return newDeal_; }

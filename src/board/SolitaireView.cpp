@@ -87,15 +87,11 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     preview_ = new board::DragPreviewLayer(state, this);
     flight_ = new board::CardFlightLayer(state, this);
     hint_ = new board::HintLayer(state, game.session().lostWatcher(), this);
-    lostNote_ = new board::LostNote(state, this);
-    connect(lostNote_, &board::LostNote::undoRequested, this, [this] {
-        if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
-            state_->undo();
-    });
-    connect(lostNote_, &board::LostNote::newDealRequested, this, &SolitaireView::requestNewDeal);
-    connect(&game.session(), &DealSession::isLostChanged, lostNote_, &board::LostNote::refresh);
-    connect(&game.settings(), &GameSettings::tellsWhenLostChanged, lostNote_, &board::LostNote::refresh);
-    connect(&game.play(), &GamePlay::historyChanged, lostNote_, &board::LostNote::refresh);
+    // The lost note (lostNote_) exists only while it shows, so screen readers
+    // never meet its buttons hidden.
+    connect(&game.session(), &DealSession::isLostChanged, this, &SolitaireView::updateLostNote);
+    connect(&game.settings(), &GameSettings::tellsWhenLostChanged, this, &SolitaireView::updateLostNote);
+    connect(&game.play(), &GamePlay::historyChanged, this, &SolitaireView::updateLostNote);
     // The win card (overlay_) is made when a game is first won here.
     abandon_ = new screens::AbandonQuestion(game_, screens::AbandonQuestion::Reason::newDeal, this, 1.0);
     connect(abandon_, &screens::AbandonQuestion::askingChanged, this, &SolitaireView::abandonAskingChanged);
@@ -265,7 +261,7 @@ void SolitaireView::relayout()
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     hint_->setGeometry(QRect(QPoint(0, 0), size));
-    lostNote_->applyScale(s, look);
+    updateLostNote();
     if (overlay_)
         overlay_->applyScale(s, look);
     abandon_->setScale(s);
@@ -381,6 +377,29 @@ void SolitaireView::showEvent(QShowEvent* event)
     game_.session().setShown(true);
     resetForShow();
     startWarmingFaces();
+}
+
+void SolitaireView::updateLostNote()
+{
+    const bool shown = game_.session().isLost() && game_.settings().tellsWhenLost();
+    if (!shown) {
+        // Later: this may run from inside one of the note's own buttons.
+        if (lostNote_) {
+            lostNote_->hide();
+            lostNote_->deleteLater();
+            lostNote_ = nullptr;
+        }
+        return;
+    }
+    if (!lostNote_) {
+        lostNote_ = new board::LostNote(*state_, this);
+        connect(lostNote_, &board::LostNote::undoRequested, this, [this] {
+            if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
+                state_->undo();
+        });
+        connect(lostNote_, &board::LostNote::newDealRequested, this, &SolitaireView::requestNewDeal);
+    }
+    lostNote_->applyScale(state_->boardScale(), appearance());
 }
 
 void SolitaireView::paintEvent(QPaintEvent*)

@@ -149,6 +149,8 @@ private:
     // the board is shown and idle, from the first, so that the first deals
     // of a session do not wait for their faces to be drawn.
     void startWarmingFaces();
+    // Makes, places or removes the note that the game can no longer be won.
+    void updateLostNote();
     void warmFaces();
     graphics::Appearance appearance() const;
 

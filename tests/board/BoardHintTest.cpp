@@ -100,34 +100,33 @@ TEST_F(HintTest, ALostGameIsToldWithoutAsking)
         SCOPED_TRACE(on ? "on" : "off");
         store.setBool(keys::tellsWhenLost, on);
         load(heartsOnTop(true)); // the King of Diamonds can still be drawn and sent home
-        auto* note = view->findChild<board::LostNote*>(QStringLiteral("lostNote"));
-        ASSERT_TRUE(note);
+        const auto note = [this] { return view->findChild<board::LostNote*>(QStringLiteral("lostNote")); };
         QSignalSpy announced(layer(), &board::HintLayer::announced);
-        for (int i = 0; i < (on ? 1500 : 15) && !note->isVisible(); ++i)
+        for (int i = 0; i < (on ? 1500 : 15) && !note(); ++i)
             QTest::qWait(20);
         if (!on) {
-            EXPECT_FALSE(note->isVisible());
+            EXPECT_FALSE(note());
             EXPECT_EQ(announced.count(), 0);
             continue;
         }
-        ASSERT_TRUE(note->isVisible());
+        ASSERT_TRUE(note() && note()->isVisible());
         EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
         saveShot("notice");
         view->board().drawFromStock();
         QTest::qWait(50);
-        EXPECT_TRUE(note->isVisible()) << "a step forward from a lost position is lost too";
-        EXPECT_TRUE(note->undoButton()->isEnabled());
+        ASSERT_TRUE(note()) << "a step forward from a lost position is lost too";
+        EXPECT_TRUE(note()->undoButton()->isEnabled());
         EXPECT_EQ(announced.count(), 1) << "told once per loss";
         pressH();
         ASSERT_TRUE(layer()->shownHint());
         EXPECT_EQ(layer()->shownHint()->kind, Hint::Kind::lost) << "the hint agrees with the note";
-        note->undoButton()->click();
+        note()->undoButton()->click();
         QTest::qWait(50);
-        EXPECT_TRUE(note->isVisible()) << "undone to a position known lost";
-        note->newDealButton()->click(); // the game was started: the abandon question asks first
+        ASSERT_TRUE(note()) << "undone to a position known lost";
+        note()->newDealButton()->click(); // the game was started: the abandon question asks first
         ASSERT_TRUE(view->isConfirmingNewDeal());
         view->confirmNewDeal();
-        ASSERT_TRUE(QTest::qWaitFor([note] { return !note->isVisible(); }, 2000));
+        ASSERT_TRUE(QTest::qWaitFor([&note] { return !note(); }, 2000));
     }
 }
 
@@ -167,7 +166,8 @@ TEST_F(HintTest, ALossFoundUnderACoverIsToldOnceUncovered)
 
         cover.close(*this);
         ASSERT_TRUE(QTest::qWaitFor([&announced] { return announced.count() > 0; }, 30000));
-        EXPECT_TRUE(view->findChild<board::LostNote*>(QStringLiteral("lostNote"))->isVisible());
+        const auto* lostNote = view->findChild<board::LostNote*>(QStringLiteral("lostNote"));
+        EXPECT_TRUE(lostNote && lostNote->isVisible());
         QTest::qWait(50);
         EXPECT_EQ(announced.count(), 1);
         EXPECT_EQ(view->board().announcer()->text(), "This game can no longer be won. Undo or start a new deal.");
