@@ -18,8 +18,9 @@ struct DealOrigin {
     Tableau tableau;                    // as dealt: only each column's top card face up
     Pile stock;                         // as dealt: 24 face-down cards, last = top
     std::optional<std::uint32_t> number; // when played by number
-    // The bankroll right after the deal's ante was charged (or when it
-    // started); Restart puts it back, so the ante is charged only once.
+    // The bankroll right after the deal's (latest) ante was charged. Kept in
+    // the saved game, where earlier builds restart to it; this one charges a
+    // Vegas restart anew from the bankroll as it stands.
     std::int64_t openingBankroll = 0;
 
     // False for a deal restored from a record written before the dealt

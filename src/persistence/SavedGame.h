@@ -25,7 +25,7 @@ struct SavedDeal {
     QList<SavedCard> stock;
     QList<QList<SavedCard>> tableau;
     std::optional<std::int64_t> number; // when played by number
-    std::int64_t openingBankroll = 0;   // the bankroll a restart puts back
+    std::int64_t openingBankroll = 0;   // the bankroll right after the ante (earlier builds restart to it)
     friend bool operator==(const SavedDeal&, const SavedDeal&) = default;
 };
 
