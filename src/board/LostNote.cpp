@@ -60,8 +60,11 @@ void LostNote::applyScale(qreal scale, const graphics::Appearance& appearance)
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colours.primary());
     text_->setPalette(pal);
-    const QString style = QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: %3px;"
+    // Undo on glass with a hairline edge, New Deal in the accent colour; a
+    // disabled Undo reads dimmer. The focus ring takes the edge's place.
+    const QString style = QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %8; border-radius: %3px;"
                                          " padding: %4px %5px; }"
+                                         "QPushButton:disabled { color: %9; }"
                                          "QPushButton:focus { outline: none; border: %6px solid %7; }");
     const int radius = qRound(9 * scale);
     const auto styled = [&](QPushButton* button, const QColor& fill, const QColor& text) {
@@ -71,7 +74,9 @@ void LostNote::applyScale(qreal scale, const graphics::Appearance& appearance)
                                   .arg(qRound(3 * scale))
                                   .arg(qRound(12 * scale))
                                   .arg(qMax(1, qRound(2 * scale)))
-                                  .arg(colours.focusRing().name()));
+                                  .arg(colours.focusRing().name())
+                                  .arg(fill == colours.accent() ? fill.name() : colours.edge().name(QColor::HexArgb),
+                                       colours.secondary().name()));
     };
     styled(undo_, colours.glassFill(), colours.primary());
     styled(newDeal_, colours.accent(), colours.accentText());
