@@ -65,11 +65,6 @@ void HintLayer::watchGame()
     connect(&board_.dragState(), &DragState::dragSourceChanged, this, &HintLayer::boardUncovered);
 }
 
-solver::HintPosition HintLayer::positionNow() const
-{
-    return board_.game().session().position();
-}
-
 // --- Hints and the lost-game notice ------------------------------------------------
 
 void HintLayer::requestHint()
@@ -82,7 +77,7 @@ void HintLayer::requestHint()
         show(Hint{Hint::Kind::lost, {}});
         return;
     }
-    finder_.request(positionNow(), board_.game().play().table());
+    finder_.request(board_.game().session().position(), board_.game().play().table());
 }
 
 // The lasting note (LostNote) shows the loss; screen readers hear it here,
@@ -93,7 +88,7 @@ void HintLayer::lossFound()
         tellLoss();
         return;
     }
-    pendingLoss_ = solver::positionKey(positionNow());
+    pendingLoss_ = solver::positionKey(board_.game().session().position());
 }
 
 void HintLayer::tellLoss()
@@ -114,7 +109,7 @@ void HintLayer::showPendingLoss()
 {
     if (!pendingLoss_ || !board_.takesInput(InputChannel::hint))
         return;
-    const bool stillLost = *pendingLoss_ == solver::positionKey(positionNow()) && board_.game().session().checksForLoss();
+    const bool stillLost = *pendingLoss_ == solver::positionKey(board_.game().session().position()) && board_.game().session().checksForLoss();
     pendingLoss_.reset();
     if (stillLost)
         tellLoss();

@@ -65,7 +65,6 @@ protected:
 private:
     // All the hints read of the game, in one place.
     void watchGame();
-    solver::HintPosition positionNow() const;
 
     void lossFound();
     void tellLoss();

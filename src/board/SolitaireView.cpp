@@ -91,7 +91,11 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     // never meet its buttons hidden.
     connect(&game.session(), &DealSession::isLostChanged, this, &SolitaireView::updateLostNote);
     connect(&game.settings(), &GameSettings::tellsWhenLostChanged, this, &SolitaireView::updateLostNote);
-    connect(&game.play(), &GamePlay::historyChanged, this, &SolitaireView::updateLostNote);
+    // Undo's button follows the history; nothing else about the note changes.
+    connect(&game.play(), &GamePlay::historyChanged, this, [this] {
+        if (lostNote_)
+            lostNote_->refresh();
+    });
     // The win card (overlay_) is made when a game is first won here.
     abandon_ = new screens::AbandonQuestion(game_, screens::AbandonQuestion::Reason::newDeal, this, 1.0);
     connect(abandon_, &screens::AbandonQuestion::askingChanged, this, &SolitaireView::abandonAskingChanged);
@@ -261,7 +265,7 @@ void SolitaireView::relayout()
     preview_->setGeometry(QRect(QPoint(0, 0), size));
     flight_->setGeometry(QRect(QPoint(0, 0), size));
     hint_->setGeometry(QRect(QPoint(0, 0), size));
-    updateLostNote();
+    rescaleLostNote();
     if (overlay_)
         overlay_->applyScale(s, look);
     abandon_->setScale(s);
@@ -391,15 +395,23 @@ void SolitaireView::updateLostNote()
         }
         return;
     }
-    if (!lostNote_) {
-        lostNote_ = new board::LostNote(*state_, this);
-        connect(lostNote_, &board::LostNote::undoRequested, this, [this] {
-            if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
-                state_->undo();
-        });
-        connect(lostNote_, &board::LostNote::newDealRequested, this, &SolitaireView::requestNewDeal);
+    if (lostNote_) {
+        lostNote_->refresh();
+        return;
     }
-    lostNote_->applyScale(state_->boardScale(), appearance());
+    lostNote_ = new board::LostNote(*state_, this);
+    connect(lostNote_, &board::LostNote::undoRequested, this, [this] {
+        if (state_->takesInput(board::InputChannel::undoRedo) && game_.play().canUndo())
+            state_->undo();
+    });
+    connect(lostNote_, &board::LostNote::newDealRequested, this, &SolitaireView::requestNewDeal);
+    rescaleLostNote();
+}
+
+void SolitaireView::rescaleLostNote()
+{
+    if (lostNote_)
+        lostNote_->applyScale(state_->boardScale(), appearance());
 }
 
 void SolitaireView::paintEvent(QPaintEvent*)

@@ -151,6 +151,7 @@ private:
     void startWarmingFaces();
     // Makes, places or removes the note that the game can no longer be won.
     void updateLostNote();
+    void rescaleLostNote();
     void warmFaces();
     graphics::Appearance appearance() const;
 

@@ -84,11 +84,13 @@ void DealSession::watchPosition()
     QMetaObject::invokeMethod(this, [this] {
         watchQueued_ = false;
         const solver::HintPosition now = position();
-        const bool noMoveLeft = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock());
-        if (std::exchange(asksLostAgain_, false))
-            setLost(noMoveLeft || lostWatcher_.knownVerdict(now) == PositionVerdict::lost);
-        else if (noMoveLeft)
-            setLost(true);
+        // A lost position stays lost going forward: only an undo, a redo or
+        // a deal asks again.
+        const bool asksAgain = std::exchange(asksLostAgain_, false);
+        if (asksAgain || !isLost_) {
+            const bool noMoveLeft = moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock());
+            setLost(noMoveLeft || (asksAgain ? lostWatcher_.knownVerdict(now) == PositionVerdict::lost : isLost_));
+        }
         lostWatcher_.positionChanged(now, checksForLoss());
     }, Qt::QueuedConnection);
 }

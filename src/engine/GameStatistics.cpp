@@ -69,7 +69,14 @@ void GameStatistics::setTally(int ruleSet, const RuleSetTally& tally)
     tallies_[std::size_t(ruleSet)] = tally;
     writeSetting(store_, stored::ruleSetCounters[ruleSet].played, tally.played);
     writeSetting(store_, stored::ruleSetCounters[ruleSet].won, tally.won);
-    Q_EMIT changed();
+}
+
+void GameStatistics::writeRecent()
+{
+    QString text;
+    for (DealOutcome o : recent_)
+        text += QLatin1Char(char(o));
+    writeSetting(store_, stored::recentDeals, text);
 }
 
 void GameStatistics::record(DealOutcome outcome)
@@ -77,10 +84,7 @@ void GameStatistics::record(DealOutcome outcome)
     recent_.append(outcome);
     if (recent_.size() > kRecentLimit)
         recent_.removeFirst();
-    QString text;
-    for (DealOutcome o : recent_)
-        text += QLatin1Char(char(o));
-    writeSetting(store_, stored::recentDeals, text);
+    writeRecent();
     Q_EMIT changed();
 }
 
@@ -95,6 +99,7 @@ void GameStatistics::countDealStarted(int ruleSet)
     RuleSetTally t = tally(ruleSet);
     t.played = addSaturating(t.played, 1);
     setTally(ruleSet, t);
+    Q_EMIT changed();
 }
 
 void GameStatistics::countWin(int ruleSet, std::int64_t score)
@@ -140,7 +145,7 @@ void GameStatistics::reset()
     for (int i = 0; i < kRuleSets; ++i)
         setTally(i, {});
     recent_.clear();
-    writeSetting(store_, stored::recentDeals, QString());
+    writeRecent();
     Q_EMIT changed();
 }
 

@@ -82,7 +82,8 @@ private:
     enum Counter { deals, solved, currentStreakValue, bestStreakValue, bestScoreValue, bankroll, kCounters };
     void set(Counter which, std::int64_t value);
     void setTally(int ruleSet, const RuleSetTally& tally);
-    void record(DealOutcome outcome);
+    void record(DealOutcome outcome); // writes the outcomes and reports the change
+    void writeRecent();
 
     SettingsStore& store_;
     std::array<std::int64_t, kCounters> values_{};

@@ -38,7 +38,7 @@ protected:
     {
         QSignalSpy found(&finder, &HintFinder::hintFound);
         QSignalSpy done(&finder, &HintFinder::isSearchingChanged);
-        if (!finder.request(hintPositionNow(game), game.play().table()))
+        if (!finder.request(game.session().position(), game.play().table()))
             return std::nullopt;
         while (finder.isSearching())
             done.wait(5000);
@@ -162,8 +162,8 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
     HintFinder finder;
     QSignalSpy found(&finder, &HintFinder::hintFound);
     QSignalSpy started(&finder, &HintFinder::isSearchingChanged);
-    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->play().table()));
-    EXPECT_TRUE(finder.request(hintPositionNow(*game), game->play().table()));
+    EXPECT_TRUE(finder.request(game->session().position(), game->play().table()));
+    EXPECT_TRUE(finder.request(game->session().position(), game->play().table()));
     EXPECT_EQ(started.count(), 1);
     game->play().drawFromStock(drag); // the piles change before the answer is taken
     finder.positionChanged();
@@ -179,7 +179,7 @@ TEST_F(HintFinderTest, OneSearchAtATimeAndStaleAnswersDropped)
     // Going away mid-search stops the search instead of waiting it out.
     auto other = std::make_unique<SolitaireGame>(store, false);
     auto busy = std::make_unique<HintFinder>(solver::HintBudget{std::int64_t(1) << 40, std::int64_t(1) << 40});
-    busy->request(hintPositionNow(*other), other->play().table());
+    busy->request(other->session().position(), other->play().table());
     busy.reset();
 }
 

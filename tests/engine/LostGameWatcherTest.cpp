@@ -38,7 +38,7 @@ protected:
     // The game's position, after a change of it, as a shown board hands it over.
     static void changed(LostGameWatcher& watcher, const SolitaireGame& game)
     {
-        watcher.positionChanged(hintPositionNow(game), game.settings().tellsWhenLost() && game.play().takesMoves());
+        watcher.positionChanged(game.session().position(), game.settings().tellsWhenLost() && game.play().takesMoves());
     }
     // Lets queued checks start and finish.
     static void settle(LostGameWatcher& watcher)
@@ -56,7 +56,7 @@ protected:
 TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
 {
     auto game = loadGame(store, heartsOnTop(true));
-    const solver::HintPosition start = hintPositionNow(*game);
+    const solver::HintPosition start = game->session().position();
     LostGameWatcher watcher;
     QSignalSpy told(&watcher, &LostGameWatcher::gameLost);
     EXPECT_FALSE(watcher.knownVerdict(start));
@@ -93,7 +93,7 @@ TEST_F(LostGameWatcherTest, ToldOnceAndKeptForUndoAndRedo)
     unseen.drawCount = 3;
     InMemorySettingsStore otherStore;
     watcher.positionChanged(unseen, true);
-    watcher.positionChanged(hintPositionNow(*loadGame(otherStore, winnable())), true);
+    watcher.positionChanged(loadGame(otherStore, winnable())->session().position(), true);
     settle(watcher);
     EXPECT_EQ(told.count(), 2);
     EXPECT_EQ(watcher.searches(), 3);
@@ -110,7 +110,7 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
         settle(watcher);
         EXPECT_EQ(told.count(), 0);
         EXPECT_EQ(watcher.searches(), 1);
-        EXPECT_EQ(watcher.knownVerdict(hintPositionNow(*game)), PositionVerdict::winnable);
+        EXPECT_EQ(watcher.knownVerdict(game->session().position()), PositionVerdict::winnable);
     }
 
     InMemorySettingsStore offStore;
@@ -134,7 +134,7 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
     EXPECT_EQ(told.count(), 1);
 
     // A deal replaced with no check run: searched on the spot, then kept.
-    const solver::HintPosition other = hintPositionNow(*loadGame(offStore, winnable()));
+    const solver::HintPosition other = loadGame(offStore, winnable())->session().position();
     EXPECT_FALSE(watcher.knownVerdict(other));
     EXPECT_EQ(watcher.verdictNow(other), PositionVerdict::winnable);
     EXPECT_EQ(watcher.verdictNow(other), PositionVerdict::winnable);

@@ -1,16 +1,10 @@
 #pragma once
-// Positions the hint and the lost-game check are tried on, and the game's
-// position as they take it.
+// Positions the hint and the lost-game check are tried on.
 
 #include "engine/SolitaireGame.h"
 #include "support/Positions.h"
 
 namespace murvane::testing {
-
-inline solver::HintPosition hintPositionNow(const SolitaireGame& game)
-{
-    return game.session().position();
-}
 
 // Every top is a heart, no column is empty, the aces are buried: lost. With
 // the King of Diamonds left over (so in the stock) it can still be drawn and
