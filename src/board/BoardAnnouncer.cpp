@@ -82,6 +82,10 @@ void BoardAnnouncer::noteChange(const MoveRecord& change)
     // at once, and the status stays empty until something happens there.
     if (change.kind == MoveRecord::Kind::deal)
         clearStatus();
+    // Watch Solution says each of its moves as the caption, before it is
+    // made; saying it again afterwards would talk over the next one.
+    if (board_.game().watch().isWatching())
+        return;
     pending_ = describe(board_.game(), change);
     schedule();
 }

@@ -131,6 +131,10 @@ void BoardHeader::buildMenu()
     hint_->setShortcut(QKeySequence(Qt::Key_H));
     hint_->setShortcutContext(Qt::WidgetShortcut);
     connect(hint_, &QAction::triggered, this, &BoardHeader::hintRequested);
+    // No key of its own: a key stops a watch, so none could also start one.
+    watch_ = menu_->addAction(localizedString(QStringLiteral("Watch Solution")));
+    watch_->setObjectName(QStringLiteral("watchSolutionItem"));
+    connect(watch_, &QAction::triggered, this, &BoardHeader::watchSolutionRequested);
     menu_->addSeparator();
     for (ModalScreen screen : EnumCases<ModalScreen>::all) {
         QAction* action = menu_->addAction(localizedString(rawValue(screen)));
@@ -171,6 +175,7 @@ void BoardHeader::refreshMenu()
         dealNumber_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
     // Each item is enabled by the answer its command checks before acting.
     hint_->setEnabled(board_.takesInput(InputChannel::hint));
+    watch_->setEnabled(board_.takesInput(InputChannel::hint));
     for (QAction* item : std::as_const(layerItems_))
         item->setEnabled(board_.takesInput(InputChannel::openLayer));
     restart_->setEnabled(board_.canRestartDeal());

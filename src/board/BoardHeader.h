@@ -41,7 +41,7 @@ public:
     QLabel* passLabel() const { return pass_; }
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
-    // The menu's commands: Show Hint, Preferences, Statistics, How to Play,
+    // The menu's commands: Show Hint, Watch Solution, Preferences, Statistics, How to Play,
     // About, Restart Deal, Copy Deal Code, Play Deal…, Quit (the deal's
     // number, shown above Restart Deal when there is one, is not a command).
     // Each is enabled, when the menu opens, exactly when it would act.
@@ -54,6 +54,7 @@ Q_SIGNALS:
     void newDealRequested();
     void screenRequested(murvane::ModalScreen screen);
     void hintRequested();
+    void watchSolutionRequested();
     void quitRequested();
     void restartDealRequested();
     void copyDealCodeRequested();
@@ -84,6 +85,7 @@ private:
     QMenu* menu_ = nullptr;
     bool menuStyled_ = false; // for the scale and look below
     QAction* hint_ = nullptr;
+    QAction* watch_ = nullptr;
     QList<QAction*> layerItems_; // the screens and Play Deal…: they open a layer
     QAction* dealNumber_ = nullptr;
     QAction* restart_ = nullptr;

@@ -136,6 +136,14 @@ void HintLayer::show(const Hint& hint)
     showCaption(hintText(hint, board_.game().play().table()), hint.showsOnBoard() ? kShowMs : kMessageMs);
 }
 
+void HintLayer::showWatched(const Hint& hint)
+{
+    if (board_.layer() != BoardLayer::board)
+        return;
+    shown_ = hint;
+    showCaption(hintText(hint, board_.game().play().table()), hint.showsOnBoard() ? kShowMs : kMessageMs);
+}
+
 void HintLayer::showMessage(const QString& text)
 {
     shown_.reset();

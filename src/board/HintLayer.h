@@ -40,6 +40,9 @@ public:
     // The menu item and the H key: ignored while a screen, a dialog, a drag
     // or auto-complete is up.
     void requestHint();
+    // Watch Solution's next move, or why it makes none, shown and said as
+    // a hint is (the watch holds the board, so no input is asked for).
+    void showWatched(const Hint& hint);
     // A short message in the caption, said to screen readers too; it goes
     // like any other (kMessageMs, or the next pointer press or key).
     void showMessage(const QString& text);

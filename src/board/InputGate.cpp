@@ -7,6 +7,10 @@ bool inputTaken(InputChannel channel, const BoardInputState& state)
     // A dialog or a screen owns every input; the board underneath takes none.
     if (state.layer != BoardLayer::board)
         return false;
+    // Under a watch the board is the game's. Whatever stops a watch has
+    // stopped it before asking here, so what asks now is refused.
+    if (state.watching)
+        return false;
     switch (channel) {
     case InputChannel::focusKey:
     case InputChannel::undoRedo:    // an undo under a drag drops the stale drag

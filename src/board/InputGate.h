@@ -1,7 +1,8 @@
 #pragma once
 // The one answer to "may the board take this input now?". What is showing
-// is one value, the layer; a win, a running auto-complete and a drag in
-// progress are the other states that hold input back. Every way of playing
+// is one value, the layer; a win, a running auto-complete, a drag in
+// progress and Watch Solution playing are the other states that hold input
+// back. Every way of playing
 // the board asks inputTaken() with its channel; nothing else decides it.
 
 namespace murvane::board {
@@ -17,7 +18,7 @@ enum class InputChannel {
     playKey,             // Space/Return playing the focused pile
     digitKey,            // 1-7 sending the focused pile to a column
     accessibilityAction, // default and named actions of piles and cards
-    hint,                // the H key and the menu's Show Hint
+    hint,                // the H key and the menu's Show Hint and Watch Solution
     undoRedo,            // the undo button and the undo/redo shortcuts
     restartDeal,         // the menu's Restart Deal and Ctrl+R
     openLayer,           // new deal, Play Deal… and the menu's screens (they open a layer)
@@ -30,6 +31,10 @@ struct BoardInputState {
     bool won = false;
     bool autoCompleting = false;
     bool dragging = false;
+    // Watch Solution plays: the board is the game's until it stops. The
+    // press or key that stops it is spent on stopping (the board's event
+    // watch does that before any channel is asked).
+    bool watching = false;
     friend bool operator==(const BoardInputState&, const BoardInputState&) = default;
 };
 

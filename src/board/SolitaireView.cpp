@@ -116,6 +116,12 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(header_, &board::BoardHeader::newDealRequested, this, &SolitaireView::requestNewDeal);
     connect(header_, &board::BoardHeader::screenRequested, this, &SolitaireView::presentScreen);
     connect(header_, &board::BoardHeader::hintRequested, hint_, &board::HintLayer::requestHint);
+    connect(header_, &board::BoardHeader::watchSolutionRequested, this, &SolitaireView::requestWatchSolution);
+    connect(&game.watch(), &SolutionWatch::isWatchingChanged, this, &SolitaireView::watchingChanged);
+    connect(&game.watch(), &SolutionWatch::stepShown, hint_, &board::HintLayer::showWatched);
+    connect(&game.watch(), &SolutionWatch::refused, hint_, &board::HintLayer::showWatched);
+    // Anything that covers the board takes it back from a watch.
+    connect(state_, &board::BoardState::layerChanged, &game.watch(), &SolutionWatch::stop);
     connect(header_, &board::BoardHeader::quitRequested, this, &SolitaireView::quitRequested);
     connect(header_, &board::BoardHeader::restartDealRequested, this, &SolitaireView::requestRestartDeal);
     connect(header_, &board::BoardHeader::copyDealCodeRequested, this, &SolitaireView::copyDealCode);
@@ -180,6 +186,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
 
 SolitaireView::~SolitaireView()
 {
+    game_.watch().stop();
     game_.session().setShown(false);
     // Children go first so nothing paints or reacts to a half-destroyed view.
     disconnect(&SystemAppearance::instance(), nullptr, this, nullptr);
@@ -322,8 +329,75 @@ void SolitaireView::syncReduceMotion()
     game_.play().setReduceMotionEnabled(SystemAppearance::instance().reduceMotion());
 }
 
+void SolitaireView::requestWatchSolution()
+{
+    if (!state_->takesInput(board::InputChannel::hint))
+        return;
+    hint_->dismiss();
+    game_.watch().start();
+}
+
+void SolitaireView::watchingChanged()
+{
+    if (game_.watch().isWatching()) {
+        // Said once, before the first move's caption.
+        announcer_->announceText(localizedString(QStringLiteral("Watching the solution. Press any key to stop.")));
+        return;
+    }
+    hint_->dismiss();
+}
+
+bool SolitaireView::stopsWatch(QObject* watched, QEvent* event)
+{
+    if (!game_.watch().isWatching() || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget->window() != window())
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+        // A modifier alone is not yet a key (and screen readers' users press
+        // Control to hush speech): the key it goes with stops the watch.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return false;
+        default:
+            break;
+        }
+    }
+    switch (type) {
+    case QEvent::ShortcutOverride:
+        // Claimed, so no shortcut acts and the key arrives as a key press.
+        event->accept();
+        return true;
+    case QEvent::KeyPress:
+        game_.watch().stop();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        game_.watch().stop();
+        // A press on the piles only stops; the header's buttons and menu act.
+        const bool onPiles = (widget == surface_ || surface_->isAncestorOf(widget))
+                             && widget != header_ && !header_->isAncestorOf(widget);
+        return onPiles;
+    }
+    default:
+        return false;
+    }
+}
+
 bool SolitaireView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (stopsWatch(watched, event))
+        return true;
     const QEvent::Type type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
@@ -367,6 +441,7 @@ void SolitaireView::resetForShow()
 void SolitaireView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    game_.watch().stop();
     game_.session().setShown(false);
     // With the whole deck drawn, the text outlines its faces came from are
     // needed again only at another scale or look: a closed game holds the

@@ -74,6 +74,9 @@ public:
     void requestPlayDeal();
     // Restart Deal / Ctrl+R.
     void requestRestartDeal();
+    // The menu's Watch Solution: the game plays its winning line until any
+    // press on the board, any key, the menu or closing the panel stops it.
+    void requestWatchSolution();
     // Copy Deal Code: the deal's code, number and rules on the clipboard.
     void copyDealCode();
     // The win card's Play Again: a new deal, without asking.
@@ -114,7 +117,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Keys no pile took: arrows with no pile focused, Escape on a screen.
     void keyPressEvent(QKeyEvent* event) override;
-    // Watches pointer presses anywhere on the board (they hide the ring).
+    // Watches pointer presses anywhere on the board (they hide the ring),
+    // and presses and keys that stop Watch Solution.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -151,6 +155,11 @@ private:
     void startWarmingFaces();
     // Makes, places or removes the note that the game can no longer be won.
     void updateLostNote();
+    // Watch Solution started or stopped.
+    void watchingChanged();
+    // While watching, a press or key in the panel stops the watch; true when
+    // the event is spent on that (a press on the header or a note still acts).
+    bool stopsWatch(QObject* watched, QEvent* event);
     void rescaleLostNote();
     void warmFaces();
     graphics::Appearance appearance() const;

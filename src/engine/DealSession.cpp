@@ -120,22 +120,35 @@ void DealSession::startDeal()
 
 void DealSession::dealWon(std::int64_t score)
 {
-    if (hasBeenCreditedWin_)
+    if (hasBeenCreditedWin_ || wasSolutionShown_)
         return;
     hasBeenCreditedWin_ = true;
     statistics_.countWin(dealRuleSet_, score);
+}
+
+void DealSession::markSolutionShown()
+{
+    if (wasSolutionShown_)
+        return;
+    wasSolutionShown_ = true;
+    if (hasBeenCreditedWin_)
+        return; // won before it was shown: that win stands, and is recorded
+    // Decided here, before the move that may win it: that move must find
+    // the deal shown.
+    startDeal();
+    statistics_.countEnded(DealOutcome::shown);
 }
 
 // --- The outcome -------------------------------------------------------------------------
 
 bool DealSession::newDealBreaksStreak(std::optional<RuleSetting> change) const
 {
-    return hasStartedDeal_ && !hasBeenCreditedWin_ && (!change || settings_.changeDealsAnew(*change));
+    return hasStartedDeal_ && !hasBeenCreditedWin_ && !wasSolutionShown_ && (!change || settings_.changeDealsAnew(*change));
 }
 
 std::optional<DealOutcome> DealSession::outcomeIfReplaced()
 {
-    if (!hasStartedDeal_ || hasBeenCreditedWin_)
+    if (!hasStartedDeal_ || hasBeenCreditedWin_ || wasSolutionShown_)
         return std::nullopt;
     if (moves::hasNoMoveLeft(play_->table(), play_->canDrawFromStock()))
         return DealOutcome::lost;
@@ -182,6 +195,7 @@ void DealSession::replaceDeal(const DealRequest* request)
         statistics_.countEnded(*outcome);
     hasStartedDeal_ = false;
     hasBeenCreditedWin_ = false;
+    wasSolutionShown_ = false;
     if (request && request->number) {
         // Numbered deals are always verified: the number names the deal the
         // solver picks, so it must not depend on how the game was built.
@@ -224,11 +238,12 @@ void DealSession::restartDeal(DragState& drag)
                     drag);
 }
 
-void DealSession::resume(const DealOrigin& origin, bool started, bool credited, int ruleSet)
+void DealSession::resume(const DealOrigin& origin, bool started, bool credited, bool solutionShown, int ruleSet)
 {
     origin_ = origin;
     hasStartedDeal_ = started;
     hasBeenCreditedWin_ = credited;
+    wasSolutionShown_ = solutionShown;
     dealRuleSet_ = ruleSet;
 }
 

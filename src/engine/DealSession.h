@@ -54,8 +54,8 @@ public:
     // How the deal in progress ends if it is replaced now: lost when no move
     // is left or the lost-game check proved the position lost (where no check
     // ran, it runs here, within its budget), else abandoned;
-    // none while it has not started or was won (replacing it then records
-    // nothing).
+    // none while it has not started, was won or was shown (its outcome is
+    // recorded already, so replacing it records nothing).
     std::optional<DealOutcome> outcomeIfReplaced();
     // The position in play, as the searches take it.
     solver::HintPosition position() const;
@@ -72,6 +72,14 @@ public:
     // position stays lost; an undo, a redo or a new deal asks again.
     bool isLost() const { return isLost_; }
     bool hasBeenCreditedWin() const { return hasBeenCreditedWin_; }
+    // The game is about to make a move of the deal's winning line itself
+    // (Watch Solution): from then on the deal is shown, never won. Its
+    // outcome is recorded at once, unless a win was credited before: the
+    // deal counts as played, the streak ends and the last deals show it as
+    // shown. Nothing takes that back, Restart Deal included; a new deal
+    // starts unshown.
+    void markSolutionShown();
+    bool wasSolutionShown() const { return wasSolutionShown_; }
     // Zeroes every statistic; a restart cannot bring back the old bankroll,
     // nor can undo.
     void resetStatistics();
@@ -87,7 +95,7 @@ public:
     // The rule set the deal was counted under.
     int ruleSetOfDeal() const { return dealRuleSet_; }
     // Takes up a saved deal whose position play has restored.
-    void resume(const DealOrigin& origin, bool started, bool credited, int ruleSet);
+    void resume(const DealOrigin& origin, bool started, bool credited, bool solutionShown, int ruleSet);
 
     // --- Prepared deals ----------------------------------------------------------------
     // Queues a verified deal for each rule set not prepared or being prepared.
@@ -113,6 +121,7 @@ private:
     DealOrigin origin_;
     bool hasStartedDeal_ = false;
     bool hasBeenCreditedWin_ = false;
+    bool wasSolutionShown_ = false;
     int dealRuleSet_ = 0; // where the deal in progress was counted
     // Feeds the watcher the position after each change of the piles, or of
     // whether it should be checked at all.

@@ -24,7 +24,7 @@ const CounterSlot kCounterSlots[] = {
     {&stored::vegasBankroll, &GameStatistics::vegasBankrollChanged},
 };
 
-constexpr DealOutcome kOutcomes[] = {DealOutcome::won, DealOutcome::lost, DealOutcome::abandoned};
+constexpr DealOutcome kOutcomes[] = {DealOutcome::won, DealOutcome::lost, DealOutcome::abandoned, DealOutcome::shown};
 
 } // namespace
 

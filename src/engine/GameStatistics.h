@@ -22,6 +22,7 @@ enum class DealOutcome : char {
     won = 'W',
     lost = 'L',      // replaced once it could no longer be won
     abandoned = 'A', // replaced while it could still be won, or nobody knew
+    shown = 'S',     // the game played its own winning line: never a win
 };
 
 struct RuleSetTally {

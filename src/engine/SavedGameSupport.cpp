@@ -142,6 +142,7 @@ SavedGame SolitaireGame::makeSavedGame() const
     g.score = p.score();
     g.hasStartedCurrentDeal = s.hasStartedDeal();
     g.gameHasBeenCreditedWin = s.hasBeenCreditedWin();
+    g.solutionShown = s.wasSolutionShown();
     g.redealsUsed = p.redealsUsed();
     g.scoringMode = rawValue(settings_->scoringMode());
     g.passesAllowed = settings_->passesAllowed();
@@ -189,7 +190,8 @@ bool SolitaireGame::restoreSavedGame()
         settings_->scoringMode());
     session_->resume(restoredOrigin(*record, Table{position.stock, position.waste, position.foundations,
                                                     position.tableau}),
-                     record->hasStartedCurrentDeal, record->gameHasBeenCreditedWin, ruleSet);
+                     record->hasStartedCurrentDeal, record->gameHasBeenCreditedWin, record->solutionShown,
+                     ruleSet);
     play_->restore(position, record->wasAutoCompleting);
     isRestoring_ = false;
     return true;

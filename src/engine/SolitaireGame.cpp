@@ -9,6 +9,7 @@ SolitaireGame::SolitaireGame(SettingsStore& store, bool verifyDeals, QObject* pa
     , statistics_(new GameStatistics(store, this))
     , session_(new DealSession(*settings_, *statistics_, verifyDeals, this))
     , play_(new GamePlay(*settings_, *statistics_, *session_, this))
+    , watch_(new SolutionWatch(*play_, *session_, this))
 {
     session_->attach(*play_);
     play_->setOnStateWritten([this] { scheduleSave(); });
@@ -18,9 +19,12 @@ SolitaireGame::SolitaireGame(SettingsStore& store, bool verifyDeals, QObject* pa
         session_->newDeal();
 }
 
-// The session's deal threads stop before play goes away.
+// The session's deal threads stop before play goes away; the watch, which
+// uses both, goes first.
 SolitaireGame::~SolitaireGame()
 {
+    delete watch_;
+    watch_ = nullptr;
     delete session_;
     session_ = nullptr;
 }

@@ -9,6 +9,7 @@
 #include "engine/GamePlay.h"
 #include "engine/GameSettings.h"
 #include "engine/GameStatistics.h"
+#include "engine/SolutionWatch.h"
 
 #include <QObject>
 
@@ -36,6 +37,9 @@ public:
     const GamePlay& play() const { return *play_; }
     DealSession& session() { return *session_; }
     const DealSession& session() const { return *session_; }
+    // Watch Solution: the game playing the deal's winning line itself.
+    SolutionWatch& watch() { return *watch_; }
+    const SolutionWatch& watch() const { return *watch_; }
 
     // Whether a full-panel screen covers the board (the win card waits).
     bool isShowingScreen() const { return isShowingScreen_; }
@@ -66,6 +70,7 @@ private:
     GameStatistics* statistics_;
     DealSession* session_;
     GamePlay* play_;
+    SolutionWatch* watch_;
     bool isShowingScreen_ = false;
     bool saveIsScheduled_ = false;
     bool isRestoring_ = false;

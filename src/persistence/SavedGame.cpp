@@ -44,6 +44,7 @@ const QString dealt = QStringLiteral("dealt");
 const QString number = QStringLiteral("number");
 const QString openingBankroll = QStringLiteral("openingBankroll");
 const QString startedDrawCount = QStringLiteral("startedDrawCount");
+const QString solutionShown = QStringLiteral("solutionShown");
 const QString suit = QStringLiteral("suit");
 const QString rank = QStringLiteral("rank");
 const QString isFaceUp = QStringLiteral("isFaceUp");
@@ -277,6 +278,8 @@ QByteArray encodeSavedGame(const SavedGame& game)
     object.insert(key::wasAutoCompleting, game.wasAutoCompleting);
     if (game.startedDrawCount)
         object.insert(key::startedDrawCount, qint64(*game.startedDrawCount));
+    if (game.solutionShown)
+        object.insert(key::solutionShown, true);
     if (game.dealt) {
         QJsonObject dealt;
         dealt.insert(key::stock, encodePile(game.dealt->stock));
@@ -338,6 +341,7 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
     game.wasAutoCompleting = *wasAutoCompleting;
     game.dealt = decodeDealt(object.value(key::dealt));
     game.startedDrawCount = integerValue(object.value(key::startedDrawCount));
+    game.solutionShown = boolValue(object.value(key::solutionShown)).value_or(false);
     return game;
 }
 

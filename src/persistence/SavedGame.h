@@ -51,6 +51,10 @@ struct SavedGame {
     // under in the per-rule-set statistics (Standard scoring lets it change
     // mid-deal); absent in older records.
     std::optional<std::int64_t> startedDrawCount;
+    // Optional key "solutionShown", written only when true: the game played
+    // its own winning line in this deal, so it can never be credited as won.
+    // Absent (older records) or not a Boolean, the deal is not shown.
+    bool solutionShown = false;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 

@@ -163,6 +163,10 @@ const QList<HowToParagraph>& howToParagraphs()
          MURVANE_TEXT("Undo takes back your last move. Start a fresh deal any time with New Deal.")},
         {"howTo-restart", "arrow.uturn.backward", MURVANE_TEXT("Restart Deal"),
          MURVANE_TEXT("Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.")},
+        {"howTo-watchSolution", "rectangle.portrait.on.rectangle.portrait.angled.fill", MURVANE_TEXT("Watch Solution"),
+         MURVANE_TEXT("Choose Watch Solution in the menu and the game plays its winning line from where you are, one move "
+         "at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, "
+         "never as won.")},
     };
     return paragraphs;
 }

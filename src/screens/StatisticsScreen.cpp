@@ -96,10 +96,22 @@ void paintMark(QPainter& painter, const graphics::ChromePalette& palette, DealOu
         painter.setBrush(palette.destructive());
         break;
     case DealOutcome::abandoned:
-        painter.setPen(QPen(palette.secondary(), std::max<qreal>(1, 1.5 * t)));
+    case DealOutcome::shown: // hollow too, in the accent colour, with its own inner mark
+        painter.setPen(QPen(outcome == DealOutcome::shown ? palette.accent() : palette.secondary(),
+                            std::max<qreal>(1, 1.5 * t)));
         painter.setBrush(Qt::NoBrush);
         break;
     }
+}
+
+// The inner square of a shown deal's mark, so it reads apart from a hollow
+// abandoned one without its colour.
+void paintShownCore(QPainter& painter, const graphics::ChromePalette& palette, const QRectF& mark)
+{
+    const qreal inset = mark.width() * 0.3;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette.accent());
+    painter.drawRect(mark.adjusted(inset, inset, -inset, -inset));
 }
 
 // The last deals as two rows of marks, oldest first, newest at the end of
@@ -140,6 +152,8 @@ protected:
                 paintMark(painter, palette, outcomes_[i - empty], t_);
             }
             painter.drawRoundedRect(r, radius, radius);
+            if (i >= empty && outcomes_[i - empty] == DealOutcome::shown)
+                paintShownCore(painter, palette, r);
         }
     }
 
@@ -153,8 +167,9 @@ private:
 };
 
 // What the strip's marks mean, with the marks' own colours: "■ Won ■ Lost
-// □ Abandoned". Each mark stays with its word when the line wraps.
-QString markKeyText()
+// □ Abandoned", and "▣ Shown" while a shown deal is among them. Each mark
+// stays with its word when the line wraps.
+QString markKeyText(bool withShown)
 {
     const graphics::ChromePalette palette = currentPalette();
     const auto item = [](const QColor& colour, const QString& glyph, const char* word) {
@@ -163,7 +178,9 @@ QString markKeyText()
     };
     return item(palette.accent(), QStringLiteral("■"), MURVANE_TEXT("Won")) + QStringLiteral(" &nbsp; ") +
            item(palette.destructive(), QStringLiteral("■"), MURVANE_TEXT("Lost")) + QStringLiteral(" &nbsp; ") +
-           item(palette.secondary(), QStringLiteral("□"), MURVANE_TEXT("Abandoned"));
+           item(palette.secondary(), QStringLiteral("□"), MURVANE_TEXT("Abandoned")) +
+           (withShown ? QStringLiteral(" &nbsp; ") + item(palette.accent(), QStringLiteral("▣"), MURVANE_TEXT("Shown"))
+                      : QString());
 }
 
 // "By rule set" as a small table: a header line (Rule set, Played, Won,
@@ -304,11 +321,14 @@ QString recentDealsSentence(const QList<DealOutcome>& outcomes)
 {
     if (outcomes.isEmpty())
         return localizedString(QStringLiteral("No finished deals yet."));
-    std::int64_t won = 0, lost = 0, abandoned = 0;
+    std::int64_t won = 0, lost = 0, abandoned = 0, shown = 0;
     for (DealOutcome o : outcomes)
-        (o == DealOutcome::won ? won : o == DealOutcome::lost ? lost : abandoned) += 1;
-    return localizedPlural(QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned"),
-                           outcomes.size(), {won, lost, abandoned});
+        (o == DealOutcome::won ? won : o == DealOutcome::lost ? lost : o == DealOutcome::shown ? shown : abandoned) += 1;
+    const QString sentence = localizedPlural(QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned"),
+                                             outcomes.size(), {won, lost, abandoned});
+    if (shown == 0)
+        return sentence;
+    return sentence + QStringLiteral(". ") + localizedString(QStringLiteral("Shown: %lld"), {shown});
 }
 
 std::int64_t gamesLost(std::int64_t dealsCount, std::int64_t solvedCount)
@@ -407,7 +427,7 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     legend->setWordWrap(true);
     legend->setFont(sentence->font());
     setSecondaryColour(legend);
-    auto* key = new QLabel(markKeyText(), recent);
+    auto* key = new QLabel(markKeyText(false), recent);
     key->setObjectName(QStringLiteral("stat-recentDealsKey"));
     key->setTextFormat(Qt::RichText);
     key->setWordWrap(true);
@@ -419,10 +439,17 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     recentColumn->addWidget(legend);
     setAccessibilityMark(recent, AccessibilityMark::combined);
     byRuleSet->addRow(recent);
-    const auto refreshRuleSets = [table, strip, sentence, recent, &game] {
+    const QString legendText = legend->text();
+    const auto refreshRuleSets = [table, strip, sentence, recent, key, legend, legendText, &game] {
         table->display(ruleSetRows(game));
         const QList<DealOutcome>& outcomes = game.statistics().recent();
         strip->display(outcomes);
+        // Shown deals are explained only once there is one.
+        const bool withShown = outcomes.contains(DealOutcome::shown);
+        key->setText(markKeyText(withShown));
+        legend->setText(withShown ? legendText + QLatin1Char(' ') +
+                                        localizedString(QStringLiteral("Shown: the game played its winning line with Watch Solution, so it never counts as won."))
+                                  : legendText);
         const QString said = recentDealsSentence(outcomes);
         sentence->setText(withFiguresKeptWithWords(said));
         recent->setAccessibleName(said);

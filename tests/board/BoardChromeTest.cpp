@@ -138,18 +138,19 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
 {
     load(playable());
     const QList<QAction*> items = header()->menuActions();
-    ASSERT_EQ(items.size(), 9);
+    ASSERT_EQ(items.size(), 10);
     QStringList titles;
     for (QAction* a : items)
         titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"Show Hint", "Preferences", "Statistics", "How to Play", "About", "Restart Deal",
-                                   "Copy Deal Code", "Play Deal…", "Quit Murvane Solitaire"}));
-    EXPECT_EQ(items[1]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
-    EXPECT_EQ(items[5]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    EXPECT_EQ(items[8]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(titles, (QStringList{"Show Hint", "Watch Solution", "Preferences", "Statistics", "How to Play", "About",
+                                   "Restart Deal", "Copy Deal Code", "Play Deal…", "Quit Murvane Solitaire"}));
+    EXPECT_TRUE(items[1]->shortcut().isEmpty());
+    EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    EXPECT_EQ(items[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    EXPECT_EQ(items[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     view->board().setFocusedSlot(BoardFocus::tableau(3));
-    items[2]->trigger();
+    items[3]->trigger();
     EXPECT_TRUE(game->isShowingScreen());
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics);
     ASSERT_NE(view->screenHost(), nullptr);
@@ -163,7 +164,7 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics) << "remembers the last screen";
 
     QSignalSpy quit(view.get(), &SolitaireView::quitRequested);
-    items[8]->trigger();
+    items[9]->trigger();
     QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quit.count(), 2);
 }
@@ -212,10 +213,11 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
         board::HintLayer* hint = view->hintLayer();
         return std::tuple(game->play().tableau(), game->play().stock(), game->play().waste(), game->play().hasWon(), game->play().history().undoSteps().size(),
                           game->isShowingScreen(), view->board().layer(), QGuiApplication::clipboard()->text(),
-                          hint->shownHint().has_value() || hint->finder().isSearching(), quit->count());
+                          hint->shownHint().has_value() || hint->finder().isSearching(),
+                          game->watch().isWatching(), quit->count());
     };
     for (const auto& state : states) {
-        for (int item = 0; item < 9; ++item) {
+        for (int item = 0; item < 10; ++item) {
             enter(state.deal);
             if (HasFatalFailure())
                 return;

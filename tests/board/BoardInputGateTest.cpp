@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <functional>
 
@@ -25,13 +26,14 @@ using namespace murvane::testing;
 namespace {
 
 // The Play Deal dialog is entered over a won game: the win card lies
-// beneath it, and its Play Again must stay out of reach too.
-enum class State { idle, abandonDialog, screen, won, autoCompleting, dragging, playDealDialog };
-constexpr State kStates[] = {State::idle,           State::abandonDialog, State::screen,        State::won,
-                             State::autoCompleting, State::dragging,      State::playDealDialog};
+// beneath it, and its Play Again must stay out of reach too. Watching is
+// entered with the first move of the line shown and not yet made.
+enum class State { idle, abandonDialog, screen, won, autoCompleting, dragging, playDealDialog, watching };
+constexpr State kStates[] = {State::idle,           State::abandonDialog, State::screen,         State::won,
+                             State::autoCompleting, State::dragging,      State::playDealDialog, State::watching};
 const char* nameOf(State s)
 {
-    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag", "play deal"};
+    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag", "play deal", "watching"};
     return names[int(s)];
 }
 
@@ -46,6 +48,7 @@ struct Snapshot {
     board::BoardLayer layer = board::BoardLayer::board;
     std::optional<BoardFocus> focus;
     bool hint = false;
+    bool watching = false;
     QString clipboard;
     bool operator==(const Snapshot&) const = default;
 };
@@ -100,6 +103,13 @@ struct InputGateTest : BoardFixture {
                 ASSERT_EQ(view->board().layer(), board::BoardLayer::playDealDialog);
             }
             break;
+        case State::watching:
+            // No move is made while the cell runs.
+            game->watch().findChild<QTimer*>(QStringLiteral("solutionStepTimer"))->setInterval(60000);
+            view->requestWatchSolution();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return game->watch().nextStep().has_value(); }, 30000));
+            ASSERT_TRUE(view->hintLayer()->shownHint());
+            break;
         case State::dragging: {
             const QPoint from = onColumnCard(2, 1); // QC
             press(from);
@@ -123,6 +133,7 @@ struct InputGateTest : BoardFixture {
                         view->board().layer(),
                         view->board().focusedSlot(),
                         hint->shownHint().has_value() || hint->finder().isSearching(),
+                        game->watch().isWatching(),
                         QGuiApplication::clipboard()->text()};
     }
 
@@ -145,7 +156,8 @@ struct InputGateTest : BoardFixture {
 struct Channel {
     const char* name;
     // One character per state, in the order of kStates: 'A' acts, '-' is
-    // refused (a key is passed on), 'k' a key the board takes without acting.
+    // refused (a key is passed on), 'k' a key the board takes without acting,
+    // 's' stops Watch Solution and does nothing else.
     const char* expected;
     // Makes the input; for a key, returns whether the board accepted it.
     std::function<std::optional<bool>(InputGateTest&, bool covered)> input;
@@ -183,8 +195,10 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
     };
     const QString press = QAccessibleActionInterface::pressAction();
     const Channel channels[] = {
-        // States: idle, dialog, screen, won, auto-complete, drag, Play Deal dialog.
-        {"drag QC onto KH", "A----A-",
+        // States: idle, dialog, screen, won, auto-complete, drag, Play Deal dialog,
+        // watching. A double-click's first click stops a watch; its second is
+        // the player's own.
+        {"drag QC onto KH", "A----A-s",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              const QPoint target = t.frame(BoardFocus::tableau(1)).center().toPoint();
              if (t.view->board().dragState().dragSource()) { // the drag in progress carries QC
@@ -195,50 +209,51 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
              }
              return std::nullopt;
          }},
-        {"double-click QD", "A------",
+        {"double-click QD", "A------A",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.doubleClick(t.onColumnCard(0, 1));
              return std::nullopt;
          }},
-        {"Right", "A--AAA-", key(Qt::Key_Right), true},
-        {"Space", "A--kkk-", key(Qt::Key_Space), true},
-        {"Return", "A--kkk-", key(Qt::Key_Return), true},
-        {"4 (QD onto KS)", "A--k---", key(Qt::Key_4), true},
-        {"H", "A--kkk-", key(Qt::Key_H)},
-        {"menu: Show Hint", "A------", menuItem(0)},
-        {"accessible press on column 1's top card", "A------",
+        {"Right", "A--AAA-s", key(Qt::Key_Right), true},
+        {"Space", "A--kkk-s", key(Qt::Key_Space), true},
+        {"Return", "A--kkk-s", key(Qt::Key_Return), true},
+        {"4 (QD onto KS)", "A--k---s", key(Qt::Key_4), true},
+        {"H", "A--kkk-s", key(Qt::Key_H)},
+        {"menu: Show Hint", "A-------", menuItem(0)},
+        {"menu: Watch Solution", "A-------", menuItem(1)},
+        {"accessible press on column 1's top card", "A-------",
          [press](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(press);
              return std::nullopt;
          }},
-        {"accessible move of QD to its foundation", "A------",
+        {"accessible move of QD to its foundation", "A-------",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(QStringLiteral("Move to foundation"));
              return std::nullopt;
          }},
-        {"Ctrl+Z", "A--A-A-", shortcut(Qt::CTRL | Qt::Key_Z)},
-        {"undo button", "A--A-A-",
+        {"Ctrl+Z", "A--A-A-s", shortcut(Qt::CTRL | Qt::Key_Z)},
+        {"undo button", "A--A-A--",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->undoButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Shift+Z", "A----A-", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"Ctrl+Y", "A----A-", shortcut(Qt::CTRL | Qt::Key_Y)},
-        {"Ctrl+N", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_N)},
-        {"new deal button", "A--AAA-",
+        {"Ctrl+Shift+Z", "A----A-s", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"Ctrl+Y", "A----A-s", shortcut(Qt::CTRL | Qt::Key_Y)},
+        {"Ctrl+N", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_N)},
+        {"new deal button", "A--AAA--",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->newDealButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Comma", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_Comma)},
-        {"menu: Statistics", "A--AAA-", menuItem(2)},
-        {"menu: Play Deal…", "A--AAA-", menuItem(7)},
-        {"Ctrl+R", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_R)},
-        {"menu: Restart Deal", "A--AAA-", menuItem(5)},
-        {"menu: Copy Deal Code", "A--AAA-", menuItem(6)},
+        {"Ctrl+Comma", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_Comma)},
+        {"menu: Statistics", "A--AAA--", menuItem(3)},
+        {"menu: Play Deal…", "A--AAA--", menuItem(8)},
+        {"Ctrl+R", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_R)},
+        {"menu: Restart Deal", "A--AAA--", menuItem(6)},
+        {"menu: Copy Deal Code", "A--AAA--", menuItem(7)},
         // Only a won game shows the card; elsewhere its request is made as
         // the button makes it.
-        {"Play Again", "---A---",
+        {"Play Again", "---A----",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              if (board::GameSolvedOverlay* card = t.view->solvedOverlay())
                  QTest::mouseClick(card->playAgainButton(), Qt::LeftButton);
@@ -261,7 +276,15 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
                 state == State::abandonDialog || state == State::screen || state == State::playDealDialog;
             const std::optional<bool> accepted = c.input(*this, covered);
             const Snapshot after = snapshot();
-            EXPECT_EQ(after != before, cell == 'A') << where;
+            Snapshot unchanged = before;
+            if (cell == 's') { // the watch and what it showed end; nothing else changes
+                unchanged.watching = false;
+                unchanged.hint = false;
+            }
+            EXPECT_EQ(after != unchanged, cell == 'A') << where;
+            if (state == State::watching) {
+                EXPECT_EQ(after.watching, cell == '-') << where << ": only what stops the watch stops it";
+            }
             if (accepted) {
                 EXPECT_EQ(*accepted, cell != '-') << where;
             }

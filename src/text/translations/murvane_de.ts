@@ -907,5 +907,29 @@
         <source>Abandoned</source>
         <translation>Aufgegeben</translation>
     </message>
+    <message>
+        <source>Watch Solution</source>
+        <translation>Lösung ansehen</translation>
+    </message>
+    <message>
+        <source>Watching the solution. Press any key to stop.</source>
+        <translation>Die Lösung wird gezeigt. Zum Beenden eine beliebige Taste drücken.</translation>
+    </message>
+    <message>
+        <source>Choose Watch Solution in the menu and the game plays its winning line from where you are, one move at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, never as won.</source>
+        <translation>Wählen Sie „Lösung ansehen“ im Menü, und das Spiel spielt seinen Gewinnweg von der aktuellen Stellung aus Zug für Zug vor. Ein Klick oder eine beliebige Taste hält es an, und Rückgängig nimmt seine Züge zurück. Ein angesehenes Spiel zählt als gezeigt, nie als gewonnen.</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Gezeigt</translation>
+    </message>
+    <message>
+        <source>Shown: %lld</source>
+        <translation>Gezeigt: %lld</translation>
+    </message>
+    <message>
+        <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
+        <translation>Gezeigt: Das Spiel hat seinen Gewinnweg mit „Lösung ansehen“ vorgespielt, daher zählt es nie als gewonnen.</translation>
+    </message>
 </context>
 </TS>

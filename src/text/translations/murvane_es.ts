@@ -907,5 +907,29 @@
         <source>Abandoned</source>
         <translation>Abandonados</translation>
     </message>
+    <message>
+        <source>Watch Solution</source>
+        <translation>Ver la solución</translation>
+    </message>
+    <message>
+        <source>Watching the solution. Press any key to stop.</source>
+        <translation>Mostrando la solución. Pulsa cualquier tecla para detenerla.</translation>
+    </message>
+    <message>
+        <source>Choose Watch Solution in the menu and the game plays its winning line from where you are, one move at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, never as won.</source>
+        <translation>Elige Ver la solución en el menú y el juego juega su línea ganadora desde donde estás, movimiento a movimiento. Un clic o cualquier tecla la detiene, y Deshacer anula sus movimientos. Un reparto que has visto resolver cuenta como mostrado, nunca como ganado.</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Mostrados</translation>
+    </message>
+    <message>
+        <source>Shown: %lld</source>
+        <translation>Mostrados: %lld</translation>
+    </message>
+    <message>
+        <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
+        <translation>Mostrados: el juego jugó su línea ganadora con Ver la solución, así que nunca cuentan como ganados.</translation>
+    </message>
 </context>
 </TS>

@@ -907,5 +907,29 @@
         <source>Abandoned</source>
         <translation>Abandonnées</translation>
     </message>
+    <message>
+        <source>Watch Solution</source>
+        <translation>Voir la solution</translation>
+    </message>
+    <message>
+        <source>Watching the solution. Press any key to stop.</source>
+        <translation>Lecture de la solution. Appuyez sur une touche pour l'arrêter.</translation>
+    </message>
+    <message>
+        <source>Choose Watch Solution in the menu and the game plays its winning line from where you are, one move at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, never as won.</source>
+        <translation>Choisissez Voir la solution dans le menu et le jeu joue sa ligne gagnante depuis la position actuelle, un coup à la fois. Un clic ou une touche l'arrête, et Annuler reprend ses coups. Une donne regardée compte comme montrée, jamais comme gagnée.</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Montrées</translation>
+    </message>
+    <message>
+        <source>Shown: %lld</source>
+        <translation>Montrées : %lld</translation>
+    </message>
+    <message>
+        <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
+        <translation>Montrées : le jeu a joué sa ligne gagnante avec Voir la solution ; elles ne comptent donc jamais comme gagnées.</translation>
+    </message>
 </context>
 </TS>

@@ -927,5 +927,29 @@
         <source>Abandoned</source>
         <translation>Porzucone</translation>
     </message>
+    <message>
+        <source>Watch Solution</source>
+        <translation>Pokaż rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Watching the solution. Press any key to stop.</source>
+        <translation>Trwa pokaz rozwiązania. Naciśnij dowolny klawisz, aby go zatrzymać.</translation>
+    </message>
+    <message>
+        <source>Choose Watch Solution in the menu and the game plays its winning line from where you are, one move at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, never as won.</source>
+        <translation>Wybierz Pokaż rozwiązanie z menu, a gra rozegra zwycięską linię od bieżącej pozycji, ruch po ruchu. Kliknięcie lub dowolny klawisz ją zatrzymuje, a Cofnij wycofuje jej ruchy. Rozdanie, którego rozwiązanie obejrzano, liczy się jako pokazane, nigdy jako wygrane.</translation>
+    </message>
+    <message>
+        <source>Shown</source>
+        <translation>Pokazane</translation>
+    </message>
+    <message>
+        <source>Shown: %lld</source>
+        <translation>Pokazane: %lld</translation>
+    </message>
+    <message>
+        <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
+        <translation>Pokazane: gra rozegrała swoją zwycięską linię przez Pokaż rozwiązanie, więc nigdy nie liczą się jako wygrane.</translation>
+    </message>
 </context>
 </TS>
