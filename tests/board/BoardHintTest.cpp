@@ -10,9 +10,15 @@
 #include "board/HintLayer.h"
 #include "board/HintWords.h"
 #include "board/LostNote.h"
+#include "board/PileView.h"
+#include "platform/SystemAppearance.h"
+#include "screens/ModalScreenView.h"
+#include "text/Localization.h"
 
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -214,6 +220,64 @@ TEST_F(HintTest, OwnColourAndTheKeyInTheMenu)
     QAction* item = view->header()->menuActions().first();
     EXPECT_EQ(item->text(), "Show Hint");
     EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_H));
+}
+
+// Watch Solution: said once, then each move as the hint's caption, shown
+// with the hint's highlight; a key stops it between two moves and is spent
+// on that. Which inputs stop it: InputGateTest.
+TEST_F(HintTest, WatchSolutionSaysItselfThenEachMoveAndStopsOnAKey)
+{
+    const struct {
+        const char* name;
+        bool dark;
+        const char* language;
+        qreal textScale;
+    } looks[] = {{"light", false, "en", 1.0},
+                 {"dark", true, "en", 1.0},
+                 {"german-largest", false, "de", SystemAppearance::kMaxTextScale}};
+    for (const auto& look : looks) {
+        SCOPED_TRACE(look.name);
+        setApplicationLanguage(QString::fromLatin1(look.language));
+        SystemAppearance::instance().setDark(look.dark);
+        SystemAppearance::instance().setTextScale(look.textScale);
+        Position p = oneMoveFromHome();
+        p.tableau = {"-KS KC", "QD", "", "KH", "KD", "", ""};
+        p.foundations[2] = "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD";
+        load(p);
+        auto* step = game->watch().findChild<QTimer*>(QStringLiteral("solutionStepTimer"));
+        step->setInterval(60000); // moves are made below, one at a time
+        QSignalSpy said(layer(), &board::HintLayer::announced);
+        view->header()->menuActions().at(1)->trigger(); // Watch Solution
+        ASSERT_TRUE(game->watch().isWatching());
+        EXPECT_EQ(view->board().announcer()->text(),
+                  localizedString(QStringLiteral("Watching the solution. Press any key to stop.")));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return game->watch().nextStep().has_value(); }, 30000));
+        EXPECT_EQ(view->board().announcer()->text(), layer()->shownText());
+        EXPECT_EQ(layer()->shownHint(), game->watch().nextStep());
+        saveShot(look.name);
+
+        step->setInterval(0);
+        step->start();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return game->play().history().undoSteps().size() == 1; }, 5000));
+        step->stop(); // between the first move and the second
+        ASSERT_TRUE(game->watch().nextStep());
+        EXPECT_EQ(said.count(), 2) << "each move once, as its caption";
+        EXPECT_EQ(view->board().announcer()->text(), layer()->shownText());
+        const Tableau before = game->play().tableau();
+        QTest::keyClick(view->pileView(BoardFocus::tableau(0)), Qt::Key_Space);
+        EXPECT_FALSE(game->watch().isWatching());
+        EXPECT_FALSE(layer()->shownHint());
+        EXPECT_EQ(game->play().tableau(), before) << "the key only stops";
+        EXPECT_EQ(game->play().history().undoSteps().size(), 1);
+        EXPECT_EQ(game->statistics().recent().last(), DealOutcome::shown);
+        view->presentScreen(ModalScreen::statistics);
+        if (auto* scroll = view->screenHost()->findChild<QScrollArea*>())
+            scroll->ensureWidgetVisible(view->screenHost()->findChild<QWidget*>(QStringLiteral("stat-recentDeals")));
+        saveShot((std::string(look.name) + "-strip").c_str());
+    }
+    setApplicationLanguage(QStringLiteral("en"));
+    SystemAppearance::instance().setDark(false);
+    SystemAppearance::instance().setTextScale(1.0);
 }
 
 } // namespace

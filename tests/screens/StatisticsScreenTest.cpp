@@ -32,6 +32,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
          "Last 6 deals: 3 won, 1 lost, 2 abandoned"},
         {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240", "WLLWAAWWWWWWLLLLLLLLLLLLLLLAAAWL",
          "Last 30 deals: 8 won, 17 lost, 5 abandoned"},
+        {"a shown deal", 3, 1, 0, "2", "33.3%", "$0", "WSA", "Last 3 deals: 1 won, 0 lost, 1 abandoned. Shown: 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -71,6 +72,10 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
                                                .arg(c.deals > 0 ? c.rate : "—"));
         EXPECT_EQ(ruleSetRows(game).size(), 4);
         EXPECT_EQ(spoken("stat-recentDeals"), c.sentence);
+        // The shown mark is explained only while the strip holds one.
+        const bool shown = QString(c.recent).contains('S');
+        EXPECT_EQ(view.findChild<QLabel*>("stat-recentDealsKey")->text().contains("Shown"), shown);
+        EXPECT_EQ(view.findChild<QLabel*>("stat-recentDealsLegend")->text().contains("Watch Solution"), shown);
 
         // Live: a reset shows the zeroed figures at once.
         game.session().resetStatistics();
