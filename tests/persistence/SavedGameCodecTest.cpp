@@ -35,6 +35,7 @@ TEST(SavedGameCodec, RoundTripsEveryField)
     game.redealsUsed = std::numeric_limits<std::int64_t>::max();
     game.gameHasBeenCreditedWin = true;
     game.wasAutoCompleting = true;
+    game.solutionShown = true;
     game.scoringMode = QStringLiteral("Vegas");
 
     for (std::optional<std::int64_t> passes : {std::optional<std::int64_t>{}, std::optional<std::int64_t>{3}}) {
@@ -53,6 +54,7 @@ TEST(SavedGameCodec, RoundTripsEveryField)
         EXPECT_EQ(decoded->scoringMode, game.scoringMode);
         EXPECT_EQ(decoded->passesAllowed, game.passesAllowed);
         EXPECT_EQ(decoded->wasAutoCompleting, game.wasAutoCompleting);
+        EXPECT_EQ(decoded->solutionShown, game.solutionShown);
     }
 }
 
