@@ -117,15 +117,20 @@ TEST(SolutionWatchTest, StopsBetweenMovesAndUndoWalksItBack)
     EXPECT_EQ(game->statistics().solvedCount(), 0);
     EXPECT_EQ(game->statistics().recent(), QList<DealOutcome>{DealOutcome::shown});
 
-    // A lost position: said so, nothing moves, nothing is shown.
-    auto lost = loadGame(store, heartsOnTop(false));
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(lost->session().isLost());
-    QSignalSpy refused(&lost->watch(), &SolutionWatch::refused);
-    EXPECT_FALSE(lost->watch().start());
-    ASSERT_EQ(refused.count(), 1);
-    EXPECT_EQ(refused.first().first().value<Hint>().kind, Hint::Kind::lost);
-    EXPECT_FALSE(lost->session().wasSolutionShown());
+    // A lost position, known at once or proved by the search (a pointless
+    // draw is left): said so, nothing moves, nothing is shown.
+    for (bool drawLeft : {false, true}) {
+        auto lost = loadGame(store, heartsOnTop(drawLeft));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(lost->session().isLost(), !drawLeft);
+        QSignalSpy refused(&lost->watch(), &SolutionWatch::refused);
+        EXPECT_EQ(lost->watch().start(), drawLeft) << "a search is needed";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return refused.count() == 1; }, 30000));
+        EXPECT_FALSE(lost->watch().isWatching());
+        EXPECT_EQ(refused.first().first().value<Hint>().kind, Hint::Kind::lost);
+        EXPECT_FALSE(lost->session().wasSolutionShown());
+        EXPECT_TRUE(lost->play().history().undoSteps().isEmpty());
+    }
 }
 
 // The mark travels with the saved game, so a relaunch cannot turn a shown
