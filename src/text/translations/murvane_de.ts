@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Aufgegeben</translation>
     </message>
+    <message>
+        <source>Four-colour suits</source>
+        <translation>Vierfarbiges Blatt</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Pik schwarz, Herz rot, Karo blau, Kreuz grün.</translation>
+    </message>
 </context>
 </TS>

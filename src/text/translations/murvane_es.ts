@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Abandonados</translation>
     </message>
+    <message>
+        <source>Four-colour suits</source>
+        <translation>Palos en cuatro colores</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Picas en negro, corazones en rojo, diamantes en azul y tréboles en verde.</translation>
+    </message>
 </context>
 </TS>

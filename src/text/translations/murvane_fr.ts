@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Abandonnées</translation>
     </message>
+    <message>
+        <source>Four-colour suits</source>
+        <translation>Jeu à quatre couleurs</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Piques en noir, cœurs en rouge, carreaux en bleu, trèfles en vert.</translation>
+    </message>
 </context>
 </TS>

@@ -927,5 +927,13 @@
         <source>Abandoned</source>
         <translation>Porzucone</translation>
     </message>
+    <message>
+        <source>Four-colour suits</source>
+        <translation>Talia czterokolorowa</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Piki czarne, kiery czerwone, kara niebieskie, trefle zielone.</translation>
+    </message>
 </context>
 </TS>
