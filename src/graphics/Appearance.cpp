@@ -30,7 +30,9 @@ QColor suitColor(bool isRedSuit, const Appearance& a)
 
 namespace {
 
-// The four-colour blue and green as the light look shows them.
+// The four-colour blue and green as the light look shows them. The green
+// leans to teal and is lighter than the red, the blue leans to violet, so
+// red and green, and blue and green, stay apart for colour-blind eyes too.
 const QColor kFourColourBlue(82, 56, 192);
 const QColor kFourColourGreen(24, 135, 110);
 // Blue and green in the dark look: this far towards white, so they read on
