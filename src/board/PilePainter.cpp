@@ -61,7 +61,8 @@ graphics::CardView faceView(const PileScene& scene, const Card& card)
     view.card = card;
     view.scale = scene.geometry.scale();
     view.showsCornerSuit = scene.game->settings().showsCornerSuit();
-    view.suitColours = scene.game->settings().fourColourSuits() ? graphics::SuitColours::four : graphics::SuitColours::two;
+    view.suitColours =
+        scene.game->settings().fourColourSuits() ? graphics::SuitColours::four : graphics::SuitColours::two;
     return view;
 }
 

@@ -341,13 +341,20 @@ TEST_F(PaintTest, FourColourSwitchRepaintsEveryFaceAtOnce)
         for (int y = 0; y < shot.height(); ++y)
             for (int x = 0; x < shot.width(); ++x) {
                 const QColor c = shot.pixelColor(x, y);
-                n += std::abs(c.red() - blue.red()) + std::abs(c.green() - blue.green()) + std::abs(c.blue() - blue.blue()) <= 12;
+                n += std::abs(c.red() - blue.red()) + std::abs(c.green() - blue.green())
+                         + std::abs(c.blue() - blue.blue()) <= 12;
             }
         return n;
     };
     Position inPlay;
     inPlay.tableau = {"KS", "-5C QD", "AS", "-9H 8C", "", "-2C 7D", "KD"};
-    const struct { const char* what; Position position; std::function<void()> setUp; QWidget* (*watched)(PaintTest&); } states[] = {
+    // Each state, and the part of the board that must repaint when the switch flips.
+    const struct {
+        const char* what;
+        Position position;
+        std::function<void()> setUp;
+        QWidget* (*watched)(PaintTest&);
+    } states[] = {
         {"in play", inPlay, [] {}, [](PaintTest& t) -> QWidget* { return t.view->pileView(BoardFocus::tableau(6)); }},
         {"dragging a diamond", inPlay,
          [this] {
