@@ -1,10 +1,10 @@
 // Renders the board in a few states to PNG files for a visual check:
 //   QT_QPA_PLATFORM=offscreen boardshot [output-dir]
-// Writes standard, large, in-progress, drag, solved, dark and increased-
-// contrast boards. With --languages de,pl (or all) it renders instead, per
-// language, every screen and dialog of the panel at both game sizes into
-// <output-dir>/<language>/, to check that translated texts wrap rather than
-// clip.
+// Writes standard, large, in-progress, drag, solved, four-colour, dark and
+// increased-contrast boards. With --languages de,pl (or all) it renders
+// instead, per language, every screen and dialog of the panel at both game
+// sizes into <output-dir>/<language>/, to check that translated texts wrap
+// rather than clip.
 
 #include "board/SolitaireView.h"
 #include "board/BoardHeader.h"
@@ -359,6 +359,16 @@ void renderTour(const QString& dir, bool large)
         if (previous.isEmpty())
             qunsetenv("XDG_CONFIG_HOME");
     }
+    {
+        // The largest text size with four-colour suits on: the CARDS rows at
+        // their longest.
+        SystemAppearance::instance().setTextScale(SystemAppearance::kMaxTextScale);
+        Shot s(vegas, large, 3, true);
+        s.game->settings().setFourColourSuits(true);
+        s.view->presentScreen(ModalScreen::preferences);
+        saveScrolled(s, name("preferences-largest-text"));
+        SystemAppearance::instance().setTextScale(1.0);
+    }
     for (ModalScreen screen : {ModalScreen::howToPlay, ModalScreen::about}) {
         Shot s(vegas, large, 3, true);
         s.view->presentScreen(screen);
@@ -397,6 +407,25 @@ int main(int argc, char** argv)
         Shot(std::nullopt).save(dir + "/board-standard" + suffix + ".png");
         Shot(std::nullopt, true, 3).save(dir + "/board-large" + suffix + ".png");
         Shot(inProgress(), false, 3).save(dir + "/board-progress" + suffix + ".png");
+        {
+            // Four-colour suits, switched on while the board shows, with a
+            // carried group and the win.
+            Shot s(inProgress(), false, 3);
+            s.game->settings().setFourColourSuits(true);
+            s.save(dir + "/board-four-colour" + suffix + ".png");
+            const auto& g = s.view->board().boardGeometry();
+            const QRectF card = g.columnCardRect(0, 8, 11);
+            QWidget* surface = s.view->findChild<QWidget*>(QStringLiteral("boardSurface"));
+            const QPoint from = QPointF(card.center().x(), card.top() + 4).toPoint();
+            QTest::mousePress(surface, Qt::LeftButton, {}, from);
+            QTest::mouseMove(surface, from + QPoint(0, 12));
+            QTest::mouseMove(surface, QPoint(int(g.pileFrame(BoardFocus::tableau(4)).center().x()) + 9, 250));
+            s.save(dir + "/board-four-colour-drag" + suffix + ".png");
+            Shot won(solved());
+            won.game->settings().setFourColourSuits(true);
+            won.view->board().moveToBestSpot(won.game->play().tableau()[0].last());
+            won.save(dir + "/board-four-colour-solved" + suffix + ".png");
+        }
         {
             Shot s(inProgress(), false, 3);
             // Carry the last three cards of the first column across the board.

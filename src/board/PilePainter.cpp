@@ -54,18 +54,25 @@ bool isCarried(const PileScene& scene, const PileId& pile, int index, std::int64
     return false;
 }
 
+graphics::CardView faceView(const PileScene& scene, const Card& card)
+{
+    graphics::CardView view;
+    view.appearance = scene.appearance;
+    view.card = card;
+    view.scale = scene.geometry.scale();
+    view.showsCornerSuit = scene.game->settings().showsCornerSuit();
+    view.suitColours =
+        scene.game->settings().fourColourSuits() ? graphics::SuitColours::four : graphics::SuitColours::two;
+    return view;
+}
+
 void paintCard(QPainter& painter, const PileScene& scene, const Card& card, const QRectF& frame,
                const std::optional<QRectF>& nextFrame)
 {
     const qreal s = scene.geometry.scale();
     const QRectF covered = nextFrame ? graphics::opaqueCardBody(*nextFrame, s) : QRectF();
     if (card.isFaceUp) {
-        graphics::CardView view;
-        view.appearance = scene.appearance;
-        view.card = card;
-        view.scale = s;
-        view.showsCornerSuit = scene.game->settings().showsCornerSuit();
-        view.paint(painter, frame.topLeft(), covered);
+        faceView(scene, card).paint(painter, frame.topLeft(), covered);
     } else {
         graphics::CardBackView back;
         back.appearance = scene.appearance;

@@ -6,6 +6,7 @@
 #include "cards/Card.h"
 #include "cards/Settings.h"
 #include "graphics/Appearance.h"
+#include "graphics/CardView.h"
 
 #include <QColor>
 #include <QRectF>
@@ -58,6 +59,10 @@ PilePicture pilePicture(const PileScene& scene, const PileId& pile);
 // Paints pilePicture(scene, pile).
 void paintPile(QPainter& painter, const PileScene& scene, const PileId& pile);
 void paintFocusRing(QPainter& painter, const PileScene& scene, const PileId& pile, const QColor& accent);
+
+// A face-up card as every layer of the board draws it: the scene's look and
+// scale with the game's corner-suit and suit-colour settings.
+graphics::CardView faceView(const PileScene& scene, const Card& card);
 
 // One face-up card or back at `frame` (board coordinates), as every layer
 // draws it. `nextFrame`, when given, is where the pile's next card will be

@@ -11,6 +11,7 @@
 #include "board/LostNote.h"
 #include "board/HeaderControls.h"
 #include "board/KeyboardNavigation.h"
+#include "board/PilePainter.h"
 #include "board/PileView.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/CardView.h"
@@ -144,6 +145,8 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(&game.settings(), &GameSettings::cardThemeChanged, this, &SolitaireView::updatePiles);
     connect(&game.settings(), &GameSettings::showsCornerSuitChanged, this, &SolitaireView::updatePiles);
     connect(&game.settings(), &GameSettings::showsCornerSuitChanged, this, &SolitaireView::startWarmingFaces);
+    connect(&game.settings(), &GameSettings::fourColourSuitsChanged, this, &SolitaireView::updatePiles);
+    connect(&game.settings(), &GameSettings::fourColourSuitsChanged, this, &SolitaireView::startWarmingFaces);
     connect(&game.settings(), &GameSettings::drawModeChanged, this, &SolitaireView::relayout);
     connect(&game.settings(), &GameSettings::boardSizeChanged, this, &SolitaireView::relayout);
     connect(&game, &SolitaireGame::isShowingScreenChanged, this, &SolitaireView::updateScreenState);
@@ -218,6 +221,9 @@ void SolitaireView::updatePiles()
     for (board::PileView* p : piles_)
         p->update();
     preview_->update();
+    // A card in flight or lifted by a hint shows its face too.
+    flight_->update();
+    hint_->update();
 }
 
 void SolitaireView::abandonDrag()
@@ -311,10 +317,7 @@ void SolitaireView::warmFaces()
     constexpr int kFacesPerTurn = 2;
     if (!isVisible())
         return; // the next show starts again
-    graphics::CardView view;
-    view.appearance = appearance();
-    view.scale = state_->boardScale();
-    view.showsCornerSuit = game_.settings().showsCornerSuit();
+    graphics::CardView view = board::faceView(state_->pileScene(), Card{});
     const qreal dpr = devicePixelRatioF();
     for (int n = 0; n < kFacesPerTurn && warmedFaces_ < kDeckSize; ++n, ++warmedFaces_) {
         view.card = Card::make(kAllSuits[size_t(warmedFaces_ / 13)], warmedFaces_ % 13 + 1, true);

@@ -16,6 +16,7 @@ GameSettings::GameSettings(SettingsStore& store, QObject* parent)
     , tellsWhenLost_(readSetting(store, stored::tellsWhenLost))
     , scoringMode_(readSetting(store, stored::scoringMode))
     , cardTheme_(readSetting(store, stored::cardTheme))
+    , fourColourSuits_(readSetting(store, stored::fourColourSuits))
 {
 }
 
@@ -89,6 +90,11 @@ void GameSettings::setShowsCornerSuit(bool value)
 void GameSettings::setTellsWhenLost(bool value)
 {
     assign(tellsWhenLost_, value, stored::tellsWhenLost, &GameSettings::tellsWhenLostChanged);
+}
+
+void GameSettings::setFourColourSuits(bool value)
+{
+    assign(fourColourSuits_, value, stored::fourColourSuits, &GameSettings::fourColourSuitsChanged);
 }
 
 std::optional<std::int64_t> GameSettings::passesAllowed() const

@@ -60,6 +60,8 @@ inline const RuleSetCounters ruleSetCounters[4] = {
     {{keys::draw3VegasPlayed, 0, W::everyAssignment}, {keys::draw3VegasWon, 0, W::everyAssignment}},
 };
 inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W::everyAssignment};
+// Added later: a store without it reads as off, the classic two colours.
+inline const StoredSetting<bool> fourColourSuits{keys::fourColourSuits, false, W::onChange};
 
 } // namespace stored
 

@@ -35,7 +35,7 @@ void paintFace(QPainter& p, QPointF origin, const CardView& v, qreal dpr, bool w
     p.strokePath(body, QPen(withOpacity(primaryColor(v.appearance), v.appearance.increasedContrast ? 0.5 : 0.2),
                             m.borderWidth));
 
-    const QColor ink = suitColor(isRed(v.card.suit), v.appearance);
+    const QColor ink = suitColor(v.card.suit, v.appearance, v.suitColours);
     const QString suit = suitSymbol(v.card.suit);
     const qreal rank = std::clamp<qreal>(qreal(v.card.rank), 1, 13);
     const TextRun rankRun = detail::textRun(rankLabel(std::int64_t(rank)), TextStyle::rankBlack, m.rankFontSize);
@@ -70,7 +70,8 @@ QPixmap facePixmap(const CardView& v, qreal dpr)
                         .variant = suitIndex(v.card.suit) * 16 + rank,
                         .scale = keyMilli(m.scale),
                         .ratio = keyMilli(dpr),
-                        .flags = appearanceBits(v.appearance) | (v.showsCornerSuit ? 4u : 0u)};
+                        .flags = appearanceBits(v.appearance) | (v.showsCornerSuit ? 4u : 0u)
+                                 | (v.suitColours == SuitColours::four ? 8u : 0u)};
     return RenderCache::get<QPixmap>(key, [&] {
         return detail::cardLayer(m.scale, dpr, [&](QPainter& p, QPointF at) { paintFace(p, at, v, dpr, true); });
     });

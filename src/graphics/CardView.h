@@ -22,6 +22,7 @@ struct CardView {
     Card card;
     qreal scale = 1;
     bool showsCornerSuit = false;
+    SuitColours suitColours = SuitColours::two;
 
     static QSizeF size(qreal scale) { return cardMetrics(scale).size; }
     QSizeF size() const { return size(scale); }

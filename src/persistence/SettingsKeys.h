@@ -33,5 +33,6 @@ inline const QString draw3VegasPlayed = QStringLiteral("Murvane_Draw3VegasPlayed
 inline const QString draw3VegasWon = QStringLiteral("Murvane_Draw3VegasWon");
 // The last 30 deals' outcomes, oldest first: "W" won, "L" lost, "A" abandoned.
 inline const QString recentDeals = QStringLiteral("Murvane_RecentDeals");
+inline const QString fourColourSuits = QStringLiteral("Murvane_FourColourSuits");
 
 } // namespace murvane::keys

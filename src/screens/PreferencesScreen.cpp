@@ -256,6 +256,16 @@ SectionBlock* makeCardsSection(ModalScreenView& host, qreal t, QWidget* parent)
         "Adds a small suit symbol beside the rank, so you can tell the suits apart in overlapping stacks.")));
     section->addRow(cornerRow);
 
+    const QString fourColourTitle = localizedString(QStringLiteral("Four-colour suits"));
+    auto* fourColour = makeSwitch(fourColourTitle, "fourColourSuitsToggle", t,
+                                  [&game] { return game.settings().fourColourSuits(); });
+    QObject::connect(fourColour, &SwitchToggle::toggleRequested, &game,
+                     [&game](bool on) { game.settings().setFourColourSuits(on); });
+    QObject::connect(&game.settings(), &GameSettings::fourColourSuitsChanged, fourColour, &SwitchToggle::refresh);
+    PreferenceRow* fourColourRow = toggleRow(fourColourTitle, fourColour, t);
+    fourColourRow->setToolTip(localizedString(QStringLiteral("Spades black, hearts red, diamonds blue, clubs green.")));
+    section->addRow(fourColourRow);
+
     auto* gridHolder = new QWidget();
     auto* gridColumn = new QVBoxLayout(gridHolder);
     gridColumn->setContentsMargins(0, kGridPadding, 0, kGridPadding);

@@ -1,7 +1,7 @@
 #pragma once
 // The Preferences body: APP (tray icon, game size, launch at login),
 // GAMEPLAY (deal mode, scoring, unlimited redeals under Vegas, auto-complete)
-// and CARDS (corner suit, card backs). Controls write the game's settings;
+// and CARDS (corner suit, four-colour suits, card backs). Controls write the game's settings;
 // a rule change that would abandon a deal in progress is asked first through
 // the host's rules-change dialog.
 

@@ -7,6 +7,7 @@
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/PileView.h"
+#include "graphics/Appearance.h"
 #include "graphics/ChromeStyle.h"
 #include "graphics/RenderCache.h"
 #include "platform/SystemAppearance.h"
@@ -327,4 +328,66 @@ TEST_F(PaintTest, IdleBoardRendersTheWholeDeckAheadOfTheDeals)
     view->repaint();
     EXPECT_EQ(graphics::RenderCache::renderCount(RenderElement::face), kDeckSize)
         << "the new deal rendered a face of its own";
+}
+
+// The four-colour switch repaints every face at once, wherever it shows:
+// on the piles, in the hand of a drag, and on the board around the win card.
+TEST_F(PaintTest, FourColourSwitchRepaintsEveryFaceAtOnce)
+{
+    const QColor blue = graphics::suitColor(Suit::diamonds, {}, graphics::SuitColours::four);
+    const auto blueInk = [&] {
+        const QImage shot = view->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                n += std::abs(c.red() - blue.red()) + std::abs(c.green() - blue.green())
+                         + std::abs(c.blue() - blue.blue()) <= 12;
+            }
+        return n;
+    };
+    Position inPlay;
+    inPlay.tableau = {"KS", "-5C QD", "AS", "-9H 8C", "", "-2C 7D", "KD"};
+    // Each state, and the part of the board that must repaint when the switch flips.
+    const struct {
+        const char* what;
+        Position position;
+        std::function<void()> setUp;
+        QWidget* (*watched)(PaintTest&);
+    } states[] = {
+        {"in play", inPlay, [] {}, [](PaintTest& t) -> QWidget* { return t.view->pileView(BoardFocus::tableau(6)); }},
+        {"dragging a diamond", inPlay,
+         [this] {
+             press(onColumnCard(6, 0));
+             moveTo(onColumnCard(6, 0) + QPoint(0, 12));
+             moveTo(frame(BoardFocus::tableau(4)).center().toPoint());
+         },
+         [](PaintTest& t) -> QWidget* { return t.preview(); }},
+        {"won", nearlyWon(), [this] { view->board().moveToBestSpot(game->play().tableau()[0].last()); },
+         [](PaintTest& t) -> QWidget* { return t.view->pileView(BoardFocus::foundation(2)); }},
+    };
+    for (const auto& state : states) {
+        SCOPED_TRACE(state.what);
+        store.setBool(keys::fourColourSuits, false);
+        load(state.position);
+        state.setUp();
+        QApplication::processEvents();
+        EXPECT_EQ(blueInk(), 0);
+        bool repainted = false;
+        struct Watcher : QObject {
+            bool* seen;
+            bool eventFilter(QObject*, QEvent* event) override
+            {
+                *seen = *seen || event->type() == QEvent::Paint;
+                return false;
+            }
+        } watcher;
+        watcher.seen = &repainted;
+        state.watched(*this)->installEventFilter(&watcher);
+        game->settings().setFourColourSuits(true);
+        QApplication::processEvents();
+        EXPECT_TRUE(repainted);
+        EXPECT_GT(blueInk(), 100);
+        state.watched(*this)->removeEventFilter(&watcher);
+    }
 }

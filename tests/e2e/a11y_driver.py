@@ -310,6 +310,7 @@ def toggle_switches(pyatspi):
     # (switch, stored key, stored values at first, stored after Toggle, checked after Toggle)
     cases = [
         ("Show suit in card corner", "Murvane_ShowsCornerSuit", ["false", None], "true", True),
+        ("Four-colour suits", "Murvane_FourColourSuits", ["false", None], "true", True),
         ("Auto Complete", "Murvane_AutoCompleteMode", ["Enabled", None], "Disabled", False),
     ]
     for label, setting, off, on, checked in cases:

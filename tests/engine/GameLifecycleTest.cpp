@@ -124,6 +124,7 @@ TEST(SettingsTest, FreshInstallDefaults)
     EXPECT_EQ(game.settings().menuBarIcon(), MenuBarIconOption::spade);
     EXPECT_EQ(game.settings().cardTheme(), CardBackTheme::onyx);
     EXPECT_FALSE(game.settings().showsCornerSuit());
+    EXPECT_FALSE(game.settings().fourColourSuits());
     EXPECT_FALSE(game.settings().hasSeenWelcome());
 }
 
@@ -136,6 +137,7 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     store.setString(keys::scoringMode, "vegas");
     store.setRawValue(keys::boardSize, 7);            // wrong type
     store.setRawValue(keys::dealsCount, QString("x")); // wrong type
+    store.setRawValue(keys::fourColourSuits, QString("blue"));
     SolitaireGame game(store, false);
     EXPECT_EQ(game.settings().drawMode().count(), 1);
     EXPECT_FALSE(game.settings().unlimitedRedeals());
@@ -143,6 +145,7 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     EXPECT_EQ(game.settings().scoringMode(), ScoringMode::standard);
     EXPECT_EQ(game.settings().boardSize(), BoardSize::standard);
     EXPECT_EQ(game.statistics().dealsCount(), 0);
+    EXPECT_FALSE(game.settings().fourColourSuits());
     store.removeObject(keys::unlimitedRedeals);
     SolitaireGame again(store, false);
     EXPECT_TRUE(again.settings().unlimitedRedeals());
@@ -199,6 +202,7 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     game.settings().setCardTheme(CardBackTheme::blueprint);
     game.settings().setBoardSize(BoardSize::large);
     game.settings().setShowsCornerSuit(true);
+    game.settings().setFourColourSuits(true);
     game.settings().setMenuBarIcon(MenuBarIconOption::cardFan);
     game.settings().setAutoCompleteMode(AutoCompleteMode::disabled);
     game.settings().setHasSeenWelcome(true);
@@ -208,6 +212,7 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     EXPECT_EQ(store.stringForKey(keys::menuBarIcon), "Card Fan");
     EXPECT_EQ(store.stringForKey(keys::autoCompleteMode), "Disabled");
     EXPECT_TRUE(store.boolForKey(keys::showsCornerSuit));
+    EXPECT_TRUE(store.boolForKey(keys::fourColourSuits));
     EXPECT_TRUE(store.boolForKey(keys::hasSeenWelcome));
 
     SolitaireGame reread(store, false);
@@ -215,6 +220,7 @@ TEST(SettingsTest, WriteThroughAndNewDealRules)
     EXPECT_EQ(reread.settings().boardSize(), BoardSize::large);
     EXPECT_EQ(reread.settings().menuBarIcon(), MenuBarIconOption::cardFan);
     EXPECT_EQ(reread.settings().scoringMode(), ScoringMode::vegas);
+    EXPECT_TRUE(reread.settings().fourColourSuits());
 }
 
 TEST(SettingsTest, ObserversHearOnlyRealChanges)

@@ -33,9 +33,10 @@ QImage render(QSizeF logical, qreal dpr, const std::function<void(QPainter&)>& p
     return image;
 }
 
-QImage renderFace(const Card& card, Appearance look, qreal scale = 2, bool cornerSuit = false, bool cached = true)
+QImage renderFace(const Card& card, Appearance look, qreal scale = 2, bool cornerSuit = false, bool cached = true,
+                  SuitColours colours = SuitColours::two)
 {
-    const CardView view{look, card, scale, cornerSuit};
+    const CardView view{look, card, scale, cornerSuit, colours};
     return render(view.size(), 1, [&](QPainter& p) { view.paint(p, QPointF(0, 0), cached); });
 }
 
@@ -68,17 +69,24 @@ TEST(CardViewRender, SuitsUseTheirColourInEachAppearance)
 {
     const QColor lightRed = QColor::fromRgbF(0.8f, 0.07f, 0.07f);
     const QColor darkRed = redSuitColor({true, false});
-    const struct { Suit suit; bool dark; QColor ink; QColor absent; } cases[] = {
-        {Suit::hearts, false, lightRed, darkRed},
-        {Suit::diamonds, true, darkRed, lightRed},
-        {Suit::spades, false, Qt::black, lightRed},
-        {Suit::clubs, true, Qt::white, darkRed},
+    const QColor blue(82, 56, 192), darkGreen(93, 171, 154);
+    constexpr SuitColours two = SuitColours::two, four = SuitColours::four;
+    const struct { Suit suit; bool dark; QColor ink; QColor absent; SuitColours colours; } cases[] = {
+        {Suit::hearts, false, lightRed, darkRed, two},
+        {Suit::diamonds, true, darkRed, lightRed, two},
+        {Suit::spades, false, Qt::black, lightRed, two},
+        {Suit::clubs, true, Qt::white, darkRed, two},
+        {Suit::hearts, false, lightRed, blue, four},
+        {Suit::diamonds, false, blue, lightRed, four},
+        {Suit::spades, true, Qt::white, darkGreen, four},
+        {Suit::clubs, true, darkGreen, Qt::white, four},
     };
     for (const auto& c : cases) {
-        const QImage face = renderFace(Card::make(c.suit, 7, true), {c.dark, false});
+        const QImage face = renderFace(Card::make(c.suit, 7, true), {c.dark, false}, 2, false, true, c.colours);
+        const bool isFour = c.colours == four;
         // The pip alone covers hundreds of pixels at scale 2.
-        EXPECT_GT(countNear(face, c.ink), 200) << suitIndex(c.suit) << " dark " << c.dark;
-        EXPECT_EQ(countNear(face, c.absent, 6), 0) << suitIndex(c.suit) << " dark " << c.dark;
+        EXPECT_GT(countNear(face, c.ink), 200) << suitIndex(c.suit) << " dark " << c.dark << " four " << isFour;
+        EXPECT_EQ(countNear(face, c.absent, 6), 0) << suitIndex(c.suit) << " dark " << c.dark << " four " << isFour;
     }
 }
 
@@ -110,6 +118,23 @@ TEST(CardViewRender, CornerSuitAddsInkAndCacheMatchesDirectPainting)
     const QImage withSuit = renderFace(ten, {}, 2, true);
     EXPECT_NE(plain, withSuit);
     EXPECT_EQ(renderFace(ten, {}, 2, true, false), withSuit);
+}
+
+// Faces whose ink the four colours keep look the same either way; the others
+// are cached apart, so flipping the switch never shows a face of the other kind.
+TEST(CardViewRender, FourColourFacesAreCachedApartFromTwoColourOnes)
+{
+    for (const Appearance look : {Appearance{false, false}, Appearance{true, false}}) {
+        for (Suit s : kAllSuits) {
+            const Card card = Card::make(s, 10, true);
+            const QImage two = renderFace(card, look, 2, true, true, SuitColours::two);
+            const QImage four = renderFace(card, look, 2, true, true, SuitColours::four);
+            const bool keepsInk = s == Suit::spades || s == Suit::hearts;
+            EXPECT_EQ(two == four, keepsInk) << suitIndex(s) << " dark " << look.dark;
+            EXPECT_EQ(renderFace(card, look, 2, true, false, SuitColours::four), four) << suitIndex(s);
+            EXPECT_EQ(renderFace(card, look, 2, true, false, SuitColours::two), two) << suitIndex(s);
+        }
+    }
 }
 
 TEST(CardViewRender, GlyphsAreRealAndDistinct)

@@ -59,6 +59,7 @@ TEST_F(QSettingsStoreTest, EverySettingAndStatisticSurvivesARelaunch)
     };
     const std::pair<QString, bool> booleans[] = {
         {keys::unlimitedRedeals, false}, {keys::showsCornerSuit, true}, {keys::hasSeenWelcome, true},
+        {keys::fourColourSuits, true},
     };
     const std::pair<QString, QString> strings[] = {
         {keys::scoringMode, "Vegas"}, {keys::boardSize, "Large"}, {keys::autoCompleteMode, "Disabled"},

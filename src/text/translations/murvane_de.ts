@@ -930,6 +930,12 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Gezeigt: Das Spiel hat seinen Gewinnweg mit „Lösung ansehen“ vorgespielt, daher zählt es nie als gewonnen.</translation>
+        <source>Four-colour suits</source>
+        <translation>Vierfarbiges Blatt</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Pik schwarz, Herz rot, Karo blau, Kreuz grün.</translation>
     </message>
 </context>
 </TS>

@@ -930,6 +930,12 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Mostrados: el juego jugó su línea ganadora con Ver la solución, así que nunca cuentan como ganados.</translation>
+        <source>Four-colour suits</source>
+        <translation>Palos en cuatro colores</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Picas en negro, corazones en rojo, diamantes en azul y tréboles en verde.</translation>
     </message>
 </context>
 </TS>

@@ -930,6 +930,12 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Montrées : le jeu a joué sa ligne gagnante avec Voir la solution ; elles ne comptent donc jamais comme gagnées.</translation>
+        <source>Four-colour suits</source>
+        <translation>Jeu à quatre couleurs</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Piques en noir, cœurs en rouge, carreaux en bleu, trèfles en vert.</translation>
     </message>
 </context>
 </TS>

@@ -950,6 +950,12 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Pokazane: gra rozegrała swoją zwycięską linię przez Pokaż rozwiązanie, więc nigdy nie liczą się jako wygrane.</translation>
+        <source>Four-colour suits</source>
+        <translation>Talia czterokolorowa</translation>
+    </message>
+    <message>
+        <source>Spades black, hearts red, diamonds blue, clubs green.</source>
+        <translation>Piki czarne, kiery czerwone, kara niebieskie, trefle zielone.</translation>
     </message>
 </context>
 </TS>
