@@ -113,6 +113,8 @@ void DealSession::startDeal()
     hasStartedDeal_ = true;
     dealRuleSet_ = GameStatistics::ruleSetIndex(settings_.drawMode(), settings_.scoringMode());
     statistics_.countDealStarted(dealRuleSet_);
+    if (origin_.dailyDate)
+        statistics_.countDailyPlayed(*origin_.dailyDate);
     if (settings_.scoringMode() == ScoringMode::vegas)
         statistics_.addToBankroll(-GamePlay::kVegasAnte);
     origin_.openingBankroll = statistics_.vegasBankroll();
@@ -124,6 +126,8 @@ void DealSession::dealWon(std::int64_t score)
         return;
     hasBeenCreditedWin_ = true;
     statistics_.countWin(dealRuleSet_, score);
+    if (origin_.dailyDate)
+        statistics_.countDailyWon(*origin_.dailyDate);
 }
 
 // --- The outcome -------------------------------------------------------------------------
@@ -187,6 +191,7 @@ void DealSession::replaceDeal(const DealRequest* request)
         // solver picks, so it must not depend on how the game was built.
         origin_ = dealtFrom(solver::findNumberedDeal(*request->number, settings_.dealRules()).deck);
         origin_.number = request->number;
+        origin_.dailyDate = request->dailyDate;
     } else if (request && request->deck) {
         origin_ = dealtFrom(*request->deck);
     } else {
@@ -195,6 +200,21 @@ void DealSession::replaceDeal(const DealRequest* request)
     }
     origin_.openingBankroll = statistics_.vegasBankroll();
     play_->lay(origin_.tableau, origin_.stock, openingScore());
+}
+
+QDate DealSession::today() const
+{
+    return clock_ ? clock_() : QDate::currentDate();
+}
+
+void DealSession::setClock(std::function<QDate()> clock)
+{
+    clock_ = std::move(clock);
+}
+
+bool DealSession::isPlayingDailyDeal(const QDate& date) const
+{
+    return origin_.dailyDate == date && !play_->hasWon();
 }
 
 bool DealSession::canRestartDeal() const

@@ -60,6 +60,8 @@ inline const RuleSetCounters ruleSetCounters[4] = {
     {{keys::draw3VegasPlayed, 0, W::everyAssignment}, {keys::draw3VegasWon, 0, W::everyAssignment}},
 };
 inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W::everyAssignment};
+inline const StoredSetting<QString> dailyPlayedDays{keys::dailyPlayedDays, QString(), W::everyAssignment};
+inline const StoredSetting<QString> dailyWonDays{keys::dailyWonDays, QString(), W::everyAssignment};
 
 } // namespace stored
 

@@ -163,6 +163,10 @@ const QList<HowToParagraph>& howToParagraphs()
          MURVANE_TEXT("Undo takes back your last move. Start a fresh deal any time with New Deal.")},
         {"howTo-restart", "arrow.uturn.backward", MURVANE_TEXT("Restart Deal"),
          MURVANE_TEXT("Restart Deal puts the cards back as they were dealt, and Undo takes it back. In Vegas it charges the ante again; what the deal has won stays in the bankroll.")},
+        {"howTo-todaysDeal", "sun.max.fill", MURVANE_TEXT("Today's Deal"),
+         MURVANE_TEXT("Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked "
+         "once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a "
+         "row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.")},
     };
     return paragraphs;
 }
