@@ -233,6 +233,7 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
         {"Ctrl+Comma", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_Comma)},
         {"menu: Statistics", "A--AAA-", menuItem(2)},
         {"menu: Play Deal…", "A--AAA-", menuItem(7)},
+        {"menu: Today's Deal", "A--AAA-", menuItem(8)},
         {"Ctrl+R", "A--AAA-", shortcut(Qt::CTRL | Qt::Key_R)},
         {"menu: Restart Deal", "A--AAA-", menuItem(5)},
         {"menu: Copy Deal Code", "A--AAA-", menuItem(6)},
