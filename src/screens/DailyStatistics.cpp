@@ -79,14 +79,15 @@ private:
     QList<DailyResult> days_;
 };
 
-// "■ Won □ Played, not won ■ Not played" in the marks' own colours; each
-// mark stays with its words when the line wraps.
+// "■ Won □ Played, not won ■ Not played" in the marks' own colours (the
+// faint one with its transparency); each mark stays with its words when the
+// line wraps.
 QString dailyKeyText()
 {
     const graphics::ChromePalette palette = currentPalette();
     const auto item = [](const QColor& colour, const QString& glyph, const char* words) {
         return QStringLiteral("<span style=\"color:%1\">%2</span>&nbsp;%3")
-            .arg(colour.name(), glyph, localizedString(QString::fromUtf8(words)).toHtmlEscaped());
+            .arg(colour.name(QColor::HexArgb), glyph, localizedString(QString::fromUtf8(words)).toHtmlEscaped());
     };
     return item(palette.accent(), QStringLiteral("■"), MURVANE_TEXT("Won")) + QStringLiteral(" &nbsp; ") +
            item(palette.secondary(), QStringLiteral("□"), MURVANE_TEXT("Played, not won")) +
