@@ -181,9 +181,9 @@ void BoardHeader::refreshMenu()
         item->setEnabled(board_.takesInput(InputChannel::openLayer));
     restart_->setEnabled(board_.canRestartDeal());
     const SolitaireGame& game = board_.game();
-    const QDate today = game.session().today();
+    const QDate today = game.today();
     todaysDeal_->setChecked(game.statistics().daily().result(today) == DailyResult::won);
-    todaysDeal_->setEnabled(board_.takesInput(InputChannel::openLayer) && !game.session().isPlayingDailyDeal(today));
+    todaysDeal_->setEnabled(board_.takesInput(InputChannel::openLayer) && !game.isPlayingDailyDeal(today));
     copy_->setEnabled(board_.canCopyDealCode());
 }
 

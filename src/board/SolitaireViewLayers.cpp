@@ -118,8 +118,8 @@ void SolitaireView::dealChosen(const DealRequest& request)
 
 void SolitaireView::requestTodaysDeal()
 {
-    const QDate today = game_.session().today();
-    if (!state_->takesInput(board::InputChannel::openLayer) || game_.session().isPlayingDailyDeal(today))
+    const QDate today = game_.today();
+    if (!state_->takesInput(board::InputChannel::openLayer) || game_.isPlayingDailyDeal(today))
         return;
     // The day is fixed now: answering the question after midnight still
     // deals the day it was asked on.

@@ -202,21 +202,6 @@ void DealSession::replaceDeal(const DealRequest* request)
     play_->lay(origin_.tableau, origin_.stock, openingScore());
 }
 
-QDate DealSession::today() const
-{
-    return clock_ ? clock_() : QDate::currentDate();
-}
-
-void DealSession::setClock(std::function<QDate()> clock)
-{
-    clock_ = std::move(clock);
-}
-
-bool DealSession::isPlayingDailyDeal(const QDate& date) const
-{
-    return origin_.dailyDate == date && !play_->hasWon();
-}
-
 bool DealSession::canRestartDeal() const
 {
     if (!origin_.isKnown())

@@ -16,7 +16,6 @@
 #include <QObject>
 #include <QSet>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -50,16 +49,6 @@ public:
     void restartDeal(DragState& drag);
     bool canRestartDeal() const;
     const DealOrigin& origin() const { return origin_; }
-
-    // --- Today's Deal -------------------------------------------------------------
-    // The local calendar date; Today's Deal is dailyDealRequest(today()),
-    // played through playDeal.
-    QDate today() const;
-    // Tests and tools set the date; an empty clock is the system's.
-    void setClock(std::function<QDate()> clock);
-    // The deal in progress is that date's daily deal and is not won yet:
-    // dealing it again would only abandon it.
-    bool isPlayingDailyDeal(const QDate& date) const;
 
     // --- The outcome ------------------------------------------------------------
     // How the deal in progress ends if it is replaced now: lost when no move
@@ -125,7 +114,6 @@ private:
     bool hasStartedDeal_ = false;
     bool hasBeenCreditedWin_ = false;
     int dealRuleSet_ = 0; // where the deal in progress was counted
-    std::function<QDate()> clock_;
     // Feeds the watcher the position after each change of the piles, or of
     // whether it should be checked at all.
     void watchPosition();

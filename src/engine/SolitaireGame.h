@@ -10,7 +10,10 @@
 #include "engine/GameSettings.h"
 #include "engine/GameStatistics.h"
 
+#include <QDate>
 #include <QObject>
+
+#include <functional>
 
 namespace murvane {
 
@@ -36,6 +39,14 @@ public:
     const GamePlay& play() const { return *play_; }
     DealSession& session() { return *session_; }
     const DealSession& session() const { return *session_; }
+
+    // Today's Deal: the local calendar date (tests set another clock; an
+    // empty one is the system's), and whether the deal in progress is that
+    // date's daily deal, not yet won, so dealing it again would only
+    // abandon it.
+    QDate today() const;
+    void setClock(std::function<QDate()> clock);
+    bool isPlayingDailyDeal(const QDate& date) const;
 
     // Whether a full-panel screen covers the board (the win card waits).
     bool isShowingScreen() const { return isShowingScreen_; }
@@ -69,6 +80,7 @@ private:
     bool isShowingScreen_ = false;
     bool saveIsScheduled_ = false;
     bool isRestoring_ = false;
+    std::function<QDate()> clock_;
 };
 
 } // namespace murvane

@@ -155,7 +155,7 @@ private:
 DailyRow dailyRow(const SolitaireGame& game)
 {
     const DailyRecord& daily = game.statistics().daily();
-    const QDate today = game.session().today();
+    const QDate today = game.today();
     const std::int64_t played = daily.daysPlayed(), won = daily.daysWon();
     const std::int64_t current = daily.currentStreak(today), best = daily.bestStreak();
     DailyRow row{QString::number(played), QString::number(won), QString::number(current), QString::number(best), {}};
@@ -202,7 +202,7 @@ QWidget* makeDailySection(SolitaireGame& game, qreal t, QWidget* parent)
 
     const auto refresh = [&game, figures, strip, days] {
         figures->display(dailyRow(game));
-        const QList<DailyResult> last = game.statistics().daily().lastDays(game.session().today(), kDailyStripDays);
+        const QList<DailyResult> last = game.statistics().daily().lastDays(game.today(), kDailyStripDays);
         strip->display(last);
         days->setAccessibleName(dailyDaysSentence(last));
     };

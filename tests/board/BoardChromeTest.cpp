@@ -523,7 +523,7 @@ TEST_F(ChromeTest, TodaysDealIsNamedWithItsDateAndCheckedOnceWon)
     record.dealt->dailyDate = today;
     store.setData(keys::savedGame, encodeSavedGame(record));
     game = std::make_unique<SolitaireGame>(store, false);
-    game->session().setClock([today] { return today; });
+    game->setClock([today] { return today; });
     view = std::make_unique<SolitaireView>(*game);
     view->show();
 

@@ -112,7 +112,7 @@ TEST(DailyDealTest, ARestoredDailyDealWonAfterMidnightCountsForItsOwnDay)
     store.setData(keys::savedGame, encodeSavedGame(record));
 
     SolitaireGame game(store, false);
-    game.session().setClock([&] { return afterMidnight; });
+    game.setClock([&] { return afterMidnight; });
     ASSERT_EQ(game.session().origin().dailyDate, dealtOn);
     EXPECT_EQ(game.makeSavedGame().dealt->dailyDate, dealtOn);
     game.play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
@@ -151,19 +151,19 @@ TEST(DailyDealTest, TheSessionCountsEachDayOnceAsTheClockMoves)
     storeRules(store, "Standard", true, 1);
     SolitaireGame game(store, false);
     QDate now = day("2026-12-08");
-    game.session().setClock([&] { return now; });
+    game.setClock([&] { return now; });
     DragState drag;
     const auto playToday = [&] {
-        game.session().playDeal(dailyDealRequest(game.session().today()));
+        game.session().playDeal(dailyDealRequest(game.today()));
         EXPECT_EQ(game.session().origin().number, dailyDealNumber(now));
-        EXPECT_TRUE(game.session().isPlayingDailyDeal(now));
+        EXPECT_TRUE(game.isPlayingDailyDeal(now));
         game.play().drawFromStock(drag);
     };
     playToday();
     const QDate dealtOn = now;
     now = now.addDays(1); // midnight passes: the deal is still the 8th's
     game.play().drawFromStock(drag);
-    EXPECT_FALSE(game.session().isPlayingDailyDeal(now));
+    EXPECT_FALSE(game.isPlayingDailyDeal(now));
     EXPECT_EQ(game.session().origin().dailyDate, dealtOn);
     now = day("2026-12-01"); // set back
     playToday();

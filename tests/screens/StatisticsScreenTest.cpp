@@ -60,7 +60,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         store.setString(keys::dailyPlayedDays, c.dailyPlayed);
         store.setString(keys::dailyWonDays, c.dailyWon);
         SolitaireGame game(store, false);
-        game.session().setClock([] { return QDate(2026, 12, 8); });
+        game.setClock([] { return QDate(2026, 12, 8); });
         QWidget panel;
         panel.resize(375, 600);
         ModalScreenView view(game, ModalScreen::statistics, 1.0, &panel);
