@@ -159,6 +159,12 @@ void BoardHeader::buildMenu()
     play->setObjectName(QStringLiteral("playDealItem"));
     connect(play, &QAction::triggered, this, &BoardHeader::playDealRequested);
     layerItems_.append(play);
+    // Checked once today's deal is won; a deal in progress asks first, as
+    // Play Deal does.
+    todaysDeal_ = menu_->addAction(localizedString(QStringLiteral("Today's Deal")));
+    todaysDeal_->setObjectName(QStringLiteral("todaysDealItem"));
+    todaysDeal_->setCheckable(true);
+    connect(todaysDeal_, &QAction::triggered, this, &BoardHeader::todaysDealRequested);
     connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::styleMenu);
     connect(menu_, &QMenu::aboutToShow, this, &BoardHeader::refreshMenu);
     menu_->addSeparator();
@@ -170,15 +176,19 @@ void BoardHeader::buildMenu()
 void BoardHeader::refreshMenu()
 {
     const DealOrigin& origin = board_.game().session().origin();
-    dealNumber_->setVisible(origin.number.has_value());
-    if (origin.number)
-        dealNumber_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)}));
+    const std::optional<QString> name = dealName(origin);
+    dealNumber_->setVisible(name.has_value());
+    dealNumber_->setText(name.value_or(QString()));
     // Each item is enabled by the answer its command checks before acting.
     hint_->setEnabled(board_.takesInput(InputChannel::hint));
     watch_->setEnabled(board_.takesInput(InputChannel::hint));
     for (QAction* item : std::as_const(layerItems_))
         item->setEnabled(board_.takesInput(InputChannel::openLayer));
     restart_->setEnabled(board_.canRestartDeal());
+    const SolitaireGame& game = board_.game();
+    const QDate today = game.today();
+    todaysDeal_->setChecked(game.statistics().daily().result(today) == DailyResult::won);
+    todaysDeal_->setEnabled(board_.takesInput(InputChannel::openLayer) && !game.isPlayingDailyDeal(today));
     copy_->setEnabled(board_.canCopyDealCode());
 }
 

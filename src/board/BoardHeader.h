@@ -41,9 +41,10 @@ public:
     QLabel* passLabel() const { return pass_; }
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
-    // The menu's commands: Show Hint, Watch Solution, Preferences, Statistics, How to Play,
-    // About, Restart Deal, Copy Deal Code, Play Deal…, Quit (the deal's
-    // number, shown above Restart Deal when there is one, is not a command).
+    // The menu's commands: Show Hint, Watch Solution, Preferences, Statistics,
+    // How to Play, About, Restart Deal, Copy Deal Code, Play Deal…, Today's
+    // Deal (checked once today's is won), Quit (the deal's number, or Today's
+    // Deal and its date, shown above Restart Deal, is not a command).
     // Each is enabled, when the menu opens, exactly when it would act.
     QList<QAction*> menuActions() const;
 
@@ -59,6 +60,7 @@ Q_SIGNALS:
     void restartDealRequested();
     void copyDealCodeRequested();
     void playDealRequested();
+    void todaysDealRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -90,6 +92,7 @@ private:
     QAction* dealNumber_ = nullptr;
     QAction* restart_ = nullptr;
     QAction* copy_ = nullptr;
+    QAction* todaysDeal_ = nullptr;
     QAction* quit_ = nullptr;
     graphics::Appearance appearance_;
     qreal scale_ = 1;

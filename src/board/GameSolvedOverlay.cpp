@@ -6,6 +6,7 @@
 #include "board/HeaderControls.h"
 #include "engine/SolitaireGame.h"
 #include "graphics/ChromeStyle.h"
+#include "screens/GameWords.h"
 #include "text/Localization.h"
 
 #include <QFontDatabase>
@@ -184,10 +185,10 @@ void GameSolvedOverlay::refresh()
     score_->setText(localizedString(QStringLiteral("Final Score: %@"), {score}));
     QString spoken = localizedString(QStringLiteral("Game Solved. Final Score: %@"), {score});
     // The number lets the player share or replay the deal just won.
-    const std::optional<std::uint32_t> number = board_.game().session().origin().number;
-    deal_->setVisible(number.has_value());
-    if (number) {
-        deal_->setText(localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*number)}));
+    const std::optional<QString> name = dealName(board_.game().session().origin());
+    deal_->setVisible(name.has_value());
+    if (name) {
+        deal_->setText(*name);
         spoken += QStringLiteral(". ") + deal_->text();
     }
     setAccessibleName(spoken);

@@ -41,7 +41,7 @@ private:
     QLabel* emoji_ = nullptr;
     QLabel* title_ = nullptr;
     QLabel* score_ = nullptr;
-    QLabel* deal_ = nullptr; // "Deal 4242" when played by number
+    QLabel* deal_ = nullptr; // "Deal 4242" or "Today's Deal, 8 December" when played by number
     QVBoxLayout* texts_ = nullptr;
     QPushButton* playAgain_ = nullptr;
     qreal scale_ = 1;

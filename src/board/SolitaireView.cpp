@@ -127,6 +127,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     connect(header_, &board::BoardHeader::restartDealRequested, this, &SolitaireView::requestRestartDeal);
     connect(header_, &board::BoardHeader::copyDealCodeRequested, this, &SolitaireView::copyDealCode);
     connect(header_, &board::BoardHeader::playDealRequested, this, &SolitaireView::requestPlayDeal);
+    connect(header_, &board::BoardHeader::todaysDealRequested, this, &SolitaireView::requestTodaysDeal);
     for (board::PileView* p : piles_)
         connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);

@@ -72,6 +72,9 @@ public:
     // replaces the one in progress exactly as New Deal does (asking first
     // when that abandons a started game).
     void requestPlayDeal();
+    // Today's Deal: the numbered deal of today's date, replacing the one in
+    // progress as Play Deal does; nothing while it is already being played.
+    void requestTodaysDeal();
     // Restart Deal / Ctrl+R.
     void requestRestartDeal();
     // The menu's Watch Solution: the game plays its winning line until any

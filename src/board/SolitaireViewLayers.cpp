@@ -116,6 +116,16 @@ void SolitaireView::dealChosen(const DealRequest& request)
     discardPlayDealDialog();
 }
 
+void SolitaireView::requestTodaysDeal()
+{
+    const QDate today = game_.today();
+    if (!state_->takesInput(board::InputChannel::openLayer) || game_.isPlayingDailyDeal(today))
+        return;
+    // The day is fixed now: answering the question after midnight still
+    // deals the day it was asked on.
+    abandon_->request([this, request = dailyDealRequest(today)] { game_.session().playDeal(request); });
+}
+
 void SolitaireView::closeDialogs()
 {
     abandon_->cancel();

@@ -7,6 +7,7 @@
 
 #include "solver/DealText.h"
 
+#include <QDate>
 #include <QString>
 
 #include <cstdint>
@@ -22,6 +23,9 @@ struct DealOrigin {
     // the saved game, where earlier builds restart to it; this one charges a
     // Vegas restart anew from the bankroll as it stands.
     std::int64_t openingBankroll = 0;
+    // The calendar day whose Today's Deal this is (it has that day's
+    // number); the day counts in the daily record, whenever it is played.
+    std::optional<QDate> dailyDate{};
 
     // False for a deal restored from a record written before the dealt
     // layout was saved: such a deal can be neither restarted nor shared.
@@ -33,6 +37,8 @@ struct DealOrigin {
 struct DealRequest {
     std::optional<std::uint32_t> number;
     std::optional<solver::Deck> deck;
+    // With a number: the day whose Today's Deal it is.
+    std::optional<QDate> dailyDate{};
 };
 
 enum class DealInputError {

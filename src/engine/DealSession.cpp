@@ -113,6 +113,8 @@ void DealSession::startDeal()
     hasStartedDeal_ = true;
     dealRuleSet_ = GameStatistics::ruleSetIndex(settings_.drawMode(), settings_.scoringMode());
     statistics_.countDealStarted(dealRuleSet_);
+    if (origin_.dailyDate)
+        statistics_.countDailyPlayed(*origin_.dailyDate);
     if (settings_.scoringMode() == ScoringMode::vegas)
         statistics_.addToBankroll(-GamePlay::kVegasAnte);
     origin_.openingBankroll = statistics_.vegasBankroll();
@@ -124,6 +126,8 @@ void DealSession::dealWon(std::int64_t score)
         return;
     hasBeenCreditedWin_ = true;
     statistics_.countWin(dealRuleSet_, score);
+    if (origin_.dailyDate)
+        statistics_.countDailyWon(*origin_.dailyDate);
 }
 
 void DealSession::markSolutionShown()
@@ -201,6 +205,7 @@ void DealSession::replaceDeal(const DealRequest* request)
         // solver picks, so it must not depend on how the game was built.
         origin_ = dealtFrom(solver::findNumberedDeal(*request->number, settings_.dealRules()).deck);
         origin_.number = request->number;
+        origin_.dailyDate = request->dailyDate;
     } else if (request && request->deck) {
         origin_ = dealtFrom(*request->deck);
     } else {

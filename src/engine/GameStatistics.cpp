@@ -50,6 +50,8 @@ GameStatistics::GameStatistics(SettingsStore& store, QObject* parent) : QObject(
                 recent_.append(o);
     while (recent_.size() > kRecentLimit)
         recent_.removeFirst();
+    daily_ = DailyRecord::fromStored(readSetting(store_, stored::dailyPlayedDays),
+                                     readSetting(store_, stored::dailyWonDays));
 }
 
 // Every assignment writes through, changed or not; observers hear only of
@@ -138,6 +140,25 @@ void GameStatistics::setVegasBankroll(std::int64_t value)
     set(bankroll, value);
 }
 
+void GameStatistics::writeDaily()
+{
+    writeSetting(store_, stored::dailyPlayedDays, daily_.playedText());
+    writeSetting(store_, stored::dailyWonDays, daily_.wonText());
+    Q_EMIT changed();
+}
+
+void GameStatistics::countDailyPlayed(const QDate& date)
+{
+    if (daily_.markPlayed(date))
+        writeDaily();
+}
+
+void GameStatistics::countDailyWon(const QDate& date)
+{
+    if (daily_.markWon(date))
+        writeDaily();
+}
+
 void GameStatistics::reset()
 {
     for (int c = 0; c < kCounters; ++c)
@@ -146,7 +167,8 @@ void GameStatistics::reset()
         setTally(i, {});
     recent_.clear();
     writeRecent();
-    Q_EMIT changed();
+    daily_ = {};
+    writeDaily();
 }
 
 } // namespace murvane

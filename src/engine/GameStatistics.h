@@ -6,6 +6,7 @@
 // saturates instead of overflowing.
 
 #include "cards/Settings.h"
+#include "engine/DailyRecord.h"
 
 #include <QList>
 #include <QObject>
@@ -56,6 +57,8 @@ public:
     RuleSetTally tally(int ruleSet) const { return tallies_[std::size_t(ruleSet)]; }
     // Oldest first, at most kRecentLimit.
     const QList<DealOutcome>& recent() const { return recent_; }
+    // The days whose Today's Deal was played and won.
+    const DailyRecord& daily() const { return daily_; }
 
     // A deal's first step under a rule set.
     void countDealStarted(int ruleSet);
@@ -67,6 +70,10 @@ public:
     void addToBankroll(std::int64_t delta);
     static std::int64_t bankrollAfter(std::int64_t bankroll, std::int64_t delta);
     void setVegasBankroll(std::int64_t value);
+    // A daily deal's first step, and its win, counted for its own date
+    // (each date once, whenever it is played).
+    void countDailyPlayed(const QDate& date);
+    void countDailyWon(const QDate& date);
     void reset();
 
 Q_SIGNALS:
@@ -76,7 +83,7 @@ Q_SIGNALS:
     void bestStreakChanged();
     void bestScoreChanged();
     void vegasBankrollChanged();
-    // The counters per rule set or the recent outcomes.
+    // The counters per rule set, the recent outcomes or the daily record.
     void changed();
 
 private:
@@ -85,11 +92,13 @@ private:
     void setTally(int ruleSet, const RuleSetTally& tally);
     void record(DealOutcome outcome); // writes the outcomes and reports the change
     void writeRecent();
+    void writeDaily();
 
     SettingsStore& store_;
     std::array<std::int64_t, kCounters> values_{};
     std::array<RuleSetTally, kRuleSets> tallies_{};
     QList<DealOutcome> recent_;
+    DailyRecord daily_;
 };
 
 } // namespace murvane

@@ -1,6 +1,7 @@
 // Saving the game in progress after each main-thread turn, and restoring it.
 
 #include "engine/SolitaireGame.h"
+#include "engine/DailyRecord.h"
 #include "engine/SolverCards.h"
 
 #include "persistence/SavedGame.h"
@@ -79,6 +80,10 @@ DealOrigin restoredOrigin(const SavedGame& record, const Table& now)
     const std::optional<std::int64_t> number = record.dealt->number;
     if (number && *number >= solver::kFirstDealNumber && *number <= solver::kLastDealNumber)
         origin.number = std::uint32_t(*number);
+    // A daily date that does not name the saved number is not believed.
+    const std::optional<QDate> daily = record.dealt->dailyDate;
+    if (origin.number && daily && dailyDealNumber(*daily) == *origin.number)
+        origin.dailyDate = daily;
     origin.openingBankroll = record.dealt->openingBankroll;
     return origin;
 }
@@ -156,6 +161,7 @@ SavedGame SolitaireGame::makeSavedGame() const
             dealt.tableau.append(toSaved(c));
         if (origin.number)
             dealt.number = *origin.number;
+        dealt.dailyDate = origin.dailyDate;
         g.dealt = std::move(dealt);
     }
     return g;

@@ -29,6 +29,21 @@ SolitaireGame::~SolitaireGame()
     session_ = nullptr;
 }
 
+QDate SolitaireGame::today() const
+{
+    return clock_ ? clock_() : QDate::currentDate();
+}
+
+void SolitaireGame::setClock(std::function<QDate()> clock)
+{
+    clock_ = std::move(clock);
+}
+
+bool SolitaireGame::isPlayingDailyDeal(const QDate& date) const
+{
+    return session_->origin().dailyDate == date && !play_->hasWon();
+}
+
 void SolitaireGame::setIsShowingScreen(bool value)
 {
     if (isShowingScreen_ == value)

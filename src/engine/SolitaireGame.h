@@ -11,7 +11,10 @@
 #include "engine/GameStatistics.h"
 #include "engine/SolutionWatch.h"
 
+#include <QDate>
 #include <QObject>
+
+#include <functional>
 
 namespace murvane {
 
@@ -40,6 +43,14 @@ public:
     // Watch Solution: the game playing the deal's winning line itself.
     SolutionWatch& watch() { return *watch_; }
     const SolutionWatch& watch() const { return *watch_; }
+
+    // Today's Deal: the local calendar date (tests set another clock; an
+    // empty one is the system's), and whether the deal in progress is that
+    // date's daily deal, not yet won, so dealing it again would only
+    // abandon it.
+    QDate today() const;
+    void setClock(std::function<QDate()> clock);
+    bool isPlayingDailyDeal(const QDate& date) const;
 
     // Whether a full-panel screen covers the board (the win card waits).
     bool isShowingScreen() const { return isShowingScreen_; }
@@ -74,6 +85,7 @@ private:
     bool isShowingScreen_ = false;
     bool saveIsScheduled_ = false;
     bool isRestoring_ = false;
+    std::function<QDate()> clock_;
 };
 
 } // namespace murvane

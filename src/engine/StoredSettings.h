@@ -62,6 +62,8 @@ inline const RuleSetCounters ruleSetCounters[4] = {
 inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W::everyAssignment};
 // Added later: a store without it reads as off, the classic two colours.
 inline const StoredSetting<bool> fourColourSuits{keys::fourColourSuits, false, W::onChange};
+inline const StoredSetting<QString> dailyPlayedDays{keys::dailyPlayedDays, QString(), W::everyAssignment};
+inline const StoredSetting<QString> dailyWonDays{keys::dailyWonDays, QString(), W::everyAssignment};
 
 } // namespace stored
 

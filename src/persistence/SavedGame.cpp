@@ -27,6 +27,8 @@ constexpr std::int64_t kRanksPerSuit = kKing;
 // overflow.
 constexpr std::int64_t kMaxCounterMagnitude = 1'000'000'000'000;
 
+const QString kDateFormat = QStringLiteral("yyyy-MM-dd");
+
 namespace key {
 const QString version = QStringLiteral("version");
 const QString stock = QStringLiteral("stock");
@@ -43,6 +45,7 @@ const QString wasAutoCompleting = QStringLiteral("wasAutoCompleting");
 const QString dealt = QStringLiteral("dealt");
 const QString number = QStringLiteral("number");
 const QString openingBankroll = QStringLiteral("openingBankroll");
+const QString dailyDate = QStringLiteral("dailyDate");
 const QString startedDrawCount = QStringLiteral("startedDrawCount");
 const QString solutionShown = QStringLiteral("solutionShown");
 const QString suit = QStringLiteral("suit");
@@ -175,6 +178,10 @@ std::optional<SavedDeal> decodeDealt(const QJsonValue& value)
         if (!dealt.number)
             return std::nullopt;
     }
+    // Only the date goes when it is unreadable: the deal still restarts.
+    const QDate daily = QDate::fromString(object.value(key::dailyDate).toString(), kDateFormat);
+    if (daily.isValid())
+        dealt.dailyDate = daily;
     return dealt;
 }
 
@@ -287,6 +294,8 @@ QByteArray encodeSavedGame(const SavedGame& game)
         if (game.dealt->number)
             dealt.insert(key::number, qint64(*game.dealt->number));
         dealt.insert(key::openingBankroll, qint64(game.dealt->openingBankroll));
+        if (game.dealt->dailyDate)
+            dealt.insert(key::dailyDate, game.dealt->dailyDate->toString(kDateFormat));
         object.insert(key::dealt, dealt);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);

@@ -4,6 +4,7 @@
 // validated piles into the game's cards is the engine's job.
 
 #include <QByteArray>
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -26,6 +27,9 @@ struct SavedDeal {
     QList<QList<SavedCard>> tableau;
     std::optional<std::int64_t> number; // when played by number
     std::int64_t openingBankroll = 0;   // the bankroll right after the ante (earlier builds restart to it)
+    // Optional key "dailyDate" ("2026-12-08"): the day whose Today's Deal
+    // this is. Absent in older records; left out when it is not such a date.
+    std::optional<QDate> dailyDate{};
     friend bool operator==(const SavedDeal&, const SavedDeal&) = default;
 };
 

@@ -34,5 +34,9 @@ inline const QString draw3VegasWon = QStringLiteral("Murvane_Draw3VegasWon");
 // The last 30 deals' outcomes, oldest first: "W" won, "L" lost, "A" abandoned.
 inline const QString recentDeals = QStringLiteral("Murvane_RecentDeals");
 inline const QString fourColourSuits = QStringLiteral("Murvane_FourColourSuits");
+// The days whose Today's Deal was played / won, as runs of ISO dates:
+// "2026-12-01/2026-12-08,2026-12-10".
+inline const QString dailyPlayedDays = QStringLiteral("Murvane_DailyPlayedDays");
+inline const QString dailyWonDays = QStringLiteral("Murvane_DailyWonDays");
 
 } // namespace murvane::keys

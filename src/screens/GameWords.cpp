@@ -44,6 +44,22 @@ QString dealShareLine(const DealOrigin& origin, std::int64_t drawCount, bool isV
     return localizedString(QStringLiteral("Murvane Solitaire deal %1$@ (%2$@)"), {dealCode(origin), rules});
 }
 
+QString dayAndMonth(const QDate& date)
+{
+    // The pattern is the translators' (word order, "de", a point after the
+    // day); the month's name is the locale's.
+    return applicationLocale().toString(date, localizedString(QStringLiteral("d MMMM")));
+}
+
+std::optional<QString> dealName(const DealOrigin& origin)
+{
+    if (!origin.number)
+        return std::nullopt;
+    if (origin.dailyDate)
+        return localizedString(QStringLiteral("Today's Deal, %@"), {dayAndMonth(*origin.dailyDate)});
+    return localizedString(QStringLiteral("Deal %lld"), {std::int64_t(*origin.number)});
+}
+
 QString dealInputMessage(DealInputError error)
 {
     switch (error) {

@@ -24,6 +24,13 @@ std::optional<QString> passDescription(const SolitaireGame& game);
 QString dealShareLine(const DealOrigin& origin, std::int64_t drawCount, bool isVegas,
                       std::optional<std::int64_t> passesAllowed);
 
+// Which deal this is, as the menu's deal line and the win card name it:
+// "Today's Deal, 8 December" for a daily deal, "Deal 4242" for another
+// numbered one, nothing for a shuffle or a code.
+std::optional<QString> dealName(const DealOrigin& origin);
+// "8 December", "8. Dezember": a day and its month in the application language.
+QString dayAndMonth(const QDate& date);
+
 // The message shown under the Play Deal field; empty for none.
 QString dealInputMessage(DealInputError error);
 

@@ -167,6 +167,10 @@ const QList<HowToParagraph>& howToParagraphs()
          MURVANE_TEXT("Choose Watch Solution in the menu and the game plays its winning line from where you are, one move "
          "at a time. A click or any key stops it, and Undo takes its moves back. A deal you watched counts as shown, "
          "never as won.")},
+        {"howTo-todaysDeal", "sun.max.fill", MURVANE_TEXT("Today's Deal"),
+         MURVANE_TEXT("Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked "
+         "once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a "
+         "row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.")},
     };
     return paragraphs;
 }

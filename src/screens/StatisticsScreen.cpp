@@ -2,6 +2,7 @@
 
 #include "engine/SolitaireGame.h"
 #include "text/Localization.h"
+#include "screens/DailyStatistics.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenBlocks.h"
 #include "screens/ScreenBodies.h"
@@ -456,6 +457,7 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     };
     refreshRuleSets();
     QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshRuleSets);
+    column->insertWidget(column->indexOf(byRuleSet) + 1, makeDailySection(game, t, body));
     return body;
 }
 

@@ -25,6 +25,24 @@ NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std:
         rules, [number](int attempt) { return numberedShuffle(number, attempt); }, maxNodes, attempts, stop);
 }
 
+std::int64_t daysFromCivil(std::int64_t year, int month, int day)
+{
+    // Years start in March, so the leap day ends a year.
+    const std::int64_t y = year - (month <= 2 ? 1 : 0);
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yearOfEra = y - era * 400;
+    const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+std::uint32_t dailyDealNumber(int year, int month, int day)
+{
+    DealRandom random(std::uint64_t(daysFromCivil(year, month, day)));
+    constexpr std::uint64_t kNumbers = std::uint64_t(kLastDealNumber) - kFirstDealNumber + 1;
+    return kFirstDealNumber + std::uint32_t(random.next() % kNumbers);
+}
+
 std::optional<std::uint32_t> parseDealNumber(std::string_view text)
 {
     // Leading zeros do not count towards the length, so they may run on.

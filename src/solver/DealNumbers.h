@@ -53,6 +53,17 @@ using NumberedDeal = VerifiedShuffle;
 NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std::int64_t maxNodes = kDefaultMaxNodes,
                               int attempts = kDealAttempts, const std::atomic<bool>* stop = nullptr);
 
+// Today's Deal: the deal number of a calendar date (proleptic Gregorian;
+// month 1-12, day 1-31, a valid date), the same for every player and in every
+// version. The date becomes its day count from 1970-01-01 (negative before);
+// DealRandom seeded with that count, as a two's-complement 64-bit value, makes
+// one draw, and the number is kFirstDealNumber + draw mod (2^31 - 1). The
+// generator's mixing makes neighbouring days' numbers unrelated; the modulo's
+// bias over a 64-bit draw is below 2^-32. Pinned by a golden table.
+std::uint32_t dailyDealNumber(int year, int month, int day);
+// Days from 1970-01-01 to the date (Howard Hinnant's days_from_civil).
+std::int64_t daysFromCivil(std::int64_t year, int month, int day);
+
 // Parses a deal number as a player types it: decimal digits only, within
 // kFirstDealNumber...kLastDealNumber. Any number of leading zeros is allowed; signs,
 // spaces and points are not.

@@ -14,6 +14,7 @@
 #include "text/Localization.h"
 #include "platform/SystemAppearance.h"
 #include "screens/ConfirmationDialog.h"
+#include "screens/GameWords.h"
 #include "screens/GlassButton.h"
 #include "screens/PlayDealDialog.h"
 #include "solver/DealCode.h"
@@ -138,16 +139,17 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
 {
     load(playable());
     const QList<QAction*> items = header()->menuActions();
-    ASSERT_EQ(items.size(), 10);
+    ASSERT_EQ(items.size(), 11);
     QStringList titles;
     for (QAction* a : items)
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{"Show Hint", "Watch Solution", "Preferences", "Statistics", "How to Play", "About",
-                                   "Restart Deal", "Copy Deal Code", "Play Deal…", "Quit Murvane Solitaire"}));
+                                   "Restart Deal", "Copy Deal Code", "Play Deal…", "Today's Deal",
+                                   "Quit Murvane Solitaire"}));
     EXPECT_TRUE(items[1]->shortcut().isEmpty());
     EXPECT_EQ(items[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
     EXPECT_EQ(items[6]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
-    EXPECT_EQ(items[9]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_EQ(items[10]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     view->board().setFocusedSlot(BoardFocus::tableau(3));
     items[3]->trigger();
@@ -164,7 +166,7 @@ TEST_F(ChromeTest, MenuOpensScreensAndQuits)
     EXPECT_EQ(view->presentedScreen(), ModalScreen::statistics) << "remembers the last screen";
 
     QSignalSpy quit(view.get(), &SolitaireView::quitRequested);
-    items[9]->trigger();
+    items[10]->trigger();
     QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(quit.count(), 2);
 }
@@ -217,7 +219,7 @@ TEST_F(ChromeTest, EachMenuItemIsEnabledExactlyWhenItWouldAct)
                           game->watch().isWatching(), quit->count());
     };
     for (const auto& state : states) {
-        for (int item = 0; item < 10; ++item) {
+        for (int item = 0; item < header()->menuActions().size(); ++item) {
             enter(state.deal);
             if (HasFatalFailure())
                 return;
@@ -506,6 +508,58 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
             EXPECT_EQ(label->text(), "Deal 4242");
             EXPECT_TRUE(view->solvedOverlay()->accessibleName().endsWith(". Deal 4242"));
         }
+    }
+}
+
+// Today's deal, restored one card from winning: the menu and the win card
+// name it with its date, and the menu checks it once it is won.
+TEST_F(ChromeTest, TodaysDealIsNamedWithItsDateAndCheckedOnceWon)
+{
+    const QDate today(2026, 12, 8);
+    Position won;
+    won.foundations = {"AS 2S 3S 4S 5S 6S 7S 8S 9S TS JS QS KS", "AH 2H 3H 4H 5H 6H 7H 8H 9H TH JH QH KH",
+                       "AD 2D 3D 4D 5D 6D 7D 8D 9D TD JD QD KD", "AC 2C 3C 4C 5C 6C 7C 8C 9C TC JC QC"};
+    won.tableau = {"KC", "", "", "", "", "", ""};
+    won.hasStartedCurrentDeal = true;
+    SavedGame record = won.record(ScoringMode::standard, std::nullopt);
+    record.dealt = dealtFromOrderedDeck(dailyDealNumber(today));
+    record.dealt->dailyDate = today;
+    store.setData(keys::savedGame, encodeSavedGame(record));
+    game = std::make_unique<SolitaireGame>(store, false);
+    game->setClock([today] { return today; });
+    view = std::make_unique<SolitaireView>(*game);
+    view->show();
+
+    QMenu* menu = header()->menu();
+    QAction* item = menu->findChild<QAction*>("todaysDealItem");
+    QAction* name = menu->findChild<QAction*>("dealNumberItem");
+    Q_EMIT menu->aboutToShow();
+    EXPECT_EQ(name->text(), "Today's Deal, 8 December");
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(item->isEnabled()) << "it is the deal in progress";
+
+    game->play().move(DragSource::tableau(0, 0), MoveTarget::foundation(3));
+    ASSERT_TRUE(view->solvedOverlay()->isVisible());
+    EXPECT_EQ(view->solvedOverlay()->findChild<QLabel*>("solvedDealNumberLabel")->text(), "Today's Deal, 8 December");
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(item->isChecked());
+    ASSERT_TRUE(item->isEnabled()) << "a won deal may be dealt again";
+    item->trigger();
+    EXPECT_FALSE(game->play().hasWon());
+    EXPECT_EQ(game->session().origin().dailyDate, today);
+    Q_EMIT menu->aboutToShow();
+    EXPECT_TRUE(item->isChecked()) << "today stays won";
+
+    struct English {
+        ~English() { setApplicationLanguage(QStringLiteral("en")); }
+    } restore;
+    const std::pair<const char*, const char*> names[] = {{"de", "Spiel des Tages, 8. Dezember"},
+                                                         {"es", "Reparto del día, 8 de diciembre"},
+                                                         {"fr", "Donne du jour, 8 décembre"},
+                                                         {"pl", "Rozdanie dnia, 8 grudnia"}};
+    for (const auto& [language, expected] : names) {
+        setApplicationLanguage(QString::fromLatin1(language));
+        EXPECT_EQ(dealName(game->session().origin()), QString::fromUtf8(expected));
     }
 }
 

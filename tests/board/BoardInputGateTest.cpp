@@ -248,6 +248,7 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
         {"Ctrl+Comma", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_Comma)},
         {"menu: Statistics", "A--AAA--", menuItem(3)},
         {"menu: Play Deal…", "A--AAA--", menuItem(8)},
+        {"menu: Today's Deal", "A--AAA--", menuItem(9)},
         {"Ctrl+R", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_R)},
         {"menu: Restart Deal", "A--AAA--", menuItem(6)},
         {"menu: Copy Deal Code", "A--AAA--", menuItem(7)},

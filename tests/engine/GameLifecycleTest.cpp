@@ -96,13 +96,19 @@ TEST(StatisticsTest, ResetClearsCountersAndHistoryButNotTheDeal)
     for (const QString& key : {keys::dealsCount, keys::solvedCount, keys::currentStreak, keys::bestStreak,
                                keys::bestScore, keys::vegasBankroll})
         store.setInteger(key, 9);
+    store.setString(keys::dailyPlayedDays, QStringLiteral("2026-12-01/2026-12-08"));
+    store.setString(keys::dailyWonDays, QStringLiteral("2026-12-08"));
     auto game = loadGame(store, oneCardFromWinning());
+    ASSERT_EQ(game->statistics().daily().daysPlayed(), 8);
     game->play().drawFromStock(drag); // nothing to draw: stays untouched
     game->play().move(DragSource::tableau(0, 0), MoveTarget::tableau(1));
     game->session().resetStatistics();
     for (const QString& key : {keys::dealsCount, keys::solvedCount, keys::currentStreak, keys::bestStreak,
                                keys::bestScore, keys::vegasBankroll})
         EXPECT_EQ(store.integerForKey(key), 0) << key.toStdString();
+    for (const QString& key : {keys::dailyPlayedDays, keys::dailyWonDays})
+        EXPECT_EQ(store.stringForKey(key), QString()) << key.toStdString();
+    EXPECT_EQ(game->statistics().daily(), DailyRecord());
     EXPECT_TRUE(game->play().history().undoSteps().isEmpty());
     EXPECT_TRUE(game->session().hasStartedDeal());
     game->play().move(DragSource::tableau(1, 0), MoveTarget::foundation(3));
@@ -138,6 +144,8 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     store.setRawValue(keys::boardSize, 7);            // wrong type
     store.setRawValue(keys::dealsCount, QString("x")); // wrong type
     store.setRawValue(keys::fourColourSuits, QString("blue"));
+    store.setRawValue(keys::dailyPlayedDays, 20261208);   // wrong type
+    store.setRawValue(keys::dailyWonDays, QByteArray("\xff\x00"));
     SolitaireGame game(store, false);
     EXPECT_EQ(game.settings().drawMode().count(), 1);
     EXPECT_FALSE(game.settings().unlimitedRedeals());
@@ -146,6 +154,7 @@ TEST(SettingsTest, UnusableStoredValuesFallBack)
     EXPECT_EQ(game.settings().boardSize(), BoardSize::standard);
     EXPECT_EQ(game.statistics().dealsCount(), 0);
     EXPECT_FALSE(game.settings().fourColourSuits());
+    EXPECT_EQ(game.statistics().daily(), DailyRecord());
     store.removeObject(keys::unlimitedRedeals);
     SolitaireGame again(store, false);
     EXPECT_TRUE(again.settings().unlimitedRedeals());

@@ -124,6 +124,29 @@ TEST(SavedGameCodec, DealtLayoutIsOptionalAndNeverRefusesTheRecord)
     }
 }
 
+// Today's Deal's date rides in "dealt" as "yyyy-MM-dd"; a date that does not
+// read drops only itself, so the deal still restarts.
+TEST(SavedGameCodec, DailyDateIsOptionalAndDroppedAlone)
+{
+    SavedGame game = sampleGame();
+    game.dealt = SavedDeal{game.stock, game.tableau, 4242, 0, QDate(2024, 2, 29)};
+    const QByteArray bytes = encodeSavedGame(game);
+    EXPECT_TRUE(bytes.contains("\"dailyDate\":\"2024-02-29\""));
+    EXPECT_EQ(decodeSavedGame(bytes), game);
+    const QJsonObject good = QJsonDocument::fromJson(bytes).object()["dealt"].toObject();
+    for (const QJsonValue& bad : {QJsonValue("2023-02-29"), QJsonValue("29.02.2024"), QJsonValue("2024-02-29T00:00"),
+                                  QJsonValue(20240229), QJsonValue(QJsonValue::Null)}) {
+        QJsonObject object = sampleObject();
+        QJsonObject dealt = good;
+        dealt["dailyDate"] = bad;
+        object["dealt"] = dealt;
+        const auto decoded = decodeSavedGame(toBytes(object));
+        ASSERT_TRUE(decoded && decoded->dealt);
+        EXPECT_FALSE(decoded->dealt->dailyDate.has_value());
+        EXPECT_EQ(decoded->dealt->number, 4242);
+    }
+}
+
 TEST(SavedGameCodec, MissingPassesAllowedMeansNoPassLimit)
 {
     const auto decoded = decodeSavedGame(toBytes(sampleObject()));

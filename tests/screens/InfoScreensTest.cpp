@@ -60,7 +60,7 @@ QString element(QAccessible::Role role, const QString& name)
 TEST(HowToPlay, ParagraphsUseOurSymbolsAndKeysArePlatformShortcuts)
 {
     Host host(ModalScreen::howToPlay);
-    ASSERT_EQ(howToParagraphs().size(), 10);
+    ASSERT_EQ(howToParagraphs().size(), 11);
     for (const HowToParagraph& p : howToParagraphs()) {
         EXPECT_TRUE(graphics::hasSymbol(QString::fromUtf8(p.symbol))) << p.symbol;
         QWidget* row = host.view->findChild<QWidget*>(QString::fromUtf8(p.identifier));

@@ -24,15 +24,30 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         const char* money;
         const char* recent; // as stored, oldest first
         const char* sentence;
+        const char* dailyPlayed; // stored days; today is 2026-12-08
+        const char* dailyWon;
+        const char* daily;     // played, won, current streak, best streak
+        const char* dailyDays; // won, played but not won, not played
     };
     const Case cases[] = {
-        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet."},
-        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned"},
+        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet.", "", "", "0 0 0 0", "0 0 14"},
+        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned",
+         "", "2026-12-07", "1 1 1 1", "1 0 13"},
         {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52", "WWLAAW?",
-         "Last 6 deals: 3 won, 1 lost, 2 abandoned"},
+         "Last 6 deals: 3 won, 1 lost, 2 abandoned", "2026-11-20/2026-12-08",
+         "2026-11-20/2026-11-30,2026-12-06/2026-12-08", "19 14 3 11", "9 5 0"},
         {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240", "WLLWAAWWWWWWLLLLLLLLLLLLLLLAAAWL",
-         "Last 30 deals: 8 won, 17 lost, 5 abandoned"},
-        {"a shown deal", 3, 1, 0, "2", "33.3%", "$0", "WSA", "Last 3 deals: 1 won, 0 lost, 1 abandoned. Shown: 1"},
+         "Last 30 deals: 8 won, 17 lost, 5 abandoned", "x", "2026-12-01", "1 1 0 1", "1 0 13"},
+        {"a shown deal", 3, 1, 0, "2", "33.3%", "$0", "WSA", "Last 3 deals: 1 won, 0 lost, 1 abandoned. Shown: 1", "",
+         "", "0 0 0 0", "0 0 14"},
+    };
+    const auto dailySpoken = [](const char* figures) {
+        const QStringList n = QString::fromLatin1(figures).split(' ');
+        return QString("Daily: %1 played · %2 won · current streak %3 · best streak %4").arg(n[0], n[1], n[2], n[3]);
+    };
+    const auto daysSpoken = [](const char* figures) {
+        const QStringList n = QString::fromLatin1(figures).split(' ');
+        return QString("Last 14 days: won %1, played but not won %2, not played %3").arg(n[0], n[1], n[2]);
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -44,7 +59,10 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         store.setInteger(keys::draw3VegasPlayed, c.deals);
         store.setInteger(keys::draw3VegasWon, c.solved);
         store.setString(keys::recentDeals, c.recent);
+        store.setString(keys::dailyPlayedDays, c.dailyPlayed);
+        store.setString(keys::dailyWonDays, c.dailyWon);
         SolitaireGame game(store, false);
+        game.setClock([] { return QDate(2026, 12, 8); });
         QWidget panel;
         panel.resize(375, 600);
         ModalScreenView view(game, ModalScreen::statistics, 1.0, &panel);
@@ -76,6 +94,8 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         const bool shown = QString(c.recent).contains('S');
         EXPECT_EQ(view.findChild<QLabel*>("stat-recentDealsKey")->text().contains("Shown"), shown);
         EXPECT_EQ(view.findChild<QLabel*>("stat-recentDealsLegend")->text().contains("Watch Solution"), shown);
+        EXPECT_EQ(spoken("stat-daily"), dailySpoken(c.daily));
+        EXPECT_EQ(spoken("stat-dailyDays"), daysSpoken(c.dailyDays));
 
         // Live: a reset shows the zeroed figures at once.
         game.session().resetStatistics();
@@ -83,6 +103,8 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
         EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · —");
         EXPECT_EQ(spoken("stat-recentDeals"), "No finished deals yet.");
+        EXPECT_EQ(spoken("stat-daily"), dailySpoken("0 0 0 0"));
+        EXPECT_EQ(spoken("stat-dailyDays"), daysSpoken("0 0 14"));
     }
 }
 
@@ -113,6 +135,8 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
         store.setInteger(keys::draw3VegasPlayed, 700);
         store.setInteger(keys::draw3VegasWon, 220);
         store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
+        store.setString(keys::dailyPlayedDays, QStringLiteral("2024-01-01/2026-12-08"));
+        store.setString(keys::dailyWonDays, QStringLiteral("2024-01-01/2026-12-08"));
         SolitaireGame game(store, false);
         QWidget panel;
         panel.resize(qRound(375 * t), qRound(530 * t));
@@ -129,6 +153,14 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
             // On one line, whole: no heading, figure or rule set wraps or is cut.
             EXPECT_LE(cell->height(), 2 * QFontMetrics(cell->font()).height() - 2) << where;
             EXPECT_GE(cell->width(), QFontMetrics(cell->font()).horizontalAdvance(cell->text())) << where;
+        }
+        // The Daily row's headings may wrap, but nothing is cut or pushed
+        // past the screen's edge.
+        for (QLabel* label : view.findChild<QWidget*>("stat-daily")->findChildren<QLabel*>()) {
+            const std::string where = std::string(language) + ": " + label->text().toStdString();
+            EXPECT_LE(label->mapTo(&view, label->rect().bottomRight()).x(), view.width()) << where;
+            if (!label->wordWrap())
+                EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text())) << where;
         }
         // The rate of the rule set never played is a dash.
         EXPECT_TRUE(view.findChild<QWidget*>("stat-ruleSet1")->accessibleName().endsWith("—")) << language;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 
 namespace murvane::solver {
@@ -169,6 +170,49 @@ TEST(NumberedDeals, ParsesNumbersAsTyped)
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseDealNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
+// Today's Deal of each date, from an independent reference (Python's own
+// calendar and SplitMix64 written out). Never edit a row: every player's deal
+// of that day would change.
+TEST(DailyDeals, GoldenDatesToNumbers)
+{
+    const struct {
+        int year, month, day;
+        std::int64_t daysSince1970;
+        std::uint32_t number;
+    } golden[] = {
+        {1970, 1, 1, 0, 1063198246u},      {1969, 12, 31, -1, 1696075538u},   {2000, 2, 29, 11016, 690716497u},
+        {2000, 3, 1, 11017, 1121238815u},  {2023, 12, 31, 19722, 425488089u}, {2024, 1, 1, 19723, 230124273u},
+        {2024, 2, 28, 19781, 233350977u},  {2024, 2, 29, 19782, 1561260709u}, {2024, 3, 1, 19783, 150807335u},
+        {2026, 12, 7, 20794, 1099116987u}, {2026, 12, 8, 20795, 1339959683u}, {2026, 12, 31, 20818, 1618151859u},
+        {2027, 1, 1, 20819, 911379094u},   {2100, 3, 1, 47541, 172477999u},
+    };
+    for (const auto& g : golden) {
+        EXPECT_EQ(daysFromCivil(g.year, g.month, g.day), g.daysSince1970) << g.year << '-' << g.month << '-' << g.day;
+        EXPECT_EQ(dailyDealNumber(g.year, g.month, g.day), g.number) << g.year << '-' << g.month << '-' << g.day;
+    }
+}
+
+// Walking the calendar day by day, across month ends, leap days and year
+// ends: the day count steps by one, and every day's deal is a different one.
+TEST(DailyDeals, EveryDayOfFourYearsHasItsOwnDeal)
+{
+    std::set<std::uint32_t> seen;
+    std::int64_t expectedDays = daysFromCivil(2025, 1, 1);
+    for (int year = 2025; year <= 2028; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            const int length = month == 2 ? (year % 4 == 0 ? 29 : 28) : (month == 4 || month == 6 || month == 9 || month == 11) ? 30 : 31;
+            for (int day = 1; day <= length; ++day, ++expectedDays) {
+                ASSERT_EQ(daysFromCivil(year, month, day), expectedDays) << year << '-' << month << '-' << day;
+                const std::uint32_t number = dailyDealNumber(year, month, day);
+                EXPECT_GE(number, kFirstDealNumber);
+                EXPECT_LE(number, kLastDealNumber);
+                EXPECT_TRUE(seen.insert(number).second) << year << '-' << month << '-' << day;
+            }
+        }
+    }
+    EXPECT_EQ(seen.size(), 1461u);
 }
 
 TEST(DealCodes, RoundTripsAndShape)

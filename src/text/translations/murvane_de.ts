@@ -936,6 +936,40 @@
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Pik schwarz, Herz rot, Karo blau, Kreuz grün.</translation>
+        <source>Today's Deal</source>
+        <translation>Spiel des Tages</translation>
+    </message>
+    <message>
+        <source>Today's Deal, %@</source>
+        <translation>Spiel des Tages, %@</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tagesspiele</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · current streak %3$lld · best streak %4$lld</source>
+        <translation>%1$lld gespielt · %2$lld gewonnen · aktuelle Serie %3$lld · längste Serie %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld days: won %2$lld, played but not won %3$lld, not played %4$lld</source>
+        <translation>Letzte %1$lld Tage: gewonnen %2$lld, ohne Sieg gespielt %3$lld, nicht gespielt %4$lld</translation>
+    </message>
+    <message>
+        <source>Played, not won</source>
+        <translation>Ohne Sieg gespielt</translation>
+    </message>
+    <message>
+        <source>Not played</source>
+        <translation>Nicht gespielt</translation>
+    </message>
+    <message>
+        <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
+        <translation>Jeden Tag gibt es ein Spiel, für alle Spieler dasselbe. Wählen Sie im Menü „Spiel des Tages“; sobald Sie es gewonnen haben, ist es abgehakt. Die Statistik zählt die Tage, an denen Sie gespielt und gewonnen haben, und Ihre Tagesserie: die Tage in Folge, deren Spiel Sie gewonnen haben. Ein Spiel zählt für den Tag, an dem es gegeben wurde, auch wenn Sie es erst nach Mitternacht beenden.</translation>
     </message>
 </context>
 </TS>

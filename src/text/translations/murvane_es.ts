@@ -936,6 +936,40 @@
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Picas en negro, corazones en rojo, diamantes en azul y tréboles en verde.</translation>
+        <source>Today's Deal</source>
+        <translation>Reparto del día</translation>
+    </message>
+    <message>
+        <source>Today's Deal, %@</source>
+        <translation>Reparto del día, %@</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d 'de' MMMM</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Repartos del día</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · current streak %3$lld · best streak %4$lld</source>
+        <translation>%1$lld jugados · %2$lld ganados · racha actual %3$lld · mejor racha %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld days: won %2$lld, played but not won %3$lld, not played %4$lld</source>
+        <translation>Últimos %1$lld días: ganados %2$lld, jugados sin ganar %3$lld, sin jugar %4$lld</translation>
+    </message>
+    <message>
+        <source>Played, not won</source>
+        <translation>Jugado, sin ganar</translation>
+    </message>
+    <message>
+        <source>Not played</source>
+        <translation>Sin jugar</translation>
+    </message>
+    <message>
+        <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
+        <translation>Cada día trae un reparto, el mismo para todos los jugadores. Elige Reparto del día en el menú; aparece marcado cuando lo hayas ganado. Las estadísticas cuentan los días que jugaste y ganaste, y tu racha diaria: los días seguidos cuyo reparto ganaste. Un reparto cuenta para el día en que se repartió, aunque lo termines después de medianoche.</translation>
     </message>
 </context>
 </TS>

@@ -936,6 +936,40 @@
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Piques en noir, cœurs en rouge, carreaux en bleu, trèfles en vert.</translation>
+        <source>Today's Deal</source>
+        <translation>Donne du jour</translation>
+    </message>
+    <message>
+        <source>Today's Deal, %@</source>
+        <translation>Donne du jour, %@</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Donnes du jour</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · current streak %3$lld · best streak %4$lld</source>
+        <translation>%1$lld jouées · %2$lld gagnées · série en cours %3$lld · meilleure série %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld days: won %2$lld, played but not won %3$lld, not played %4$lld</source>
+        <translation>%1$lld derniers jours : gagnés %2$lld, joués sans victoire %3$lld, non joués %4$lld</translation>
+    </message>
+    <message>
+        <source>Played, not won</source>
+        <translation>Jouée, non gagnée</translation>
+    </message>
+    <message>
+        <source>Not played</source>
+        <translation>Non jouée</translation>
+    </message>
+    <message>
+        <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
+        <translation>Chaque jour apporte une donne, la même pour tous les joueurs. Choisissez Donne du jour dans le menu ; elle est cochée une fois gagnée. Les statistiques comptent les jours joués et gagnés, et votre série quotidienne : les jours d’affilée dont vous avez gagné la donne. Une donne compte pour le jour où elle a été distribuée, même si vous la terminez après minuit.</translation>
     </message>
 </context>
 </TS>

@@ -956,6 +956,40 @@
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Piki czarne, kiery czerwone, kara niebieskie, trefle zielone.</translation>
+        <source>Today's Deal</source>
+        <translation>Rozdanie dnia</translation>
+    </message>
+    <message>
+        <source>Today's Deal, %@</source>
+        <translation>Rozdanie dnia, %@</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Rozdania dnia</translation>
+    </message>
+    <message>
+        <source>%1$lld played · %2$lld won · current streak %3$lld · best streak %4$lld</source>
+        <translation>rozegrane %1$lld · wygrane %2$lld · bieżąca seria %3$lld · najdłuższa seria %4$lld</translation>
+    </message>
+    <message>
+        <source>Last %1$lld days: won %2$lld, played but not won %3$lld, not played %4$lld</source>
+        <translation>Ostatnie %1$lld dni: wygrane %2$lld, rozegrane bez wygranej %3$lld, niezagrane %4$lld</translation>
+    </message>
+    <message>
+        <source>Played, not won</source>
+        <translation>Rozegrane, bez wygranej</translation>
+    </message>
+    <message>
+        <source>Not played</source>
+        <translation>Niezagrane</translation>
+    </message>
+    <message>
+        <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
+        <translation>Każdego dnia czeka jedno rozdanie, takie samo dla wszystkich graczy. Wybierz Rozdanie dnia w menu; zostanie zaznaczone, gdy je wygrasz. Statystyki liczą dni rozegrane i wygrane oraz Twoją serię dzienną: kolejne dni, których rozdanie udało się wygrać. Rozdanie liczy się dla dnia, w którym zostało rozdane, nawet jeśli skończysz je po północy.</translation>
     </message>
 </context>
 </TS>
