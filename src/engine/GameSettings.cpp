@@ -16,6 +16,7 @@ GameSettings::GameSettings(SettingsStore& store, QObject* parent)
     , tellsWhenLost_(readSetting(store, stored::tellsWhenLost))
     , scoringMode_(readSetting(store, stored::scoringMode))
     , cardTheme_(readSetting(store, stored::cardTheme))
+    , showsTimeAndMoves_(readSetting(store, stored::showsTimeAndMoves))
 {
 }
 
@@ -89,6 +90,11 @@ void GameSettings::setShowsCornerSuit(bool value)
 void GameSettings::setTellsWhenLost(bool value)
 {
     assign(tellsWhenLost_, value, stored::tellsWhenLost, &GameSettings::tellsWhenLostChanged);
+}
+
+void GameSettings::setShowsTimeAndMoves(bool value)
+{
+    assign(showsTimeAndMoves_, value, stored::showsTimeAndMoves, &GameSettings::showsTimeAndMovesChanged);
 }
 
 std::optional<std::int64_t> GameSettings::passesAllowed() const

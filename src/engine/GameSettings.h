@@ -24,6 +24,7 @@ class GameSettings : public QObject {
     Q_PROPERTY(bool unlimitedRedeals READ unlimitedRedeals WRITE setUnlimitedRedeals NOTIFY unlimitedRedealsChanged)
     Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY hasSeenWelcomeChanged)
     Q_PROPERTY(bool showsCornerSuit READ showsCornerSuit WRITE setShowsCornerSuit NOTIFY showsCornerSuitChanged)
+    Q_PROPERTY(bool showsTimeAndMoves READ showsTimeAndMoves WRITE setShowsTimeAndMoves NOTIFY showsTimeAndMovesChanged)
 
 public:
     // Reads every setting; the store must outlive this.
@@ -39,6 +40,8 @@ public:
     bool showsCornerSuit() const { return showsCornerSuit_; }
     bool tellsWhenLost() const { return tellsWhenLost_; } // the lost-game notice
     ScoringMode scoringMode() const { return scoringMode_; }
+    // The header shows the deal's time and moves, and timed wins are recorded.
+    bool showsTimeAndMoves() const { return showsTimeAndMoves_; }
 
     // Each setter writes the store as its setting's write policy says. A
     // rule change that changes the rules of the deal in play then reports
@@ -53,6 +56,7 @@ public:
     void setShowsCornerSuit(bool value);
     void setTellsWhenLost(bool value);
     void setScoringMode(ScoringMode value);
+    void setShowsTimeAndMoves(bool value);
 
     // Vegas without unlimited redeals: the passes through the stock are counted.
     bool hasPassLimit() const { return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_; }
@@ -77,6 +81,7 @@ Q_SIGNALS:
     void tellsWhenLostChanged();
     void scoringModeChanged();
     void cardThemeChanged();
+    void showsTimeAndMovesChanged();
     // After a rule setting changed in a way that changes the deal's rules.
     void dealRulesChanged();
 
@@ -96,6 +101,7 @@ private:
     bool tellsWhenLost_;
     ScoringMode scoringMode_;
     CardBackTheme cardTheme_;
+    bool showsTimeAndMoves_;
 };
 
 } // namespace murvane

@@ -60,6 +60,18 @@ inline const RuleSetCounters ruleSetCounters[4] = {
     {{keys::draw3VegasPlayed, 0, W::everyAssignment}, {keys::draw3VegasWon, 0, W::everyAssignment}},
 };
 inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W::everyAssignment};
+inline const StoredSetting<bool> showsTimeAndMoves{keys::showsTimeAndMoves, false, W::onChange};
+// The best timed win per rule set, in the same order.
+struct RuleSetRecords {
+    StoredSetting<std::int64_t> fastestWinMs;
+    StoredSetting<std::int64_t> fewestMoves;
+};
+inline const RuleSetRecords ruleSetRecords[4] = {
+    {{keys::draw1StandardFastestWin, 0, W::everyAssignment}, {keys::draw1StandardFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw3StandardFastestWin, 0, W::everyAssignment}, {keys::draw3StandardFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw1VegasFastestWin, 0, W::everyAssignment}, {keys::draw1VegasFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw3VegasFastestWin, 0, W::everyAssignment}, {keys::draw3VegasFewestMoves, 0, W::everyAssignment}},
+};
 
 } // namespace stored
 

@@ -51,6 +51,13 @@ struct SavedGame {
     // under in the per-rule-set statistics (Standard scoring lets it change
     // mid-deal); absent in older records.
     std::optional<std::int64_t> startedDrawCount;
+    // Optional keys written only while time and moves are shown:
+    // "elapsedMilliseconds" and "moveCount" (0 to a trillion), and
+    // "timedWholeDeal", whether every step of the deal was counted. Absent
+    // or unusable values read as absent; the record still restores.
+    std::optional<std::int64_t> elapsedMilliseconds;
+    std::optional<std::int64_t> moveCount;
+    std::optional<bool> timedWholeDeal;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 
