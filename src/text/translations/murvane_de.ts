@@ -907,5 +907,53 @@
         <source>Abandoned</source>
         <translation>Aufgegeben</translation>
     </message>
+    <message>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Zeit und Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Zeit und Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Zeigt oben die Zeit und die Züge des Spiels und merkt sich für jede Regelvariante deinen schnellsten Sieg und die wenigsten Züge.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Zeit und Züge</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Schnellster Sieg</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld Zug</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|other</source>
+        <translation>%2$@ · %1$lld Züge</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Zeit %2$@, %1$lld Zug</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|other</source>
+        <translation>Zeit %2$@, %1$lld Züge</translation>
+    </message>
 </context>
 </TS>

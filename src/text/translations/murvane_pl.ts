@@ -927,5 +927,61 @@
         <source>Abandoned</source>
         <translation>Porzucone</translation>
     </message>
+    <message>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Pokazuj czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Pokazuj czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Pokazuje w nagłówku czas i liczbę ruchów rozdania oraz zapamiętuje najszybszą wygraną i najmniej ruchów dla każdych zasad.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Najszybsza wygrana</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Najmniej ruchów</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld ruch</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|few</source>
+        <translation>%2$@ · %1$lld ruchy</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|many</source>
+        <translation>%2$@ · %1$lld ruchów</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Czas %2$@, %1$lld ruch</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|few</source>
+        <translation>Czas %2$@, %1$lld ruchy</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|many</source>
+        <translation>Czas %2$@, %1$lld ruchów</translation>
+    </message>
 </context>
 </TS>
