@@ -389,6 +389,7 @@ TEST(Preferences, EverySwitchChannelGoesThroughTheSameRequest)
     const std::pair<const char*, Stored> switches[] = {
         {"launchAtLoginToggle", [&entry](const PreferencesHost&) { return QFile::exists(entry); }},
         {"cornerSuitToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::showsCornerSuit); }},
+        {"timeAndMovesToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::showsTimeAndMoves); }},
         {"autoCompleteToggle",
          [](const PreferencesHost& h) { return h.store.stringForKey(keys::autoCompleteMode) != rawValue(AutoCompleteMode::disabled); }},
         {"unlimitedRedealsToggle",

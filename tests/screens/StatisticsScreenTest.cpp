@@ -24,14 +24,17 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         const char* money;
         const char* recent; // as stored, oldest first
         const char* sentence;
+        std::int64_t fastestMs, fewestMoves; // Draw 3 Vegas, as stored
+        const char* timed;                    // spoken; none while the section is hidden
     };
     const Case cases[] = {
-        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet."},
-        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned"},
+        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet.", 0, 0, nullptr},
+        {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned",
+         3'765'999, 123, "Draw 3, Vegas: Fastest Win: 1:02:45, Fewest Moves: 123"},
         {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52", "WWLAAW?",
-         "Last 6 deals: 3 won, 1 lost, 2 abandoned"},
+         "Last 6 deals: 3 won, 1 lost, 2 abandoned", 187'000, 1, "Draw 3, Vegas: Fastest Win: 3:07, Fewest Moves: 1"},
         {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240", "WLLWAAWWWWWWLLLLLLLLLLLLLLLAAAWL",
-         "Last 30 deals: 8 won, 17 lost, 5 abandoned"},
+         "Last 30 deals: 8 won, 17 lost, 5 abandoned", -5, 40, nullptr}, // a negative time is no record
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -43,6 +46,8 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         store.setInteger(keys::draw3VegasPlayed, c.deals);
         store.setInteger(keys::draw3VegasWon, c.solved);
         store.setString(keys::recentDeals, c.recent);
+        store.setInteger(keys::draw3VegasFastestWin, c.fastestMs);
+        store.setInteger(keys::draw3VegasFewestMoves, c.fewestMoves);
         SolitaireGame game(store, false);
         QWidget panel;
         panel.resize(375, 600);
@@ -71,6 +76,12 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
                                                .arg(c.deals > 0 ? c.rate : "—"));
         EXPECT_EQ(ruleSetRows(game).size(), 4);
         EXPECT_EQ(spoken("stat-recentDeals"), c.sentence);
+        // Time and moves: shown only once a rule set has a timed win.
+        QWidget* timed = view.findChild<QWidget*>("stat-timeAndMoves");
+        EXPECT_EQ(timed->isVisibleTo(&view), c.timed != nullptr);
+        EXPECT_EQ(timedRecordRows(game).size(), c.timed ? 1 : 0);
+        if (c.timed)
+            EXPECT_EQ(spoken("stat-timedRecord3"), c.timed);
 
         // Live: a reset shows the zeroed figures at once.
         game.session().resetStatistics();
@@ -78,6 +89,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-vegasBankroll"), "Vegas Bankroll: $0");
         EXPECT_EQ(spoken("stat-ruleSet3"), "Draw 3, Vegas: 0 played · 0 won · —");
         EXPECT_EQ(spoken("stat-recentDeals"), "No finished deals yet.");
+        EXPECT_FALSE(timed->isVisibleTo(&view));
     }
 }
 
@@ -108,6 +120,11 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
         store.setInteger(keys::draw3VegasPlayed, 700);
         store.setInteger(keys::draw3VegasWon, 220);
         store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
+        for (const auto& [time, moves] : {std::pair{keys::draw1StandardFastestWin, keys::draw1StandardFewestMoves},
+                                          {keys::draw3VegasFastestWin, keys::draw3VegasFewestMoves}}) {
+            store.setInteger(time, 36'000'000); // ten hours
+            store.setInteger(moves, 1234);
+        }
         SolitaireGame game(store, false);
         QWidget panel;
         panel.resize(qRound(375 * t), qRound(530 * t));
@@ -117,8 +134,14 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
         QApplication::processEvents();
         QWidget* table = view.findChild<QWidget*>("stat-ruleSets");
         ASSERT_NE(table, nullptr) << language;
-        const QList<QLabel*> cells = table->findChildren<QLabel*>();
+        QList<QLabel*> cells = table->findChildren<QLabel*>();
         ASSERT_GE(cells.size(), 4 * 5 + 2) << language; // a heading line, four rows, two scoring modes
+        // The timed wins' table: its heading line and two rule sets.
+        for (const char* id : {"stat-timedRecord0", "stat-timedRecord3"})
+            ASSERT_NE(view.findChild<QWidget*>(id), nullptr) << language << id;
+        for (QLabel* cell : view.findChild<QWidget*>("stat-timeAndMoves")->findChildren<QLabel*>())
+            if (cell->isVisibleTo(&view) && !cell->text().isEmpty())
+                cells.append(cell);
         for (QLabel* cell : cells) {
             const std::string where = std::string(language) + ": " + cell->text().toStdString();
             // On one line, whole: no heading, figure or rule set wraps or is cut.
