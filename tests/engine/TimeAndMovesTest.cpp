@@ -9,6 +9,7 @@
 #include "support/Positions.h"
 
 #include <QCoreApplication>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -126,6 +127,13 @@ TEST_F(TimeAndMoves, TheClockPausesWhileHiddenAndWhileLostAndStopsAtTheWin)
     pass(500);
     EXPECT_EQ(clock().elapsedMs(), 3500);
     EXPECT_EQ(clock().moveCount(), 3);
+    // The shown second turns over on the elapsed time's own second boundary,
+    // however long ago the clock last ran.
+    pass(499);
+    game->session().setShown(false);
+    game->session().setShown(true);
+    QSignalSpy ticks(&game->session().clock(), &DealClock::changed);
+    EXPECT_TRUE(ticks.wait(200)) << "due 1 ms after showing";
 
     start(twoFromTheWin());
     win();

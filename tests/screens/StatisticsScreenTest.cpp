@@ -1,4 +1,5 @@
 #include "screens/ModalScreenView.h"
+#include "screens/GameWords.h"
 #include "screens/StatisticsScreen.h"
 #include "ScreensTestSupport.h"
 
@@ -104,6 +105,16 @@ TEST(Statistics, GamesLostNeverGoesNegativeOrOverflows)
     EXPECT_EQ(ruleSetRateText(0, 0), "—");
     EXPECT_EQ(ruleSetRateText(-5, 3), "—");
     EXPECT_EQ(ruleSetRateText(3, 1), "33.3%");
+}
+
+TEST(Statistics, TimesShowWholeSecondsWithHoursOnlyOnceReached)
+{
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {-5, "0:00"},           {999, "0:00"},          {59'999, "0:59"},         {187'000, "3:07"},
+        {3'599'999, "59:59"},   {3'600'000, "1:00:00"}, {3'765'000, "1:02:45"},   {360'000'000, "100:00:00"},
+    };
+    for (const auto& [ms, text] : cases)
+        EXPECT_EQ(durationText(ms), text) << ms;
 }
 
 TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage)
