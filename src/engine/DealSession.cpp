@@ -128,6 +128,12 @@ void DealSession::countClockStep(MoveRecord::Kind kind)
         clock_.markPartial();
         return;
     }
+    if (kind == K::undo && beforeRestart_) {
+        const GamePlay& p = *play_;
+        if (p.stock() == beforeRestart_->stock && p.waste() == beforeRestart_->waste
+            && p.foundations() == beforeRestart_->foundations && p.tableau() == beforeRestart_->tableau)
+            clock_.markPartial();
+    }
     clock_.countStep();
     refreshClock();
     settleTimedWin();
@@ -236,6 +242,7 @@ void DealSession::replaceDeal(const DealRequest* request)
     play_->cancelAutoComplete();
     settleTimedWin();
     clock_.reset();
+    beforeRestart_.reset();
     if (const std::optional<DealOutcome> outcome = outcomeIfReplaced())
         statistics_.countEnded(*outcome);
     hasStartedDeal_ = false;
@@ -283,6 +290,7 @@ void DealSession::restartDeal(DragState& drag)
     clock_.reset();
     play_->returnTo(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), bankroll, hasStartedDeal_, 0},
                     drag);
+    beforeRestart_ = play_->history().undoSteps().last();
 }
 
 void DealSession::resume(const DealOrigin& origin, bool started, bool credited, int ruleSet)

@@ -138,6 +138,9 @@ private:
 
     DealClock clock_;
     bool timedWinDue_ = false;
+    // The piles Restart Deal left: an undo back to them leaves the restarted
+    // try, whose figures then no longer cover what is on the table.
+    std::optional<GameSnapshot> beforeRestart_;
     LostGameWatcher lostWatcher_;
     bool watchQueued_ = false;
     bool isLost_ = false;

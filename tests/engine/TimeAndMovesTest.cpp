@@ -225,6 +225,14 @@ TEST_F(TimeAndMoves, RestartAndANewDealStartFromZero)
         EXPECT_EQ(clock().elapsedMs(), 0);
         EXPECT_EQ(clock().moveCount(), 0);
         EXPECT_TRUE(clock().isWhole());
+        if (restart) {
+            // Undoing the restart brings back play the figures never saw.
+            game->play().drawFromStock(drag);
+            game->play().undo(drag);
+            EXPECT_TRUE(clock().isWhole());
+            game->play().undo(drag);
+            EXPECT_FALSE(clock().isWhole());
+        }
     }
 }
 
