@@ -376,6 +376,66 @@ void renderTour(const QString& dir, bool large)
     }
 }
 
+// The header with time and moves shown: an hour-long Vegas deal with a pass
+// limit (the header's widest texts) light and dark, in every language at the
+// largest text size, and Statistics with timed wins.
+void renderTimeAndMoves(const QString& dir)
+{
+    SavedGame vegas = inProgress();
+    vegas.scoringMode = QStringLiteral("Vegas");
+    vegas.passesAllowed = 3;
+    vegas.score = -12350;
+    vegas.elapsedMilliseconds = 3'765'000;
+    vegas.moveCount = 123;
+    vegas.timedWholeDeal = true;
+    SavedGame standard = inProgress();
+    standard.elapsedMilliseconds = 187'000;
+    standard.moveCount = 42;
+    const auto shown = [](Shot& s) {
+        s.game->settings().setShowsTimeAndMoves(true);
+        return &s;
+    };
+    for (bool dark : {false, true}) {
+        SystemAppearance::instance().setDark(dark);
+        SystemAppearance::instance().setTextScale(1.0);
+        const QString look = QLatin1String(dark ? "dark" : "light");
+        {
+            Shot s(vegas, false, 3, true);
+            shown(s)->save(dir + "/time-moves-vegas-" + look + ".png");
+        }
+        {
+            Shot s(standard, false, 3);
+            shown(s)->save(dir + "/time-moves-standard-" + look + ".png");
+        }
+        {
+            Shot s(inProgress(), false, 3, false, true);
+            for (int r = 0; r < GameStatistics::kRuleSets; r += 3) { // Draw 1 Standard, Draw 3 Vegas
+                s.game->statistics().countTimedWin(r, 187'000 + r * 3'600'000, 112 + r);
+            }
+            shown(s);
+            s.view->presentScreen(ModalScreen::statistics);
+            saveScrolled(s, dir + "/time-moves-statistics-" + look);
+        }
+    }
+    SystemAppearance::instance().setDark(false);
+    {
+        Shot s(standard, false, 3);
+        shown(s)->view->presentScreen(ModalScreen::preferences);
+        saveScrolled(s, dir + "/time-moves-preferences");
+    }
+    SystemAppearance::instance().setTextScale(SystemAppearance::kMaxTextScale);
+    for (const char* language : {"en", "de", "fr", "es", "pl"}) {
+        setApplicationLanguage(QString::fromLatin1(language));
+        for (bool large : {false, true}) {
+            Shot s(vegas, large, 3, true);
+            shown(s)->save(dir + QStringLiteral("/time-moves-%1-largest-text-%2.png")
+                                     .arg(QLatin1String(language), large ? "large" : "standard"));
+        }
+    }
+    setApplicationLanguage(QStringLiteral("en"));
+    SystemAppearance::instance().setTextScale(1.0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -543,5 +603,6 @@ int main(int argc, char** argv)
                                  .arg(large ? "large" : "standard", largest ? "-largest-text" : "",
                                       dark ? "dark" : "light"));
             }
+    renderTimeAndMoves(dir);
     return 0;
 }

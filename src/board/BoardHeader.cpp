@@ -44,6 +44,10 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     pass_ = new QLabel(this);
     pass_->setObjectName(QStringLiteral("passCounter"));
 
+    timeAndMoves_ = new QLabel(this);
+    timeAndMoves_->setObjectName(QStringLiteral("timeAndMovesLabel"));
+    timeAndMoves_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
     newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), board, this);
     newDeal_->setObjectName(QStringLiteral("newDealButton"));
     newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("New Deal (⌘N)")), QStringLiteral("⌘N"),
@@ -62,9 +66,18 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     more_->setAccessibleName(
         localizedString(QStringLiteral("Menu: preferences, statistics, how to play, about, and quit")));
 
-    row_->addWidget(title_, 0, Qt::AlignVCenter);
-    row_->addWidget(score_, 0, Qt::AlignVCenter);
-    row_->addWidget(pass_, 0, Qt::AlignVCenter);
+    // The time and moves make a second line under the title and score, never
+    // wider than the line above, so they take no room from the title. Without
+    // them the first line fills the row's height as if it stood in the row.
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(0);
+    textLine_ = new QHBoxLayout;
+    textLine_->addWidget(title_, 0, Qt::AlignVCenter);
+    textLine_->addWidget(score_, 0, Qt::AlignVCenter);
+    textLine_->addWidget(pass_, 0, Qt::AlignVCenter);
+    texts->addLayout(textLine_);
+    texts->addWidget(timeAndMoves_, 0, Qt::AlignLeft);
+    row_->addLayout(texts);
     // Takes the free room, but never less than keeps the texts clear of the
     // buttons: past that the title gives way (it shrinks, then is cut).
     textGap_ = new QSpacerItem(0, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
@@ -101,6 +114,8 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     connect(&game.play(), &GamePlay::historyChanged, this, &BoardHeader::refreshUndo);
     connect(&game.play(), &GamePlay::isAutoCompletingChanged, this, &BoardHeader::refreshUndo);
     connect(&game.play(), &GamePlay::undoCountChanged, this, [this] { undo_->bounce(!reduceMotion()); });
+    connect(&game.session().clock(), &DealClock::changed, this, &BoardHeader::refreshTimeAndMoves);
+    connect(&game.settings(), &GameSettings::showsTimeAndMovesChanged, this, &BoardHeader::refreshTimeAndMoves);
 
     score_->setValue(game.play().score(), false);
     refresh();
@@ -221,6 +236,7 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     row_->setContentsMargins(hpad, vpad, hpad, vpad);
     const int spacing = qRound(Chrome::headerSpacing * scale);
     row_->setSpacing(spacing);
+    textLine_->setSpacing(spacing);
     // The row adds its spacing beside the buttons already.
     textGap_->changeSize(std::max(0, qRound(Chrome::headerTextGap * scale) - spacing), 0,
                          QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
@@ -243,6 +259,8 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     QPalette pal = pass_->palette();
     pal.setColor(QPalette::WindowText, palette.secondary());
     pass_->setPalette(pal);
+    timeAndMoves_->setFont(passFont);
+    timeAndMoves_->setPalette(pal);
 
     // The menu follows the board's scale and look rather than the desktop
     // style; styled when it next shows, as most boards never open it.
@@ -270,6 +288,19 @@ void BoardHeader::refresh()
     refreshScore();
     refreshPass();
     refreshUndo();
+    refreshTimeAndMoves();
+}
+
+void BoardHeader::refreshTimeAndMoves()
+{
+    const SolitaireGame& game = board_.game();
+    const bool shows = game.settings().showsTimeAndMoves();
+    timeAndMoves_->setVisible(shows);
+    if (!shows)
+        return;
+    const DealClock& clock = game.session().clock();
+    timeAndMoves_->setText(timeAndMovesText(clock.elapsedMs(), clock.moveCount()));
+    timeAndMoves_->setAccessibleName(timeAndMovesDescription(clock.elapsedMs(), clock.moveCount()));
 }
 
 void BoardHeader::refreshScore()

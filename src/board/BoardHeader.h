@@ -1,5 +1,6 @@
 #pragma once
-// The header: title, score, pass counter, and the new-deal, undo and menu
+// The header: title, score, pass counter (with the deal's time and moves on
+// a line under them while that is switched on), and the new-deal, undo and menu
 // buttons in a glass container. Reads the game; what only the board does
 // (the dialog, the screens, hints, quitting) it asks for by signal.
 
@@ -39,6 +40,8 @@ public:
     RoundSymbolButton* menuButton() const { return more_; }
     ScoreLabel* scoreLabel() const { return score_; }
     QLabel* passLabel() const { return pass_; }
+    // Shown only while "Show time and moves" is on.
+    QLabel* timeAndMovesLabel() const { return timeAndMoves_; }
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
     // The menu's commands: Show Hint, Watch Solution, Preferences, Statistics,
@@ -69,6 +72,7 @@ private:
     void refreshScore();
     void refreshPass();
     void refreshUndo();
+    void refreshTimeAndMoves();
     void buildMenu();
     void refreshMenu();
     void styleMenu();
@@ -77,10 +81,12 @@ private:
 
     BoardContext& board_;
     QHBoxLayout* row_ = nullptr;
+    QHBoxLayout* textLine_ = nullptr; // title, score and pass counter
     QSpacerItem* textGap_ = nullptr;
     FittedLabel* title_ = nullptr;
     ScoreLabel* score_ = nullptr;
     QLabel* pass_ = nullptr;
+    QLabel* timeAndMoves_ = nullptr;
     RoundSymbolButton* newDeal_ = nullptr;
     RoundSymbolButton* undo_ = nullptr;
     RoundSymbolButton* more_ = nullptr;

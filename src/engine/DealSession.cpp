@@ -27,6 +27,7 @@ DealSession::DealSession(GameSettings& settings, GameStatistics& statistics, boo
         });
     }
     connect(&settings_, &GameSettings::dealRulesChanged, this, &DealSession::newDeal);
+    connect(&settings_, &GameSettings::showsTimeAndMovesChanged, this, &DealSession::switchClock);
     // A proof that arrives while the position it is about is still in play.
     connect(&lostWatcher_, &LostGameWatcher::gameLost, this, [this] {
         if (!watchQueued_)
@@ -45,6 +46,8 @@ void DealSession::attach(GamePlay& play)
     for (auto signal : {&GamePlay::hasWonChanged, &GamePlay::isAutoCompletingChanged})
         connect(play_, signal, this, &DealSession::watchPosition);
     connect(&settings_, &GameSettings::tellsWhenLostChanged, this, &DealSession::watchPosition);
+    // At once, not after the turn: the time stops at the win itself.
+    connect(play_, &GamePlay::hasWonChanged, this, &DealSession::refreshClock);
 }
 
 solver::HintPosition DealSession::position() const
@@ -64,6 +67,7 @@ void DealSession::setShown(bool shown)
     if (isShown_ == shown)
         return;
     isShown_ = shown;
+    refreshClock();
     watchPosition();
 }
 
@@ -72,6 +76,7 @@ void DealSession::positionChanged(MoveRecord::Kind kind)
     using K = MoveRecord::Kind;
     if (kind == K::undo || kind == K::redo || kind == K::deal)
         asksLostAgain_ = true;
+    countClockStep(kind);
     watchPosition();
 }
 
@@ -101,7 +106,57 @@ void DealSession::setLost(bool lost)
     if (isLost_ == lost)
         return;
     isLost_ = lost;
+    refreshClock();
     Q_EMIT isLostChanged();
+}
+
+// --- Time and moves ---------------------------------------------------------------------
+
+void DealSession::refreshClock()
+{
+    clock_.setRunning(settings_.showsTimeAndMoves() && clock_.moveCount() > 0 && isShown_ && !isLost_
+                      && play_ && !play_->hasWon());
+}
+
+void DealSession::countClockStep(MoveRecord::Kind kind)
+{
+    using K = MoveRecord::Kind;
+    // A flip only follows a move, and a deal is a reset, not a step.
+    if (kind == K::flip || kind == K::deal)
+        return;
+    if (!settings_.showsTimeAndMoves()) {
+        clock_.markPartial();
+        return;
+    }
+    if (kind == K::undo && beforeRestart_) {
+        const GamePlay& p = *play_;
+        if (p.stock() == beforeRestart_->stock && p.waste() == beforeRestart_->waste
+            && p.foundations() == beforeRestart_->foundations && p.tableau() == beforeRestart_->tableau)
+            clock_.markPartial();
+    }
+    clock_.countStep();
+    refreshClock();
+    settleTimedWin();
+}
+
+// Off, nothing is counted or kept: a deal already under way can no longer
+// be timed whole.
+void DealSession::switchClock()
+{
+    if (!settings_.showsTimeAndMoves()) {
+        const bool started = hasStartedDeal_ || clock_.moveCount() > 0;
+        clock_.reset();
+        if (started)
+            clock_.markPartial();
+    }
+    refreshClock();
+}
+
+void DealSession::settleTimedWin()
+{
+    if (!std::exchange(timedWinDue_, false))
+        return;
+    statistics_.countTimedWin(dealRuleSet_, clock_.elapsedMs(), clock_.moveCount());
 }
 
 // --- The ledger ------------------------------------------------------------------------
@@ -128,6 +183,13 @@ void DealSession::dealWon(std::int64_t score)
     statistics_.countWin(dealRuleSet_, score);
     if (origin_.dailyDate)
         statistics_.countDailyWon(*origin_.dailyDate);
+    if (settings_.showsTimeAndMoves() && clock_.isWhole()) {
+        // A winning move reports itself after the win, and is counted then;
+        // the end of an auto-complete run reports nothing more, so the turn's
+        // end settles it.
+        timedWinDue_ = true;
+        QMetaObject::invokeMethod(this, &DealSession::settleTimedWin, Qt::QueuedConnection);
+    }
 }
 
 void DealSession::markSolutionShown()
@@ -195,6 +257,9 @@ std::int64_t DealSession::openingScore() const
 void DealSession::replaceDeal(const DealRequest* request)
 {
     play_->cancelAutoComplete();
+    settleTimedWin();
+    clock_.reset();
+    beforeRestart_.reset();
     if (const std::optional<DealOutcome> outcome = outcomeIfReplaced())
         statistics_.countEnded(*outcome);
     hasStartedDeal_ = false;
@@ -239,8 +304,12 @@ void DealSession::restartDeal(DragState& drag)
         bankroll = GameStatistics::bankrollAfter(bankroll, -GamePlay::kVegasAnte);
         origin_.openingBankroll = bankroll;
     }
+    // Another try from the start is timed from its own first step.
+    settleTimedWin();
+    clock_.reset();
     play_->returnTo(GameSnapshot{origin_.stock, {}, {}, origin_.tableau, openingScore(), bankroll, hasStartedDeal_, 0},
                     drag);
+    beforeRestart_ = play_->history().undoSteps().last();
 }
 
 void DealSession::resume(const DealOrigin& origin, bool started, bool credited, bool solutionShown, int ruleSet)

@@ -6,6 +6,7 @@
 // announcement and counter asks this part. Lives on the main thread.
 
 #include "engine/Deal.h"
+#include "engine/DealClock.h"
 #include "engine/DealOrigin.h"
 #include "engine/GamePlay.h"
 #include "engine/GameSettings.h"
@@ -97,6 +98,15 @@ public:
     // Takes up a saved deal whose position play has restored.
     void resume(const DealOrigin& origin, bool started, bool credited, bool solutionShown, int ruleSet);
 
+    // --- Time and moves --------------------------------------------------------------
+    // While "Show time and moves" is on: a draw, a recycle, a move, an
+    // auto-complete step, an undo and a redo each count one; time runs from
+    // the first counted step while the board is shown, the deal is neither
+    // lost nor won. A new deal and Restart Deal reset it. A credited win
+    // whose every step was counted enters the rule set's timed records.
+    DealClock& clock() { return clock_; }
+    const DealClock& clock() const { return clock_; }
+
     // --- Prepared deals ----------------------------------------------------------------
     // Queues a verified deal for each rule set not prepared or being prepared.
     void prepareUpcomingDeals();
@@ -128,6 +138,18 @@ private:
     void watchPosition();
     void setLost(bool lost);
 
+    // Starts or stops the clock as the rule above says; the one place that decides.
+    void refreshClock();
+    void countClockStep(MoveRecord::Kind kind);
+    void switchClock();
+    // Records a timed win once its last step has been counted.
+    void settleTimedWin();
+
+    DealClock clock_;
+    bool timedWinDue_ = false;
+    // The piles Restart Deal left: an undo back to them leaves the restarted
+    // try, whose figures then no longer cover what is on the table.
+    std::optional<GameSnapshot> beforeRestart_;
     LostGameWatcher lostWatcher_;
     bool watchQueued_ = false;
     bool isLost_ = false;

@@ -17,6 +17,7 @@ GameSettings::GameSettings(SettingsStore& store, QObject* parent)
     , scoringMode_(readSetting(store, stored::scoringMode))
     , cardTheme_(readSetting(store, stored::cardTheme))
     , fourColourSuits_(readSetting(store, stored::fourColourSuits))
+    , showsTimeAndMoves_(readSetting(store, stored::showsTimeAndMoves))
 {
 }
 
@@ -95,6 +96,11 @@ void GameSettings::setTellsWhenLost(bool value)
 void GameSettings::setFourColourSuits(bool value)
 {
     assign(fourColourSuits_, value, stored::fourColourSuits, &GameSettings::fourColourSuitsChanged);
+}
+
+void GameSettings::setShowsTimeAndMoves(bool value)
+{
+    assign(showsTimeAndMoves_, value, stored::showsTimeAndMoves, &GameSettings::showsTimeAndMovesChanged);
 }
 
 std::optional<std::int64_t> GameSettings::passesAllowed() const

@@ -25,6 +25,7 @@ class GameSettings : public QObject {
     Q_PROPERTY(bool hasSeenWelcome READ hasSeenWelcome WRITE setHasSeenWelcome NOTIFY hasSeenWelcomeChanged)
     Q_PROPERTY(bool showsCornerSuit READ showsCornerSuit WRITE setShowsCornerSuit NOTIFY showsCornerSuitChanged)
     Q_PROPERTY(bool fourColourSuits READ fourColourSuits WRITE setFourColourSuits NOTIFY fourColourSuitsChanged)
+    Q_PROPERTY(bool showsTimeAndMoves READ showsTimeAndMoves WRITE setShowsTimeAndMoves NOTIFY showsTimeAndMovesChanged)
 
 public:
     // Reads every setting; the store must outlive this.
@@ -41,6 +42,8 @@ public:
     bool tellsWhenLost() const { return tellsWhenLost_; } // the lost-game notice
     ScoringMode scoringMode() const { return scoringMode_; }
     bool fourColourSuits() const { return fourColourSuits_; } // a colour per suit on card faces
+    // The header shows the deal's time and moves, and timed wins are recorded.
+    bool showsTimeAndMoves() const { return showsTimeAndMoves_; }
 
     // Each setter writes the store as its setting's write policy says. A
     // rule change that changes the rules of the deal in play then reports
@@ -56,6 +59,7 @@ public:
     void setTellsWhenLost(bool value);
     void setScoringMode(ScoringMode value);
     void setFourColourSuits(bool value);
+    void setShowsTimeAndMoves(bool value);
 
     // Vegas without unlimited redeals: the passes through the stock are counted.
     bool hasPassLimit() const { return scoringMode_ == ScoringMode::vegas && !unlimitedRedeals_; }
@@ -81,6 +85,7 @@ Q_SIGNALS:
     void scoringModeChanged();
     void cardThemeChanged();
     void fourColourSuitsChanged();
+    void showsTimeAndMovesChanged();
     // After a rule setting changed in a way that changes the deal's rules.
     void dealRulesChanged();
 
@@ -101,6 +106,7 @@ private:
     ScoringMode scoringMode_;
     CardBackTheme cardTheme_;
     bool fourColourSuits_;
+    bool showsTimeAndMoves_;
 };
 
 } // namespace murvane

@@ -43,6 +43,13 @@ GameStatistics::GameStatistics(SettingsStore& store, QObject* parent) : QObject(
     for (int i = 0; i < kRuleSets; ++i)
         tallies_[std::size_t(i)] = {readSetting(store_, stored::ruleSetCounters[i].played),
                                     readSetting(store_, stored::ruleSetCounters[i].won)};
+    for (int i = 0; i < kRuleSets; ++i) {
+        // A record must have moves and no negative time; anything else is none.
+        const TimedRecord r{readSetting(store_, stored::ruleSetRecords[i].fastestWinMs),
+                            readSetting(store_, stored::ruleSetRecords[i].fewestMoves)};
+        if (r.exists() && r.fastestWinMs >= 0)
+            records_[std::size_t(i)] = r;
+    }
     // Anything but the outcome letters is not ours and is skipped.
     for (QChar c : readSetting(store_, stored::recentDeals).right(kRecentLimit * 4))
         for (DealOutcome o : kOutcomes)
@@ -71,6 +78,13 @@ void GameStatistics::setTally(int ruleSet, const RuleSetTally& tally)
     tallies_[std::size_t(ruleSet)] = tally;
     writeSetting(store_, stored::ruleSetCounters[ruleSet].played, tally.played);
     writeSetting(store_, stored::ruleSetCounters[ruleSet].won, tally.won);
+}
+
+void GameStatistics::setTimedRecord(int ruleSet, const TimedRecord& record)
+{
+    records_[std::size_t(ruleSet)] = record;
+    writeSetting(store_, stored::ruleSetRecords[ruleSet].fastestWinMs, record.fastestWinMs);
+    writeSetting(store_, stored::ruleSetRecords[ruleSet].fewestMoves, record.fewestMoves);
 }
 
 void GameStatistics::writeRecent()
@@ -118,6 +132,19 @@ void GameStatistics::countWin(int ruleSet, std::int64_t score)
     record(DealOutcome::won);
 }
 
+void GameStatistics::countTimedWin(int ruleSet, std::int64_t elapsedMs, std::int64_t moves)
+{
+    if (moves < 1 || elapsedMs < 0)
+        return;
+    const TimedRecord was = timedRecord(ruleSet);
+    const TimedRecord now = was.exists() ? TimedRecord{std::min(was.fastestWinMs, elapsedMs), std::min(was.fewestMoves, moves)}
+                                         : TimedRecord{elapsedMs, moves};
+    if (now == was)
+        return;
+    setTimedRecord(ruleSet, now);
+    Q_EMIT changed();
+}
+
 void GameStatistics::countEnded(DealOutcome outcome)
 {
     set(currentStreakValue, 0);
@@ -163,8 +190,13 @@ void GameStatistics::reset()
 {
     for (int c = 0; c < kCounters; ++c)
         set(Counter(c), 0);
-    for (int i = 0; i < kRuleSets; ++i)
+    for (int i = 0; i < kRuleSets; ++i) {
         setTally(i, {});
+        // Written only where a record exists: a store that never had one
+        // keeps no keys of it.
+        if (timedRecord(i).exists())
+            setTimedRecord(i, {});
+    }
     recent_.clear();
     writeRecent();
     daily_ = {};

@@ -31,6 +31,15 @@ struct RuleSetTally {
     std::int64_t won = 0;
 };
 
+// A rule set's best wins timed from their first step; both zero while none.
+// The two bests may come from different deals.
+struct TimedRecord {
+    std::int64_t fastestWinMs = 0;
+    std::int64_t fewestMoves = 0;
+    bool exists() const { return fewestMoves > 0; }
+    friend bool operator==(const TimedRecord&, const TimedRecord&) = default;
+};
+
 // a + b, clamped to the 64-bit range.
 std::int64_t addSaturating(std::int64_t a, std::int64_t b);
 
@@ -55,6 +64,7 @@ public:
     static int ruleSetIndex(DrawMode draw, ScoringMode scoring);
     static DrawMode drawMode(int ruleSet) { return ruleSet % 2 == 1 ? DrawMode::three() : DrawMode::one(); }
     RuleSetTally tally(int ruleSet) const { return tallies_[std::size_t(ruleSet)]; }
+    TimedRecord timedRecord(int ruleSet) const { return records_[std::size_t(ruleSet)]; }
     // Oldest first, at most kRecentLimit.
     const QList<DealOutcome>& recent() const { return recent_; }
     // The days whose Today's Deal was played and won.
@@ -64,6 +74,9 @@ public:
     void countDealStarted(int ruleSet);
     // A deal won with this score: credited once per deal by the caller.
     void countWin(int ruleSet, std::int64_t score);
+    // A credited win timed from its first step: kept where it beats the
+    // rule set's record. Wins of no move are not timed ones.
+    void countTimedWin(int ruleSet, std::int64_t elapsedMs, std::int64_t moves);
     // A deal replaced before it was won: the streak ends.
     void countEnded(DealOutcome outcome);
     // The bankroll moves by delta, never below the floor when it falls.
@@ -83,13 +96,15 @@ Q_SIGNALS:
     void bestStreakChanged();
     void bestScoreChanged();
     void vegasBankrollChanged();
-    // The counters per rule set, the recent outcomes or the daily record.
+    // The counters per rule set, the timed records, the recent outcomes or the
+    // daily record.
     void changed();
 
 private:
     enum Counter { deals, solved, currentStreakValue, bestStreakValue, bestScoreValue, bankroll, kCounters };
     void set(Counter which, std::int64_t value);
     void setTally(int ruleSet, const RuleSetTally& tally);
+    void setTimedRecord(int ruleSet, const TimedRecord& record);
     void record(DealOutcome outcome); // writes the outcomes and reports the change
     void writeRecent();
     void writeDaily();
@@ -97,6 +112,7 @@ private:
     SettingsStore& store_;
     std::array<std::int64_t, kCounters> values_{};
     std::array<RuleSetTally, kRuleSets> tallies_{};
+    std::array<TimedRecord, kRuleSets> records_{};
     QList<DealOutcome> recent_;
     DailyRecord daily_;
 };

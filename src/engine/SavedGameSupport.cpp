@@ -154,6 +154,12 @@ SavedGame SolitaireGame::makeSavedGame() const
     g.wasAutoCompleting = p.isAutoCompleting();
     if (s.hasStartedDeal())
         g.startedDrawCount = GameStatistics::drawMode(s.ruleSetOfDeal()).count();
+    // Off, the record is exactly what it was before the clock existed.
+    if (settings_->showsTimeAndMoves()) {
+        g.elapsedMilliseconds = s.clock().elapsedMs();
+        g.moveCount = s.clock().moveCount();
+        g.timedWholeDeal = s.clock().isWhole();
+    }
     const DealOrigin& origin = s.origin();
     if (origin.isKnown()) {
         SavedDeal dealt{toSaved(origin.stock), {}, std::nullopt, origin.openingBankroll};
@@ -198,6 +204,10 @@ bool SolitaireGame::restoreSavedGame()
                                                     position.tableau}),
                      record->hasStartedCurrentDeal, record->gameHasBeenCreditedWin, record->solutionShown,
                      ruleSet);
+    // A record without the clock's figures starts them at zero; a deal
+    // already under way then cannot be timed whole.
+    session_->clock().restore(record->elapsedMilliseconds.value_or(0), record->moveCount.value_or(0),
+                              record->timedWholeDeal.value_or(!record->hasStartedCurrentDeal));
     play_->restore(position, record->wasAutoCompleting);
     isRestoring_ = false;
     return true;

@@ -64,6 +64,18 @@ inline const StoredSetting<QString> recentDeals{keys::recentDeals, QString(), W:
 inline const StoredSetting<bool> fourColourSuits{keys::fourColourSuits, false, W::onChange};
 inline const StoredSetting<QString> dailyPlayedDays{keys::dailyPlayedDays, QString(), W::everyAssignment};
 inline const StoredSetting<QString> dailyWonDays{keys::dailyWonDays, QString(), W::everyAssignment};
+inline const StoredSetting<bool> showsTimeAndMoves{keys::showsTimeAndMoves, false, W::onChange};
+// The best timed win per rule set, in the same order.
+struct RuleSetRecords {
+    StoredSetting<std::int64_t> fastestWinMs;
+    StoredSetting<std::int64_t> fewestMoves;
+};
+inline const RuleSetRecords ruleSetRecords[4] = {
+    {{keys::draw1StandardFastestWin, 0, W::everyAssignment}, {keys::draw1StandardFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw3StandardFastestWin, 0, W::everyAssignment}, {keys::draw3StandardFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw1VegasFastestWin, 0, W::everyAssignment}, {keys::draw1VegasFewestMoves, 0, W::everyAssignment}},
+    {{keys::draw3VegasFastestWin, 0, W::everyAssignment}, {keys::draw3VegasFewestMoves, 0, W::everyAssignment}},
+};
 
 } // namespace stored
 

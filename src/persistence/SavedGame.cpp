@@ -48,6 +48,9 @@ const QString openingBankroll = QStringLiteral("openingBankroll");
 const QString dailyDate = QStringLiteral("dailyDate");
 const QString startedDrawCount = QStringLiteral("startedDrawCount");
 const QString solutionShown = QStringLiteral("solutionShown");
+const QString elapsedMilliseconds = QStringLiteral("elapsedMilliseconds");
+const QString moveCount = QStringLiteral("moveCount");
+const QString timedWholeDeal = QStringLiteral("timedWholeDeal");
 const QString suit = QStringLiteral("suit");
 const QString rank = QStringLiteral("rank");
 const QString isFaceUp = QStringLiteral("isFaceUp");
@@ -185,6 +188,15 @@ std::optional<SavedDeal> decodeDealt(const QJsonValue& value)
     return dealt;
 }
 
+// A clock figure: a whole number from 0 to the counter limit, else none.
+std::optional<std::int64_t> clockFigure(const QJsonValue& value)
+{
+    const auto figure = integerValue(value);
+    if (!figure || *figure < 0 || *figure > kMaxCounterMagnitude)
+        return std::nullopt;
+    return figure;
+}
+
 // ---- validation ----
 
 bool allCardsWellFormed(const SavedGame& game)
@@ -287,6 +299,12 @@ QByteArray encodeSavedGame(const SavedGame& game)
         object.insert(key::startedDrawCount, qint64(*game.startedDrawCount));
     if (game.solutionShown)
         object.insert(key::solutionShown, true);
+    if (game.elapsedMilliseconds)
+        object.insert(key::elapsedMilliseconds, qint64(*game.elapsedMilliseconds));
+    if (game.moveCount)
+        object.insert(key::moveCount, qint64(*game.moveCount));
+    if (game.timedWholeDeal)
+        object.insert(key::timedWholeDeal, *game.timedWholeDeal);
     if (game.dealt) {
         QJsonObject dealt;
         dealt.insert(key::stock, encodePile(game.dealt->stock));
@@ -351,6 +369,9 @@ std::optional<SavedGame> decodeSavedGame(const QByteArray& data)
     game.dealt = decodeDealt(object.value(key::dealt));
     game.startedDrawCount = integerValue(object.value(key::startedDrawCount));
     game.solutionShown = boolValue(object.value(key::solutionShown)).value_or(false);
+    game.elapsedMilliseconds = clockFigure(object.value(key::elapsedMilliseconds));
+    game.moveCount = clockFigure(object.value(key::moveCount));
+    game.timedWholeDeal = boolValue(object.value(key::timedWholeDeal));
     return game;
 }
 

@@ -59,6 +59,13 @@ struct SavedGame {
     // its own winning line in this deal, so it can never be credited as won.
     // Absent (older records) or not a Boolean, the deal is not shown.
     bool solutionShown = false;
+    // Optional keys written only while time and moves are shown:
+    // "elapsedMilliseconds" and "moveCount" (0 to a trillion), and
+    // "timedWholeDeal", whether every step of the deal was counted. Absent
+    // or unusable values read as absent; the record still restores.
+    std::optional<std::int64_t> elapsedMilliseconds;
+    std::optional<std::int64_t> moveCount;
+    std::optional<bool> timedWholeDeal;
     friend bool operator==(const SavedGame&, const SavedGame&) = default;
 };
 

@@ -38,5 +38,17 @@ inline const QString fourColourSuits = QStringLiteral("Murvane_FourColourSuits")
 // "2026-12-01/2026-12-08,2026-12-10".
 inline const QString dailyPlayedDays = QStringLiteral("Murvane_DailyPlayedDays");
 inline const QString dailyWonDays = QStringLiteral("Murvane_DailyWonDays");
+// Whether the header shows the deal's time and move count.
+inline const QString showsTimeAndMoves = QStringLiteral("Murvane_ShowsTimeAndMoves");
+// Per rule set, the best win timed from its first step: the shortest time
+// in milliseconds and the fewest moves (0 while there is none).
+inline const QString draw1StandardFastestWin = QStringLiteral("Murvane_Draw1StandardFastestWin");
+inline const QString draw1StandardFewestMoves = QStringLiteral("Murvane_Draw1StandardFewestMoves");
+inline const QString draw3StandardFastestWin = QStringLiteral("Murvane_Draw3StandardFastestWin");
+inline const QString draw3StandardFewestMoves = QStringLiteral("Murvane_Draw3StandardFewestMoves");
+inline const QString draw1VegasFastestWin = QStringLiteral("Murvane_Draw1VegasFastestWin");
+inline const QString draw1VegasFewestMoves = QStringLiteral("Murvane_Draw1VegasFewestMoves");
+inline const QString draw3VegasFastestWin = QStringLiteral("Murvane_Draw3VegasFastestWin");
+inline const QString draw3VegasFewestMoves = QStringLiteral("Murvane_Draw3VegasFewestMoves");
 
 } // namespace murvane::keys

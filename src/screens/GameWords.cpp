@@ -78,4 +78,29 @@ QString dealInputMessage(DealInputError error)
     return {};
 }
 
+QString durationText(std::int64_t milliseconds)
+{
+    const std::int64_t total = std::max<std::int64_t>(0, milliseconds) / 1000;
+    const QLocale locale = applicationLocale();
+    // Minutes and seconds after the leading figure always take two digits.
+    const auto twoDigits = [&locale](std::int64_t v) {
+        const QString digits = locale.toString(qlonglong(v));
+        return v < 10 ? locale.zeroDigit() + digits : digits;
+    };
+    const std::int64_t hours = total / 3600, minutes = total / 60 % 60, seconds = total % 60;
+    if (hours > 0)
+        return localizedString(QStringLiteral("%1$lld:%2$@:%3$@"), {hours, twoDigits(minutes), twoDigits(seconds)});
+    return localizedString(QStringLiteral("%1$lld:%2$@"), {minutes, twoDigits(seconds)});
+}
+
+QString timeAndMovesText(std::int64_t milliseconds, std::int64_t moves)
+{
+    return localizedPlural(QStringLiteral("%2$@ · %1$lld moves"), moves, {durationText(milliseconds)});
+}
+
+QString timeAndMovesDescription(std::int64_t milliseconds, std::int64_t moves)
+{
+    return localizedPlural(QStringLiteral("Time %2$@, %1$lld moves"), moves, {durationText(milliseconds)});
+}
+
 } // namespace murvane

@@ -34,4 +34,11 @@ QString dayAndMonth(const QDate& date);
 // The message shown under the Play Deal field; empty for none.
 QString dealInputMessage(DealInputError error);
 
+// Elapsed time in whole seconds, "3:07" or "1:02:45", in the application
+// language's digits and format.
+QString durationText(std::int64_t milliseconds);
+// The header's time and moves, "3:07 · 42 moves", and as read aloud.
+QString timeAndMovesText(std::int64_t milliseconds, std::int64_t moves);
+QString timeAndMovesDescription(std::int64_t milliseconds, std::int64_t moves);
+
 } // namespace murvane

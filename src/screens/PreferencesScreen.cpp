@@ -239,6 +239,17 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     QObject::connect(lost, &SwitchToggle::toggleRequested, &game, [&game](bool on) { game.settings().setTellsWhenLost(on); });
     QObject::connect(&game.settings(), &GameSettings::tellsWhenLostChanged, lost, &SwitchToggle::refresh);
     section->addRow(toggleRow(lostTitle, lost, t));
+
+    auto* clock = makeSwitch(localizedString(QStringLiteral("Show time and moves")), "timeAndMovesToggle", t,
+                             [&game] { return game.settings().showsTimeAndMoves(); });
+    QObject::connect(clock, &SwitchToggle::toggleRequested, &game,
+                     [&game](bool on) { game.settings().setShowsTimeAndMoves(on); });
+    QObject::connect(&game.settings(), &GameSettings::showsTimeAndMovesChanged, clock, &SwitchToggle::refresh);
+    PreferenceRow* clockRow = toggleRow(localizedString(QStringLiteral("Show Time and Moves")), clock, t);
+    clockRow->setToolTip(localizedString(QStringLiteral(
+        "Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each "
+        "rule set.")));
+    section->addRow(clockRow);
     return section;
 }
 

@@ -1,6 +1,7 @@
 #include "screens/StatisticsScreen.h"
 
 #include "engine/SolitaireGame.h"
+#include "screens/GameWords.h"
 #include "text/Localization.h"
 #include "screens/DailyStatistics.h"
 #include "screens/ModalScreenView.h"
@@ -290,7 +291,118 @@ private:
     int indent_ = 0;
 };
 
+// "Time and moves" as a small table: Rule set, Fastest Win, Fewest Moves,
+// one line per rule set with a timed win; the figures line up by column.
+class TimedRecordsTable : public QWidget {
+public:
+    TimedRecordsTable(qreal t, QWidget* parent) : QWidget(parent)
+    {
+        auto* column = new QVBoxLayout(this);
+        column->setContentsMargins(0, kRowPadding, 0, kRowPadding);
+        column->setSpacing(kRowPadding / 2);
+        const QFont headerFont = scaledFont(ModalScreenView::kBodyFontSize * t * 0.85, QFont::Medium);
+        const QFont bodyFont = scaledFont(ModalScreenView::kBodyFontSize * t);
+        lines_.append(addLine(column, headerFont, true));
+        const QStringList headings = {localizedString(QStringLiteral("Rule set")),
+                                      localizedString(QStringLiteral("Fastest Win")),
+                                      localizedString(QStringLiteral("Fewest Moves"))};
+        for (int c = 0; c < kColumns; ++c)
+            lines_[0].cells[size_t(c)]->setText(headings[c]);
+        lines_[0].widget->setAccessibleName(headings.join(QStringLiteral(", ")));
+        for (int i = 0; i < GameStatistics::kRuleSets; ++i)
+            lines_.append(addLine(column, bodyFont, false));
+    }
+
+    void display(const QList<TimedRecordRow>& rows)
+    {
+        for (qsizetype i = 1; i < lines_.size(); ++i) {
+            const Line& line = lines_[i];
+            const bool shown = i - 1 < rows.size();
+            line.widget->setVisible(shown);
+            if (!shown)
+                continue;
+            const TimedRecordRow& row = rows[i - 1];
+            line.widget->setObjectName(row.identifier);
+            line.widget->setAccessibleName(row.spoken);
+            line.cells[0]->setText(row.ruleSet);
+            line.cells[1]->setText(row.fastestWin);
+            line.cells[2]->setText(row.fewestMoves);
+        }
+        for (int c = 1; c < kColumns; ++c) {
+            int widest = 0;
+            for (const Line& line : lines_)
+                widest = std::max(widest, line.cells[size_t(c)]->sizeHint().width());
+            for (const Line& line : lines_)
+                line.cells[size_t(c)]->setFixedWidth(widest);
+        }
+    }
+
+private:
+    static constexpr int kColumns = 3;
+    static constexpr int kCellSpacing = 12; // fixed, as in "By rule set"
+    struct Line {
+        QWidget* widget = nullptr;
+        std::array<QLabel*, kColumns> cells{};
+    };
+
+    Line addLine(QVBoxLayout* column, const QFont& font, bool heading)
+    {
+        Line line;
+        line.widget = new QWidget(this);
+        auto* row = new QHBoxLayout(line.widget);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(kCellSpacing);
+        for (int c = 0; c < kColumns; ++c) {
+            auto* cell = new QLabel(line.widget);
+            cell->setTextFormat(Qt::PlainText);
+            cell->setFont(font);
+            cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+            cell->setWordWrap(c == 0);
+            if (heading)
+                setSecondaryColour(cell);
+            else
+                setPrimaryColour(cell);
+            row->addWidget(cell, c == 0 ? 1 : 0);
+            line.cells[size_t(c)] = cell;
+        }
+        setAccessibilityMark(line.widget, AccessibilityMark::combined);
+        column->addWidget(line.widget);
+        return line;
+    }
+
+    QList<Line> lines_;
+};
+
 } // namespace
+
+QList<TimedRecordRow> timedRecordRows(const SolitaireGame& game)
+{
+    QList<TimedRecordRow> rows;
+    for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
+        for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
+            const int index = GameStatistics::ruleSetIndex(draw, scoring);
+            const TimedRecord record = game.statistics().timedRecord(index);
+            if (!record.exists())
+                continue;
+            TimedRecordRow row;
+            row.ruleSet = localizedString(QStringLiteral("%1$@, %2$@"),
+                                          {localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1")
+                                                                                   : QStringLiteral("Draw 3")),
+                                           localizedString(rawValue(scoring))});
+            row.fastestWin = durationText(record.fastestWinMs);
+            row.fewestMoves = QString::number(record.fewestMoves);
+            const auto pair = [](const char* label, const QString& value) {
+                return localizedString(QStringLiteral("%@: %@"), {localizedString(QString::fromUtf8(label)), value});
+            };
+            row.spoken = localizedString(QStringLiteral("%@: %@"),
+                                         {row.ruleSet, pair(MURVANE_TEXT("Fastest Win"), row.fastestWin) + QStringLiteral(", ")
+                                                           + pair(MURVANE_TEXT("Fewest Moves"), row.fewestMoves)});
+            row.identifier = QStringLiteral("stat-timedRecord%1").arg(index);
+            rows.append(row);
+        }
+    }
+    return rows;
+}
 
 QList<RuleSetRow> ruleSetRows(const SolitaireGame& game)
 {
@@ -458,6 +570,20 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     refreshRuleSets();
     QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshRuleSets);
     column->insertWidget(column->indexOf(byRuleSet) + 1, makeDailySection(game, t, body));
+
+    // Only once a win was timed from its first step; a reset hides it again.
+    auto* timed = new SectionBlock(localizedString(QStringLiteral("Time and moves")), t, body);
+    timed->setObjectName(QStringLiteral("stat-timeAndMoves"));
+    column->insertWidget(column->indexOf(byRuleSet) + 1, timed);
+    auto* records = new TimedRecordsTable(t, timed->box());
+    timed->addRow(records);
+    const auto refreshTimed = [timed, records, &game] {
+        const QList<TimedRecordRow> rows = timedRecordRows(game);
+        timed->setVisible(!rows.isEmpty());
+        records->display(rows);
+    };
+    refreshTimed();
+    QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshTimed);
     return body;
 }
 

@@ -31,6 +31,8 @@ const QHash<QString, QString>& englishTable()
         {QStringLiteral("%lld passes|one"), QStringLiteral("%lld pass")},
         {QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one"),
          QStringLiteral("Last %1$lld deal: %2$lld won, %3$lld lost, %4$lld abandoned")},
+        {QStringLiteral("%2$@ · %1$lld moves|one"), QStringLiteral("%2$@ · %1$lld move")},
+        {QStringLiteral("Time %2$@, %1$lld moves|one"), QStringLiteral("Time %2$@, %1$lld move")},
     };
     return table;
 }

@@ -273,6 +273,31 @@ TEST_F(ChromeTest, ScoreAndPassTextsFollowTheScoringMode)
     EXPECT_EQ(header()->scoreLabel()->accessibleName(), QStringLiteral("Current score: 0"));
 }
 
+TEST_F(ChromeTest, TimeAndMovesShowWhileSwitchedOnAndLeaveNoTraceOff)
+{
+    SystemAppearance::instance().setReduceMotion(true); // still pictures: no bounce, no count
+    load(playable());
+    board::BoardHeader* h = header();
+    QLabel* label = h->timeAndMovesLabel();
+    EXPECT_FALSE(label->isVisibleTo(view.get()));
+    view->board().drawFromStock();
+    QApplication::processEvents();
+    const QImage off = view->grab().toImage();
+
+    game->settings().setShowsTimeAndMoves(true);
+    EXPECT_TRUE(label->isVisibleTo(view.get()));
+    EXPECT_EQ(label->text(), "0:00 · 0 moves");
+    view->board().drawFromStock();
+    EXPECT_EQ(label->text(), "0:00 · 1 move");
+    EXPECT_EQ(label->accessibleName(), "Time 0:00, 1 move");
+
+    game->settings().setShowsTimeAndMoves(false);
+    view->board().undo();
+    QApplication::processEvents();
+    EXPECT_EQ(view->grab().toImage(), off) << "off, the board is drawn as if the switch never existed";
+    SystemAppearance::instance().setReduceMotion(false);
+}
+
 TEST_F(ChromeTest, ScoreCountsUpUnlessMotionIsReduced)
 {
     for (bool reduce : {false, true}) {
@@ -566,18 +591,21 @@ TEST_F(ChromeTest, TodaysDealIsNamedWithItsDateAndCheckedOnceWon)
 TEST_F(ChromeTest, HeaderTextsKeepClearOfTheButtonsInEveryLanguageAndSize)
 {
     // The longest texts a player meets: a four-digit Vegas bankroll and the
-    // last of three passes.
+    // last of three passes; with time and moves, an hour-long deal.
     store.setString(keys::scoringMode, QStringLiteral("Vegas"));
     store.setBool(keys::unlimitedRedeals, false);
     store.setInteger(keys::drawCount, 3);
+    int titleWidthWithout = 0; // at the same size and language, time and moves off
     for (const char* language : {"en", "fr", "de", "es", "pl"}) {
         setApplicationLanguage(QString::fromLatin1(language));
-        for (bool large : {false, true}) {
+        for (const auto& [large, clock] : {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
             store.setString(keys::boardSize, QLatin1String(large ? "Large" : "Standard"));
+            store.setBool(keys::showsTimeAndMoves, clock);
             Position p = playable();
             p.score = -1234;
             p.redealsUsed = 2;
             load(p);
+            game->session().clock().restore(3'765'000, 1234, true);
             QApplication::processEvents();
             const qreal s = view->board().boardScale();
             board::BoardHeader* h = header();
@@ -588,10 +616,22 @@ TEST_F(ChromeTest, HeaderTextsKeepClearOfTheButtonsInEveryLanguageAndSize)
             EXPECT_GE(pass->width(), pass->sizeHint().width()) << language << large;
             EXPECT_GE(h->scoreLabel()->width(), h->scoreLabel()->sizeHint().width()) << language << large;
             EXPECT_GE(h->titleLabel()->width(), h->titleLabel()->minimumSizeHint().width()) << language << large;
-            const int textsEnd = std::max(pass->geometry().right(), h->scoreLabel()->geometry().right()) + 1;
+            const int textsEnd = std::max({pass->geometry().right(), h->scoreLabel()->geometry().right(),
+                                           h->timeAndMovesLabel()->geometry().right()}) + 1;
             EXPECT_GE(h->newDealButton()->x() - textsEnd, qRound(graphics::ChromeMetrics::headerTextGap * s))
                 << language << (large ? " large" : " standard");
             EXPECT_LE(h->menuButton()->geometry().right(), h->width()) << language << large;
+            // Time and moves take no room from the title, and stay inside the header.
+            QLabel* timeAndMoves = h->timeAndMovesLabel();
+            ASSERT_EQ(timeAndMoves->isVisibleTo(view.get()), clock) << language;
+            if (!clock) {
+                titleWidthWithout = h->titleLabel()->width();
+                continue;
+            }
+            EXPECT_TRUE(timeAndMoves->text().contains(QLatin1String("1:02:45"))) << language;
+            EXPECT_EQ(h->titleLabel()->width(), titleWidthWithout) << language << large;
+            EXPECT_GE(timeAndMoves->width(), timeAndMoves->sizeHint().width()) << language << large;
+            EXPECT_LE(timeAndMoves->geometry().bottom(), h->height()) << language << large;
         }
     }
     setApplicationLanguage(QStringLiteral("en"));

@@ -147,6 +147,31 @@ TEST(SavedGameCodec, DailyDateIsOptionalAndDroppedAlone)
     }
 }
 
+// The clock's figures ride along the same way: absent in earlier records,
+// and an unusable one reads as absent without refusing the record.
+TEST(SavedGameCodec, ClockFiguresAreOptionalAndNeverRefuseTheRecord)
+{
+    SavedGame game = sampleGame();
+    game.elapsedMilliseconds = 3'725'000;
+    game.moveCount = 212;
+    game.timedWholeDeal = false;
+    EXPECT_EQ(*decodeSavedGame(encodeSavedGame(game)), game);
+    const auto earlier = decodeSavedGame(toBytes(sampleObject()));
+    EXPECT_FALSE(earlier->elapsedMilliseconds || earlier->moveCount || earlier->timedWholeDeal);
+
+    const std::pair<const char*, QJsonValue> unusable[] = {
+        {"elapsedMilliseconds", -1}, {"elapsedMilliseconds", 1.5}, {"elapsedMilliseconds", 1e13},
+        {"moveCount", "12"},         {"moveCount", -3},            {"timedWholeDeal", 1},
+    };
+    for (const auto& [key, value] : unusable) {
+        QJsonObject object = sampleObject();
+        object[QLatin1String(key)] = value;
+        const auto decoded = decodeSavedGame(toBytes(object));
+        ASSERT_TRUE(decoded.has_value()) << key;
+        EXPECT_FALSE(decoded->elapsedMilliseconds || decoded->moveCount || decoded->timedWholeDeal) << key;
+    }
+}
+
 TEST(SavedGameCodec, MissingPassesAllowedMeansNoPassLimit)
 {
     const auto decoded = decodeSavedGame(toBytes(sampleObject()));

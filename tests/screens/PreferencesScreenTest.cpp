@@ -390,6 +390,7 @@ TEST(Preferences, EverySwitchChannelGoesThroughTheSameRequest)
         {"launchAtLoginToggle", [&entry](const PreferencesHost&) { return QFile::exists(entry); }},
         {"cornerSuitToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::showsCornerSuit); }},
         {"fourColourSuitsToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::fourColourSuits); }},
+        {"timeAndMovesToggle", [](const PreferencesHost& h) { return h.store.boolForKey(keys::showsTimeAndMoves); }},
         {"autoCompleteToggle",
          [](const PreferencesHost& h) { return h.store.stringForKey(keys::autoCompleteMode) != rawValue(AutoCompleteMode::disabled); }},
         {"unlimitedRedealsToggle",

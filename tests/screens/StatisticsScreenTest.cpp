@@ -1,4 +1,5 @@
 #include "screens/ModalScreenView.h"
+#include "screens/GameWords.h"
 #include "screens/StatisticsScreen.h"
 #include "ScreensTestSupport.h"
 
@@ -28,18 +29,23 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         const char* dailyWon;
         const char* daily;     // played, won, current streak, best streak
         const char* dailyDays; // won, played but not won, not played
+        std::int64_t fastestMs, fewestMoves; // Draw 3 Vegas, as stored
+        const char* timed;                    // spoken; none while the section is hidden
     };
     const Case cases[] = {
-        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet.", "", "", "0 0 0 0", "0 0 14"},
+        {"no deals", 0, 0, 0, "0", "0.0%", "$0", "", "No finished deals yet.", "", "", "0 0 0 0", "0 0 14", 0, 0,
+         nullptr},
         {"more wins than deals", 3, 5, 10, "0", "166.7%", "$10", "W", "Last 1 deal: 1 won, 0 lost, 0 abandoned",
-         "", "2026-12-07", "1 1 1 1", "1 0 13"},
+         "", "2026-12-07", "1 1 1 1", "1 0 13", 3'765'999, 123, "Draw 3, Vegas: Fastest Win: 1:02:45, Fewest Moves: 123"},
         {"negative bankroll", 4, 1, -52, "3", "25.0%", "-$52", "WWLAAW?",
          "Last 6 deals: 3 won, 1 lost, 2 abandoned", "2026-11-20/2026-12-08",
-         "2026-11-20/2026-11-30,2026-12-06/2026-12-08", "19 14 3 11", "9 5 0"},
+         "2026-11-20/2026-11-30,2026-12-06/2026-12-08", "19 14 3 11", "9 5 0", 187'000, 1,
+         "Draw 3, Vegas: Fastest Win: 3:07, Fewest Moves: 1"},
         {"two deals, one win", 2, 1, 1240, "1", "50.0%", "$1,240", "WLLWAAWWWWWWLLLLLLLLLLLLLLLAAAWL",
-         "Last 30 deals: 8 won, 17 lost, 5 abandoned", "x", "2026-12-01", "1 1 0 1", "1 0 13"},
+         "Last 30 deals: 8 won, 17 lost, 5 abandoned", "x", "2026-12-01", "1 1 0 1", "1 0 13", -5, 40,
+         nullptr}, // a negative time is no record
         {"a shown deal", 3, 1, 0, "2", "33.3%", "$0", "WSA", "Last 3 deals: 1 won, 0 lost, 1 abandoned. Shown: 1", "",
-         "", "0 0 0 0", "0 0 14"},
+         "", "0 0 0 0", "0 0 14", 0, 0, nullptr},
     };
     const auto dailySpoken = [](const char* figures) {
         const QStringList n = QString::fromLatin1(figures).split(' ');
@@ -61,6 +67,8 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         store.setString(keys::recentDeals, c.recent);
         store.setString(keys::dailyPlayedDays, c.dailyPlayed);
         store.setString(keys::dailyWonDays, c.dailyWon);
+        store.setInteger(keys::draw3VegasFastestWin, c.fastestMs);
+        store.setInteger(keys::draw3VegasFewestMoves, c.fewestMoves);
         SolitaireGame game(store, false);
         game.setClock([] { return QDate(2026, 12, 8); });
         QWidget panel;
@@ -96,6 +104,12 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(view.findChild<QLabel*>("stat-recentDealsLegend")->text().contains("Watch Solution"), shown);
         EXPECT_EQ(spoken("stat-daily"), dailySpoken(c.daily));
         EXPECT_EQ(spoken("stat-dailyDays"), daysSpoken(c.dailyDays));
+        // Time and moves: shown only once a rule set has a timed win.
+        QWidget* timed = view.findChild<QWidget*>("stat-timeAndMoves");
+        EXPECT_EQ(timed->isVisibleTo(&view), c.timed != nullptr);
+        EXPECT_EQ(timedRecordRows(game).size(), c.timed ? 1 : 0);
+        if (c.timed)
+            EXPECT_EQ(spoken("stat-timedRecord3"), c.timed);
 
         // Live: a reset shows the zeroed figures at once.
         game.session().resetStatistics();
@@ -105,6 +119,7 @@ TEST(Statistics, RowsShowTheFiguresAsTheyChange)
         EXPECT_EQ(spoken("stat-recentDeals"), "No finished deals yet.");
         EXPECT_EQ(spoken("stat-daily"), dailySpoken("0 0 0 0"));
         EXPECT_EQ(spoken("stat-dailyDays"), daysSpoken("0 0 14"));
+        EXPECT_FALSE(timed->isVisibleTo(&view));
     }
 }
 
@@ -119,6 +134,16 @@ TEST(Statistics, GamesLostNeverGoesNegativeOrOverflows)
     EXPECT_EQ(ruleSetRateText(0, 0), "—");
     EXPECT_EQ(ruleSetRateText(-5, 3), "—");
     EXPECT_EQ(ruleSetRateText(3, 1), "33.3%");
+}
+
+TEST(Statistics, TimesShowWholeSecondsWithHoursOnlyOnceReached)
+{
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {-5, "0:00"},           {999, "0:00"},          {59'999, "0:59"},         {187'000, "3:07"},
+        {3'599'999, "59:59"},   {3'600'000, "1:00:00"}, {3'765'000, "1:02:45"},   {360'000'000, "100:00:00"},
+    };
+    for (const auto& [ms, text] : cases)
+        EXPECT_EQ(durationText(ms), text) << ms;
 }
 
 TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage)
@@ -137,6 +162,11 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
         store.setString(keys::recentDeals, QStringLiteral("WWLAWWLLWAWWWLWWLLLWAWWWLWWWLA"));
         store.setString(keys::dailyPlayedDays, QStringLiteral("2024-01-01/2026-12-08"));
         store.setString(keys::dailyWonDays, QStringLiteral("2024-01-01/2026-12-08"));
+        for (const auto& [time, moves] : {std::pair{keys::draw1StandardFastestWin, keys::draw1StandardFewestMoves},
+                                          {keys::draw3VegasFastestWin, keys::draw3VegasFewestMoves}}) {
+            store.setInteger(time, 36'000'000); // ten hours
+            store.setInteger(moves, 1234);
+        }
         SolitaireGame game(store, false);
         QWidget panel;
         panel.resize(qRound(375 * t), qRound(530 * t));
@@ -146,8 +176,14 @@ TEST(Statistics, RuleSetTableAndTheStripsWordsFitAtTheLargestTextInEveryLanguage
         QApplication::processEvents();
         QWidget* table = view.findChild<QWidget*>("stat-ruleSets");
         ASSERT_NE(table, nullptr) << language;
-        const QList<QLabel*> cells = table->findChildren<QLabel*>();
+        QList<QLabel*> cells = table->findChildren<QLabel*>();
         ASSERT_GE(cells.size(), 4 * 5 + 2) << language; // a heading line, four rows, two scoring modes
+        // The timed wins' table: its heading line and two rule sets.
+        for (const char* id : {"stat-timedRecord0", "stat-timedRecord3"})
+            ASSERT_NE(view.findChild<QWidget*>(id), nullptr) << language << id;
+        for (QLabel* cell : view.findChild<QWidget*>("stat-timeAndMoves")->findChildren<QLabel*>())
+            if (cell->isVisibleTo(&view) && !cell->text().isEmpty())
+                cells.append(cell);
         for (QLabel* cell : cells) {
             const std::string where = std::string(language) + ": " + cell->text().toStdString();
             // On one line, whole: no heading, figure or rule set wraps or is cut.

@@ -970,6 +970,52 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Jeden Tag gibt es ein Spiel, für alle Spieler dasselbe. Wählen Sie im Menü „Spiel des Tages“; sobald Sie es gewonnen haben, ist es abgehakt. Die Statistik zählt die Tage, an denen Sie gespielt und gewonnen haben, und Ihre Tagesserie: die Tage in Folge, deren Spiel Sie gewonnen haben. Ein Spiel zählt für den Tag, an dem es gegeben wurde, auch wenn Sie es erst nach Mitternacht beenden.</translation>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Zeit und Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Zeit und Züge zeigen</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Zeigt oben die Zeit und die Züge des Spiels und merkt sich für jede Regelvariante deinen schnellsten Sieg und die wenigsten Züge.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Zeit und Züge</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Schnellster Sieg</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld Zug</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|other</source>
+        <translation>%2$@ · %1$lld Züge</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Zeit %2$@, %1$lld Zug</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|other</source>
+        <translation>Zeit %2$@, %1$lld Züge</translation>
     </message>
 </context>
 </TS>

@@ -970,6 +970,52 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Cada día trae un reparto, el mismo para todos los jugadores. Elige Reparto del día en el menú; aparece marcado cuando lo hayas ganado. Las estadísticas cuentan los días que jugaste y ganaste, y tu racha diaria: los días seguidos cuyo reparto ganaste. Un reparto cuenta para el día en que se repartió, aunque lo termines después de medianoche.</translation>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Mostrar tiempo y jugadas</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Mostrar tiempo y jugadas</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Muestra el tiempo y las jugadas de la partida en la cabecera, y guarda tu victoria más rápida y la de menos jugadas para cada conjunto de reglas.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Tiempo y jugadas</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Victoria más rápida</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Menos jugadas</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld jugada</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|other</source>
+        <translation>%2$@ · %1$lld jugadas</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Tiempo %2$@, %1$lld jugada</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|other</source>
+        <translation>Tiempo %2$@, %1$lld jugadas</translation>
     </message>
 </context>
 </TS>

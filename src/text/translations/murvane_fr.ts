@@ -970,6 +970,52 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Chaque jour apporte une donne, la même pour tous les joueurs. Choisissez Donne du jour dans le menu ; elle est cochée une fois gagnée. Les statistiques comptent les jours joués et gagnés, et votre série quotidienne : les jours d’affilée dont vous avez gagné la donne. Une donne compte pour le jour où elle a été distribuée, même si vous la terminez après minuit.</translation>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Afficher le temps et les coups</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Afficher le temps et les coups</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Affiche le temps et les coups de la donne dans l'en-tête, et garde votre victoire la plus rapide et le moins de coups pour chaque jeu de règles.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Temps et coups</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Victoire la plus rapide</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Moins de coups</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld coup</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|other</source>
+        <translation>%2$@ · %1$lld coups</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Temps %2$@, %1$lld coup</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|other</source>
+        <translation>Temps %2$@, %1$lld coups</translation>
     </message>
 </context>
 </TS>

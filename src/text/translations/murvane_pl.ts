@@ -990,6 +990,60 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Każdego dnia czeka jedno rozdanie, takie samo dla wszystkich graczy. Wybierz Rozdanie dnia w menu; zostanie zaznaczone, gdy je wygrasz. Statystyki liczą dni rozegrane i wygrane oraz Twoją serię dzienną: kolejne dni, których rozdanie udało się wygrać. Rozdanie liczy się dla dnia, w którym zostało rozdane, nawet jeśli skończysz je po północy.</translation>
+        <source>%1$lld:%2$@</source>
+        <translation>%1$lld:%2$@</translation>
+    </message>
+    <message>
+        <source>%1$lld:%2$@:%3$@</source>
+        <translation>%1$lld:%2$@:%3$@</translation>
+    </message>
+    <message>
+        <source>Show time and moves</source>
+        <translation>Pokazuj czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Show Time and Moves</source>
+        <translation>Pokazuj czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each rule set.</source>
+        <translation>Pokazuje w nagłówku czas i liczbę ruchów rozdania oraz zapamiętuje najszybszą wygraną i najmniej ruchów dla każdych zasad.</translation>
+    </message>
+    <message>
+        <source>Time and moves</source>
+        <translation>Czas i ruchy</translation>
+    </message>
+    <message>
+        <source>Fastest Win</source>
+        <translation>Najszybsza wygrana</translation>
+    </message>
+    <message>
+        <source>Fewest Moves</source>
+        <translation>Najmniej ruchów</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|one</source>
+        <translation>%2$@ · %1$lld ruch</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|few</source>
+        <translation>%2$@ · %1$lld ruchy</translation>
+    </message>
+    <message>
+        <source>%2$@ · %1$lld moves|many</source>
+        <translation>%2$@ · %1$lld ruchów</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|one</source>
+        <translation>Czas %2$@, %1$lld ruch</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|few</source>
+        <translation>Czas %2$@, %1$lld ruchy</translation>
+    </message>
+    <message>
+        <source>Time %2$@, %1$lld moves|many</source>
+        <translation>Czas %2$@, %1$lld ruchów</translation>
     </message>
 </context>
 </TS>
