@@ -1,0 +1,10 @@
+#pragma once
+// The hint search before mid-game positions were measured (bench only).
+#include "solver/HintSearch.h"
+
+namespace murvane::solver::old_hint {
+
+HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop = nullptr);
+HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, const std::atomic<bool>* stop = nullptr);
+
+} // namespace murvane::solver::old_hint
