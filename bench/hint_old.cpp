@@ -622,4 +622,6 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
 }
 
 
+void legalMovesInOldOrder(const State& s, std::vector<HintMove>& out) { oldLegalMoves(s, true, out); }
+
 } // namespace murvane::solver::old_hint
