@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Aufgegeben</translation>
     </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ und %1$lld Karte auf %3$@ legen</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ und %1$lld Karten auf %3$@ legen</translation>
+    </message>
 </context>
 </TS>

@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Abandonados</translation>
     </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ y %1$lld carta a %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ y %1$lld cartas a %3$@</translation>
+    </message>
 </context>
 </TS>

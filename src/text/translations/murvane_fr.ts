@@ -907,5 +907,13 @@
         <source>Abandoned</source>
         <translation>Abandonnées</translation>
     </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ et %1$lld carte vers %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ et %1$lld cartes vers %3$@</translation>
+    </message>
 </context>
 </TS>
