@@ -61,16 +61,18 @@ struct Options {
     int follow = 400;     // of them, followed to the win
     int positions = 1000; // positions per rule set and kind (random play, careless player)
     std::int64_t reference = 300000; // the reference search's budget per order
+    int watcher = 200; // positions per rule set and kind also checked as the lost-game check does
     bool unverified = false; // deals as shuffled, winnable or not: the slowest answers
 };
 
 void usage(std::FILE* out)
 {
-    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--reference N] [--unverified]\n"
+    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--reference N] [--watcher N] [--unverified]\n"
                       "  old hint against new (budget %lld + %lld) per rule set: first hints on N verified\n"
                       "  deals (default 1000), N of them followed to the win (default 400), N positions\n"
                       "  from random play and N from a careless player (default 1000 each), settled by\n"
-                      "  a reference search of N positions per move order (default 300000);\n"
+                      "  a reference search of N positions per move order (default 300000); the first N\n"
+                      "  of each kind (default 200) also checked with the lost-game check's budget;\n"
                       "  --unverified: deals as shuffled, winnable or not\n",
                  static_cast<long long>(kHintBudget.lineNodes), static_cast<long long>(kHintBudget.proofNodes));
 }
@@ -88,7 +90,8 @@ std::optional<Options> parseOptions(int argc, char** argv)
             o.unverified = true;
             continue;
         }
-        int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions : nullptr;
+        int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions
+                    : arg == "--watcher" ? &o.watcher : nullptr;
         long long reference = 0;
         if ((!target && arg != "--reference") || i + 1 >= argc) {
             std::fprintf(stderr, "hint_time: %s '%s'\n", target || arg == "--reference" ? "missing value for" : "unknown option", argv[i]);
@@ -108,23 +111,14 @@ std::optional<Options> parseOptions(int argc, char** argv)
     return o;
 }
 
-// A random legal move: candidates of every kind are drawn at random and the
-// first one the rules accept is played.
+// A random legal move, each of them as likely.
 bool playRandomMove(HintPosition& p, std::mt19937_64& rng)
 {
-    std::uniform_int_distribution<int> kind(0, 6), column(0, kColumnCount - 1), suit(0, kSuitCount - 1),
-        start(0, 19);
-    for (int attempt = 0; attempt < 400; ++attempt) {
-        HintMove m;
-        m.kind = static_cast<HintMove::Kind>(kind(rng));
-        m.fromColumn = column(rng);
-        m.toColumn = column(rng);
-        m.suitIndex = suit(rng);
-        m.startIndex = start(rng);
-        if (applyHintMove(p, m))
-            return true;
-    }
-    return false;
+    std::vector<HintMove> moves;
+    hint::legalMoves(hint::toState(p), true, moves);
+    if (moves.empty())
+        return false;
+    return applyHintMove(p, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)]);
 }
 
 bool isWonPosition(const HintPosition& p)
@@ -343,6 +337,18 @@ struct Settled {
             side->wrongLost += r->verdict == V::provedLost && won;
         }
     }
+    // The lost-game check's verdicts, old and new, on the same positions.
+    int checked = 0, keptLost = 0, keptWinnable = 0, changed = 0, oldUnknown = 0, newUnknown = 0;
+    void addCheck(const HintResult& o, const HintResult& n)
+    {
+        using V = HintResult::Verdict;
+        ++checked;
+        keptLost += o.verdict == V::provedLost && n.verdict == V::provedLost;
+        keptWinnable += o.verdict == V::winningLine && n.verdict == V::winningLine;
+        changed += o.verdict != V::budgetSpent && n.verdict != o.verdict;
+        oldUnknown += o.verdict == V::budgetSpent;
+        newUnknown += n.verdict == V::budgetSpent;
+    }
     void print(const char* kind) const
     {
         std::printf("    %s, %d positions; reference: won %d (%d within %lld positions), lost %d, unsettled %d\n", kind,
@@ -350,6 +356,9 @@ struct Settled {
         for (auto [who, side] : {std::pair{"old", &old}, std::pair{"new", &now}})
             std::printf("      %s: \"no line\" %d, on easy wins %d, on any win %d; \"lost\" %d, wrongly %d\n", who,
                         side->noLine, side->noLineEasy, side->noLineWon, side->lost, side->wrongLost);
+        std::printf("      lost-game check on %d: kept \"lost\" %d, \"winnable\" %d, verdicts changed %d;"
+                    " \"unknown\" old %d, new %d\n",
+                    checked, keptLost, keptWinnable, changed, oldUnknown, newUnknown);
     }
 };
 
@@ -383,9 +392,11 @@ int main(int argc, char** argv)
             HintResult o, n;
             timeAll(p, o, n);
             const Reference ref = settle(p, options->reference);
-            if (std::getenv("HINT_TIME_TRACE"))
-                std::fprintf(stderr, "%p %zu %d %d\n", (void*)&kind, positionKey(p).size(), ref.winNodes ? int(*ref.winNodes) : -1, ref.lost);
             kind.add(ref, o, n);
+            if (kind.checked < options->watcher) {
+                constexpr HintBudget kWatcherBudget{100000, 100000}; // LostGameWatcher::kBudget
+                kind.addCheck(old_hint::findHint(p, kWatcherBudget), findHint(p, kWatcherBudget));
+            }
         };
         const int deals = std::max(options->deals, options->positions);
         for (int d = 0; d < deals; ++d) {

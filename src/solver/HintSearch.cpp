@@ -154,15 +154,14 @@ bool isValid(const HintPosition& p)
     return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
 }
 
-// The exact search, depth first over whole positions, that can be carried
-// on with a larger budget: what it has seen stays seen, so a later stage
-// never searches again what an earlier one did.
+// The exact search, depth first over whole positions, once per instance.
 class AllMovesSearch {
 public:
     // `fromFoundation` false leaves out cards taken back from the
     // foundation: lines a player would play, but no proof of a loss.
-    AllMovesSearch(const HintPosition& position, std::int64_t expectedNodes, bool fromFoundation = true)
-        : visited_(std::size_t(std::clamp<std::int64_t>(expectedNodes, 1, 1 << 20))), fromFoundation_(fromFoundation)
+    AllMovesSearch(const HintPosition& position, std::int64_t expectedNodes, MoveOrder order, bool fromFoundation = true)
+        : visited_(std::size_t(std::clamp<std::int64_t>(expectedNodes, 1, 1 << 20))), order_(order),
+          fromFoundation_(fromFoundation)
     {
         path_.push_back({toState(position), {}, 0, 0});
         won_ = isWon(path_.back().state);
@@ -172,7 +171,7 @@ public:
         nodes_ = 1;
     }
 
-    // Searches on until `maxNodes` positions in all were counted.
+    // Searches until won, proved lost, stopped or past `maxNodes` positions.
     HintResult::Verdict run(std::int64_t maxNodes, const std::atomic<bool>* stop)
     {
         using V = HintResult::Verdict;
@@ -185,8 +184,6 @@ public:
                 path_.pop_back();
                 continue;
             }
-            if (nodes_ >= maxNodes)
-                return V::budgetSpent; // the move stays untried for the next stage
             const HintMove m = moves_[top.next++];
             State child = top.state;
             apply(child, m);
@@ -199,6 +196,8 @@ public:
             }
             if (!visited_.insert(keyOf(child)))
                 continue;
+            if (nodes_ >= maxNodes)
+                return V::budgetSpent;
             ++nodes_;
             if (stop && nodes_ % kStopPollNodes == 0 && stop->load(std::memory_order_relaxed))
                 return V::stopped;
@@ -216,7 +215,7 @@ private:
     static constexpr std::int64_t kStopPollNodes = 256;
     void expand(const State& s)
     {
-        legalMoves(s, false, moves_);
+        legalMoves(s, false, moves_, order_);
         while (!fromFoundation_ && !moves_.empty() && moves_.back().kind == HintMove::Kind::foundationToColumn)
             moves_.pop_back(); // they come last
     }
@@ -234,6 +233,7 @@ private:
     KeySet visited_;
     std::int64_t nodes_ = 0;
     bool won_ = false;
+    MoveOrder order_;
     bool fromFoundation_ = true;
 };
 
@@ -244,7 +244,7 @@ HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, c
     HintResult result;
     if (!isValid(position))
         return result;
-    AllMovesSearch search(position, maxNodes);
+    AllMovesSearch search(position, maxNodes, MoveOrder::runsFirst);
     result.verdict = search.run(maxNodes, stop);
     result.line = search.line();
     result.nodes = search.nodes();
@@ -288,9 +288,19 @@ std::optional<std::vector<HintMove>> verificationLine(const HintPosition& p, int
 
 } // namespace
 
-// The share of the exact search's budget spent before deal verification's
-// search is tried.
-constexpr std::int64_t kFirstExactShare = 4;
+// The forward stage's budget, as a share of the proof's.
+constexpr std::int64_t kForwardShare = 2;
+// Deal verification's budget scales with the cards still hidden (face down
+// or in the stock), from all of it at the deal down to its own budget.
+constexpr int kHiddenAtDeal = kDeckSize - kColumnCount;
+
+std::int64_t verificationBudget(const HintPosition& p, std::int64_t lineNodes)
+{
+    std::int64_t hidden = std::int64_t(p.stock.size());
+    for (const auto& column : p.tableau)
+        hidden += std::count_if(column.begin(), column.end(), [](const SolverCard& c) { return !c.isFaceUp; });
+    return std::max(std::min(lineNodes, kDefaultMaxNodes), lineNodes * hidden / kHiddenAtDeal);
+}
 
 HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop)
 {
@@ -317,13 +327,14 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
     std::vector<Stage> stages;
     if (!position.recyclesLeft && drawCount < 3)
         stages = {{drawCount, std::min(budget.lineNodes, kDefaultMaxNodes)}, {3, std::min(budget.lineNodes, kDefaultMaxNodes)}};
-    if (stages.empty() || budget.lineNodes > kDefaultMaxNodes)
-        stages.push_back({drawCount, budget.lineNodes});
+    const std::int64_t lineNodes = verificationBudget(position, budget.lineNodes);
+    if (stages.empty() || lineNodes > kDefaultMaxNodes)
+        stages.push_back({drawCount, lineNodes});
     // A player's position is mostly won, when at all, by the exact search's
-    // progress-first order within a few thousand positions, first without
-    // taking cards back from the foundation (lines a player would play);
-    // deal verification's order, which puts every run move before the
-    // stock, then gets its turn, and the exact search with every move last.
+    // progress-first order without taking cards back from the foundation
+    // (lines a player would play); then by deal verification's search, with
+    // a budget that shrinks with the cards still hidden; then by the exact
+    // search with every move in the other order, which alone may prove a loss.
     auto exactUpTo = [&](AllMovesSearch& exact, std::int64_t nodes) {
         result.verdict = exact.run(nodes, stop);
         result.nodes += exact.nodes();
@@ -332,8 +343,8 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
         return result.verdict != HintResult::Verdict::budgetSpent;
     };
     {
-        const std::int64_t nodes = budget.proofNodes / kFirstExactShare;
-        AllMovesSearch forward(position, nodes, false);
+        const std::int64_t nodes = budget.proofNodes / kForwardShare;
+        AllMovesSearch forward(position, nodes, MoveOrder::progressFirst, false);
         if (exactUpTo(forward, nodes))
             return result;
     }
@@ -348,7 +359,7 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
             return result;
         }
     }
-    AllMovesSearch exact(position, budget.proofNodes);
+    AllMovesSearch exact(position, budget.proofNodes, MoveOrder::runsFirst);
     exactUpTo(exact, budget.proofNodes);
     return result;
 }
