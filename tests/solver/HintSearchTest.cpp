@@ -341,6 +341,40 @@ TEST(HintSearch, CutsRoundTripsTheWinDoesWithout)
     }
 }
 
+// Positions players reach, with what the hint must answer: easy wins the
+// search once missed (it tried every sideways run before the stock), and
+// proved losses. Every line plays out to the win.
+TEST(HintSearch, SettlesPositionsPlayersReach)
+{
+    testing::Position sidewaysFirst; // reached by random moves, drawing three
+    sidewaysFirst.tableau = {pile("QC* JH*"), pile("9C JC*"), pile("4C* 3D* 2C*"), pile("QH 3S 8H* 7S*"),
+                             pile("8D TS 7H* 6S*"), pile("AC QD 5H 6D 5S QS* JD* TC* 9H*"), pile("JS TD 7C 6C*")};
+    sidewaysFirst.stock = pile("4D 3C 5C KD KC");
+    sidewaysFirst.waste = pile("AD 9D KH 8C 5D TH 7D 9S KS 2S 6H 4H 8S 2D 4S");
+    sidewaysFirst.foundation = {1, 3, 0, 0};
+    const struct Case {
+        const char* name;
+        HintPosition position;
+        Verdict verdict;
+    } cases[] = {
+        {"sideways runs before the stock", hintPosition(sidewaysFirst, 3), Verdict::winningLine},
+        {"run away and back", hintPosition(runAwayAndBack()), Verdict::winningLine},
+        {"nothing moves but one draw", deadPosition(), Verdict::provedLost},
+        {"one pass left, used", [] {
+             HintPosition p = deadPosition();
+             p.recyclesLeft = 0;
+             return p;
+         }(), Verdict::provedLost},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HintResult hint = findHint(c.position);
+        EXPECT_EQ(hint.verdict, c.verdict);
+        if (hint.verdict == Verdict::winningLine)
+            EXPECT_TRUE(linePlaysToWin(c.position, hint.line));
+    }
+}
+
 // Deal 4242 with a draw of one, hints followed from the first move: no run
 // goes from one Jack to the other and back.
 TEST(HintSearch, FollowedDealSendsNoCardBack)
