@@ -63,16 +63,19 @@ struct Options {
     std::int64_t reference = 300000; // the reference search's budget per order
     int watcher = 200; // positions per rule set and kind also checked as the lost-game check does
     bool unverified = false; // deals as shuffled, winnable or not: the slowest answers
+    std::string_view rules;  // one rule set by name, or all
 };
 
 void usage(std::FILE* out)
 {
-    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--reference N] [--watcher N] [--unverified]\n"
+    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--reference N] [--watcher N] [--rules NAME]\n"
+                      "                 [--unverified]\n"
                       "  old hint against new (budget %lld + %lld) per rule set: first hints on N verified\n"
                       "  deals (default 1000), N of them followed to the win (default 400), N positions\n"
                       "  from random play and N from a careless player (default 1000 each), settled by\n"
                       "  a reference search of N positions per move order (default 300000); the first N\n"
                       "  of each kind (default 200) also checked with the lost-game check's budget;\n"
+                      "  --rules: one rule set only (standard-draw1, standard-draw3, vegas-draw1, vegas-draw3);\n"
                       "  --unverified: deals as shuffled, winnable or not\n",
                  static_cast<long long>(kHintBudget.lineNodes), static_cast<long long>(kHintBudget.proofNodes));
 }
@@ -88,6 +91,10 @@ std::optional<Options> parseOptions(int argc, char** argv)
         }
         if (arg == "--unverified") {
             o.unverified = true;
+            continue;
+        }
+        if (arg == "--rules" && i + 1 < argc) {
+            o.rules = argv[++i];
             continue;
         }
         int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions
@@ -376,6 +383,8 @@ int main(int argc, char** argv)
                 static_cast<long long>(kHintBudget.lineNodes), static_cast<long long>(kHintBudget.proofNodes),
                 static_cast<long long>(options->reference));
     for (const RuleSet& rules : kRuleSets) {
+        if (!options->rules.empty() && options->rules != rules.name)
+            continue;
         std::mt19937_64 shuffle(20240601);
         std::mt19937_64 rng(0x51A7E);
         std::vector<double> oldMs, newMs, verifyMs;
