@@ -290,18 +290,6 @@ std::optional<std::vector<HintMove>> verificationLine(const HintPosition& p, int
 
 // The forward stage's budget, as a share of the proof's.
 constexpr std::int64_t kForwardShare = 2;
-// Deal verification's budget scales with the cards still hidden (face down
-// or in the stock), from all of it at the deal down to its own budget.
-constexpr int kHiddenAtDeal = kDeckSize - kColumnCount;
-
-std::int64_t verificationBudget(const HintPosition& p, std::int64_t lineNodes)
-{
-    std::int64_t hidden = std::int64_t(p.stock.size());
-    for (const auto& column : p.tableau)
-        hidden += std::count_if(column.begin(), column.end(), [](const SolverCard& c) { return !c.isFaceUp; });
-    return std::max(std::min(lineNodes, kDefaultMaxNodes), lineNodes * hidden / kHiddenAtDeal);
-}
-
 HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop)
 {
     HintResult result;
@@ -327,14 +315,14 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
     std::vector<Stage> stages;
     if (!position.recyclesLeft && drawCount < 3)
         stages = {{drawCount, std::min(budget.lineNodes, kDefaultMaxNodes)}, {3, std::min(budget.lineNodes, kDefaultMaxNodes)}};
-    const std::int64_t lineNodes = verificationBudget(position, budget.lineNodes);
-    if (stages.empty() || lineNodes > kDefaultMaxNodes)
-        stages.push_back({drawCount, lineNodes});
+    if (stages.empty() || budget.lineNodes > kDefaultMaxNodes)
+        stages.push_back({drawCount, budget.lineNodes});
     // A player's position is mostly won, when at all, by the exact search's
     // progress-first order without taking cards back from the foundation
-    // (lines a player would play); then by deal verification's search, with
-    // a budget that shrinks with the cards still hidden; then by the exact
-    // search with every move in the other order, which alone may prove a loss.
+    // (lines a player would play); then by deal verification's search; then
+    // by the exact search with every move in the other order, which alone
+    // may prove a loss. The later stages are the whole of the search as it
+    // was before the first, so nothing it settled goes unsettled.
     auto exactUpTo = [&](AllMovesSearch& exact, std::int64_t nodes) {
         result.verdict = exact.run(nodes, stop);
         result.nodes += exact.nodes();

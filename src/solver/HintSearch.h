@@ -3,8 +3,8 @@
 // exact search that tries progress first (cards turned up, foundation moves
 // and the stock before runs that turn nothing up) and never takes a card
 // back from the foundation; then by deal verification's own search (its move
-// order, a budget that grows with the cards still hidden), so that a
-// position verification wins always gets a line; and only then by the exact
+// order, a larger budget), so that a position verification wins always gets
+// a line; and only then by the exact
 // search with every move the rules allow, including a foundation card back
 // to a column. That exact search compares positions whole (never by hash),
 // and skips nothing legal but positions already seen and a whole column
@@ -63,9 +63,9 @@ struct HintPosition {
 };
 
 // Distinct positions each stage may visit. Deal verification's search
-// counts lineNodes (four times its own budget of 10,000) at the deal, less
-// as cards come up; the exact searches count proofNodes, the first of them
-// half of it. Measured by bench/hint_time.
+// counts lineNodes (four times its own budget of 10,000); the exact searches
+// count proofNodes, the first of them half of it. Measured by
+// bench/hint_time.
 struct HintBudget {
     std::int64_t lineNodes = 0;
     std::int64_t proofNodes = 0;
