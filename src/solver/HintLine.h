@@ -31,9 +31,9 @@ Step stepOf(const State& s, const HintMove& m);
 // face-up card and later comes back onto it, with its steps between (the
 // cards played onto it meanwhile follow it, being named by the card they
 // land on). Then cuts out every step, and every pass through the stock with
-// nothing played from it, that the win does without. Cutting a card's step lets its
-// next step move it from where it was before: a card moved and moved
-// straight back loses both moves, a card sent home and taken back down
+// nothing played from it, that the win does without. Cutting a card's step
+// lets its next step move it from where it was before: a card moved and
+// moved straight back loses both moves, a card sent home and taken back down
 // becomes one column move, and a card taken from the foundation that the
 // win does not need stays there. Each cut is kept only when the rest still
 // plays out to the win.
