@@ -1,28 +1,41 @@
-// The hint against the exact all-moves search it replaced (old: that search
-// alone, 15,000 positions, its line as found), on the same positions in one
-// run, per rule set:
+// The hint before and after mid-game positions were measured (old: a copy of
+// the earlier search in hint_old.cpp; new: findHint), on the same positions
+// in one run, per rule set:
 //  - first hints on verified deals: how often no line is found, line length,
 //    foundation-to-column moves and immediate reversals per line;
-//  - following the hints to the win (as the game does, along the line kept
-//    between hints): reversals and hints undoing the previous hint;
-//  - mid-game positions (a verified deal part-way along its line, then a few
-//    random legal moves): of those a 1,000,000-position search wins, how
-//    often no line is found, and whether "lost" is ever said of one;
+//  - following the hints to the win (along the line kept between hints):
+//    cards moved back to a pile they had left, and games in which one card
+//    moved three or more times between the same two piles;
+//  - positions players reach: by random play from a verified deal, and by a
+//    careless player (a random move three times in ten, otherwise the new
+//    hint's next move). Each is settled by a reference search (plain depth
+//    first over whole positions as keys, every legal move, pass limits,
+//    tried in the old order and in the new one: won within N positions when
+//    either order wins within N; lost only when exhausted). Then: "no line"
+//    on positions the reference wins within 15,000 positions and on any it
+//    wins, and "lost" said of a position that can be won;
 //  - latency p50/p99 on all of them against deal verification's search
 //    (10,000 positions) on the same positions.
+#include "hint_old.h"
 #include "solver_bench_support.h"
 #include "solver/HintSearch.h"
+#include "solver/HintState.h"
 #include "solver/Solver.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <map>
 #include <optional>
 #include <random>
+#include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 using namespace murvane::solver;
@@ -41,25 +54,30 @@ const RuleSet kRuleSets[] = {
     {"vegas-draw1", 1, 0, DealRules::drawOneLimited()},
     {"vegas-draw3", 3, 2, DealRules::drawThreeLimited()},
 };
-constexpr std::int64_t kOldBudget = 15000;
-constexpr std::int64_t kProofNodes = 1000000;
+constexpr std::int64_t kEasyNodes = 15000; // the hint's own proof budget
 
 struct Options {
-    int deals = 1000;    // verified deals per rule set, first hint
-    int follow = 200;    // of them, followed to the win
-    int positions = 500; // mid-game positions per rule set
+    int deals = 1000;     // verified deals per rule set, first hint
+    int follow = 400;     // of them, followed to the win
+    int positions = 1000; // positions per rule set and kind (random play, careless player)
+    std::int64_t reference = 300000; // the reference search's budget per order
+    int watcher = 200; // positions per rule set and kind also checked as the lost-game check does
     bool unverified = false; // deals as shuffled, winnable or not: the slowest answers
+    std::string_view rules;  // one rule set by name, or all
 };
 
 void usage(std::FILE* out)
 {
-    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--unverified]\n"
-                      "  old (all-moves search, %lld positions) against new (budget %lld + %lld) per rule set:\n"
-                      "  first hints on N verified deals (default 1000), N of them followed to the win\n"
-                      "  (default 200), N mid-game positions (default 500) checked by a %lld-position search;\n"
+    std::fprintf(out, "usage: hint_time [--deals N] [--follow N] [--positions N] [--reference N] [--watcher N] [--rules NAME]\n"
+                      "                 [--unverified]\n"
+                      "  old hint against new (budget %lld + %lld) per rule set: first hints on N verified\n"
+                      "  deals (default 1000), N of them followed to the win (default 400), N positions\n"
+                      "  from random play and N from a careless player (default 1000 each), settled by\n"
+                      "  a reference search of N positions per move order (default 300000); the first N\n"
+                      "  of each kind (default 200) also checked with the lost-game check's budget;\n"
+                      "  --rules: one rule set only (standard-draw1, standard-draw3, vegas-draw1, vegas-draw3);\n"
                       "  --unverified: deals as shuffled, winnable or not\n",
-                 static_cast<long long>(kOldBudget), static_cast<long long>(kHintBudget.lineNodes),
-                 static_cast<long long>(kHintBudget.proofNodes), static_cast<long long>(kProofNodes));
+                 static_cast<long long>(kHintBudget.lineNodes), static_cast<long long>(kHintBudget.proofNodes));
 }
 
 std::optional<Options> parseOptions(int argc, char** argv)
@@ -75,39 +93,44 @@ std::optional<Options> parseOptions(int argc, char** argv)
             o.unverified = true;
             continue;
         }
-        int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions : nullptr;
-        if (!target || i + 1 >= argc) {
-            std::fprintf(stderr, "hint_time: %s '%s'\n", target ? "missing value for" : "unknown option", argv[i]);
+        if (arg == "--rules" && i + 1 < argc) {
+            o.rules = argv[++i];
+            continue;
+        }
+        int* target = arg == "--deals" ? &o.deals : arg == "--follow" ? &o.follow : arg == "--positions" ? &o.positions
+                    : arg == "--watcher" ? &o.watcher : nullptr;
+        long long reference = 0;
+        if ((!target && arg != "--reference") || i + 1 >= argc) {
+            std::fprintf(stderr, "hint_time: %s '%s'\n", target || arg == "--reference" ? "missing value for" : "unknown option", argv[i]);
             return std::nullopt;
         }
         const std::string_view value = argv[++i];
-        const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), *target);
-        if (ec != std::errc{} || ptr != value.data() + value.size() || *target < 0) {
+        const auto [ptr, ec] = target ? std::from_chars(value.data(), value.data() + value.size(), *target)
+                                      : std::from_chars(value.data(), value.data() + value.size(), reference);
+        if (ec != std::errc{} || ptr != value.data() + value.size() || (target ? *target < 0 : reference < 1)) {
             std::fprintf(stderr, "hint_time: bad value '%s' for %s\n", argv[i], argv[i - 1]);
             return std::nullopt;
         }
+        if (!target)
+            o.reference = reference;
     }
     o.follow = std::min(o.follow, o.deals);
     return o;
 }
 
-// A random legal move: candidates of every kind are drawn at random and the
-// first one the rules accept is played.
+// A random legal move, each of them as likely.
 bool playRandomMove(HintPosition& p, std::mt19937_64& rng)
 {
-    std::uniform_int_distribution<int> kind(0, 6), column(0, kColumnCount - 1), suit(0, kSuitCount - 1),
-        start(0, 19);
-    for (int attempt = 0; attempt < 400; ++attempt) {
-        HintMove m;
-        m.kind = static_cast<HintMove::Kind>(kind(rng));
-        m.fromColumn = column(rng);
-        m.toColumn = column(rng);
-        m.suitIndex = suit(rng);
-        m.startIndex = start(rng);
-        if (applyHintMove(p, m))
-            return true;
-    }
-    return false;
+    std::vector<HintMove> moves;
+    hint::legalMoves(hint::toState(p), true, moves);
+    if (moves.empty())
+        return false;
+    return applyHintMove(p, moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)]);
+}
+
+bool isWonPosition(const HintPosition& p)
+{
+    return std::all_of(p.foundation.begin(), p.foundation.end(), [](int n) { return n == kRanksPerSuit; });
 }
 
 double percentile(std::vector<double> v, double q)
@@ -124,6 +147,88 @@ double timed(F&& f)
     const auto start = std::chrono::steady_clock::now();
     f();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The reference: depth first over whole positions (every byte of the
+// position, columns in place), every legal move in the given order.
+// Positions counted until the win, or nullopt; `exhausted` when every
+// reachable position was searched without one.
+using MoveOrder = void (*)(const hint::State&, std::vector<HintMove>&);
+void newOrder(const hint::State& s, std::vector<HintMove>& out) { hint::legalMoves(s, true, out); }
+
+std::optional<std::int64_t> referenceWin(const HintPosition& p, MoveOrder order, std::int64_t budget, bool& exhausted)
+{
+    exhausted = false;
+    using hint::State;
+    struct Frame {
+        State state;
+        std::size_t next, end;
+    };
+    auto keyOf = [](const State& s) { // every pile's cards in place, the foundation, the passes left
+        std::string key;
+        key.reserve(80);
+        for (int c = 0; c < kColumnCount; ++c) {
+            key.append(reinterpret_cast<const char*>(s.col[std::size_t(c)].data()), s.colLen[std::size_t(c)]);
+            key.push_back(char(0xFF));
+        }
+        key.append(reinterpret_cast<const char*>(s.stock.data()), s.stockLen);
+        key.push_back(char(0xFE));
+        key.append(reinterpret_cast<const char*>(s.waste.data()), s.wasteLen);
+        key.append(reinterpret_cast<const char*>(s.found.data()), kSuitCount);
+        key.push_back(char(s.recyclesLeft));
+        return key;
+    };
+    std::unordered_set<std::string> seen;
+    std::vector<HintMove> moves;
+    std::vector<Frame> path;
+    State root = hint::toState(p);
+    if (hint::isWon(root))
+        return 0;
+    order(root, moves);
+    path.push_back({root, 0, moves.size()});
+    seen.insert(keyOf(root));
+    std::int64_t nodes = 1;
+    while (!path.empty()) {
+        Frame& top = path.back();
+        if (top.next == top.end) {
+            moves.resize(path.size() > 1 ? path[path.size() - 2].end : 0);
+            path.pop_back();
+            continue;
+        }
+        State child = top.state;
+        hint::apply(child, moves[top.next++]);
+        if (hint::isWon(child))
+            return nodes;
+        if (!seen.insert(keyOf(child)).second)
+            continue;
+        if (++nodes > budget)
+            return std::nullopt;
+        const std::size_t start = moves.size();
+        order(child, moves);
+        path.push_back({child, start, moves.size()});
+    }
+    exhausted = true;
+    return std::nullopt;
+}
+
+struct Reference {
+    std::optional<std::int64_t> winNodes; // the fewer of the two orders
+    bool lost = false;
+};
+
+Reference settle(const HintPosition& p, std::int64_t budget)
+{
+    Reference r;
+    bool exhausted = false;
+    const auto fresh = referenceWin(p, newOrder, budget, exhausted);
+    if (exhausted) {
+        r.lost = true;
+        return r;
+    }
+    const auto old = referenceWin(p, old_hint::legalMovesInOldOrder, fresh ? std::min(budget, *fresh) : budget, exhausted);
+    r.lost = exhausted;
+    r.winNodes = fresh && old ? std::min(*fresh, *old) : fresh ? fresh : old;
+    return r;
 }
 
 struct LineFigures {
@@ -153,23 +258,114 @@ struct LineFigures {
     }
 };
 
-// Follows the hints to the win as the game does: each hint is the next move
-// of the line kept from the last search, which must stay legal; counts the
-// hints that undo the hint before.
+// Follows the hints to the win as the game does, along the line kept from
+// the first search. Counts, per card, moves back to a pile (a column, the
+// foundation) it had left before, and games in which a card moved three or
+// more times between the same two piles.
 struct Following {
-    int games = 0, won = 0, undoing = 0;
+    int games = 0, won = 0, returns = 0, shuttling = 0;
     void follow(HintPosition p, const std::vector<HintMove>& line)
     {
         ++games;
-        HintPosition before = p; // the position before the previous hint
-        for (std::size_t i = 0; i < line.size(); ++i) {
-            if (i > 0 && isReversal(before, line[i - 1], line[i]))
-                ++undoing;
-            before = p;
-            if (!applyHintMove(p, line[i]))
+        constexpr int kFoundationPile = kColumnCount, kWastePile = kColumnCount + 1;
+        std::array<unsigned, kDeckSize> left{}; // piles each card has left, one bit each
+        std::map<std::array<int, 3>, int> between; // card, lower pile, higher pile
+        bool shuttled = false;
+        for (const HintMove& m : line) {
+            using K = HintMove::Kind;
+            int card = -1, from = -1, to = -1;
+            auto index = [](const SolverCard& c) { return c.suitIndex * kRanksPerSuit + c.rank - 1; };
+            switch (m.kind) {
+            case K::columnToColumn:
+                if (std::size_t(m.startIndex) < p.tableau[std::size_t(m.fromColumn)].size())
+                    card = index(p.tableau[std::size_t(m.fromColumn)][std::size_t(m.startIndex)]);
+                from = m.fromColumn, to = m.toColumn;
+                break;
+            case K::columnToFoundation:
+                if (!p.tableau[std::size_t(m.fromColumn)].empty())
+                    card = index(p.tableau[std::size_t(m.fromColumn)].back());
+                from = m.fromColumn, to = kFoundationPile;
+                break;
+            case K::wasteToColumn:
+            case K::wasteToFoundation:
+                if (!p.waste.empty())
+                    card = index(p.waste.back());
+                from = kWastePile, to = m.kind == K::wasteToColumn ? m.toColumn : kFoundationPile;
+                break;
+            case K::foundationToColumn:
+                card = m.suitIndex * kRanksPerSuit + p.foundation[std::size_t(m.suitIndex)] - 1;
+                from = kFoundationPile, to = m.toColumn;
+                break;
+            case K::draw:
+            case K::recycle: break;
+            }
+            if (!applyHintMove(p, m))
                 return;
+            if (card < 0)
+                continue;
+            returns += (left[std::size_t(card)] >> to) & 1u;
+            left[std::size_t(card)] |= 1u << from;
+            shuttled = shuttled || ++between[{card, std::min(from, to), std::max(from, to)}] >= 3;
         }
-        won += std::all_of(p.foundation.begin(), p.foundation.end(), [](int n) { return n == kRanksPerSuit; });
+        won += isWonPosition(p);
+        shuttling += shuttled;
+    }
+    void print(const char* who) const
+    {
+        std::printf("    %s: won %d/%d; a card back to a pile it left %.2f per game; games with a card moved 3+ times"
+                    " between two piles %d (%.1f per 400)\n",
+                    who, won, games, double(returns) / std::max(1, games), shuttling,
+                    400.0 * shuttling / std::max(1, games));
+    }
+};
+
+// The old and new hints on positions of one kind, against the reference.
+struct Settled {
+    int positions = 0, refWon = 0, refEasy = 0, refLost = 0, unsettled = 0;
+    struct Side {
+        int noLine = 0, noLineEasy = 0, noLineWon = 0, lost = 0, wrongLost = 0;
+    } old, now;
+    void add(const Reference& ref, const HintResult& o, const HintResult& n)
+    {
+        using V = HintResult::Verdict;
+        ++positions;
+        const bool won = ref.winNodes || o.verdict == V::winningLine || n.verdict == V::winningLine;
+        const bool easy = ref.winNodes && *ref.winNodes <= kEasyNodes;
+        refWon += bool(ref.winNodes);
+        refEasy += easy;
+        refLost += ref.lost;
+        unsettled += !ref.winNodes && !ref.lost;
+        for (auto [side, r] : {std::pair{&old, &o}, std::pair{&now, &n}}) {
+            const bool noLine = r->verdict == V::budgetSpent;
+            side->noLine += noLine;
+            side->noLineEasy += noLine && easy;
+            side->noLineWon += noLine && ref.winNodes;
+            side->lost += r->verdict == V::provedLost;
+            side->wrongLost += r->verdict == V::provedLost && won;
+        }
+    }
+    // The lost-game check's verdicts, old and new, on the same positions.
+    int checked = 0, keptLost = 0, keptWinnable = 0, changed = 0, oldUnknown = 0, newUnknown = 0;
+    void addCheck(const HintResult& o, const HintResult& n)
+    {
+        using V = HintResult::Verdict;
+        ++checked;
+        keptLost += o.verdict == V::provedLost && n.verdict == V::provedLost;
+        keptWinnable += o.verdict == V::winningLine && n.verdict == V::winningLine;
+        changed += o.verdict != V::budgetSpent && n.verdict != o.verdict;
+        oldUnknown += o.verdict == V::budgetSpent;
+        newUnknown += n.verdict == V::budgetSpent;
+    }
+    void print(const char* kind) const
+    {
+        std::printf("    %s, %d positions; reference: won %d (%d within %lld positions), lost %d, unsettled %d\n", kind,
+                    positions, refWon, refEasy, static_cast<long long>(kEasyNodes), refLost, unsettled);
+        for (auto [who, side] : {std::pair{"old", &old}, std::pair{"new", &now}})
+            std::printf("      %s: \"no line\" %d, on easy wins %d, on any win %d; \"lost\" %d, wrongly %d\n", who,
+                        side->noLine, side->noLineEasy, side->noLineWon, side->lost, side->wrongLost);
+        std::printf("      lost-game check on %d: kept \"lost\" %d, \"winnable\" %d, verdicts changed %d;"
+                    " \"unknown\" old %d, new %d\n",
+                    checked, keptLost, keptWinnable, changed, oldUnknown, newUnknown);
     }
 };
 
@@ -183,23 +379,36 @@ int main(int argc, char** argv)
         return 2;
     }
     using V = HintResult::Verdict;
-    std::printf("old: all-moves search, %lld positions; new: hint (line %lld, proof %lld); proof of winnable: %lld\n",
-                static_cast<long long>(kOldBudget), static_cast<long long>(kHintBudget.lineNodes),
-                static_cast<long long>(kHintBudget.proofNodes), static_cast<long long>(kProofNodes));
+    std::printf("old: the earlier hint; new: hint (line %lld, proof %lld); reference: %lld positions per move order\n",
+                static_cast<long long>(kHintBudget.lineNodes), static_cast<long long>(kHintBudget.proofNodes),
+                static_cast<long long>(options->reference));
     for (const RuleSet& rules : kRuleSets) {
+        if (!options->rules.empty() && options->rules != rules.name)
+            continue;
         std::mt19937_64 shuffle(20240601);
         std::mt19937_64 rng(0x51A7E);
         std::vector<double> oldMs, newMs, verifyMs;
         int oldNoLine = 0, newNoLine = 0;
         LineFigures oldLines, newLines;
         Following oldFollow, newFollow;
-        std::vector<HintPosition> midGame;
+        Settled randomPlay, careless;
         auto timeAll = [&](const HintPosition& p, HintResult& o, HintResult& n) {
             verifyMs.push_back(timed([&] { solve(p.tableau, p.stock, p.waste, p.foundation, p.drawCount, kDefaultMaxNodes, p.recyclesLeft); }));
-            oldMs.push_back(timed([&] { o = searchAllMoves(p, kOldBudget); }));
+            oldMs.push_back(timed([&] { o = old_hint::findHint(p, kHintBudget); }));
             newMs.push_back(timed([&] { n = findHint(p); }));
         };
-        for (int d = 0; d < options->deals; ++d) {
+        auto judge = [&](Settled& kind, const HintPosition& p) {
+            HintResult o, n;
+            timeAll(p, o, n);
+            const Reference ref = settle(p, options->reference);
+            kind.add(ref, o, n);
+            if (kind.checked < options->watcher) {
+                constexpr HintBudget kWatcherBudget{100000, 100000}; // LostGameWatcher::kBudget
+                kind.addCheck(old_hint::findHint(p, kWatcherBudget), findHint(p, kWatcherBudget));
+            }
+        };
+        const int deals = std::max(options->deals, options->positions);
+        for (int d = 0; d < deals; ++d) {
             // Verified deals: shuffled until one is proved winnable, however many that takes.
             const DealLayout layout = dealLayout(
                 options->unverified
@@ -208,65 +417,71 @@ int main(int argc, char** argv)
                                            kDefaultMaxNodes, std::numeric_limits<int>::max())
                           .deck);
             const HintPosition start{layout.tableau, layout.stock, {}, {0, 0, 0, 0}, rules.drawCount, rules.recyclesLeft};
-            HintResult o, n;
-            timeAll(start, o, n);
-            oldNoLine += o.verdict != V::winningLine;
-            newNoLine += n.verdict != V::winningLine;
-            if (o.verdict == V::winningLine)
-                oldLines.add(start, o.line);
-            if (n.verdict == V::winningLine) {
-                newLines.add(start, n.line);
+            if (d < options->deals) {
+                HintResult o, n;
+                timeAll(start, o, n);
+                oldNoLine += o.verdict != V::winningLine;
+                newNoLine += n.verdict != V::winningLine;
+                if (o.verdict == V::winningLine)
+                    oldLines.add(start, o.line);
+                if (n.verdict == V::winningLine)
+                    newLines.add(start, n.line);
                 if (d < options->follow) {
-                    newFollow.follow(start, n.line);
+                    if (n.verdict == V::winningLine)
+                        newFollow.follow(start, n.line);
                     if (o.verdict == V::winningLine)
                         oldFollow.follow(start, o.line);
                 }
-                if (d < options->positions) {
-                    // Part-way along the line, then a few moves of the player's own.
-                    HintPosition p = start;
-                    const std::size_t along = std::uniform_int_distribution<std::size_t>(0, n.line.size() * 7 / 10)(rng);
-                    for (std::size_t i = 0; i < along; ++i)
-                        applyHintMove(p, n.line[i]);
-                    for (int i = std::uniform_int_distribution<int>(0, 8)(rng); i > 0 && playRandomMove(p, rng); --i) {
-                    }
-                    midGame.push_back(p);
-                }
             }
+            if (d >= options->positions)
+                continue;
+            // Random play: up to 150 random moves from the deal.
+            HintPosition p = start;
+            for (int i = std::uniform_int_distribution<int>(10, 150)(rng); i > 0 && playRandomMove(p, rng); --i) {
+            }
+            if (!isWonPosition(p))
+                judge(randomPlay, p);
+            // A careless player: the hint's next move, a random one three
+            // times in ten, asking again after each; stops where the hint
+            // has no line, or after up to 120 moves.
+            p = start;
+            std::vector<HintMove> line;
+            std::size_t next = 0;
+            for (int i = std::uniform_int_distribution<int>(1, 120)(rng); i > 0 && !isWonPosition(p); --i) {
+                if (std::uniform_int_distribution<int>(0, 9)(rng) < 3) {
+                    if (!playRandomMove(p, rng))
+                        break;
+                    line.clear();
+                    continue;
+                }
+                if (next >= line.size()) {
+                    const HintResult hint = findHint(p);
+                    if (hint.verdict != V::winningLine || hint.line.empty())
+                        break;
+                    line = hint.line;
+                    next = 0;
+                }
+                applyHintMove(p, line[next++]);
+            }
+            if (!isWonPosition(p))
+                judge(careless, p);
         }
         std::printf("%s, %d verified deals, first hint: no line found old %d (%.1f %%), new %d (%.1f %%)\n", rules.name,
                     options->deals, oldNoLine, 100.0 * oldNoLine / std::max(1, options->deals), newNoLine,
                     100.0 * newNoLine / std::max(1, options->deals));
         oldLines.print("old");
         newLines.print("new");
-        std::printf("    followed to the win on %d deals: old won %d/%d, hints undoing the one before %d; new won %d/%d, %d\n",
-                    options->follow, oldFollow.won, oldFollow.games, oldFollow.undoing, newFollow.won, newFollow.games,
-                    newFollow.undoing);
-        int winnable = 0, oldMissed = 0, newMissed = 0, oldWrongLost = 0, newWrongLost = 0, newLost = 0, oldLost = 0;
-        for (const HintPosition& p : midGame) {
-            HintResult o, n;
-            timeAll(p, o, n);
-            oldLost += o.verdict == V::provedLost;
-            newLost += n.verdict == V::provedLost;
-            // A line is its own proof of a win, and so is the large search.
-            const bool provedByLarge
-                = solve(p.tableau, p.stock, p.waste, p.foundation, p.drawCount, kProofNodes, p.recyclesLeft).isWinnable;
-            const bool wins = provedByLarge || n.verdict == V::winningLine || o.verdict == V::winningLine;
-            winnable += provedByLarge;
-            oldMissed += provedByLarge && o.verdict != V::winningLine;
-            newMissed += provedByLarge && n.verdict != V::winningLine;
-            oldWrongLost += wins && o.verdict == V::provedLost;
-            newWrongLost += wins && n.verdict == V::provedLost;
-        }
-        std::printf("    %zu mid-game positions, %d won by the large search: no line found old %d (%.1f %%), new %d (%.2f %%);"
-                    " \"lost\" said old %d, new %d, wrongly old %d, new %d\n",
-                    midGame.size(), winnable, oldMissed, 100.0 * oldMissed / std::max(1, winnable), newMissed,
-                    100.0 * newMissed / std::max(1, winnable), oldLost, newLost, oldWrongLost, newWrongLost);
+        std::printf("    followed to the win on %d deals:\n", options->follow);
+        oldFollow.print("old");
+        newFollow.print("new");
+        randomPlay.print("random play");
+        careless.print("careless player");
         const double verifyP99 = std::max(1e-6, percentile(verifyMs, 0.99));
-        std::printf("    latency over %zu positions: old p50 %.2f p99 %.1f ms (%.1fx verification), new p50 %.2f p99 %.1f ms"
-                    " (%.1fx); verification p50 %.2f p99 %.2f ms\n",
-                    newMs.size(), percentile(oldMs, 0.5), percentile(oldMs, 0.99), percentile(oldMs, 0.99) / verifyP99,
-                    percentile(newMs, 0.5), percentile(newMs, 0.99), percentile(newMs, 0.99) / verifyP99,
-                    percentile(verifyMs, 0.5), verifyP99);
+        std::printf("    latency over %zu positions: old p50 %.2f p99 %.1f max %.1f ms (%.1fx verification), new p50 %.2f"
+                    " p99 %.1f max %.1f ms (%.1fx); verification p50 %.2f p99 %.2f ms\n",
+                    newMs.size(), percentile(oldMs, 0.5), percentile(oldMs, 0.99), percentile(oldMs, 1.0),
+                    percentile(oldMs, 0.99) / verifyP99, percentile(newMs, 0.5), percentile(newMs, 0.99),
+                    percentile(newMs, 1.0), percentile(newMs, 0.99) / verifyP99, percentile(verifyMs, 0.5), verifyP99);
         std::fflush(stdout);
     }
     return 0;

@@ -16,6 +16,6 @@ target_link_libraries(solver_dealtime PRIVATE solver engine)
 set_target_properties(dealtool solver_bench solver_dealtime PROPERTIES AUTOMOC OFF)
 
 # Hint time to answer, p50/p99 per rule set (plain executable).
-add_executable(hint_time hint_time.cpp solver_bench_support.h)
+add_executable(hint_time hint_time.cpp hint_old.cpp hint_old.h solver_bench_support.h)
 target_link_libraries(hint_time PRIVATE solver)
 set_target_properties(hint_time PROPERTIES AUTOMOC OFF)

@@ -25,6 +25,11 @@ QString hintText(const Hint& hint, const Table& table)
     const QString where = to.kind == MoveTarget::Kind::tableau
                               ? localizedString(QStringLiteral("column %lld"), {std::int64_t(to.index + 1)})
                               : localizedString(QStringLiteral("foundation %lld"), {std::int64_t(to.index + 1)});
+    // A run is named by its lowest card and how many go with it, so that the
+    // caption says the whole of what moves.
+    if (moving.size() > 1)
+        return localizedPlural(QStringLiteral("Move %2$@ and %1$lld cards to %3$@"), std::int64_t(moving.size() - 1),
+                               {moving.first().accessibilityName(), where});
     return localizedString(QStringLiteral("Move %1$@ to %2$@"), {moving.first().accessibilityName(), where});
 }
 

@@ -60,14 +60,27 @@ Resolved resolve(const State& s, const Step& step, HintMove& out)
         out = {K::columnToFoundation, fromColumn, 0, 0, suit};
         return Resolved::move;
     }
-    if (from == From::column && fromColumn == step.toColumn)
+    if (from == From::column
+        && (step.onto < 0 ? index == 0
+                          : index > 0 && (s.col[std::size_t(fromColumn)][std::size_t(index - 1)] & kCardIndexMask) == step.onto))
         return Resolved::noop;
-    if (!fitsColumn(s, step.toColumn, code))
+    int to = step.toColumn;
+    if (step.onto >= 0) {
+        to = -1;
+        for (int c = 0; c < kColumnCount && to < 0; ++c) {
+            const int len = s.colLen[std::size_t(c)];
+            if (len > 0 && (s.col[std::size_t(c)][std::size_t(len - 1)] & kCardIndexMask) == step.onto)
+                to = c;
+        }
+        if (to < 0)
+            return Resolved::illegal;
+    }
+    if (!fitsColumn(s, to, code))
         return Resolved::illegal;
     switch (from) {
-    case From::waste: out = {K::wasteToColumn, 0, 0, step.toColumn, 0}; break;
-    case From::column: out = {K::columnToColumn, fromColumn, index, step.toColumn, 0}; break;
-    case From::foundation: out = {K::foundationToColumn, 0, 0, step.toColumn, suit}; break;
+    case From::waste: out = {K::wasteToColumn, 0, 0, to, 0}; break;
+    case From::column: out = {K::columnToColumn, fromColumn, index, to, 0}; break;
+    case From::foundation: out = {K::foundationToColumn, 0, 0, to, suit}; break;
     }
     return Resolved::move;
 }
@@ -99,17 +112,19 @@ Step stepOf(const State& s, const HintMove& m)
 {
     using K = HintMove::Kind;
     auto index = [](CardCode c) { return int(c & kCardIndexMask); };
+    const int len = s.colLen[std::size_t(m.toColumn)];
+    const int onto = len > 0 ? index(s.col[std::size_t(m.toColumn)][std::size_t(len - 1)]) : -1;
     switch (m.kind) {
     case K::draw: return {Step::Kind::draw};
     case K::recycle: return {Step::Kind::recycle};
     case K::wasteToFoundation: return {Step::Kind::home, index(s.waste[std::size_t(s.wasteLen - 1)])};
-    case K::wasteToColumn: return {Step::Kind::column, index(s.waste[std::size_t(s.wasteLen - 1)]), m.toColumn};
+    case K::wasteToColumn: return {Step::Kind::column, index(s.waste[std::size_t(s.wasteLen - 1)]), onto, m.toColumn};
     case K::columnToFoundation:
         return {Step::Kind::home, index(s.col[std::size_t(m.fromColumn)][std::size_t(s.colLen[std::size_t(m.fromColumn)] - 1)])};
     case K::columnToColumn:
-        return {Step::Kind::column, index(s.col[std::size_t(m.fromColumn)][std::size_t(m.startIndex)]), m.toColumn};
+        return {Step::Kind::column, index(s.col[std::size_t(m.fromColumn)][std::size_t(m.startIndex)]), onto, m.toColumn};
     case K::foundationToColumn:
-        return {Step::Kind::column, m.suitIndex * kRanksPerSuit + s.found[std::size_t(m.suitIndex)] - 1, m.toColumn};
+        return {Step::Kind::column, m.suitIndex * kRanksPerSuit + s.found[std::size_t(m.suitIndex)] - 1, onto, m.toColumn};
     }
     return {};
 }
@@ -146,6 +161,46 @@ std::vector<HintMove> shorten(const State& start, const std::vector<HintMove>& l
             refresh(first);
         return true;
     };
+    // Round trips: a card that leaves a face-up card and later lands on it
+    // again. Its steps from leaving to coming back go together; cutting one
+    // alone would strand it, and cutting them one at a time never wins.
+    auto leaves = [&](std::size_t i) { // the face-up card steps[i] leaves, or -1
+        HintMove m;
+        if (steps[i].kind != Step::Kind::column || resolve(before[i], steps[i], m) != Resolved::move
+            || m.kind != HintMove::Kind::columnToColumn || m.startIndex == 0)
+            return -1;
+        const CardCode below = before[i].col[std::size_t(m.fromColumn)][std::size_t(m.startIndex - 1)];
+        return codeIsFaceUp(below) ? int(below & kCardIndexMask) : -1;
+    };
+    auto cutRoundTrip = [&](std::size_t i) {
+        const int left = leaves(i);
+        if (left < 0)
+            return false;
+        for (std::size_t j = i + 1; j < steps.size(); ++j) {
+            if (steps[j].card != steps[i].card || steps[j].kind == Step::Kind::draw || steps[j].kind == Step::Kind::recycle)
+                continue;
+            if (steps[j].kind != Step::Kind::column || steps[j].onto != left)
+                continue; // further along the trip
+            std::vector<Step> shorter(steps.begin(), steps.begin() + std::ptrdiff_t(i));
+            for (std::size_t k = i; k < steps.size(); ++k)
+                if (k > j || steps[k].card != steps[i].card || steps[k].kind == Step::Kind::draw
+                    || steps[k].kind == Step::Kind::recycle)
+                    shorter.push_back(steps[k]);
+            if (!replay(before[i], shorter, i))
+                return false;
+            steps = std::move(shorter);
+            if (i < steps.size())
+                refresh(i);
+            return true;
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return line;
+        while (i < steps.size() && cutRoundTrip(i)) {
+        }
+    }
     for (bool changed = true; changed;) {
         changed = false;
         for (std::size_t i = 0; i < steps.size(); ++i) {
@@ -176,9 +231,9 @@ std::vector<HintMove> shorten(const State& start, const std::vector<HintMove>& l
         const Step& b = steps[i + 1];
         if (a.kind != Step::Kind::column || b.kind != Step::Kind::column || a.card != b.card)
             return false;
-        HintMove m;
+        HintMove m, back;
         return resolve(before[i], a, m) == Resolved::move && m.kind == HintMove::Kind::columnToColumn
-            && m.fromColumn == b.toColumn;
+            && resolve(before[i + 1], b, back) == Resolved::move && back.toColumn == m.fromColumn;
     };
     for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
         if (!undoesPrevious(i))

@@ -154,13 +154,71 @@ bool isValid(const HintPosition& p)
     return std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; });
 }
 
-} // namespace
+// The exact search, depth first over whole positions, once per instance.
+class AllMovesSearch {
+public:
+    // `fromFoundation` false leaves out cards taken back from the
+    // foundation: lines a player would play, but no proof of a loss.
+    AllMovesSearch(const HintPosition& position, std::int64_t expectedNodes, MoveOrder order, bool fromFoundation = true)
+        : visited_(std::size_t(std::clamp<std::int64_t>(expectedNodes, 1, 1 << 20))), order_(order),
+          fromFoundation_(fromFoundation)
+    {
+        path_.push_back({toState(position), {}, 0, 0});
+        won_ = isWon(path_.back().state);
+        expand(path_.back().state);
+        path_.back().end = moves_.size();
+        visited_.insert(keyOf(path_.back().state));
+        nodes_ = 1;
+    }
 
-HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, const std::atomic<bool>* stop)
-{
-    HintResult result;
-    if (!isValid(position))
-        return result;
+    // Searches until won, proved lost, stopped or past `maxNodes` positions.
+    HintResult::Verdict run(std::int64_t maxNodes, const std::atomic<bool>* stop)
+    {
+        using V = HintResult::Verdict;
+        if (won_)
+            return V::winningLine;
+        while (!path_.empty()) {
+            Frame& top = path_.back();
+            if (top.next == top.end) {
+                moves_.resize(path_.size() > 1 ? path_[path_.size() - 2].end : 0); // the parent's moves end here
+                path_.pop_back();
+                continue;
+            }
+            const HintMove m = moves_[top.next++];
+            State child = top.state;
+            apply(child, m);
+            if (isWon(child)) {
+                for (std::size_t i = 1; i < path_.size(); ++i)
+                    line_.push_back(path_[i].applied);
+                line_.push_back(m);
+                won_ = true;
+                return V::winningLine;
+            }
+            if (!visited_.insert(keyOf(child)))
+                continue;
+            if (nodes_ >= maxNodes)
+                return V::budgetSpent;
+            ++nodes_;
+            if (stop && nodes_ % kStopPollNodes == 0 && stop->load(std::memory_order_relaxed))
+                return V::stopped;
+            const std::size_t start = moves_.size();
+            expand(child);
+            path_.push_back({child, m, start, moves_.size()});
+        }
+        return fromFoundation_ ? V::provedLost : V::budgetSpent;
+    }
+
+    const std::vector<HintMove>& line() const { return line_; }
+    std::int64_t nodes() const { return nodes_; }
+
+private:
+    static constexpr std::int64_t kStopPollNodes = 256;
+    void expand(const State& s)
+    {
+        legalMoves(s, false, moves_, order_);
+        while (!fromFoundation_ && !moves_.empty() && moves_.back().kind == HintMove::Kind::foundationToColumn)
+            moves_.pop_back(); // they come last
+    }
     // The path: each position with the move that led to it and its own
     // slice of the shared move stack.
     struct Frame {
@@ -169,51 +227,27 @@ HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, c
         std::size_t next = 0;
         std::size_t end = 0;
     };
-    std::vector<Frame> path;
-    std::vector<HintMove> moves;
-    path.push_back({toState(position), {}, 0, 0});
-    if (isWon(path.back().state)) {
-        result.verdict = HintResult::Verdict::winningLine;
+    std::vector<Frame> path_;
+    std::vector<HintMove> moves_;
+    std::vector<HintMove> line_;
+    KeySet visited_;
+    std::int64_t nodes_ = 0;
+    bool won_ = false;
+    MoveOrder order_;
+    bool fromFoundation_ = true;
+};
+
+} // namespace
+
+HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes, const std::atomic<bool>* stop)
+{
+    HintResult result;
+    if (!isValid(position))
         return result;
-    }
-    legalMoves(path.back().state, false, moves);
-    path.back().end = moves.size();
-    KeySet visited(std::size_t(std::clamp<std::int64_t>(maxNodes, 1, 1 << 20)));
-    visited.insert(keyOf(path.back().state));
-    result.nodes = 1;
-    while (!path.empty()) {
-        Frame& top = path.back();
-        if (top.next == top.end) {
-            moves.resize(path.size() > 1 ? path[path.size() - 2].end : 0); // the parent's moves end here
-            path.pop_back();
-            continue;
-        }
-        const HintMove m = moves[top.next++];
-        State child = top.state;
-        apply(child, m);
-        if (isWon(child)) {
-            for (std::size_t i = 1; i < path.size(); ++i)
-                result.line.push_back(path[i].applied);
-            result.line.push_back(m);
-            result.verdict = HintResult::Verdict::winningLine;
-            return result;
-        }
-        if (!visited.insert(keyOf(child)))
-            continue;
-        if (result.nodes >= maxNodes) {
-            result.verdict = HintResult::Verdict::budgetSpent;
-            return result;
-        }
-        ++result.nodes;
-        if (stop && result.nodes % 1024 == 0 && stop->load(std::memory_order_relaxed)) {
-            result.verdict = HintResult::Verdict::stopped;
-            return result;
-        }
-        const std::size_t start = moves.size();
-        legalMoves(child, false, moves);
-        path.push_back({child, m, start, moves.size()});
-    }
-    result.verdict = HintResult::Verdict::provedLost;
+    AllMovesSearch search(position, maxNodes, MoveOrder::runsFirst);
+    result.verdict = search.run(maxNodes, stop);
+    result.line = search.line();
+    result.nodes = search.nodes();
     return result;
 }
 
@@ -254,6 +288,8 @@ std::optional<std::vector<HintMove>> verificationLine(const HintPosition& p, int
 
 } // namespace
 
+// The forward stage's budget, as a share of the proof's.
+constexpr std::int64_t kForwardShare = 2;
 HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop)
 {
     HintResult result;
@@ -281,6 +317,25 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
         stages = {{drawCount, std::min(budget.lineNodes, kDefaultMaxNodes)}, {3, std::min(budget.lineNodes, kDefaultMaxNodes)}};
     if (stages.empty() || budget.lineNodes > kDefaultMaxNodes)
         stages.push_back({drawCount, budget.lineNodes});
+    // A player's position is mostly won, when at all, by the exact search's
+    // progress-first order without taking cards back from the foundation
+    // (lines a player would play); then by deal verification's search; then
+    // by the exact search with every move in the other order, which alone
+    // may prove a loss. The later stages are the whole of the search as it
+    // was before the first, so nothing it settled goes unsettled.
+    auto exactUpTo = [&](AllMovesSearch& exact, std::int64_t nodes) {
+        result.verdict = exact.run(nodes, stop);
+        result.nodes += exact.nodes();
+        if (result.verdict == HintResult::Verdict::winningLine)
+            result.line = shorten(start, exact.line(), stop);
+        return result.verdict != HintResult::Verdict::budgetSpent;
+    };
+    {
+        const std::int64_t nodes = budget.proofNodes / kForwardShare;
+        AllMovesSearch forward(position, nodes, MoveOrder::progressFirst, false);
+        if (exactUpTo(forward, nodes))
+            return result;
+    }
     for (const Stage& stage : stages) {
         bool wasStopped = false;
         const auto line = verificationLine(position, stage.drawCount, stage.nodes, stop, wasStopped);
@@ -292,9 +347,8 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
             return result;
         }
     }
-    result = searchAllMoves(position, budget.proofNodes, stop);
-    if (result.verdict == HintResult::Verdict::winningLine)
-        result.line = shorten(start, result.line, stop);
+    AllMovesSearch exact(position, budget.proofNodes, MoveOrder::runsFirst);
+    exactUpTo(exact, budget.proofNodes);
     return result;
 }
 

@@ -1,15 +1,17 @@
 #pragma once
-// The hint search. A winning line is looked for first with deal
-// verification's own search (its move order, a larger budget), so that a
-// position verification wins always gets a line, and only then with an
-// exact search that tries every move the rules allow, including a
-// foundation card back to a column. That exact search compares positions
-// whole (never by hash), and skips nothing legal but positions already seen
-// and a whole column moved to another empty one (a mere swap of two
-// columns), so running out of positions there is a proof that the game can
-// no longer be won. A line found is shortened before it is shown: moves the
-// win does without are cut out, which also removes a card moved and moved
-// straight back.
+// The hint search, in stages. A player's position is searched first by an
+// exact search that tries progress first (cards turned up, foundation moves
+// and the stock before runs that turn nothing up) and never takes a card
+// back from the foundation; then by deal verification's own search (its move
+// order, a larger budget), so that a position verification wins always gets
+// a line; and only then by the exact
+// search with every move the rules allow, including a foundation card back
+// to a column. That exact search compares positions whole (never by hash),
+// and skips nothing legal but positions already seen and a whole column
+// moved to another empty one (a mere swap of two columns), so running out of
+// positions there is a proof that the game can no longer be won. A line
+// found is shortened before it is shown: round trips and moves the win does
+// without are cut out.
 
 #include "solver/SolverSearch.h"
 
@@ -61,10 +63,9 @@ struct HintPosition {
 };
 
 // Distinct positions each stage may visit. Deal verification's search
-// counts lineNodes (four times its own budget of 10,000); the exact search
-// counts proofNodes. Where neither finds anything, the two together take
-// about as long as the old search alone, within 150 ms at the 99th
-// percentile on a loaded two-core machine (bench/hint_time --unverified).
+// counts lineNodes (four times its own budget of 10,000); the exact searches
+// count proofNodes, the first of them half of it. Measured by
+// bench/hint_time.
 struct HintBudget {
     std::int64_t lineNodes = 0;
     std::int64_t proofNodes = 0;
@@ -77,8 +78,9 @@ inline constexpr HintBudget kHintBudget{40000, 15000};
 HintResult findHint(const HintPosition& position, const HintBudget& budget = kHintBudget,
                     const std::atomic<bool>* stop = nullptr);
 
-// The exact search alone, with every legal move, and its line as found
-// (not shortened): the only stage that can prove a game lost.
+// The exact search alone, with every legal move (runs before the stock),
+// and its line as found (not shortened): the only stage that can prove a
+// game lost.
 HintResult searchAllMoves(const HintPosition& position, std::int64_t maxNodes,
                           const std::atomic<bool>* stop = nullptr);
 

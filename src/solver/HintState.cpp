@@ -122,8 +122,9 @@ bool fitsColumn(const State& s, int col, CardCode c)
     return codeIsFaceUp(top) && codeIsRed(top) != codeIsRed(c) && rankOf(top) == rankOf(c) + 1;
 }
 
-void legalMoves(const State& s, bool all, std::vector<HintMove>& out)
+void legalMoves(const State& s, bool all, std::vector<HintMove>& out, MoveOrder order)
 {
+    const bool progress = order == MoveOrder::progressFirst;
     using K = HintMove::Kind;
     const bool hasWaste = s.wasteLen > 0;
     const CardCode w = hasWaste ? s.waste[std::size_t(s.wasteLen - 1)] : CardCode(0);
@@ -140,7 +141,8 @@ void legalMoves(const State& s, bool all, std::vector<HintMove>& out)
             const int len = s.colLen[std::size_t(from)];
             const auto& pile = s.col[std::size_t(from)];
             for (int start = len - 1; start >= 0 && codeIsFaceUp(pile[std::size_t(start)]); --start) {
-                const bool uncovers = start > 0 && !codeIsFaceUp(pile[std::size_t(start - 1)]);
+                // Turning a card up or emptying a column is progress.
+                const bool uncovers = start == 0 ? progress : !codeIsFaceUp(pile[std::size_t(start - 1)]);
                 if (uncovers != uncovering)
                     continue;
                 for (int to = 0; to < kColumnCount; ++to) {
@@ -157,11 +159,20 @@ void legalMoves(const State& s, bool all, std::vector<HintMove>& out)
     for (int c = 0; hasWaste && c < kColumnCount; ++c)
         if (fitsColumn(s, c, w))
             out.push_back({K::wasteToColumn, 0, 0, c, 0});
+    // The stock before runs that turn nothing up: a player's position is
+    // mostly settled by new cards, and shuffling runs between columns first
+    // sends a depth-first search down long lines of sideways moves.
+    auto stock = [&] {
+        if (s.stockLen > 0)
+            out.push_back({K::draw, 0, 0, 0, 0});
+        else if (s.wasteLen > 0 && s.recyclesLeft != 0)
+            out.push_back({K::recycle, 0, 0, 0, 0});
+    };
+    if (progress)
+        stock();
     runs(false);
-    if (s.stockLen > 0)
-        out.push_back({K::draw, 0, 0, 0, 0});
-    else if (s.wasteLen > 0 && s.recyclesLeft != 0)
-        out.push_back({K::recycle, 0, 0, 0, 0});
+    if (!progress)
+        stock();
     for (int suit = 0; suit < kSuitCount; ++suit) {
         const int n = s.found[std::size_t(suit)];
         if (n == 0)

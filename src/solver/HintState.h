@@ -53,11 +53,15 @@ void fromState(const State& s, HintPosition& p);
 bool isWon(const State& s);
 bool fitsFoundation(const State& s, CardCode c);
 bool fitsColumn(const State& s, int col, CardCode c);
-// Appends every legal move, the likeliest first: home, runs that turn a
-// card up, the waste to a column, other runs, the stock, and cards taken
-// back from the foundation last. `all` keeps a whole column moved to an
-// empty one, which the search skips as a mere swap of two columns.
-void legalMoves(const State& s, bool all, std::vector<HintMove>& out);
+// The order moves are tried in. progressFirst: home, runs that turn a card
+// up or empty a column, the waste to a column, the stock, then runs that
+// turn nothing up. runsFirst: home, runs that turn a card up, the waste to a
+// column, other runs, then the stock. Both: cards taken back from the
+// foundation last. Each wins quickly where the other wanders.
+enum class MoveOrder : std::uint8_t { progressFirst, runsFirst };
+// Appends every legal move in that order. `all` keeps a whole column moved
+// to an empty one, which the search skips as a mere swap of two columns.
+void legalMoves(const State& s, bool all, std::vector<HintMove>& out, MoveOrder order = MoveOrder::progressFirst);
 // Applies a move known to be legal.
 void apply(State& s, const HintMove& m);
 

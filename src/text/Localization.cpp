@@ -29,6 +29,7 @@ const QHash<QString, QString>& englishTable()
         {QStringLiteral("Column %2$lld: %1$lld face-down cards|one"),
          QStringLiteral("Column %2$lld: %1$lld face-down card")},
         {QStringLiteral("%lld passes|one"), QStringLiteral("%lld pass")},
+        {QStringLiteral("Move %2$@ and %1$lld cards to %3$@|one"), QStringLiteral("Move %2$@ and %1$lld card to %3$@")},
         {QStringLiteral("Last %1$lld deals: %2$lld won, %3$lld lost, %4$lld abandoned|one"),
          QStringLiteral("Last %1$lld deal: %2$lld won, %3$lld lost, %4$lld abandoned")},
         {QStringLiteral("%2$@ · %1$lld moves|one"), QStringLiteral("%2$@ · %1$lld move")},

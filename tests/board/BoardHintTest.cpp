@@ -199,6 +199,23 @@ TEST_F(HintTest, EveryHintInWords)
     };
     for (const auto& c : cases)
         EXPECT_EQ(board::hintText(c.hint, game->play().table()), c.words);
+
+    // A run is named whole: its lowest card and how many go with it.
+    Position runs;
+    runs.tableau = {"-KS JS TD 9S 8D", "QH", "-2C 9H 8C", "", "", "-4C 9D", "-3C TS"};
+    load(runs);
+    const struct {
+        DragSource from;
+        int toColumn;
+        const char* words;
+    } moves[] = {
+        {DragSource::tableau(0, 1), 1, "Move Jack of Spades and 3 cards to column 2"},
+        {DragSource::tableau(2, 1), 6, "Move 9 of Hearts and 1 card to column 7"},
+        {DragSource::tableau(2, 2), 5, "Move 8 of Clubs to column 6"},
+    };
+    for (const auto& m : moves)
+        EXPECT_EQ(board::hintText({Hint::Kind::move, {m.from, MoveTarget::tableau(m.toColumn)}}, game->play().table()),
+                  m.words);
 }
 
 // The highlight has a colour of its own, never the focus ring's, in every

@@ -2,12 +2,15 @@
 // rules, "lost" only after every position was searched, and never a claim
 // beyond its budget.
 #include "SolverTestSupport.h"
+#include "solver/DealNumbers.h"
+#include "solver/HintLine.h"
 #include "solver/HintSearch.h"
 #include "solver/HintState.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <map>
 
 namespace murvane::solver {
 namespace {
@@ -224,6 +227,165 @@ TEST(HintSearch, PositionKeySeesEveryDifference)
         c.apply(changed);
         EXPECT_EQ(positionKey(changed) == positionKey(base), c.sameKey) << c.change;
     }
+}
+
+// How often a line moves `card` from one column to another, and how often a
+// card lands back on a face-up card it left.
+struct Wandering {
+    int moved = 0;
+    int returns = 0;
+};
+Wandering wandering(HintPosition p, const std::vector<HintMove>& line, const SolverCard& card)
+{
+    Wandering w;
+    std::map<int, std::vector<int>> left; // card index: the face-up cards it left
+    auto index = [](const SolverCard& c) { return c.suitIndex * kRanksPerSuit + c.rank - 1; };
+    for (const HintMove& m : line) {
+        if (m.kind == HintMove::Kind::columnToColumn) {
+            const auto& from = p.tableau[std::size_t(m.fromColumn)];
+            const auto& to = p.tableau[std::size_t(m.toColumn)];
+            const int moving = index(from[std::size_t(m.startIndex)]);
+            w.moved += moving == index(card);
+            if (!to.empty()) {
+                const auto& l = left[moving];
+                w.returns += std::count(l.begin(), l.end(), index(to.back())) > 0;
+            }
+            if (m.startIndex > 0 && from[std::size_t(m.startIndex - 1)].isFaceUp)
+                left[moving].push_back(index(from[std::size_t(m.startIndex - 1)]));
+        }
+        if (!applyHintMove(p, m))
+            break;
+    }
+    return w;
+}
+
+// A run moved away from a face-up card and back again, a card played onto
+// it meanwhile. Cutting the two moves of the run alone strands that card and
+// cutting the card's move leaves a card face down, so the trip goes only as
+// a whole: the card played onto the run follows it to where it stayed.
+// Spades to the Ten, hearts to the Six, diamonds and clubs to the Eight.
+testing::Position runAwayAndBack()
+{
+    testing::Position p;
+    p.tableau = {pile("JS* TD* 9C*"), pile("JC*"), pile("KS*"), pile("QS*"), pile("KD* QC* JD*"), pile("9D 8H*"),
+                 pile("KC* QD*")};
+    p.stock = pile("KH QH JH TH 9H TC 7H");
+    p.foundation = {10, 6, 8, 8};
+    return p;
+}
+
+// The Nine of Clubs leaves the Ten of Diamonds so that the Nine of Spades
+// can lie there while the Eight under it turns up and goes home: the Nine
+// of Clubs cannot stay, only its way back can go.
+// Spades and clubs to the Seven, hearts and diamonds to the Nine.
+testing::Position twinNeedsTheTen()
+{
+    testing::Position p;
+    p.tableau = {pile("JS* TD* 9C*"), pile("TH*"), pile("KS*"), pile("QS*"), pile("KD* QC* JH*"), pile("8S 9S*"),
+                 pile("KC* QD*")};
+    p.stock = pile("KH QH JD JC TC TS 8C");
+    p.foundation = {7, 9, 9, 7};
+    return p;
+}
+
+std::vector<HintMove> lineOf(std::initializer_list<const char*> steps)
+{
+    // "c F S T": column F from index S to column T; "h F S": column F home
+    // (suit S); "w S": the waste home (suit S); "d": draw.
+    std::vector<HintMove> line;
+    for (std::string_view step : steps) {
+        const auto n = [&](std::size_t i) { return step[i] - '0'; };
+        using K = HintMove::Kind;
+        switch (step[0]) {
+        case 'c': line.push_back({K::columnToColumn, n(2), n(4), n(6), 0}); break;
+        case 'h': line.push_back({K::columnToFoundation, n(2), 0, 0, n(4)}); break;
+        case 'w': line.push_back({K::wasteToFoundation, 0, 0, 0, n(2)}); break;
+        default: line.push_back({K::draw}); break;
+        }
+    }
+    return line;
+}
+
+// Round trips in a found line: cut when the rest still wins, kept otherwise;
+// every line still plays out to the win.
+TEST(HintSearch, CutsRoundTripsTheWinDoesWithout)
+{
+    const struct Case {
+        const char* name;
+        testing::Position position;
+        std::vector<HintMove> line;
+        const char* wanderer;
+        int movedAfter;
+    } cases[] = {
+        {"run away and back", runAwayAndBack(),
+         lineOf({"c 0 1 1", "c 5 1 1", "h 5 2", "d", "w 1", "h 1 1", "c 1 1 0", "h 0 3", "d", "w 3", "h 0 2", "h 0 0",
+                 "h 3 0", "h 2 0", "h 4 2", "h 1 3", "h 4 3", "h 6 2", "h 6 3", "h 4 2", "d", "w 1", "d", "w 1", "d",
+                 "w 1", "d", "w 1", "d", "w 1"}),
+         "TD", 0},
+        {"the twin needs the Ten", twinNeedsTheTen(),
+         lineOf({"c 0 2 1", "c 5 1 0", "h 5 0", "h 0 0", "c 1 1 0", "d", "w 3", "h 0 3", "d", "w 0", "d", "w 3", "d",
+                 "w 3", "h 0 2", "h 0 0", "h 3 0", "h 2 0", "h 1 1", "h 4 1", "h 4 3", "d", "w 2", "h 6 2", "h 6 3",
+                 "h 4 2", "d", "w 1", "d", "w 1"}),
+         "9C", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HintPosition hp = hintPosition(c.position);
+        ASSERT_TRUE(linePlaysToWin(hp, c.line));
+        EXPECT_EQ(wandering(hp, c.line, card(c.wanderer)).returns, 1);
+        const std::vector<HintMove> cut = hint::shorten(hint::toState(hp), c.line, nullptr);
+        EXPECT_TRUE(linePlaysToWin(hp, cut));
+        const Wandering after = wandering(hp, cut, card(c.wanderer));
+        EXPECT_EQ(after.returns, 0);
+        EXPECT_EQ(after.moved, c.movedAfter);
+    }
+}
+
+// Positions players reach, with what the hint must answer: easy wins the
+// search once missed (it tried every sideways run before the stock), and
+// proved losses. Every line plays out to the win.
+TEST(HintSearch, SettlesPositionsPlayersReach)
+{
+    testing::Position sidewaysFirst; // reached by random moves, drawing three
+    sidewaysFirst.tableau = {pile("QC* JH*"), pile("9C JC*"), pile("4C* 3D* 2C*"), pile("QH 3S 8H* 7S*"),
+                             pile("8D TS 7H* 6S*"), pile("AC QD 5H 6D 5S QS* JD* TC* 9H*"), pile("JS TD 7C 6C*")};
+    sidewaysFirst.stock = pile("4D 3C 5C KD KC");
+    sidewaysFirst.waste = pile("AD 9D KH 8C 5D TH 7D 9S KS 2S 6H 4H 8S 2D 4S");
+    sidewaysFirst.foundation = {1, 3, 0, 0};
+    const struct Case {
+        const char* name;
+        HintPosition position;
+        Verdict verdict;
+    } cases[] = {
+        {"sideways runs before the stock", hintPosition(sidewaysFirst, 3), Verdict::winningLine},
+        {"run away and back", hintPosition(runAwayAndBack()), Verdict::winningLine},
+        {"nothing moves but one draw", deadPosition(), Verdict::provedLost},
+        {"one pass left, used", [] {
+             HintPosition p = deadPosition();
+             p.recyclesLeft = 0;
+             return p;
+         }(), Verdict::provedLost},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const HintResult hint = findHint(c.position);
+        EXPECT_EQ(hint.verdict, c.verdict);
+        if (hint.verdict == Verdict::winningLine)
+            EXPECT_TRUE(linePlaysToWin(c.position, hint.line));
+    }
+}
+
+// Deal 4242 with a draw of one, hints followed from the first move: no run
+// goes from one Jack to the other and back.
+TEST(HintSearch, FollowedDealSendsNoCardBack)
+{
+    const NumberedDeal deal = findNumberedDeal(4242, DealRules::unlimited());
+    const DealLayout layout = dealLayout(deal.deck);
+    const HintPosition start{layout.tableau, layout.stock, {}, {0, 0, 0, 0}, 1, std::nullopt};
+    const HintResult hint = findHint(start);
+    ASSERT_EQ(hint.verdict, Verdict::winningLine);
+    EXPECT_TRUE(linePlaysToWin(start, hint.line));
+    EXPECT_EQ(wandering(start, hint.line, card("TD")).returns, 0);
 }
 
 TEST(HintSearch, RejectsIllegalMoves)

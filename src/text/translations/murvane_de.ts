@@ -1016,6 +1016,12 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Zeit %2$@, %1$lld Züge</translation>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ und %1$lld Karte auf %3$@ legen</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ und %1$lld Karten auf %3$@ legen</translation>
     </message>
 </context>
 </TS>

@@ -1016,6 +1016,12 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Tiempo %2$@, %1$lld jugadas</translation>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ y %1$lld carta a %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ y %1$lld cartas a %3$@</translation>
     </message>
 </context>
 </TS>

@@ -1016,6 +1016,12 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Temps %2$@, %1$lld coups</translation>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ et %1$lld carte vers %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|other</source>
+        <translation>%2$@ et %1$lld cartes vers %3$@</translation>
     </message>
 </context>
 </TS>

@@ -1044,6 +1044,16 @@
     <message>
         <source>Time %2$@, %1$lld moves|many</source>
         <translation>Czas %2$@, %1$lld ruchów</translation>
+        <source>Move %2$@ and %1$lld cards to %3$@|one</source>
+        <translation>%2$@ i %1$lld kartę do %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|few</source>
+        <translation>%2$@ i %1$lld karty do %3$@</translation>
+    </message>
+    <message>
+        <source>Move %2$@ and %1$lld cards to %3$@|many</source>
+        <translation>%2$@ i %1$lld kart do %3$@</translation>
     </message>
 </context>
 </TS>
