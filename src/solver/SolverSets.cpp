@@ -1,6 +1,8 @@
 #include "SolverSets.h"
 #include "SpareTables.h"
 
+#include "numbered/NumberedSolve.h"
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -207,8 +209,9 @@ void releaseSpareTables()
 {
     spareSlots<std::uint64_t>().set({});
     spareSlots<PositionKey>().set({});
+    numbered::v1::releaseSpareTables();
 }
 
-std::size_t spareTableBytes() { return heldSpareBytes.load(); }
+std::size_t spareTableBytes() { return heldSpareBytes.load() + numbered::v1::spareTableBytes(); }
 
 } // namespace murvane::solver
