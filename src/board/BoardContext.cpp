@@ -8,7 +8,8 @@ namespace murvane::board {
 BoardInputState BoardContext::inputState() const
 {
     const SolitaireGame& g = game();
-    return BoardInputState{layer(), g.play().hasWon(), g.play().isAutoCompleting(), dragState().dragSource().has_value()};
+    return BoardInputState{layer(), g.play().hasWon(), g.play().isAutoCompleting(), dragState().dragSource().has_value(),
+                           g.session().isDealing()};
 }
 
 bool BoardContext::canRestartDeal() const

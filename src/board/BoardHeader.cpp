@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 
 namespace murvane::board {
 
@@ -44,6 +45,18 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     pass_ = new QLabel(this);
     pass_->setObjectName(QStringLiteral("passCounter"));
 
+    dealing_ = new QLabel(localizedString(QStringLiteral("Dealing…")), this);
+    dealing_->setObjectName(QStringLiteral("dealingLabel"));
+    dealing_->hide();
+    dealingDelay_ = new QTimer(this);
+    dealingDelay_->setSingleShot(true);
+    dealingDelay_->setInterval(kDealingNoticeDelayMs);
+    connect(dealingDelay_, &QTimer::timeout, this, [this] {
+        dealing_->show();
+        Q_EMIT announcementRequested(dealing_->text());
+    });
+    connect(&board_.game().session(), &DealSession::isDealingChanged, this, &BoardHeader::refreshDealing);
+
     newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), board, this);
     newDeal_->setObjectName(QStringLiteral("newDealButton"));
     newDeal_->setToolTip(tooltipWithShortcut(QStringLiteral(MURVANE_TEXT("New Deal (⌘N)")), QStringLiteral("⌘N"),
@@ -65,6 +78,7 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     row_->addWidget(title_, 0, Qt::AlignVCenter);
     row_->addWidget(score_, 0, Qt::AlignVCenter);
     row_->addWidget(pass_, 0, Qt::AlignVCenter);
+    row_->addWidget(dealing_, 0, Qt::AlignVCenter);
     // Takes the free room, but never less than keeps the texts clear of the
     // buttons: past that the title gives way (it shrinks, then is cut).
     textGap_ = new QSpacerItem(0, 0, QSizePolicy::MinimumExpanding, QSizePolicy::Minimum);
@@ -177,6 +191,17 @@ void BoardHeader::refreshMenu()
     copy_->setEnabled(board_.canCopyDealCode());
 }
 
+void BoardHeader::refreshDealing()
+{
+    if (board_.game().session().isDealing()) {
+        if (!dealing_->isVisible() && !dealingDelay_->isActive())
+            dealingDelay_->start();
+        return;
+    }
+    dealingDelay_->stop();
+    dealing_->hide();
+}
+
 QList<QAction*> BoardHeader::menuActions() const
 {
     QList<QAction*> items;
@@ -228,6 +253,8 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     QPalette pal = pass_->palette();
     pal.setColor(QPalette::WindowText, palette.secondary());
     pass_->setPalette(pal);
+    dealing_->setFont(passFont);
+    dealing_->setPalette(pal);
 
     // The menu follows the board's scale and look rather than the desktop
     // style; styled when it next shows, as most boards never open it.

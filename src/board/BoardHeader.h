@@ -13,6 +13,7 @@ class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QSpacerItem;
+class QTimer;
 
 namespace murvane {
 class SolitaireGame;
@@ -39,6 +40,10 @@ public:
     RoundSymbolButton* menuButton() const { return more_; }
     ScoreLabel* scoreLabel() const { return score_; }
     QLabel* passLabel() const { return pass_; }
+    // "Dealing…": shown while a deal played by number is on its way, once
+    // that has taken kDealingNoticeDelay, so a quick deal never flashes it.
+    QLabel* dealingLabel() const { return dealing_; }
+    static constexpr int kDealingNoticeDelayMs = 150;
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
     // The menu's commands: Show Hint, Preferences, Statistics, How to Play,
@@ -58,6 +63,8 @@ Q_SIGNALS:
     void restartDealRequested();
     void copyDealCodeRequested();
     void playDealRequested();
+    // Something for screen readers to hear once ("Dealing…").
+    void announcementRequested(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -66,6 +73,7 @@ private:
     void refreshScore();
     void refreshPass();
     void refreshUndo();
+    void refreshDealing();
     void buildMenu();
     void refreshMenu();
     void styleMenu();
@@ -78,6 +86,8 @@ private:
     FittedLabel* title_ = nullptr;
     ScoreLabel* score_ = nullptr;
     QLabel* pass_ = nullptr;
+    QLabel* dealing_ = nullptr;
+    QTimer* dealingDelay_ = nullptr;
     RoundSymbolButton* newDeal_ = nullptr;
     RoundSymbolButton* undo_ = nullptr;
     RoundSymbolButton* more_ = nullptr;

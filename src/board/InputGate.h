@@ -30,6 +30,10 @@ struct BoardInputState {
     bool won = false;
     bool autoCompleting = false;
     bool dragging = false;
+    // A deal played by number is on its way: the cards on the board are
+    // about to go, so nothing plays them; the keyboard focus, the menu and
+    // the layers (a new request cancels the one on its way) still answer.
+    bool dealing = false;
     friend bool operator==(const BoardInputState&, const BoardInputState&) = default;
 };
 

@@ -907,5 +907,9 @@
         <source>Abandoned</source>
         <translation>Aufgegeben</translation>
     </message>
+    <message>
+        <source>Dealing…</source>
+        <translation>Wird ausgeteilt…</translation>
+    </message>
 </context>
 </TS>

@@ -907,5 +907,9 @@
         <source>Abandoned</source>
         <translation>Abandonados</translation>
     </message>
+    <message>
+        <source>Dealing…</source>
+        <translation>Repartiendo…</translation>
+    </message>
 </context>
 </TS>

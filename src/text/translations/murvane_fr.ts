@@ -907,5 +907,9 @@
         <source>Abandoned</source>
         <translation>Abandonnées</translation>
     </message>
+    <message>
+        <source>Dealing…</source>
+        <translation>Distribution…</translation>
+    </message>
 </context>
 </TS>

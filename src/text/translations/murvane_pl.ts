@@ -927,5 +927,9 @@
         <source>Abandoned</source>
         <translation>Porzucone</translation>
     </message>
+    <message>
+        <source>Dealing…</source>
+        <translation>Rozdawanie…</translation>
+    </message>
 </context>
 </TS>
