@@ -106,6 +106,12 @@ public:
                 return false;
         }
     }
+    // Starts loading the slot of k, for a contains() that follows soon.
+    void prefetch(const PositionKey& k) const
+    {
+        if (!slots_.empty())
+            detail::prefetchRead(slots_.data() + detail::slotOf(printOf(k), shift_));
+    }
     std::size_t size() const { return size_; }
 
     // A slot; its own type, so its spare table is not the visited set's.
