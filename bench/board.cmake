@@ -5,3 +5,8 @@ murvane_add_bench(board_bench
 
 add_executable(boardshot ${CMAKE_CURRENT_SOURCE_DIR}/boardshot.cpp)
 target_link_libraries(boardshot PRIVATE board persistence Qt6::Widgets Qt6::Test)
+
+# Play to numbered deal painted, old sequential against the deal threads
+# (plain executable).
+add_executable(deal_by_number ${CMAKE_CURRENT_SOURCE_DIR}/deal_by_number.cpp)
+target_link_libraries(deal_by_number PRIVATE board persistence Qt6::Widgets)

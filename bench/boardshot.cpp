@@ -516,6 +516,7 @@ int main(int argc, char** argv)
             // A deal just played by number: its number and Restart Deal are disabled.
             Shot s(std::nullopt);
             s.game->session().playDeal(DealRequest{4242, std::nullopt});
+            QTest::qWaitFor([&s] { return !s.game->session().isDealing(); }, 60000);
             savePopup(s.view->header()->menu(), dir + "/board-menu-fresh-numbered" + suffix + ".png");
         }
         // A move hint, a draw hint and the lost-game notice nobody asked for.

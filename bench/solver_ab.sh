@@ -3,19 +3,24 @@
 # that a machine whose speed drifts treats them alike: the median positions
 # per second of each build and rule set, and its ratio to the first build.
 #
-#   bench/solver_ab.sh [--rounds N] [--bench] <build dir> <build dir> [...]
+#   bench/solver_ab.sh [--rounds N] [--bench | --cpu] <build dir> <build dir> [...]
 #
 # By default each round solves 200 shuffled deals from a fixed seed with
-# dealtool; --bench runs solver_bench's fixed deals instead.
+# dealtool; --bench runs solver_bench's fixed deals instead. --cpu divides
+# dealtool's positions by the CPU time perf counts for it rather than by
+# the time that passed: on a machine others keep busy, the time a program
+# waits for a core says nothing about the solver.
 set -uo pipefail
-usage="usage: solver_ab.sh [--rounds N] [--bench] <build dir> <build dir> [...]"
+usage="usage: solver_ab.sh [--rounds N] [--bench | --cpu] <build dir> <build dir> [...]"
 rounds=8
 tool=dealtool
+cpu=0
 while [ $# -gt 0 ]; do
   case "$1" in
     -h|--help) echo "$usage"; echo "Solver positions per second of several builds, run in turn."; exit 0 ;;
     --rounds) rounds="${2:-}"; shift 2 ;;
     --bench) tool=solver_bench; shift ;;
+    --cpu) cpu=1; shift ;;
     -*) echo "solver_ab.sh: unknown option $1" >&2; echo "$usage" >&2; exit 2 ;;
     *) break ;;
   esac
@@ -29,7 +34,20 @@ done
 # One line per build, rule set and round: "<build number> <rule set> <M positions/s>".
 run() {
   local bin="$1/bench/$tool"
-  if [ "$tool" = dealtool ]; then
+  if [ "$tool" = dealtool ] && [ "$cpu" = 1 ]; then
+    local rules out
+    for rules in unlimited draw1-limited draw3-limited; do
+      out=$(perf stat -x, -e task-clock:u "$bin" --generate 200 --seed 7 --summary "$rules" 2>&1) || continue
+      echo "$out" | python3 -c '
+import re, sys
+text = sys.stdin.read()
+nodes = re.search(r"ms per deal, (\d+) nodes per deal", text)
+ms = re.search(r"^([0-9.]+),[^,]*,task-clock", text, re.M)
+if nodes and ms:
+    print(sys.argv[1], 200 * int(nodes.group(1)) / float(ms.group(1)) / 1000)
+' "$rules"
+    done
+  elif [ "$tool" = dealtool ]; then
     "$bin" --generate 200 --seed 7 --summary | sed -n 's/^# \([a-z0-9-]*\): .*, \([0-9.]*\) M positions\/s$/\1 \2/p'
   else
     "$bin" --benchmark_filter='BM_SolveFixedDeals' --benchmark_min_time=1 2>/dev/null |

@@ -9,7 +9,7 @@ BoardInputState BoardContext::inputState() const
 {
     const SolitaireGame& g = game();
     return BoardInputState{layer(), g.play().hasWon(), g.play().isAutoCompleting(), dragState().dragSource().has_value(),
-                           g.watch().isWatching()};
+                           g.watch().isWatching(), g.session().isDealing()};
 }
 
 bool BoardContext::canRestartDeal() const

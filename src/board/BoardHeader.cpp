@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QTimer>
 
 namespace murvane::board {
 
@@ -47,6 +48,17 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     timeAndMoves_ = new QLabel(this);
     timeAndMoves_->setObjectName(QStringLiteral("timeAndMovesLabel"));
     timeAndMoves_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    dealing_ = new QLabel(localizedString(QStringLiteral("Dealing…")), this);
+    dealing_->setObjectName(QStringLiteral("dealingLabel"));
+    dealing_->hide();
+    dealingDelay_ = new QTimer(this);
+    dealingDelay_->setSingleShot(true);
+    dealingDelay_->setInterval(kDealingNoticeDelayMs);
+    connect(dealingDelay_, &QTimer::timeout, this, [this] {
+        dealing_->show();
+        Q_EMIT announcementRequested(dealing_->text());
+    });
+    connect(&board_.game().session(), &DealSession::isDealingChanged, this, &BoardHeader::refreshDealing);
 
     newDeal_ = new RoundSymbolButton(QStringLiteral("rectangle.portrait.on.rectangle.portrait.angled"), board, this);
     newDeal_->setObjectName(QStringLiteral("newDealButton"));
@@ -75,6 +87,7 @@ BoardHeader::BoardHeader(BoardContext& board, QWidget* parent)
     textLine_->addWidget(title_, 0, Qt::AlignVCenter);
     textLine_->addWidget(score_, 0, Qt::AlignVCenter);
     textLine_->addWidget(pass_, 0, Qt::AlignVCenter);
+    textLine_->addWidget(dealing_, 0, Qt::AlignVCenter);
     texts->addLayout(textLine_);
     texts->addWidget(timeAndMoves_, 0, Qt::AlignLeft);
     row_->addLayout(texts);
@@ -207,6 +220,17 @@ void BoardHeader::refreshMenu()
     copy_->setEnabled(board_.canCopyDealCode());
 }
 
+void BoardHeader::refreshDealing()
+{
+    if (board_.game().session().isDealing()) {
+        if (!dealing_->isVisible() && !dealingDelay_->isActive())
+            dealingDelay_->start();
+        return;
+    }
+    dealingDelay_->stop();
+    dealing_->hide();
+}
+
 QList<QAction*> BoardHeader::menuActions() const
 {
     QList<QAction*> items;
@@ -261,6 +285,8 @@ void BoardHeader::applyScale(qreal scale, const graphics::Appearance& appearance
     pass_->setPalette(pal);
     timeAndMoves_->setFont(passFont);
     timeAndMoves_->setPalette(pal);
+    dealing_->setFont(passFont);
+    dealing_->setPalette(pal);
 
     // The menu follows the board's scale and look rather than the desktop
     // style; styled when it next shows, as most boards never open it.

@@ -14,6 +14,7 @@ class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QSpacerItem;
+class QTimer;
 
 namespace murvane {
 class SolitaireGame;
@@ -42,6 +43,10 @@ public:
     QLabel* passLabel() const { return pass_; }
     // Shown only while "Show time and moves" is on.
     QLabel* timeAndMovesLabel() const { return timeAndMoves_; }
+    // "Dealing…": shown while a deal played by number is on its way, once
+    // that has taken kDealingNoticeDelay, so a quick deal never flashes it.
+    QLabel* dealingLabel() const { return dealing_; }
+    static constexpr int kDealingNoticeDelayMs = 150;
     FittedLabel* titleLabel() const { return title_; }
     QMenu* menu() const { return menu_; }
     // The menu's commands: Show Hint, Watch Solution, Preferences, Statistics,
@@ -64,6 +69,8 @@ Q_SIGNALS:
     void copyDealCodeRequested();
     void playDealRequested();
     void todaysDealRequested();
+    // Something for screen readers to hear once ("Dealing…").
+    void announcementRequested(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +80,7 @@ private:
     void refreshPass();
     void refreshUndo();
     void refreshTimeAndMoves();
+    void refreshDealing();
     void buildMenu();
     void refreshMenu();
     void styleMenu();
@@ -87,6 +95,8 @@ private:
     ScoreLabel* score_ = nullptr;
     QLabel* pass_ = nullptr;
     QLabel* timeAndMoves_ = nullptr;
+    QLabel* dealing_ = nullptr;
+    QTimer* dealingDelay_ = nullptr;
     RoundSymbolButton* newDeal_ = nullptr;
     RoundSymbolButton* undo_ = nullptr;
     RoundSymbolButton* more_ = nullptr;

@@ -13,21 +13,22 @@ bool inputTaken(InputChannel channel, const BoardInputState& state)
         return false;
     switch (channel) {
     case InputChannel::focusKey:
-    case InputChannel::undoRedo:    // an undo under a drag drops the stale drag
-    case InputChannel::restartDeal: // so does a restart, which also ends a run
-    case InputChannel::openLayer:   // a new deal or a screen ends a drag or a run
+    case InputChannel::openLayer: // a new deal or a screen ends a drag or a run
     case InputChannel::copyDealCode:
         return true;
+    case InputChannel::undoRedo:    // an undo under a drag drops the stale drag
+    case InputChannel::restartDeal: // so does a restart, which also ends a run
+        return !state.dealing;
     case InputChannel::pointer:
         // A drag is the pointer's own; the cards of a run are the engine's.
-        return !state.autoCompleting;
+        return !state.autoCompleting && !state.dealing;
     case InputChannel::playKey:
     case InputChannel::digitKey:
     case InputChannel::accessibilityAction:
-        return !state.autoCompleting && !state.dragging;
+        return !state.autoCompleting && !state.dragging && !state.dealing;
     case InputChannel::hint:
         // A won game has nothing left to hint.
-        return !state.autoCompleting && !state.dragging && !state.won;
+        return !state.autoCompleting && !state.dragging && !state.won && !state.dealing;
     case InputChannel::playAgain:
         // No confirmation: only a won game offers it, and nothing is abandoned.
         return state.won;

@@ -35,6 +35,10 @@ struct BoardInputState {
     // press or key that stops it is spent on stopping (the board's event
     // watch does that before any channel is asked).
     bool watching = false;
+    // A deal played by number is on its way: the cards on the board are
+    // about to go, so nothing plays them; the keyboard focus, the menu and
+    // the layers (a new request cancels the one on its way) still answer.
+    bool dealing = false;
     friend bool operator==(const BoardInputState&, const BoardInputState&) = default;
 };
 

@@ -131,6 +131,7 @@ SolitaireView::SolitaireView(SolitaireGame& game, QWidget* parent)
     for (board::PileView* p : piles_)
         connect(p, &board::PileView::hintRequested, hint_, &board::HintLayer::requestHint);
     connect(hint_, &board::HintLayer::announced, announcer_, &board::BoardAnnouncer::announceText);
+    connect(header_, &board::BoardHeader::announcementRequested, announcer_, &board::BoardAnnouncer::announceText);
     connect(state_, &board::BoardState::layerChanged, hint_, &board::HintLayer::boardUncovered);
     connect(state_, &board::BoardState::focusedSlotChanged, announcer_, &board::BoardAnnouncer::clearForFocus);
 

@@ -19,13 +19,8 @@ DealSession::DealSession(GameSettings& settings, GameStatistics& statistics, boo
     , statistics_(statistics)
     , verifyDeals_(verifyDeals)
 {
-    if (verifyDeals_) {
-        // Finished preparations are collected on the session's thread.
-        dealWorkers_ = std::make_unique<DealWorkers>([this] {
-            for (const auto& [rules, deal] : dealWorkers_->takeFinished())
-                storePreparedDeal(rules, deal);
-        });
-    }
+    if (verifyDeals_)
+        workers();
     connect(&settings_, &GameSettings::dealRulesChanged, this, &DealSession::newDeal);
     connect(&settings_, &GameSettings::showsTimeAndMovesChanged, this, &DealSession::switchClock);
     // A proof that arrives while the position it is about is still in play.
@@ -38,6 +33,45 @@ DealSession::DealSession(GameSettings& settings, GameStatistics& statistics, boo
 DealSession::~DealSession()
 {
     dealWorkers_.reset();
+}
+
+DealWorkers& DealSession::workers()
+{
+    // What the threads finished is collected on the session's thread.
+    if (!dealWorkers_)
+        dealWorkers_ = std::make_unique<DealWorkers>([this] { collectFinished(); });
+    return *dealWorkers_;
+}
+
+void DealSession::collectFinished()
+{
+    for (const auto& [rules, deal] : dealWorkers_->takeFinished())
+        storePreparedDeal(rules, deal);
+    if (!dealing_)
+        return;
+    if (std::optional<Deal> deal = dealWorkers_->takeNumbered()) {
+        const DealRequest request = *std::exchange(dealing_, std::nullopt);
+        replaceDeal(&request, &*deal);
+        Q_EMIT isDealingChanged();
+    } else if (!dealWorkers_->isFindingNumbered()) {
+        setDealing(std::nullopt); // every check failed: the deal in progress stays
+    }
+}
+
+void DealSession::setDealing(std::optional<DealRequest> request)
+{
+    const bool was = dealing_.has_value();
+    dealing_ = std::move(request);
+    if (was != dealing_.has_value())
+        Q_EMIT isDealingChanged();
+}
+
+void DealSession::cancelDealing()
+{
+    if (!dealing_)
+        return;
+    dealWorkers_->cancelNumbered();
+    setDealing(std::nullopt);
 }
 
 void DealSession::attach(GamePlay& play)
@@ -67,6 +101,8 @@ void DealSession::setShown(bool shown)
     if (isShown_ == shown)
         return;
     isShown_ = shown;
+    if (!shown)
+        cancelDealing(); // nobody is waiting for it any more
     refreshClock();
     watchPosition();
 }
@@ -246,7 +282,23 @@ void DealSession::newDeal()
 
 void DealSession::playDeal(const DealRequest& request)
 {
-    replaceDeal(&request);
+    if (!request.number) {
+        replaceDeal(&request);
+        return;
+    }
+    // A number may take a few hundred shuffles to find its deal: the board
+    // must go on meanwhile. Only without worker threads or an event loop to
+    // hear back on is it found here.
+    DealWorkers& w = workers();
+    if (!w.findsNumberedAside()) {
+        cancelDealing();
+        const Layout found = layoutOf(solver::findNumberedDeal(*request.number, settings_.dealRules()).deck);
+        const Deal deal{found.tableau, found.stock, 0, true};
+        replaceDeal(&request, &deal);
+        return;
+    }
+    w.findNumbered(*request.number, settings_.dealRules());
+    setDealing(request);
 }
 
 std::int64_t DealSession::openingScore() const
@@ -254,8 +306,9 @@ std::int64_t DealSession::openingScore() const
     return settings_.scoringMode() == ScoringMode::vegas ? -GamePlay::kVegasAnte : 0;
 }
 
-void DealSession::replaceDeal(const DealRequest* request)
+void DealSession::replaceDeal(const DealRequest* request, const Deal* numbered)
 {
+    cancelDealing(); // the deal asked for last is the one laid
     play_->cancelAutoComplete();
     settleTimedWin();
     clock_.reset();
@@ -265,11 +318,10 @@ void DealSession::replaceDeal(const DealRequest* request)
     hasStartedDeal_ = false;
     hasBeenCreditedWin_ = false;
     wasSolutionShown_ = false;
-    if (request && request->number) {
+    if (request && request->number && numbered) {
         // Numbered deals are always verified: the number names the deal the
         // solver picks, so it must not depend on how the game was built.
-        origin_ = dealtFrom(solver::findNumberedDeal(*request->number, settings_.dealRules()).deck);
-        origin_.number = request->number;
+        origin_ = DealOrigin{numbered->tableau, numbered->stock, request->number, 0};
         origin_.dailyDate = request->dailyDate;
     } else if (request && request->deck) {
         origin_ = dealtFrom(*request->deck);

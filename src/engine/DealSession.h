@@ -37,7 +37,13 @@ public:
     void newDeal();
     // Replaces the deal in progress exactly as newDeal() does, with the
     // numbered deal (found under the current rules) or the exact layout asked for.
+    // A numbered deal is found on the deal threads and laid when it arrives
+    // (see isDealing()); a layout is laid at once.
     void playDeal(const DealRequest& request);
+    // A deal played by number is being found; the deal in progress stays
+    // until it is laid. Another deal asked for, a rule change or the board
+    // going away cancels it, and the deal in progress then simply stays.
+    bool isDealing() const { return dealing_.has_value(); }
     // True when a new deal now would abandon the deal in progress and break
     // the winning streak; given a rule setting, the new deal its change would
     // bring (a change that deals nothing new abandons nothing). The board and
@@ -117,9 +123,15 @@ Q_SIGNALS:
     // Emitted when a background preparation stored a deal (tests wait on it).
     void preparedDealStored();
     void isLostChanged();
+    void isDealingChanged();
 
 private:
-    void replaceDeal(const DealRequest* request);
+    // numbered: the deal request->number names, when it was found already.
+    void replaceDeal(const DealRequest* request, const Deal* numbered = nullptr);
+    DealWorkers& workers(); // made on first use when deals are not verified
+    void collectFinished();
+    void setDealing(std::optional<DealRequest> request);
+    void cancelDealing();
     Deal dealCards();
     std::int64_t openingScore() const;
     void storePreparedDeal(const DealRules& rules, const Deal& deal);
@@ -159,6 +171,7 @@ private:
     QSet<DealRules> preparingRules_;
     // The deal threads; stopped and joined when the session goes away.
     std::unique_ptr<DealWorkers> dealWorkers_;
+    std::optional<DealRequest> dealing_; // the numbered deal being found
 };
 
 } // namespace murvane

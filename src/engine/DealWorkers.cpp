@@ -1,6 +1,7 @@
 #include "engine/DealWorkers.h"
 #include "engine/MemoryRelease.h"
 
+#include "solver/DealNumbers.h"
 #include "solver/Solver.h"
 
 #include <QCoreApplication>
@@ -48,15 +49,23 @@ Q_SIGNALS:
 // deals that verify quickly from being favoured.
 class DealSearch {
 public:
-    explicit DealSearch(DealRules rules) : rules_(rules) {}
+    // own, when given, checks the shuffles instead of the trial work() is
+    // handed; attempts bounds the shuffles tried.
+    explicit DealSearch(DealRules rules, DealWorkers::Trial own = {}, int attempts = solver::kDealAttempts)
+        : rules_(rules)
+        , own_(std::move(own))
+        , attempts_(attempts)
+    {
+    }
     const DealRules& rules() const { return rules_; }
 
     // Runs attempts on the calling thread until none is left. A preparation
     // passes yieldCores, which blocks while a deal is needed now: it is
     // called before each attempt and after a check of this search was
     // paused (see pause()), which then carries on where it stopped.
-    void work(const DealWorkers::Trial& trial, const std::function<void()>& yieldCores = {})
+    void work(const DealWorkers::Trial& given, const std::function<void()>& yieldCores = {})
     {
+        const DealWorkers::Trial& trial = own_ ? own_ : given;
         for (;;) {
             if (yieldCores)
                 yieldCores();
@@ -144,7 +153,7 @@ private:
 
     bool hasWorkLocked() const
     {
-        return !decided_ && !cancelled_ && next_ <= solver::kDealAttempts && next_ < bestVerified_;
+        return !decided_ && !cancelled_ && next_ <= attempts_ && next_ < bestVerified_;
     }
 
     void record(int number, DealTrial&& result)
@@ -172,7 +181,7 @@ private:
                                               [this](const Running* r) { return r->number < bestVerified_; });
         if (best_ && !lowerRunning) {
             answer_ = std::move(best_);
-        } else if (!best_ && next_ > solver::kDealAttempts && running_.empty()) {
+        } else if (!best_ && next_ > attempts_ && running_.empty()) {
             answer_ = std::move(lastUnverified_); // may be empty if every check failed
         } else {
             return;
@@ -184,6 +193,8 @@ private:
     }
 
     const DealRules rules_;
+    const DealWorkers::Trial own_;
+    const int attempts_;
     std::mutex mutex_;
     std::condition_variable decidedChanged_;
     int next_ = 1;
@@ -265,6 +276,7 @@ DealWorkers::DealWorkers(std::function<void()> onFinished, int helpers, Trial tr
     // Without threads every search simply runs on the caller.
     try {
         threads_.emplace_back([this] { backgroundLoop(); });
+        threads_.emplace_back([this] { numberedLoop(); });
         for (int i = 0; i < helpers; ++i)
             threads_.emplace_back([this] { helperLoop(); });
     } catch (const std::system_error&) {
@@ -281,6 +293,8 @@ DealWorkers::~DealWorkers()
             background_->cancel();
         if (urgent_)
             urgent_->cancel();
+        if (numbered_)
+            numbered_->cancel();
     }
     changed_.notify_all();
     for (std::thread& t : threads_)
@@ -349,7 +363,57 @@ Deal DealWorkers::findNow(const DealRules& rules)
 void DealWorkers::waitWhileFindingNow()
 {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return cancelled_ || !urgent_; });
+    changed_.wait(lock, [this] { return cancelled_ || (!urgent_ && !numbered_); });
+}
+
+void DealWorkers::findNumbered(std::uint32_t number, const DealRules& rules)
+{
+    // The numbered check, never the game's own solver: see DealNumbers.h.
+    Trial check = [number](const DealRules& r, int attempt, const std::atomic<bool>& stop) {
+        const solver::SolveResult result = solver::checkNumberedShuffle(number, attempt, r, &stop);
+        DealTrial trial;
+        trial.isWinnable = result.isWinnable;
+        trial.completed = !result.stopped;
+        if (trial.completed)
+            trial.layout = layoutOf(solver::numberedShuffle(number, attempt));
+        return trial;
+    };
+    {
+        std::lock_guard lock(mutex_);
+        if (numbered_)
+            numbered_->cancel();
+        numbered_ = std::make_shared<DealSearch>(rules, std::move(check), solver::kNumberedAttempts);
+        ++numberedId_;
+        numberedAnswer_.reset();
+        if (background_)
+            background_->pause();
+    }
+    changed_.notify_all();
+}
+
+void DealWorkers::cancelNumbered()
+{
+    {
+        std::lock_guard lock(mutex_);
+        if (numbered_)
+            numbered_->cancel();
+        numbered_.reset();
+        ++numberedId_;
+        numberedAnswer_.reset();
+    }
+    changed_.notify_all();
+}
+
+bool DealWorkers::isFindingNumbered()
+{
+    std::lock_guard lock(mutex_);
+    return numbered_ != nullptr;
+}
+
+std::optional<Deal> DealWorkers::takeNumbered()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(numberedAnswer_, std::nullopt);
 }
 
 template <class Ready>
@@ -370,7 +434,7 @@ void DealWorkers::backgroundLoop()
     lowerThisThreadsPriority();
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (!waitForWork(lock, [this] { return !queue_.empty() && !urgent_; }))
+        if (!waitForWork(lock, [this] { return !queue_.empty() && !urgent_ && !numbered_; }))
             return;
         background_ = std::make_shared<DealSearch>(queue_.front());
         queue_.pop_front();
@@ -398,11 +462,40 @@ void DealWorkers::helperLoop()
 {
     std::unique_lock lock(mutex_);
     for (;;) {
-        if (!waitForWork(lock, [this] { return urgent_ && urgent_->hasWork(); }))
+        // A deal the caller waits for comes first.
+        const auto urgentWork = [this] { return urgent_ && urgent_->hasWork(); };
+        if (!waitForWork(lock, [&] { return urgentWork() || (numbered_ && numbered_->hasWork()); }))
             return;
-        const std::shared_ptr<DealSearch> search = urgent_;
+        const std::shared_ptr<DealSearch> search = urgentWork() ? urgent_ : numbered_;
         lock.unlock();
         search->work(trial_);
+        lock.lock();
+    }
+}
+
+// Works on each numbered search from its start, then waits for its answer
+// and hands it over, unless it was replaced or cancelled meanwhile.
+void DealWorkers::numberedLoop()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        if (!waitForWork(lock, [this] { return numbered_ && numberedTakenUp_ != numberedId_; }))
+            return;
+        const std::shared_ptr<DealSearch> search = numbered_;
+        const std::uint64_t id = numberedTakenUp_ = numberedId_;
+        lock.unlock();
+        search->work(trial_);
+        std::optional<Deal> answer = search->waitForAnswer();
+        lock.lock();
+        if (cancelled_)
+            return;
+        if (id != numberedId_)
+            continue;
+        numbered_.reset();
+        numberedAnswer_ = std::move(answer);
+        lock.unlock();
+        changed_.notify_all(); // a paused preparation goes on
+        notifyOwner();
         lock.lock();
     }
 }

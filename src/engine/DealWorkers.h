@@ -1,7 +1,8 @@
 #pragma once
 // The threads behind new deals: one low-priority thread that prepares a deal
-// per rule set ahead of time, and helpers that let a deal needed right now
-// use every core. Hand-over between threads goes through standard mutexes
+// per rule set ahead of time, helpers that let a deal needed right now
+// use every core, and one more thread that, with the helpers, finds a
+// numbered deal while the owner's thread goes on. Hand-over between threads goes through standard mutexes
 // and atomics only, so race checkers see all of it; the owner hears of
 // finished preparations on its own thread through a queued Qt signal, which
 // carries nothing but the wake-up.
@@ -13,11 +14,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -94,9 +97,28 @@ public:
     // Preparations finished since the last call, oldest first.
     QList<QPair<DealRules, Deal>> takeFinished();
 
+    // Starts finding the deal `number` names under `rules` on the worker
+    // threads, never the caller's: its shuffles are checked side by side and
+    // the lowest-numbered one that verifies is taken, so the deal is the one
+    // solver::findNumberedDeal names. Preparations pause meanwhile. Replaces
+    // (cancels) a search started before. onFinished follows the answer.
+    void findNumbered(std::uint32_t number, const DealRules& rules);
+    // Forgets the numbered search in progress and any answer not yet taken.
+    void cancelNumbered();
+    // The numbered deal found since findNumbered, once; none while it is
+    // still being found, after a cancel, or when every check failed.
+    std::optional<Deal> takeNumbered();
+    // Whether a numbered search is still going (false once it answered,
+    // even with nothing, and after a cancel).
+    bool isFindingNumbered();
+    // Whether findNumbered can run off the caller's thread here: it needs
+    // worker threads and an event loop to hear back on.
+    bool findsNumberedAside() const { return wake_ && threads_.size() > 1; }
+
 private:
     void backgroundLoop();
     void helperLoop();
+    void numberedLoop();
     void waitWhileFindingNow();
     void notifyOwner();
     // Waits on changed_ until `ready`; once idle for keepTablesFor_, frees
@@ -116,6 +138,10 @@ private:
     std::deque<DealRules> queue_;
     std::shared_ptr<DealSearch> background_; // the preparation running now
     std::shared_ptr<DealSearch> urgent_;     // the search findNow() waits for
+    std::shared_ptr<DealSearch> numbered_;   // the numbered deal being found
+    std::uint64_t numberedId_ = 0;           // counts numbered searches started or cancelled
+    std::uint64_t numberedTakenUp_ = 0;      // the last one numberedLoop() took up
+    std::optional<Deal> numberedAnswer_;
     QList<QPair<DealRules, Deal>> finished_;
     std::vector<std::thread> threads_;
 };

@@ -18,11 +18,29 @@ Deck numberedShuffle(std::uint32_t number, int attempt)
     return deck;
 }
 
-NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std::int64_t maxNodes, int attempts,
-                              const std::atomic<bool>* stop)
+SolveResult checkNumberedShuffle(std::uint32_t number, int attempt, const DealRules& rules,
+                                 const std::atomic<bool>* stop)
 {
-    return firstWinnableShuffle(
-        rules, [number](int attempt) { return numberedShuffle(number, attempt); }, maxNodes, attempts, stop);
+    return numbered::v1::solveDealt(numberedShuffle(number, attempt), rules, stop);
+}
+
+NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, const std::atomic<bool>* stop)
+{
+    NumberedDeal found;
+    for (int attempt = 1; attempt <= kNumberedAttempts; ++attempt) {
+        const SolveResult r = checkNumberedShuffle(number, attempt, rules, stop);
+        found.attempt = attempt;
+        found.nodes += r.nodes;
+        found.isVerified = r.isWinnable;
+        if (r.stopped) {
+            found.stopped = true;
+            return found;
+        }
+        if (r.isWinnable)
+            break;
+    }
+    found.deck = numberedShuffle(number, found.attempt);
+    return found;
 }
 
 std::int64_t daysFromCivil(std::int64_t year, int month, int day)

@@ -4,10 +4,12 @@
 // and a bounded-integer method written out in this library, never from the standard
 // library's engines or distributions, whose results differ between library
 // implementations. Changing anything here, in the deck order, in the layout
-// or in the solver's verdicts changes which deal a number gives; the golden
-// table test exists to catch exactly that.
+// or in the frozen search's verdicts changes which deal a number gives; the
+// golden table and the pin of every number up to 1000 exist to catch exactly
+// that.
 
 #include "Deals.h"
+#include "numbered/NumberedSolve.h"
 
 #include <atomic>
 #include <cstdint>
@@ -48,10 +50,19 @@ Deck numberedShuffle(std::uint32_t number, int attempt);
 
 using NumberedDeal = VerifiedShuffle;
 
-// firstWinnableShuffle over the number's own shuffles, numberedShuffle(number,
-// 1), (number, 2), ... number must lie in kFirstDealNumber...kLastDealNumber.
-NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, std::int64_t maxNodes = kDefaultMaxNodes,
-                              int attempts = kDealAttempts, const std::atomic<bool>* stop = nullptr);
+// Shuffles a number may try, and the check each gets: the frozen search of
+// numbered::v1, never the game's own solver, so that no change to that one
+// moves a number.
+inline constexpr int kNumberedAttempts = numbered::v1::kAttempts;
+// Whether numberedShuffle(number, attempt) is proved winnable under rules.
+SolveResult checkNumberedShuffle(std::uint32_t number, int attempt, const DealRules& rules,
+                                 const std::atomic<bool>* stop = nullptr);
+
+// The deal a number names: the first of numberedShuffle(number, 1), (number,
+// 2), ... up to kNumberedAttempts that checkNumberedShuffle proves winnable,
+// else the last one, unverified. number must lie in
+// kFirstDealNumber...kLastDealNumber.
+NumberedDeal findNumberedDeal(std::uint32_t number, const DealRules& rules, const std::atomic<bool>* stop = nullptr);
 
 // Today's Deal: the deal number of a calendar date (proleptic Gregorian;
 // month 1-12, day 1-31, a valid date), the same for every player and in every

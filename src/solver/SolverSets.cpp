@@ -1,6 +1,8 @@
 #include "SolverSets.h"
 #include "SpareTables.h"
 
+#include "numbered/NumberedSolve.h"
+
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -176,7 +178,7 @@ void PositionKeySet::reserve(std::size_t count)
     if (wanted <= slots_.size() || size_ != 0)
         return;
     if (!takeSpare(slots_, wanted))
-        slots_.assign(wanted, PositionKey{});
+        slots_.assign(wanted, Slot{});
     shift_ = 64 - std::countr_zero(wanted);
 }
 
@@ -189,15 +191,16 @@ void PositionKeySet::clear()
 void PositionKeySet::insert(const PositionKey& k)
 {
     // A key left out only costs a hash later, so a full table stops taking keys.
-    if ((k.lo | k.hi) == 0 || overLoaded(size_ + 1, slots_.size(), kKeySpread))
+    const std::uint64_t p = printOf(k);
+    if (p == 0 || overLoaded(size_ + 1, slots_.size(), kKeySpread))
         return;
     const std::size_t mask = slots_.size() - 1;
-    std::size_t i = detail::slotOf(k.lo, shift_);
-    for (; (slots_[i].lo | slots_[i].hi) != 0; i = (i + 1) & mask) {
-        if (slots_[i] == k)
+    std::size_t i = detail::slotOf(p, shift_);
+    for (; slots_[i].print != 0; i = (i + 1) & mask) {
+        if (slots_[i].print == p)
             return;
     }
-    slots_[i] = k;
+    slots_[i].print = p;
     ++size_;
 }
 
@@ -206,9 +209,10 @@ void PositionKeySet::insert(const PositionKey& k)
 void releaseSpareTables()
 {
     spareSlots<std::uint64_t>().set({});
-    spareSlots<PositionKey>().set({});
+    spareSlots<PositionKeySet::Slot>().set({});
+    numbered::v1::releaseSpareTables();
 }
 
-std::size_t spareTableBytes() { return heldSpareBytes.load(); }
+std::size_t spareTableBytes() { return heldSpareBytes.load() + numbered::v1::spareTableBytes(); }
 
 } // namespace murvane::solver

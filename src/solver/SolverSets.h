@@ -78,8 +78,11 @@ struct PositionKey {
 
 // Keys of positions whose hashes are in the visited set. A hit answers
 // "seen" without hashing the position; a miss only means "hash it and ask
-// the visited set", so the table may stop taking keys when full, and the
-// all-zero key is simply never stored.
+// the visited set", so the table may stop taking keys when full. It keeps a
+// 64-bit print of each key, not the key: half the bytes keep the table in
+// the cache the search lives in, and two counted positions would need equal
+// prints among some 10^4 for a new one to be passed over. The zero print is
+// simply never stored.
 class PositionKeySet {
 public:
     PositionKeySet() = default;
@@ -93,19 +96,34 @@ public:
     {
         if (slots_.empty())
             return false;
+        const std::uint64_t p = printOf(k);
         const std::size_t mask = slots_.size() - 1;
-        for (std::size_t i = detail::slotOf(k.lo, shift_);; i = (i + 1) & mask) {
-            const PositionKey& s = slots_[i];
-            if (s == k)
-                return (k.lo | k.hi) != 0;
-            if ((s.lo | s.hi) == 0)
+        for (std::size_t i = detail::slotOf(p, shift_);; i = (i + 1) & mask) {
+            const std::uint64_t s = slots_[i].print;
+            if (s == p)
+                return p != 0;
+            if (s == 0)
                 return false;
         }
     }
+    // Starts loading the slot of k, for a contains() that follows soon.
+    void prefetch(const PositionKey& k) const
+    {
+        if (!slots_.empty())
+            detail::prefetchRead(slots_.data() + detail::slotOf(printOf(k), shift_));
+    }
     std::size_t size() const { return size_; }
 
+    // A slot; its own type, so its spare table is not the visited set's.
+    struct Slot {
+        std::uint64_t print = 0;
+    };
+
 private:
-    std::vector<PositionKey> slots_;
+    // Both halves count: positions that differ in one half only are common.
+    static std::uint64_t printOf(const PositionKey& k) { return k.lo ^ (k.hi * detail::kSlotMultiplier + (k.hi >> 29)); }
+
+    std::vector<Slot> slots_;
     std::size_t size_ = 0;
     int shift_ = 64;
 };

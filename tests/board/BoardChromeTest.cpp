@@ -440,6 +440,7 @@ TEST_F(ChromeTest, PlayDealTakesNumbersAndCodesAndExplainsEverythingElse)
             EXPECT_EQ(view->playDealDialog(), nullptr);
         } else {
             EXPECT_EQ(view->board().layer(), board::BoardLayer::board);
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !game->session().isDealing(); }, 60000));
             EXPECT_EQ(game->play().tableau()[6].size(), 7) << "a fresh deal";
         }
         QApplication::processEvents();
@@ -468,6 +469,7 @@ TEST_F(ChromeTest, PlayDealAsksLikeNewDealAndTheMenuAndWinCardNameTheNumber)
     ask = qobject_cast<screens::ConfirmationDialog*>(view->newDealDialog());
     ASSERT_NE(ask, nullptr);
     QTest::mouseClick(ask->confirmButton(), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !game->session().isDealing(); }, 60000));
     EXPECT_EQ(game->session().origin().number, 4242u);
     EXPECT_EQ(game->statistics().currentStreak(), 0);
 

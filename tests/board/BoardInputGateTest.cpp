@@ -5,16 +5,21 @@
 
 #include "BoardTestSupport.h"
 
+#include "board/BoardAnnouncer.h"
 #include "board/BoardHeader.h"
 #include "board/GameSolvedOverlay.h"
 #include "board/HeaderControls.h"
 #include "board/HintLayer.h"
 #include "board/PileView.h"
+#include "engine/DealOrigin.h"
+#include "solver/DealCode.h"
+#include "solver/DealNumbers.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,13 +32,17 @@ namespace {
 
 // The Play Deal dialog is entered over a won game: the win card lies
 // beneath it, and its Play Again must stay out of reach too. Watching is
-// entered with the first move of the line shown and not yet made.
-enum class State { idle, abandonDialog, screen, won, autoCompleting, dragging, playDealDialog, watching };
-constexpr State kStates[] = {State::idle,           State::abandonDialog, State::screen,         State::won,
-                             State::autoCompleting, State::dragging,      State::playDealDialog, State::watching};
+// entered with the first move of the line shown and not yet made. Dealing: a
+// numbered deal on its way (laid only when the event loop next runs).
+enum class State { idle, abandonDialog, screen, won, autoCompleting, dragging, playDealDialog, watching, dealing };
+constexpr State kStates[] = {State::idle,           State::abandonDialog,  State::screen,   State::won,
+                             State::autoCompleting, State::dragging,       State::playDealDialog,
+                             State::watching,       State::dealing};
+// Under Draw 1 with limited passes it tries 140 shuffles before one verifies.
+constexpr std::uint32_t kSlowDealNumber = 753;
 const char* nameOf(State s)
 {
-    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag", "play deal", "watching"};
+    const char* names[] = {"idle", "dialog", "screen", "won", "auto-complete", "drag", "play deal", "watching", "dealing"};
     return names[int(s)];
 }
 
@@ -109,6 +118,11 @@ struct InputGateTest : BoardFixture {
             view->requestWatchSolution();
             ASSERT_TRUE(QTest::qWaitFor([this] { return game->watch().nextStep().has_value(); }, 30000));
             ASSERT_TRUE(view->hintLayer()->shownHint());
+            break;
+        case State::dealing:
+            game->session().playDeal(DealRequest{kSlowDealNumber, std::nullopt});
+            ASSERT_NE(game->session().origin().number, kSlowDealNumber) << "the deal in progress stays meanwhile";
+            ASSERT_TRUE(game->session().isDealing());
             break;
         case State::dragging: {
             const QPoint from = onColumnCard(2, 1); // QC
@@ -196,9 +210,9 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
     const QString press = QAccessibleActionInterface::pressAction();
     const Channel channels[] = {
         // States: idle, dialog, screen, won, auto-complete, drag, Play Deal dialog,
-        // watching. A double-click's first click stops a watch; its second is
+        // watching, dealing. A double-click's first click stops a watch; its second is
         // the player's own.
-        {"drag QC onto KH", "A----A-s",
+        {"drag QC onto KH", "A----A-s-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              const QPoint target = t.frame(BoardFocus::tableau(1)).center().toPoint();
              if (t.view->board().dragState().dragSource()) { // the drag in progress carries QC
@@ -209,52 +223,52 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
              }
              return std::nullopt;
          }},
-        {"double-click QD", "A------A",
+        {"double-click QD", "A------A-",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.doubleClick(t.onColumnCard(0, 1));
              return std::nullopt;
          }},
-        {"Right", "A--AAA-s", key(Qt::Key_Right), true},
-        {"Space", "A--kkk-s", key(Qt::Key_Space), true},
-        {"Return", "A--kkk-s", key(Qt::Key_Return), true},
-        {"4 (QD onto KS)", "A--k---s", key(Qt::Key_4), true},
-        {"H", "A--kkk-s", key(Qt::Key_H)},
-        {"menu: Show Hint", "A-------", menuItem(0)},
-        {"menu: Watch Solution", "A-------", menuItem(1)},
-        {"accessible press on column 1's top card", "A-------",
+        {"Right", "A--AAA-sA", key(Qt::Key_Right), true},
+        {"Space", "A--kkk-sk", key(Qt::Key_Space), true},
+        {"Return", "A--kkk-sk", key(Qt::Key_Return), true},
+        {"4 (QD onto KS)", "A--k---s-", key(Qt::Key_4), true},
+        {"H", "A--kkk-sk", key(Qt::Key_H)},
+        {"menu: Show Hint", "A--------", menuItem(0)},
+        {"menu: Watch Solution", "A--------", menuItem(1)},
+        {"accessible press on column 1's top card", "A--------",
          [press](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(press);
              return std::nullopt;
          }},
-        {"accessible move of QD to its foundation", "A-------",
+        {"accessible move of QD to its foundation", "A--------",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              topCardActions(t, 0)->doAction(QStringLiteral("Move to foundation"));
              return std::nullopt;
          }},
-        {"Ctrl+Z", "A--A-A-s", shortcut(Qt::CTRL | Qt::Key_Z)},
-        {"undo button", "A--A-A--",
+        {"Ctrl+Z", "A--A-A-s-", shortcut(Qt::CTRL | Qt::Key_Z)},
+        {"undo button", "A--A-A---",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->undoButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Shift+Z", "A----A-s", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"Ctrl+Y", "A----A-s", shortcut(Qt::CTRL | Qt::Key_Y)},
-        {"Ctrl+N", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_N)},
-        {"new deal button", "A--AAA--",
+        {"Ctrl+Shift+Z", "A----A-s-", shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"Ctrl+Y", "A----A-s-", shortcut(Qt::CTRL | Qt::Key_Y)},
+        {"Ctrl+N", "A--AAA-sA", shortcut(Qt::CTRL | Qt::Key_N)},
+        {"new deal button", "A--AAA--A",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              t.view->header()->newDealButton()->click();
              return std::nullopt;
          }},
-        {"Ctrl+Comma", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_Comma)},
-        {"menu: Statistics", "A--AAA--", menuItem(3)},
-        {"menu: Play Deal…", "A--AAA--", menuItem(8)},
-        {"menu: Today's Deal", "A--AAA--", menuItem(9)},
-        {"Ctrl+R", "A--AAA-s", shortcut(Qt::CTRL | Qt::Key_R)},
-        {"menu: Restart Deal", "A--AAA--", menuItem(6)},
-        {"menu: Copy Deal Code", "A--AAA--", menuItem(7)},
+        {"Ctrl+Comma", "A--AAA-sA", shortcut(Qt::CTRL | Qt::Key_Comma)},
+        {"menu: Statistics", "A--AAA--A", menuItem(3)},
+        {"menu: Play Deal…", "A--AAA--A", menuItem(8)},
+        {"menu: Today's Deal", "A--AAA--A", menuItem(9)},
+        {"Ctrl+R", "A--AAA-s-", shortcut(Qt::CTRL | Qt::Key_R)},
+        {"menu: Restart Deal", "A--AAA---", menuItem(6)},
+        {"menu: Copy Deal Code", "A--AAA--A", menuItem(7)},
         // Only a won game shows the card; elsewhere its request is made as
         // the button makes it.
-        {"Play Again", "---A----",
+        {"Play Again", "---A-----",
          [](InputGateTest& t, bool) -> std::optional<bool> {
              if (board::GameSolvedOverlay* card = t.view->solvedOverlay())
                  QTest::mouseClick(card->playAgainButton(), Qt::LeftButton);
@@ -303,4 +317,52 @@ TEST_F(InputGateTest, EveryChannelAsksTheGateInEveryState)
                 release(QPoint(1, 1));
         }
     }
+}
+
+// While a slow numbered deal is found, the board keeps painting and
+// answering keys, says after a moment that the deal is on its way, and lays
+// the deal the number names once it arrives.
+TEST_F(InputGateTest, ASlowNumberedDealLeavesTheBoardPaintingAndAnswering)
+{
+    storeRules(store, QStringLiteral("Vegas"), false, 1);
+    Position p = autoCompletingPosition(); // any position will do
+    p.wasAutoCompleting = false;
+    load(p);
+    view->board().setFocusedSlot(BoardFocus::tableau(0));
+    game->session().playDeal(DealRequest{kSlowDealNumber, std::nullopt});
+    ASSERT_NE(game->session().origin().number, kSlowDealNumber) << "the deal in progress stays meanwhile";
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            paints += e->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    board::PileView* column = view->pileView(BoardFocus::tableau(1));
+    column->installEventFilter(&counter);
+    column->update();
+    QTest::qWait(20);
+    EXPECT_TRUE(keyAt(BoardFocus::tableau(0), Qt::Key_Right, false));
+    const bool stillDealing = game->session().isDealing();
+    EXPECT_GT(counter.paints, 0);
+    EXPECT_EQ(view->board().focusedSlot(), BoardFocus::tableau(1));
+    EXPECT_TRUE(stillDealing) << "the key was answered while the deal was being found";
+
+    // On a quiet machine the deal may come before the notice is due.
+    QLabel* notice = view->header()->dealingLabel();
+    std::optional<QString> said;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        if (!said && notice->isVisible())
+            said = view->board().announcer()->text();
+        return !game->session().isDealing();
+    }, 60000));
+    if (said) {
+        EXPECT_EQ(*said, notice->text()) << "said once it shows";
+    }
+    EXPECT_FALSE(notice->isVisible());
+    const solver::NumberedDeal expected = solver::findNumberedDeal(kSlowDealNumber, solver::DealRules::drawOneLimited());
+    ASSERT_EQ(expected.attempt, 140);
+    EXPECT_EQ(game->session().origin().number, kSlowDealNumber);
+    EXPECT_EQ(dealCode(game->session().origin()), QString::fromStdString(solver::encodeDealCode(expected.deck)));
 }

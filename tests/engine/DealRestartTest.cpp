@@ -16,6 +16,8 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace murvane;
 using namespace murvane::testing;
 
@@ -283,7 +285,7 @@ TEST(NumberedDealTest, SameNumberSameDealAndCodesPlayTheirLayout)
             InMemorySettingsStore store;
             storeRules(store, c.scoring, c.unlimited, c.draw);
             SolitaireGame game(store, false);
-            game.session().playDeal(DealRequest{4242, std::nullopt});
+            playNumberedDeal(game, 4242);
             EXPECT_EQ(game.session().origin().number, 4242u);
             const QString dealt = describe(game.play().tableau(), game.play().stock());
             if (run == 0)
@@ -315,7 +317,7 @@ TEST(NumberedDealTest, PlayingADealReplacesTheOneInProgressLikeNewDeal)
     SolitaireGame game(store, false);
     play(game, 4);
     EXPECT_EQ(game.statistics().dealsCount(), 1);
-    game.session().playDeal(DealRequest{42, std::nullopt});
+    playNumberedDeal(game, 42);
     EXPECT_EQ(game.statistics().currentStreak(), 0); // a started, unwon deal was abandoned
     EXPECT_EQ(game.play().score(), -GamePlay::kVegasAnte);
     EXPECT_TRUE(game.play().history().undoSteps().isEmpty());
@@ -325,6 +327,49 @@ TEST(NumberedDealTest, PlayingADealReplacesTheOneInProgressLikeNewDeal)
     drainEvents();
     SolitaireGame relaunched(store, false);
     EXPECT_EQ(relaunched.session().origin().number, 42u);
+}
+
+// A number's deal is found on the deal threads: the deal in progress stays
+// until it is laid, and only the deal asked for last is laid. Deal 753 under
+// Draw 1 with limited passes tries 140 shuffles, time enough for the rest.
+TEST(NumberedDealTest, IsFoundAsideAndALaterRequestCancelsIt)
+{
+    InMemorySettingsStore store;
+    storeRules(store, "Vegas", false, 1);
+    SolitaireGame game(store, false);
+    DealSession& session = game.session();
+    const auto arrived = [&session] {
+        drainEvents();
+        return QTest::qWaitFor([&session] { return !session.isDealing(); }, 60000);
+    };
+    const Tableau before = game.play().tableau();
+    session.playDeal(DealRequest{753, std::nullopt});
+    EXPECT_TRUE(session.isDealing());
+    EXPECT_EQ(game.play().tableau(), before) << "laid only once found";
+    session.playDeal(DealRequest{42, std::nullopt});
+    ASSERT_TRUE(arrived());
+    EXPECT_EQ(session.origin().number, 42u);
+
+    const std::function<void()> cancels[] = {
+        [&session] { session.newDeal(); },
+        [&session] { session.playDeal(DealRequest{std::nullopt, solver::numberedShuffle(77, 2)}); },
+        [&session] { session.setShown(false); },
+        [&game] { game.settings().setDrawMode(DrawMode::fromCount(3)); },
+    };
+    for (const auto& cancel : cancels) {
+        SCOPED_TRACE(&cancel - cancels);
+        session.setShown(true);
+        session.playDeal(DealRequest{753, std::nullopt});
+        const DealOrigin was = session.origin();
+        cancel();
+        EXPECT_FALSE(session.isDealing());
+        const DealOrigin now = session.origin();
+        QTest::qWait(300); // longer than deal 753 takes on a quiet machine
+        EXPECT_NE(session.origin().number, 753u);
+        EXPECT_EQ(session.origin().tableau, now.tableau);
+        EXPECT_EQ(game.play().tableau(), now.tableau);
+        game.settings().setDrawMode(DrawMode::fromCount(1));
+    }
 }
 
 TEST(NumberedDealTest, ReadsWhatThePlayerTyped)
@@ -401,6 +446,7 @@ TEST(NumberedDealTest, TheCopiedLinePlaysTheSameDeal)
         SolitaireGame copied(store, false);
         copied.session().playDeal(c.number ? DealRequest{c.number, std::nullopt}
                                            : DealRequest{std::nullopt, solver::numberedShuffle(77, 2)});
+        ASSERT_TRUE(QTest::qWaitFor([&copied] { return !copied.session().isDealing(); }, 60000));
         const QString line = shareLine(c.language, copied.session().origin(), copied.settings().drawMode().count(),
                                        copied.settings().scoringMode() == ScoringMode::vegas,
                                        copied.settings().passesAllowed());
@@ -412,6 +458,7 @@ TEST(NumberedDealTest, TheCopiedLinePlaysTheSameDeal)
         storeRules(otherStore, c.scoring, c.unlimited, c.draw);
         SolitaireGame pasted(otherStore, false);
         pasted.session().playDeal(*input.request);
+        ASSERT_TRUE(QTest::qWaitFor([&pasted] { return !pasted.session().isDealing(); }, 60000));
         EXPECT_EQ(describe(pasted.play().tableau(), pasted.play().stock()),
                   describe(copied.play().tableau(), copied.play().stock()));
     }
@@ -425,14 +472,14 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     const GameStatistics& stats = game->statistics();
     // Numbered deals can be won, so giving them up early abandons them: a
     // shuffle the search proves lost would be recorded lost.
-    game->session().playDeal(DealRequest{42, std::nullopt});
+    playNumberedDeal(*game, 42);
     play(*game, 2);
     game->settings().setDrawMode(DrawMode::fromCount(3)); // Standard: the deal goes on, still counted as Draw 1
     play(*game, 2);
     EXPECT_EQ(stats.tally(0).played, 1);
     EXPECT_EQ(stats.tally(1).played, 0);
     game->settings().setScoringMode(ScoringMode::vegas); // deals anew: the started deal was abandoned
-    game->session().playDeal(DealRequest{42, std::nullopt});
+    playNumberedDeal(*game, 42);
     play(*game, 1);
     EXPECT_EQ(stats.tally(3).played, 1);
     EXPECT_EQ(store.integerForKey(keys::draw3VegasPlayed), 1);
@@ -495,7 +542,7 @@ TEST(RuleSetStatisticsTest, CountsPerRuleSetAcrossRuleChangesAndReset)
     game.reset();
     store.removeObject(keys::savedGame);
     game = std::make_unique<SolitaireGame>(store, false);
-    game->session().playDeal(DealRequest{42, std::nullopt});
+    playNumberedDeal(*game, 42);
     play(*game, 1);
     game->session().newDeal();
     EXPECT_EQ(game->statistics().recent().size(), 30);

@@ -98,7 +98,7 @@ TEST_F(HintFinderTest, HintsWinFreshDealsUnderEveryRuleSetWithoutGoingBack)
         InMemorySettingsStore rulesStore;
         storeRules(rulesStore, rules.scoring, rules.unlimited, rules.draw);
         SolitaireGame game(rulesStore, false);
-        game.session().playDeal(DealRequest{number, std::nullopt});
+        playNumberedDeal(game, number);
         HintFinder finder;
         struct Played {
             Card card;

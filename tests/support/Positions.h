@@ -14,6 +14,7 @@
 #include "solver/DealText.h"
 
 #include <QStringList>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,14 @@ inline ::testing::AssertionResult invariantsHold(const SolitaireGame& game)
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// Plays deal `number` under the game's rules and waits until it is laid
+// (a numbered deal is found on the deal threads).
+inline void playNumberedDeal(SolitaireGame& game, std::uint32_t number)
+{
+    game.session().playDeal(DealRequest{number, std::nullopt});
+    ASSERT_TRUE(QTest::qWaitFor([&game] { return !game.session().isDealing(); }, 60000));
 }
 
 } // namespace murvane::testing

@@ -1022,6 +1022,8 @@
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ und %1$lld Karten auf %3$@ legen</translation>
+        <source>Dealing…</source>
+        <translation>Wird ausgeteilt…</translation>
     </message>
 </context>
 </TS>

@@ -1022,6 +1022,8 @@
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ y %1$lld cartas a %3$@</translation>
+        <source>Dealing…</source>
+        <translation>Repartiendo…</translation>
     </message>
 </context>
 </TS>

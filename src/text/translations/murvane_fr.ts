@@ -1022,6 +1022,8 @@
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ et %1$lld cartes vers %3$@</translation>
+        <source>Dealing…</source>
+        <translation>Distribution…</translation>
     </message>
 </context>
 </TS>

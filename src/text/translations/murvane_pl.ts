@@ -1054,6 +1054,8 @@
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|many</source>
         <translation>%2$@ i %1$lld kart do %3$@</translation>
+        <source>Dealing…</source>
+        <translation>Rozdawanie…</translation>
     </message>
 </context>
 </TS>
