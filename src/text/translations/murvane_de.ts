@@ -930,12 +930,16 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Gezeigt: Das Spiel hat seinen Gewinnweg mit „Lösung ansehen“ vorgespielt, daher zählt es nie als gewonnen.</translation>
+    </message>
+    <message>
         <source>Four-colour suits</source>
         <translation>Vierfarbiges Blatt</translation>
     </message>
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Pik schwarz, Herz rot, Karo blau, Kreuz grün.</translation>
+    </message>
+    <message>
         <source>Today's Deal</source>
         <translation>Spiel des Tages</translation>
     </message>
@@ -970,6 +974,8 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Jeden Tag gibt es ein Spiel, für alle Spieler dasselbe. Wählen Sie im Menü „Spiel des Tages“; sobald Sie es gewonnen haben, ist es abgehakt. Die Statistik zählt die Tage, an denen Sie gespielt und gewonnen haben, und Ihre Tagesserie: die Tage in Folge, deren Spiel Sie gewonnen haben. Ein Spiel zählt für den Tag, an dem es gegeben wurde, auch wenn Sie es erst nach Mitternacht beenden.</translation>
+    </message>
+    <message>
         <source>%1$lld:%2$@</source>
         <translation>%1$lld:%2$@</translation>
     </message>
@@ -1016,12 +1022,16 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Zeit %2$@, %1$lld Züge</translation>
+    </message>
+    <message>
         <source>Move %2$@ and %1$lld cards to %3$@|one</source>
         <translation>%2$@ und %1$lld Karte auf %3$@ legen</translation>
     </message>
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ und %1$lld Karten auf %3$@ legen</translation>
+    </message>
+    <message>
         <source>Dealing…</source>
         <translation>Wird ausgeteilt…</translation>
     </message>

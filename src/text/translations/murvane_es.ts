@@ -930,12 +930,16 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Mostrados: el juego jugó su línea ganadora con Ver la solución, así que nunca cuentan como ganados.</translation>
+    </message>
+    <message>
         <source>Four-colour suits</source>
         <translation>Palos en cuatro colores</translation>
     </message>
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Picas en negro, corazones en rojo, diamantes en azul y tréboles en verde.</translation>
+    </message>
+    <message>
         <source>Today's Deal</source>
         <translation>Reparto del día</translation>
     </message>
@@ -970,6 +974,8 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Cada día trae un reparto, el mismo para todos los jugadores. Elige Reparto del día en el menú; aparece marcado cuando lo hayas ganado. Las estadísticas cuentan los días que jugaste y ganaste, y tu racha diaria: los días seguidos cuyo reparto ganaste. Un reparto cuenta para el día en que se repartió, aunque lo termines después de medianoche.</translation>
+    </message>
+    <message>
         <source>%1$lld:%2$@</source>
         <translation>%1$lld:%2$@</translation>
     </message>
@@ -1016,12 +1022,16 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Tiempo %2$@, %1$lld jugadas</translation>
+    </message>
+    <message>
         <source>Move %2$@ and %1$lld cards to %3$@|one</source>
         <translation>%2$@ y %1$lld carta a %3$@</translation>
     </message>
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ y %1$lld cartas a %3$@</translation>
+    </message>
+    <message>
         <source>Dealing…</source>
         <translation>Repartiendo…</translation>
     </message>

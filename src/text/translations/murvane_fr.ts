@@ -930,12 +930,16 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Montrées : le jeu a joué sa ligne gagnante avec Voir la solution ; elles ne comptent donc jamais comme gagnées.</translation>
+    </message>
+    <message>
         <source>Four-colour suits</source>
         <translation>Jeu à quatre couleurs</translation>
     </message>
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Piques en noir, cœurs en rouge, carreaux en bleu, trèfles en vert.</translation>
+    </message>
+    <message>
         <source>Today's Deal</source>
         <translation>Donne du jour</translation>
     </message>
@@ -970,6 +974,8 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Chaque jour apporte une donne, la même pour tous les joueurs. Choisissez Donne du jour dans le menu ; elle est cochée une fois gagnée. Les statistiques comptent les jours joués et gagnés, et votre série quotidienne : les jours d’affilée dont vous avez gagné la donne. Une donne compte pour le jour où elle a été distribuée, même si vous la terminez après minuit.</translation>
+    </message>
+    <message>
         <source>%1$lld:%2$@</source>
         <translation>%1$lld:%2$@</translation>
     </message>
@@ -1016,12 +1022,16 @@
     <message>
         <source>Time %2$@, %1$lld moves|other</source>
         <translation>Temps %2$@, %1$lld coups</translation>
+    </message>
+    <message>
         <source>Move %2$@ and %1$lld cards to %3$@|one</source>
         <translation>%2$@ et %1$lld carte vers %3$@</translation>
     </message>
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|other</source>
         <translation>%2$@ et %1$lld cartes vers %3$@</translation>
+    </message>
+    <message>
         <source>Dealing…</source>
         <translation>Distribution…</translation>
     </message>

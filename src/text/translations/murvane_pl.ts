@@ -950,12 +950,16 @@
     <message>
         <source>Shown: the game played its winning line with Watch Solution, so it never counts as won.</source>
         <translation>Pokazane: gra rozegrała swoją zwycięską linię przez Pokaż rozwiązanie, więc nigdy nie liczą się jako wygrane.</translation>
+    </message>
+    <message>
         <source>Four-colour suits</source>
         <translation>Talia czterokolorowa</translation>
     </message>
     <message>
         <source>Spades black, hearts red, diamonds blue, clubs green.</source>
         <translation>Piki czarne, kiery czerwone, kara niebieskie, trefle zielone.</translation>
+    </message>
+    <message>
         <source>Today's Deal</source>
         <translation>Rozdanie dnia</translation>
     </message>
@@ -990,6 +994,8 @@
     <message>
         <source>Every day brings one deal, the same for every player. Choose Today's Deal in the menu; it is checked once you have won it. Statistics counts the days you played and won, and your daily streak: the days in a row whose deal you won. A deal counts for the day it was dealt, even if you finish it after midnight.</source>
         <translation>Każdego dnia czeka jedno rozdanie, takie samo dla wszystkich graczy. Wybierz Rozdanie dnia w menu; zostanie zaznaczone, gdy je wygrasz. Statystyki liczą dni rozegrane i wygrane oraz Twoją serię dzienną: kolejne dni, których rozdanie udało się wygrać. Rozdanie liczy się dla dnia, w którym zostało rozdane, nawet jeśli skończysz je po północy.</translation>
+    </message>
+    <message>
         <source>%1$lld:%2$@</source>
         <translation>%1$lld:%2$@</translation>
     </message>
@@ -1044,6 +1050,8 @@
     <message>
         <source>Time %2$@, %1$lld moves|many</source>
         <translation>Czas %2$@, %1$lld ruchów</translation>
+    </message>
+    <message>
         <source>Move %2$@ and %1$lld cards to %3$@|one</source>
         <translation>%2$@ i %1$lld kartę do %3$@</translation>
     </message>
@@ -1054,6 +1062,8 @@
     <message>
         <source>Move %2$@ and %1$lld cards to %3$@|many</source>
         <translation>%2$@ i %1$lld kart do %3$@</translation>
+    </message>
+    <message>
         <source>Dealing…</source>
         <translation>Rozdawanie…</translation>
     </message>
