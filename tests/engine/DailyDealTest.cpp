@@ -155,6 +155,7 @@ TEST(DailyDealTest, TheSessionCountsEachDayOnceAsTheClockMoves)
     DragState drag;
     const auto playToday = [&] {
         game.session().playDeal(dailyDealRequest(game.today()));
+        waitForDeal(game);
         EXPECT_EQ(game.session().origin().number, dailyDealNumber(now));
         EXPECT_TRUE(game.isPlayingDailyDeal(now));
         game.play().drawFromStock(drag);

@@ -50,7 +50,7 @@ TEST(SolutionWatchTest, PlaysAVerifiedDealToTheWinAndCreditsNothing)
         store.setInteger(keys::solvedCount, 4);
         store.setString(keys::recentDeals, QStringLiteral("WWWW"));
         SolitaireGame game(store, false);
-        game.session().playDeal(DealRequest{7, std::nullopt});
+        playNumberedDeal(game, 7);
         hurry(game);
         QSignalSpy steps(&game.watch(), &SolutionWatch::stepShown);
         ASSERT_TRUE(game.watch().start());

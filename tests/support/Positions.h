@@ -209,10 +209,16 @@ inline ::testing::AssertionResult invariantsHold(const SolitaireGame& game)
 
 // Plays deal `number` under the game's rules and waits until it is laid
 // (a numbered deal is found on the deal threads).
+// A numbered deal is found on the deal threads; this waits until it is laid.
+inline void waitForDeal(SolitaireGame& game)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&game] { return !game.session().isDealing(); }, 60000));
+}
+
 inline void playNumberedDeal(SolitaireGame& game, std::uint32_t number)
 {
     game.session().playDeal(DealRequest{number, std::nullopt});
-    ASSERT_TRUE(QTest::qWaitFor([&game] { return !game.session().isDealing(); }, 60000));
+    waitForDeal(game);
 }
 
 } // namespace murvane::testing
