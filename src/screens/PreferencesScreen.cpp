@@ -245,7 +245,7 @@ SectionBlock* makeGameplaySection(ModalScreenView& host, qreal t, QWidget* paren
     QObject::connect(clock, &SwitchToggle::toggleRequested, &game,
                      [&game](bool on) { game.settings().setShowsTimeAndMoves(on); });
     QObject::connect(&game.settings(), &GameSettings::showsTimeAndMovesChanged, clock, &SwitchToggle::refresh);
-    PreferenceRow* clockRow = toggleRow(localizedString(QStringLiteral("Show Time and Moves")), clock, t);
+    PreferenceRow* clockRow = toggleRow(localizedString(QStringLiteral("Show time and moves")), clock, t);
     clockRow->setToolTip(localizedString(QStringLiteral(
         "Shows the deal's time and moves in the header, and keeps your fastest win and fewest moves for each "
         "rule set.")));

@@ -988,7 +988,7 @@
         <translation>Zeit und Züge zeigen</translation>
     </message>
     <message>
-        <source>Show Time and Moves</source>
+        <source>Show time and moves</source>
         <translation>Zeit und Züge zeigen</translation>
     </message>
     <message>

@@ -988,7 +988,7 @@
         <translation>Mostrar tiempo y jugadas</translation>
     </message>
     <message>
-        <source>Show Time and Moves</source>
+        <source>Show time and moves</source>
         <translation>Mostrar tiempo y jugadas</translation>
     </message>
     <message>

@@ -988,7 +988,7 @@
         <translation>Afficher le temps et les coups</translation>
     </message>
     <message>
-        <source>Show Time and Moves</source>
+        <source>Show time and moves</source>
         <translation>Afficher le temps et les coups</translation>
     </message>
     <message>

@@ -1008,7 +1008,7 @@
         <translation>Pokazuj czas i ruchy</translation>
     </message>
     <message>
-        <source>Show Time and Moves</source>
+        <source>Show time and moves</source>
         <translation>Pokazuj czas i ruchy</translation>
     </message>
     <message>
