@@ -185,6 +185,43 @@ QString markKeyText(bool withShown)
                       : QString());
 }
 
+// One line of a small statistics table: the first cell leads and may wrap
+// between its words; a figure or a heading never does. A line of figures is
+// one element for a screen reader.
+template <std::size_t Columns>
+struct TableLine {
+    QWidget* widget = nullptr;
+    std::array<QLabel*, Columns> cells{};
+};
+
+template <std::size_t Columns>
+TableLine<Columns> addTableLine(QWidget* parent, QVBoxLayout* column, const QFont& font, bool heading)
+{
+    constexpr int kCellSpacing = 12; // fixed
+    TableLine<Columns> line;
+    line.widget = new QWidget(parent);
+    auto* row = new QHBoxLayout(line.widget);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(kCellSpacing);
+    for (std::size_t c = 0; c < Columns; ++c) {
+        auto* cell = new QLabel(line.widget);
+        cell->setTextFormat(Qt::PlainText);
+        cell->setFont(font);
+        cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+        cell->setWordWrap(c == 0);
+        if (heading)
+            setSecondaryColour(cell);
+        else
+            setPrimaryColour(cell);
+        row->addWidget(cell, c == 0 ? 1 : 0);
+        line.cells[c] = cell;
+    }
+    if (!heading)
+        setAccessibilityMark(line.widget, AccessibilityMark::combined);
+    column->addWidget(line.widget);
+    return line;
+}
+
 // "By rule set" as a small table: a header line (Rule set, Played, Won,
 // Rate), then Draw 1 and Draw 3 under each scoring mode's name. The figures
 // share column widths, so each column lines up; a row is one element for a
@@ -245,36 +282,10 @@ private:
     static constexpr int kColumns = 4;
     static constexpr qreal kIndent = 10; // the rows under their scoring mode, times t
 
-    struct Line {
-        QWidget* widget = nullptr;
-        std::array<QLabel*, kColumns> cells{};
-    };
-
+    using Line = TableLine<kColumns>;
     Line addLine(QVBoxLayout* column, const QFont& font, bool heading)
     {
-        Line line;
-        line.widget = new QWidget(this);
-        auto* row = new QHBoxLayout(line.widget);
-        row->setContentsMargins(0, 0, 0, 0);
-        row->setSpacing(kCellSpacing);
-        for (int c = 0; c < kColumns; ++c) {
-            auto* cell = new QLabel(line.widget);
-            cell->setTextFormat(Qt::PlainText);
-            cell->setFont(font);
-            cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            // The rule set may wrap between its words; a figure or a heading never does.
-            cell->setWordWrap(c == 0);
-            if (heading)
-                setSecondaryColour(cell);
-            else
-                setPrimaryColour(cell);
-            row->addWidget(cell, c == 0 ? 1 : 0);
-            line.cells[size_t(c)] = cell;
-        }
-        if (!heading)
-            setAccessibilityMark(line.widget, AccessibilityMark::combined);
-        column->addWidget(line.widget);
-        return line;
+        return addTableLine<kColumns>(this, column, font, heading);
     }
 
     QList<const Line*> lines() const
@@ -285,7 +296,6 @@ private:
         return all;
     }
 
-    static constexpr int kCellSpacing = 12; // fixed
     Line header_;
     QList<Line> rows_;
     int indent_ = 0;
@@ -339,34 +349,11 @@ public:
 
 private:
     static constexpr int kColumns = 3;
-    static constexpr int kCellSpacing = 12; // fixed, as in "By rule set"
-    struct Line {
-        QWidget* widget = nullptr;
-        std::array<QLabel*, kColumns> cells{};
-    };
-
+    using Line = TableLine<kColumns>;
     Line addLine(QVBoxLayout* column, const QFont& font, bool heading)
     {
-        Line line;
-        line.widget = new QWidget(this);
-        auto* row = new QHBoxLayout(line.widget);
-        row->setContentsMargins(0, 0, 0, 0);
-        row->setSpacing(kCellSpacing);
-        for (int c = 0; c < kColumns; ++c) {
-            auto* cell = new QLabel(line.widget);
-            cell->setTextFormat(Qt::PlainText);
-            cell->setFont(font);
-            cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-            cell->setWordWrap(c == 0);
-            if (heading)
-                setSecondaryColour(cell);
-            else
-                setPrimaryColour(cell);
-            row->addWidget(cell, c == 0 ? 1 : 0);
-            line.cells[size_t(c)] = cell;
-        }
-        setAccessibilityMark(line.widget, AccessibilityMark::combined);
-        column->addWidget(line.widget);
+        Line line = addTableLine<kColumns>(this, column, font, heading);
+        setAccessibilityMark(line.widget, AccessibilityMark::combined); // its header is read as one too
         return line;
     }
 
