@@ -27,6 +27,30 @@ std::optional<PositionVerdict> verdictOf(solver::HintResult::Verdict v)
     return std::nullopt;
 }
 
+// A search's verdict, and with a winning line the key of every position
+// along it: each of those is winnable too, so a player who plays on along
+// the line is answered without searching again.
+struct Checked {
+    solver::HintResult::Verdict verdict;
+    std::vector<std::string> lineKeys;
+};
+
+Checked search(const solver::HintPosition& position, const solver::HintBudget& budget,
+               const std::atomic<bool>* stop)
+{
+    solver::HintResult result = solver::findHint(position, budget, stop);
+    Checked checked{result.verdict, {}};
+    if (result.verdict != solver::HintResult::Verdict::winningLine)
+        return checked;
+    solver::HintPosition along = position;
+    for (const solver::HintMove& move : result.line) {
+        if (!solver::applyHintMove(along, move))
+            break; // never for a line the search found; keep only what is proved
+        checked.lineKeys.push_back(solver::positionKey(along));
+    }
+    return checked;
+}
+
 } // namespace
 
 LostGameWatcher::LostGameWatcher(const solver::HintBudget& budget, QObject* parent)
@@ -67,10 +91,11 @@ void LostGameWatcher::check()
     ++searches_;
     checkingKey_ = latestKey_;
     search_.start(
-        [position = latest_, budget = budget_](const std::atomic<bool>& stop) {
-            return solver::findHint(position, budget, &stop).verdict;
+        [position = latest_, budget = budget_](const std::atomic<bool>& stop) { return search(position, budget, &stop); },
+        [this, key = latestKey_](Checked checked) {
+            keepLine(checked.lineKeys);
+            finish(key, checked.verdict);
         },
-        [this, key = latestKey_](solver::HintResult::Verdict verdict) { finish(key, verdict); },
         SearchThread::Priority::idle);
     if (isChecking())
         Q_EMIT isCheckingChanged();
@@ -85,6 +110,12 @@ void LostGameWatcher::finish(const std::string& key, solver::HintResult::Verdict
     keep(key, *v);
     if (checksLatest_ && key == latestKey_)
         take(key, *v);
+}
+
+void LostGameWatcher::keepLine(const std::vector<std::string>& keys)
+{
+    for (const std::string& key : keys)
+        keep(key, PositionVerdict::winnable);
 }
 
 void LostGameWatcher::keep(const std::string& key, PositionVerdict verdict)
@@ -138,8 +169,9 @@ PositionVerdict LostGameWatcher::verdictNow(const solver::HintPosition& position
     if (const auto kept = verdicts_.find(key); kept != verdicts_.end())
         return kept->second;
     ++searches_;
-    const PositionVerdict verdict =
-        verdictOf(solver::findHint(position, budget_).verdict).value_or(PositionVerdict::unknown);
+    const Checked checked = search(position, budget_, nullptr);
+    keepLine(checked.lineKeys);
+    const PositionVerdict verdict = verdictOf(checked.verdict).value_or(PositionVerdict::unknown);
     keep(key, verdict);
     return verdict;
 }

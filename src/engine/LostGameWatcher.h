@@ -2,7 +2,9 @@
 // Tells when a position can no longer be won. Handed each new position as
 // the piles change, it checks it on a thread of idle priority with the
 // hint's search: "lost" only when that search proved it. Verdicts are kept
-// per position, so undo and redo ask nothing again. It sees positions only,
+// per position, so undo and redo ask nothing again; a winning line found
+// keeps every position along it as winnable, so playing on along it asks
+// nothing either. It sees positions only,
 // never the game (no score, statistic, undo step or saved game), runs
 // nothing while the position stays as it is, and stops its check at the next
 // change and when it goes away, without waiting for the check to end.
@@ -16,6 +18,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace murvane {
 
@@ -65,6 +68,8 @@ private:
     void check();
     void finish(const std::string& key, solver::HintResult::Verdict verdict);
     void keep(const std::string& key, PositionVerdict verdict);
+    void keepLine(const std::vector<std::string>& keys); // positions along a winning line
+
     void take(const std::string& key, PositionVerdict verdict);
 
     solver::HintBudget budget_;

@@ -2,6 +2,7 @@
 // for undo and redo, nothing searched when switched off, and nothing stored
 // changed by the check. The game's positions are handed over the way the
 // board hands them.
+#include "engine/HintFinder.h"
 #include "engine/LostGameWatcher.h"
 #include "engine/SolitaireGame.h"
 #include "engine/StoredSettings.h"
@@ -111,6 +112,22 @@ TEST_F(LostGameWatcherTest, SilentForWinnableGamesAndWhenSwitchedOff)
         EXPECT_EQ(told.count(), 0);
         EXPECT_EQ(watcher.searches(), 1);
         EXPECT_EQ(watcher.knownVerdict(game->session().position()), PositionVerdict::winnable);
+
+        // Played on along the hint's line, the game's own positions are
+        // already known winnable: nothing is searched again.
+        HintFinder finder;
+        for (int step = 0; step < 3; ++step) {
+            QSignalSpy found(&finder, &HintFinder::hintFound);
+            ASSERT_TRUE(finder.request(game->session().position(), game->play().table()));
+            ASSERT_TRUE(found.count() > 0 || found.wait(10000));
+            const Hint hint = found.takeFirst().at(0).value<Hint>();
+            ASSERT_EQ(hint.kind, Hint::Kind::move);
+            game->play().move(hint.move.source, hint.move.target);
+            changed(watcher, *game);
+            settle(watcher);
+            EXPECT_EQ(watcher.knownVerdict(game->session().position()), PositionVerdict::winnable) << step;
+        }
+        EXPECT_EQ(watcher.searches(), 1);
     }
 
     InMemorySettingsStore offStore;
