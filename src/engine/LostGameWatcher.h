@@ -31,8 +31,10 @@ enum class PositionVerdict : std::uint8_t {
 class LostGameWatcher : public QObject {
     Q_OBJECT
 public:
-    // Larger than the hint's: nobody waits for this answer.
-    static constexpr solver::HintBudget kBudget{100000, 100000};
+    // Larger than the hint's, as nobody waits for this answer, except the
+    // first stage: the hint's own, so the line found is the one a player is
+    // shown, and play along it is answered from what was kept.
+    static constexpr solver::HintBudget kBudget{100000, 100000, solver::kHintBudget.forwardNodes};
 
     explicit LostGameWatcher(const solver::HintBudget& budget = kBudget, QObject* parent = nullptr);
 

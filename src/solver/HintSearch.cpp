@@ -288,8 +288,6 @@ std::optional<std::vector<HintMove>> verificationLine(const HintPosition& p, int
 
 } // namespace
 
-// The forward stage's budget, as a share of the proof's.
-constexpr std::int64_t kForwardShare = 2;
 HintResult findHint(const HintPosition& position, const HintBudget& budget, const std::atomic<bool>* stop)
 {
     HintResult result;
@@ -330,10 +328,9 @@ HintResult findHint(const HintPosition& position, const HintBudget& budget, cons
             result.line = shorten(start, exact.line(), stop);
         return result.verdict != HintResult::Verdict::budgetSpent;
     };
-    {
-        const std::int64_t nodes = budget.proofNodes / kForwardShare;
-        AllMovesSearch forward(position, nodes, MoveOrder::progressFirst, false);
-        if (exactUpTo(forward, nodes))
+    if (budget.forwardNodes > 0) {
+        AllMovesSearch forward(position, budget.forwardNodes, MoveOrder::progressFirst, false);
+        if (exactUpTo(forward, budget.forwardNodes))
             return result;
     }
     for (const Stage& stage : stages) {
