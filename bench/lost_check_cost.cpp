@@ -3,10 +3,10 @@
 //
 //   lost_check_cost [--deals N] [--moves N] [--seed S] [RULES]
 //
-// RULES: unlimited (default), draw1-limited or draw3-limited. Each deal is
-// shuffled from the seed and played for up to --moves moves (default 200):
-// once following the hint (its first move; a random legal move where it
-// finds no line), once with a random legal move every time. After each move
+// RULES: unlimited (default), draw1-limited or draw3-limited. Every deal
+// comes from the seed and lasts at most the given number of moves, 200
+// unless told: once following the hint (its first move; a random legal move
+// where it finds no line), once with a random legal move every time. After each move
 // the check answers for the new position exactly as it does when a deal is
 // replaced with no check having run (LostGameWatcher::verdictNow: its kept
 // verdicts first, else a search within its budget), timed in this thread's
