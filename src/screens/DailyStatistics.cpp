@@ -1,4 +1,5 @@
 #include "screens/DailyStatistics.h"
+#include "screens/StatisticsTable.h"
 
 #include "engine/SolitaireGame.h"
 #include "screens/ModalScreenView.h"
@@ -18,7 +19,6 @@ namespace murvane::screens {
 
 namespace {
 
-constexpr int kRowPadding = 8;    // fixed
 constexpr int kCellSpacing = 12;  // fixed
 constexpr qreal kMark = 14;       // times t
 constexpr qreal kGap = 5;         // times t

@@ -4,6 +4,8 @@
 #include "screens/GameWords.h"
 #include "text/Localization.h"
 #include "screens/DailyStatistics.h"
+#include "screens/StatisticsTable.h"
+#include "screens/TimedStatistics.h"
 #include "screens/ModalScreenView.h"
 #include "screens/ScreenBlocks.h"
 #include "screens/ScreenBodies.h"
@@ -22,7 +24,6 @@ namespace murvane::screens {
 namespace {
 
 constexpr qreal kValueSize = 13;  // times t
-constexpr int kRowPadding = 8;    // above and below, fixed
 constexpr int kBoxSidePadding = 2; // inside the box's own padding, fixed
 
 // One figure: label on the left, value on the right, spoken as one element.
@@ -185,43 +186,6 @@ QString markKeyText(bool withShown)
                       : QString());
 }
 
-// One line of a small statistics table: the first cell leads and may wrap
-// between its words; a figure or a heading never does. A line of figures is
-// one element for a screen reader.
-template <std::size_t Columns>
-struct TableLine {
-    QWidget* widget = nullptr;
-    std::array<QLabel*, Columns> cells{};
-};
-
-template <std::size_t Columns>
-TableLine<Columns> addTableLine(QWidget* parent, QVBoxLayout* column, const QFont& font, bool heading)
-{
-    constexpr int kCellSpacing = 12; // fixed
-    TableLine<Columns> line;
-    line.widget = new QWidget(parent);
-    auto* row = new QHBoxLayout(line.widget);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(kCellSpacing);
-    for (std::size_t c = 0; c < Columns; ++c) {
-        auto* cell = new QLabel(line.widget);
-        cell->setTextFormat(Qt::PlainText);
-        cell->setFont(font);
-        cell->setAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
-        cell->setWordWrap(c == 0);
-        if (heading)
-            setSecondaryColour(cell);
-        else
-            setPrimaryColour(cell);
-        row->addWidget(cell, c == 0 ? 1 : 0);
-        line.cells[c] = cell;
-    }
-    if (!heading)
-        setAccessibilityMark(line.widget, AccessibilityMark::combined);
-    column->addWidget(line.widget);
-    return line;
-}
-
 // "By rule set" as a small table: a header line (Rule set, Played, Won,
 // Rate), then Draw 1 and Draw 3 under each scoring mode's name. The figures
 // share column widths, so each column lines up; a row is one element for a
@@ -301,95 +265,7 @@ private:
     int indent_ = 0;
 };
 
-// "Time and moves" as a small table: Rule set, Fastest Win, Fewest Moves,
-// one line per rule set with a timed win; the figures line up by column.
-class TimedRecordsTable : public QWidget {
-public:
-    TimedRecordsTable(qreal t, QWidget* parent) : QWidget(parent)
-    {
-        auto* column = new QVBoxLayout(this);
-        column->setContentsMargins(0, kRowPadding, 0, kRowPadding);
-        column->setSpacing(kRowPadding / 2);
-        const QFont headerFont = scaledFont(ModalScreenView::kBodyFontSize * t * 0.85, QFont::Medium);
-        const QFont bodyFont = scaledFont(ModalScreenView::kBodyFontSize * t);
-        lines_.append(addLine(column, headerFont, true));
-        const QStringList headings = {localizedString(QStringLiteral("Rule set")),
-                                      localizedString(QStringLiteral("Fastest Win")),
-                                      localizedString(QStringLiteral("Fewest Moves"))};
-        for (int c = 0; c < kColumns; ++c)
-            lines_[0].cells[size_t(c)]->setText(headings[c]);
-        lines_[0].widget->setAccessibleName(headings.join(QStringLiteral(", ")));
-        for (int i = 0; i < GameStatistics::kRuleSets; ++i)
-            lines_.append(addLine(column, bodyFont, false));
-    }
-
-    void display(const QList<TimedRecordRow>& rows)
-    {
-        for (qsizetype i = 1; i < lines_.size(); ++i) {
-            const Line& line = lines_[i];
-            const bool shown = i - 1 < rows.size();
-            line.widget->setVisible(shown);
-            if (!shown)
-                continue;
-            const TimedRecordRow& row = rows[i - 1];
-            line.widget->setObjectName(row.identifier);
-            line.widget->setAccessibleName(row.spoken);
-            line.cells[0]->setText(row.ruleSet);
-            line.cells[1]->setText(row.fastestWin);
-            line.cells[2]->setText(row.fewestMoves);
-        }
-        for (int c = 1; c < kColumns; ++c) {
-            int widest = 0;
-            for (const Line& line : lines_)
-                widest = std::max(widest, line.cells[size_t(c)]->sizeHint().width());
-            for (const Line& line : lines_)
-                line.cells[size_t(c)]->setFixedWidth(widest);
-        }
-    }
-
-private:
-    static constexpr int kColumns = 3;
-    using Line = TableLine<kColumns>;
-    Line addLine(QVBoxLayout* column, const QFont& font, bool heading)
-    {
-        Line line = addTableLine<kColumns>(this, column, font, heading);
-        setAccessibilityMark(line.widget, AccessibilityMark::combined); // its header is read as one too
-        return line;
-    }
-
-    QList<Line> lines_;
-};
-
 } // namespace
-
-QList<TimedRecordRow> timedRecordRows(const SolitaireGame& game)
-{
-    QList<TimedRecordRow> rows;
-    for (ScoringMode scoring : {ScoringMode::standard, ScoringMode::vegas}) {
-        for (DrawMode draw : {DrawMode::one(), DrawMode::three()}) {
-            const int index = GameStatistics::ruleSetIndex(draw, scoring);
-            const TimedRecord record = game.statistics().timedRecord(index);
-            if (!record.exists())
-                continue;
-            TimedRecordRow row;
-            row.ruleSet = localizedString(QStringLiteral("%1$@, %2$@"),
-                                          {localizedString(draw == DrawMode::one() ? QStringLiteral("Draw 1")
-                                                                                   : QStringLiteral("Draw 3")),
-                                           localizedString(rawValue(scoring))});
-            row.fastestWin = durationText(record.fastestWinMs);
-            row.fewestMoves = QString::number(record.fewestMoves);
-            const auto pair = [](const char* label, const QString& value) {
-                return localizedString(QStringLiteral("%@: %@"), {localizedString(QString::fromUtf8(label)), value});
-            };
-            row.spoken = localizedString(QStringLiteral("%@: %@"),
-                                         {row.ruleSet, pair(MURVANE_TEXT("Fastest Win"), row.fastestWin) + QStringLiteral(", ")
-                                                           + pair(MURVANE_TEXT("Fewest Moves"), row.fewestMoves)});
-            row.identifier = QStringLiteral("stat-timedRecord%1").arg(index);
-            rows.append(row);
-        }
-    }
-    return rows;
-}
 
 QList<RuleSetRow> ruleSetRows(const SolitaireGame& game)
 {
@@ -558,19 +434,7 @@ QWidget* makeStatisticsBody(ModalScreenView& host, QWidget* parent)
     QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshRuleSets);
     column->insertWidget(column->indexOf(byRuleSet) + 1, makeDailySection(game, t, body));
 
-    // Only once a win was timed from its first step; a reset hides it again.
-    auto* timed = new SectionBlock(localizedString(QStringLiteral("Time and moves")), t, body);
-    timed->setObjectName(QStringLiteral("stat-timeAndMoves"));
-    column->insertWidget(column->indexOf(byRuleSet) + 1, timed);
-    auto* records = new TimedRecordsTable(t, timed->box());
-    timed->addRow(records);
-    const auto refreshTimed = [timed, records, &game] {
-        const QList<TimedRecordRow> rows = timedRecordRows(game);
-        timed->setVisible(!rows.isEmpty());
-        records->display(rows);
-    };
-    refreshTimed();
-    QObject::connect(&game.statistics(), &GameStatistics::changed, body, refreshTimed);
+    column->insertWidget(column->indexOf(byRuleSet) + 1, makeTimedSection(game, t, body));
     return body;
 }
 

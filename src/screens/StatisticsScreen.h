@@ -3,6 +3,7 @@
 // one group box, kept live while the screen is up.
 
 #include "engine/GameStatistics.h"
+#include "screens/TimedStatistics.h"
 
 #include <QList>
 #include <QString>
@@ -38,23 +39,10 @@ struct RuleSetRow {
     friend bool operator==(const RuleSetRow&, const RuleSetRow&) = default;
 };
 
-// One line of "Time and moves": a rule set's best timed wins.
-struct TimedRecordRow {
-    QString ruleSet;     // localized "Draw 1, Standard"
-    QString fastestWin;  // "3:07"
-    QString fewestMoves; // a plain count
-    QString spoken;      // "Draw 1, Standard: Fastest Win: 3:07, Fewest Moves: 112"
-    QString identifier;
-    friend bool operator==(const TimedRecordRow&, const TimedRecordRow&) = default;
-};
-
 // The rows in display order, from the game's current figures.
 QList<StatisticRow> statisticRows(const SolitaireGame& game);
 // "By rule set": Draw 1 and Draw 3 under Standard, then under Vegas.
 QList<RuleSetRow> ruleSetRows(const SolitaireGame& game);
-// "Time and moves": the rule sets that have a timed win, in the order of
-// "By rule set"; empty (and the section hidden) while none has.
-QList<TimedRecordRow> timedRecordRows(const SolitaireGame& game);
 // "Last 30 deals: 12 won, 15 lost, 3 abandoned", or that none is finished yet.
 QString recentDealsSentence(const QList<DealOutcome>& outcomes);
 
